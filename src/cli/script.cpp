@@ -1,0 +1,155 @@
+#include "cli/script.h"
+
+#include <charconv>
+#include <limits>
+#include <string_view>
+
+#include "cli/state_json.h"
+#include "files/file_io.h"
+#include "modes/mode_tables.h"
+#include "reports/printed_pages.h"
+#include "window/keyboard.h"
+
+namespace selvane {
+
+namespace {
+
+// A host whose dialogs answer with the path the current script line names.
+class ScriptHost : public Host {
+public:
+    explicit ScriptHost(const PageWriter& writer) : m_writer(writer) {}
+    std::optional<std::string> answer;
+
+    std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return answer; }
+    std::optional<std::string> chooseSavePath(const FileDialogRequest&) override { return answer; }
+    bool printPages(const PrintedPages& pages) override {
+        return answer && m_writer(pages, *answer);
+    }
+    int screenHeightTwips() override { return 1080 * 15; }
+    void showAbout() override {}
+    void closeAbout() override {}
+
+private:
+    const PageWriter& m_writer;
+};
+
+// A whole decimal number; values beyond int are kept as "outside any list".
+std::optional<int> integerArgument(std::string_view s) {
+    if (s.empty()) return std::nullopt;
+    long long v = 0;
+    const char* first = s.data();
+    const auto [ptr, ec] = std::from_chars(first, s.data() + s.size(), v);
+    if (ptr != s.data() + s.size()) return std::nullopt;
+    if (ec == std::errc::result_out_of_range || v > std::numeric_limits<int>::max() ||
+        v < std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::min();
+    if (ec != std::errc()) return std::nullopt;
+    return static_cast<int>(v);
+}
+
+std::optional<int> fieldArgument(std::string_view s) {
+    if (s.empty() || s.size() > 2 || s.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    const int v = std::stoi(std::string(s));
+    if (v < 0 || v >= kFieldCount) return std::nullopt;
+    return v;
+}
+
+// Splits "word rest": the rest is everything after the single blank that follows the word.
+std::pair<std::string_view, std::optional<std::string_view>> splitWord(std::string_view s) {
+    const size_t blank = s.find(' ');
+    if (blank == std::string_view::npos) return {s, std::nullopt};
+    return {s.substr(0, blank), s.substr(blank + 1)};
+}
+
+bool runHelp(FinCalc& calc, std::string_view target) {
+    if (target == "Label1") calc.Label1_Click();
+    else if (target == "Label2") calc.Label2_Click();
+    else if (target == "lblResult") calc.lblResult_Click();
+    else if (target == "General") calc.mnTopics_Click();
+    else if (auto i = fieldArgument(target)) {
+        if (fieldTakesFocus(calc, *i)) calc.lblSL_Click(*i); // a disabled label takes no click
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool writePlainTextPages(const PrintedPages& pages, const std::string& path) {
+    return replaceFile(path, pages.plainText());
+}
+
+std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
+                                     const PageWriter& writer) {
+    ScriptHost host(writer);
+    FinCalc calc(host);
+    calc.Form_Load();
+
+    std::string raw;
+    int lineNo = 0;
+    while (std::getline(script, raw)) {
+        ++lineNo;
+        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        std::string_view line = raw;
+        const size_t start = line.find_first_not_of(" \t");
+        if (start == std::string_view::npos || line[start] == '#') continue;
+        line.remove_prefix(start);
+
+        auto fail = [&](std::string message) {
+            return ScriptError{lineNo, std::move(message)};
+        };
+        const auto [word, rest] = splitWord(line);
+        const std::string_view arg = rest.value_or(std::string_view());
+
+        if (word == "dump" || word == "calculate" || word == "details") {
+            if (rest) return fail(std::string(word) + " takes no argument");
+            if (word == "dump") writeStateJson(out, calc);
+            else if (word == "calculate") calc.btnCalculate_Click();
+            else calc.mnTable_Click();
+        } else if (word == "mode") {
+            const int m = modeIndexOfCliName(arg);
+            if (m < 0) return fail("unknown mode '" + std::string(arg) + "'");
+            switch (static_cast<Mode>(m)) {
+            case Mode::PersonalLoan: calc.mnPersonalLoan_Click(); break;
+            case Mode::Mortgage: calc.mnMortgage_Click(); break;
+            case Mode::Lease: calc.mnLease_Click(); break;
+            case Mode::Income: calc.mnIncome_Click(); break;
+            case Mode::Investment: calc.mnInvestment_Click(); break;
+            }
+        } else if (word == "result" || word == "compound" || word == "period") {
+            const auto n = integerArgument(arg);
+            if (!n) return fail(std::string(word) + " needs a whole number");
+            if (word == "result") calc.chooseResult(*n);
+            else if (word == "compound") calc.chooseCompound(*n);
+            else calc.choosePeriod(*n);
+        } else if (word == "type") {
+            const auto [index, text] = splitWord(arg);
+            const auto i = fieldArgument(index);
+            if (!i) return fail("type needs a field index 0 to 16");
+            typeText(calc, *i, text.value_or(std::string_view()));
+        } else if (word == "erase" || word == "clear" || word == "enter") {
+            const auto i = fieldArgument(arg);
+            if (!i) return fail(std::string(word) + " needs a field index 0 to 16");
+            if (word == "erase") pressBackspace(calc, *i);
+            else if (word == "clear") selectAllAndDelete(calc, *i);
+            else pressEnter(calc, *i);
+        } else if (word == "help") {
+            if (!runHelp(calc, arg)) return fail("unknown help target '" + std::string(arg) + "'");
+        } else if (word == "open" || word == "save" || word == "saveas" || word == "print") {
+            host.answer = std::string(arg);
+            if (word == "open") calc.mnOpen_Click();
+            else if (word == "save") calc.mnSave_Click();
+            else if (word == "saveas") calc.mnSaveAs_Click();
+            else calc.mnPrint_Click();
+            host.answer.reset();
+        } else {
+            return fail("unknown command '" + std::string(word) + "'");
+        }
+    }
+    out.flush();
+    return std::nullopt;
+}
+
+} // namespace selvane

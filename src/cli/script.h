@@ -1,0 +1,30 @@
+#pragma once
+// The command-line driver's script language: one user action a line, run against the same
+// state object and handlers as the window.
+
+#include <functional>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "window/fincalc.h"
+
+namespace selvane {
+
+struct ScriptError {
+    int line;
+    std::string message;
+};
+
+// Where `print PATH` sends the pages. The default writes plain text; the program installs a
+// writer that also knows PDF.
+using PageWriter = std::function<bool(const PrintedPages&, const std::string& path)>;
+bool writePlainTextPages(const PrintedPages& pages, const std::string& path);
+
+// Starts the calculator as the window does, runs the script and prints each `dump` to out.
+// Returns the first line that is not a command, or whose arguments are not of its form.
+std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
+                                     const PageWriter& writer = writePlainTextPages);
+
+} // namespace selvane

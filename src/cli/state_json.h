@@ -1,0 +1,12 @@
+#pragma once
+// The state as one line of JSON, as the command-line driver's `dump` prints it.
+
+#include <ostream>
+
+#include "window/fincalc.h"
+
+namespace selvane {
+
+void writeStateJson(std::ostream& out, const FinCalc& calc);
+
+} // namespace selvane

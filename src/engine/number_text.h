@@ -1,0 +1,44 @@
+#pragma once
+// Field texts to numbers and numbers to texts: how the calculator reads what the user typed and
+// writes what it computed. Independent of the user's locale: a period is always the decimal point.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace selvane {
+
+// The longest leading part of a text that reads as a number. Blanks, tabs and line feeds are
+// skipped anywhere; "&H"/"&O" start a hexadecimal/octal whole number; a comma ends the number.
+struct LeadingNumber {
+    double value = 0.0;
+    bool found = false;    // at least one digit was read
+    bool overflow = false; // the number lies beyond the range of a double
+    std::string digits;    // the accepted characters, blanks removed (decimal numbers only)
+    bool radix = false;    // read as &H or &O
+};
+LeadingNumber scanLeadingNumber(std::string_view text);
+
+// The number of a field: 0 when the text holds no number, nullopt when the number is beyond the
+// range of a double. Such a read is treated like a failing step: the target keeps its value.
+std::optional<double> fieldValue(std::string_view text);
+
+// Display formats "0.000" and "0.00": every integer digit, rounded to nearest (an exact binary
+// tie goes to the even digit), a minus sign only for a value below zero.
+std::string formatFixed(double value, int decimals);
+inline std::string format000(double value) { return formatFixed(value, 3); }
+inline std::string format00(double value) { return formatFixed(value, 2); }
+
+// The ordinary text of a number: shortest form of up to 15 significant digits ("12288", "3E+20").
+std::string numberText(double value);
+
+// The text of a single-precision value, up to 7 significant digits ("7.5", "1.234568E+07").
+std::string singleText(float value);
+
+// A decimal text rounded straight to the nearest float; nullopt when it is beyond float range.
+std::optional<float> singleValue(const LeadingNumber& number);
+
+// Shortest text that reads back as the same double (for the JSON dump).
+std::string roundTripText(double value);
+
+} // namespace selvane

@@ -1,0 +1,19 @@
+#pragma once
+// Reading a file whole and replacing a file without ever leaving it half written.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace selvane {
+
+// The bytes of a regular file, or nullopt when it is missing, unreadable, not a regular file
+// (a directory, a device, a pipe that could block) or larger than maxBytes.
+std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes);
+
+// Writes a temporary file beside the target and renames it over the target once complete, so a
+// failure (read-only folder, full disk, a path that is a directory) leaves the old file intact.
+bool replaceFile(const std::string& path, std::string_view bytes);
+
+} // namespace selvane

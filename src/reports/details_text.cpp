@@ -1,0 +1,158 @@
+#include "reports/details_text.h"
+
+#include <cmath>
+
+#include "engine/checked.h"
+#include "engine/number_text.h"
+
+namespace selvane {
+
+std::int64_t passCount(double count) {
+    if (!(count >= 1.0)) return 0;
+    if (count > static_cast<double>(kMaxPasses)) return -1;
+    return static_cast<std::int64_t>(std::floor(count));
+}
+
+bool DetailsReport::build(const ReportInputs& in, const CurrencyFormat& cur, DetailsReport& out) {
+    const Num r = in.PeriodRate;
+    const Num P0 = Num(in.SBAL) - in.DPMT;
+    const Num withTax = Num(in.PMT) * (Num(1.0) + Num(0.01) * in.TAX);
+    const std::int64_t n = passCount(in.PERS);
+    if (!P0.ok() || !withTax.ok() || n < 0) return false;
+
+    DetailsReport rep;
+    rep.m_in = in;
+    rep.m_P0 = P0.v;
+    rep.m_checkpoints.reserve(static_cast<size_t>(n / kCheckpointEvery + 1));
+    rep.m_checkpoints.push_back({P0.v, 0.0});
+    // One pass gives both the totals and the table: the table's balance and interest follow the
+    // very same recurrence, so only its principal column can fail where the totals did not.
+    Num B = P0, I = 0.0;
+    std::int64_t rows = n;
+    for (std::int64_t k = 1; k <= n; ++k) {
+        I = I + r * B;
+        B = in.investment ? B * (Num(1.0) + r) + in.PMT : B * (Num(1.0) + r) - in.PMT;
+        if (!I.ok() || !B.ok()) return false;
+        if (rows == n) {
+            const Num P = in.investment ? Num(in.PMT) * static_cast<double>(k) : P0 - B;
+            if (!P.ok()) rows = k - 1;
+        }
+        if (k % kCheckpointEvery == 0) rep.m_checkpoints.push_back({B.v, I.v});
+    }
+    const Num principal = in.investment ? Num(in.PERS) * in.PMT : P0;
+    const Num paid = principal + I;
+    if (!principal.ok() || !paid.ok()) return false;
+    rep.m_totals = {principal.v, I.v, paid.v};
+    rep.m_rows = rows;
+
+    SummaryPieces& t = rep.m_pieces;
+    t.startingBalance = "Starting Balance = " + cur(in.SBAL);
+    t.endingBalance = "Ending Balance = " + cur(in.FBAL);
+    t.downPayment = "Down Payment = " + cur(in.DPMT) + "\t";
+    t.apr = "APR = " + format00(in.APR) + "%";
+    t.realApr = "Real APR = " + format00(in.RAPR) + "%";
+    t.payment = "Payment = " + cur(in.PMT);
+    t.paymentWithTax = "Payment (With Tax) = " + cur(withTax.v);
+    t.principalPaid = "Principal Paid = " + cur(principal.v);
+    t.interestPaid = "Interest Paid= " + cur(I.v);
+    t.totalPaid = "Total Paid = " + cur(paid.v);
+    rep.m_summary = {
+        "  " + t.startingBalance + "\t" + t.endingBalance,
+        "  " + t.downPayment,
+        "  " + t.apr + "\t\t" + t.realApr,
+        "  " + t.payment + "\t\t" + t.paymentWithTax,
+        "  " + t.principalPaid + "\t" + t.interestPaid,
+        "  " + t.totalPaid,
+        "",
+        "  Pmnt\t\t\tPrincipal\tInterest",
+        "  No.\tPayment\tBalance\tPaid\tPaid",
+        "",
+    };
+    out = std::move(rep);
+    return true;
+}
+
+DetailsReport::State DetailsReport::replayTo(std::int64_t k) const {
+    const std::int64_t c = k / kCheckpointEvery;
+    State s = m_checkpoints[static_cast<size_t>(c)];
+    const double growth = 1.0 + m_in.PeriodRate;
+    for (std::int64_t j = c * kCheckpointEvery + 1; j <= k; ++j) {
+        s.I = s.I + m_in.PeriodRate * s.B;
+        s.B = m_in.investment ? s.B * growth + m_in.PMT : s.B * growth - m_in.PMT;
+    }
+    return s;
+}
+
+DetailsReport::Row DetailsReport::rowFrom(std::int64_t k, const State& s) const {
+    const double P = m_in.investment ? m_in.PMT * static_cast<double>(k) : m_P0 - s.B;
+    return {s.B, P, s.I};
+}
+
+DetailsReport::Row DetailsReport::rowValues(std::int64_t k) const { return rowFrom(k, replayTo(k)); }
+
+namespace {
+std::string formatRow(std::int64_t k, double pmt, const DetailsReport::Row& row) {
+    std::string s = "  ";
+    s += std::to_string(k);
+    s += '\t';
+    s += format00(pmt);
+    s += '\t';
+    s += format00(row.balance);
+    s += '\t';
+    s += format00(row.principal);
+    s += '\t';
+    s += format00(row.interest);
+    return s;
+}
+} // namespace
+
+std::string DetailsReport::rowText(std::int64_t k) const {
+    return formatRow(k, m_in.PMT, rowValues(k));
+}
+
+std::string DetailsReport::line(std::int64_t index) const {
+    const auto summary = static_cast<std::int64_t>(m_summary.size());
+    if (index < 0 || index >= lineCount()) return {};
+    if (index < summary) return m_summary[static_cast<size_t>(index)];
+    return rowText(index - summary + 1);
+}
+
+std::vector<DetailsReport::Row> DetailsReport::rowRange(std::int64_t first,
+                                                       std::int64_t count) const {
+    std::vector<Row> out;
+    const std::int64_t last = std::min(first + count - 1, m_rows);
+    if (first < 1 || first > last) return out;
+    out.reserve(static_cast<size_t>(last - first + 1));
+    State s = replayTo(first);
+    const double growth = 1.0 + m_in.PeriodRate;
+    for (std::int64_t k = first;; ++k) {
+        out.push_back(rowFrom(k, s));
+        if (k == last) break;
+        s.I = s.I + m_in.PeriodRate * s.B;
+        s.B = m_in.investment ? s.B * growth + m_in.PMT : s.B * growth - m_in.PMT;
+    }
+    return out;
+}
+
+std::vector<std::string> DetailsReport::lines(std::int64_t first, std::int64_t count) const {
+    std::vector<std::string> out;
+    const auto summary = static_cast<std::int64_t>(m_summary.size());
+    const std::int64_t end = std::min(first + count, lineCount());
+    for (; first < end && first < summary; ++first)
+        out.push_back(m_summary[static_cast<size_t>(first)]);
+    if (first >= end) return out;
+    const std::int64_t k0 = first - summary + 1;
+    const auto rows = rowRange(k0, end - first);
+    for (size_t j = 0; j < rows.size(); ++j)
+        out.push_back(formatRow(k0 + static_cast<std::int64_t>(j), m_in.PMT, rows[j]));
+    return out;
+}
+
+std::string DetailsReport::text() const {
+    std::string s;
+    s.reserve(static_cast<size_t>(lineCount()) * 48);
+    writeText([&s](std::string_view piece) { s += piece; });
+    return s;
+}
+
+} // namespace selvane

@@ -1,0 +1,101 @@
+#pragma once
+// The payment-by-payment details report as a pure function of the stored values: a summary block
+// and one row per payment. The rows are not kept as text: the report remembers the balance and
+// interest every few hundred rows and replays the recurrence from there, so a report of a million
+// rows costs a few hundred kilobytes and any row comes out with exactly the digits of a full run.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "reports/currency.h"
+
+namespace selvane {
+
+struct ReportInputs {
+    double SBAL = 0, DPMT = 0, FBAL = 0, APR = 0, RAPR = 0, PMT = 0, TAX = 0, PERS = 0;
+    double PeriodRate = 0;
+    bool investment = false; // deposits add to the balance instead of paying it down
+};
+
+// The payment loops stop being "ordinary" past this many passes; a loop that would run longer
+// counts as a failing step, so no action can keep the user waiting.
+inline constexpr std::int64_t kMaxPasses = 10'000'000;
+
+// Number of passes of a loop "for k = 1, 2, ... while k <= count"; -1 when over kMaxPasses.
+std::int64_t passCount(double count);
+
+struct ReportTotals {
+    double principal = 0, interest = 0, paid = 0;
+};
+
+// The labelled figures of the summary block, shared by the report box and the printed pages.
+struct SummaryPieces {
+    std::string startingBalance, endingBalance, downPayment, apr, realApr, payment, paymentWithTax,
+        principalPaid, interestPaid, totalPaid;
+};
+
+class DetailsReport {
+public:
+    // Builds the report; false when the totals cannot be computed (the caller keeps the old one).
+    static bool build(const ReportInputs& in, const CurrencyFormat& cur, DetailsReport& out);
+
+    const ReportInputs& inputs() const { return m_in; }
+    const ReportTotals& totals() const { return m_totals; }
+    const SummaryPieces& pieces() const { return m_pieces; }
+    // The ten lines of the summary block and column heading (the last one is empty).
+    const std::vector<std::string>& summaryLines() const { return m_summary; }
+    std::int64_t rowCount() const { return m_rows; }
+    std::int64_t lineCount() const { return static_cast<std::int64_t>(m_summary.size()) + m_rows; }
+
+    struct Row {
+        double balance = 0, principal = 0, interest = 0;
+    };
+    Row rowValues(std::int64_t k) const; // k = 1 .. rowCount()
+    // Rows first .. first + count - 1 in one replay of the recurrence.
+    std::vector<Row> rowRange(std::int64_t first, std::int64_t count) const;
+    std::string rowText(std::int64_t k) const;
+    std::string line(std::int64_t index) const; // 0-based over summary lines, then rows
+    // Lines [first, first + count) in one replay, for a view that paints only what is visible.
+    std::vector<std::string> lines(std::int64_t first, std::int64_t count) const;
+
+    // The whole text, lines joined by CR LF, as the report box holds it.
+    std::string text() const;
+    template <class Sink> void writeText(Sink&& sink) const; // sink(std::string_view) per piece
+
+    bool empty() const { return m_summary.empty(); }
+
+private:
+    static constexpr std::int64_t kCheckpointEvery = 256;
+    struct State {
+        double B, I;
+    };
+    State replayTo(std::int64_t k) const;
+    Row rowFrom(std::int64_t k, const State& s) const;
+
+    ReportInputs m_in;
+    double m_P0 = 0;
+    ReportTotals m_totals;
+    SummaryPieces m_pieces;
+    std::vector<std::string> m_summary;
+    std::vector<State> m_checkpoints; // state after row c * kCheckpointEvery
+    std::int64_t m_rows = 0;
+};
+
+template <class Sink> void DetailsReport::writeText(Sink&& sink) const {
+    for (size_t i = 0; i < m_summary.size(); ++i) {
+        if (i > 0) sink(std::string_view("\r\n"));
+        sink(std::string_view(m_summary[i]));
+    }
+    constexpr std::int64_t kChunk = 4096;
+    for (std::int64_t k = 1; k <= m_rows; k += kChunk) {
+        const auto chunk = lines(static_cast<std::int64_t>(m_summary.size()) + k - 1,
+                                 std::min(kChunk, m_rows - k + 1));
+        for (const auto& l : chunk) {
+            sink(std::string_view("\r\n"));
+            sink(std::string_view(l));
+        }
+    }
+}
+
+} // namespace selvane

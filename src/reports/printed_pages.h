@@ -1,0 +1,46 @@
+#pragma once
+// The printed report as pages of lines of items placed at character columns: the summary and
+// heading, then one line per payment, 50 to a page, every page opening with 8 empty lines.
+// Pages are laid out on demand from the details report's figures, so printing a long table
+// never holds it all in memory.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "reports/details_text.h"
+
+namespace selvane {
+
+struct PrintItem {
+    int column; // 1-based character column where the item starts
+    std::string text;
+};
+using PrintLine = std::vector<PrintItem>; // one physical line; an empty line has no items
+
+// Places items requested at columns onto physical lines: an item whose column the print
+// position has already passed goes to the next line, at its column.
+std::vector<PrintLine> placeItems(const std::vector<PrintItem>& requested);
+
+class PrintedPages {
+public:
+    static constexpr int kTopLines = 8;
+    static constexpr int kRowsPerPage = 50;
+
+    // Lays out the report; when its totals cannot be computed the document ends after the
+    // empty lines that open it.
+    static PrintedPages layout(const ReportInputs& in, const CurrencyFormat& cur);
+
+    std::int64_t pageCount() const;
+    std::vector<PrintLine> page(std::int64_t index) const;
+
+    // The plain-text form: items at their columns, lines ended by LF, a form feed at the start
+    // of every page after the first.
+    std::string plainText() const;
+
+private:
+    bool m_ok = false;
+    DetailsReport m_report;
+};
+
+} // namespace selvane

@@ -1,0 +1,46 @@
+#pragma once
+// What the state object needs from its front end: dialogs, the screen, the printer. The window
+// answers with real dialogs; the command-line driver and tests answer with scripted choices.
+
+#include <optional>
+#include <string>
+
+namespace selvane {
+
+class PrintedPages;
+
+struct FileDialogRequest {
+    std::string title;      // "Open" or "Save As"
+    std::string filter;     // "All Files (*.*)|*.*|..." pairs of description and pattern
+    int filterIndex = 3;    // 1-based, the preselected pair
+    std::string fileName;   // preset name
+};
+
+inline constexpr const char* kScenarioFilter =
+    "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|Financial Files (*.fin)|*.fin";
+
+class Host {
+public:
+    virtual ~Host() = default;
+    // The chosen path, or nullopt when the user cancels.
+    virtual std::optional<std::string> chooseOpenPath(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> chooseSavePath(const FileDialogRequest& request) = 0;
+    // Shows the print dialog and prints the pages; false when cancelled or failed.
+    virtual bool printPages(const PrintedPages& pages) = 0;
+    virtual int screenHeightTwips() = 0;
+    virtual void showAbout() = 0;
+    virtual void closeAbout() = 0;
+};
+
+// A host that cancels every dialog: for code paths that run without a front end.
+class NullHost : public Host {
+public:
+    std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return {}; }
+    std::optional<std::string> chooseSavePath(const FileDialogRequest&) override { return {}; }
+    bool printPages(const PrintedPages&) override { return false; }
+    int screenHeightTwips() override { return 768 * 15; }
+    void showAbout() override {}
+    void closeAbout() override {}
+};
+
+} // namespace selvane
