@@ -1,6 +1,8 @@
 // Calculate: read the fields, derive the period rate, solve for the selected quantity, work out
 // the interim results after N payments, write them back and rebuild the report.
 
+#include <cmath>
+
 #include "engine/annuity.h"
 #include "engine/number_text.h"
 #include "window/fincalc.h"
@@ -20,16 +22,29 @@ Stored* storedFor(StoredValues& s, int i) {
 
 namespace {
 
-// The loop "for k = 1, 2, ... while k <= count": a failing pass keeps the target as it was and
-// the loop goes on. A loop of more than kMaxPasses passes fails as a whole.
-template <class Pass> void balanceLoop(const Stored& count, Stored& target, Pass&& pass) {
+// The loop "for k = 1, 2, ... while k <= count" of the balance: a failing pass keeps the balance
+// as it was and the loop goes on. One check per pass is exact: the pass never divides, so an
+// operation that overflows leaves the pass's result infinite or NaN. A loop of more than
+// kMaxPasses passes fails as a whole.
+void balanceLoop(const Stored& count, Stored& balance, double rate, double payment) {
     const std::int64_t n = passCount(val(count).v);
-    for (std::int64_t k = 1; k <= n; ++k) step(target, pass);
+    if (n <= 0) return;
+    double b = val(balance).v;
+    for (std::int64_t k = 1; k <= n; ++k) {
+        const double next = b * (1 + rate) - payment;
+        if (std::isfinite(next)) b = next;
+    }
+    balance = b;
 }
 
 } // namespace
 
 void FinCalc::Calculate() {
+    calculateResults();
+    ShowDetails();
+}
+
+void FinCalc::calculateResults() {
     StoredValues& s = stored;
     const bool lease = CalculatorMode == "AutoLease";
 
@@ -58,8 +73,7 @@ void FinCalc::Calculate() {
     if (loan && rt >= 0 && rt <= 2) {
         auto balanceStart = [&] {
             step(s.BAL, [&] { return val(Principal); });
-            balanceLoop(s.AFTER, s.BAL,
-                        [&] { return val(s.BAL) * (1 + val(s.PeriodRate)) - val(s.PMT); });
+            balanceLoop(s.AFTER, s.BAL, val(s.PeriodRate).v, val(s.PMT).v);
         };
         auto balanceEnd = [&] {
             step(s.PPAID, [&] { return val(Principal) - val(s.BAL); });
@@ -132,8 +146,7 @@ void FinCalc::Calculate() {
         }
         step(s.BAL, [&] { return val(Principal); });
         step(s.PPAID, [&] { return val(s.AFTER) * val(s.PMT); });
-        balanceLoop(s.AFTER, s.BAL,
-                    [&] { return val(s.BAL) * (1 + val(s.PeriodRate)) + val(s.PMT); });
+        balanceLoop(s.AFTER, s.BAL, val(s.PeriodRate).v, -val(s.PMT).v); // deposits add
         step(s.IPAID, [&] { return (val(s.BAL) - val(Principal)) - val(s.PPAID); });
         step(s.VALUE, [&] {
             return val(s.FBAL) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12);
@@ -143,7 +156,6 @@ void FinCalc::Calculate() {
         });
         writeInvestmentResults();
     }
-    ShowDetails();
 }
 
 } // namespace selvane

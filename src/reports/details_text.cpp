@@ -14,7 +14,6 @@ std::int64_t passCount(double count) {
 }
 
 bool DetailsReport::build(const ReportInputs& in, const CurrencyFormat& cur, DetailsReport& out) {
-    const Num r = in.PeriodRate;
     const Num P0 = Num(in.SBAL) - in.DPMT;
     const Num withTax = Num(in.PMT) * (Num(1.0) + Num(0.01) * in.TAX);
     const std::int64_t n = passCount(in.PERS);
@@ -27,59 +26,77 @@ bool DetailsReport::build(const ReportInputs& in, const CurrencyFormat& cur, Det
     rep.m_checkpoints.push_back({P0.v, 0.0});
     // One pass gives both the totals and the table: the table's balance and interest follow the
     // very same recurrence, so only its principal column can fail where the totals did not.
-    Num B = P0, I = 0.0;
+    // Plain doubles with one check per pass are exact here: the loop never divides, so once an
+    // operation overflows, every later value of that pass is infinite or NaN.
+    rep.m_in = in;
+    State s{P0.v, 0.0};
     std::int64_t rows = n;
     for (std::int64_t k = 1; k <= n; ++k) {
-        I = I + r * B;
-        B = in.investment ? B * (Num(1.0) + r) + in.PMT : B * (Num(1.0) + r) - in.PMT;
-        if (!I.ok() || !B.ok()) return false;
+        rep.advance(s);
+        const double B = s.B, I = s.I;
+        if (!std::isfinite(I) || !std::isfinite(B)) return false;
         if (rows == n) {
-            const Num P = in.investment ? Num(in.PMT) * static_cast<double>(k) : P0 - B;
-            if (!P.ok()) rows = k - 1;
+            const double P = in.investment ? in.PMT * static_cast<double>(k) : P0.v - B;
+            if (!std::isfinite(P)) rows = k - 1;
         }
-        if (k % kCheckpointEvery == 0) rep.m_checkpoints.push_back({B.v, I.v});
+        if (k % kCheckpointEvery == 0) rep.m_checkpoints.push_back(s);
     }
+    const double I = s.I;
     const Num principal = in.investment ? Num(in.PERS) * in.PMT : P0;
-    const Num paid = principal + I;
+    const Num paid = principal + Num(I);
     if (!principal.ok() || !paid.ok()) return false;
-    rep.m_totals = {principal.v, I.v, paid.v};
+    rep.m_totals = {principal.v, I, paid.v};
     rep.m_rows = rows;
 
-    SummaryPieces& t = rep.m_pieces;
-    t.startingBalance = "Starting Balance = " + cur(in.SBAL);
-    t.endingBalance = "Ending Balance = " + cur(in.FBAL);
-    t.downPayment = "Down Payment = " + cur(in.DPMT) + "\t";
-    t.apr = "APR = " + format00(in.APR) + "%";
-    t.realApr = "Real APR = " + format00(in.RAPR) + "%";
-    t.payment = "Payment = " + cur(in.PMT);
-    t.paymentWithTax = "Payment (With Tax) = " + cur(withTax.v);
-    t.principalPaid = "Principal Paid = " + cur(principal.v);
-    t.interestPaid = "Interest Paid= " + cur(I.v);
-    t.totalPaid = "Total Paid = " + cur(paid.v);
-    rep.m_summary = {
-        "  " + t.startingBalance + "\t" + t.endingBalance,
-        "  " + t.downPayment,
-        "  " + t.apr + "\t\t" + t.realApr,
-        "  " + t.payment + "\t\t" + t.paymentWithTax,
-        "  " + t.principalPaid + "\t" + t.interestPaid,
-        "  " + t.totalPaid,
-        "",
-        "  Pmnt\t\t\tPrincipal\tInterest",
-        "  No.\tPayment\tBalance\tPaid\tPaid",
-        "",
-    };
+    rep.m_withTax = withTax.v;
+    rep.m_currency = cur;
+    rep.m_built = true;
     out = std::move(rep);
     return true;
+}
+
+const SummaryPieces& DetailsReport::pieces() const {
+    if (!m_pieces) {
+        const CurrencyFormat& cur = m_currency;
+        SummaryPieces t;
+        t.startingBalance = "Starting Balance = " + cur(m_in.SBAL);
+        t.endingBalance = "Ending Balance = " + cur(m_in.FBAL);
+        t.downPayment = "Down Payment = " + cur(m_in.DPMT) + "\t";
+        t.apr = "APR = " + format00(m_in.APR) + "%";
+        t.realApr = "Real APR = " + format00(m_in.RAPR) + "%";
+        t.payment = "Payment = " + cur(m_in.PMT);
+        t.paymentWithTax = "Payment (With Tax) = " + cur(m_withTax);
+        t.principalPaid = "Principal Paid = " + cur(m_totals.principal);
+        t.interestPaid = "Interest Paid= " + cur(m_totals.interest);
+        t.totalPaid = "Total Paid = " + cur(m_totals.paid);
+        m_pieces = std::move(t);
+    }
+    return *m_pieces;
+}
+
+const std::vector<std::string>& DetailsReport::summaryLines() const {
+    if (m_summary.empty() && m_built) {
+        const SummaryPieces& t = pieces();
+        m_summary = {
+            "  " + t.startingBalance + "\t" + t.endingBalance,
+            "  " + t.downPayment,
+            "  " + t.apr + "\t\t" + t.realApr,
+            "  " + t.payment + "\t\t" + t.paymentWithTax,
+            "  " + t.principalPaid + "\t" + t.interestPaid,
+            "  " + t.totalPaid,
+            "",
+            "  Pmnt\t\t\tPrincipal\tInterest",
+            "  No.\tPayment\tBalance\tPaid\tPaid",
+            "",
+        };
+    }
+    return m_summary;
 }
 
 DetailsReport::State DetailsReport::replayTo(std::int64_t k) const {
     const std::int64_t c = k / kCheckpointEvery;
     State s = m_checkpoints[static_cast<size_t>(c)];
-    const double growth = 1.0 + m_in.PeriodRate;
-    for (std::int64_t j = c * kCheckpointEvery + 1; j <= k; ++j) {
-        s.I = s.I + m_in.PeriodRate * s.B;
-        s.B = m_in.investment ? s.B * growth + m_in.PMT : s.B * growth - m_in.PMT;
-    }
+    for (std::int64_t j = c * kCheckpointEvery + 1; j <= k; ++j) advance(s);
     return s;
 }
 
@@ -111,9 +128,9 @@ std::string DetailsReport::rowText(std::int64_t k) const {
 }
 
 std::string DetailsReport::line(std::int64_t index) const {
-    const auto summary = static_cast<std::int64_t>(m_summary.size());
     if (index < 0 || index >= lineCount()) return {};
-    if (index < summary) return m_summary[static_cast<size_t>(index)];
+    if (index < kSummaryLines) return summaryLines()[static_cast<size_t>(index)];
+    const std::int64_t summary = kSummaryLines;
     return rowText(index - summary + 1);
 }
 
@@ -124,22 +141,20 @@ std::vector<DetailsReport::Row> DetailsReport::rowRange(std::int64_t first,
     if (first < 1 || first > last) return out;
     out.reserve(static_cast<size_t>(last - first + 1));
     State s = replayTo(first);
-    const double growth = 1.0 + m_in.PeriodRate;
     for (std::int64_t k = first;; ++k) {
         out.push_back(rowFrom(k, s));
         if (k == last) break;
-        s.I = s.I + m_in.PeriodRate * s.B;
-        s.B = m_in.investment ? s.B * growth + m_in.PMT : s.B * growth - m_in.PMT;
+        advance(s);
     }
     return out;
 }
 
 std::vector<std::string> DetailsReport::lines(std::int64_t first, std::int64_t count) const {
     std::vector<std::string> out;
-    const auto summary = static_cast<std::int64_t>(m_summary.size());
+    const std::int64_t summary = kSummaryLines;
     const std::int64_t end = std::min(first + count, lineCount());
     for (; first < end && first < summary; ++first)
-        out.push_back(m_summary[static_cast<size_t>(first)]);
+        out.push_back(summaryLines()[static_cast<size_t>(first)]);
     if (first >= end) return out;
     const std::int64_t k0 = first - summary + 1;
     const auto rows = rowRange(k0, end - first);

@@ -5,6 +5,7 @@
 // rows costs a few hundred kilobytes and any row comes out with exactly the digits of a full run.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,11 +43,13 @@ public:
 
     const ReportInputs& inputs() const { return m_in; }
     const ReportTotals& totals() const { return m_totals; }
-    const SummaryPieces& pieces() const { return m_pieces; }
+    // The summary is formatted on first use: a calculation only runs the recurrence, and the
+    // currency texts are made when someone looks.
+    const SummaryPieces& pieces() const;
     // The ten lines of the summary block and column heading (the last one is empty).
-    const std::vector<std::string>& summaryLines() const { return m_summary; }
+    const std::vector<std::string>& summaryLines() const;
     std::int64_t rowCount() const { return m_rows; }
-    std::int64_t lineCount() const { return static_cast<std::int64_t>(m_summary.size()) + m_rows; }
+    std::int64_t lineCount() const { return empty() ? 0 : kSummaryLines + m_rows; }
 
     struct Row {
         double balance = 0, principal = 0, interest = 0;
@@ -63,33 +66,43 @@ public:
     std::string text() const;
     template <class Sink> void writeText(Sink&& sink) const; // sink(std::string_view) per piece
 
-    bool empty() const { return m_summary.empty(); }
+    bool empty() const { return !m_built; }
+    static constexpr std::int64_t kSummaryLines = 10;
 
 private:
     static constexpr std::int64_t kCheckpointEvery = 256;
     struct State {
         double B, I;
     };
+    // One payment: interest on the balance before it, then the balance after it. Deposits add
+    // to an investment's balance (x - (-p) is exactly x + p in IEEE arithmetic).
+    void advance(State& s) const {
+        s.I = s.I + m_in.PeriodRate * s.B;
+        s.B = s.B * (1.0 + m_in.PeriodRate) - (m_in.investment ? -m_in.PMT : m_in.PMT);
+    }
     State replayTo(std::int64_t k) const;
     Row rowFrom(std::int64_t k, const State& s) const;
 
     ReportInputs m_in;
-    double m_P0 = 0;
+    CurrencyFormat m_currency;
+    bool m_built = false;
+    double m_P0 = 0, m_withTax = 0;
     ReportTotals m_totals;
-    SummaryPieces m_pieces;
-    std::vector<std::string> m_summary;
+    mutable std::optional<SummaryPieces> m_pieces;
+    mutable std::vector<std::string> m_summary;
     std::vector<State> m_checkpoints; // state after row c * kCheckpointEvery
     std::int64_t m_rows = 0;
 };
 
 template <class Sink> void DetailsReport::writeText(Sink&& sink) const {
-    for (size_t i = 0; i < m_summary.size(); ++i) {
+    const auto& summary = summaryLines();
+    for (size_t i = 0; i < summary.size(); ++i) {
         if (i > 0) sink(std::string_view("\r\n"));
-        sink(std::string_view(m_summary[i]));
+        sink(std::string_view(summary[i]));
     }
     constexpr std::int64_t kChunk = 4096;
     for (std::int64_t k = 1; k <= m_rows; k += kChunk) {
-        const auto chunk = lines(static_cast<std::int64_t>(m_summary.size()) + k - 1,
+        const auto chunk = lines(kSummaryLines + k - 1,
                                  std::min(kChunk, m_rows - k + 1));
         for (const auto& l : chunk) {
             sink(std::string_view("\r\n"));

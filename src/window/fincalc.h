@@ -110,6 +110,7 @@ public:
 
     // ----- engine (engine/calculate.cpp, engine/results.cpp, engine/live_update.cpp)
     void Calculate();
+    void calculateResults(); // Calculate without its last step, the report's rebuild
     void Results();
     void btnCalculate_Click() { Calculate(); }
     void txtSL_KeyPress(int index, int& keyAscii);

@@ -1,0 +1,99 @@
+// Speed of a calculation in every mode and result type, and of the annuity functions.
+
+#include <benchmark/benchmark.h>
+
+#include "engine/annuity.h"
+#include "engine/number_text.h"
+#include "modes/mode_tables.h"
+#include "window/fincalc.h"
+#include "window/keyboard.h"
+
+namespace selvane {
+namespace {
+
+struct Calculator {
+    NullHost host;
+    FinCalc calc{host, CurrencyFormat(QLocale(QLocale::English, QLocale::UnitedStates))};
+    Calculator(int mode, int resultType) {
+        calc.Form_Load();
+        switch (static_cast<Mode>(mode)) {
+        case Mode::PersonalLoan: calc.mnPersonalLoan_Click(); break;
+        case Mode::Mortgage: calc.mnMortgage_Click(); break;
+        case Mode::Lease: calc.mnLease_Click(); break;
+        case Mode::Income: calc.mnIncome_Click(); break;
+        case Mode::Investment: calc.mnInvestment_Click(); break;
+        }
+        calc.chooseResult(resultType);
+    }
+};
+
+// Calculate without the report: read, solve, interim results and write-back.
+void BM_Calculate(benchmark::State& state) {
+    const int mode = static_cast<int>(state.range(0));
+    Calculator c(mode, static_cast<int>(state.range(1)));
+    state.SetLabel(std::string(kModes[static_cast<size_t>(mode)].calculatorMode) + "/" +
+                   c.calc.cmResult.entries[static_cast<size_t>(state.range(1))] + ", " +
+                   std::to_string(static_cast<int>(c.calc.stored.PERS.value_or(0))) + " rows");
+    for (auto _ : state) {
+        c.calc.calculateResults();
+        benchmark::DoNotOptimize(c.calc.stored.PMT);
+    }
+}
+BENCHMARK(BM_Calculate)->ArgsProduct({{0, 1, 2, 3}, {0, 1, 2}});
+BENCHMARK(BM_Calculate)->ArgsProduct({{4}, {0, 1, 2, 3}});
+
+// The whole of Calculate, with the report rebuilt for the mode's default number of payments.
+void BM_CalculateWithReport(benchmark::State& state) {
+    Calculator c(static_cast<int>(state.range(0)), 0);
+    for (auto _ : state) {
+        c.calc.Calculate();
+        benchmark::DoNotOptimize(c.calc.reportRevision);
+    }
+}
+BENCHMARK(BM_CalculateWithReport)->DenseRange(0, 4);
+
+// A key released in lease mode recomputes the buy-back amount.
+void BM_LeaseKeyUp(benchmark::State& state) {
+    Calculator c(static_cast<int>(Mode::Lease), 0);
+    for (auto _ : state) {
+        c.calc.txtSL_KeyUp(field::SBAL, '0', 0);
+        benchmark::DoNotOptimize(c.calc.stored.FBAL);
+    }
+}
+BENCHMARK(BM_LeaseKeyUp);
+
+void BM_Annuity(benchmark::State& state) {
+    const int f = static_cast<int>(state.range(0));
+    const char* names[] = {"PV", "FV", "NPer", "IPmt", "PPmt"};
+    state.SetLabel(names[f]);
+    double rate = 0.00625;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(rate);
+        std::optional<double> r;
+        switch (f) {
+        case 0: r = PV(rate, 60, -400, 0); break;
+        case 1: r = FV(rate, 60, -400, 0); break;
+        case 2: r = NPer(rate, -400, 20000, 0); break;
+        case 3: r = IPmt(rate, 1, 60, -20000, 0); break;
+        default: r = PPmt(rate, 1, 60, -20000, 0); break;
+        }
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_Annuity)->DenseRange(0, 4);
+
+} // namespace
+} // namespace selvane
+
+namespace selvane {
+namespace {
+void BM_Format00(benchmark::State& state) {
+    double v = 16574.7382964108;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(v);
+        benchmark::DoNotOptimize(format00(v));
+    }
+}
+BENCHMARK(BM_Format00);
+} // namespace
+} // namespace selvane
