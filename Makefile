@@ -4,7 +4,7 @@ JOBS       ?= $(shell nproc)
 WERROR     ?= $(if $(SELVANE_WERROR),$(SELVANE_WERROR),OFF)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test test-sanitize bench clean
 
 all: build
 
@@ -22,6 +22,16 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-sanitize
+
+# The core and command-line tests again, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, so memory errors and undefined behaviour fail the run.
+test-sanitize: deps
+	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSELVANE_SANITIZE=ON \
+	  -DSELVANE_BUILD_UI=OFF -DSELVANE_WERROR=$(WERROR) > /dev/null
+	@cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DSELVANE_BUILD_BENCH=ON -DSELVANE_BUILD_TESTS=OFF > /dev/null
@@ -29,4 +39,11 @@ bench: deps
 	build-bench/bin/selvane-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 clean:
-	rm -rf $(BUILD) build-bench
+	rm -rf $(BUILD) build-bench build-sanitize
+
+# A picture of the window with the details view open, for the documentation.
+.PHONY: screenshot
+screenshot: build
+	@mkdir -p docs
+	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
+		./selvane-screenshot $(CURDIR)/docs/screenshot.png
