@@ -104,7 +104,9 @@ std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
         const std::string_view arg = rest.value_or(std::string_view());
 
         if (word == "dump" || word == "calculate" || word == "details") {
-            if (rest) return fail(std::string(word) + " takes no argument");
+            // Trailing blanks are forgiven; anything else after the word is not of the form.
+            if (rest && rest->find_first_not_of(' ') != std::string_view::npos)
+                return fail(std::string(word) + " takes no argument");
             if (word == "dump") writeStateJson(out, calc);
             else if (word == "calculate") calc.btnCalculate_Click();
             else calc.mnTable_Click();
