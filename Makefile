@@ -4,7 +4,7 @@ JOBS       ?= $(shell nproc)
 WERROR     ?= $(if $(SELVANE_WERROR),$(SELVANE_WERROR),OFF)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench clean
+.PHONY: all deps configure build run test test-sanitize bench package clean
 
 all: build
 
@@ -38,8 +38,15 @@ bench: deps
 	@cmake --build build-bench -j $(JOBS)
 	build-bench/bin/selvane-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
+# A Debian package of the program, its help topics, icon, desktop entry and metainfo.
+package: deps
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DSELVANE_BUILD_TESTS=OFF -DSELVANE_WERROR=$(WERROR) > /dev/null
+	@cmake --build build-package -j $(JOBS)
+	cd build-package && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD) build-bench build-sanitize
+	rm -rf $(BUILD) build-bench build-sanitize build-package
 
 # A picture of the window with the details view open, for the documentation.
 .PHONY: screenshot
@@ -47,3 +54,4 @@ screenshot: build
 	@mkdir -p docs
 	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
 		./selvane-screenshot $(CURDIR)/docs/screenshot.png
+

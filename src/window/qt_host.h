@@ -1,0 +1,80 @@
+#pragma once
+// The desktop's answers to what the calculator asks of its front end: the file and print
+// dialogs, the screen's height and the About box. The dialogs sit behind an interface of their
+// own so that tests answer them without a modal window ever opening.
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+#include "about/sysinfo.h"
+#include "window/host.h"
+
+class QWidget;
+
+namespace selvane {
+
+class frmAbout;
+
+// A file dialog's settings in Qt's terms.
+struct FileDialogSettings {
+    QString title;
+    QStringList filters;    // Qt name filters, one per pair of the request's filter
+    QString selectedFilter; // the preselected one of filters
+    QString fileName;       // preset name, empty for none
+};
+
+// "Description|pattern|..." pairs become Qt name filters. The description is shown as it is
+// (the dialog hides the pattern list Qt appends), and "*.*" matches every file, also those
+// without an extension, as the description promises.
+QStringList qtNameFilters(const std::string& pipeFilter);
+FileDialogSettings fileDialogSettings(const FileDialogRequest& request);
+
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    // The chosen path, or nullopt when cancelled.
+    virtual std::optional<QString> openFile(QWidget* parent, const FileDialogSettings& s) = 0;
+    virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogSettings& s) = 0;
+    // Shows the print dialog, then prints; false when cancelled or nothing could be printed.
+    virtual bool print(QWidget* parent, const PrintedPages& pages) = 0;
+};
+std::unique_ptr<Dialogs> makeSystemDialogs();
+
+// Replacements for the desktop's services; each one left null is the real one.
+struct DesktopServices {
+    Dialogs* dialogs = nullptr;
+    RegistryLayer* registry = nullptr;
+    Launcher* launcher = nullptr;
+    Messenger* messenger = nullptr;
+};
+
+class QtHost : public Host {
+  public:
+    // window is the parent of the dialogs; the services given must outlive the host.
+    QtHost(QWidget* window, const DesktopServices& services);
+    ~QtHost() override;
+
+    std::optional<std::string> chooseOpenPath(const FileDialogRequest& request) override;
+    std::optional<std::string> chooseSavePath(const FileDialogRequest& request) override;
+    bool printPages(const PrintedPages& pages) override;
+    int screenHeightTwips() override;
+    void showAbout() override;
+    void closeAbout() override;
+
+    frmAbout* aboutBox() const; // null while the box is not loaded
+
+  private:
+    QWidget* m_window;
+    std::unique_ptr<Dialogs> m_systemDialogs;
+    std::unique_ptr<RegistryLayer> m_systemRegistry;
+    std::unique_ptr<Launcher> m_systemLauncher;
+    std::unique_ptr<Messenger> m_systemMessenger;
+    Dialogs* m_dialogs;
+    SysInfoServices m_sysInfo;
+    QPointer<frmAbout> m_about;
+};
+
+} // namespace selvane
