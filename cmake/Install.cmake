@@ -1,0 +1,42 @@
+# Installing Selvane as a desktop program, and packaging it as a .deb with CPack.
+include(GNUInstallDirs)
+
+# The program looks for its help topics in its working directory; the desktop entry starts it
+# there.
+set(SELVANE_HELP_INSTALL_DIR "${CMAKE_INSTALL_FULLDATADIR}/selvane/help")
+set(SELVANE_HOMEPAGE "https://selvane.org" CACHE STRING "Where the project is published")
+set(SELVANE_RELEASE_DATE "2026-12-05")
+
+configure_file(resources/desktop/selvane.desktop.in
+               ${CMAKE_BINARY_DIR}/desktop/selvane.desktop @ONLY)
+configure_file(resources/desktop/selvane.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/desktop/selvane.metainfo.xml @ONLY)
+
+if(TARGET selvane)
+  install(TARGETS selvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+install(TARGETS selvane-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+file(GLOB SELVANE_HELP_FILES ${PROJECT_SOURCE_DIR}/help/*.txt)
+install(FILES ${SELVANE_HELP_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/selvane/help)
+install(FILES resources/selvane.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES resources/selvane-48.png RENAME selvane.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/selvane.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/selvane.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME selvane)
+set(CPACK_PACKAGE_VENDOR "Selvane")
+set(CPACK_PACKAGE_CONTACT "Selvane developers <dev@selvane.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+# Shared-library dependencies are read off the binaries; the platform plugins and the fonts
+# that stand in for "Courier New" are not linked, so they are named.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+include(CPack)
