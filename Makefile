@@ -37,6 +37,7 @@ bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DSELVANE_BUILD_BENCH=ON -DSELVANE_BUILD_TESTS=OFF > /dev/null
 	@cmake --build build-bench -j $(JOBS)
 	build-bench/bin/selvane-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	bash bench/startup.sh build-bench 21
 
 # A Debian package of the program, its help topics, icon, desktop entry and metainfo.
 package: deps
@@ -54,4 +55,3 @@ screenshot: build
 	@mkdir -p docs
 	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
 		./selvane-screenshot $(CURDIR)/docs/screenshot.png
-

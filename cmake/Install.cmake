@@ -3,7 +3,12 @@ include(GNUInstallDirs)
 
 # The program looks for its help topics in its working directory; the desktop entry starts it
 # there.
-set(SELVANE_HELP_INSTALL_DIR "${CMAKE_INSTALL_FULLDATADIR}/selvane/help")
+# (Computed here: the FULL variables of GNUInstallDirs may belong to another scope.)
+if(IS_ABSOLUTE "${CMAKE_INSTALL_DATADIR}")
+  set(SELVANE_HELP_INSTALL_DIR "${CMAKE_INSTALL_DATADIR}/selvane/help")
+else()
+  set(SELVANE_HELP_INSTALL_DIR "${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/selvane/help")
+endif()
 set(SELVANE_HOMEPAGE "https://selvane.org" CACHE STRING "Where the project is published")
 set(SELVANE_RELEASE_DATE "2026-12-05")
 
