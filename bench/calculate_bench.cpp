@@ -4,7 +4,7 @@
 
 #include "engine/annuity.h"
 #include "engine/number_text.h"
-#include "modes/mode_tables.h"
+#include "modes/mode_menu.h"
 #include "window/fincalc.h"
 #include "window/keyboard.h"
 
@@ -16,13 +16,7 @@ struct Calculator {
     FinCalc calc{host, CurrencyFormat(QLocale(QLocale::English, QLocale::UnitedStates))};
     Calculator(int mode, int resultType) {
         calc.Form_Load();
-        switch (static_cast<Mode>(mode)) {
-        case Mode::PersonalLoan: calc.mnPersonalLoan_Click(); break;
-        case Mode::Mortgage: calc.mnMortgage_Click(); break;
-        case Mode::Lease: calc.mnLease_Click(); break;
-        case Mode::Income: calc.mnIncome_Click(); break;
-        case Mode::Investment: calc.mnInvestment_Click(); break;
-        }
+        runModeSwitch(calc, static_cast<Mode>(mode));
         calc.chooseResult(resultType);
     }
 };

@@ -6,7 +6,7 @@
 
 #include "cli/state_json.h"
 #include "files/file_io.h"
-#include "modes/mode_tables.h"
+#include "modes/mode_menu.h"
 #include "reports/printed_pages.h"
 #include "window/keyboard.h"
 
@@ -113,13 +113,7 @@ std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
         } else if (word == "mode") {
             const int m = modeIndexOfCliName(arg);
             if (m < 0) return fail("unknown mode '" + std::string(arg) + "'");
-            switch (static_cast<Mode>(m)) {
-            case Mode::PersonalLoan: calc.mnPersonalLoan_Click(); break;
-            case Mode::Mortgage: calc.mnMortgage_Click(); break;
-            case Mode::Lease: calc.mnLease_Click(); break;
-            case Mode::Income: calc.mnIncome_Click(); break;
-            case Mode::Investment: calc.mnInvestment_Click(); break;
-            }
+            runModeSwitch(calc, static_cast<Mode>(m));
         } else if (word == "result" || word == "compound" || word == "period") {
             const auto n = integerArgument(arg);
             if (!n) return fail(std::string(word) + " needs a whole number");

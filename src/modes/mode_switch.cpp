@@ -2,6 +2,7 @@
 // first result type, which sets up and runs the first calculation.
 
 #include "engine/number_text.h"
+#include "modes/mode_menu.h"
 #include "modes/mode_tables.h"
 #include "window/fincalc.h"
 
@@ -51,6 +52,16 @@ void FinCalc::mnMortgage_Click() { switchMode(static_cast<int>(Mode::Mortgage));
 void FinCalc::mnLease_Click() { switchMode(static_cast<int>(Mode::Lease)); }
 void FinCalc::mnIncome_Click() { switchMode(static_cast<int>(Mode::Income)); }
 void FinCalc::mnInvestment_Click() { switchMode(static_cast<int>(Mode::Investment)); }
+
+void runModeSwitch(FinCalc& calc, Mode mode) {
+    switch (mode) {
+    case Mode::PersonalLoan: calc.mnPersonalLoan_Click(); break;
+    case Mode::Mortgage: calc.mnMortgage_Click(); break;
+    case Mode::Lease: calc.mnLease_Click(); break;
+    case Mode::Income: calc.mnIncome_Click(); break;
+    case Mode::Investment: calc.mnInvestment_Click(); break;
+    }
+}
 
 void FinCalc::cmResult_Click() {
     // Each comparison is made whatever the others found; no set-up changes the mode.
