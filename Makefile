@@ -55,3 +55,20 @@ screenshot: build
 	@mkdir -p docs
 	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
 		./selvane-screenshot $(CURDIR)/docs/screenshot.png
+
+# libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each
+# on a growing copy of fuzz/corpus/ in build-fuzz/; findings are kept in build-fuzz/findings/.
+FUZZ_SECONDS ?= 60
+.PHONY: fuzz
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz > /dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) bash fuzz/run-fuzz build-fuzz
+
+# Times every action of the hostile scripts one by one and reports the slowest action and the
+# peak memory of each script (targets: 0.5 s, 300 MB). A measurement, not a test; see tools/hostile.
+.PHONY: hostile
+hostile: deps
+	@cmake -S tools/hostile -B build-hostile -DCMAKE_BUILD_TYPE=Release > /dev/null
+	@cmake --build build-hostile -j $(JOBS) --target selvane-hostile
+	build-hostile/selvane-hostile tests/hostile/*.script tools/hostile/scripts/*.script

@@ -78,7 +78,10 @@ bool runHelp(FinCalc& calc, std::string_view target) {
 } // namespace
 
 bool writePlainTextPages(const PrintedPages& pages, const std::string& path) {
-    return replaceFile(path, pages.plainText());
+    // Page by page: a printout of millions of rows is never held whole.
+    return replaceFileWith(path, [&pages](const WritePiece& write) {
+        for (std::int64_t p = 0; p < pages.pageCount(); ++p) write(pages.pageText(p));
+    });
 }
 
 std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,

@@ -65,7 +65,10 @@ long magnitude(std::string_view digits) {
         ++i;
         bool negative = false;
         if (digits[i] == '+' || digits[i] == '-') negative = digits[i++] == '-';
-        for (; i < digits.size() && exponent < 100000; ++i) exponent = exponent * 10 + (digits[i] - '0');
+        // Past the text's own length plus the range of a double, a larger exponent changes
+        // nothing about which side of the range the value lies.
+        const long cap = static_cast<long>(digits.size()) + 400;
+        for (; i < digits.size() && exponent < cap; ++i) exponent = exponent * 10 + (digits[i] - '0');
         if (negative) exponent = -exponent;
     }
     return intDigits > 0 ? exponent + intDigits : exponent - leadingFractionZeros;

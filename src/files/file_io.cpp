@@ -7,10 +7,18 @@
 
 namespace selvane {
 
+namespace {
+// A name with a NUL byte names no file: the system would silently read it only up to the NUL.
+bool usablePath(const std::string& path) {
+    return !path.empty() && path.find('\0') == std::string::npos;
+}
+} // namespace
+
 std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes) {
+    if (!usablePath(path)) return std::nullopt;
     std::error_code ec;
     const std::filesystem::path p(path);
-    if (path.empty() || !std::filesystem::is_regular_file(p, ec)) return std::nullopt;
+    if (!std::filesystem::is_regular_file(p, ec)) return std::nullopt;
     const std::uintmax_t size = std::filesystem::file_size(p, ec);
     if (ec || size > maxBytes) return std::nullopt;
     std::ifstream in(p, std::ios::binary);
@@ -23,11 +31,21 @@ std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t
 }
 
 bool replaceFile(const std::string& path, std::string_view bytes) {
-    if (path.empty()) return false;
+    return replaceFileWith(path, [bytes](const WritePiece& write) { write(bytes); });
+}
+
+bool replaceFileWith(const std::string& path,
+                     const std::function<void(const WritePiece&)>& produce) {
+    if (!usablePath(path)) return false;
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
+    bool ok = true;
+    produce([&](std::string_view piece) {
+        if (ok && file.write(piece.data(), static_cast<qint64>(piece.size())) !=
+                      static_cast<qint64>(piece.size()))
+            ok = false;
+    });
+    if (!ok) {
         file.cancelWriting();
         return false;
     }

@@ -2,6 +2,7 @@
 // Reading a file whole and replacing a file without ever leaving it half written.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,5 +16,9 @@ std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t
 // Writes a temporary file beside the target and renames it over the target once complete, so a
 // failure (read-only folder, full disk, a path that is a directory) leaves the old file intact.
 bool replaceFile(const std::string& path, std::string_view bytes);
+
+// The same, for contents too large to hold at once: produce hands each piece to write.
+using WritePiece = std::function<void(std::string_view)>;
+bool replaceFileWith(const std::string& path, const std::function<void(const WritePiece&)>& produce);
 
 } // namespace selvane

@@ -63,20 +63,24 @@ std::vector<PrintLine> PrintedPages::page(std::int64_t index) const {
     return lines;
 }
 
+std::string PrintedPages::pageText(std::int64_t index) const {
+    std::string out;
+    if (index > 0) out += '\f';
+    for (const PrintLine& line : page(index)) {
+        const size_t start = out.size(); // a page's form feed takes no column
+        for (const PrintItem& item : line) {
+            const size_t column = start + static_cast<size_t>(item.column) - 1;
+            if (out.size() < column) out.append(column - out.size(), ' ');
+            out += item.text;
+        }
+        out += '\n';
+    }
+    return out;
+}
+
 std::string PrintedPages::plainText() const {
     std::string out;
-    for (std::int64_t p = 0; p < pageCount(); ++p) {
-        if (p > 0) out += '\f';
-        for (const PrintLine& line : page(p)) {
-            const size_t start = out.size(); // a page's form feed takes no column
-            for (const PrintItem& item : line) {
-                const size_t column = start + static_cast<size_t>(item.column) - 1;
-                if (out.size() < column) out.append(column - out.size(), ' ');
-                out += item.text;
-            }
-            out += '\n';
-        }
-    }
+    for (std::int64_t p = 0; p < pageCount(); ++p) out += pageText(p);
     return out;
 }
 

@@ -47,6 +47,10 @@ TEST(FieldValue, NumberBeyondDoubleRangeIsNotRead) {
     EXPECT_FALSE(fieldValue("1e400").has_value());
     EXPECT_FALSE(fieldValue("-1e400").has_value());
     EXPECT_FALSE(fieldValue(std::string(400, '9')).has_value());
+    // Long texts whose digits and exponent pull the other way: the side of the range counts.
+    const std::string zeros(200000, '0');
+    EXPECT_EQ(fieldValue("1" + zeros + "e-1000000"), 0.0);
+    EXPECT_FALSE(fieldValue("0." + zeros + "1e+1000000").has_value());
 }
 
 struct FormatCase {

@@ -139,6 +139,19 @@ TEST_F(Scenario, BadFilesEndTheOpenSilently) {
     EXPECT_EQ(calc.CalculatorMode, mode);
 }
 
+TEST_F(Scenario, PathWithNulByteNamesNoFile) {
+    host.answer = path("a.fin");
+    calc.mnSaveAs_Click();
+    const std::string withNul = path("a.fin") + std::string(1, '\0') + "x";
+    host.answer = withNul;
+    calc.CalculatorMode = "Income";
+    calc.mnOpen_Click(); // must not open a.fin, the name up to the NUL
+    EXPECT_EQ(calc.CalculatorMode, "Income");
+    EXPECT_TRUE(calc.ScenarioFileName.empty());
+    calc.mnSaveAs_Click();
+    EXPECT_EQ(slurp(path("a.fin")).substr(0, 14), "\"PersonalLoan\"");
+}
+
 TEST_F(Scenario, UnknownModeIsStoredAndRunsNoSetUp) {
     write(path("odd.fin"), "\"Spaceship\"\r\n0\r\n\"9\"\r\n");
     host.answer = path("odd.fin");

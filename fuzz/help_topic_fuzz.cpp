@@ -1,0 +1,66 @@
+// Help topics are Windows-1252 files read into the comments box. Any bytes must come out as
+// valid UTF-8 that maps back to the very same bytes, the five bytes the code page leaves
+// undefined included; and arbitrary text (not always valid UTF-8) must map to one byte per
+// character without failing.
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "files/codepage.h"
+#include "fuzz_check.h"
+#include "help/help_topics.h"
+
+namespace {
+// One scratch folder per process, removed when it exits.
+struct ScratchFolder {
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("selvane-help-fuzz-" + std::to_string(::getpid()));
+    ScratchFolder() { std::filesystem::create_directories(dir); }
+    ~ScratchFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+};
+std::string g_topicPath;
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    static ScratchFolder scratch;
+    g_topicPath = (scratch.dir / "Topic.txt").string();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
+    using namespace selvane;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+    const std::string text = utf8FromCp1252(bytes);
+    FUZZ_CHECK(fuzz::validUtf8(text));
+    FUZZ_CHECK(cp1252FromUtf8(text) == bytes);
+
+    // Every input taken as UTF-8 text: one byte out per character read, '?' for any character
+    // the code page cannot hold, and text from the code page itself converts back unchanged.
+    const std::string back = cp1252FromUtf8(bytes);
+    FUZZ_CHECK(back.size() <= bytes.size());
+    if (fuzz::validUtf8(bytes)) {
+        size_t characters = 0;
+        for (char c : bytes)
+            characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        FUZZ_CHECK(back.size() == characters);
+        FUZZ_CHECK(fuzz::validUtf8(utf8FromCp1252(back)));
+    }
+
+    // The whole path the comments box takes: the file read back as the same text.
+    if (std::FILE* f = std::fopen(g_topicPath.c_str(), "wb")) {
+        const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+        std::fclose(f);
+        if (written) {
+            const auto topic = readTopic(g_topicPath);
+            FUZZ_CHECK(topic.has_value() && *topic == text);
+        }
+    }
+    return 0;
+}
