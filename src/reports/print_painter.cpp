@@ -10,7 +10,8 @@
 
 namespace selvane {
 
-bool paintPages(const PrintedPages& pages, QPagedPaintDevice& device) {
+bool paintPages(const PrintedPages& pages, QPagedPaintDevice& device,
+                const PrintProgress& progress) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     QFont font("Courier New");
@@ -41,6 +42,10 @@ bool paintPages(const PrintedPages& pages, QPagedPaintDevice& device) {
                 painter.drawText(QPointF((item.column - 1) * cell, y + metrics.ascent()), text);
             }
             y += lineHeight;
+        }
+        if (progress && !progress(p + 1, pages.pageCount())) {
+            painter.end();
+            return false;
         }
     }
     return painter.end();

@@ -1,13 +1,16 @@
 #include "window/qt_host.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QScreen>
 
 #include "about/frm_about.h"
 #include "reports/print_painter.h"
+#include "reports/printed_pages.h"
 #include "window/field_layout.h"
 
 namespace selvane {
@@ -71,7 +74,25 @@ class SystemDialogs : public Dialogs {
         QPrintDialog dialog(&printer, parent);
         if (dialog.exec() != QDialog::Accepted)
             return false;
-        return paintPages(pages, printer);
+        // A short report prints at once; a long one (a page takes about a millisecond, and a
+        // report can run to thousands of pages) shows its progress, keeps the window painting
+        // and can be cancelled, which abandons the job.
+        constexpr std::int64_t kPagesWithoutProgress = 20;
+        if (pages.pageCount() <= kPagesWithoutProgress)
+            return paintPages(pages, printer);
+        QProgressDialog progress(QStringLiteral("Printing the report..."),
+                                 QStringLiteral("Cancel"), 0, 1000, parent);
+        progress.setWindowTitle(QStringLiteral("Print"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(300);
+        const bool printed = paintPages(pages, printer, [&](std::int64_t done, std::int64_t total) {
+            progress.setValue(static_cast<int>(done * 1000 / total));
+            QCoreApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+        if (!printed && progress.wasCanceled())
+            printer.abort();
+        return printed;
     }
 };
 } // namespace
