@@ -53,7 +53,9 @@ std::vector<PrintLine> PrintedPages::page(std::int64_t index) const {
     const std::string pmt = format00(m_report.inputs().PMT);
     for (size_t j = 0; j < rows.size(); ++j) {
         // The payment number prints as a number: a blank for the sign, the digits, a blank.
-        const std::string number = " " + std::to_string(first + static_cast<std::int64_t>(j)) + " ";
+        std::string number = " ";
+        number += std::to_string(first + static_cast<std::int64_t>(j));
+        number += ' ';
         add({{16, number},
              {32, pmt},
              {48, format00(rows[j].balance)},
