@@ -34,7 +34,7 @@ test-sanitize: deps
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 bench: deps
-	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DSELVANE_BUILD_BENCH=ON -DSELVANE_BUILD_TESTS=OFF > /dev/null
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DSELVANE_BUILD_BENCH=ON -DSELVANE_BUILD_TESTS=OFF -DSELVANE_BUILD_UI=ON > /dev/null
 	@cmake --build build-bench -j $(JOBS)
 	build-bench/bin/selvane-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	bash bench/startup.sh build-bench 21

@@ -4,7 +4,8 @@
 set -euo pipefail
 build=${1:?build directory}
 runs=${2:-21}
-probe="$build/bin/selvane-startup-probe"
+probe="$(cd "$build/bin" && pwd)/selvane-startup-probe"
+export XDG_RUNTIME_DIR=$(mktemp -d)  # Qt wants one; a fresh one per run
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
