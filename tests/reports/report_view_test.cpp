@@ -35,6 +35,14 @@ DetailsReport buildReport(double pers, double sbal, double pmt, double rate, boo
 
 DetailsReport loan60() { return buildReport(60, 20000, 400.7589719124764, 0.00625); }
 
+// Sizes the view, gives it the report and shows it; false when the window never appeared.
+bool showReport(ReportView& view, const DetailsReport& report, int width, int height) {
+    view.resize(width, height);
+    view.setReport(&report);
+    view.show();
+    return QTest::qWaitForWindowExposed(&view);
+}
+
 // Every character 10 px wide, so expected layouts can be worked out by hand.
 const RunAdvance kTenPixels = [](QStringView run) { return 10.0 * static_cast<double>(run.size()); };
 
@@ -190,10 +198,7 @@ private slots:
         QFETCH(bool, shiftClick);
         const DetailsReport report = loan60();
         ReportView view;
-        view.resize(700, 400);
-        view.setReport(&report);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(showReport(view, report, 700, 400));
 
         QWidget* vp = view.viewport();
         const QPoint p1 = tabPoint(view, pressLine, pressTab), p2 = tabPoint(view, releaseLine, releaseTab);
@@ -246,10 +251,7 @@ private slots:
     void doubleClickSelectsAFigure() {
         const DetailsReport report = loan60();
         ReportView view;
-        view.resize(700, 400);
-        view.setReport(&report);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(showReport(view, report, 700, 400));
         QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, tabPoint(view, 12, 2) + QPoint(10, 0));
         QCOMPARE(view.selectedText(), QString::fromStdString(report.line(12)).split(u'\t').at(2));
     }
@@ -337,10 +339,7 @@ private slots:
     void paintsAtTabStopsAndHighlights() {
         const DetailsReport report = loan60();
         ReportView view;
-        view.resize(700, 400);
-        view.setReport(&report);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(showReport(view, report, 700, 400));
         const int lh = view.lineHeight();
         const auto band = [&](double x0, double x1) {
             return QRect(QPoint(static_cast<int>(x0), 10 * lh + 1), QPoint(static_cast<int>(x1), 11 * lh - 2));
@@ -361,10 +360,7 @@ private slots:
     void dragPastTheEdgeScrolls() {
         const DetailsReport report = loan60();
         ReportView view;
-        view.resize(600, 200);
-        view.setReport(&report);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(showReport(view, report, 600, 200));
         QTest::mousePress(view.viewport(), Qt::LeftButton, {}, tabPoint(view, 2, 0));
         QTest::mouseMove(view.viewport(), QPoint(50, view.viewport()->height() + 40));
         QTRY_VERIFY(view.firstVisibleLine() > 5);
@@ -378,10 +374,7 @@ private slots:
         const DetailsReport report = buildReport(1e6, 10000, 0.01, 0.0);
         QCOMPARE(report.rowCount(), 1'000'000);
         ReportView view;
-        view.resize(700, 400);
-        view.setReport(&report);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(showReport(view, report, 700, 400));
         QVERIFY(!view.grab().isNull());
         const QScrollBar* bar = view.verticalScrollBar();
         QCOMPARE(bar->maximum() + bar->pageStep(), report.lineCount());
