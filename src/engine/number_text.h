@@ -2,6 +2,7 @@
 // Field texts to numbers and numbers to texts: how the calculator reads what the user typed and
 // writes what it computed. Independent of the user's locale: a period is always the decimal point.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,7 +28,12 @@ std::optional<double> fieldValue(std::string_view text);
 // tie goes to the even digit), a minus sign only for a value below zero.
 std::string formatFixed(double value, int decimals);
 inline std::string format000(double value) { return formatFixed(value, 3); }
-inline std::string format00(double value) { return formatFixed(value, 2); }
+std::string format00(double value);
+
+// format00 written straight into a buffer, for the millions of figures of a long report: at
+// least kFixed2Room characters must be free at out. Returns the end of the text written.
+inline constexpr size_t kFixed2Room = 340;
+char* writeFixed2(char* out, double value);
 
 // The ordinary text of a number: shortest form of up to 15 significant digits ("12288", "3E+20").
 std::string numberText(double value);

@@ -1,6 +1,8 @@
 #include "reports/details_text.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "engine/checked.h"
 #include "engine/number_text.h"
@@ -108,23 +110,33 @@ DetailsReport::Row DetailsReport::rowFrom(std::int64_t k, const State& s) const 
 DetailsReport::Row DetailsReport::rowValues(std::int64_t k) const { return rowFrom(k, replayTo(k)); }
 
 namespace {
-std::string formatRow(std::int64_t k, double pmt, const DetailsReport::Row& row) {
-    std::string s = "  ";
-    s += std::to_string(k);
-    s += '\t';
-    s += format00(pmt);
-    s += '\t';
-    s += format00(row.balance);
-    s += '\t';
-    s += format00(row.principal);
-    s += '\t';
-    s += format00(row.interest);
-    return s;
+char* put(char* p, std::string_view s) {
+    for (char c : s) *p++ = c; // a few characters: a loop beats a call to memcpy
+    return p;
 }
 } // namespace
 
+char* DetailsReport::writeRowText(char* p, std::int64_t k, std::string_view payment,
+                                  const Row& row, const TextBreaks& breaks) {
+    *p++ = ' ';
+    *p++ = ' ';
+    p = std::to_chars(p, p + 24, k).ptr;
+    p = put(p, breaks.tab);
+    std::memcpy(p, payment.data(), payment.size());
+    p += payment.size();
+    p = put(p, breaks.tab);
+    p = writeFixed2(p, row.balance);
+    p = put(p, breaks.tab);
+    p = writeFixed2(p, row.principal);
+    p = put(p, breaks.tab);
+    return writeFixed2(p, row.interest);
+}
+
+std::string DetailsReport::paymentText() const { return format00(m_in.PMT); }
+
 std::string DetailsReport::rowText(std::int64_t k) const {
-    return formatRow(k, m_in.PMT, rowValues(k));
+    char buf[kRowRoom];
+    return std::string(buf, writeRowText(buf, k, paymentText(), rowValues(k)));
 }
 
 std::string DetailsReport::line(std::int64_t index) const {
@@ -158,9 +170,29 @@ std::vector<std::string> DetailsReport::lines(std::int64_t first, std::int64_t c
     if (first >= end) return out;
     const std::int64_t k0 = first - summary + 1;
     const auto rows = rowRange(k0, end - first);
+    const std::string payment = paymentText();
+    char buf[kRowRoom];
     for (size_t j = 0; j < rows.size(); ++j)
-        out.push_back(formatRow(k0 + static_cast<std::int64_t>(j), m_in.PMT, rows[j]));
+        out.emplace_back(buf, writeRowText(buf, k0 + static_cast<std::int64_t>(j), payment, rows[j]));
     return out;
+}
+
+void DetailsReport::appendRowsText(std::string& out, std::int64_t first, std::int64_t count,
+                                   const TextBreaks& breaks) const {
+    const std::int64_t last = std::min(first + count - 1, m_rows);
+    if (first < 1 || first > last) return;
+    out.reserve(out.size() + static_cast<size_t>(last - first + 1) * 48);
+    State s = replayTo(first);
+    // Each row is written whole into a buffer and appended once: a long report is tens of
+    // millions of figures, and a call per figure into the string would cost more than them.
+    const std::string payment = paymentText(); // the same in every row
+    char buf[4 + kRowRoom];
+    char* const row = put(buf, breaks.line);
+    for (std::int64_t k = first;; ++k) {
+        out.append(buf, writeRowText(row, k, payment, rowFrom(k, s), breaks));
+        if (k == last) break;
+        advance(s);
+    }
 }
 
 std::string DetailsReport::text() const {

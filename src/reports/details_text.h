@@ -5,10 +5,13 @@
 // rows costs a few hundred kilobytes and any row comes out with exactly the digits of a full run.
 
 #include <cstdint>
+#include <future>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "engine/number_text.h"
 #include "reports/currency.h"
 
 namespace selvane {
@@ -36,6 +39,12 @@ struct SummaryPieces {
         principalPaid, interestPaid, totalPaid;
 };
 
+// What separates the report's lines and columns: CR LF and a tab in the report, their escaped
+// forms when the rows go straight into a quoted string.
+struct TextBreaks {
+    std::string_view line = "\r\n", tab = "\t";
+};
+
 class DetailsReport {
 public:
     // Builds the report; false when the totals cannot be computed (the caller keeps the old one).
@@ -58,6 +67,12 @@ public:
     // Rows first .. first + count - 1 in one replay of the recurrence.
     std::vector<Row> rowRange(std::int64_t first, std::int64_t count) const;
     std::string rowText(std::int64_t k) const;
+    // The text of row k with the given figures and payment text, written at p (room for
+    // kRowRoom characters, with breaks of up to 4 characters); returns its end.
+    static constexpr size_t kRowRoom = 48 + 5 * kFixed2Room;
+    static char* writeRowText(char* p, std::int64_t k, std::string_view payment, const Row& row,
+                              const TextBreaks& breaks = {});
+    std::string paymentText() const; // the payment as every row shows it
     std::string line(std::int64_t index) const; // 0-based over summary lines, then rows
     // Lines [first, first + count) in one replay, for a view that paints only what is visible.
     std::vector<std::string> lines(std::int64_t first, std::int64_t count) const;
@@ -65,6 +80,8 @@ public:
     // The whole text, lines joined by CR LF, as the report box holds it.
     std::string text() const;
     template <class Sink> void writeText(Sink&& sink) const; // sink(std::string_view) per piece
+    // The rows alone, each preceded by a line break.
+    template <class Sink> void writeRowsText(Sink&& sink, const TextBreaks& breaks = {}) const;
 
     bool empty() const { return !m_built; }
     static constexpr std::int64_t kSummaryLines = 10;
@@ -81,6 +98,10 @@ private:
         s.B = s.B * (1.0 + m_in.PeriodRate) - (m_in.investment ? -m_in.PMT : m_in.PMT);
     }
     State replayTo(std::int64_t k) const;
+    // Appends rows first .. first + count - 1, each preceded by a line break.
+    void appendRowsText(std::string& out, std::int64_t first, std::int64_t count,
+                        const TextBreaks& breaks) const;
+    static constexpr std::int64_t kPieceRows = 65536;
     Row rowFrom(std::int64_t k, const State& s) const;
 
     ReportInputs m_in;
@@ -100,14 +121,39 @@ template <class Sink> void DetailsReport::writeText(Sink&& sink) const {
         if (i > 0) sink(std::string_view("\r\n"));
         sink(std::string_view(summary[i]));
     }
-    constexpr std::int64_t kChunk = 4096;
-    for (std::int64_t k = 1; k <= m_rows; k += kChunk) {
-        const auto chunk = lines(kSummaryLines + k - 1,
-                                 std::min(kChunk, m_rows - k + 1));
-        for (const auto& l : chunk) {
-            sink(std::string_view("\r\n"));
-            sink(std::string_view(l));
-        }
+    writeRowsText(sink);
+}
+
+template <class Sink> void DetailsReport::writeRowsText(Sink&& sink, const TextBreaks& breaks) const {
+    // Rows go out many thousands at a time as one piece each, so a sink sees a few large pieces
+    // rather than millions of small ones. Two pieces ahead are formatted on other threads while
+    // the sink takes the current one: ten million rows then take about half the time on two
+    // cores. Three buffers go round, reused all along: fresh megabytes for every piece would
+    // cost more in page faults than the formatting itself.
+    if (m_rows <= kPieceRows) {
+        std::string piece;
+        appendRowsText(piece, 1, m_rows, breaks);
+        if (m_rows > 0) sink(std::string_view(piece));
+        return;
+    }
+    const std::int64_t count = (m_rows + kPieceRows - 1) / kPieceRows;
+    std::string buffers[3];
+    std::future<void> pending[3];
+    auto start = [&](std::int64_t i) {
+        if (i >= count) return;
+        std::string* out = &buffers[i % 3];
+        pending[i % 3] = std::async(std::launch::async, [this, out, i, &breaks] {
+            out->clear();
+            const std::int64_t first = i * kPieceRows + 1;
+            appendRowsText(*out, first, std::min(kPieceRows, m_rows - first + 1), breaks);
+        });
+    };
+    start(0);
+    start(1);
+    for (std::int64_t i = 0; i < count; ++i) {
+        pending[i % 3].get();
+        start(i + 2); // into the buffer of the piece sunk last
+        sink(std::string_view(buffers[i % 3]));
     }
 }
 

@@ -1,5 +1,9 @@
 #include "reports/printed_pages.h"
 
+#include <charconv>
+#include <initializer_list>
+#include <string_view>
+
 #include "engine/number_text.h"
 
 namespace selvane {
@@ -29,54 +33,83 @@ std::int64_t PrintedPages::pageCount() const {
     return m_ok ? 1 + m_report.rowCount() / kRowsPerPage : 1;
 }
 
-std::vector<PrintLine> PrintedPages::page(std::int64_t index) const {
-    std::vector<PrintLine> lines(kTopLines);
-    if (!m_ok || index < 0 || index >= pageCount()) return lines;
-    auto add = [&lines](const std::vector<PrintItem>& items) {
-        for (auto& l : placeItems(items)) lines.push_back(std::move(l));
-    };
+namespace {
+// Items requested at columns, given to a Place callback one requested line at a time; the
+// payment rows are formatted into stack buffers so a long printout allocates nothing per row.
+struct ItemRef {
+    int column;
+    std::string_view text;
+};
+} // namespace
+
+template <class Place> void PrintedPages::request(std::int64_t index, Place&& place) const {
     if (index == 0) {
         const SummaryPieces& t = m_report.pieces();
-        add({{16, t.startingBalance}, {48, t.endingBalance}});
-        add({{16, t.downPayment}});
-        add({{16, t.apr}, {48, t.realApr}});
-        add({{16, t.payment}, {48, t.paymentWithTax}});
-        add({{16, t.principalPaid}, {48, t.interestPaid}});
-        add({{16, t.totalPaid}});
-        lines.emplace_back();
-        add({{16, "Pmnt"}, {64, "Principal"}, {80, "Interest"}});
-        add({{16, "No."}, {32, "Payment"}, {48, "Balance"}, {64, "Paid"}, {80, "Paid"}});
-        lines.emplace_back();
+        place({{16, t.startingBalance}, {48, t.endingBalance}});
+        place({{16, t.downPayment}});
+        place({{16, t.apr}, {48, t.realApr}});
+        place({{16, t.payment}, {48, t.paymentWithTax}});
+        place({{16, t.principalPaid}, {48, t.interestPaid}});
+        place({{16, t.totalPaid}});
+        place({});
+        place({{16, "Pmnt"}, {64, "Principal"}, {80, "Interest"}});
+        place({{16, "No."}, {32, "Payment"}, {48, "Balance"}, {64, "Paid"}, {80, "Paid"}});
+        place({});
     }
     const std::int64_t first = index * kRowsPerPage + 1;
     const auto rows = m_report.rowRange(first, kRowsPerPage);
-    const std::string pmt = format00(m_report.inputs().PMT);
+    char pmt[kFixed2Room];
+    const std::string_view pmtText(pmt, static_cast<size_t>(writeFixed2(pmt, m_report.inputs().PMT) - pmt));
+    char number[32], balance[kFixed2Room], principal[kFixed2Room], interest[kFixed2Room];
+    auto fixed = [](char* buf, double v) {
+        return std::string_view(buf, static_cast<size_t>(writeFixed2(buf, v) - buf));
+    };
     for (size_t j = 0; j < rows.size(); ++j) {
         // The payment number prints as a number: a blank for the sign, the digits, a blank.
-        std::string number = " ";
-        number += std::to_string(first + static_cast<std::int64_t>(j));
-        number += ' ';
-        add({{16, number},
-             {32, pmt},
-             {48, format00(rows[j].balance)},
-             {64, format00(rows[j].principal)},
-             {80, format00(rows[j].interest)}});
+        char* end = std::to_chars(number + 1, number + sizeof number - 1,
+                                  first + static_cast<std::int64_t>(j)).ptr;
+        number[0] = ' ';
+        *end++ = ' ';
+        place({{16, std::string_view(number, static_cast<size_t>(end - number))},
+               {32, pmtText},
+               {48, fixed(balance, rows[j].balance)},
+               {64, fixed(principal, rows[j].principal)},
+               {80, fixed(interest, rows[j].interest)}});
     }
+}
+
+std::vector<PrintLine> PrintedPages::page(std::int64_t index) const {
+    std::vector<PrintLine> lines(kTopLines);
+    if (!m_ok || index < 0 || index >= pageCount()) return lines;
+    request(index, [&lines](std::initializer_list<ItemRef> items) {
+        std::vector<PrintItem> requested;
+        for (const ItemRef& i : items) requested.push_back({i.column, std::string(i.text)});
+        for (auto& l : placeItems(requested)) lines.push_back(std::move(l));
+    });
     return lines;
 }
 
 std::string PrintedPages::pageText(std::int64_t index) const {
     std::string out;
     if (index > 0) out += '\f';
-    for (const PrintLine& line : page(index)) {
-        const size_t start = out.size(); // a page's form feed takes no column
-        for (const PrintItem& item : line) {
+    out.append(kTopLines, '\n');
+    if (!m_ok || index < 0 || index >= pageCount()) return out;
+    // The same placement as placeItems, straight into the text: an item whose column the line
+    // has already passed starts a new line at its column.
+    request(index, [&out](std::initializer_list<ItemRef> items) {
+        size_t start = out.size(); // where the current physical line begins
+        for (const ItemRef& item : items) {
             const size_t column = start + static_cast<size_t>(item.column) - 1;
-            if (out.size() < column) out.append(column - out.size(), ' ');
+            if (out.size() > column) {
+                out += '\n';
+                start = out.size();
+            }
+            const size_t at = start + static_cast<size_t>(item.column) - 1;
+            out.append(at - out.size(), ' ');
             out += item.text;
         }
         out += '\n';
-    }
+    });
     return out;
 }
 

@@ -41,6 +41,9 @@ public:
     std::string pageText(std::int64_t index) const;
 
 private:
+    // Calls place(items) for each line of items the page requests, after its opening lines.
+    template <class Place> void request(std::int64_t index, Place&& place) const;
+
     bool m_ok = false;
     DetailsReport m_report;
 };

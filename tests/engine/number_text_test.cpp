@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <vector>
 
 #include "engine/number_text.h"
 
@@ -70,6 +74,41 @@ TEST(FormatFixed, RoundsAndSignsAsDisplayed) {
     for (const auto& c : cases)
         EXPECT_EQ(formatFixed(c.value, c.decimals), c.expected) << c.value;
     EXPECT_EQ(format00(-1e300).size(), 305u); // every integer digit is shown
+    for (const auto& c : cases)
+        if (c.decimals == 2) EXPECT_EQ(format00(c.value), c.expected) << c.value;
+}
+
+// The report's fast hundredths must give the general conversion's digits for every double:
+// exact ties (k/8 are the only ones), their neighbours, the 1e13 switch-over, and a wide spread
+// of random magnitudes and bit patterns.
+TEST(FormatFixed, FastHundredthsAgreeWithGeneralConversion) {
+    std::vector<double> values = {0.005, 0.015, 0.025, 1e13, -1e13, 9999999999999.995,
+                                  5e-324, -5e-324, 0.0049999999999999999, 1e300, -HUGE_VAL,
+                                  HUGE_VAL, std::nan("")};
+    for (int k = -4000; k <= 4000; ++k) {
+        const double tie = k / 8.0 + 1e6 * (k % 3);
+        values.insert(values.end(), {tie, std::nextafter(tie, 1e300), std::nextafter(tie, -1e300)});
+        const double cent = k / 100.0 + 0.005;
+        values.insert(values.end(), {cent, std::nextafter(cent, 1e300), std::nextafter(cent, -1e300)});
+    }
+    std::mt19937_64 rng(20261206);
+    std::uniform_real_distribution<double> exponent(-20.0, 14.0);
+    for (int i = 0; i < 200000; ++i) {
+        const double m = std::pow(10.0, exponent(rng));
+        values.push_back(i % 2 ? m : -m);
+        std::uint64_t bits = rng();
+        double any;
+        std::memcpy(&any, &bits, sizeof any);
+        values.push_back(any);
+    }
+    int mismatches = 0;
+    for (double v : values) {
+        char buf[kFixed2Room];
+        const std::string fast(buf, writeFixed2(buf, v));
+        if (fast != formatFixed(v, 2) && ++mismatches <= 10)
+            ADD_FAILURE() << std::hexfloat << v << ": " << fast << " vs " << formatFixed(v, 2);
+    }
+    EXPECT_EQ(mismatches, 0);
 }
 
 TEST(NumberText, ShortestFormUpTo15Digits) {

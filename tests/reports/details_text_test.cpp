@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "reports/details_text.h"
 
 namespace selvane {
@@ -110,6 +112,33 @@ TEST(DetailsReport, RangesReplayExactlyLikeSingleLines) {
     const auto whole = splitLines(r.text());
     EXPECT_EQ(whole[1009], r.line(1009));
     EXPECT_EQ(whole.size(), static_cast<size_t>(r.lineCount()));
+}
+
+// Long reports are written in pieces formatted on other threads: every line must still come out
+// once, in order, with the digits of a single-line replay, also across the piece boundaries.
+TEST(DetailsReport, WholeTextOfALongReportIsEveryLineInOrder) {
+    ReportInputs in = loan(200003); // three full pieces and a short one
+    in.PeriodRate = 1e-6;
+    in.PMT = 0.05;
+    DetailsReport r;
+    ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
+    const std::string text = r.text();
+    const auto whole = splitLines(text);
+    ASSERT_EQ(whole.size(), static_cast<size_t>(r.lineCount()));
+    for (size_t i = 0; i < whole.size(); ++i)
+        if (whole[i] != r.line(static_cast<std::int64_t>(i))) {
+            ADD_FAILURE() << "line " << i << ": " << whole[i] << " vs "
+                          << r.line(static_cast<std::int64_t>(i));
+            break;
+        }
+
+    // The same rows with other breaks: the text after the summary with its breaks replaced.
+    std::string rows;
+    r.writeRowsText([&](std::string_view piece) { rows += piece; }, {"|", "/"});
+    std::string expected;
+    for (size_t i = 10; i < whole.size(); ++i) expected += "|" + whole[i];
+    std::replace(expected.begin(), expected.end(), '\t', '/');
+    EXPECT_EQ(rows, expected);
 }
 
 TEST(DetailsReport, OverflowInTotalsKeepsNothing) {
