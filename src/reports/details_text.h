@@ -4,6 +4,7 @@
 // interest every few hundred rows and replays the recurrence from there, so a report of a million
 // rows costs a few hundred kilobytes and any row comes out with exactly the digits of a full run.
 
+#include <algorithm>
 #include <cstdint>
 #include <future>
 #include <optional>
@@ -80,8 +81,10 @@ public:
     // The whole text, lines joined by CR LF, as the report box holds it.
     std::string text() const;
     template <class Sink> void writeText(Sink&& sink) const; // sink(std::string_view) per piece
-    // The rows alone, each preceded by a line break.
-    template <class Sink> void writeRowsText(Sink&& sink, const TextBreaks& breaks = {}) const;
+    // Rows first .. last (clamped to the report) alone, each preceded by a line break.
+    template <class Sink>
+    void writeRowsText(Sink&& sink, const TextBreaks& breaks = {}, std::int64_t first = 1,
+                       std::int64_t last = INT64_MAX) const;
 
     bool empty() const { return !m_built; }
     static constexpr std::int64_t kSummaryLines = 10;
@@ -124,28 +127,34 @@ template <class Sink> void DetailsReport::writeText(Sink&& sink) const {
     writeRowsText(sink);
 }
 
-template <class Sink> void DetailsReport::writeRowsText(Sink&& sink, const TextBreaks& breaks) const {
+template <class Sink>
+void DetailsReport::writeRowsText(Sink&& sink, const TextBreaks& breaks, std::int64_t first,
+                                  std::int64_t last) const {
+    first = std::max<std::int64_t>(first, 1);
+    last = std::min(last, m_rows);
+    if (first > last) return;
     // Rows go out many thousands at a time as one piece each, so a sink sees a few large pieces
     // rather than millions of small ones. Two pieces ahead are formatted on other threads while
     // the sink takes the current one: ten million rows then take about half the time on two
     // cores. Three buffers go round, reused all along: fresh megabytes for every piece would
     // cost more in page faults than the formatting itself.
-    if (m_rows <= kPieceRows) {
+    const std::int64_t rows = last - first + 1;
+    if (rows <= kPieceRows) {
         std::string piece;
-        appendRowsText(piece, 1, m_rows, breaks);
-        if (m_rows > 0) sink(std::string_view(piece));
+        appendRowsText(piece, first, rows, breaks);
+        sink(std::string_view(piece));
         return;
     }
-    const std::int64_t count = (m_rows + kPieceRows - 1) / kPieceRows;
+    const std::int64_t count = (rows + kPieceRows - 1) / kPieceRows;
     std::string buffers[3];
     std::future<void> pending[3];
     auto start = [&](std::int64_t i) {
         if (i >= count) return;
         std::string* out = &buffers[i % 3];
-        pending[i % 3] = std::async(std::launch::async, [this, out, i, &breaks] {
+        pending[i % 3] = std::async(std::launch::async, [this, out, i, first, last, &breaks] {
             out->clear();
-            const std::int64_t first = i * kPieceRows + 1;
-            appendRowsText(*out, first, std::min(kPieceRows, m_rows - first + 1), breaks);
+            const std::int64_t from = first + i * kPieceRows;
+            appendRowsText(*out, from, std::min(kPieceRows, last - from + 1), breaks);
         });
     };
     start(0);

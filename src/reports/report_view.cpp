@@ -91,8 +91,6 @@ qsizetype characterAt(QStringView line, double x, const RunAdvance& advance) {
 namespace {
 // A selection spanning more lines than this takes long enough to copy to deserve a wait cursor.
 constexpr std::int64_t kBusyCopyLines = 20'000;
-// Lines generated per call when collecting a selection; one replay of the recurrence each.
-constexpr std::int64_t kTextChunk = 4096;
 constexpr int kAutoScrollMs = 50;
 // Rows sampled up front to size the horizontal scroll bar; painted lines can still widen it.
 constexpr std::int64_t kWidthSamples = 16;
@@ -259,26 +257,28 @@ void ReportView::clearSelection() { moveCursor(m_cursor, false); }
 template <class Sink> void ReportView::writeSelection(Sink&& sink) const {
     if (!m_report || !hasSelection()) return;
     const auto [from, to] = selection();
-    // Whole lines pass through as the report writes them; only the two end lines are cut, at
-    // UTF-16 columns like everything else in the view.
-    const auto cut = [](const std::string& line, qsizetype begin, qsizetype end) {
-        return QString::fromStdString(line).mid(begin, end - begin).toStdString();
+    // Only the two end lines are cut, at UTF-16 columns like everything else in the view; the
+    // lines between pass through as the report writes them.
+    const auto cut = [this](std::int64_t index, qsizetype begin, qsizetype end) {
+        const QString line = lineText(index);
+        return line.mid(begin, (end < 0 ? line.size() : end) - begin).toStdString();
     };
-    for (std::int64_t first = from.line; first <= to.line; first += kTextChunk) {
-        const std::vector<std::string> chunk =
-            m_report->lines(first, std::min(kTextChunk, to.line - first + 1));
-        for (size_t j = 0; j < chunk.size(); ++j) {
-            const std::int64_t index = first + static_cast<std::int64_t>(j);
-            if (index > from.line) sink(std::string_view("\r\n"));
-            if (index == from.line || index == to.line) {
-                const qsizetype begin = index == from.line ? from.column : 0;
-                const qsizetype end = index == to.line ? to.column : static_cast<qsizetype>(chunk[j].size());
-                sink(std::string_view(cut(chunk[j], begin, end)));
-            } else {
-                sink(std::string_view(chunk[j]));
-            }
-        }
+    if (from.line == to.line) {
+        sink(std::string_view(cut(from.line, from.column, to.column)));
+        return;
     }
+    sink(std::string_view(cut(from.line, from.column, -1)));
+    const std::int64_t summary = DetailsReport::kSummaryLines;
+    const auto& summaryLines = m_report->summaryLines();
+    for (std::int64_t i = from.line + 1; i < std::min(to.line, summary); ++i) {
+        sink(std::string_view("\r\n"));
+        sink(std::string_view(summaryLines[static_cast<size_t>(i)]));
+    }
+    // Row k is line k + summary - 1.
+    m_report->writeRowsText(sink, {}, std::max(from.line + 1, summary) - summary + 1,
+                            to.line - 1 - summary + 1);
+    sink(std::string_view("\r\n"));
+    sink(std::string_view(cut(to.line, 0, to.column)));
 }
 
 qsizetype ReportView::selectionSizeHint() const {
@@ -308,7 +308,12 @@ QString ReportView::selectedText() const {
 void ReportView::copy() {
     if (!m_report || !hasSelection()) return;
     const auto [from, to] = selection();
-    const bool busy = to.line - from.line > kBusyCopyLines;
+    const std::int64_t lines = to.line - from.line + 1;
+    if (lines > kMaxCopyLines) {
+        emit copyRefused(lines);
+        return;
+    }
+    const bool busy = lines > kBusyCopyLines;
     if (busy) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     // The clipboard gets UTF-8 bytes rather than a QString: half the memory for a large report,
     // and the platform converts only when something is pasted.

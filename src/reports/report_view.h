@@ -79,18 +79,19 @@ public:
     const DetailsReport* report() const { return m_report; }
 
     bool hasSelection() const { return m_anchor != m_cursor; }
-    // The selected text, lines joined by CR LF, tabs kept. Lines are generated a few thousand at a
-    // time; all of a million-row report takes under a second and, as a QString, some 70 MB.
+    // The selected text, lines joined by CR LF, tabs kept, exactly as Copy puts it on the
+    // clipboard (but with no limit on its length).
     QString selectedText() const;
     // Selects from `anchor` to `cursor` (either order); positions are clamped to the report.
     void setSelection(ReportPosition anchor, ReportPosition cursor);
     std::pair<ReportPosition, ReportPosition> selection() const; // ordered: first <= second
     void selectAll();
     void clearSelection();
-    // Selected text to the clipboard (nothing happens without a selection). It is held as UTF-8:
-    // all of a million-row report takes about half a second and 36 MB, ten million rows several
-    // seconds (under a wait cursor) and 400 MB.
+    // Selected text to the clipboard (nothing happens without a selection), held as UTF-8: a
+    // million rows take about 45 MB. A selection of more than kMaxCopyLines lines is not copied,
+    // so that no copy can take seconds or hundreds of megabytes: copyRefused says why instead.
     void copy();
+    static constexpr std::int64_t kMaxCopyLines = 2'000'000;
 
     std::int64_t firstVisibleLine() const;
     int visibleLineCount() const; // lines that fit whole in the viewport, at least 1
@@ -105,6 +106,7 @@ public:
 
 signals:
     void copyAvailable(bool yes);
+    void copyRefused(std::int64_t lines); // Copy of more than kMaxCopyLines lines
 
 protected:
     bool event(QEvent* event) override;

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -169,6 +170,15 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
     m_rtDetails->setObjectName(QStringLiteral("rtDetails"));
     m_rtDetails->setFont(reportFont());
     m_rtDetails->setGeometry(toPixels(place(Control::rtDetails).rect));
+    connect(m_rtDetails, &ReportView::copyRefused, this, [this](std::int64_t lines) {
+        const QLocale english(QLocale::English);
+        m_host.tell("Copy", QStringLiteral("The selection holds %1 lines, and at most %2 lines can "
+                                           "be copied at a time. Select a part of the report and "
+                                           "copy again.")
+                                .arg(english.toString(static_cast<qint64>(lines)),
+                                     english.toString(static_cast<qint64>(ReportView::kMaxCopyLines)))
+                                .toStdString());
+    });
 
     buildMenus();
     showState();

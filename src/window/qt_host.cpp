@@ -116,6 +116,10 @@ QtHost::QtHost(QWidget* window, const DesktopServices& services) : m_window(wind
     m_sysInfo.messenger = services.messenger ? services.messenger : m_systemMessenger.get();
 }
 
+void QtHost::tell(const std::string& title, const std::string& text) {
+    m_sysInfo.messenger->showMessage(title, text);
+}
+
 QtHost::~QtHost() {
     delete m_about.data();
 }

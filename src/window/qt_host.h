@@ -65,6 +65,8 @@ class QtHost : public Host {
     void closeAbout() override;
 
     frmAbout* aboutBox() const; // null while the box is not loaded
+    // A message box with an OK button, through the messenger the host was given.
+    void tell(const std::string& title, const std::string& text);
 
   private:
     QWidget* m_window;

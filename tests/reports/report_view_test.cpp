@@ -303,6 +303,47 @@ private slots:
         QCOMPARE(clipboard->text(), whole);
     }
 
+    // Selections across many thousand rows come from the report's fast writer in pieces; they
+    // must be exactly the lines between the two cut ends. Past the line limit Copy refuses.
+    void longSelectionsAndTheCopyLimit() {
+        // One line more than a copy may take, at a zero rate so that nothing overflows.
+        const std::int64_t rows = ReportView::kMaxCopyLines + 1 - DetailsReport::kSummaryLines;
+        const DetailsReport report = buildReport(static_cast<double>(rows), 100000, 0.01, 0.0);
+        ReportView view;
+        view.setReport(&report);
+        QSignalSpy refused(&view, &ReportView::copyRefused);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+
+        // From inside the summary across three pieces of rows, cut inside both end lines.
+        const std::string text = report.text();
+        const auto offsetOf = [&](std::int64_t line) { // lines are ASCII here: bytes = characters
+            std::size_t at = 0;
+            for (std::int64_t i = 0; i < line; ++i) at = text.find("\r\n", at) + 2;
+            return at;
+        };
+        const std::size_t from = offsetOf(3) + 4, to = offsetOf(200'000) + 7;
+        view.setSelection({200'000, 7}, {3, 4});
+        QCOMPARE(view.selectedText().toStdString(), text.substr(from, to - from));
+
+        view.selectAll();
+        clipboard->setText("untouched");
+        view.copy();
+        QCOMPARE(refused.count(), 1);
+        QCOMPARE(refused.at(0).at(0).value<std::int64_t>(), ReportView::kMaxCopyLines + 1);
+        QCOMPARE(clipboard->text(), QString("untouched"));
+
+        // Exactly the limit is copied, every byte of it.
+        const std::int64_t last = report.lineCount() - 1;
+        view.setSelection({1, 0}, {last, static_cast<qsizetype>(report.line(last).size())});
+        view.copy();
+        QCOMPARE(refused.count(), 1);
+        const QByteArray copied = clipboard->mimeData()->data(QStringLiteral("text/plain"));
+        const std::size_t second = offsetOf(1);
+        QCOMPARE(static_cast<std::size_t>(copied.size()), text.size() - second);
+        QVERIFY(std::string_view(copied.constData(), static_cast<std::size_t>(copied.size())) ==
+                std::string_view(text).substr(second));
+    }
+
     void scrollRangeFollowsTheReport_data() {
         QTest::addColumn<int>("height");
         QTest::newRow("short") << 150;

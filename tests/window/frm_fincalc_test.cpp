@@ -3,9 +3,11 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -57,6 +59,7 @@ class FrmFinCalcTest : public QObject {
     void saveAsWritesThroughTheChooser();
     void openReadsThroughTheChooserAndShowsTheResult();
     void printShowsThePrintDialogWithThePages();
+    void copyOfAnOverlongSelectionSaysWhy();
     void scenarioFilterBecomesQtNameFilters_data();
     void scenarioFilterBecomesQtNameFilters();
 
@@ -493,6 +496,28 @@ void FrmFinCalcTest::printShowsThePrintDialogWithThePages() {
     QVERIFY(m_dialogs.printedPageCount >= 2); // 60 payments: more than one page of 50 rows
     action("mnPrint")->trigger();
     QCOMPARE(m_dialogs.printCalls, 2);
+    verifyShowsState();
+}
+
+void FrmFinCalcTest::copyOfAnOverlongSelectionSaysWhy() {
+    // Three million payments at a zero rate: a report longer than one copy may take.
+    clear(field(field::APR));
+    QTest::keyClicks(field(field::APR), QStringLiteral("0"));
+    clear(field(field::PERS));
+    QTest::keyClicks(field(field::PERS), QStringLiteral("3000000"));
+    QTest::keyClick(field(field::PERS), Qt::Key_Return);
+    action("mnTable")->trigger();
+    auto* report = named<ReportView>("rtDetails");
+    QCOMPARE(report->report()->rowCount(), 3'000'000);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    report->selectAll();
+    report->copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+    QCOMPARE(m_messenger.shown.size(), size_t{1});
+    QCOMPARE(m_messenger.shown[0].first, std::string("Copy"));
+    QVERIFY2(m_messenger.shown[0].second.find("3,000,010 lines") != std::string::npos,
+             m_messenger.shown[0].second.c_str());
     verifyShowsState();
 }
 
