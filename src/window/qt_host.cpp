@@ -74,28 +74,32 @@ class SystemDialogs : public Dialogs {
         QPrintDialog dialog(&printer, parent);
         if (dialog.exec() != QDialog::Accepted)
             return false;
-        // A short report prints at once; a long one (a page takes about a millisecond, and a
-        // report can run to thousands of pages) shows its progress, keeps the window painting
-        // and can be cancelled, which abandons the job.
-        constexpr std::int64_t kPagesWithoutProgress = 20;
-        if (pages.pageCount() <= kPagesWithoutProgress)
-            return paintPages(pages, printer);
-        QProgressDialog progress(QStringLiteral("Printing the report..."),
-                                 QStringLiteral("Cancel"), 0, 1000, parent);
-        progress.setWindowTitle(QStringLiteral("Print"));
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(300);
-        const bool printed = paintPages(pages, printer, [&](std::int64_t done, std::int64_t total) {
-            progress.setValue(static_cast<int>(done * 1000 / total));
-            QCoreApplication::processEvents();
-            return !progress.wasCanceled();
-        });
-        if (!printed && progress.wasCanceled())
-            printer.abort();
-        return printed;
+        return printWithProgress(parent, printer, pages);
     }
 };
 } // namespace
+
+bool printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages) {
+    // A short report prints at once; a long one (a page takes about a millisecond, and a report
+    // can run to thousands of pages) shows its progress, keeps the window painting and can be
+    // cancelled, which abandons the job.
+    constexpr std::int64_t kPagesWithoutProgress = 20;
+    if (pages.pageCount() <= kPagesWithoutProgress)
+        return paintPages(pages, printer);
+    QProgressDialog progress(QStringLiteral("Printing the report..."), QStringLiteral("Cancel"), 0,
+                             1000, parent);
+    progress.setWindowTitle(QStringLiteral("Print"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    const bool printed = paintPages(pages, printer, [&](std::int64_t done, std::int64_t total) {
+        progress.setValue(static_cast<int>(done * 1000 / total));
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
+    if (!printed && progress.wasCanceled())
+        printer.abort();
+    return printed;
+}
 
 std::unique_ptr<Dialogs> makeSystemDialogs() {
     return std::make_unique<SystemDialogs>();

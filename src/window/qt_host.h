@@ -12,6 +12,7 @@
 #include "about/sysinfo.h"
 #include "window/host.h"
 
+class QPrinter;
 class QWidget;
 
 namespace selvane {
@@ -42,6 +43,10 @@ class Dialogs {
     virtual bool print(QWidget* parent, const PrintedPages& pages) = 0;
 };
 std::unique_ptr<Dialogs> makeSystemDialogs();
+
+// What the print dialog does once the user accepts it: paints the pages on the printer, behind a
+// cancellable progress dialog when there are many. False when cancelled or failed.
+bool printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages);
 
 // Replacements for the desktop's services; each one left null is the real one.
 struct DesktopServices {

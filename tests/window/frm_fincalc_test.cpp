@@ -17,6 +17,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QProgressDialog>
+#include <QPrinter>
+#include <QFileInfo>
 #include <memory>
 
 #include "about/frm_about.h"
@@ -60,6 +64,7 @@ class FrmFinCalcTest : public QObject {
     void openReadsThroughTheChooserAndShowsTheResult();
     void printShowsThePrintDialogWithThePages();
     void copyOfAnOverlongSelectionSaysWhy();
+    void longPrintoutShowsProgressAndCanBeCancelled();
     void scenarioFilterBecomesQtNameFilters_data();
     void scenarioFilterBecomesQtNameFilters();
 
@@ -497,6 +502,53 @@ void FrmFinCalcTest::printShowsThePrintDialogWithThePages() {
     action("mnPrint")->trigger();
     QCOMPARE(m_dialogs.printCalls, 2);
     verifyShowsState();
+}
+
+// What follows an accepted print dialog: a printout of more than a few pages runs behind a
+// progress dialog whose Cancel abandons it; a short one prints at once.
+void FrmFinCalcTest::longPrintoutShowsProgressAndCanBeCancelled() {
+    QTemporaryDir dir;
+    ReportInputs in;
+    in.SBAL = 1000;
+    in.PMT = 1;
+    in.PERS = 1000; // 21 pages
+    const CurrencyFormat usd(QLocale(QLocale::English, QLocale::UnitedStates));
+    const PrintedPages pages = PrintedPages::layout(in, usd);
+    QCOMPARE(pages.pageCount(), 21);
+    auto printTo = [&](const QString& name) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(name));
+        return printWithProgress(m_window.get(), printer, pages);
+    };
+
+    int progressSeen = 0;
+    QTimer::singleShot(0, [&] { // runs from the printout's first turn of the event loop
+        if (auto* progress = m_window->findChild<QProgressDialog*>()) {
+            ++progressSeen;
+            progress->cancel();
+        }
+    });
+    QVERIFY(!printTo("cancelled.pdf"));
+    QCOMPARE(progressSeen, 1);
+    QVERIFY(m_window->findChild<QProgressDialog*>() == nullptr); // gone with the printout
+
+    QVERIFY(printTo("whole.pdf"));
+    QVERIFY(QFileInfo(dir.filePath("whole.pdf")).size() > 0);
+
+    // Twenty pages print at once: the event loop never turns while they do.
+    in.PERS = 999;
+    const PrintedPages twenty = PrintedPages::layout(in, usd);
+    QCOMPARE(twenty.pageCount(), 20);
+    bool printing = true, turnedWhilePrinting = false;
+    QTimer::singleShot(0, [&] { turnedWhilePrinting = printing; });
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("twenty.pdf"));
+    QVERIFY(printWithProgress(m_window.get(), printer, twenty));
+    printing = false;
+    QCoreApplication::processEvents();
+    QVERIFY(!turnedWhilePrinting);
 }
 
 void FrmFinCalcTest::copyOfAnOverlongSelectionSaysWhy() {

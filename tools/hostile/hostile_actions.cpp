@@ -4,10 +4,14 @@
 // scratch folder with the help topics and the hostile test files), so each peak belongs to one
 // script; the largest of them is the run's peak.
 //
-//   selvane-hostile [--max-seconds S] [--max-mb M] SCRIPT...
+//   selvane-hostile [--window] [--max-seconds S] [--max-mb M] SCRIPT...
+//
+// With --window the scripts run through the real window instead (see window_driver.h; needs a
+// display, such as xvfb-run's): a line's time then also covers the painting it causes.
 //
 // An action is one script line; its time runs from the moment the driver asks for the line to
-// the moment it asks for the next one. A `type` line is one action per character typed, so it is
+// the moment it asks for the next one (in the window: the longest the window went without
+// handling events while the line ran). A `type` line is one action per character typed, so it is
 // fed as one line per character (an Enter as `enter`) and shown as one row with its total and its
 // slowest key. Dumps go to a stream that only counts bytes; prints go to real files (plain text
 // or PDF). Exit status 0 whatever was measured, 2 on a usage error.
@@ -22,14 +26,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <iterator>
 #include <sstream>
 #include <streambuf>
 #include <string>
 #include <vector>
 
+#include <QApplication>
+
 #include "cli/pdf_pages.h"
 #include "cli/script.h"
+#include "window_driver.h"
 
 namespace {
 
@@ -61,9 +69,10 @@ class CountingSink : public std::streambuf {
 
 struct Action {
     int line; // of the fed script
-    double seconds;
+    double seconds; // in the window: the longest the window went without answering
     long peakKb;
     long long outputBytes;
+    double total = -1; // in the window: the whole time of the action
 };
 
 // Hands the script to the driver one line at a time and notes the time, the peak memory and the
@@ -154,7 +163,7 @@ void copyFolder(const fs::path& from, const fs::path& to) {
 }
 
 // The child: runs one script and writes "line seconds peakKb bytes" records to fd.
-int measure(const std::vector<Step>& fed, int fd) {
+int measure(const std::vector<Step>& fed, int fd, bool window) {
     const fs::path dir =
         fs::temp_directory_path() / ("selvane-hostile-" + std::to_string(getpid()));
     fs::create_directories(dir);
@@ -162,19 +171,36 @@ int measure(const std::vector<Step>& fed, int fd) {
     copyFolder(SELVANE_HOSTILE_FILES, dir);
     fs::current_path(dir);
 
-    CountingSink sink;
-    std::ostream out(&sink);
     std::vector<std::string> lines;
     for (const Step& st : fed)
         lines.push_back(st.text);
-    LineClock clock(lines, sink);
-    std::istream in(&clock);
-    const auto error = selvane::runScript(in, out, selvane::writePages);
+    std::vector<Action> actions;
+    std::optional<selvane::ScriptError> error;
+    if (window) {
+        int argc = 1;
+        char name[] = "selvane-hostile";
+        char* argv[] = {name, nullptr};
+        QApplication app(argc, argv);
+        const auto failed = selvane::driveWindow(
+            lines, [&](size_t index, double stall, double seconds, long long bytes) {
+                actions.push_back({static_cast<int>(index), stall, peakKb(), bytes, seconds});
+            });
+        if (failed)
+            error = selvane::ScriptError{0, *failed};
+    } else {
+        CountingSink sink;
+        std::ostream out(&sink);
+        LineClock clock(lines, sink);
+        std::istream in(&clock);
+        error = selvane::runScript(in, out, selvane::writePages);
+        actions = clock.actions;
+    }
 
     std::string report;
-    for (const Action& a : clock.actions)
+    for (const Action& a : actions)
         report += std::to_string(a.line) + ' ' + std::to_string(a.seconds) + ' ' +
-                  std::to_string(a.peakKb) + ' ' + std::to_string(a.outputBytes) + '\n';
+                  std::to_string(a.peakKb) + ' ' + std::to_string(a.outputBytes) + ' ' +
+                  std::to_string(a.total) + '\n';
     if (error)
         report += "error " + std::to_string(error->line) + ' ' + error->message + '\n';
     for (size_t done = 0; done < report.size();) {
@@ -206,10 +232,13 @@ bool isAction(const std::string& line) {
 int main(int argc, char** argv) {
     double maxSeconds = 0.5;
     long maxMb = 300;
+    bool window = false;
     std::vector<std::string> scripts;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if (a == "--max-seconds" && i + 1 < argc)
+        if (a == "--window")
+            window = true;
+        else if (a == "--max-seconds" && i + 1 < argc)
             maxSeconds = std::atof(argv[++i]);
         else if (a == "--max-mb" && i + 1 < argc)
             maxMb = std::atol(argv[++i]);
@@ -217,7 +246,7 @@ int main(int argc, char** argv) {
             scripts.push_back(fs::absolute(a).string());
     }
     if (scripts.empty()) {
-        std::fprintf(stderr, "usage: selvane-hostile [--max-seconds S] [--max-mb M] SCRIPT...\n");
+        std::fprintf(stderr, "usage: selvane-hostile [--window] [--max-seconds S] [--max-mb M] SCRIPT...\n");
         return 2;
     }
 
@@ -244,7 +273,7 @@ int main(int argc, char** argv) {
         const pid_t child = fork();
         if (child == 0) {
             close(pipeFd[0]);
-            _exit(measure(fed, pipeFd[1]));
+            _exit(measure(fed, pipeFd[1], window));
         }
         close(pipeFd[1]);
         std::string records;
@@ -263,6 +292,7 @@ int main(int argc, char** argv) {
         struct Row {
             int line = -1;
             double total = 0, slowest = 0;
+            double ran = 0; // in the window: the steps' whole time, waits included
             long kb = 0;
             long long bytes = 0;
             int steps = 0;
@@ -279,6 +309,11 @@ int main(int argc, char** argv) {
                 if (row.steps > 1)
                     what += "  [" + std::to_string(row.steps) + " keys, slowest " +
                             std::to_string(row.slowest * 1000).substr(0, 6) + " ms]";
+                // A long printout keeps the window answering behind its progress dialog: its
+                // row shows the longest stall, and here how long it ran.
+                if (window && row.steps == 1 && row.ran > row.total + 0.05)
+                    what += "  [ran " + std::to_string(static_cast<long>(row.ran * 1000)) +
+                            " ms, the window answering]";
                 std::printf("%s %5d %7.1f %8.1f %10lld  %s\n", over ? " !" : "  ", row.line,
                             row.total * 1000, static_cast<double>(row.kb) / 1024, row.bytes,
                             what.c_str());
@@ -301,13 +336,15 @@ int main(int argc, char** argv) {
             long kb = 0;
             long long bytes = 0;
             std::istringstream r(rec);
-            r >> step >> s >> kb >> bytes;
+            double ran = -1;
+            r >> step >> s >> kb >> bytes >> ran;
             scriptPeak = std::max(scriptPeak, kb);
             const int source = step == 0 ? 0 : fed[static_cast<size_t>(step - 1)].sourceLine;
             if (source != row.line)
                 flush();
             row.line = source;
             row.total += s;
+            row.ran += std::max(ran, 0.0);
             row.slowest = std::max(row.slowest, s);
             row.kb = std::max(row.kb, kb);
             row.bytes += bytes;
