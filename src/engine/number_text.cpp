@@ -150,52 +150,44 @@ std::optional<double> fieldValue(std::string_view text) {
     return n.value;
 }
 
-std::string formatFixed(double value, int decimals) {
+char* writeFixed(char* out, double value, int decimals) {
     if (value == 0.0) value = 0.0; // negative zero is not below zero
-    std::array<char, 400> buf{};
-    const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                 std::chars_format::fixed, decimals);
-    return std::string(buf.data(), r.ptr);
-}
-
-char* writeFixed2(char* out, double value) {
-    if (value == 0.0) value = 0.0;
     const double a = std::fabs(value);
-    // Below 1e13 the exact value in hundredths is found with integers: a = m * 2^-shift, so
-    // 100a = 100m * 2^-shift, and 100m fits in 64 bits. Anything else (huge, infinite, NaN) takes
-    // the general conversion.
-    if (!(a < 1e13)) {
-        return std::to_chars(out, out + kFixed2Room, value, std::chars_format::fixed, 2).ptr;
+    // For two or three decimals below 1e13 the exact value in hundredths or thousandths is found
+    // with integers: a = m * 2^-shift, so 1000a = 1000m * 2^-shift, and 1000m fits in 64 bits.
+    // Anything else (other decimals, huge, infinite, NaN) takes the general conversion.
+    if ((decimals != 2 && decimals != 3) || !(a < 1e13)) {
+        return std::to_chars(out, out + kFixedRoom, value, std::chars_format::fixed, decimals).ptr;
     }
+    const std::uint64_t scale = decimals == 2 ? 100 : 1000;
     std::uint64_t bits;
     std::memcpy(&bits, &a, sizeof bits);
     const int biased = static_cast<int>(bits >> 52);
     std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
     if (biased != 0) m |= std::uint64_t{1} << 52;
     const int shift = 1075 - (biased != 0 ? biased : 1); // a = m * 2^-shift, shift > 0 here
-    std::uint64_t h = 0;                                  // 100a rounded, ties to even
+    std::uint64_t h = 0;                                  // scale * a rounded, ties to even
     if (shift < 64) {
-        const std::uint64_t scaled = m * 100; // below 2^60
+        const std::uint64_t scaled = m * scale; // below 2^63
         h = scaled >> shift;
         const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
         const std::uint64_t half = std::uint64_t{1} << (shift - 1);
         if (rest > half || (rest == half && (h & 1) != 0)) ++h;
-    } // else 100a < 2^60 * 2^-64 rounds to 0
+    } // else scale * a < 2^63 * 2^-64 rounds to 0
 
     // A value that rounds to zero keeps its sign, as in "-0.00" for -0.001.
     if (std::signbit(value)) *out++ = '-';
-    // Digits two at a time from a table, written backwards from the end of the text.
+    int len = decimals + 2; // "0.00" or "0.000"
+    for (std::uint64_t p = scale * 10; h >= p && len < 21; p *= 10) ++len;
+    char* const end = out + len;
+    char* d = end;
+    for (int i = 0; i < decimals; ++i, h /= 10) *--d = static_cast<char>('0' + h % 10);
+    *--d = '.';
+    // The whole part two digits at a time from a table.
     static constexpr char kPairs[] =
         "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
         "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
         "8081828384858687888990919293949596979899";
-    int len = 4; // "0.00"
-    for (std::uint64_t p = 1000; h >= p && len < 20; p *= 10) ++len;
-    char* const end = out + len;
-    char* d = end - 2;
-    std::memcpy(d, kPairs + 2 * (h % 100), 2);
-    *--d = '.';
-    h /= 100;
     while (h >= 100) {
         d -= 2;
         std::memcpy(d, kPairs + 2 * (h % 100), 2);
@@ -210,9 +202,9 @@ char* writeFixed2(char* out, double value) {
     return end;
 }
 
-std::string format00(double value) {
-    char buf[kFixed2Room];
-    return std::string(buf, writeFixed2(buf, value));
+std::string formatFixed(double value, int decimals) {
+    char buf[kFixedRoom];
+    return std::string(buf, writeFixed(buf, value, decimals));
 }
 
 std::string numberText(double value) {

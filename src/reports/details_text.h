@@ -135,8 +135,7 @@ void DetailsReport::writeRowsText(Sink&& sink, const TextBreaks& breaks, std::in
     if (first > last) return;
     // Rows go out many thousands at a time as one piece each, so a sink sees a few large pieces
     // rather than millions of small ones. Two pieces ahead are formatted on other threads while
-    // the sink takes the current one: ten million rows then take about half the time on two
-    // cores. Three buffers go round, reused all along: fresh megabytes for every piece would
+    // the sink takes the current one: on two cores ten million rows take about half the time. Three buffers go round, reused all along: fresh megabytes for every piece would
     // cost more in page faults than the formatting itself.
     const std::int64_t rows = last - first + 1;
     if (rows <= kPieceRows) {
@@ -151,7 +150,9 @@ void DetailsReport::writeRowsText(Sink&& sink, const TextBreaks& breaks, std::in
     auto start = [&](std::int64_t i) {
         if (i >= count) return;
         std::string* out = &buffers[i % 3];
-        pending[i % 3] = std::async(std::launch::async, [this, out, i, first, last, &breaks] {
+        // Where no thread can be started the piece is formatted when it is needed, on this one.
+        const auto policy = std::launch::async | std::launch::deferred;
+        pending[i % 3] = std::async(policy, [this, out, i, first, last, &breaks] {
             out->clear();
             const std::int64_t from = first + i * kPieceRows;
             appendRowsText(*out, from, std::min(kPieceRows, last - from + 1), breaks);
