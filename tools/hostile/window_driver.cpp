@@ -194,13 +194,28 @@ class Driver {
         QTest::keyClick(view, Qt::Key_Return);
     }
 
+    // With SELVANE_HOSTILE_SHOTS set to a folder, each look at everything leaves a picture of
+    // the window there, so what the user saw can be looked at afterwards.
+    void shoot() {
+        const QString folder = qEnvironmentVariable("SELVANE_HOSTILE_SHOTS");
+        if (folder.isEmpty()) return;
+        m_window.grab().save(QStringLiteral("%1/look-%2-%3.png")
+                                 .arg(folder)
+                                 .arg(QCoreApplication::applicationPid())
+                                 .arg(++m_shots, 3, 10, QLatin1Char('0')));
+    }
+
     long long lookAtEverything() {
         m_window.repaint();
         auto* report = named<ReportView>("rtDetails");
-        if (!report->isVisible() || !report->report()) return 0;
+        if (!report->isVisible() || !report->report()) {
+            shoot();
+            return 0;
+        }
         report->scrollToLine(report->report()->lineCount());
         report->viewport()->repaint();
         report->selectAll();
+        shoot();
         long long bytes = 0;
         const int refusedBefore = m_messenger.shown;
         report->copy();
@@ -212,6 +227,7 @@ class Driver {
 
     ScriptedDialogs m_dialogs;
     CountingMessenger m_messenger;
+    int m_shots = 0;
     frmFinCalc m_window;
 };
 
