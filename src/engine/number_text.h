@@ -35,7 +35,6 @@ inline std::string format00(double value) { return formatFixed(value, 2); }
 inline constexpr size_t kFixedRoom = 360;
 char* writeFixed(char* out, double value, int decimals);
 inline char* writeFixed2(char* out, double value) { return writeFixed(out, value, 2); }
-inline constexpr size_t kFixed2Room = kFixedRoom;
 
 // The ordinary text of a number: shortest form of up to 15 significant digits ("12288", "3E+20").
 std::string numberText(double value);

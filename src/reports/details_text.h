@@ -70,7 +70,7 @@ public:
     std::string rowText(std::int64_t k) const;
     // The text of row k with the given figures and payment text, written at p (room for
     // kRowRoom characters, with breaks of up to 4 characters); returns its end.
-    static constexpr size_t kRowRoom = 48 + 5 * kFixed2Room;
+    static constexpr size_t kRowRoom = 48 + 5 * kFixedRoom;
     static char* writeRowText(char* p, std::int64_t k, std::string_view payment, const Row& row,
                               const TextBreaks& breaks = {});
     std::string paymentText() const; // the payment as every row shows it

@@ -58,9 +58,8 @@ template <class Place> void PrintedPages::request(std::int64_t index, Place&& pl
     }
     const std::int64_t first = index * kRowsPerPage + 1;
     const auto rows = m_report.rowRange(first, kRowsPerPage);
-    char pmt[kFixed2Room];
-    const std::string_view pmtText(pmt, static_cast<size_t>(writeFixed2(pmt, m_report.inputs().PMT) - pmt));
-    char number[32], balance[kFixed2Room], principal[kFixed2Room], interest[kFixed2Room];
+    const std::string pmt = m_report.paymentText();
+    char number[32], balance[kFixedRoom], principal[kFixedRoom], interest[kFixedRoom];
     auto fixed = [](char* buf, double v) {
         return std::string_view(buf, static_cast<size_t>(writeFixed2(buf, v) - buf));
     };
@@ -71,7 +70,7 @@ template <class Place> void PrintedPages::request(std::int64_t index, Place&& pl
         number[0] = ' ';
         *end++ = ' ';
         place({{16, std::string_view(number, static_cast<size_t>(end - number))},
-               {32, pmtText},
+               {32, pmt},
                {48, fixed(balance, rows[j].balance)},
                {64, fixed(principal, rows[j].principal)},
                {80, fixed(interest, rows[j].interest)}});
