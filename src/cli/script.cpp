@@ -81,6 +81,7 @@ bool writePlainTextPages(const PrintedPages& pages, const std::string& path) {
     // Page by page: a printout of millions of rows is never held whole.
     return replaceFileWith(path, [&pages](const WritePiece& write) {
         for (std::int64_t p = 0; p < pages.pageCount(); ++p) write(pages.pageText(p));
+        return true;
     });
 }
 

@@ -31,21 +31,23 @@ std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t
 }
 
 bool replaceFile(const std::string& path, std::string_view bytes) {
-    return replaceFileWith(path, [bytes](const WritePiece& write) { write(bytes); });
+    return replaceFileWith(path, [bytes](const WritePiece& write) {
+        write(bytes);
+        return true;
+    });
 }
 
-bool replaceFileWith(const std::string& path,
-                     const std::function<void(const WritePiece&)>& produce) {
+bool replaceFileWith(const std::string& path, const ProducePieces& produce) {
     if (!usablePath(path)) return false;
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly)) return false;
     bool ok = true;
-    produce([&](std::string_view piece) {
+    const bool complete = produce([&](std::string_view piece) {
         if (ok && file.write(piece.data(), static_cast<qint64>(piece.size())) !=
                       static_cast<qint64>(piece.size()))
             ok = false;
     });
-    if (!ok) {
+    if (!ok || !complete) {
         file.cancelWriting();
         return false;
     }

@@ -17,8 +17,10 @@ std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t
 // failure (read-only folder, full disk, a path that is a directory) leaves the old file intact.
 bool replaceFile(const std::string& path, std::string_view bytes);
 
-// The same, for contents too large to hold at once: produce hands each piece to write.
+// The same, for contents too large to hold at once: produce hands each piece to write, and
+// returns false to abandon the file (a cancelled printout): then nothing on disk changes.
 using WritePiece = std::function<void(std::string_view)>;
-bool replaceFileWith(const std::string& path, const std::function<void(const WritePiece&)>& produce);
+using ProducePieces = std::function<bool(const WritePiece&)>;
+bool replaceFileWith(const std::string& path, const ProducePieces& produce);
 
 } // namespace selvane
