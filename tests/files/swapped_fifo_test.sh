@@ -29,5 +29,12 @@ after=$(printf 'help 0\ndump\n' |
 # Only the topic's name may change; the comments box keeps its text.
 [ "$(sed 's/"helpTopic":"[^"]*"//' <<<"$after")" = "$(sed 's/"helpTopic":"[^"]*"//' <<<"$before")" ] ||
     { echo "FAIL: a pipe read as a help topic changed the comments"; failures=1; }
+# Saving or printing onto a pipe, a plain one this time: nothing waits for a reader, and the
+# pipe stays a pipe.
+mkfifo out.fin out.txt
+printf 'saveas %s\nprint %s\n' "$work/out.fin" "$work/out.txt" | "$cli" ||
+    { echo "FAIL: saving onto a pipe failed the script"; failures=1; }
+[ -p out.fin ] && [ -p out.txt ] || { echo "FAIL: a pipe was replaced by a file"; failures=1; }
+
 [ "$failures" -eq 0 ] && echo "pipes swapped in at the open were refused at once"
 exit "$failures"
