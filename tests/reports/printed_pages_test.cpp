@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "reports/paper.h"
 #include "reports/printed_pages.h"
 
 namespace selvane {
@@ -165,6 +166,34 @@ TEST(PrintedPages, FailedTotalsEndTheDocumentAfterTheOpeningLines) {
     const auto pages = PrintedPages::layout(in, kUsd);
     ASSERT_EQ(pages.pageCount(), 1);
     EXPECT_EQ(pages.page(0).size(), 8u);
+}
+
+TEST(ParsePaper, SizeNamesAndDecimalMillimetres) {
+    struct Good {
+        const char* size;
+        const char* margin;
+        PaperSize expectedSize;
+        double expectedMargin;
+    };
+    for (const Good& g :
+         {Good{"A4", "10", PaperSize::A4, 10}, Good{"Letter", "6.35", PaperSize::Letter, 6.35},
+          Good{"Legal", "0", PaperSize::Legal, 0}, Good{"A4", ".5", PaperSize::A4, 0.5},
+          Good{"A4", "12.", PaperSize::A4, 12}, Good{"Letter", "50", PaperSize::Letter, 50},
+          Good{"Legal", "007.50", PaperSize::Legal, 7.5}}) {
+        const auto paper = parsePaper(g.size, g.margin);
+        ASSERT_TRUE(paper) << g.size << " " << g.margin;
+        EXPECT_EQ(paper->size, g.expectedSize);
+        EXPECT_DOUBLE_EQ(paper->marginMm, g.expectedMargin);
+    }
+    const std::pair<const char*, const char*> bad[] = {
+        {"a4", "10"},    {"A5", "10"},  {"letter", "10"},
+        {"", "10"},      {"A4", ""},    {"A4", "-1"},
+        {"A4", "+1"},    {"A4", "1e1"}, {"A4", "inf"},
+        {"A4", "nan"},   {"A4", "."},   {"A4", "1.2.3"},
+        {"A4", "50.01"}, {"A4", " 10"}, {"A4", "10 "},
+        {"A4", "10mm"},  {"A4", "1,5"}, {"A4", "99999999999999999999999999"}};
+    for (const auto& [size, margin] : bad)
+        EXPECT_FALSE(parsePaper(size, margin)) << "'" << size << "' '" << margin << "'";
 }
 
 } // namespace
