@@ -46,22 +46,16 @@ bool paintPages(const PrintedPages& pages, QPagedPaintDevice& device, const Prin
     const double lineHeight = metrics.lineSpacing();
     const QSizeF printable = painter.viewport().size();
 
-    std::vector<QString> texts;
     std::vector<double> widths;
     for (std::int64_t p = first; p <= last; ++p) {
         if (p > first)
             device.newPage();
         const std::vector<PrintLine> lines = pages.page(p - 1);
         widths.clear();
-        for (const PrintLine& line : lines) {
-            double width = 0;
-            for (const PrintItem& item : line) {
-                QString text = QString::fromStdString(item.text);
-                text.replace(QLatin1Char('\t'), QLatin1Char(' '));
-                width = std::max(width, (item.column - 1) * cell + metrics.horizontalAdvance(text));
-            }
-            widths.push_back(width);
-        }
+        // A fixed-pitch font: each character takes one cell.
+        for (const PrintLine& line : lines)
+            widths.push_back(
+                line.empty() ? 0.0 : (line.back().column - 1 + columnsOf(line.back().text)) * cell);
         const double scale = fitScale(widths, lineHeight, printable);
         if (scale < 1.0) {
             painter.save();
