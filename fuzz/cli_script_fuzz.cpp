@@ -192,10 +192,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     std::ostream out(&sink);
     out.exceptions(std::ios::badbit); // lets OutputBound through the stream
     std::istringstream in(script);
-    const PageWriter writer = [](const PrintedPages& pages, const std::string& path) {
+    const PageWriter writer = [](const PrintedPages& pages, const std::string& path,
+                                 const Paper& paper) {
         if (pages.pageCount() > kMaxPrintedPages)
             throw OutputBound{};
-        return writePlainTextPages(pages, path);
+        return writePlainTextPages(pages, path, paper);
     };
     std::optional<ScriptError> error;
     try {

@@ -1,10 +1,6 @@
 #include "cli/pdf_pages.h"
 
 #include <QGuiApplication>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QString>
 #include <cstdlib>
 #include <memory>
 
@@ -16,16 +12,20 @@ namespace selvane {
 
 namespace {
 bool endsWithPdf(const std::string& path) {
-    if (path.size() < 4) return false;
+    if (path.size() < 4)
+        return false;
     std::string tail = path.substr(path.size() - 4);
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : tail)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return tail == ".pdf";
 }
 
 // Fonts need a GUI application; the driver never opens a window, so no display is needed.
 void ensureGuiApplication() {
-    if (QGuiApplication::instance() != nullptr) return;
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (QGuiApplication::instance() != nullptr)
+        return;
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
     static char name[] = "selvane-cli";
     static char* argv[] = {name, nullptr};
@@ -33,15 +33,11 @@ void ensureGuiApplication() {
 }
 } // namespace
 
-bool writePages(const PrintedPages& pages, const std::string& path) {
-    if (!endsWithPdf(path)) return writePlainTextPages(pages, path);
+bool writePages(const PrintedPages& pages, const std::string& path, const Paper& paper) {
+    if (!endsWithPdf(path))
+        return writePlainTextPages(pages, path, paper);
     ensureGuiApplication();
-    QPdfWriter writer(QString::fromStdString(path));
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    writer.setTitle(QStringLiteral("Selvane report"));
-    writer.setCreator(QStringLiteral("Selvane"));
-    return paintPages(pages, writer);
+    return writePdf(pages, path, pageLayout(paper));
 }
 
 } // namespace selvane

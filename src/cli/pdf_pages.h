@@ -1,11 +1,14 @@
 #pragma once
-// Printing to a file for the command-line driver: PDF for a ".pdf" path, plain text otherwise.
+// Printing to a file for the command-line driver: PDF for a ".pdf" path, laid out on the paper
+// chosen with `paper`, plain text otherwise.
 
 #include <string>
+
+#include "reports/paper.h"
 
 namespace selvane {
 
 class PrintedPages;
-bool writePages(const PrintedPages& pages, const std::string& path);
+bool writePages(const PrintedPages& pages, const std::string& path, const Paper& paper);
 
 } // namespace selvane

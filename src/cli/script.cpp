@@ -16,34 +16,38 @@ namespace {
 
 // A host whose dialogs answer with the path the current script line names.
 class ScriptHost : public Host {
-public:
+  public:
     explicit ScriptHost(const PageWriter& writer) : m_writer(writer) {}
     std::optional<std::string> answer;
+    Paper paper; // what the next printout to PDF is laid out on
 
     std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return answer; }
     std::optional<std::string> chooseSavePath(const FileDialogRequest&) override { return answer; }
     bool printPages(const PrintedPages& pages) override {
-        return answer && m_writer(pages, *answer);
+        return answer && m_writer(pages, *answer, paper);
     }
     int screenHeightTwips() override { return 1080 * 15; }
     void showAbout() override {}
     void closeAbout() override {}
 
-private:
+  private:
     const PageWriter& m_writer;
 };
 
 // A whole decimal number; values beyond int are kept as "outside any list".
 std::optional<int> integerArgument(std::string_view s) {
-    if (s.empty()) return std::nullopt;
+    if (s.empty())
+        return std::nullopt;
     long long v = 0;
     const char* first = s.data();
     const auto [ptr, ec] = std::from_chars(first, s.data() + s.size(), v);
-    if (ptr != s.data() + s.size()) return std::nullopt;
+    if (ptr != s.data() + s.size())
+        return std::nullopt;
     if (ec == std::errc::result_out_of_range || v > std::numeric_limits<int>::max() ||
         v < std::numeric_limits<int>::min())
         return std::numeric_limits<int>::min();
-    if (ec != std::errc()) return std::nullopt;
+    if (ec != std::errc())
+        return std::nullopt;
     return static_cast<int>(v);
 }
 
@@ -51,24 +55,31 @@ std::optional<int> fieldArgument(std::string_view s) {
     if (s.empty() || s.size() > 2 || s.find_first_not_of("0123456789") != std::string_view::npos)
         return std::nullopt;
     const int v = std::stoi(std::string(s));
-    if (v < 0 || v >= kFieldCount) return std::nullopt;
+    if (v < 0 || v >= kFieldCount)
+        return std::nullopt;
     return v;
 }
 
 // Splits "word rest": the rest is everything after the single blank that follows the word.
 std::pair<std::string_view, std::optional<std::string_view>> splitWord(std::string_view s) {
     const size_t blank = s.find(' ');
-    if (blank == std::string_view::npos) return {s, std::nullopt};
+    if (blank == std::string_view::npos)
+        return {s, std::nullopt};
     return {s.substr(0, blank), s.substr(blank + 1)};
 }
 
 bool runHelp(FinCalc& calc, std::string_view target) {
-    if (target == "Label1") calc.Label1_Click();
-    else if (target == "Label2") calc.Label2_Click();
-    else if (target == "lblResult") calc.lblResult_Click();
-    else if (target == "General") calc.mnTopics_Click();
+    if (target == "Label1")
+        calc.Label1_Click();
+    else if (target == "Label2")
+        calc.Label2_Click();
+    else if (target == "lblResult")
+        calc.lblResult_Click();
+    else if (target == "General")
+        calc.mnTopics_Click();
     else if (auto i = fieldArgument(target)) {
-        if (fieldTakesFocus(calc, *i)) calc.lblSL_Click(*i); // a disabled label takes no click
+        if (fieldTakesFocus(calc, *i))
+            calc.lblSL_Click(*i); // a disabled label takes no click
     } else {
         return false;
     }
@@ -77,10 +88,11 @@ bool runHelp(FinCalc& calc, std::string_view target) {
 
 } // namespace
 
-bool writePlainTextPages(const PrintedPages& pages, const std::string& path) {
+bool writePlainTextPages(const PrintedPages& pages, const std::string& path, const Paper&) {
     // Page by page: a printout of millions of rows is never held whole.
     return replaceFileWith(path, [&pages](const WritePiece& write) {
-        for (std::int64_t p = 0; p < pages.pageCount(); ++p) write(pages.pageText(p));
+        for (std::int64_t p = 0; p < pages.pageCount(); ++p)
+            write(pages.pageText(p));
         return true;
     });
 }
@@ -95,15 +107,15 @@ std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
     int lineNo = 0;
     while (std::getline(script, raw)) {
         ++lineNo;
-        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        if (!raw.empty() && raw.back() == '\r')
+            raw.pop_back();
         std::string_view line = raw;
         const size_t start = line.find_first_not_of(" \t");
-        if (start == std::string_view::npos || line[start] == '#') continue;
+        if (start == std::string_view::npos || line[start] == '#')
+            continue;
         line.remove_prefix(start);
 
-        auto fail = [&](std::string message) {
-            return ScriptError{lineNo, std::move(message)};
-        };
+        auto fail = [&](std::string message) { return ScriptError{lineNo, std::move(message)}; };
         const auto [word, rest] = splitWord(line);
         const std::string_view arg = rest.value_or(std::string_view());
 
@@ -111,38 +123,62 @@ std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
             // Trailing blanks are forgiven; anything else after the word is not of the form.
             if (rest && rest->find_first_not_of(' ') != std::string_view::npos)
                 return fail(std::string(word) + " takes no argument");
-            if (word == "dump") writeStateJson(out, calc);
-            else if (word == "calculate") calc.btnCalculate_Click();
-            else calc.mnTable_Click();
+            if (word == "dump")
+                writeStateJson(out, calc);
+            else if (word == "calculate")
+                calc.btnCalculate_Click();
+            else
+                calc.mnTable_Click();
         } else if (word == "mode") {
             const int m = modeIndexOfCliName(arg);
-            if (m < 0) return fail("unknown mode '" + std::string(arg) + "'");
+            if (m < 0)
+                return fail("unknown mode '" + std::string(arg) + "'");
             runModeSwitch(calc, static_cast<Mode>(m));
         } else if (word == "result" || word == "compound" || word == "period") {
             const auto n = integerArgument(arg);
-            if (!n) return fail(std::string(word) + " needs a whole number");
-            if (word == "result") calc.chooseResult(*n);
-            else if (word == "compound") calc.chooseCompound(*n);
-            else calc.choosePeriod(*n);
+            if (!n)
+                return fail(std::string(word) + " needs a whole number");
+            if (word == "result")
+                calc.chooseResult(*n);
+            else if (word == "compound")
+                calc.chooseCompound(*n);
+            else
+                calc.choosePeriod(*n);
         } else if (word == "type") {
             const auto [index, text] = splitWord(arg);
             const auto i = fieldArgument(index);
-            if (!i) return fail("type needs a field index 0 to 16");
+            if (!i)
+                return fail("type needs a field index 0 to 16");
             typeText(calc, *i, text.value_or(std::string_view()));
         } else if (word == "erase" || word == "clear" || word == "enter") {
             const auto i = fieldArgument(arg);
-            if (!i) return fail(std::string(word) + " needs a field index 0 to 16");
-            if (word == "erase") pressBackspace(calc, *i);
-            else if (word == "clear") selectAllAndDelete(calc, *i);
-            else pressEnter(calc, *i);
+            if (!i)
+                return fail(std::string(word) + " needs a field index 0 to 16");
+            if (word == "erase")
+                pressBackspace(calc, *i);
+            else if (word == "clear")
+                selectAllAndDelete(calc, *i);
+            else
+                pressEnter(calc, *i);
         } else if (word == "help") {
-            if (!runHelp(calc, arg)) return fail("unknown help target '" + std::string(arg) + "'");
+            if (!runHelp(calc, arg))
+                return fail("unknown help target '" + std::string(arg) + "'");
+        } else if (word == "paper") {
+            const auto [size, margin] = splitWord(arg);
+            const auto paper = margin ? parsePaper(size, *margin) : std::nullopt;
+            if (!paper)
+                return fail("paper needs A4, Letter or Legal and a margin of 0 to 50 millimetres");
+            host.paper = *paper;
         } else if (word == "open" || word == "save" || word == "saveas" || word == "print") {
             host.answer = std::string(arg);
-            if (word == "open") calc.mnOpen_Click();
-            else if (word == "save") calc.mnSave_Click();
-            else if (word == "saveas") calc.mnSaveAs_Click();
-            else calc.mnPrint_Click();
+            if (word == "open")
+                calc.mnOpen_Click();
+            else if (word == "save")
+                calc.mnSave_Click();
+            else if (word == "saveas")
+                calc.mnSaveAs_Click();
+            else
+                calc.mnPrint_Click();
             host.answer.reset();
         } else {
             return fail("unknown command '" + std::string(word) + "'");

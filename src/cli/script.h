@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 
+#include "reports/paper.h"
 #include "window/fincalc.h"
 
 namespace selvane {
@@ -17,10 +18,13 @@ struct ScriptError {
     std::string message;
 };
 
-// Where `print PATH` sends the pages. The default writes plain text; the program installs a
-// writer that also knows PDF.
-using PageWriter = std::function<bool(const PrintedPages&, const std::string& path)>;
-bool writePlainTextPages(const PrintedPages& pages, const std::string& path);
+// Where `print PATH` sends the pages, with the paper the last `paper` line chose (A4 with 10 mm
+// margins before any). The default writes plain text, which has no sheet to lay out on; the
+// program installs a writer that also knows PDF.
+using PageWriter =
+    std::function<bool(const PrintedPages&, const std::string& path, const Paper& paper)>;
+bool writePlainTextPages(const PrintedPages& pages, const std::string& path,
+                         const Paper& paper = {});
 
 // Starts the calculator as the window does, runs the script and prints each `dump` to out.
 // Returns the first line that is not a command, or whose arguments are not of its form.

@@ -8,6 +8,14 @@
 
 namespace selvane {
 
+int columnsOf(std::string_view text) {
+    int columns = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++columns; // not a continuation byte
+    return columns;
+}
+
 std::vector<PrintLine> placeItems(const std::vector<PrintItem>& requested) {
     std::vector<PrintLine> lines(1);
     int position = 1;
@@ -17,7 +25,7 @@ std::vector<PrintLine> placeItems(const std::vector<PrintItem>& requested) {
             position = 1;
         }
         lines.back().push_back(item);
-        position = item.column + static_cast<int>(item.text.size());
+        position = item.column + columnsOf(item.text);
     }
     return lines;
 }
@@ -66,7 +74,8 @@ template <class Place> void PrintedPages::request(std::int64_t index, Place&& pl
     for (size_t j = 0; j < rows.size(); ++j) {
         // The payment number prints as a number: a blank for the sign, the digits, a blank.
         char* end = std::to_chars(number + 1, number + sizeof number - 1,
-                                  first + static_cast<std::int64_t>(j)).ptr;
+                                  first + static_cast<std::int64_t>(j))
+                        .ptr;
         number[0] = ' ';
         *end++ = ' ';
         place({{16, std::string_view(number, static_cast<size_t>(end - number))},
@@ -79,33 +88,37 @@ template <class Place> void PrintedPages::request(std::int64_t index, Place&& pl
 
 std::vector<PrintLine> PrintedPages::page(std::int64_t index) const {
     std::vector<PrintLine> lines(kTopLines);
-    if (!m_ok || index < 0 || index >= pageCount()) return lines;
+    if (!m_ok || index < 0 || index >= pageCount())
+        return lines;
     request(index, [&lines](std::initializer_list<ItemRef> items) {
         std::vector<PrintItem> requested;
-        for (const ItemRef& i : items) requested.push_back({i.column, std::string(i.text)});
-        for (auto& l : placeItems(requested)) lines.push_back(std::move(l));
+        for (const ItemRef& i : items)
+            requested.push_back({i.column, std::string(i.text)});
+        for (auto& l : placeItems(requested))
+            lines.push_back(std::move(l));
     });
     return lines;
 }
 
 std::string PrintedPages::pageText(std::int64_t index) const {
     std::string out;
-    if (index > 0) out += '\f';
+    if (index > 0)
+        out += '\f';
     out.append(kTopLines, '\n');
-    if (!m_ok || index < 0 || index >= pageCount()) return out;
+    if (!m_ok || index < 0 || index >= pageCount())
+        return out;
     // The same placement as placeItems, straight into the text: an item whose column the line
-    // has already passed starts a new line at its column.
+    // has already passed starts a new line at its column. Columns count characters.
     request(index, [&out](std::initializer_list<ItemRef> items) {
-        size_t start = out.size(); // where the current physical line begins
+        int position = 1; // the column the next character of the current line goes to
         for (const ItemRef& item : items) {
-            const size_t column = start + static_cast<size_t>(item.column) - 1;
-            if (out.size() > column) {
+            if (position > item.column) {
                 out += '\n';
-                start = out.size();
+                position = 1;
             }
-            const size_t at = start + static_cast<size_t>(item.column) - 1;
-            out.append(at - out.size(), ' ');
+            out.append(static_cast<size_t>(item.column - position), ' ');
             out += item.text;
+            position = item.column + columnsOf(item.text);
         }
         out += '\n';
     });
@@ -114,7 +127,8 @@ std::string PrintedPages::pageText(std::int64_t index) const {
 
 std::string PrintedPages::plainText() const {
     std::string out;
-    for (std::int64_t p = 0; p < pageCount(); ++p) out += pageText(p);
+    for (std::int64_t p = 0; p < pageCount(); ++p)
+        out += pageText(p);
     return out;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "reports/details_text.h"
@@ -13,17 +14,21 @@
 namespace selvane {
 
 struct PrintItem {
-    int column; // 1-based character column where the item starts
-    std::string text;
+    int column;       // 1-based character column where the item starts
+    std::string text; // UTF-8
 };
 using PrintLine = std::vector<PrintItem>; // one physical line; an empty line has no items
+
+// The characters a UTF-8 text shows in the fixed-pitch font, one column each: its code points,
+// not its bytes ("20.000,00 €" takes 11 columns, though 13 bytes).
+int columnsOf(std::string_view text);
 
 // Places items requested at columns onto physical lines: an item whose column the print
 // position has already passed goes to the next line, at its column.
 std::vector<PrintLine> placeItems(const std::vector<PrintItem>& requested);
 
 class PrintedPages {
-public:
+  public:
     static constexpr int kTopLines = 8;
     static constexpr int kRowsPerPage = 50;
 
@@ -40,7 +45,7 @@ public:
     // One page of that text (the form feed included), for writing a long printout piece by piece.
     std::string pageText(std::int64_t index) const;
 
-private:
+  private:
     // Calls place(items) for each line of items the page requests, after its opening lines.
     template <class Place> void request(std::int64_t index, Place&& place) const;
 

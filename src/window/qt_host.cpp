@@ -5,8 +5,11 @@
 #include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QScreen>
+#include <algorithm>
+#include <climits>
 
 #include "about/frm_about.h"
 #include "reports/print_painter.h"
@@ -69,34 +72,52 @@ class SystemDialogs : public Dialogs {
                                                    s.filters.join(QLatin1String(";;")), &selected,
                                                    kFileDialogOptions));
     }
-    bool print(QWidget* parent, const PrintedPages& pages) override {
-        QPrinter printer(QPrinter::HighResolution);
+    bool choosePrinter(QWidget* parent, QPrinter& printer, std::int64_t pageCount) override {
         QPrintDialog dialog(&printer, parent);
-        if (dialog.exec() != QDialog::Accepted)
-            return false;
-        return printWithProgress(parent, printer, pages);
+        dialog.setMinMax(1, static_cast<int>(std::clamp<std::int64_t>(pageCount, 1, INT_MAX)));
+        return dialog.exec() == QDialog::Accepted;
     }
 };
 } // namespace
 
-bool printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages) {
+bool printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages,
+                       const ProgressTiming& timing) {
+    PageRange range;
+    if (printer.printRange() == QPrinter::PageRange) {
+        range.from = printer.fromPage();
+        range.to = printer.toPage();
+    }
+    const std::int64_t first = std::max<std::int64_t>(range.from, 1);
+    const std::int64_t last =
+        range.to > 0 ? std::min(range.to, pages.pageCount()) : pages.pageCount();
+    // PDF to a file is written by the print layer, which never leaves a partial file; paper and
+    // resolution are the ones the dialog settled on.
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    if (toFile && printer.outputFileName().isEmpty())
+        return false; // PDF output needs a file to go to
+    auto print = [&](const PrintProgress& progress) {
+        if (toFile)
+            return writePdf(pages, printer.outputFileName().toStdString(), printer.pageLayout(),
+                            progress, range, printer.resolution());
+        return paintPages(pages, printer, progress, range);
+    };
+
     // A short report prints at once; a long one (a page takes about a millisecond, and a report
     // can run to thousands of pages) shows its progress, keeps the window painting and can be
     // cancelled, which abandons the job.
-    constexpr std::int64_t kPagesWithoutProgress = 20;
-    if (pages.pageCount() <= kPagesWithoutProgress)
-        return paintPages(pages, printer);
+    if (last - first + 1 <= timing.pagesWithoutProgress)
+        return print({});
     QProgressDialog progress(QStringLiteral("Printing the report..."), QStringLiteral("Cancel"), 0,
                              1000, parent);
     progress.setWindowTitle(QStringLiteral("Print"));
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    const bool printed = paintPages(pages, printer, [&](std::int64_t done, std::int64_t total) {
+    progress.setMinimumDuration(timing.minimumDurationMs);
+    const bool printed = print([&](std::int64_t done, std::int64_t total) {
         progress.setValue(static_cast<int>(done * 1000 / total));
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
     });
-    if (!printed && progress.wasCanceled())
+    if (!printed && progress.wasCanceled() && !toFile)
         printer.abort();
     return printed;
 }
@@ -143,7 +164,19 @@ std::optional<std::string> QtHost::chooseSavePath(const FileDialogRequest& reque
 }
 
 bool QtHost::printPages(const PrintedPages& pages) {
-    return m_dialogs->print(m_window, pages);
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        const QPrinterInfo info = QPrinterInfo::printerInfo(m_printer->printerName());
+        std::optional<QPageSize> printerDefault;
+        if (!info.isNull() && info.defaultPageSize().isValid())
+            printerDefault = info.defaultPageSize();
+        m_printer->setPageSize(defaultPaper(QLocale::system().territory(), printerDefault));
+    }
+    // Each printout chooses its pages afresh; the printer, file and paper stay as last chosen.
+    m_printer->setPrintRange(QPrinter::AllPages);
+    if (!m_dialogs->choosePrinter(m_window, *m_printer, pages.pageCount()))
+        return false;
+    return printWithProgress(m_window, *m_printer, pages);
 }
 
 int QtHost::screenHeightTwips() {

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -39,14 +40,25 @@ class Dialogs {
     // The chosen path, or nullopt when cancelled.
     virtual std::optional<QString> openFile(QWidget* parent, const FileDialogSettings& s) = 0;
     virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogSettings& s) = 0;
-    // Shows the print dialog, then prints; false when cancelled or nothing could be printed.
-    virtual bool print(QWidget* parent, const PrintedPages& pages) = 0;
+    // Shows the print dialog over printer, for a report of pageCount pages; the user's choices
+    // (printer or file, paper, page range) are left in printer. False when cancelled.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer, std::int64_t pageCount) = 0;
 };
 std::unique_ptr<Dialogs> makeSystemDialogs();
 
-// What the print dialog does once the user accepts it: paints the pages on the printer, behind a
-// cancellable progress dialog when there are many. False when cancelled or failed.
-bool printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages);
+// When a printout shows its progress: only past pagesWithoutProgress pages, and only once it has
+// run for minimumDurationMs (a printout that ends sooner never shows the dialog).
+struct ProgressTiming {
+    std::int64_t pagesWithoutProgress = 20;
+    int minimumDurationMs = 300;
+};
+
+// What follows an accepted print dialog: paints the pages of the printer's page range behind a
+// cancellable progress dialog when there are many. PDF output to a file is written to a
+// temporary file that replaces the chosen one only when complete, so a cancelled or failed
+// printout leaves no file, or the previous one as it was. False when cancelled or failed.
+bool printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages,
+                       const ProgressTiming& timing = {});
 
 // Replacements for the desktop's services; each one left null is the real one.
 struct DesktopServices {
@@ -82,6 +94,9 @@ class QtHost : public Host {
     Dialogs* m_dialogs;
     SysInfoServices m_sysInfo;
     QPointer<frmAbout> m_about;
+    // The print dialog's choices (printer, output file, paper), kept for the rest of the session
+    // so the next printout offers them again; nothing of them is saved.
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace selvane

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -10,9 +12,10 @@ namespace {
 
 QString runPdfToText(const QString& pdf, int page) {
     QProcess p;
-    p.start("pdftotext", {"-layout", "-f", QString::number(page), "-l", QString::number(page),
-                          pdf, "-"});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) return "<pdftotext failed>";
+    p.start("pdftotext",
+            {"-layout", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return "<pdftotext failed>";
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
@@ -42,6 +45,76 @@ TEST(PrintPdf, SummaryOnPageOneAndRow51TopsPageTwo) {
     EXPECT_FALSE(page2.contains("Starting Balance")); // no repeated heading
     EXPECT_TRUE(runPdfToText(pdf, 3).contains("120 593.51 0.00 50000.00 21221.06") ||
                 runPdfToText(pdf, 3).simplified().contains("120 593.51 0.00 50000.00 21221.06"));
+}
+
+struct CliRun {
+    int exitCode = -1;
+    QString errors;
+};
+
+CliRun runCli(const QString& folder, const QByteArray& script) {
+    QProcess cli;
+    cli.setWorkingDirectory(folder);
+    cli.start(QStringLiteral(SELVANE_CLI), {});
+    cli.write(script);
+    cli.closeWriteChannel();
+    if (!cli.waitForFinished(60000))
+        return {};
+    return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardError())};
+}
+
+// The sheet size of a PDF's first page, in points, as "width x height".
+QString sheetSize(const QString& pdf) {
+    QProcess p;
+    p.start("pdftotext", {"-bbox", "-l", "1", pdf, "-"});
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return "<pdftotext failed>";
+    static const QRegularExpression page(R"re(<page width="([\d.]+)" height="([\d.]+)")re");
+    const auto m = page.match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? QString::number(qRound(m.captured(1).toDouble())) + " x " +
+                              QString::number(qRound(m.captured(2).toDouble()))
+                        : "<no page>";
+}
+
+// `paper` sets the sheet of the next PDF printouts; without it, A4. Plain text has no sheet: it
+// comes out the same whatever the paper.
+TEST(PrintPdf, PaperChoosesTheSheet) {
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_FAIL() << "pdftotext (poppler-utils) is missing: scripts/install-deps installs it";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const CliRun run = runCli(dir.path(), "print a4.pdf\n"
+                                          "print plain.txt\n"
+                                          "paper Letter 6.35\n"
+                                          "print letter.pdf\n"
+                                          "print letter.txt\n"
+                                          "paper Legal 0\n"
+                                          "print legal.pdf\n"
+                                          "print legal-again.pdf\n"
+                                          "paper A4 12.7\n"
+                                          "print a4-wide-margins.pdf\n");
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_EQ(sheetSize(dir.filePath("a4.pdf")), "595 x 842");
+    EXPECT_EQ(sheetSize(dir.filePath("letter.pdf")), "612 x 792");
+    EXPECT_EQ(sheetSize(dir.filePath("legal.pdf")), "612 x 1008");
+    EXPECT_EQ(sheetSize(dir.filePath("legal-again.pdf")), "612 x 1008");
+    EXPECT_EQ(sheetSize(dir.filePath("a4-wide-margins.pdf")), "595 x 842");
+    QFile plain(dir.filePath("plain.txt")), letter(dir.filePath("letter.txt"));
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly) && letter.open(QIODevice::ReadOnly));
+    EXPECT_EQ(plain.readAll(), letter.readAll());
+}
+
+TEST(PrintPdf, BadPaperArgumentsAreScriptErrors) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    for (const char* line :
+         {"paper", "paper A4", "paper A4 ", "paper Letter 6.35 mm", "paper A5 10", "paper a4 10",
+          "paper Legal -1", "paper A4 1e1", "paper A4 51", "paper A4  10", "paper A4 ten"}) {
+        const CliRun run = runCli(dir.path(), QByteArray("dump\n") + line + "\nprint x.pdf\n");
+        EXPECT_EQ(run.exitCode, 2) << line;
+        EXPECT_TRUE(run.errors.startsWith("selvane-cli: line 2: ")) << run.errors.toStdString();
+        EXPECT_FALSE(QFile::exists(dir.filePath("x.pdf"))) << line; // the script stopped there
+    }
 }
 
 } // namespace

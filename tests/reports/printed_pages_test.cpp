@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "reports/paper.h"
 #include "reports/printed_pages.h"
 
 namespace selvane {
@@ -22,7 +23,8 @@ ReportInputs income(double pers) {
 
 std::string textAt(const PrintLine& line, int column) {
     for (const auto& item : line)
-        if (item.column == column) return item.text;
+        if (item.column == column)
+            return item.text;
     return "<none>";
 }
 
@@ -43,7 +45,8 @@ TEST(PrintedPages, FiftyRowsAPageWithoutRepeatedHeading) {
     EXPECT_EQ(p2.size(), 8u + 50u);
     EXPECT_EQ(p3.size(), 8u + 20u);
     for (const auto* p : {&p1, &p2, &p3})
-        for (int i = 0; i < 8; ++i) EXPECT_TRUE((*p)[static_cast<size_t>(i)].empty());
+        for (int i = 0; i < 8; ++i)
+            EXPECT_TRUE((*p)[static_cast<size_t>(i)].empty());
     EXPECT_EQ(textAt(p1[8], 16), "Starting Balance = $50,000.00");
     EXPECT_EQ(textAt(p1[15], 16), "Pmnt");
     EXPECT_EQ(textAt(p1[18], 16), " 1 ");
@@ -57,7 +60,7 @@ TEST(PrintedPages, FiguresEqualTheDetailsReport) {
     const auto pages = PrintedPages::layout(income(120), kUsd);
     const auto p2 = pages.page(1);
     const auto row = report.line(10 + 77 - 1); // row 77 of the report
-    const auto& printed = p2[8 + 26];           // row 77 is the 27th row of page 2
+    const auto& printed = p2[8 + 26];          // row 77 is the 27th row of page 2
     EXPECT_EQ(textAt(printed, 16), " 77 ");
     const std::string joined = "  77\t" + textAt(printed, 32) + "\t" + textAt(printed, 48) + "\t" +
                                textAt(printed, 64) + "\t" + textAt(printed, 80);
@@ -127,11 +130,70 @@ TEST(PrintedPages, PlainTextIsThePlacedItemsAtTheirColumns) {
     }
 }
 
+// Columns count the characters the fixed-pitch font draws, not the bytes of their UTF-8: a "€"
+// (three bytes) or "£" (two) takes one column, in the placed items and in the plain text alike.
+TEST(PrintedPages, ColumnsCountCharactersNotBytes) {
+    struct Case {
+        QLocale locale;
+        double startingBalance;
+    };
+    for (const Case& c : {Case{QLocale(QLocale::German, QLocale::Germany), 20000},
+                          Case{QLocale(QLocale::English, QLocale::UnitedKingdom), 50000},
+                          Case{QLocale(QLocale::English, QLocale::UnitedStates), 50000}}) {
+        ReportInputs in = income(1);
+        in.SBAL = c.startingBalance;
+        const CurrencyFormat cur(c.locale);
+        const auto pages = PrintedPages::layout(in, cur);
+        const PrintLine first = pages.page(0)[8];
+        ASSERT_EQ(first.size(), 2u) << c.locale.name().toStdString(); // nothing pushed down
+        EXPECT_EQ(first[1].column, 48);
+        // "Starting Balance = " and the amount end before column 48 whatever the symbol.
+        EXPECT_LT(16 + columnsOf(first[0].text), 48);
+
+        const QString text = QString::fromStdString(pages.pageText(0));
+        const QString line = text.split(QLatin1Char('\n'))[8];
+        EXPECT_EQ(line.indexOf(QLatin1String("Ending Balance = ")), 47)
+            << line.toStdString() << " under " << c.locale.name().toStdString();
+        EXPECT_EQ(line.indexOf(QLatin1String("Starting Balance = ")), 15);
+    }
+    EXPECT_EQ(columnsOf("20.000,00 \u20ac"), 11);
+    EXPECT_EQ(columnsOf("\u00a3"), 1);
+    EXPECT_EQ(columnsOf(""), 0);
+}
+
 TEST(PrintedPages, FailedTotalsEndTheDocumentAfterTheOpeningLines) {
     ReportInputs in = income(1e9);
     const auto pages = PrintedPages::layout(in, kUsd);
     ASSERT_EQ(pages.pageCount(), 1);
     EXPECT_EQ(pages.page(0).size(), 8u);
+}
+
+TEST(ParsePaper, SizeNamesAndDecimalMillimetres) {
+    struct Good {
+        const char* size;
+        const char* margin;
+        PaperSize expectedSize;
+        double expectedMargin;
+    };
+    for (const Good& g :
+         {Good{"A4", "10", PaperSize::A4, 10}, Good{"Letter", "6.35", PaperSize::Letter, 6.35},
+          Good{"Legal", "0", PaperSize::Legal, 0}, Good{"A4", ".5", PaperSize::A4, 0.5},
+          Good{"A4", "12.", PaperSize::A4, 12}, Good{"Letter", "50", PaperSize::Letter, 50},
+          Good{"Legal", "007.50", PaperSize::Legal, 7.5}}) {
+        const auto paper = parsePaper(g.size, g.margin);
+        ASSERT_TRUE(paper) << g.size << " " << g.margin;
+        EXPECT_EQ(paper->size, g.expectedSize);
+        EXPECT_DOUBLE_EQ(paper->marginMm, g.expectedMargin);
+    }
+    const std::pair<const char*, const char*> bad[] = {
+        {"a4", "10"},    {"A5", "10"},  {"letter", "10"},
+        {"", "10"},      {"A4", ""},    {"A4", "-1"},
+        {"A4", "+1"},    {"A4", "1e1"}, {"A4", "inf"},
+        {"A4", "nan"},   {"A4", "."},   {"A4", "1.2.3"},
+        {"A4", "50.01"}, {"A4", " 10"}, {"A4", "10 "},
+        {"A4", "10mm"},  {"A4", "1,5"}, {"A4", "99999999999999999999999999"}};
+    for (const auto& [size, margin] : bad)
+        EXPECT_FALSE(parsePaper(size, margin)) << "'" << size << "' '" << margin << "'";
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #pragma once
 // Scripted stand-ins for the desktop's dialogs, registry, program start and message box.
 
+#include <QPageSize>
+#include <QPrinter>
 #include <QString>
 #include <map>
 #include <optional>
@@ -28,10 +30,32 @@ struct FakeDialogs : selvane::Dialogs {
         last = s;
         return answer;
     }
-    bool print(QWidget*, const selvane::PrintedPages& pages) override {
+    // What the print dialog was opened with, and what the user then chooses in it: print to a
+    // PDF file, another paper, a page range (from, to; 0 keeps "all pages").
+    QString offeredFile;
+    QPageSize offeredPaper;
+    std::optional<QString> printFile;
+    std::optional<QPageSize> paper;
+    int fromPage = 0, toPage = 0;
+
+    bool choosePrinter(QWidget*, QPrinter& printer, std::int64_t pageCount) override {
         ++printCalls;
-        printedPageCount = pages.pageCount();
-        return printAccepted;
+        printedPageCount = pageCount;
+        offeredFile = printer.outputFileName();
+        offeredPaper = printer.pageLayout().pageSize();
+        if (!printAccepted)
+            return false;
+        if (printFile) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(*printFile);
+        }
+        if (paper)
+            printer.setPageSize(*paper);
+        if (fromPage > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(fromPage, toPage);
+        }
+        return true;
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,14 +14,17 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QProgressDialog>
-#include <QPrinter>
-#include <QFileInfo>
+#include <climits>
 #include <memory>
 
 #include "about/frm_about.h"
@@ -63,6 +67,8 @@ class FrmFinCalcTest : public QObject {
     void saveAsWritesThroughTheChooser();
     void openReadsThroughTheChooserAndShowsTheResult();
     void printShowsThePrintDialogWithThePages();
+    void printToFileHonoursThePageRange();
+    void printDialogKeepsFileAndPaperForTheSession();
     void copyOfAnOverlongSelectionSaysWhy();
     void longPrintoutShowsProgressAndCanBeCancelled();
     void scenarioFilterBecomesQtNameFilters_data();
@@ -504,8 +510,86 @@ void FrmFinCalcTest::printShowsThePrintDialogWithThePages() {
     verifyShowsState();
 }
 
+namespace {
+// The text of each sheet of a PDF, as pdftotext lays it out.
+QStringList pdfSheets(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {QStringLiteral("<pdftotext failed>")};
+    QStringList sheets = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!sheets.isEmpty() && sheets.last().trimmed().isEmpty())
+        sheets.removeLast(); // the form feed after the last sheet
+    return sheets;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+// The print dialog's page range, through the window's own printing: "Pages from 2 to 2" of the
+// 60-payment report gives one sheet, the one with rows 51 to 60.
+void FrmFinCalcTest::printToFileHonoursThePageRange() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QFAIL("pdftotext (poppler-utils) is missing: scripts/install-deps installs it");
+    QTemporaryDir dir;
+    m_dialogs.printAccepted = true;
+    m_dialogs.printFile = dir.filePath(QStringLiteral("range.pdf"));
+    m_dialogs.fromPage = 2;
+    m_dialogs.toPage = 2;
+    named<QPushButton>("btnPrint")->click();
+    QCOMPARE(m_dialogs.printedPageCount, 2);
+    const QStringList sheets = pdfSheets(*m_dialogs.printFile);
+    QCOMPARE(sheets.size(), 1);
+    const QStringList rows = sheets[0].split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY2(rows.value(0).simplified().startsWith(QLatin1String("51 ")), qPrintable(sheets[0]));
+    QVERIFY2(rows.last().simplified().startsWith(QLatin1String("60 ")), qPrintable(sheets[0]));
+    QVERIFY(!sheets[0].contains(QLatin1String("Starting Balance")));
+
+    // Without a range, every page.
+    m_dialogs.fromPage = 0;
+    named<QPushButton>("btnPrint")->click();
+    QCOMPARE(pdfSheets(*m_dialogs.printFile).size(), 2);
+}
+
+// The dialog opens with the file and paper chosen last time in this session; the first time
+// with the locale's paper (Letter under en_US, as these tests run) unless a printer names one.
+void FrmFinCalcTest::printDialogKeepsFileAndPaperForTheSession() {
+    QTemporaryDir dir;
+    action("mnPrint")->trigger(); // cancelled
+    QCOMPARE(m_dialogs.offeredFile, QString());
+    if (QPrinterInfo::defaultPrinter().isNull())
+        QCOMPARE(m_dialogs.offeredPaper.id(), QPageSize::Letter);
+
+    m_dialogs.printAccepted = true;
+    const QString path = dir.filePath(QStringLiteral("legal.pdf"));
+    m_dialogs.printFile = path;
+    m_dialogs.paper = QPageSize(QPageSize::Legal);
+    action("mnPrint")->trigger();
+    QVERIFY(QFileInfo::exists(path));
+    m_dialogs.printFile.reset();
+    m_dialogs.paper.reset();
+    action("mnPrint")->trigger();
+    QCOMPARE(m_dialogs.printCalls, 3);
+    QCOMPARE(m_dialogs.offeredFile, path);
+    QCOMPARE(m_dialogs.offeredPaper.id(), QPageSize::Legal);
+
+    // A new window is a new session: nothing was kept anywhere else.
+    FakeDialogs other;
+    frmFinCalc second(DesktopServices{&other, &m_registry, &m_launcher, &m_messenger});
+    second.Form_Load();
+    other.printAccepted = false;
+    QMetaObject::invokeMethod(second.findChild<QAction*>(QStringLiteral("mnPrint")), "trigger");
+    QCOMPARE(other.printCalls, 1);
+    QCOMPARE(other.offeredFile, QString());
+}
+
 // What follows an accepted print dialog: a printout of more than a few pages runs behind a
-// progress dialog whose Cancel abandons it; a short one prints at once.
+// progress dialog whose Cancel abandons it, leaving the file it was printing to as it was; a
+// short one prints at once. The progress dialog is kept from showing (its minimum duration
+// never passes), however slow the machine: only the printout may cancel itself here.
 void FrmFinCalcTest::longPrintoutShowsProgressAndCanBeCancelled() {
     QTemporaryDir dir;
     ReportInputs in;
@@ -515,13 +599,20 @@ void FrmFinCalcTest::longPrintoutShowsProgressAndCanBeCancelled() {
     const CurrencyFormat usd(QLocale(QLocale::English, QLocale::UnitedStates));
     const PrintedPages pages = PrintedPages::layout(in, usd);
     QCOMPARE(pages.pageCount(), 21);
+    const ProgressTiming neverShown{20, INT_MAX};
     auto printTo = [&](const QString& name) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(name));
-        return printWithProgress(m_window.get(), printer, pages);
+        return printWithProgress(m_window.get(), printer, pages, neverShown);
     };
 
+    const QString cancelled = dir.filePath(QStringLiteral("cancelled.pdf"));
+    {
+        QFile old(cancelled);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the previous printout");
+    }
     int progressSeen = 0;
     QTimer::singleShot(0, [&] { // runs from the printout's first turn of the event loop
         if (auto* progress = m_window->findChild<QProgressDialog*>()) {
@@ -532,9 +623,16 @@ void FrmFinCalcTest::longPrintoutShowsProgressAndCanBeCancelled() {
     QVERIFY(!printTo("cancelled.pdf"));
     QCOMPARE(progressSeen, 1);
     QVERIFY(m_window->findChild<QProgressDialog*>() == nullptr); // gone with the printout
+    QCOMPARE(fileBytes(cancelled), QByteArray("the previous printout"));
+    QTimer::singleShot(0, [&] {
+        if (auto* progress = m_window->findChild<QProgressDialog*>())
+            progress->cancel();
+    });
+    QVERIFY(!printTo("none.pdf"));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("none.pdf"))));
 
     QVERIFY(printTo("whole.pdf"));
-    QVERIFY(QFileInfo(dir.filePath("whole.pdf")).size() > 0);
+    QVERIFY(fileBytes(dir.filePath(QStringLiteral("whole.pdf"))).startsWith("%PDF-"));
 
     // Twenty pages print at once: the event loop never turns while they do.
     in.PERS = 999;
@@ -545,7 +643,7 @@ void FrmFinCalcTest::longPrintoutShowsProgressAndCanBeCancelled() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("twenty.pdf"));
-    QVERIFY(printWithProgress(m_window.get(), printer, twenty));
+    QVERIFY(printWithProgress(m_window.get(), printer, twenty, neverShown));
     printing = false;
     QCoreApplication::processEvents();
     QVERIFY(!turnedWhilePrinting);

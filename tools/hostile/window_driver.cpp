@@ -5,11 +5,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -27,28 +27,32 @@ namespace selvane {
 namespace {
 
 // The file dialogs answer with the script's path; the print dialog is accepted with "Print to
-// File" at that path, and the pages go through the same progress-driven printing as the
-// window's own. A user who has waited kPatience for a long printout cancels it.
+// File" at that path, and the window prints the pages through its own progress-driven printing.
+// A user who has waited kPatience for a long printout cancels it.
 struct ScriptedDialogs : Dialogs {
     static constexpr int kPatienceMs = 3000;
     std::optional<QString> answer;
-    long long printedBytes = 0;
+    QWidget* window = nullptr;
+    QTimer patience;
+    ScriptedDialogs() {
+        patience.setSingleShot(true);
+        QObject::connect(&patience, &QTimer::timeout, [this] {
+            if (!window)
+                return;
+            if (auto* progress = window->findChild<QProgressDialog*>())
+                progress->cancel();
+        });
+    }
     std::optional<QString> openFile(QWidget*, const FileDialogSettings&) override { return answer; }
     std::optional<QString> saveFile(QWidget*, const FileDialogSettings&) override { return answer; }
-    bool print(QWidget* parent, const PrintedPages& pages) override {
-        if (!answer) return false;
-        QPrinter printer(QPrinter::HighResolution);
+    bool choosePrinter(QWidget* parent, QPrinter& printer, std::int64_t) override {
+        if (!answer)
+            return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(*answer);
-        QTimer patience;
-        patience.setSingleShot(true);
-        QObject::connect(&patience, &QTimer::timeout, [parent] {
-            if (auto* progress = parent->findChild<QProgressDialog*>()) progress->cancel();
-        });
-        patience.start(kPatienceMs);
-        const bool ok = printWithProgress(parent, printer, pages);
-        printedBytes = QFileInfo(*answer).size();
-        return ok;
+        window = parent;
+        patience.start(kPatienceMs); // the printout follows at once
+        return true;
     }
 };
 
@@ -67,16 +71,20 @@ void settle() {
 
 std::pair<std::string_view, std::string_view> splitWord(std::string_view s) {
     const size_t blank = s.find(' ');
-    if (blank == std::string_view::npos) return {s, {}};
+    if (blank == std::string_view::npos)
+        return {s, {}};
     return {s.substr(0, blank), s.substr(blank + 1)};
 }
 
 std::optional<int> number(std::string_view s) {
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    if (s.empty() || s.size() > 9) return std::nullopt;
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    if (s.empty() || s.size() > 9)
+        return std::nullopt;
     int n = 0;
     for (char c : s) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (c < '0' || c > '9')
+            return std::nullopt;
         n = n * 10 + (c - '0');
     }
     return n;
@@ -104,22 +112,30 @@ class Driver {
             return lookAtEverything();
         } else if (word == "mode") {
             std::string name(arg);
-            while (!name.empty() && name.back() == ' ') name.pop_back();
+            while (!name.empty() && name.back() == ' ')
+                name.pop_back();
             QAction* a = m_window.findChild<QAction*>(QString::fromStdString("mn" + name));
-            if (!a) return std::nullopt;
+            if (!a)
+                return std::nullopt;
             a->trigger();
         } else if (word == "result" || word == "compound" || word == "period") {
             const auto n = number(arg);
-            if (!n) return std::nullopt;
-            const char* box = word == "result" ? "cmResult" : word == "compound" ? "cmCompound" : "cmPeriod";
+            if (!n)
+                return std::nullopt;
+            const char* box = word == "result"     ? "cmResult"
+                              : word == "compound" ? "cmCompound"
+                                                   : "cmPeriod";
             choose(named<QComboBox>(box), *n);
         } else if (word == "type" || word == "erase" || word == "clear" || word == "enter") {
-            const auto [index, text] = word == "type" ? splitWord(arg) : std::pair{arg, std::string_view()};
+            const auto [index, text] =
+                word == "type" ? splitWord(arg) : std::pair{arg, std::string_view()};
             const auto i = number(index);
-            if (!i || *i > 16) return std::nullopt;
+            if (!i || *i > 16)
+                return std::nullopt;
             QLineEdit* edit = field(*i);
             // A user cannot reach a field that is hidden or disabled: the keys go nowhere.
-            if (!edit->isVisible() || !edit->isEnabled()) return 0;
+            if (!edit->isVisible() || !edit->isEnabled())
+                return 0;
             edit->setFocus();
             if (word == "type") {
                 typeText(edit, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
@@ -133,26 +149,31 @@ class Driver {
             }
         } else if (word == "help") {
             std::string target(arg);
-            while (!target.empty() && target.back() == ' ') target.pop_back();
+            while (!target.empty() && target.back() == ' ')
+                target.pop_back();
             if (target == "General") {
                 named<QAction>("mnTopics")->trigger();
             } else {
                 const auto i = number(target);
-                const QString name = i ? QStringLiteral("lblSL_%1").arg(*i) : QString::fromStdString(target);
+                const QString name =
+                    i ? QStringLiteral("lblSL_%1").arg(*i) : QString::fromStdString(target);
                 QLabel* label = m_window.findChild<QLabel*>(name);
-                if (!label) return std::nullopt;
-                if (label->isVisible() && label->isEnabled()) QTest::mouseClick(label, Qt::LeftButton);
+                if (!label)
+                    return std::nullopt;
+                if (label->isVisible() && label->isEnabled())
+                    QTest::mouseClick(label, Qt::LeftButton);
             }
         } else if (word == "open" || word == "save" || word == "saveas" || word == "print") {
             m_dialogs.answer = QString::fromUtf8(arg.data(), static_cast<qsizetype>(arg.size()));
-            m_dialogs.printedBytes = 0;
             const char* action = word == "open"     ? "mnOpen"
                                  : word == "save"   ? "mnSave"
                                  : word == "saveas" ? "mnSaveAs"
                                                     : "mnPrint";
+            const QString path = *m_dialogs.answer;
             named<QAction>(action)->trigger();
+            m_dialogs.patience.stop();
             m_dialogs.answer.reset();
-            return m_dialogs.printedBytes;
+            return word == "print" ? static_cast<long long>(QFileInfo(path).size()) : 0LL;
         } else {
             return std::nullopt;
         }
@@ -162,10 +183,13 @@ class Driver {
   private:
     template <class T> T* named(const char* name) {
         T* w = m_window.findChild<T*>(QLatin1String(name));
-        if (!w) qFatal("no widget %s", name);
+        if (!w)
+            qFatal("no widget %s", name);
         return w;
     }
-    QLineEdit* field(int i) { return named<QLineEdit>(QStringLiteral("txtSL_%1").arg(i).toLatin1().constData()); }
+    QLineEdit* field(int i) {
+        return named<QLineEdit>(QStringLiteral("txtSL_%1").arg(i).toLatin1().constData());
+    }
 
     // Each character as its own key: printable ASCII as the key that gives it, a tab as the
     // Tab key, anything else (such as a euro sign) as a key event that carries its text, the
@@ -179,7 +203,8 @@ class Driver {
                 QTest::keyClick(edit, Qt::Key_Tab);
             } else {
                 const qsizetype n = c.isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text.mid(i, n), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text.mid(i, n),
+                                    Qt::NoModifier);
                 i += n - 1;
             }
         }
@@ -187,7 +212,8 @@ class Driver {
 
     // As a user picks an entry: open the list, move to the entry, press Enter.
     static void choose(QComboBox* box, int index) {
-        if (!box->isEnabled() || index >= box->count()) return;
+        if (!box->isEnabled() || index >= box->count())
+            return;
         box->showPopup();
         QAbstractItemView* view = box->view();
         view->setCurrentIndex(view->model()->index(index, 0));
@@ -198,7 +224,8 @@ class Driver {
     // the window there, so what the user saw can be looked at afterwards.
     void shoot() {
         const QString folder = qEnvironmentVariable("SELVANE_HOSTILE_SHOTS");
-        if (folder.isEmpty()) return;
+        if (folder.isEmpty())
+            return;
         m_window.grab().save(QStringLiteral("%1/look-%2-%3.png")
                                  .arg(folder)
                                  .arg(QCoreApplication::applicationPid())
@@ -220,7 +247,8 @@ class Driver {
         const int refusedBefore = m_messenger.shown;
         report->copy();
         if (m_messenger.shown == refusedBefore)
-            bytes = QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/plain")).size();
+            bytes =
+                QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/plain")).size();
         report->clearSelection();
         return bytes;
     }
@@ -263,7 +291,8 @@ std::optional<std::string> driveWindow(const std::vector<std::string>& lines,
     finish(0, 0);
     for (size_t i = 0; i < lines.size(); ++i) {
         std::string_view line = lines[i];
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         const size_t start = line.find_first_not_of(" \t");
         begin();
         std::optional<long long> bytes = 0;
