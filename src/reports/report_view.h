@@ -65,7 +65,7 @@ struct ReportPosition {
 class ReportView : public QAbstractScrollArea {
     Q_OBJECT
 
-public:
+  public:
     // Gap between the viewport's left edge and the text, as a text box leaves one.
     static constexpr int kTextMargin = 2;
 
@@ -104,11 +104,11 @@ public:
     // Copy / Select All; the caller owns the menu.
     QMenu* createContextMenu(QWidget* parent = nullptr);
 
-signals:
+  signals:
     void copyAvailable(bool yes);
     void copyRefused(std::int64_t lines); // Copy of more than kMaxCopyLines lines
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -122,7 +122,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
-private:
+  private:
     std::int64_t lineCount() const;
     QString lineText(std::int64_t index) const;
     RunAdvance runAdvance() const;
@@ -134,7 +134,8 @@ private:
     ReportPosition clamped(ReportPosition position) const;
     void moveCursor(ReportPosition position, bool keepAnchor);
     void dragTo(QPoint viewportPos);
-    // Calls sink(std::string_view) with the selection as UTF-8, in order, a chunk of lines at a time.
+    // Calls sink(std::string_view) with the selection as UTF-8, in order, a chunk of lines at a
+    // time.
     template <class Sink> void writeSelection(Sink&& sink) const;
     qsizetype selectionSizeHint() const; // bytes or characters to reserve for the selection
 
