@@ -1,11 +1,15 @@
 #include "engine/number_text.h"
 
+#include <algorithm>
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace selvane {
 namespace {
@@ -171,17 +175,10 @@ std::optional<double> fieldValue(std::string_view text) {
     return n.value;
 }
 
-char* writeFixed(char* out, double value, int decimals) {
-    if (value == 0.0)
-        value = 0.0; // negative zero is not below zero
-    const double a = std::fabs(value);
-    // For two or three decimals below 1e13 the exact value in hundredths or thousandths is found
-    // with integers: a = m * 2^-shift, so 1000a = 1000m * 2^-shift, and 1000m fits in 64 bits.
-    // Anything else (other decimals, huge, infinite, NaN) takes the general conversion.
-    if ((decimals != 2 && decimals != 3) || !(a < 1e13)) {
-        return std::to_chars(out, out + kFixedRoom, value, std::chars_format::fixed, decimals).ptr;
-    }
-    const std::uint64_t scale = decimals == 2 ? 100 : 1000;
+namespace {
+// scale * a rounded to a whole number, ties to even, for 0 <= a < 1e13 and a scale of 100 or
+// 1000: a = m * 2^-shift, so 1000a = 1000m * 2^-shift, and 1000m fits in 64 bits.
+std::uint64_t scaledRounded(double a, std::uint64_t scale) {
     std::uint64_t bits;
     std::memcpy(&bits, &a, sizeof bits);
     const int biased = static_cast<int>(bits >> 52);
@@ -198,14 +195,35 @@ char* writeFixed(char* out, double value, int decimals) {
         if (rest > half || (rest == half && (h & 1) != 0))
             ++h;
     } // else scale * a < 2^63 * 2^-64 rounds to 0
+    return h;
+}
+
+// Characters of the whole part and decimals of a scaled, rounded value below 1e13.
+int scaledLength(std::uint64_t h, std::uint64_t scale, int decimals) {
+    int len = decimals + 2; // "0.00" or "0.000"
+    for (std::uint64_t p = scale * 10; h >= p && len < 21; p *= 10)
+        ++len;
+    return len;
+}
+} // namespace
+
+char* writeFixed(char* out, double value, int decimals) {
+    if (value == 0.0)
+        value = 0.0; // negative zero is not below zero
+    const double a = std::fabs(value);
+    // For two or three decimals below 1e13 the exact value in hundredths or thousandths is found
+    // with integers. Anything else (other decimals, huge, infinite, NaN) takes the general
+    // conversion.
+    if ((decimals != 2 && decimals != 3) || !(a < 1e13)) {
+        return std::to_chars(out, out + kFixedRoom, value, std::chars_format::fixed, decimals).ptr;
+    }
+    const std::uint64_t scale = decimals == 2 ? 100 : 1000;
+    std::uint64_t h = scaledRounded(a, scale);
 
     // A value that rounds to zero keeps its sign, as in "-0.00" for -0.001.
     if (std::signbit(value))
         *out++ = '-';
-    int len = decimals + 2; // "0.00" or "0.000"
-    for (std::uint64_t p = scale * 10; h >= p && len < 21; p *= 10)
-        ++len;
-    char* const end = out + len;
+    char* const end = out + scaledLength(h, scale, decimals);
     char* d = end;
     for (int i = 0; i < decimals; ++i, h /= 10)
         *--d = static_cast<char>('0' + h % 10);
@@ -227,6 +245,52 @@ char* writeFixed(char* out, double value, int decimals) {
         *--d = static_cast<char>('0' + h);
     }
     return end;
+}
+
+namespace {
+int wholeDigits2(double a) {
+    char buf[kFixedRoom];
+    const char* end = writeFixed2(buf, a);
+    return static_cast<int>(end - buf) - 3;
+}
+
+// fixed2Thresholds()[i] is the least double whose "0.00" text has 15 + i whole digits: the
+// double next to 10^(14 + i) that rounds to it or above. Found once, by formatting around it.
+const std::vector<double>& fixed2Thresholds() {
+    static const std::vector<double> thresholds = [] {
+        std::vector<double> t;
+        for (int digits = 15; digits <= DBL_MAX_10_EXP + 1; ++digits) {
+            const std::string power = "1e" + std::to_string(digits - 1);
+            double c = 0;
+            std::from_chars(power.data(), power.data() + power.size(), c);
+            while (wholeDigits2(std::nextafter(c, 0.0)) >= digits)
+                c = std::nextafter(c, 0.0);
+            while (wholeDigits2(c) < digits)
+                c = std::nextafter(c, HUGE_VAL);
+            t.push_back(c);
+        }
+        return t;
+    }();
+    return thresholds;
+}
+} // namespace
+
+size_t fixed2Length(double value) {
+    if (value == 0.0)
+        value = 0.0;
+    const double a = std::fabs(value);
+    const size_t sign = std::signbit(value) ? 1 : 0;
+    if (a < 1e13)
+        return sign + static_cast<size_t>(scaledLength(scaledRounded(a, 100), 100, 2));
+    if (!std::isfinite(a)) {
+        char buf[kFixedRoom];
+        return static_cast<size_t>(writeFixed2(buf, value) - buf);
+    }
+    // From 1e13 on a value has at least 14 whole digits, and one more for every threshold it
+    // reaches.
+    const std::vector<double>& t = fixed2Thresholds();
+    const auto more = std::upper_bound(t.begin(), t.end(), a) - t.begin();
+    return sign + 14 + static_cast<size_t>(more) + 3;
 }
 
 std::string formatFixed(double value, int decimals) {

@@ -41,6 +41,9 @@ char* writeFixed(char* out, double value, int decimals);
 inline char* writeFixed2(char* out, double value) {
     return writeFixed(out, value, 2);
 }
+// The number of characters writeFixed2 writes for value, found without writing them: the length
+// of a long report's text in a fraction of the time its formatting takes.
+size_t fixed2Length(double value);
 
 // The ordinary text of a number: shortest form of up to 15 significant digits ("12288", "3E+20").
 std::string numberText(double value);

@@ -216,6 +216,37 @@ void DetailsReport::appendRowsText(std::string& out, std::int64_t first, std::in
     }
 }
 
+std::int64_t DetailsReport::rowsTextSize(std::int64_t first, std::int64_t last,
+                                         std::int64_t stopAbove) const {
+    first = std::max<std::int64_t>(first, 1);
+    last = std::min(last, m_rows);
+    if (first > last)
+        return 0;
+    // A row is its number, the payment and three figures, with its line break and four tabs.
+    const auto fixed = static_cast<std::int64_t>(2 + 2 + paymentText().size() + 4);
+    std::int64_t digits = 1, nextPower = 10; // of the row number
+    while (nextPower <= first) {
+        ++digits;
+        nextPower *= 10;
+    }
+    std::int64_t size = 0;
+    State s = replayTo(first);
+    for (std::int64_t k = first;; ++k) {
+        if (k == nextPower) {
+            ++digits;
+            nextPower *= 10;
+        }
+        const Row row = rowFrom(k, s);
+        size += fixed + digits +
+                static_cast<std::int64_t>(fixed2Length(row.balance) + fixed2Length(row.principal) +
+                                          fixed2Length(row.interest));
+        if (k == last || size > stopAbove)
+            break;
+        advance(s);
+    }
+    return size;
+}
+
 std::string DetailsReport::text() const {
     std::string s;
     s.reserve(static_cast<size_t>(lineCount()) * 48);

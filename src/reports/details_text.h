@@ -86,6 +86,11 @@ class DetailsReport {
     void writeRowsText(Sink&& sink, const TextBreaks& breaks = {}, std::int64_t first = 1,
                        std::int64_t last = INT64_MAX) const;
 
+    // Bytes that writeRowsText(sink, {}, first, last) writes, counted without formatting a row;
+    // the count stops as soon as it is past `stopAbove`.
+    std::int64_t rowsTextSize(std::int64_t first, std::int64_t last,
+                              std::int64_t stopAbove = INT64_MAX) const;
+
     bool empty() const { return !m_built; }
     static constexpr std::int64_t kSummaryLines = 10;
 

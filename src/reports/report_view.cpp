@@ -93,8 +93,8 @@ qsizetype characterAt(QStringView line, double x, const RunAdvance& advance) {
 // ---- The view ---------------------------------------------------------------------------------
 
 namespace {
-// A selection spanning more lines than this takes long enough to copy to deserve a wait cursor.
-constexpr std::int64_t kBusyCopyLines = 20'000;
+// A selection of more bytes than this takes long enough to copy to deserve a wait cursor.
+constexpr std::int64_t kBusyCopyBytes = 1'000'000;
 constexpr int kAutoScrollMs = 50;
 // Rows sampled up front to size the horizontal scroll bar; painted lines can still widen it.
 constexpr std::int64_t kWidthSamples = 16;
@@ -308,18 +308,35 @@ template <class Sink> void ReportView::writeSelection(Sink&& sink) const {
     sink(std::string_view(cut(to.line, 0, to.column)));
 }
 
-qsizetype ReportView::selectionSizeHint() const {
-    // Rows of one report are about as wide as each other; the last one stands for them all.
+std::int64_t ReportView::selectionBytes(std::int64_t stopAbove) const {
+    if (!m_report || !hasSelection())
+        return 0;
+    // Counted the way writeSelection writes: the two cut end lines, the summary lines and the
+    // rows between, each after a CR LF.
     const auto [from, to] = selection();
-    const auto perLine = static_cast<double>(m_report->line(to.line).size() + 2);
-    return static_cast<qsizetype>(perLine * 1.125 * static_cast<double>(to.line - from.line + 1));
+    const auto cut = [this](std::int64_t index, qsizetype begin, qsizetype end) {
+        const QString line = lineText(index);
+        return static_cast<std::int64_t>(
+            line.mid(begin, (end < 0 ? line.size() : end) - begin).toUtf8().size());
+    };
+    if (from.line == to.line)
+        return cut(from.line, from.column, to.column);
+    std::int64_t bytes = cut(from.line, from.column, -1) + 2 + cut(to.line, 0, to.column);
+    const std::int64_t summary = DetailsReport::kSummaryLines;
+    const auto& summaryLines = m_report->summaryLines();
+    for (std::int64_t i = from.line + 1; i < std::min(to.line, summary); ++i)
+        bytes += 2 + static_cast<std::int64_t>(summaryLines[static_cast<size_t>(i)].size());
+    if (bytes > stopAbove)
+        return bytes;
+    return bytes + m_report->rowsTextSize(std::max(from.line + 1, summary) - summary + 1,
+                                          to.line - 1 - summary + 1, stopAbove - bytes);
 }
 
 QString ReportView::selectedText() const {
     if (!m_report || !hasSelection())
         return {};
     QString out;
-    out.reserve(selectionSizeHint());
+    out.reserve(static_cast<qsizetype>(selectionBytes())); // at least one byte per character
     std::string buffer;
     const auto flush = [&] {
         out += QString::fromUtf8(buffer.data(), static_cast<qsizetype>(buffer.size()));
@@ -337,19 +354,18 @@ QString ReportView::selectedText() const {
 void ReportView::copy() {
     if (!m_report || !hasSelection())
         return;
-    const auto [from, to] = selection();
-    const std::int64_t lines = to.line - from.line + 1;
-    if (lines > kMaxCopyLines) {
-        emit copyRefused(lines);
+    const std::int64_t size = selectionBytes(kMaxCopyBytes);
+    if (size > kMaxCopyBytes) {
+        emit copyRefused(size);
         return;
     }
-    const bool busy = lines > kBusyCopyLines;
+    const bool busy = size > kBusyCopyBytes;
     if (busy)
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     // The clipboard gets UTF-8 bytes rather than a QString: half the memory for a large report,
     // and the platform converts only when something is pasted.
     QByteArray bytes;
-    bytes.reserve(selectionSizeHint());
+    bytes.reserve(static_cast<qsizetype>(size));
     writeSelection([&bytes](std::string_view piece) {
         bytes.append(piece.data(), static_cast<qsizetype>(piece.size()));
     });

@@ -176,15 +176,15 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
     m_rtDetails->setObjectName(QStringLiteral("rtDetails"));
     m_rtDetails->setFont(reportFont());
     m_rtDetails->setGeometry(toPixels(place(Control::rtDetails).rect));
-    connect(m_rtDetails, &ReportView::copyRefused, this, [this](std::int64_t lines) {
+    connect(m_rtDetails, &ReportView::copyRefused, this, [this](std::int64_t) {
+        // The count stopped at the limit: how much more the selection holds is not known.
         const QLocale english(QLocale::English);
-        m_host.tell("Copy",
-                    QStringLiteral("The selection holds %1 lines, and at most %2 lines can "
-                                   "be copied at a time. Select a part of the report and "
-                                   "copy again.")
-                        .arg(english.toString(static_cast<qint64>(lines)),
-                             english.toString(static_cast<qint64>(ReportView::kMaxCopyLines)))
-                        .toStdString());
+        const qint64 limit = ReportView::kMaxCopyBytes;
+        m_host.tell("Copy", QStringLiteral("The selection holds more than %1 MB of text, and at "
+                                           "most %1 MB (%2 bytes) can be copied at a time. "
+                                           "Select a part of the report and copy again.")
+                                .arg(english.toString(limit / 1'000'000), english.toString(limit))
+                                .toStdString());
     });
 
     // The comments box and the report take the focus, to scroll, select and copy, but the style

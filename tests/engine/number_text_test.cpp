@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "engine/number_text.h"
@@ -132,6 +134,47 @@ TEST(FormatFixed, FastHundredthsAgreeWithGeneralConversion) {
                               << want;
         }
     }
+    EXPECT_EQ(mismatches, 0);
+}
+
+// The length of a "0.00" text, found without writing it, must be the written text's length for
+// every double: around every power of ten (where rounding can add a digit), at the 1e13
+// switch-over, for signs and rounding to zero, and for random bit patterns.
+TEST(Fixed2Length, IsTheLengthOfTheWrittenText) {
+    std::vector<double> values = {
+        0.0,  -0.0,  -0.001,  -0.005,   -0.0051,  5e-324,    -5e-324,     9999999999999.995,
+        1e13, -1e13, DBL_MAX, -DBL_MAX, HUGE_VAL, -HUGE_VAL, std::nan("")};
+    for (int d = 0; d <= DBL_MAX_10_EXP; ++d) {
+        for (const std::string& text :
+             {"1e" + std::to_string(d), std::string(static_cast<size_t>(d), '9') + ".995",
+              std::string(static_cast<size_t>(d), '9') + ".994999"}) {
+            double v = 0;
+            std::from_chars(text.data(), text.data() + text.size(), v);
+            for (int step = 0; step < 3; ++step) {
+                values.insert(values.end(), {v, -v});
+                v = std::nextafter(v, 0.0);
+            }
+            std::from_chars(text.data(), text.data() + text.size(), v);
+            for (int step = 0; step < 3; ++step) {
+                v = std::nextafter(v, HUGE_VAL);
+                values.insert(values.end(), {v, -v});
+            }
+        }
+    }
+    std::mt19937_64 rng(20261207);
+    for (int i = 0; i < 200000; ++i) {
+        std::uint64_t bits = rng();
+        double any;
+        std::memcpy(&any, &bits, sizeof any);
+        values.push_back(any);
+        values.push_back(
+            std::ldexp(static_cast<double>(bits >> 11), static_cast<int>(bits % 64) - 40));
+    }
+    int mismatches = 0;
+    for (double v : values)
+        if (fixed2Length(v) != format00(v).size() && ++mismatches <= 10)
+            ADD_FAILURE() << std::hexfloat << v << ": " << fixed2Length(v) << " for "
+                          << format00(v);
     EXPECT_EQ(mismatches, 0);
 }
 

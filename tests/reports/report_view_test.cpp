@@ -324,16 +324,11 @@ class ReportViewTest : public QObject {
     }
 
     // Selections across many thousand rows come from the report's fast writer in pieces; they
-    // must be exactly the lines between the two cut ends. Past the line limit Copy refuses.
-    void longSelectionsAndTheCopyLimit() {
-        // One line more than a copy may take, at a zero rate so that nothing overflows.
-        const std::int64_t rows = ReportView::kMaxCopyLines + 1 - DetailsReport::kSummaryLines;
-        const DetailsReport report = buildReport(static_cast<double>(rows), 100000, 0.01, 0.0);
+    // must be exactly the lines between the two cut ends.
+    void longSelectionsAreTheLinesBetweenTheirEnds() {
+        const DetailsReport report = buildReport(200'100, 100000, 0.01, 0.0);
         ReportView view;
         view.setReport(&report);
-        QSignalSpy refused(&view, &ReportView::copyRefused);
-        QClipboard* clipboard = QGuiApplication::clipboard();
-
         // From inside the summary across three pieces of rows, cut inside both end lines.
         const std::string text = report.text();
         const auto offsetOf = [&](std::int64_t line) { // lines are ASCII here: bytes = characters
@@ -345,24 +340,104 @@ class ReportViewTest : public QObject {
         const std::size_t from = offsetOf(3) + 4, to = offsetOf(200'000) + 7;
         view.setSelection({200'000, 7}, {3, 4});
         QCOMPARE(view.selectedText().toStdString(), text.substr(from, to - from));
+        QCOMPARE(view.selectionBytes(), static_cast<std::int64_t>(to - from));
+    }
+
+    // The size of a selection, counted without writing it, is the size of what Copy writes:
+    // multi-byte currency signs, minus signs, figures of every length up to 309 digits, row
+    // numbers and figures that gain a digit, selections that start or end anywhere.
+    void selectionBytesAreWhatCopyWrites_data() {
+        QTest::addColumn<int>("report");
+        QTest::addColumn<int>("anchorLine");
+        QTest::addColumn<int>("anchorColumn");
+        QTest::addColumn<int>("cursorLine");
+        QTest::addColumn<int>("cursorColumn");
+        QTest::addColumn<bool>("all");
+        const char* names[] = {"loan", "euro", "growing", "huge", "negative", "investment"};
+        for (int r = 0; r < 6; ++r) {
+            const QByteArray n(names[r]);
+            QTest::newRow(n + ", all") << r << 0 << 0 << 0 << 0 << true;
+            QTest::newRow(n + ", within a line") << r << 0 << 3 << 0 << 20 << false;
+            QTest::newRow(n + ", summary into rows") << r << 2 << 5 << 40 << 6 << false;
+            QTest::newRow(n + ", rows") << r << 15 << 0 << 300 << 12 << false;
+            QTest::newRow(n + ", backwards") << r << 120 << 9 << 11 << 1 << false;
+        }
+    }
+    void selectionBytesAreWhatCopyWrites() {
+        QFETCH(int, report);
+        QFETCH(int, anchorLine);
+        QFETCH(int, anchorColumn);
+        QFETCH(int, cursorLine);
+        QFETCH(int, cursorColumn);
+        QFETCH(bool, all);
+        const DetailsReport reports[] = {
+            buildReport(400, 20000, 400.7589719124764, 0.00625),
+            buildReport(400, 20000, 1750, 0.005, false, QLocale(QLocale::German, QLocale::Germany)),
+            buildReport(400, 9.99, -0.001, 0.06), // every figure runs through the powers of ten
+            buildReport(400, 1.7e308, 1e305, 1e-4),
+            buildReport(400, 20000, 3000, 0.01), // paid off early: negative balances
+            buildReport(400, 0, 123.45, 0.004, true),
+        };
+        const DetailsReport& r = reports[report];
+        ReportView view;
+        view.setReport(&r);
+        if (all)
+            view.selectAll();
+        else
+            view.setSelection({anchorLine, anchorColumn}, {cursorLine, cursorColumn});
+        const QByteArray text = view.selectedText().toUtf8();
+        QVERIFY(!text.isEmpty());
+        QCOMPARE(view.selectionBytes(), static_cast<std::int64_t>(text.size()));
+        if (all)
+            QCOMPARE(view.selectionBytes(), static_cast<std::int64_t>(r.text().size()));
+        // Stopped early, the count is past the bound it was given, and no more than the whole.
+        const std::int64_t bound = text.size() / 2;
+        const std::int64_t partial = view.selectionBytes(bound);
+        QVERIFY(partial > bound);
+        QVERIFY(partial <= text.size());
+        QCOMPARE(view.selectionBytes(text.size()), static_cast<std::int64_t>(text.size()));
+    }
+
+    // Copy takes at most kMaxCopyBytes. Rows of 309-digit figures make a report over the limit
+    // in a few hundred thousand lines: the limit is one of bytes, whatever the lines.
+    void copyLimitIsInBytes() {
+        const DetailsReport report = buildReport(310'000, 1.7e308, 1, 0.0);
+        const std::string text = report.text();
+        QVERIFY(text.size() > static_cast<std::size_t>(ReportView::kMaxCopyBytes));
+        ReportView view;
+        view.setReport(&report);
+        QSignalSpy refused(&view, &ReportView::copyRefused);
+        QClipboard* clipboard = QGuiApplication::clipboard();
 
         view.selectAll();
         clipboard->setText("untouched");
         view.copy();
         QCOMPARE(refused.count(), 1);
-        QCOMPARE(refused.at(0).at(0).value<std::int64_t>(), ReportView::kMaxCopyLines + 1);
+        QVERIFY(refused.at(0).at(0).value<std::int64_t>() > ReportView::kMaxCopyBytes);
         QCOMPARE(clipboard->text(), QString("untouched"));
 
-        // Exactly the limit is copied, every byte of it.
-        const std::int64_t last = report.lineCount() - 1;
-        view.setSelection({1, 0}, {last, static_cast<qsizetype>(report.line(last).size())});
+        // The longest selection from the top that ends a line within the limit is copied, every
+        // byte of it; one line more is refused.
+        std::int64_t line = 0;
+        std::size_t end = text.find("\r\n");
+        for (std::size_t next; (next = text.find("\r\n", end + 2)) <=
+                               static_cast<std::size_t>(ReportView::kMaxCopyBytes);
+             end = next)
+            ++line;
+        const auto lineEnd = [&](std::int64_t l) {
+            return ReportPosition{l, QString::fromStdString(report.line(l)).size()};
+        };
+        view.setSelection({0, 0}, lineEnd(line));
         view.copy();
         QCOMPARE(refused.count(), 1);
         const QByteArray copied = clipboard->mimeData()->data(QStringLiteral("text/plain"));
-        const std::size_t second = offsetOf(1);
-        QCOMPARE(static_cast<std::size_t>(copied.size()), text.size() - second);
-        QVERIFY(std::string_view(copied.constData(), static_cast<std::size_t>(copied.size())) ==
-                std::string_view(text).substr(second));
+        QCOMPARE(static_cast<std::size_t>(copied.size()), end);
+        QVERIFY(std::string_view(copied.constData(), end) == std::string_view(text).substr(0, end));
+
+        view.setSelection({0, 0}, lineEnd(line + 1));
+        view.copy();
+        QCOMPARE(refused.count(), 2);
+        QCOMPARE(clipboard->mimeData()->data(QStringLiteral("text/plain")).size(), copied.size());
     }
 
     void scrollRangeFollowsTheReport_data() {

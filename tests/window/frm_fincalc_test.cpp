@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProgressDialog>
@@ -841,24 +842,39 @@ void FrmFinCalcTest::longPrintoutShowsProgressAndCanBeCancelled() {
 }
 
 void FrmFinCalcTest::copyOfAnOverlongSelectionSaysWhy() {
-    // Three million payments at a zero rate: a report longer than one copy may take.
-    clear(field(field::APR));
-    QTest::keyClicks(field(field::APR), QStringLiteral("0"));
-    clear(field(field::PERS));
-    QTest::keyClicks(field(field::PERS), QStringLiteral("3000000"));
+    // A no-interest loan of the largest amounts: two million rows of 309-digit figures, almost
+    // 2 GB of text. Copy refuses it at once, and says why.
+    activate();
+    const std::pair<int, const char*> inputs[] = {
+        {field::APR, "0"}, {field::SBAL, "1.7e308"}, {field::PERS, "1999990"}};
+    for (const auto& [i, text] : inputs) {
+        clear(field(i));
+        QTest::keyClicks(field(i), QLatin1String(text));
+    }
     QTest::keyClick(field(field::PERS), Qt::Key_Return);
     action("mnTable")->trigger();
     auto* report = named<ReportView>("rtDetails");
-    QCOMPARE(report->report()->rowCount(), 3'000'000);
+    QCOMPARE(report->report()->rowCount(), 1'999'990);
 
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
-    report->selectAll();
-    report->copy();
+    report->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(report, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     QCOMPARE(m_messenger.shown.size(), size_t{1});
     QCOMPARE(m_messenger.shown[0].first, std::string("Copy"));
-    QVERIFY2(m_messenger.shown[0].second.find("3,000,010 lines") != std::string::npos,
+    QVERIFY2(m_messenger.shown[0].second.find("more than 100 MB") != std::string::npos,
              m_messenger.shown[0].second.c_str());
+    QVERIFY2(m_messenger.shown[0].second.find("100,000,000 bytes") != std::string::npos,
+             m_messenger.shown[0].second.c_str());
+
+    // A part of it within the limit is copied.
+    report->setSelection({0, 0}, {50'000, 0});
+    QVERIFY(report->selectionBytes() < ReportView::kMaxCopyBytes);
+    QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_messenger.shown.size(), size_t{1});
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/plain")).size(),
+             report->selectionBytes());
     verifyShowsState();
 }
 
