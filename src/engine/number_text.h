@@ -27,14 +27,23 @@ std::optional<double> fieldValue(std::string_view text);
 // Display formats "0.000" and "0.00": every integer digit, rounded to nearest (an exact binary
 // tie goes to the even digit), a minus sign only for a value below zero. Decimals 0 to 40.
 std::string formatFixed(double value, int decimals);
-inline std::string format000(double value) { return formatFixed(value, 3); }
-inline std::string format00(double value) { return formatFixed(value, 2); }
+inline std::string format000(double value) {
+    return formatFixed(value, 3);
+}
+inline std::string format00(double value) {
+    return formatFixed(value, 2);
+}
 
 // formatFixed written straight into a buffer, for the millions of figures of a long report: at
 // least kFixedRoom characters must be free at out. Returns the end of the text.
 inline constexpr size_t kFixedRoom = 360;
 char* writeFixed(char* out, double value, int decimals);
-inline char* writeFixed2(char* out, double value) { return writeFixed(out, value, 2); }
+inline char* writeFixed2(char* out, double value) {
+    return writeFixed(out, value, 2);
+}
+// The number of characters writeFixed2 writes for value, found without writing them: the length
+// of a long report's text in a fraction of the time its formatting takes.
+size_t fixed2Length(double value);
 
 // The ordinary text of a number: shortest form of up to 15 significant digits ("12288", "3E+20").
 std::string numberText(double value);

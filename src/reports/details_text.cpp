@@ -10,8 +10,10 @@
 namespace selvane {
 
 std::int64_t passCount(double count) {
-    if (!(count >= 1.0)) return 0;
-    if (count > static_cast<double>(kMaxPasses)) return -1;
+    if (!(count >= 1.0))
+        return 0;
+    if (count > static_cast<double>(kMaxPasses))
+        return -1;
     return static_cast<std::int64_t>(std::floor(count));
 }
 
@@ -19,7 +21,8 @@ bool DetailsReport::build(const ReportInputs& in, const CurrencyFormat& cur, Det
     const Num P0 = Num(in.SBAL) - in.DPMT;
     const Num withTax = Num(in.PMT) * (Num(1.0) + Num(0.01) * in.TAX);
     const std::int64_t n = passCount(in.PERS);
-    if (!P0.ok() || !withTax.ok() || n < 0) return false;
+    if (!P0.ok() || !withTax.ok() || n < 0)
+        return false;
 
     DetailsReport rep;
     rep.m_in = in;
@@ -36,17 +39,21 @@ bool DetailsReport::build(const ReportInputs& in, const CurrencyFormat& cur, Det
     for (std::int64_t k = 1; k <= n; ++k) {
         rep.advance(s);
         const double B = s.B, I = s.I;
-        if (!std::isfinite(I) || !std::isfinite(B)) return false;
+        if (!std::isfinite(I) || !std::isfinite(B))
+            return false;
         if (rows == n) {
             const double P = in.investment ? in.PMT * static_cast<double>(k) : P0.v - B;
-            if (!std::isfinite(P)) rows = k - 1;
+            if (!std::isfinite(P))
+                rows = k - 1;
         }
-        if (k % kCheckpointEvery == 0) rep.m_checkpoints.push_back(s);
+        if (k % kCheckpointEvery == 0)
+            rep.m_checkpoints.push_back(s);
     }
     const double I = s.I;
     const Num principal = in.investment ? Num(in.PERS) * in.PMT : P0;
     const Num paid = principal + Num(I);
-    if (!principal.ok() || !paid.ok()) return false;
+    if (!principal.ok() || !paid.ok())
+        return false;
     rep.m_totals = {principal.v, I, paid.v};
     rep.m_rows = rows;
 
@@ -98,7 +105,8 @@ const std::vector<std::string>& DetailsReport::summaryLines() const {
 DetailsReport::State DetailsReport::replayTo(std::int64_t k) const {
     const std::int64_t c = k / kCheckpointEvery;
     State s = m_checkpoints[static_cast<size_t>(c)];
-    for (std::int64_t j = c * kCheckpointEvery + 1; j <= k; ++j) advance(s);
+    for (std::int64_t j = c * kCheckpointEvery + 1; j <= k; ++j)
+        advance(s);
     return s;
 }
 
@@ -107,17 +115,20 @@ DetailsReport::Row DetailsReport::rowFrom(std::int64_t k, const State& s) const 
     return {s.B, P, s.I};
 }
 
-DetailsReport::Row DetailsReport::rowValues(std::int64_t k) const { return rowFrom(k, replayTo(k)); }
+DetailsReport::Row DetailsReport::rowValues(std::int64_t k) const {
+    return rowFrom(k, replayTo(k));
+}
 
 namespace {
 char* put(char* p, std::string_view s) {
-    for (char c : s) *p++ = c; // a few characters: a loop beats a call to memcpy
+    for (char c : s)
+        *p++ = c; // a few characters: a loop beats a call to memcpy
     return p;
 }
 } // namespace
 
-char* DetailsReport::writeRowText(char* p, std::int64_t k, std::string_view payment,
-                                  const Row& row, const TextBreaks& breaks) {
+char* DetailsReport::writeRowText(char* p, std::int64_t k, std::string_view payment, const Row& row,
+                                  const TextBreaks& breaks) {
     *p++ = ' ';
     *p++ = ' ';
     p = std::to_chars(p, p + 24, k).ptr;
@@ -132,7 +143,9 @@ char* DetailsReport::writeRowText(char* p, std::int64_t k, std::string_view paym
     return writeFixed2(p, row.interest);
 }
 
-std::string DetailsReport::paymentText() const { return format00(m_in.PMT); }
+std::string DetailsReport::paymentText() const {
+    return format00(m_in.PMT);
+}
 
 std::string DetailsReport::rowText(std::int64_t k) const {
     char buf[kRowRoom];
@@ -140,22 +153,26 @@ std::string DetailsReport::rowText(std::int64_t k) const {
 }
 
 std::string DetailsReport::line(std::int64_t index) const {
-    if (index < 0 || index >= lineCount()) return {};
-    if (index < kSummaryLines) return summaryLines()[static_cast<size_t>(index)];
+    if (index < 0 || index >= lineCount())
+        return {};
+    if (index < kSummaryLines)
+        return summaryLines()[static_cast<size_t>(index)];
     const std::int64_t summary = kSummaryLines;
     return rowText(index - summary + 1);
 }
 
 std::vector<DetailsReport::Row> DetailsReport::rowRange(std::int64_t first,
-                                                       std::int64_t count) const {
+                                                        std::int64_t count) const {
     std::vector<Row> out;
     const std::int64_t last = std::min(first + count - 1, m_rows);
-    if (first < 1 || first > last) return out;
+    if (first < 1 || first > last)
+        return out;
     out.reserve(static_cast<size_t>(last - first + 1));
     State s = replayTo(first);
     for (std::int64_t k = first;; ++k) {
         out.push_back(rowFrom(k, s));
-        if (k == last) break;
+        if (k == last)
+            break;
         advance(s);
     }
     return out;
@@ -167,20 +184,23 @@ std::vector<std::string> DetailsReport::lines(std::int64_t first, std::int64_t c
     const std::int64_t end = std::min(first + count, lineCount());
     for (; first < end && first < summary; ++first)
         out.push_back(summaryLines()[static_cast<size_t>(first)]);
-    if (first >= end) return out;
+    if (first >= end)
+        return out;
     const std::int64_t k0 = first - summary + 1;
     const auto rows = rowRange(k0, end - first);
     const std::string payment = paymentText();
     char buf[kRowRoom];
     for (size_t j = 0; j < rows.size(); ++j)
-        out.emplace_back(buf, writeRowText(buf, k0 + static_cast<std::int64_t>(j), payment, rows[j]));
+        out.emplace_back(buf,
+                         writeRowText(buf, k0 + static_cast<std::int64_t>(j), payment, rows[j]));
     return out;
 }
 
 void DetailsReport::appendRowsText(std::string& out, std::int64_t first, std::int64_t count,
                                    const TextBreaks& breaks) const {
     const std::int64_t last = std::min(first + count - 1, m_rows);
-    if (first < 1 || first > last) return;
+    if (first < 1 || first > last)
+        return;
     out.reserve(out.size() + static_cast<size_t>(last - first + 1) * 48);
     State s = replayTo(first);
     // Each row is written whole into a buffer and appended once: a long report is tens of
@@ -190,9 +210,41 @@ void DetailsReport::appendRowsText(std::string& out, std::int64_t first, std::in
     char* const row = put(buf, breaks.line);
     for (std::int64_t k = first;; ++k) {
         out.append(buf, writeRowText(row, k, payment, rowFrom(k, s), breaks));
-        if (k == last) break;
+        if (k == last)
+            break;
         advance(s);
     }
+}
+
+std::int64_t DetailsReport::rowsTextSize(std::int64_t first, std::int64_t last,
+                                         std::int64_t stopAbove) const {
+    first = std::max<std::int64_t>(first, 1);
+    last = std::min(last, m_rows);
+    if (first > last)
+        return 0;
+    // A row is its number, the payment and three figures, with its line break and four tabs.
+    const auto fixed = static_cast<std::int64_t>(2 + 2 + paymentText().size() + 4);
+    std::int64_t digits = 1, nextPower = 10; // of the row number
+    while (nextPower <= first) {
+        ++digits;
+        nextPower *= 10;
+    }
+    std::int64_t size = 0;
+    State s = replayTo(first);
+    for (std::int64_t k = first;; ++k) {
+        if (k == nextPower) {
+            ++digits;
+            nextPower *= 10;
+        }
+        const Row row = rowFrom(k, s);
+        size += fixed + digits +
+                static_cast<std::int64_t>(fixed2Length(row.balance) + fixed2Length(row.principal) +
+                                          fixed2Length(row.interest));
+        if (k == last || size > stopAbove)
+            break;
+        advance(s);
+    }
+    return size;
 }
 
 std::string DetailsReport::text() const {

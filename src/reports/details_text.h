@@ -47,7 +47,7 @@ struct TextBreaks {
 };
 
 class DetailsReport {
-public:
+  public:
     // Builds the report; false when the totals cannot be computed (the caller keeps the old one).
     static bool build(const ReportInputs& in, const CurrencyFormat& cur, DetailsReport& out);
 
@@ -73,7 +73,7 @@ public:
     static constexpr size_t kRowRoom = 48 + 5 * kFixedRoom;
     static char* writeRowText(char* p, std::int64_t k, std::string_view payment, const Row& row,
                               const TextBreaks& breaks = {});
-    std::string paymentText() const; // the payment as every row shows it
+    std::string paymentText() const;            // the payment as every row shows it
     std::string line(std::int64_t index) const; // 0-based over summary lines, then rows
     // Lines [first, first + count) in one replay, for a view that paints only what is visible.
     std::vector<std::string> lines(std::int64_t first, std::int64_t count) const;
@@ -86,10 +86,15 @@ public:
     void writeRowsText(Sink&& sink, const TextBreaks& breaks = {}, std::int64_t first = 1,
                        std::int64_t last = INT64_MAX) const;
 
+    // Bytes that writeRowsText(sink, {}, first, last) writes, counted without formatting a row;
+    // the count stops as soon as it is past `stopAbove`.
+    std::int64_t rowsTextSize(std::int64_t first, std::int64_t last,
+                              std::int64_t stopAbove = INT64_MAX) const;
+
     bool empty() const { return !m_built; }
     static constexpr std::int64_t kSummaryLines = 10;
 
-private:
+  private:
     static constexpr std::int64_t kCheckpointEvery = 256;
     struct State {
         double B, I;
@@ -121,7 +126,8 @@ private:
 template <class Sink> void DetailsReport::writeText(Sink&& sink) const {
     const auto& summary = summaryLines();
     for (size_t i = 0; i < summary.size(); ++i) {
-        if (i > 0) sink(std::string_view("\r\n"));
+        if (i > 0)
+            sink(std::string_view("\r\n"));
         sink(std::string_view(summary[i]));
     }
     writeRowsText(sink);
@@ -132,11 +138,13 @@ void DetailsReport::writeRowsText(Sink&& sink, const TextBreaks& breaks, std::in
                                   std::int64_t last) const {
     first = std::max<std::int64_t>(first, 1);
     last = std::min(last, m_rows);
-    if (first > last) return;
+    if (first > last)
+        return;
     // Rows go out many thousands at a time as one piece each, so a sink sees a few large pieces
     // rather than millions of small ones. Two pieces ahead are formatted on other threads while
-    // the sink takes the current one: on two cores ten million rows take about half the time. Three buffers go round, reused all along: fresh megabytes for every piece would
-    // cost more in page faults than the formatting itself.
+    // the sink takes the current one: on two cores ten million rows take about half the time. Three
+    // buffers go round, reused all along: fresh megabytes for every piece would cost more in page
+    // faults than the formatting itself.
     const std::int64_t rows = last - first + 1;
     if (rows <= kPieceRows) {
         std::string piece;
@@ -148,7 +156,8 @@ void DetailsReport::writeRowsText(Sink&& sink, const TextBreaks& breaks, std::in
     std::string buffers[3];
     std::future<void> pending[3];
     auto start = [&](std::int64_t i) {
-        if (i >= count) return;
+        if (i >= count)
+            return;
         std::string* out = &buffers[i % 3];
         // Where no thread can be started the piece is formatted when it is needed, on this one.
         const auto policy = std::launch::async | std::launch::deferred;

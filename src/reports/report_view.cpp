@@ -36,7 +36,8 @@ double tabStopAfter(double x) {
     // a stop compares equal to it and the tab goes on to the next one.
     for (int twips = kTabStepTwips; twips <= kLastTabStopTwips; twips += kTabStepTwips) {
         const double stop = twips / kTwipsPerPixel;
-        if (stop > x) return stop;
+        if (stop > x)
+            return stop;
     }
     // Past the last stop there is nothing to align to: the tab just advances one more step.
     return x + kTabStepPixels;
@@ -50,8 +51,10 @@ std::vector<TextRun> layoutRuns(QStringView line, const RunAdvance& advance) {
         const qsizetype tab = line.indexOf(u'\t', start);
         const qsizetype end = tab < 0 ? line.size() : tab;
         runs.push_back({start, end - start, x});
-        if (tab < 0) break;
-        if (end > start) x += advance(line.mid(start, end - start));
+        if (tab < 0)
+            break;
+        if (end > start)
+            x += advance(line.mid(start, end - start));
         x = tabStopAfter(x);
         start = tab + 1;
     }
@@ -81,7 +84,8 @@ qsizetype characterAt(QStringView line, double x, const RunAdvance& advance) {
     const std::vector<double> edges = characterEdges(line, advance);
     for (qsizetype i = 0; i < line.size(); ++i) {
         const auto k = static_cast<size_t>(i);
-        if (x < (edges[k] + edges[k + 1]) / 2) return i;
+        if (x < (edges[k] + edges[k + 1]) / 2)
+            return i;
     }
     return line.size();
 }
@@ -89,13 +93,15 @@ qsizetype characterAt(QStringView line, double x, const RunAdvance& advance) {
 // ---- The view ---------------------------------------------------------------------------------
 
 namespace {
-// A selection spanning more lines than this takes long enough to copy to deserve a wait cursor.
-constexpr std::int64_t kBusyCopyLines = 20'000;
+// A selection of more bytes than this takes long enough to copy to deserve a wait cursor.
+constexpr std::int64_t kBusyCopyBytes = 1'000'000;
 constexpr int kAutoScrollMs = 50;
 // Rows sampled up front to size the horizontal scroll bar; painted lines can still widen it.
 constexpr std::int64_t kWidthSamples = 16;
 
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
 } // namespace
 
 ReportView::ReportView(QWidget* parent) : QAbstractScrollArea(parent), m_metrics(font()) {
@@ -135,10 +141,13 @@ void ReportView::setReport(const DetailsReport* report) {
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     viewport()->update();
-    if (hadSelection) emit copyAvailable(false);
+    if (hadSelection)
+        emit copyAvailable(false);
 }
 
-std::int64_t ReportView::lineCount() const { return m_report ? m_report->lineCount() : 0; }
+std::int64_t ReportView::lineCount() const {
+    return m_report ? m_report->lineCount() : 0;
+}
 
 QString ReportView::lineText(std::int64_t index) const {
     return m_report ? QString::fromStdString(m_report->line(index)) : QString();
@@ -148,7 +157,9 @@ RunAdvance ReportView::runAdvance() const {
     return [this](QStringView run) { return m_metrics.horizontalAdvance(run.toString()); };
 }
 
-double ReportView::xOrigin() const { return kTextMargin - horizontalScrollBar()->value(); }
+double ReportView::xOrigin() const {
+    return kTextMargin - horizontalScrollBar()->value();
+}
 
 void ReportView::updateMetrics() {
     m_metrics = QFontMetricsF(font());
@@ -160,7 +171,8 @@ void ReportView::updateMetrics() {
 }
 
 void ReportView::measureContentWidth() {
-    if (!m_report) return;
+    if (!m_report)
+        return;
     const RunAdvance advance = runAdvance();
     for (const std::string& line : m_report->summaryLines())
         growContentWidth(expandedWidth(QString::fromStdString(line), advance));
@@ -170,15 +182,18 @@ void ReportView::measureContentWidth() {
     const std::int64_t summary = m_report->lineCount() - rows;
     for (std::int64_t s = 0; s <= kWidthSamples && rows > 0; ++s) {
         const std::int64_t k = std::max<std::int64_t>(1, rows * s / kWidthSamples);
-        growContentWidth(expandedWidth(QString::fromStdString(m_report->line(summary + k - 1)), advance));
+        growContentWidth(
+            expandedWidth(QString::fromStdString(m_report->line(summary + k - 1)), advance));
     }
 }
 
 void ReportView::growContentWidth(double width) {
-    if (width <= m_contentWidth + 0.5) return;
+    if (width <= m_contentWidth + 0.5)
+        return;
     m_contentWidth = width;
     // Called from paintEvent too, where changing the scroll bars (and so the viewport) must wait.
-    if (m_scrollBarsQueued) return;
+    if (m_scrollBarsQueued)
+        return;
     m_scrollBarsQueued = true;
     QMetaObject::invokeMethod(
         this,
@@ -189,7 +204,9 @@ void ReportView::growContentWidth(double width) {
         Qt::QueuedConnection);
 }
 
-int ReportView::visibleLineCount() const { return std::max(1, viewport()->height() / m_lineHeight); }
+int ReportView::visibleLineCount() const {
+    return std::max(1, viewport()->height() / m_lineHeight);
+}
 
 void ReportView::updateScrollBars() {
     // Scrolling is counted in lines, never in pixels: ten million lines fit an int, their height
@@ -209,7 +226,9 @@ void ReportView::updateScrollBars() {
     h->setPageStep(std::max(1, width));
 }
 
-std::int64_t ReportView::firstVisibleLine() const { return verticalScrollBar()->value(); }
+std::int64_t ReportView::firstVisibleLine() const {
+    return verticalScrollBar()->value();
+}
 
 void ReportView::scrollToLine(std::int64_t line) {
     QScrollBar* v = verticalScrollBar();
@@ -218,7 +237,8 @@ void ReportView::scrollToLine(std::int64_t line) {
 
 ReportPosition ReportView::clamped(ReportPosition position) const {
     const std::int64_t n = lineCount();
-    if (n == 0) return {};
+    if (n == 0)
+        return {};
     position.line = std::clamp<std::int64_t>(position.line, 0, n - 1);
     position.column = std::clamp<qsizetype>(position.column, 0, lineText(position.line).size());
     return position;
@@ -227,11 +247,13 @@ ReportPosition ReportView::clamped(ReportPosition position) const {
 void ReportView::moveCursor(ReportPosition position, bool keepAnchor) {
     const bool had = hasSelection();
     const ReportPosition anchor = keepAnchor ? m_anchor : position;
-    if (anchor == m_anchor && position == m_cursor) return;
+    if (anchor == m_anchor && position == m_cursor)
+        return;
     m_anchor = anchor;
     m_cursor = position;
     viewport()->update();
-    if (had != hasSelection()) emit copyAvailable(hasSelection());
+    if (had != hasSelection())
+        emit copyAvailable(hasSelection());
 }
 
 void ReportView::setSelection(ReportPosition anchor, ReportPosition cursor) {
@@ -239,7 +261,8 @@ void ReportView::setSelection(ReportPosition anchor, ReportPosition cursor) {
     m_anchor = clamped(anchor);
     m_cursor = clamped(cursor);
     viewport()->update();
-    if (had != hasSelection()) emit copyAvailable(hasSelection());
+    if (had != hasSelection())
+        emit copyAvailable(hasSelection());
 }
 
 std::pair<ReportPosition, ReportPosition> ReportView::selection() const {
@@ -248,14 +271,18 @@ std::pair<ReportPosition, ReportPosition> ReportView::selection() const {
 
 void ReportView::selectAll() {
     const std::int64_t n = lineCount();
-    if (n == 0) return;
+    if (n == 0)
+        return;
     setSelection({0, 0}, {n - 1, lineText(n - 1).size()});
 }
 
-void ReportView::clearSelection() { moveCursor(m_cursor, false); }
+void ReportView::clearSelection() {
+    moveCursor(m_cursor, false);
+}
 
 template <class Sink> void ReportView::writeSelection(Sink&& sink) const {
-    if (!m_report || !hasSelection()) return;
+    if (!m_report || !hasSelection())
+        return;
     const auto [from, to] = selection();
     // Only the two end lines are cut, at UTF-16 columns like everything else in the view; the
     // lines between pass through as the report writes them.
@@ -281,17 +308,35 @@ template <class Sink> void ReportView::writeSelection(Sink&& sink) const {
     sink(std::string_view(cut(to.line, 0, to.column)));
 }
 
-qsizetype ReportView::selectionSizeHint() const {
-    // Rows of one report are about as wide as each other; the last one stands for them all.
+std::int64_t ReportView::selectionBytes(std::int64_t stopAbove) const {
+    if (!m_report || !hasSelection())
+        return 0;
+    // Counted the way writeSelection writes: the two cut end lines, the summary lines and the
+    // rows between, each after a CR LF.
     const auto [from, to] = selection();
-    const auto perLine = static_cast<double>(m_report->line(to.line).size() + 2);
-    return static_cast<qsizetype>(perLine * 1.125 * static_cast<double>(to.line - from.line + 1));
+    const auto cut = [this](std::int64_t index, qsizetype begin, qsizetype end) {
+        const QString line = lineText(index);
+        return static_cast<std::int64_t>(
+            line.mid(begin, (end < 0 ? line.size() : end) - begin).toUtf8().size());
+    };
+    if (from.line == to.line)
+        return cut(from.line, from.column, to.column);
+    std::int64_t bytes = cut(from.line, from.column, -1) + 2 + cut(to.line, 0, to.column);
+    const std::int64_t summary = DetailsReport::kSummaryLines;
+    const auto& summaryLines = m_report->summaryLines();
+    for (std::int64_t i = from.line + 1; i < std::min(to.line, summary); ++i)
+        bytes += 2 + static_cast<std::int64_t>(summaryLines[static_cast<size_t>(i)].size());
+    if (bytes > stopAbove)
+        return bytes;
+    return bytes + m_report->rowsTextSize(std::max(from.line + 1, summary) - summary + 1,
+                                          to.line - 1 - summary + 1, stopAbove - bytes);
 }
 
 QString ReportView::selectedText() const {
-    if (!m_report || !hasSelection()) return {};
+    if (!m_report || !hasSelection())
+        return {};
     QString out;
-    out.reserve(selectionSizeHint());
+    out.reserve(static_cast<qsizetype>(selectionBytes())); // at least one byte per character
     std::string buffer;
     const auto flush = [&] {
         out += QString::fromUtf8(buffer.data(), static_cast<qsizetype>(buffer.size()));
@@ -299,43 +344,49 @@ QString ReportView::selectedText() const {
     };
     writeSelection([&](std::string_view piece) {
         buffer += piece;
-        if (buffer.size() >= 1 << 20) flush();
+        if (buffer.size() >= 1 << 20)
+            flush();
     });
     flush();
     return out;
 }
 
 void ReportView::copy() {
-    if (!m_report || !hasSelection()) return;
-    const auto [from, to] = selection();
-    const std::int64_t lines = to.line - from.line + 1;
-    if (lines > kMaxCopyLines) {
-        emit copyRefused(lines);
+    if (!m_report || !hasSelection())
+        return;
+    const std::int64_t size = selectionBytes(kMaxCopyBytes);
+    if (size > kMaxCopyBytes) {
+        emit copyRefused(size);
         return;
     }
-    const bool busy = lines > kBusyCopyLines;
-    if (busy) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool busy = size > kBusyCopyBytes;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     // The clipboard gets UTF-8 bytes rather than a QString: half the memory for a large report,
     // and the platform converts only when something is pasted.
     QByteArray bytes;
-    bytes.reserve(selectionSizeHint());
+    bytes.reserve(static_cast<qsizetype>(size));
     writeSelection([&bytes](std::string_view piece) {
         bytes.append(piece.data(), static_cast<qsizetype>(piece.size()));
     });
     auto* mime = new QMimeData;
     mime->setData(QStringLiteral("text/plain"), bytes);
     QGuiApplication::clipboard()->setMimeData(mime);
-    if (busy) QGuiApplication::restoreOverrideCursor();
+    if (busy)
+        QGuiApplication::restoreOverrideCursor();
 }
 
 ReportPosition ReportView::positionAt(QPoint viewportPos) const {
     const std::int64_t n = lineCount();
-    if (n == 0) return {};
+    if (n == 0)
+        return {};
     const int y = viewportPos.y();
     const int row = y >= 0 ? y / m_lineHeight : -((m_lineHeight - 1 - y) / m_lineHeight);
     const std::int64_t line = firstVisibleLine() + row;
-    if (line < 0) return {0, 0};
-    if (line >= n) return {n - 1, lineText(n - 1).size()};
+    if (line < 0)
+        return {0, 0};
+    if (line >= n)
+        return {n - 1, lineText(n - 1).size()};
     return {line, characterAt(lineText(line), viewportPos.x() - xOrigin(), runAdvance())};
 }
 
@@ -366,7 +417,8 @@ bool ReportView::event(QEvent* event) {
 }
 
 void ReportView::paintEvent(QPaintEvent* event) {
-    if (!m_report || lineCount() == 0) return;
+    if (!m_report || lineCount() == 0)
+        return;
     QPainter painter(viewport());
     painter.setFont(font());
     const QPalette& pal = palette();
@@ -390,20 +442,24 @@ void ReportView::paintEvent(QPaintEvent* event) {
         const QString text = QString::fromStdString(lines[j]);
         const std::vector<TextRun> runs = layoutRuns(text, advance);
         const TextRun& last = runs.back();
-        const double width =
-            last.length > 0 ? last.x + advance(QStringView(text).mid(last.start, last.length)) : last.x;
+        const double width = last.length > 0
+                                 ? last.x + advance(QStringView(text).mid(last.start, last.length))
+                                 : last.x;
         growContentWidth(width);
 
         const auto drawRuns = [&] {
             for (const TextRun& run : runs) {
-                if (run.length == 0 || origin + run.x > right) continue;
-                painter.drawText(QPointF(origin + run.x, baseline), text.mid(run.start, run.length));
+                if (run.length == 0 || origin + run.x > right)
+                    continue;
+                painter.drawText(QPointF(origin + run.x, baseline),
+                                 text.mid(run.start, run.length));
             }
         };
         painter.setPen(pal.color(QPalette::Text));
         drawRuns();
 
-        if (!selecting || index < from.line || index > to.line) continue;
+        if (!selecting || index < from.line || index > to.line)
+            continue;
         const qsizetype a = index == from.line ? std::min(from.column, text.size()) : 0;
         const qsizetype b = index == to.line ? std::min(to.column, text.size()) : text.size();
         double x1 = 0, x2 = width;
@@ -412,8 +468,10 @@ void ReportView::paintEvent(QPaintEvent* event) {
             x1 = edges[static_cast<size_t>(a)];
             x2 = edges[static_cast<size_t>(b)];
         }
-        if (index < to.line) x2 += m_cellWidth; // the line break is part of the selection
-        if (x2 <= x1) continue;
+        if (index < to.line)
+            x2 += m_cellWidth; // the line break is part of the selection
+        if (x2 <= x1)
+            continue;
         // Highlight over the plain text, then the text again in the highlight colour, clipped.
         const QRectF band(origin + x1, top, x2 - x1, m_lineHeight);
         painter.fillRect(band, pal.brush(QPalette::Highlight));
@@ -507,9 +565,12 @@ void ReportView::mouseDoubleClickEvent(QMouseEvent* event) {
     const ReportPosition at = positionAt(event->position().toPoint());
     const QString text = lineText(at.line);
     qsizetype begin = at.column, end = at.column;
-    while (begin > 0 && !isBlank(text[begin - 1])) --begin;
-    while (end < text.size() && !isBlank(text[end])) ++end;
-    if (begin < end) setSelection({at.line, begin}, {at.line, end});
+    while (begin > 0 && !isBlank(text[begin - 1]))
+        --begin;
+    while (end < text.size() && !isBlank(text[end]))
+        ++end;
+    if (begin < end)
+        setSelection({at.line, begin}, {at.line, end});
     m_dragging = false;
     event->accept();
 }

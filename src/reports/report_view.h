@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringView>
+#include <climits>
 #include <compare>
 #include <cstdint>
 #include <functional>
@@ -65,7 +66,7 @@ struct ReportPosition {
 class ReportView : public QAbstractScrollArea {
     Q_OBJECT
 
-public:
+  public:
     // Gap between the viewport's left edge and the text, as a text box leaves one.
     static constexpr int kTextMargin = 2;
 
@@ -87,11 +88,15 @@ public:
     std::pair<ReportPosition, ReportPosition> selection() const; // ordered: first <= second
     void selectAll();
     void clearSelection();
+    // Bytes of the selection as Copy puts it on the clipboard (UTF-8), counted without building
+    // it; the count stops as soon as it is past `stopAbove`.
+    std::int64_t selectionBytes(std::int64_t stopAbove = INT64_MAX) const;
     // Selected text to the clipboard (nothing happens without a selection), held as UTF-8: a
-    // million rows take about 45 MB. A selection of more than kMaxCopyLines lines is not copied,
-    // so that no copy can take seconds or hundreds of megabytes: copyRefused says why instead.
+    // million ordinary rows take about 45 MB. A selection of more than kMaxCopyBytes is not
+    // copied, so that no copy can take seconds or hundreds of megabytes: copyRefused says why
+    // instead. The limit is in bytes, not lines: a row of huge figures is a kilobyte long.
     void copy();
-    static constexpr std::int64_t kMaxCopyLines = 2'000'000;
+    static constexpr std::int64_t kMaxCopyBytes = 100'000'000;
 
     std::int64_t firstVisibleLine() const;
     int visibleLineCount() const; // lines that fit whole in the viewport, at least 1
@@ -104,11 +109,12 @@ public:
     // Copy / Select All; the caller owns the menu.
     QMenu* createContextMenu(QWidget* parent = nullptr);
 
-signals:
+  signals:
     void copyAvailable(bool yes);
-    void copyRefused(std::int64_t lines); // Copy of more than kMaxCopyLines lines
+    // Copy of more than kMaxCopyBytes; `bytes` is how far the count went, past the limit.
+    void copyRefused(std::int64_t bytes);
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -122,7 +128,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
-private:
+  private:
     std::int64_t lineCount() const;
     QString lineText(std::int64_t index) const;
     RunAdvance runAdvance() const;
@@ -134,9 +140,9 @@ private:
     ReportPosition clamped(ReportPosition position) const;
     void moveCursor(ReportPosition position, bool keepAnchor);
     void dragTo(QPoint viewportPos);
-    // Calls sink(std::string_view) with the selection as UTF-8, in order, a chunk of lines at a time.
+    // Calls sink(std::string_view) with the selection as UTF-8, in order, a chunk of lines at a
+    // time.
     template <class Sink> void writeSelection(Sink&& sink) const;
-    qsizetype selectionSizeHint() const; // bytes or characters to reserve for the selection
 
     const DetailsReport* m_report = nullptr;
     QFontMetricsF m_metrics;

@@ -1,20 +1,23 @@
 #include "window/frm_fincalc.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
-#include <QLocale>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <optional>
@@ -54,12 +57,6 @@ QFont reportFont() {
     f.setStyleHint(QFont::TypeWriter);
     f.setPointSize(9);
     return f;
-}
-
-// Collapsed, the window must still show the frames and the comments box whole.
-int commentsBottomPixels() {
-    const TwipsRect& r = place(Control::txtComments).rect;
-    return twipsToPixels(r.top + r.height);
 }
 
 // The sizes the calculator sets are outer sizes of a classic window: borders of 4 pixels, a
@@ -143,6 +140,15 @@ int shiftState(const QKeyEvent* e) {
            (m.testFlag(Qt::AltModifier) ? 4 : 0);
 }
 
+// Alt with a character is a menu's access key, never typing; a key that no menu takes is
+// dropped. Ctrl+Alt stays typing: some keyboards compose characters with it.
+bool isAccessKey(const QKeyEvent* e) {
+    const Qt::KeyboardModifiers m = e->modifiers();
+    const QString text = e->text();
+    return m.testFlag(Qt::AltModifier) && !m.testFlag(Qt::ControlModifier) && !text.isEmpty() &&
+           text.front().isPrint();
+}
+
 bool isEnterKey(const QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
@@ -170,15 +176,28 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
     m_rtDetails->setObjectName(QStringLiteral("rtDetails"));
     m_rtDetails->setFont(reportFont());
     m_rtDetails->setGeometry(toPixels(place(Control::rtDetails).rect));
-    connect(m_rtDetails, &ReportView::copyRefused, this, [this](std::int64_t lines) {
+    connect(m_rtDetails, &ReportView::copyRefused, this, [this](std::int64_t) {
+        // The count stopped at the limit: how much more the selection holds is not known.
         const QLocale english(QLocale::English);
-        m_host.tell("Copy", QStringLiteral("The selection holds %1 lines, and at most %2 lines can "
-                                           "be copied at a time. Select a part of the report and "
-                                           "copy again.")
-                                .arg(english.toString(static_cast<qint64>(lines)),
-                                     english.toString(static_cast<qint64>(ReportView::kMaxCopyLines)))
+        const qint64 limit = ReportView::kMaxCopyBytes;
+        m_host.tell("Copy", QStringLiteral("The selection holds more than %1 MB of text, and at "
+                                           "most %1 MB (%2 bytes) can be copied at a time. "
+                                           "Select a part of the report and copy again.")
+                                .arg(english.toString(limit / 1'000'000), english.toString(limit))
                                 .toStdString());
     });
+
+    // The comments box and the report take the focus, to scroll, select and copy, but the style
+    // marks neither when it has it: a ring in the highlight colour around the box does.
+    auto* focusRing = new QFocusFrame(client);
+    focusRing->setObjectName(QStringLiteral("focusRing"));
+    QPalette ring = focusRing->palette();
+    ring.setColor(QPalette::WindowText, ring.color(QPalette::Active, QPalette::Highlight));
+    focusRing->setPalette(ring);
+    connect(qApp, &QApplication::focusChanged, focusRing,
+            [this, focusRing](QWidget*, QWidget* now) {
+                focusRing->setWidget(now == m_txtComments || now == m_rtDetails ? now : nullptr);
+            });
 
     buildMenus();
     showState();
@@ -203,10 +222,15 @@ QComboBox* frmFinCalc::makeList(QWidget* parent, const char* name, const QRect& 
     box->setObjectName(QLatin1String(name));
     box->setGeometry(rect);
     // The text part can be typed into, but only a choice from the list means anything: typed
-    // text never becomes an entry or selects one.
+    // text never becomes an entry or selects one. Qt would select the entry a typed text names
+    // when the text part is left, and complete a typed letter into an entry's text: neither.
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
+    box->setFocusPolicy(Qt::StrongFocus); // a turn of the wheel does not take the focus
     box->setEditText(QStringLiteral("Select"));
+    box->installEventFilter(this);
     box->lineEdit()->installEventFilter(this);
     return box;
 }
@@ -265,7 +289,9 @@ void frmFinCalc::buildTopStrip(QWidget* client) {
     connect(m_btnCalculate, &QPushButton::clicked, this,
             [this] { run([&] { m_calc.btnCalculate_Click(); }); });
 
-    // `activated` comes only from the user, also for the entry already selected.
+    // `activated` comes only from the user, also for the entry already selected: a choice in
+    // the opened list, by mouse or keys, and Up or Down in the closed list, which is a keyboard
+    // choice as in most desktop programs. The wheel chooses nothing (listFilter).
     connect(m_cmCompound, &QComboBox::activated, this,
             [this](int i) { run([&] { m_calc.chooseCompound(i); }); });
     connect(m_cmPeriod, &QComboBox::activated, this,
@@ -312,6 +338,7 @@ void frmFinCalc::buildFields(QWidget* client) {
 }
 
 void frmFinCalc::buildMenus() {
+    // Captions carry an access key ("&File": Alt+F), which Qt underlines and does not show.
     auto entry = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
         QAction* a = menu->addAction(QLatin1String(caption));
         a->setObjectName(QLatin1String(name));
@@ -319,33 +346,40 @@ void frmFinCalc::buildMenus() {
                 [this, handler] { run([&] { (m_calc.*handler)(); }); });
         return a;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnFile"));
     // The shortcuts people expect from a desktop program; the captions stay as they are.
-    entry(file, "mnOpen", "Open", &FinCalc::mnOpen_Click)->setShortcut(QKeySequence("Ctrl+O"));
-    entry(file, "mnSave", "Save", &FinCalc::mnSave_Click)->setShortcut(QKeySequence("Ctrl+S"));
-    entry(file, "mnSaveAs", "Save As ...", &FinCalc::mnSaveAs_Click)
+    entry(file, "mnOpen", "&Open", &FinCalc::mnOpen_Click)->setShortcut(QKeySequence("Ctrl+O"));
+    entry(file, "mnSave", "&Save", &FinCalc::mnSave_Click)->setShortcut(QKeySequence("Ctrl+S"));
+    entry(file, "mnSaveAs", "Save &As ...", &FinCalc::mnSaveAs_Click)
         ->setShortcut(QKeySequence("Ctrl+Shift+S"));
-    entry(file, "mnPrint", "Print", &FinCalc::mnPrint_Click)->setShortcut(QKeySequence("Ctrl+P"));
+    entry(file, "mnPrint", "&Print", &FinCalc::mnPrint_Click)->setShortcut(QKeySequence("Ctrl+P"));
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnView"));
-    m_mnTable = entry(view, "mnTable", "Details", &FinCalc::mnTable_Click);
+    m_mnTable = entry(view, "mnTable", "&Details", &FinCalc::mnTable_Click);
     m_mnTable->setCheckable(true);
 
-    QMenu* function = menuBar()->addMenu(QStringLiteral("Function"));
+    QMenu* function = menuBar()->addMenu(QStringLiteral("F&unction"));
     function->setObjectName(QStringLiteral("mnFunction"));
-    entry(function, "mnPersonalLoan", "Personal Loans", &FinCalc::mnPersonalLoan_Click);
-    entry(function, "mnMortgage", "Mortgages", &FinCalc::mnMortgage_Click);
-    entry(function, "mnLease", "Leases", &FinCalc::mnLease_Click);
-    entry(function, "mnIncome", "Income", &FinCalc::mnIncome_Click);
-    entry(function, "mnInvestment", "Investment", &FinCalc::mnInvestment_Click);
+    entry(function, "mnPersonalLoan", "&Personal Loans", &FinCalc::mnPersonalLoan_Click);
+    entry(function, "mnMortgage", "&Mortgages", &FinCalc::mnMortgage_Click);
+    entry(function, "mnLease", "&Leases", &FinCalc::mnLease_Click);
+    entry(function, "mnIncome", "&Income", &FinCalc::mnIncome_Click);
+    entry(function, "mnInvestment", "In&vestment", &FinCalc::mnInvestment_Click);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnHelp"));
-    entry(help, "mnTopics", "General", &FinCalc::mnTopics_Click)->setShortcut(QKeySequence("F1"));
+    entry(help, "mnTopics", "&General", &FinCalc::mnTopics_Click)->setShortcut(QKeySequence("F1"));
     help->addSeparator()->setObjectName(QStringLiteral("mnDivider1"));
-    entry(help, "mnAbout", "About Selvane", &FinCalc::mnAbout_Click);
+    entry(help, "mnAbout", "&About Selvane", &FinCalc::mnAbout_Click);
+
+    // F10 opens the first menu; the arrow keys go on from there.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
+    addAction(menuKey);
 }
 
 void frmFinCalc::Form_Load() {
@@ -366,17 +400,40 @@ bool frmFinCalc::eventFilter(QObject* watched, QEvent* event) {
             fieldKeyRelease(i, key);
             return false;
         }
-        for (QComboBox* box : {m_cmCompound, m_cmPeriod, m_cmResult})
-            if (watched == box->lineEdit() && isEnterKey(event))
-                return true;
-    } else if (type == QEvent::MouseButtonPress &&
-               static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        return labelClicked(watched);
     }
+    for (QComboBox* box : {m_cmCompound, m_cmPeriod, m_cmResult})
+        if (box && (watched == box || watched == box->lineEdit()))
+            return listFilter(box, event);
+    if (type == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        return labelClicked(watched);
     return QMainWindow::eventFilter(watched, event);
 }
 
+// What reaches a list's text part without choosing: typing, Enter and leaving it run no
+// handler, and once the focus has gone the text part shows the selected entry again.
+bool frmFinCalc::listFilter(QComboBox* box, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return isEnterKey(event) || isAccessKey(static_cast<QKeyEvent*>(event));
+    case QEvent::FocusOut:
+        // Opening the list takes the focus too; the text stays until the user chooses.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+            box->currentIndex() >= 0)
+            box->setEditText(box->itemText(box->currentIndex()));
+        return false;
+    case QEvent::Wheel:
+        // A turn of the wheel over a closed list is too easily an accident, and a result type
+        // chosen again puts the mode's inputs back: only the keys and the opened list choose.
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool frmFinCalc::fieldKeyPress(int i, QKeyEvent* event) {
+    if (isAccessKey(event))
+        return true; // the field never sees it
     auto ascii = keyAscii(event);
     if (!ascii)
         return false;
@@ -486,8 +543,12 @@ void frmFinCalc::showField(int i) {
     if (label->text() != caption)
         setCaption(label, caption, fieldLabelRect(i).width());
     const QString text = qs(f.text);
-    if (edit->text() != text)
+    // A number the program writes shows from its first digit: cut off at the left, a long
+    // number would pass for a short one.
+    if (edit->text() != text) {
         edit->setText(text);
+        edit->setCursorPosition(0);
+    }
     setBackground(edit, rgb(f.back));
     if (edit->isReadOnly() != f.locked)
         edit->setReadOnly(f.locked);
@@ -498,7 +559,8 @@ void frmFinCalc::showField(int i) {
 }
 
 // The user cannot resize the window: the calculator sets its size at start-up and with the
-// details view.
+// details view. The size is never below what shows every control of the current view whole,
+// however small the screen it was computed from.
 void frmFinCalc::showWindowSize() {
     if (m_calc.windowLeft != m_shownLeft || m_calc.windowTop != m_shownTop) {
         m_shownLeft = m_calc.windowLeft;
@@ -509,18 +571,34 @@ void frmFinCalc::showWindowSize() {
     }
     if (m_calc.reportBoxHeight != m_shownBoxHeight) {
         m_shownBoxHeight = m_calc.reportBoxHeight;
-        m_rtDetails->resize(m_rtDetails->width(), twipsToPixels(m_shownBoxHeight));
+        // A few lines of the report at least, with the frame and the horizontal scroll bar.
+        const int least = 4 * m_rtDetails->lineHeight() + 2 * m_rtDetails->frameWidth() +
+                          m_rtDetails->horizontalScrollBar()->sizeHint().height();
+        m_rtDetails->resize(m_rtDetails->width(), std::max(twipsToPixels(m_shownBoxHeight), least));
     }
-    if (m_calc.windowWidth == m_shownWidth && m_calc.windowHeight == m_shownHeight)
+    if (m_calc.windowWidth == m_shownWidth && m_calc.windowHeight == m_shownHeight &&
+        m_calc.detailsChecked == m_shownDetails)
         return;
     m_shownWidth = m_calc.windowWidth;
     m_shownHeight = m_calc.windowHeight;
+    m_shownDetails = m_calc.detailsChecked;
     if (m_shownWidth <= 0 || m_shownHeight <= 0)
         return; // not placed before start-up
+
+    // The controls of the view whole: a few pixels below the comments box, which the frames end
+    // with, and the report right down to the bottom, where the details view puts its end.
+    QRect controls;
+    for (QWidget* w : centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w != m_rtDetails && !w->isHidden() && !qobject_cast<QFocusFrame*>(w))
+            controls |= w->geometry();
+    QSize least(controls.right() + 1 + 4, controls.bottom() + 1 + 4);
+    if (m_shownDetails)
+        least = least.expandedTo(
+            QSize(m_rtDetails->geometry().right() + 1 + 4, m_rtDetails->geometry().bottom() + 1));
     const int client =
         twipsToPixels(m_shownHeight) - kClassicCaption - kClassicBorders - kClassicMenuBar;
-    setFixedSize(twipsToPixels(m_shownWidth) - kClassicBorders,
-                 menuBar()->sizeHint().height() + std::max(client, commentsBottomPixels() + 4));
+    setFixedSize(std::max(twipsToPixels(m_shownWidth) - kClassicBorders, least.width()),
+                 menuBar()->sizeHint().height() + std::max(client, least.height()));
 }
 
 } // namespace selvane

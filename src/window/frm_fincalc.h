@@ -61,6 +61,7 @@ class frmFinCalc : public QMainWindow {
     void fieldKeyRelease(int index, QKeyEvent* event);
     void takeFieldText(int index);
     bool labelClicked(QObject* label);
+    bool listFilter(QComboBox* box, QEvent* event);
 
     void showState();
     void showList(QComboBox* box, const ComboList& list);
@@ -94,6 +95,7 @@ class frmFinCalc : public QMainWindow {
     bool m_reportShown = false;
     int m_shownLeft = -1, m_shownTop = -1;
     int m_shownWidth = -1, m_shownHeight = -1, m_shownBoxHeight = -1;
+    bool m_shownDetails = false;
 };
 
 } // namespace selvane

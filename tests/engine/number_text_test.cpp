@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <array>
-#include <charconv>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "engine/number_text.h"
@@ -46,7 +48,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"exponent_without_digits", "1e", 1}, ReadCase{"exponent_sign_only", "1e+", 1},
         ReadCase{"d_is_not_exponent", "1d2", 1}, ReadCase{"carriage_return_ends", "1\r2", 1},
         ReadCase{"explicit_plus", "+42", 42}, ReadCase{"underflow_is_zero", "1e-400", 0},
-        ReadCase{"correct_rounding", "0.1", 0.1}, ReadCase{"nbsp_not_skipped", "1\xC2\xA0" "2", 1}),
+        ReadCase{"correct_rounding", "0.1", 0.1},
+        ReadCase{"nbsp_not_skipped",
+                 "1\xC2\xA0"
+                 "2",
+                 1}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(FieldValue, NumberBeyondDoubleRangeIsNotRead) {
@@ -67,11 +73,19 @@ struct FormatCase {
 
 TEST(FormatFixed, RoundsAndSignsAsDisplayed) {
     const FormatCase cases[] = {
-        {7.5, 3, "7.500"},        {12, 3, "12.000"},       {400.7589719124764, 2, "400.76"},
-        {-931.5911862723806, 2, "-931.59"}, {-0.001, 2, "-0.00"}, {-0.0, 2, "0.00"},
-        {0.0, 2, "0.00"},         {0.125, 2, "0.12"},      {0.375, 2, "0.38"},
-        {1e20, 2, "100000000000000000000.00"}, {12287.99999999999, 2, "12288.00"},
-        {0.0005, 3, "0.001"},     {2.675, 2, "2.67"}, // 2.675 is just below the tie in binary
+        {7.5, 3, "7.500"},
+        {12, 3, "12.000"},
+        {400.7589719124764, 2, "400.76"},
+        {-931.5911862723806, 2, "-931.59"},
+        {-0.001, 2, "-0.00"},
+        {-0.0, 2, "0.00"},
+        {0.0, 2, "0.00"},
+        {0.125, 2, "0.12"},
+        {0.375, 2, "0.38"},
+        {1e20, 2, "100000000000000000000.00"},
+        {12287.99999999999, 2, "12288.00"},
+        {0.0005, 3, "0.001"},
+        {2.675, 2, "2.67"}, // 2.675 is just below the tie in binary
     };
     for (const auto& c : cases)
         EXPECT_EQ(formatFixed(c.value, c.decimals), c.expected) << c.value;
@@ -82,14 +96,17 @@ TEST(FormatFixed, RoundsAndSignsAsDisplayed) {
 // double: exact ties (multiples of 1/8 and 1/16), their neighbours, the 1e13 switch-over, and a
 // wide spread of random magnitudes and bit patterns.
 TEST(FormatFixed, FastHundredthsAgreeWithGeneralConversion) {
-    std::vector<double> values = {0.005, 0.015, 0.025, 1e13, -1e13, 9999999999999.995,
-                                  5e-324, -5e-324, 0.0049999999999999999, 1e300, -HUGE_VAL,
-                                  HUGE_VAL, std::nan("")};
+    std::vector<double> values = {0.005,       0.015,     0.025,
+                                  1e13,        -1e13,     9999999999999.995,
+                                  5e-324,      -5e-324,   0.0049999999999999999,
+                                  1e300,       -HUGE_VAL, HUGE_VAL,
+                                  std::nan("")};
     for (int k = -4000; k <= 4000; ++k) {
         const double tie = k / (k % 2 ? 8.0 : 16.0) + 1e6 * (k % 3);
         values.insert(values.end(), {tie, std::nextafter(tie, 1e300), std::nextafter(tie, -1e300)});
         const double cent = k / 100.0 + (k % 2 ? 0.005 : 0.0005);
-        values.insert(values.end(), {cent, std::nextafter(cent, 1e300), std::nextafter(cent, -1e300)});
+        values.insert(values.end(),
+                      {cent, std::nextafter(cent, 1e300), std::nextafter(cent, -1e300)});
     }
     std::mt19937_64 rng(20261206);
     std::uniform_real_distribution<double> exponent(-20.0, 14.0);
@@ -110,7 +127,8 @@ TEST(FormatFixed, FastHundredthsAgreeWithGeneralConversion) {
             const std::string want(general.data(),
                                    std::to_chars(general.data(), general.data() + general.size(),
                                                  v == 0.0 ? 0.0 : v, std::chars_format::fixed,
-                                                 decimals).ptr);
+                                                 decimals)
+                                       .ptr);
             if (got != want && ++mismatches <= 10)
                 ADD_FAILURE() << std::hexfloat << v << " to " << decimals << ": " << got << " vs "
                               << want;
@@ -119,23 +137,73 @@ TEST(FormatFixed, FastHundredthsAgreeWithGeneralConversion) {
     EXPECT_EQ(mismatches, 0);
 }
 
+// The length of a "0.00" text, found without writing it, must be the written text's length for
+// every double: around every power of ten (where rounding can add a digit), at the 1e13
+// switch-over, for signs and rounding to zero, and for random bit patterns.
+TEST(Fixed2Length, IsTheLengthOfTheWrittenText) {
+    std::vector<double> values = {
+        0.0,  -0.0,  -0.001,  -0.005,   -0.0051,  5e-324,    -5e-324,     9999999999999.995,
+        1e13, -1e13, DBL_MAX, -DBL_MAX, HUGE_VAL, -HUGE_VAL, std::nan("")};
+    for (int d = 0; d <= DBL_MAX_10_EXP; ++d) {
+        for (const std::string& text :
+             {"1e" + std::to_string(d), std::string(static_cast<size_t>(d), '9') + ".995",
+              std::string(static_cast<size_t>(d), '9') + ".994999"}) {
+            double v = 0;
+            std::from_chars(text.data(), text.data() + text.size(), v);
+            for (int step = 0; step < 3; ++step) {
+                values.insert(values.end(), {v, -v});
+                v = std::nextafter(v, 0.0);
+            }
+            std::from_chars(text.data(), text.data() + text.size(), v);
+            for (int step = 0; step < 3; ++step) {
+                v = std::nextafter(v, HUGE_VAL);
+                values.insert(values.end(), {v, -v});
+            }
+        }
+    }
+    std::mt19937_64 rng(20261207);
+    for (int i = 0; i < 200000; ++i) {
+        std::uint64_t bits = rng();
+        double any;
+        std::memcpy(&any, &bits, sizeof any);
+        values.push_back(any);
+        values.push_back(
+            std::ldexp(static_cast<double>(bits >> 11), static_cast<int>(bits % 64) - 40));
+    }
+    int mismatches = 0;
+    for (double v : values)
+        if (fixed2Length(v) != format00(v).size() && ++mismatches <= 10)
+            ADD_FAILURE() << std::hexfloat << v << ": " << fixed2Length(v) << " for "
+                          << format00(v);
+    EXPECT_EQ(mismatches, 0);
+}
+
 TEST(NumberText, ShortestFormUpTo15Digits) {
     const std::pair<double, const char*> cases[] = {
-        {12287.99999999999, "12288"}, {3e20, "3E+20"},  {7.5, "7.5"},      {30000, "30000"},
-        {0, "0"},                     {-0.0, "0"},      {0.1, "0.1"},      {1e-5, "1E-05"},
-        {123456789012345678.0, "1.23456789012346E+17"}, {-2.5, "-2.5"},
+        {12287.99999999999, "12288"},
+        {3e20, "3E+20"},
+        {7.5, "7.5"},
+        {30000, "30000"},
+        {0, "0"},
+        {-0.0, "0"},
+        {0.1, "0.1"},
+        {1e-5, "1E-05"},
+        {123456789012345678.0, "1.23456789012346E+17"},
+        {-2.5, "-2.5"},
     };
-    for (const auto& [v, text] : cases) EXPECT_EQ(numberText(v), text) << v;
+    for (const auto& [v, text] : cases)
+        EXPECT_EQ(numberText(v), text) << v;
 }
 
 TEST(SingleText, SevenDigitsOfTheFloat) {
     auto single = [](const char* text) { return *singleValue(scanLeadingNumber(text)); };
     const std::pair<const char*, const char*> cases[] = {
-        {"7.50", "7.5"},          {"20000.00", "20000"},      {"12345678", "1.234568E+07"},
-        {"12.345678", "12.34568"}, {"7.123456", "7.123456"},  {"0.00", "0"},
-        {"-0.5", "-0.5"},         {"16777217", "1.677722E+07"}, {"1e-3", "0.001"},
+        {"7.50", "7.5"},           {"20000.00", "20000"},        {"12345678", "1.234568E+07"},
+        {"12.345678", "12.34568"}, {"7.123456", "7.123456"},     {"0.00", "0"},
+        {"-0.5", "-0.5"},          {"16777217", "1.677722E+07"}, {"1e-3", "0.001"},
     };
-    for (const auto& [in, out] : cases) EXPECT_EQ(singleText(single(in)), out) << in;
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(singleText(single(in)), out) << in;
 }
 
 TEST(SingleValue, RoundsTheDecimalTextStraightToFloat) {

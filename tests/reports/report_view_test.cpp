@@ -18,8 +18,9 @@ using namespace selvane;
 
 namespace {
 
-DetailsReport buildReport(double pers, double sbal, double pmt, double rate, bool investment = false,
-                          const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates)) {
+DetailsReport
+buildReport(double pers, double sbal, double pmt, double rate, bool investment = false,
+            const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedStates)) {
     ReportInputs in;
     in.PERS = pers;
     in.SBAL = sbal;
@@ -33,7 +34,9 @@ DetailsReport buildReport(double pers, double sbal, double pmt, double rate, boo
     return report;
 }
 
-DetailsReport loan60() { return buildReport(60, 20000, 400.7589719124764, 0.00625); }
+DetailsReport loan60() {
+    return buildReport(60, 20000, 400.7589719124764, 0.00625);
+}
 
 // Sizes the view, gives it the report and shows it; false when the window never appeared.
 bool showReport(ReportView& view, const DetailsReport& report, int width, int height) {
@@ -44,14 +47,19 @@ bool showReport(ReportView& view, const DetailsReport& report, int width, int he
 }
 
 // Every character 10 px wide, so expected layouts can be worked out by hand.
-const RunAdvance kTenPixels = [](QStringView run) { return 10.0 * static_cast<double>(run.size()); };
+const RunAdvance kTenPixels = [](QStringView run) {
+    return 10.0 * static_cast<double>(run.size());
+};
 
-double stop(int twips) { return twips / 15.0; }
+double stop(int twips) {
+    return twips / 15.0;
+}
 
 // Offset of (line, column) in the report's CR LF text: an oracle independent of the view.
 qsizetype textOffset(const DetailsReport& r, std::int64_t line, qsizetype column) {
     qsizetype offset = 0;
-    for (std::int64_t i = 0; i < line; ++i) offset += QString::fromStdString(r.line(i)).size() + 2;
+    for (std::int64_t i = 0; i < line; ++i)
+        offset += QString::fromStdString(r.line(i)).size() + 2;
     return offset + column;
 }
 
@@ -59,7 +67,8 @@ qsizetype textOffset(const DetailsReport& r, std::int64_t line, qsizetype column
 // lands there: one pixel right of the tab stop, on the middle of the line.
 qsizetype afterTab(const QString& line, int k) {
     qsizetype column = 0;
-    for (int i = 0; i < k; ++i) column = line.indexOf(u'\t', column) + 1;
+    for (int i = 0; i < k; ++i)
+        column = line.indexOf(u'\t', column) + 1;
     return column;
 }
 QPoint tabPoint(const ReportView& view, std::int64_t line, int k) {
@@ -71,7 +80,8 @@ QPoint tabPoint(const ReportView& view, std::int64_t line, int k) {
 bool inkIn(const QImage& image, QRect box) {
     for (int y = box.top(); y <= box.bottom(); ++y)
         for (int x = box.left(); x <= box.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 128) return true;
+            if (qGray(image.pixel(x, y)) < 128)
+                return true;
     return false;
 }
 
@@ -80,7 +90,7 @@ bool inkIn(const QImage& image, QRect box) {
 class ReportViewTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void tabStops_data() {
         QTest::addColumn<double>("x");
         QTest::addColumn<double>("expected");
@@ -105,27 +115,29 @@ private slots:
         QTest::newRow("empty") << "" << QList<double>{0} << 0.0;
         QTest::newRow("no tab") << "abc" << QList<double>{0} << 30.0;
         QTest::newRow("one tab") << "a\tb" << QList<double>{0, stop(1250)} << stop(1250) + 10;
-        QTest::newRow("tabs only") << "\t\t" << QList<double>{0, stop(1250), stop(2500)} << stop(2500);
-        QTest::newRow("fits the column") << "12345678\tx" << QList<double>{0, stop(1250)}
-                                         << stop(1250) + 10;
-        QTest::newRow("overflows the column") << "123456789\tx" << QList<double>{0, stop(2500)}
-                                              << stop(2500) + 10;
-        QTest::newRow("run ends on a stop") << QString(25, u'a') + "\tz"
-                                            << QList<double>{0, stop(5000)} << stop(5000) + 10;
-        QTest::newRow("five tabs") << "ab\t\t\t\t\tz"
-                                   << QList<double>{0, stop(1250), stop(2500), stop(3750),
-                                                    stop(5000), stop(5000) + stop(1250)}
-                                   << stop(5000) + stop(1250) + 10;
-        QTest::newRow("past the last stop") << QString(35, u'a') + "\tz"
-                                            << QList<double>{0, 350 + stop(1250)}
-                                            << 350 + stop(1250) + 10;
+        QTest::newRow("tabs only")
+            << "\t\t" << QList<double>{0, stop(1250), stop(2500)} << stop(2500);
+        QTest::newRow("fits the column")
+            << "12345678\tx" << QList<double>{0, stop(1250)} << stop(1250) + 10;
+        QTest::newRow("overflows the column")
+            << "123456789\tx" << QList<double>{0, stop(2500)} << stop(2500) + 10;
+        QTest::newRow("run ends on a stop")
+            << QString(25, u'a') + "\tz" << QList<double>{0, stop(5000)} << stop(5000) + 10;
+        QTest::newRow("five tabs")
+            << "ab\t\t\t\t\tz" << QList<double>{0,          stop(1250), stop(2500),
+                                                stop(3750), stop(5000), stop(5000) + stop(1250)}
+            << stop(5000) + stop(1250) + 10;
+        QTest::newRow("past the last stop")
+            << QString(35, u'a') + "\tz" << QList<double>{0, 350 + stop(1250)}
+            << 350 + stop(1250) + 10;
     }
     void layout() {
         QFETCH(QString, line);
         QFETCH(QList<double>, runXs);
         QFETCH(double, width);
         QList<double> xs;
-        for (const TextRun& run : layoutRuns(line, kTenPixels)) xs << run.x;
+        for (const TextRun& run : layoutRuns(line, kTenPixels))
+            xs << run.x;
         QCOMPARE(xs, runXs);
         QCOMPARE(expandedWidth(line, kTenPixels), width);
     }
@@ -157,7 +169,8 @@ private slots:
         QTest::addColumn<double>("pmt");
         QTest::addColumn<double>("rate");
         QTest::addColumn<bool>("investment");
-        QTest::newRow("60-payment loan") << 60.0 << 20000.0 << 400.7589719124764 << 0.00625 << false;
+        QTest::newRow("60-payment loan")
+            << 60.0 << 20000.0 << 400.7589719124764 << 0.00625 << false;
         QTest::newRow("savings") << 24.0 << 0.0 << 100.0 << 0.005 << true;
         QTest::newRow("summary only") << 0.0 << 1000.0 << 10.0 << 0.01 << false;
         QTest::newRow("several chunks") << 10000.0 << 100000.0 << 10.0 << 0.0 << false;
@@ -201,7 +214,8 @@ private slots:
         QVERIFY(showReport(view, report, 700, 400));
 
         QWidget* vp = view.viewport();
-        const QPoint p1 = tabPoint(view, pressLine, pressTab), p2 = tabPoint(view, releaseLine, releaseTab);
+        const QPoint p1 = tabPoint(view, pressLine, pressTab),
+                     p2 = tabPoint(view, releaseLine, releaseTab);
         if (shiftClick) {
             QTest::mouseClick(vp, Qt::LeftButton, {}, p1);
             QTest::mouseClick(vp, Qt::LeftButton, Qt::ShiftModifier, p2);
@@ -211,11 +225,13 @@ private slots:
             QTest::mouseRelease(vp, Qt::LeftButton, {}, p2);
         }
         const QString text = QString::fromStdString(report.text());
-        qsizetype a = textOffset(report, pressLine,
-                                 afterTab(QString::fromStdString(report.line(pressLine)), pressTab));
-        qsizetype b = textOffset(report, releaseLine,
-                                 afterTab(QString::fromStdString(report.line(releaseLine)), releaseTab));
-        if (a > b) std::swap(a, b);
+        qsizetype a = textOffset(
+            report, pressLine, afterTab(QString::fromStdString(report.line(pressLine)), pressTab));
+        qsizetype b =
+            textOffset(report, releaseLine,
+                       afterTab(QString::fromStdString(report.line(releaseLine)), releaseTab));
+        if (a > b)
+            std::swap(a, b);
         QCOMPARE(view.selectedText(), text.mid(a, b - a));
     }
 
@@ -236,13 +252,14 @@ private slots:
         // Euro amounts hold multi-byte characters, so byte and character columns differ.
         const DetailsReport report =
             buildReport(12, 20000, 1750, 0.005, false, QLocale(QLocale::German, QLocale::Germany));
-        QVERIFY(report.line(0).size() > static_cast<size_t>(QString::fromStdString(report.line(0)).size()));
+        QVERIFY(report.line(0).size() >
+                static_cast<size_t>(QString::fromStdString(report.line(0)).size()));
         ReportView view;
         view.setReport(&report);
         view.setSelection({cursorLine, cursorColumn}, {anchorLine, anchorColumn});
         const qsizetype a = textOffset(report, anchorLine, anchorColumn);
-        const QString expected =
-            QString::fromStdString(report.text()).mid(a, textOffset(report, cursorLine, cursorColumn) - a);
+        const QString expected = QString::fromStdString(report.text())
+                                     .mid(a, textOffset(report, cursorLine, cursorColumn) - a);
         QCOMPARE(view.selectedText(), expected);
         view.copy();
         QCOMPARE(QGuiApplication::clipboard()->text(), expected);
@@ -252,7 +269,8 @@ private slots:
         const DetailsReport report = loan60();
         ReportView view;
         QVERIFY(showReport(view, report, 700, 400));
-        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, tabPoint(view, 12, 2) + QPoint(10, 0));
+        QTest::mouseDClick(view.viewport(), Qt::LeftButton, {},
+                           tabPoint(view, 12, 2) + QPoint(10, 0));
         QCOMPARE(view.selectedText(), QString::fromStdString(report.line(12)).split(u'\t').at(2));
     }
 
@@ -281,7 +299,9 @@ private slots:
         view->setSelection({12, 3}, {11, 5});
         QCOMPARE(available.count(), 1);
         view->copy();
-        QCOMPARE(clipboard->text(), whole.mid(textOffset(report, 11, 5), textOffset(report, 12, 3) - textOffset(report, 11, 5)));
+        QCOMPARE(clipboard->text(),
+                 whole.mid(textOffset(report, 11, 5),
+                           textOffset(report, 12, 3) - textOffset(report, 11, 5)));
 
         QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
@@ -304,44 +324,120 @@ private slots:
     }
 
     // Selections across many thousand rows come from the report's fast writer in pieces; they
-    // must be exactly the lines between the two cut ends. Past the line limit Copy refuses.
-    void longSelectionsAndTheCopyLimit() {
-        // One line more than a copy may take, at a zero rate so that nothing overflows.
-        const std::int64_t rows = ReportView::kMaxCopyLines + 1 - DetailsReport::kSummaryLines;
-        const DetailsReport report = buildReport(static_cast<double>(rows), 100000, 0.01, 0.0);
+    // must be exactly the lines between the two cut ends.
+    void longSelectionsAreTheLinesBetweenTheirEnds() {
+        const DetailsReport report = buildReport(200'100, 100000, 0.01, 0.0);
         ReportView view;
         view.setReport(&report);
-        QSignalSpy refused(&view, &ReportView::copyRefused);
-        QClipboard* clipboard = QGuiApplication::clipboard();
-
         // From inside the summary across three pieces of rows, cut inside both end lines.
         const std::string text = report.text();
         const auto offsetOf = [&](std::int64_t line) { // lines are ASCII here: bytes = characters
             std::size_t at = 0;
-            for (std::int64_t i = 0; i < line; ++i) at = text.find("\r\n", at) + 2;
+            for (std::int64_t i = 0; i < line; ++i)
+                at = text.find("\r\n", at) + 2;
             return at;
         };
         const std::size_t from = offsetOf(3) + 4, to = offsetOf(200'000) + 7;
         view.setSelection({200'000, 7}, {3, 4});
         QCOMPARE(view.selectedText().toStdString(), text.substr(from, to - from));
+        QCOMPARE(view.selectionBytes(), static_cast<std::int64_t>(to - from));
+    }
+
+    // The size of a selection, counted without writing it, is the size of what Copy writes:
+    // multi-byte currency signs, minus signs, figures of every length up to 309 digits, row
+    // numbers and figures that gain a digit, selections that start or end anywhere.
+    void selectionBytesAreWhatCopyWrites_data() {
+        QTest::addColumn<int>("report");
+        QTest::addColumn<int>("anchorLine");
+        QTest::addColumn<int>("anchorColumn");
+        QTest::addColumn<int>("cursorLine");
+        QTest::addColumn<int>("cursorColumn");
+        QTest::addColumn<bool>("all");
+        const char* names[] = {"loan", "euro", "growing", "huge", "negative", "investment"};
+        for (int r = 0; r < 6; ++r) {
+            const QByteArray n(names[r]);
+            QTest::newRow(n + ", all") << r << 0 << 0 << 0 << 0 << true;
+            QTest::newRow(n + ", within a line") << r << 0 << 3 << 0 << 20 << false;
+            QTest::newRow(n + ", summary into rows") << r << 2 << 5 << 40 << 6 << false;
+            QTest::newRow(n + ", rows") << r << 15 << 0 << 300 << 12 << false;
+            QTest::newRow(n + ", backwards") << r << 120 << 9 << 11 << 1 << false;
+        }
+    }
+    void selectionBytesAreWhatCopyWrites() {
+        QFETCH(int, report);
+        QFETCH(int, anchorLine);
+        QFETCH(int, anchorColumn);
+        QFETCH(int, cursorLine);
+        QFETCH(int, cursorColumn);
+        QFETCH(bool, all);
+        const DetailsReport reports[] = {
+            buildReport(400, 20000, 400.7589719124764, 0.00625),
+            buildReport(400, 20000, 1750, 0.005, false, QLocale(QLocale::German, QLocale::Germany)),
+            buildReport(400, 9.99, -0.001, 0.06), // every figure runs through the powers of ten
+            buildReport(400, 1.7e308, 1e305, 1e-4),
+            buildReport(400, 20000, 3000, 0.01), // paid off early: negative balances
+            buildReport(400, 0, 123.45, 0.004, true),
+        };
+        const DetailsReport& r = reports[report];
+        ReportView view;
+        view.setReport(&r);
+        if (all)
+            view.selectAll();
+        else
+            view.setSelection({anchorLine, anchorColumn}, {cursorLine, cursorColumn});
+        const QByteArray text = view.selectedText().toUtf8();
+        QVERIFY(!text.isEmpty());
+        QCOMPARE(view.selectionBytes(), static_cast<std::int64_t>(text.size()));
+        if (all)
+            QCOMPARE(view.selectionBytes(), static_cast<std::int64_t>(r.text().size()));
+        // Stopped early, the count is past the bound it was given, and no more than the whole.
+        const std::int64_t bound = text.size() / 2;
+        const std::int64_t partial = view.selectionBytes(bound);
+        QVERIFY(partial > bound);
+        QVERIFY(partial <= text.size());
+        QCOMPARE(view.selectionBytes(text.size()), static_cast<std::int64_t>(text.size()));
+    }
+
+    // Copy takes at most kMaxCopyBytes. Rows of 309-digit figures make a report over the limit
+    // in a few hundred thousand lines: the limit is one of bytes, whatever the lines.
+    void copyLimitIsInBytes() {
+        const DetailsReport report = buildReport(310'000, 1.7e308, 1, 0.0);
+        const std::string text = report.text();
+        QVERIFY(text.size() > static_cast<std::size_t>(ReportView::kMaxCopyBytes));
+        ReportView view;
+        view.setReport(&report);
+        QSignalSpy refused(&view, &ReportView::copyRefused);
+        QClipboard* clipboard = QGuiApplication::clipboard();
 
         view.selectAll();
         clipboard->setText("untouched");
         view.copy();
         QCOMPARE(refused.count(), 1);
-        QCOMPARE(refused.at(0).at(0).value<std::int64_t>(), ReportView::kMaxCopyLines + 1);
+        QVERIFY(refused.at(0).at(0).value<std::int64_t>() > ReportView::kMaxCopyBytes);
         QCOMPARE(clipboard->text(), QString("untouched"));
 
-        // Exactly the limit is copied, every byte of it.
-        const std::int64_t last = report.lineCount() - 1;
-        view.setSelection({1, 0}, {last, static_cast<qsizetype>(report.line(last).size())});
+        // The longest selection from the top that ends a line within the limit is copied, every
+        // byte of it; one line more is refused.
+        std::int64_t line = 0;
+        std::size_t end = text.find("\r\n");
+        for (std::size_t next; (next = text.find("\r\n", end + 2)) <=
+                               static_cast<std::size_t>(ReportView::kMaxCopyBytes);
+             end = next)
+            ++line;
+        const auto lineEnd = [&](std::int64_t l) {
+            return ReportPosition{l, QString::fromStdString(report.line(l)).size()};
+        };
+        view.setSelection({0, 0}, lineEnd(line));
         view.copy();
         QCOMPARE(refused.count(), 1);
         const QByteArray copied = clipboard->mimeData()->data(QStringLiteral("text/plain"));
-        const std::size_t second = offsetOf(1);
-        QCOMPARE(static_cast<std::size_t>(copied.size()), text.size() - second);
-        QVERIFY(std::string_view(copied.constData(), static_cast<std::size_t>(copied.size())) ==
-                std::string_view(text).substr(second));
+        QCOMPARE(static_cast<std::size_t>(copied.size()), end);
+        QVERIFY(std::string_view(copied.constData(), end) == std::string_view(text).substr(0, end));
+
+        view.setSelection({0, 0}, lineEnd(line + 1));
+        view.copy();
+        QCOMPARE(refused.count(), 2);
+        QCOMPARE(clipboard->mimeData()->data(QStringLiteral("text/plain")).size(), copied.size());
     }
 
     void scrollRangeFollowsTheReport_data() {
@@ -383,14 +479,16 @@ private slots:
         QVERIFY(showReport(view, report, 700, 400));
         const int lh = view.lineHeight();
         const auto band = [&](double x0, double x1) {
-            return QRect(QPoint(static_cast<int>(x0), 10 * lh + 1), QPoint(static_cast<int>(x1), 11 * lh - 2));
+            return QRect(QPoint(static_cast<int>(x0), 10 * lh + 1),
+                         QPoint(static_cast<int>(x1), 11 * lh - 2));
         };
         QImage image = view.viewport()->grab().toImage();
         // First payment row: each figure starts on its stop, with blank paper just before it.
         for (int k = 1; k <= 4; ++k) {
             const double x = ReportView::kTextMargin + stop(1250 * k);
             QVERIFY2(inkIn(image, band(x, x + 14)), qPrintable(QString("stop %1").arg(k)));
-            QVERIFY2(!inkIn(image, band(x - 5, x - 1)), qPrintable(QString("before stop %1").arg(k)));
+            QVERIFY2(!inkIn(image, band(x - 5, x - 1)),
+                     qPrintable(QString("before stop %1").arg(k)));
         }
         view.selectAll();
         image = view.viewport()->grab().toImage();
@@ -405,7 +503,8 @@ private slots:
         QTest::mousePress(view.viewport(), Qt::LeftButton, {}, tabPoint(view, 2, 0));
         QTest::mouseMove(view.viewport(), QPoint(50, view.viewport()->height() + 40));
         QTRY_VERIFY(view.firstVisibleLine() > 5);
-        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, QPoint(50, view.viewport()->height() + 40));
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {},
+                            QPoint(50, view.viewport()->height() + 40));
         const auto [from, to] = view.selection();
         QCOMPARE(from, (ReportPosition{2, 0}));
         QVERIFY(to.line >= view.firstVisibleLine() + view.visibleLineCount());
@@ -435,13 +534,15 @@ private slots:
         QVERIFY(inkIn(image, ninthCell(page - 1)));
         QVERIFY(!inkIn(image, ninthCell(page - 2)));
         if (view.viewport()->height() - page * lh > 2) // nothing drawn below the last line
-            QVERIFY(!inkIn(image, QRect(0, page * lh + 1, image.width(), view.viewport()->height() - page * lh - 1)));
+            QVERIFY(!inkIn(image, QRect(0, page * lh + 1, image.width(),
+                                        view.viewport()->height() - page * lh - 1)));
 
         // The bottom line on screen is the last row: drag across it.
         const std::int64_t last = report.lineCount() - 1;
         QTest::mousePress(view.viewport(), Qt::LeftButton, {}, tabPoint(view, last, 0));
         QTest::mouseMove(view.viewport(), tabPoint(view, last, 0) + QPoint(600, 0));
-        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, tabPoint(view, last, 0) + QPoint(600, 0));
+        QTest::mouseRelease(view.viewport(), Qt::LeftButton, {},
+                            tabPoint(view, last, 0) + QPoint(600, 0));
         QCOMPARE(view.selectedText(), QString::fromStdString(report.line(last)));
         QVERIFY(view.selectedText().startsWith("  1000000\t"));
     }

@@ -3,6 +3,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -13,17 +14,20 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <climits>
 #include <memory>
 
@@ -58,6 +62,15 @@ class FrmFinCalcTest : public QObject {
     void listChoiceReachesItsHandler();
     void choosingTheSameResultAgainResetsInputs();
     void typingInAListDoesNotChoose();
+    void typedTextInAListRunsNoHandler_data();
+    void typedTextInAListRunsNoHandler();
+    void arrowKeysChooseInAClosedListButTheWheelDoesNot();
+    void altLetterAndF10OpenMenusAndNeverType_data();
+    void altLetterAndF10OpenMenusAndNeverType();
+    void textSetByTheProgramShowsItsStart();
+    void windowNeverShrinksBelowItsControls();
+    void readOnlyBoxesShowTheirFocus_data();
+    void readOnlyBoxesShowTheirFocus();
 
     void detailsToggleResizesAndTwiceRestores_data();
     void detailsToggleResizesAndTwiceRestores();
@@ -96,6 +109,12 @@ class FrmFinCalcTest : public QObject {
         QAbstractItemView* view = box->view();
         view->setCurrentIndex(view->model()->index(index, 0));
         QTest::keyClick(view, Qt::Key_Return);
+    }
+    static Qt::Key letterKey(char upper) { return static_cast<Qt::Key>(Qt::Key_A + (upper - 'A')); }
+    // Gives the window the keyboard, as a user's click on it does.
+    void activate() {
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
     void clear(QLineEdit* edit) {
         edit->selectAll();
@@ -352,6 +371,277 @@ void FrmFinCalcTest::typingInAListDoesNotChoose() {
     QCOMPARE(activated.count(), 0);
     QCOMPARE(m_window->calc().cmResult.selected, 0);
     QCOMPARE(box->count(), 3); // nor did the typed text become an entry
+}
+
+// Text typed into a list's text part and left by Tab, Enter or a click elsewhere is no choice:
+// no handler runs, nothing is selected, and the text part shows the selected entry again.
+void FrmFinCalcTest::typedTextInAListRunsNoHandler_data() {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("leave");
+    QTest::newRow("another result type, Tab") << "cmResult"
+                                              << "Loan Amount"
+                                              << "tab";
+    QTest::newRow("the selected result type in lower case, Tab") << "cmResult"
+                                                                 << "loan payment"
+                                                                 << "tab";
+    QTest::newRow("another result type, Enter") << "cmResult"
+                                                << "Loan Amount"
+                                                << "enter";
+    QTest::newRow("another result type, click") << "cmResult"
+                                                << "Number of Payments"
+                                                << "click";
+    QTest::newRow("compound completed from Y, Tab") << "cmCompound"
+                                                    << "Y"
+                                                    << "tab";
+    QTest::newRow("compound, Enter") << "cmCompound"
+                                     << "Daily"
+                                     << "enter";
+    QTest::newRow("period, click") << "cmPeriod"
+                                   << "Biweekly"
+                                   << "click";
+    QTest::newRow("period completed from S, Enter") << "cmPeriod"
+                                                    << "S"
+                                                    << "enter";
+}
+
+void FrmFinCalcTest::typedTextInAListRunsNoHandler() {
+    QFETCH(QString, list);
+    QFETCH(QString, typed);
+    QFETCH(QString, leave);
+    activate();
+    const FinCalc& c = m_window->calc();
+    // A typed input that any result-type set-up would put back to its default.
+    QLineEdit* sbal = field(field::SBAL);
+    clear(sbal);
+    QTest::keyClicks(sbal, QStringLiteral("1234"));
+    const auto fields = c.fields;
+    const auto compound = c.CompoundMonths;
+    const auto period = c.PaymentsPerMonth;
+    const int selected[] = {c.cmCompound.selected, c.cmPeriod.selected, c.cmResult.selected};
+
+    auto* box = m_window->findChild<QComboBox*>(list);
+    const QString entry = box->currentText();
+    box->setFocus(Qt::TabFocusReason);
+    QVERIFY(box->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), typed);
+    QVERIFY(box->currentText() != entry); // the text part took the keys
+    if (leave == QLatin1String("enter"))
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    if (leave == QLatin1String("click"))
+        QTest::mouseClick(field(field::APR), Qt::LeftButton);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(!box->hasFocus());
+
+    QCOMPARE(c.cmCompound.selected, selected[0]);
+    QCOMPARE(c.cmPeriod.selected, selected[1]);
+    QCOMPARE(c.cmResult.selected, selected[2]);
+    QCOMPARE(c.CompoundMonths, compound);
+    QCOMPARE(c.PaymentsPerMonth, period);
+    for (int i = 0; i < kFieldCount; ++i)
+        QCOMPARE(c.fields[static_cast<size_t>(i)].text, fields[static_cast<size_t>(i)].text);
+    QCOMPARE(box->currentText(), entry);
+    QCOMPARE(box->lineEdit()->text(), entry);
+    verifyShowsState();
+}
+
+// Up and Down in a closed list choose, as in most desktop programs: the user's choice, with its
+// handler. A turn of the mouse wheel over a closed list chooses nothing.
+void FrmFinCalcTest::arrowKeysChooseInAClosedListButTheWheelDoesNot() {
+    activate();
+    const FinCalc& c = m_window->calc();
+    auto* compound = named<QComboBox>("cmCompound");
+    compound->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(c.cmCompound.selected, 2);
+    QCOMPARE(c.CompoundMonths, std::optional<double>(6.0));
+    QCOMPARE(compound->currentText(), QStringLiteral("6 Months"));
+
+    QLineEdit* sbal = field(field::SBAL);
+    clear(sbal);
+    QTest::keyClicks(sbal, QStringLiteral("1234"));
+    auto* result = named<QComboBox>("cmResult");
+    for (QComboBox* box : {compound, result}) {
+        const int before = box == compound ? c.cmCompound.selected : c.cmResult.selected;
+        for (int delta : {-120, 120}) {
+            const QPoint at = box->rect().center();
+            QWheelEvent wheel(at, box->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(box, &wheel);
+            QCOMPARE(box == compound ? c.cmCompound.selected : c.cmResult.selected, before);
+            QCOMPARE(box->currentIndex(), before);
+        }
+    }
+    QCOMPARE(c.CompoundMonths, std::optional<double>(6.0));
+    QCOMPARE(sbal->text(), QStringLiteral("1234")); // no set-up ran
+
+    result->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(c.cmResult.selected, 1);
+    QVERIFY(!field(field::PMT)->isReadOnly()); // the Loan Amount set-up ran
+    QVERIFY(field(field::SBAL)->isReadOnly());
+    verifyShowsState();
+}
+
+// Alt with a letter never types, in a field or a list; the access keys and F10 open the menus,
+// whose captions read as before.
+void FrmFinCalcTest::altLetterAndF10OpenMenusAndNeverType_data() {
+    QTest::addColumn<QString>("where");
+    QTest::newRow("field") << "txtSL_0";
+    QTest::newRow("list") << "cmCompound";
+}
+
+void FrmFinCalcTest::altLetterAndF10OpenMenusAndNeverType() {
+    QFETCH(QString, where);
+    activate();
+    auto* target = m_window->findChild<QWidget*>(where);
+    target->setFocus(Qt::TabFocusReason);
+    auto* edit = qobject_cast<QLineEdit*>(target);
+    if (!edit)
+        edit = qobject_cast<QComboBox*>(target)->lineEdit();
+    const QString text = edit->text();
+    const std::string state = m_window->calc().fields[field::APR].text;
+
+    const std::pair<const char*, const char*> menus[] = {
+        {"mnFile", "File"}, {"mnView", "View"}, {"mnFunction", "Function"}, {"mnHelp", "Help"}};
+    QSet<QChar> accessKeys;
+    for (const auto& [name, caption] : menus) {
+        auto* menu = named<QMenu>(name);
+        QCOMPARE(QString(menu->title()).remove(QLatin1Char('&')), QLatin1String(caption));
+        const qsizetype amp = menu->title().indexOf(QLatin1Char('&'));
+        QVERIFY2(amp >= 0, name); // every menu has an access key
+        const QChar key = menu->title().at(amp + 1).toUpper();
+        accessKeys.insert(key);
+        QVERIFY(!menu->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), letterKey(key.toLatin1()), Qt::AltModifier);
+        QVERIFY2(menu->isVisible(), name);
+        menu->close();
+        QTRY_VERIFY(!menu->isVisible());
+        target->setFocus(Qt::TabFocusReason);
+    }
+    QCOMPARE(accessKeys.size(), 4);
+    // A letter that is no access key does nothing at all.
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        if (accessKeys.contains(QLatin1Char(letter)))
+            continue;
+        QTest::keyClick(QApplication::focusWidget(), letterKey(letter), Qt::AltModifier);
+        QCOMPARE(edit->text(), text);
+    }
+    QCOMPARE(m_window->calc().fields[field::APR].text, state);
+
+    auto* file = named<QMenu>("mnFile");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+    QVERIFY(file->isVisible());
+    file->close();
+    QCOMPARE(edit->text(), text);
+    QCOMPARE(m_window->calc().fields[field::APR].text, state);
+
+    // The entries keep their captions too.
+    const std::pair<const char*, const char*> entries[] = {{"mnOpen", "Open"},
+                                                           {"mnSaveAs", "Save As ..."},
+                                                           {"mnTable", "Details"},
+                                                           {"mnPersonalLoan", "Personal Loans"},
+                                                           {"mnInvestment", "Investment"},
+                                                           {"mnTopics", "General"},
+                                                           {"mnAbout", "About Selvane"}};
+    for (const auto& [name, caption] : entries)
+        QCOMPARE(QString(action(name)->text()).remove(QLatin1Char('&')), QLatin1String(caption));
+}
+
+// A number the program writes into a field shows from its first digit, so that a long one never
+// looks like a short one; what the user types keeps the cursor where the typing left it.
+void FrmFinCalcTest::textSetByTheProgramShowsItsStart() {
+    QLineEdit* sbal = field(field::SBAL);
+    clear(sbal);
+    QTest::keyClicks(sbal, QStringLiteral("5.4e29"));
+    QCOMPARE(sbal->cursorPosition(), 6);
+    QTest::keyClick(sbal, Qt::Key_Return);
+    int longTexts = 0;
+    for (int i = 0; i < kFieldCount; ++i) {
+        QLineEdit* edit = field(i);
+        if (edit->fontMetrics().horizontalAdvance(edit->text()) > edit->width())
+            ++longTexts;
+        QCOMPARE(edit->cursorPosition(), 0);
+    }
+    QVERIFY(longTexts >= 2); // the purchase amount and the payment at least
+    QVERIFY(sbal->text().startsWith(QLatin1String("5399999")));
+
+    QLineEdit* apr = field(field::APR);
+    clear(apr);
+    QTest::keyClicks(apr, QStringLiteral("12.5"));
+    QCOMPARE(apr->cursorPosition(), 4);
+    QTest::keyClick(apr, Qt::Key_Left);
+    QTest::keyClicks(apr, QStringLiteral("7"));
+    QCOMPARE(apr->text(), QStringLiteral("12.75"));
+    QCOMPARE(apr->cursorPosition(), 4);
+}
+
+// However small the window is made, by the user or by a small screen, every control of what
+// it shows stays whole, the report with a few lines at least.
+void FrmFinCalcTest::windowNeverShrinksBelowItsControls() {
+    auto* client = m_window->centralWidget();
+    auto* report = named<ReportView>("rtDetails");
+    auto verifyWhole = [&](bool withReport) {
+        QRect r;
+        for (const char* name : {"Frame1", "fraSL_0", "fraSL_1", "fraSL_2", "txtComments"})
+            r |= named<QWidget>(name)->geometry();
+        if (withReport) {
+            r |= report->geometry();
+            QVERIFY(report->height() >= 3 * report->lineHeight());
+        }
+        QVERIFY2(r.right() < client->width() && r.bottom() < client->height(),
+                 qPrintable(QStringLiteral("%1 x %2 client, controls to %3, %4")
+                                .arg(client->width())
+                                .arg(client->height())
+                                .arg(r.right())
+                                .arg(r.bottom())));
+    };
+    FinCalc& c = m_window->calc();
+    for (bool details : {false, true}) {
+        if (details)
+            action("mnTable")->trigger();
+        m_window->resize(50, 50);
+        QCoreApplication::processEvents();
+        verifyWhole(details);
+        QVERIFY(m_window->minimumHeight() > 50 && m_window->minimumWidth() > 50);
+    }
+    // What the details view sets on a screen 400 pixels high: the report box's own height
+    // comes out below zero. A narrower window than the calculator ever sets is whole too.
+    c.windowHeight = static_cast<int>(0.9 * 400 * 15);
+    c.reportBoxHeight = c.windowHeight - kReportTop - 900;
+    c.windowWidth = 3000;
+    QTest::mouseClick(named<QLabel>("lblSL_0"), Qt::LeftButton); // any handler shows the state
+    verifyWhole(true);
+}
+
+// The comments box and the report take the focus; a frame shows which of them has it.
+void FrmFinCalcTest::readOnlyBoxesShowTheirFocus_data() {
+    QTest::addColumn<QString>("box");
+    QTest::newRow("comments") << "txtComments";
+    QTest::newRow("details") << "rtDetails";
+}
+
+void FrmFinCalcTest::readOnlyBoxesShowTheirFocus() {
+    QFETCH(QString, box);
+    activate();
+    action("mnTable")->trigger();
+    auto* widget = m_window->findChild<QWidget*>(box);
+    QVERIFY(widget->isVisible());
+    const QRect around = widget->geometry().adjusted(-3, -3, 3, 3);
+    auto picture = [&] {
+        QCoreApplication::processEvents();
+        return m_window->centralWidget()->grab(around).toImage();
+    };
+    field(field::APR)->setFocus(Qt::TabFocusReason);
+    const QImage unfocused = picture();
+    widget->setFocus(Qt::TabFocusReason);
+    QVERIFY(widget->hasFocus());
+    const QImage focused = picture();
+    QVERIFY(unfocused != focused);
+    field(field::APR)->setFocus(Qt::TabFocusReason);
+    QCOMPARE(picture(), unfocused);
 }
 
 // ----- details view
@@ -650,24 +940,39 @@ void FrmFinCalcTest::longPrintoutShowsProgressAndCanBeCancelled() {
 }
 
 void FrmFinCalcTest::copyOfAnOverlongSelectionSaysWhy() {
-    // Three million payments at a zero rate: a report longer than one copy may take.
-    clear(field(field::APR));
-    QTest::keyClicks(field(field::APR), QStringLiteral("0"));
-    clear(field(field::PERS));
-    QTest::keyClicks(field(field::PERS), QStringLiteral("3000000"));
+    // A no-interest loan of the largest amounts: two million rows of 309-digit figures, almost
+    // 2 GB of text. Copy refuses it at once, and says why.
+    activate();
+    const std::pair<int, const char*> inputs[] = {
+        {field::APR, "0"}, {field::SBAL, "1.7e308"}, {field::PERS, "1999990"}};
+    for (const auto& [i, text] : inputs) {
+        clear(field(i));
+        QTest::keyClicks(field(i), QLatin1String(text));
+    }
     QTest::keyClick(field(field::PERS), Qt::Key_Return);
     action("mnTable")->trigger();
     auto* report = named<ReportView>("rtDetails");
-    QCOMPARE(report->report()->rowCount(), 3'000'000);
+    QCOMPARE(report->report()->rowCount(), 1'999'990);
 
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
-    report->selectAll();
-    report->copy();
+    report->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(report, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     QCOMPARE(m_messenger.shown.size(), size_t{1});
     QCOMPARE(m_messenger.shown[0].first, std::string("Copy"));
-    QVERIFY2(m_messenger.shown[0].second.find("3,000,010 lines") != std::string::npos,
+    QVERIFY2(m_messenger.shown[0].second.find("more than 100 MB") != std::string::npos,
              m_messenger.shown[0].second.c_str());
+    QVERIFY2(m_messenger.shown[0].second.find("100,000,000 bytes") != std::string::npos,
+             m_messenger.shown[0].second.c_str());
+
+    // A part of it within the limit is copied.
+    report->setSelection({0, 0}, {50'000, 0});
+    QVERIFY(report->selectionBytes() < ReportView::kMaxCopyBytes);
+    QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_messenger.shown.size(), size_t{1});
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/plain")).size(),
+             report->selectionBytes());
     verifyShowsState();
 }
 
