@@ -3,6 +3,7 @@
 // undefined included; and arbitrary text (not always valid UTF-8) must map to one byte per
 // character without failing.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -53,13 +54,40 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
         FUZZ_CHECK(fuzz::validUtf8(utf8FromCp1252(back)));
     }
 
-    // The whole path the comments box takes: the file read back as the same text.
+    // What the box is given: the same text with line breaks put in, none of its lines longer
+    // than the box takes, and the text itself when its lines are short enough.
+    const std::string shown = commentsText(text);
+    FUZZ_CHECK(fuzz::validUtf8(shown));
+    size_t lineChars = 0, longest = 0, j = 0;
+    for (char c : shown) {
+        if (c == '\r' || c == '\n')
+            lineChars = 0;
+        else
+            lineChars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        longest = std::max(longest, lineChars);
+    }
+    FUZZ_CHECK(longest <= kMaxCommentLine);
+    // An input of the fuzzer's size has fewer lines and bytes than a topic that is cut.
+    if (size <= 4096) {
+        for (size_t i = 0; i < shown.size();) {
+            if (j < text.size() && shown[i] == text[j]) {
+                ++i;
+                ++j;
+            } else {
+                FUZZ_CHECK(shown.compare(i, 2, "\r\n") == 0);
+                i += 2;
+            }
+        }
+        FUZZ_CHECK(j == text.size());
+    }
+
+    // The whole path the comments box takes: the file read back as that text.
     if (std::FILE* f = std::fopen(g_topicPath.c_str(), "wb")) {
         const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
         std::fclose(f);
         if (written) {
             const auto topic = readTopic(g_topicPath);
-            FUZZ_CHECK(topic.has_value() && *topic == text);
+            FUZZ_CHECK(topic.has_value() && *topic == shown);
         }
     }
     return 0;

@@ -1,10 +1,70 @@
 // selvane-cli: runs a script of user actions against the calculator and prints its state.
 
-#include <fstream>
-#include <iostream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include "cli/script.h"
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <streambuf>
+#include <string>
+
 #include "cli/pdf_pages.h"
+#include "cli/script.h"
+
+namespace {
+
+// The script file, read through its own descriptor. It is opened without waiting (a FIFO with
+// no writer would block the open for ever) and must be a regular file: a directory, a device
+// such as /dev/zero or a pipe is not a script.
+class ScriptFile : public std::streambuf {
+  public:
+    ScriptFile() = default;
+    ScriptFile(const ScriptFile&) = delete;
+    ScriptFile& operator=(const ScriptFile&) = delete;
+    ~ScriptFile() override {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+    // Empty when the file is open for reading, else why it cannot be read.
+    std::string open(const char* path) {
+        m_fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (m_fd < 0)
+            return std::strerror(errno);
+        struct stat st {};
+        if (::fstat(m_fd, &st) != 0)
+            return std::strerror(errno);
+        if (S_ISDIR(st.st_mode))
+            return std::strerror(EISDIR);
+        if (!S_ISREG(st.st_mode))
+            return "not a regular file";
+        return {};
+    }
+    int readError = 0; // errno of a failed read, which ends the script like its end
+
+  protected:
+    int_type underflow() override {
+        for (;;) {
+            const ssize_t n = ::read(m_fd, m_buffer, sizeof m_buffer);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                readError = errno;
+            if (n <= 0)
+                return traits_type::eof();
+            setg(m_buffer, m_buffer, m_buffer + n);
+            return traits_type::to_int_type(m_buffer[0]);
+        }
+    }
+
+  private:
+    int m_fd = -1;
+    char m_buffer[1 << 16];
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
@@ -12,19 +72,26 @@ int main(int argc, char** argv) {
         std::cerr << "usage: selvane-cli [SCRIPT]\n";
         return 2;
     }
-    std::ifstream file;
+    ScriptFile file;
     if (argc == 2) {
-        file.open(argv[1], std::ios::binary);
-        if (!file) {
-            std::cerr << "selvane-cli: cannot read " << argv[1] << "\n";
+        const std::string why = file.open(argv[1]);
+        if (!why.empty()) {
+            std::cerr << "selvane-cli: cannot read " << argv[1] << ": " << why << "\n";
             return 2;
         }
     }
-    std::istream& script = argc == 2 ? static_cast<std::istream&>(file) : std::cin;
+    std::istream fileStream(&file);
+    std::istream& script = argc == 2 ? fileStream : std::cin;
     const auto error = selvane::runScript(script, std::cout, selvane::writePages);
     if (error) {
         std::cout.flush();
         std::cerr << "selvane-cli: line " << error->line << ": " << error->message << "\n";
+        return 2;
+    }
+    if (file.readError != 0) {
+        std::cout.flush();
+        std::cerr << "selvane-cli: cannot read " << argv[1] << ": " << std::strerror(file.readError)
+                  << "\n";
         return 2;
     }
     return 0;

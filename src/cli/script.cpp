@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <limits>
+#include <streambuf>
 #include <string_view>
 
 #include "cli/state_json.h"
@@ -86,6 +87,35 @@ bool runHelp(FinCalc& calc, std::string_view target) {
     return true;
 }
 
+// A script line longer than this is no command of any form. Reading stops at it, so that a line
+// without end (a device, a file of zeros on standard input) is never held in memory.
+constexpr size_t kMaxScriptLine = 1u << 20;
+
+enum class LineRead { Line, End, TooLong };
+
+// The next line without its LF (and without a CR before it), like getline, but reading no more
+// than kMaxScriptLine bytes and a CR of it.
+LineRead readScriptLine(std::streambuf& in, std::string& line) {
+    using Traits = std::streambuf::traits_type;
+    line.clear();
+    for (bool any = false;; any = true) {
+        const auto c = in.sbumpc();
+        if (c == Traits::eof()) {
+            if (!any)
+                return LineRead::End;
+            break;
+        }
+        if (c == '\n')
+            break;
+        if (line.size() > kMaxScriptLine)
+            return LineRead::TooLong;
+        line += Traits::to_char_type(c);
+    }
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return line.size() > kMaxScriptLine ? LineRead::TooLong : LineRead::Line;
+}
+
 } // namespace
 
 bool writePlainTextPages(const PrintedPages& pages, const std::string& path, const Paper&) {
@@ -105,10 +135,14 @@ std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
 
     std::string raw;
     int lineNo = 0;
-    while (std::getline(script, raw)) {
+    for (;;) {
+        const LineRead read = readScriptLine(*script.rdbuf(), raw);
+        if (read == LineRead::End)
+            break;
         ++lineNo;
-        if (!raw.empty() && raw.back() == '\r')
-            raw.pop_back();
+        if (read == LineRead::TooLong)
+            return ScriptError{lineNo,
+                               "line longer than " + std::to_string(kMaxScriptLine) + " bytes"};
         std::string_view line = raw;
         const size_t start = line.find_first_not_of(" \t");
         if (start == std::string_view::npos || line[start] == '#')

@@ -1,8 +1,8 @@
 #include "cli/state_json.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
-#include <vector>
 
 #include "engine/number_text.h"
 
@@ -14,7 +14,8 @@ namespace {
 // \u00XX form).
 constexpr std::array<char, 256> kEscapes = [] {
     std::array<char, 256> t{};
-    for (int c = 0; c < 0x20; ++c) t[static_cast<size_t>(c)] = 'u';
+    for (int c = 0; c < 0x20; ++c)
+        t[static_cast<size_t>(c)] = 'u';
     t['"'] = '"';
     t['\\'] = '\\';
     t['\r'] = 'r';
@@ -25,12 +26,66 @@ constexpr std::array<char, 256> kEscapes = [] {
     return t;
 }();
 
-// Writes s as the inside of a JSON string; dst must have room for 6 bytes per byte of s. A
-// long report is escaped at memory speed this way, with no growth checks per character.
-char* escapeInto(char* dst, std::string_view s) {
+// The bytes of a well-formed UTF-8 sequence at s[i] (no overlong forms, no surrogates, nothing
+// above U+10FFFF), or, when there is none, the bytes that stand for one replacement character:
+// the longest start of a well-formed sequence, at least one byte (as Unicode recommends).
+struct Utf8Sequence {
+    size_t length;
+    bool valid;
+};
+Utf8Sequence utf8SequenceAt(std::string_view s, size_t i) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF; // the range of the second byte
+    if (b0 >= 0xC2 && b0 <= 0xDF)
+        length = 2;
+    else if (b0 >= 0xE0 && b0 <= 0xEF)
+        length = 3;
+    else if (b0 >= 0xF0 && b0 <= 0xF4)
+        length = 4;
+    else
+        return {1, false};
+    if (b0 == 0xE0)
+        low = 0xA0;
+    else if (b0 == 0xED)
+        high = 0x9F;
+    else if (b0 == 0xF0)
+        low = 0x90;
+    else if (b0 == 0xF4)
+        high = 0x8F;
+    for (size_t k = 1; k < length; ++k) {
+        if (i + k >= s.size())
+            return {k, false};
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if (b < (k == 1 ? low : 0x80) || b > (k == 1 ? high : 0xBF))
+            return {k, false};
+    }
+    return {length, true};
+}
+
+// Writes the bytes of s from i up to stop as the inside of a JSON string, and moves i past them
+// (a sequence that starts before stop is taken whole). dst must have room for 6 bytes per byte,
+// and one more. A byte that is not part of well-formed UTF-8 becomes U+FFFD, so that what is
+// written is always valid JSON, whatever bytes a field was given. A long report is escaped at
+// memory speed this way, with no growth checks per character.
+char* escapeInto(char* dst, std::string_view s, size_t& i, size_t stop) {
     static constexpr char kHex[] = "0123456789abcdef";
-    for (char c : s) {
+    while (i < stop) {
+        const char c = s[i];
         const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x80) [[unlikely]] {
+            const Utf8Sequence seq = utf8SequenceAt(s, i);
+            if (seq.valid) {
+                for (size_t k = 0; k < seq.length; ++k)
+                    *dst++ = s[i + k];
+            } else {
+                *dst++ = '\xEF';
+                *dst++ = '\xBF';
+                *dst++ = '\xBD';
+            }
+            i += seq.length;
+            continue;
+        }
         const char e = kEscapes[u];
         // Written without a branch on the common escapes: a report has a tab every few
         // characters, and a mispredicted branch on each would cost more than the copying.
@@ -43,21 +98,33 @@ char* escapeInto(char* dst, std::string_view s) {
             *dst++ = kHex[u >> 4];
             *dst++ = kHex[u & 15];
         }
+        ++i;
     }
     return dst;
 }
 
+// The inside of a JSON string, escaped a piece at a time through a buffer of fixed size: a
+// field or a topic can be tens of megabytes, and a copy of six times its size would be needless.
+void writeEscaped(std::ostream& out, std::string_view s) {
+    constexpr size_t kPiece = 4096;
+    char buffer[kPiece * 6 + 1];
+    for (size_t i = 0; i < s.size();) {
+        const char* end = escapeInto(buffer, s, i, std::min(s.size(), i + kPiece));
+        out.write(buffer, end - buffer);
+    }
+}
+
 void jsonString(std::ostream& out, std::string_view s) {
-    std::string e(s.size() * 6 + 2, '\0');
-    char* end = escapeInto(e.data() + 1, s);
-    e[0] = '"';
-    *end++ = '"';
-    out.write(e.data(), end - e.data());
+    out.put('"');
+    writeEscaped(out, s);
+    out.put('"');
 }
 
 void jsonNumber(std::ostream& out, const std::optional<double>& v) {
-    if (v) out << roundTripText(*v);
-    else out << "null";
+    if (v)
+        out << roundTripText(*v);
+    else
+        out << "null";
 }
 
 std::string colour(std::uint32_t rgb) {
@@ -75,7 +142,8 @@ void writeStateJson(std::ostream& out, const FinCalc& c) {
     jsonString(out, c.CalculatorMode);
     out << ",\"results\":[";
     for (size_t i = 0; i < c.cmResult.entries.size(); ++i) {
-        if (i) out << ',';
+        if (i)
+            out << ',';
         jsonString(out, c.cmResult.entries[i]);
     }
     out << "],\"resultType\":" << c.cmResult.selected << ",\"compound\":" << c.cmCompound.selected
@@ -92,7 +160,8 @@ void writeStateJson(std::ostream& out, const FinCalc& c) {
     out << ",\"fields\":[";
     for (size_t i = 0; i < c.fields.size(); ++i) {
         const ParameterField& f = c.fields[i];
-        if (i) out << ',';
+        if (i)
+            out << ',';
         out << "{\"caption\":";
         jsonString(out, f.caption);
         out << ",\"text\":";
@@ -101,17 +170,30 @@ void writeStateJson(std::ostream& out, const FinCalc& c) {
             << ",\"enabled\":" << (f.enabled ? "true" : "false") << '}';
     }
     const StoredValues& s = c.stored;
-    const std::pair<const char*, const Stored*> stored[] = {
-        {"APR", &s.APR},     {"INFL", &s.INFL},   {"DEPR", &s.DEPR},   {"RAPR", &s.RAPR},
-        {"PERS", &s.PERS},   {"SBAL", &s.SBAL},   {"DPMT", &s.DPMT},   {"FBAL", &s.FBAL},
-        {"PMT", &s.PMT},     {"AFTER", &s.AFTER}, {"BAL", &s.BAL},     {"PPAID", &s.PPAID},
-        {"IPAID", &s.IPAID}, {"VALUE", &s.VALUE}, {"TAX", &s.TAX},     {"PCOST", &s.PCOST},
-        {"PeriodRate", &s.PeriodRate}, {"PrincipalPart", &s.PrincipalPart},
-        {"InterestPart", &s.InterestPart}};
+    const std::pair<const char*, const Stored*> stored[] = {{"APR", &s.APR},
+                                                            {"INFL", &s.INFL},
+                                                            {"DEPR", &s.DEPR},
+                                                            {"RAPR", &s.RAPR},
+                                                            {"PERS", &s.PERS},
+                                                            {"SBAL", &s.SBAL},
+                                                            {"DPMT", &s.DPMT},
+                                                            {"FBAL", &s.FBAL},
+                                                            {"PMT", &s.PMT},
+                                                            {"AFTER", &s.AFTER},
+                                                            {"BAL", &s.BAL},
+                                                            {"PPAID", &s.PPAID},
+                                                            {"IPAID", &s.IPAID},
+                                                            {"VALUE", &s.VALUE},
+                                                            {"TAX", &s.TAX},
+                                                            {"PCOST", &s.PCOST},
+                                                            {"PeriodRate", &s.PeriodRate},
+                                                            {"PrincipalPart", &s.PrincipalPart},
+                                                            {"InterestPart", &s.InterestPart}};
     out << "],\"stored\":{";
     bool first = true;
     for (const auto& [name, value] : stored) {
-        if (!first) out << ',';
+        if (!first)
+            out << ',';
         first = false;
         out << '"' << name << "\":";
         jsonNumber(out, *value);
@@ -122,9 +204,9 @@ void writeStateJson(std::ostream& out, const FinCalc& c) {
     // escaped breaks they need no escaping pass of their own.
     const auto& summary = c.report.summaryLines();
     for (size_t i = 0; i < summary.size(); ++i) {
-        if (i > 0) out << "\\r\\n";
-        std::string e(summary[i].size() * 6, '\0');
-        out.write(e.data(), escapeInto(e.data(), summary[i]) - e.data());
+        if (i > 0)
+            out << "\\r\\n";
+        writeEscaped(out, summary[i]);
     }
     c.report.writeRowsText(
         [&](std::string_view piece) {

@@ -1,6 +1,7 @@
 #pragma once
 // Help topics: which topic file belongs to which label, and reading a topic file.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,7 +15,26 @@ inline constexpr std::string_view kCompoundPeriodTopic = "Compound Period.txt";
 inline constexpr std::string_view kSelectResultTopic = "Select Result.txt";
 inline constexpr std::string_view kGeneralTopic = "Startup.txt";
 
-// The whole text of a topic file, as UTF-8; nullopt when it cannot be read.
+// What the comments box is given of a topic. The box lays out each line whole, in a time that
+// grows with the square of its length, and gives every line a block of its own: a one-line topic
+// of a megabyte, or one of a million empty lines, would keep the window from answering for
+// seconds to minutes. A topic's own lines are a few hundred characters at most.
+inline constexpr size_t kMaxCommentLine = 1000;      // characters in a line
+inline constexpr size_t kMaxCommentLines = 10'000;   // lines shown of one topic
+inline constexpr size_t kMaxCommentBytes = 1u << 20; // bytes (UTF-8) shown of one topic
+inline constexpr std::string_view kCommentsCutNote =
+    "(The rest of this topic is not shown: the box shows at most 10,000 lines or 1 MiB.)";
+
+// The topic's text (UTF-8) as the comments box shows it: a line break (CR LF) inserted into each
+// line longer than kMaxCommentLine characters, after the last blank among its first
+// kMaxCommentLine characters when that blank lies in their second half, else at the limit; and when
+// more than kMaxCommentLines lines or kMaxCommentBytes bytes would follow, only the whole lines
+// within both limits, then kCommentsCutNote. CR LF, LF and CR each end a line. A topic of ordinary
+// lines and size comes out unchanged.
+std::string commentsText(std::string_view topic);
+
+// What the comments box shows of a topic file: commentsText of its text in UTF-8; nullopt when
+// the file cannot be read.
 std::optional<std::string> readTopic(const std::string& fileName);
 
 } // namespace selvane

@@ -26,8 +26,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -68,7 +68,7 @@ class CountingSink : public std::streambuf {
 };
 
 struct Action {
-    int line; // of the fed script
+    int line;       // of the fed script
     double seconds; // in the window: the longest the window went without answering
     long peakKb;
     long long outputBytes;
@@ -169,6 +169,14 @@ int measure(const std::vector<Step>& fed, int fd, bool window) {
     fs::create_directories(dir);
     copyFolder(SELVANE_HELP_DIR, dir);
     copyFolder(SELVANE_HOSTILE_FILES, dir);
+    // Files of one's own over these, such as huge help topics: SELVANE_HOSTILE_EXTRA=FOLDER.
+    if (const char* extra = std::getenv("SELVANE_HOSTILE_EXTRA")) {
+        std::error_code ec;
+        for (const auto& e : fs::directory_iterator(extra, ec))
+            if (e.is_regular_file())
+                fs::copy_file(e.path(), dir / e.path().filename(),
+                              fs::copy_options::overwrite_existing, ec);
+    }
     fs::current_path(dir);
 
     std::vector<std::string> lines;
@@ -246,7 +254,8 @@ int main(int argc, char** argv) {
             scripts.push_back(fs::absolute(a).string());
     }
     if (scripts.empty()) {
-        std::fprintf(stderr, "usage: selvane-hostile [--window] [--max-seconds S] [--max-mb M] SCRIPT...\n");
+        std::fprintf(
+            stderr, "usage: selvane-hostile [--window] [--max-seconds S] [--max-mb M] SCRIPT...\n");
         return 2;
     }
 

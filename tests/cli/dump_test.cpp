@@ -1,0 +1,105 @@
+// The state as JSON: always valid JSON whatever bytes the texts hold, and written without a
+// copy of the state's size. Its own program, as it counts every allocation.
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <sstream>
+
+#include "cli/state_json.h"
+
+namespace {
+std::atomic<bool> g_counting{false};
+std::atomic<size_t> g_largest{0};
+} // namespace
+
+void* operator new(size_t size) {
+    if (g_counting && size > g_largest)
+        g_largest = size;
+    if (void* p = std::malloc(size == 0 ? 1 : size))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, size_t) noexcept {
+    std::free(p);
+}
+
+namespace selvane {
+namespace {
+
+std::string dumpOf(const FinCalc& calc) {
+    std::ostringstream out;
+    writeStateJson(out, calc);
+    return out.str();
+}
+
+TEST(Dump, BytesThatAreNotUtf8BecomeReplacementCharacters) {
+    const std::string r = "\xEF\xBF\xBD"; // U+FFFD
+    const struct {
+        const char* name;
+        std::string typed, dumped;
+    } cases[] = {
+        {"valid text as it is", "7.5\xE2\x82\xAC \xC3\xA9\xF0\x9F\x92\xB0\x7F", ""},
+        {"a byte that starts nothing",
+         "a\xFF"
+         "b",
+         "a" + r + "b"},
+        {"a lone continuation byte", "\x80", r},
+        {"an overlong form", "\xC0\xAF", r + r},
+        {"an overlong three-byte form", "\xE0\x80\xAF", r + r + r},
+        {"a surrogate", "\xED\xA0\x80", r + r + r},
+        {"beyond U+10FFFF", "\xF4\x90\x80\x80", r + r + r + r},
+        {"a sequence cut short",
+         "\xE2\x82"
+         "1",
+         r + "1"},
+        {"a sequence cut short at the end", "1\xF0\x9F\x92", "1" + r},
+    };
+    NullHost host;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FinCalc calc(host);
+        calc.fields[0].text = c.typed;
+        calc.ScenarioFileName = c.typed;
+        calc.comments = c.typed;
+        const std::string json = dumpOf(calc);
+        QJsonParseError error{};
+        const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+        const std::string want = c.dumped.empty() ? c.typed : c.dumped;
+        const QJsonObject o = doc.object();
+        EXPECT_EQ(o["fields"].toArray()[0].toObject()["text"].toString().toStdString(), want);
+        EXPECT_EQ(o["scenarioFile"].toString().toStdString(), want);
+        EXPECT_EQ(o["comments"].toString().toStdString(), want);
+        // The bytes themselves, not only what a parser makes of them.
+        EXPECT_NE(json.find("\"comments\":\"" + want + "\""), std::string::npos);
+    }
+}
+
+TEST(Dump, HugeTextsAreWrittenWithoutACopyOfTheirSize) {
+    NullHost host;
+    FinCalc calc(host);
+    calc.comments.assign(16u << 20, '\t');
+    calc.fields[3].text.assign(16u << 20, '\xFF');
+    std::ostringstream out;
+    out.str(std::string(120u << 20, ' ')); // room for all of it, allocated beforehand
+    out.seekp(0);
+    g_largest = 0;
+    g_counting = true;
+    writeStateJson(out, calc);
+    g_counting = false;
+    EXPECT_LT(g_largest.load(), 1u << 20);
+    const std::string json = out.str();
+    EXPECT_NE(json.find("\"comments\":\"\\t\\t"), std::string::npos);
+}
+
+} // namespace
+} // namespace selvane

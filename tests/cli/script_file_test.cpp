@@ -1,0 +1,119 @@
+// What selvane-cli takes as a script: a readable regular file, or standard input, in lines of at
+// most 1 MiB. Anything else ends it with status 2 and one line on standard error.
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CliRun {
+    bool finished = false;
+    int exitCode = -1;
+    QProcess::ExitStatus status = QProcess::CrashExit;
+    QList<QByteArray> out;
+    QString err;
+};
+
+// Runs selvane-cli in a fresh folder. Its address space is bounded, so that a reading without
+// end fails instead of taking the machine's memory (not under AddressSanitizer, which reserves
+// far more).
+CliRun runCli(const QStringList& args, const QString& stdinFile = {}) {
+    QTemporaryDir work;
+    QProcess cli;
+    cli.setWorkingDirectory(work.path());
+#if !defined(__SANITIZE_ADDRESS__)
+    cli.setChildProcessModifier([] {
+        const rlimit limit{2ul << 30, 2ul << 30};
+        setrlimit(RLIMIT_AS, &limit);
+    });
+#endif
+    if (!stdinFile.isEmpty())
+        cli.setStandardInputFile(stdinFile);
+    cli.start(QStringLiteral(SELVANE_CLI), args);
+    CliRun r;
+    r.finished = cli.waitForFinished(60000);
+    if (!r.finished) {
+        cli.kill();
+        cli.waitForFinished();
+    }
+    r.exitCode = cli.exitCode();
+    r.status = cli.exitStatus();
+    r.out = cli.readAllStandardOutput().split('\n');
+    r.out.removeAll(QByteArray());
+    r.err = QString::fromUtf8(cli.readAllStandardError());
+    return r;
+}
+
+void expectOneLineError(const CliRun& r, const QString& says) {
+    ASSERT_TRUE(r.finished) << "selvane-cli did not finish";
+    EXPECT_EQ(r.status, QProcess::NormalExit);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.err.startsWith("selvane-cli: ")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(says)) << r.err.toStdString();
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+}
+
+TEST(ScriptFile, WhatIsNotARegularFileIsNoScript) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const struct {
+        const char* name;
+        QString path;
+        QString says;
+    } cases[] = {
+        {"a directory", dir.path(), "Is a directory"},
+        {"a device without end", "/dev/zero", "not a regular file"},
+        {"an empty device", "/dev/null", "not a regular file"},
+        {"a FIFO no one writes to", fifo, "not a regular file"},
+        {"a missing file", dir.filePath("missing.script"), "No such file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun r = runCli({c.path});
+        expectOneLineError(r, c.path + ": " + c.says);
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+}
+
+TEST(ScriptFile, ALineOverOneMebibyteEndsTheScriptThere) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("long.script");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    const QByteArray longest = "# " + QByteArray((1 << 20) - 2, 'x'); // exactly 1 MiB
+    f.write("dump\r\n" + longest + "\r\ndump\n# a comment\n" + longest + "x\ndump\n");
+    f.close();
+    const CliRun r = runCli({path});
+    expectOneLineError(r, "line 5: line longer than 1048576 bytes");
+    EXPECT_EQ(r.out.size(), 2); // the dumps before the long line, none after it
+}
+
+TEST(ScriptFile, StandardInputWithoutEndStopsAtItsFirstLine) {
+    const CliRun r = runCli({}, "/dev/zero");
+    expectOneLineError(r, "line 1: line longer than 1048576 bytes");
+}
+
+TEST(ScriptFile, StandardInputStaysAScript) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("in.script");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("mode Income\ndump");
+    f.close();
+    const CliRun r = runCli({}, path);
+    ASSERT_TRUE(r.finished);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    ASSERT_EQ(r.out.size(), 1);
+    EXPECT_TRUE(r.out[0].contains("\"mode\":\"Income\""));
+}
+
+} // namespace
