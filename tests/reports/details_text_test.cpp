@@ -136,9 +136,45 @@ TEST(DetailsReport, WholeTextOfALongReportIsEveryLineInOrder) {
     std::string rows;
     r.writeRowsText([&](std::string_view piece) { rows += piece; }, {"|", "/"});
     std::string expected;
-    for (size_t i = 10; i < whole.size(); ++i) expected += "|" + whole[i];
+    for (size_t i = 10; i < whole.size(); ++i)
+        expected += "|" + whole[i];
     std::replace(expected.begin(), expected.end(), '\t', '/');
     EXPECT_EQ(rows, expected);
+}
+
+// The rows' size, counted from the recurrence without writing a row, is the size of the rows
+// written: across the powers of ten of the row numbers and figures, with minus signs, with
+// 309-digit figures, for any range; a count told to stop stops past its bound.
+TEST(DetailsReport, RowsTextSizeIsWhatTheRowsWrite) {
+    ReportInputs growing = loan(2000);
+    growing.SBAL = 9.99;
+    growing.PMT = -0.001;
+    growing.PeriodRate = 0.01;
+    ReportInputs negative = loan(300);
+    negative.PMT = 3000;
+    ReportInputs huge = loan(300);
+    huge.SBAL = 1.7e308;
+    huge.PMT = 1e305;
+    huge.PeriodRate = 1e-4;
+    for (const ReportInputs& in : {loan(1200), growing, negative, huge}) {
+        DetailsReport r;
+        ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
+        const std::pair<std::int64_t, std::int64_t> ranges[] = {
+            {1, r.rowCount()}, {1, 9}, {9, 11}, {95, 1010}, {256, 257}, {7, 7}, {0, 5000}, {5, 4}};
+        for (const auto& [first, last] : ranges) {
+            std::size_t written = 0;
+            r.writeRowsText([&](std::string_view piece) { written += piece.size(); }, {}, first,
+                            last);
+            EXPECT_EQ(r.rowsTextSize(first, last), static_cast<std::int64_t>(written))
+                << in.SBAL << " rows " << first << " to " << last;
+            if (written > 1) {
+                const auto bound = static_cast<std::int64_t>(written / 2);
+                const std::int64_t partial = r.rowsTextSize(first, last, bound);
+                EXPECT_GT(partial, bound);
+                EXPECT_LE(partial, static_cast<std::int64_t>(written));
+            }
+        }
+    }
 }
 
 TEST(DetailsReport, OverflowInTotalsKeepsNothing) {
@@ -164,9 +200,11 @@ TEST(DetailsReport, OverflowInPrincipalColumnEndsTheRows) {
 }
 
 TEST(PassCount, OrdinaryAndHugeCounts) {
-    const std::pair<double, std::int64_t> cases[] = {
-        {0, 0}, {-5, 0}, {0.99, 0}, {1, 1}, {2.5, 2}, {1e7, 10'000'000}, {1e7 + 1, -1}, {1e300, -1}};
-    for (const auto& [count, passes] : cases) EXPECT_EQ(passCount(count), passes) << count;
+    const std::pair<double, std::int64_t> cases[] = {{0, 0},        {-5, 0},    {0.99, 0},
+                                                     {1, 1},        {2.5, 2},   {1e7, 10'000'000},
+                                                     {1e7 + 1, -1}, {1e300, -1}};
+    for (const auto& [count, passes] : cases)
+        EXPECT_EQ(passCount(count), passes) << count;
 }
 
 } // namespace
