@@ -82,11 +82,25 @@ cmp -s "$disk/short.txt" "$keep/short.txt" || fail "the short printout changed o
 only fill report.txt short.txt
 rm -f "$disk/short.txt"
 
-# 4. The same printout to a new name: no file at all.
+# 4. A PDF printout replaced on a full disk, and a new one: the old file, or none.
+rm -f "$disk/fill"
+printf 'print %s\n' "$disk/report.pdf" | run "PDF printout"
+[ -s "$disk/report.pdf" ] || fail "the first PDF was not written"
+cp "$disk/report.pdf" "$keep/report.pdf"
+for room in 8 0; do
+    fill $room
+    printf 'type 0 1\nenter 0\nprint %s\nprint %s\n' "$disk/report.pdf" "$disk/new.pdf" |
+        run "PDF printout, disk full"
+    cmp -s "$disk/report.pdf" "$keep/report.pdf" || fail "the PDF changed with $room KiB free"
+    only fill report.pdf report.txt
+done
+rm -f "$disk/report.pdf"
+
+# 5. The same printout to a new name: no file at all.
 printf '%sprint %s\n' "$long" "$disk/new.txt" | run "new printout on a full disk"
 only fill report.txt
 
-# 5. With room again, the same commands write: the disk was what stopped them.
+# 6. With room again, the same commands write: the disk was what stopped them.
 rm -f "$disk/fill"
 printf '%stype 0 1\nenter 0\nprint %s\nsaveas %s\n' "$long" "$disk/report.txt" \
     "$disk/target.fin" | run "writes with room"
