@@ -2,11 +2,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "engine/annuity.h"
-#include "engine/number_text.h"
-#include "modes/mode_menu.h"
-#include "window/fincalc.h"
-#include "window/keyboard.h"
+#include "core/annuity.h"
+#include "core/number_text.h"
+#include "calculator/mode_menu.h"
+#include "calculator/fincalc.h"
+#include "cli/keyboard.h"
 
 namespace selvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "reports/details_text.h"
+#include "core/details_text.h"
 
 namespace selvane {
 namespace {

@@ -5,8 +5,8 @@
 #include <QEvent>
 #include <QTimer>
 
-#include "window/frm_fincalc.h"
-#include "window/icons.h"
+#include "desktop/frm_fincalc.h"
+#include "desktop/icons.h"
 
 namespace {
 class FirstPaint : public QObject {

@@ -30,7 +30,7 @@
 
 #include "cli/script.h"
 #include "fuzz_check.h"
-#include "reports/printed_pages.h"
+#include "core/printed_pages.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/number_text.h"
+#include "core/number_text.h"
 #include "fuzz_check.h"
 
 namespace selvane {

@@ -10,9 +10,9 @@
 #include <string>
 #include <unistd.h>
 
-#include "files/codepage.h"
+#include "core/codepage.h"
 #include "fuzz_check.h"
-#include "help/help_topics.h"
+#include "core/help_topics.h"
 
 namespace {
 // One scratch folder per process, removed when it exits.

@@ -5,7 +5,7 @@ set(SELVANE_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})
 foreach(target field_text scenario_reader help_topic cli_script)
   add_executable(selvane_replay_${target} ${SELVANE_FUZZ_DIR}/${target}_fuzz.cpp
                  ${SELVANE_FUZZ_DIR}/replay_main.cpp)
-  target_link_libraries(selvane_replay_${target} PRIVATE selvane_core)
+  target_link_libraries(selvane_replay_${target} PRIVATE selvane_cli)
   target_compile_definitions(selvane_replay_${target} PRIVATE
     SELVANE_HELP_DIR="${Selvane_SOURCE_DIR}/help")
   add_test(NAME fuzz_regression.${target}

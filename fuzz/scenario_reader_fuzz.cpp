@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/number_text.h"
-#include "files/scenario_format.h"
+#include "core/number_text.h"
+#include "core/scenario_format.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {

@@ -3,8 +3,8 @@
 
 #include <QApplication>
 
-#include "window/frm_fincalc.h"
-#include "window/icons.h"
+#include "desktop/frm_fincalc.h"
+#include "desktop/icons.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "window/frm_fincalc.h"
-#include "window/icons.h"
+#include "desktop/frm_fincalc.h"
+#include "desktop/icons.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

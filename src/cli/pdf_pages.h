@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "reports/paper.h"
+#include "core/paper.h"
 
 namespace selvane {
 

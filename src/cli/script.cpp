@@ -6,10 +6,10 @@
 #include <string_view>
 
 #include "cli/state_json.h"
-#include "files/file_io.h"
-#include "modes/mode_menu.h"
-#include "reports/printed_pages.h"
-#include "window/keyboard.h"
+#include "core/file_io.h"
+#include "calculator/mode_menu.h"
+#include "core/printed_pages.h"
+#include "cli/keyboard.h"
 
 namespace selvane {
 

@@ -8,8 +8,8 @@
 #include <ostream>
 #include <string>
 
-#include "reports/paper.h"
-#include "window/fincalc.h"
+#include "core/paper.h"
+#include "calculator/fincalc.h"
 
 namespace selvane {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdio>
 
-#include "engine/number_text.h"
+#include "core/number_text.h"
 
 namespace selvane {
 

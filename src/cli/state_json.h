@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "window/fincalc.h"
+#include "calculator/fincalc.h"
 
 namespace selvane {
 

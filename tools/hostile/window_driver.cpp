@@ -19,9 +19,9 @@
 #include <algorithm>
 #include <string_view>
 
-#include "reports/printed_pages.h"
-#include "reports/report_view.h"
-#include "window/frm_fincalc.h"
+#include "core/printed_pages.h"
+#include "desktop/report_view.h"
+#include "desktop/frm_fincalc.h"
 
 namespace selvane {
 namespace {

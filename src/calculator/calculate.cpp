@@ -1,0 +1,161 @@
+// Calculate: read the fields, derive the period rate, solve for the selected quantity, work out
+// the interim results after N payments, write them back and rebuild the report.
+
+#include <cmath>
+
+#include "core/annuity.h"
+#include "core/number_text.h"
+#include "calculator/fincalc.h"
+
+namespace selvane {
+
+Stored* storedFor(StoredValues& s, int i) {
+    static constexpr Stored StoredValues::*kMembers[kFieldCount] = {
+        &StoredValues::APR,  &StoredValues::APR,   &StoredValues::INFL,  &StoredValues::DEPR,
+        &StoredValues::RAPR, &StoredValues::PERS,  &StoredValues::SBAL,  &StoredValues::DPMT,
+        &StoredValues::FBAL, &StoredValues::PMT,   &StoredValues::AFTER, &StoredValues::BAL,
+        &StoredValues::PPAID, &StoredValues::IPAID, &StoredValues::VALUE, &StoredValues::TAX,
+        &StoredValues::PCOST};
+    if (i < 0 || i >= kFieldCount || i == field::PER) return nullptr;
+    return &(s.*kMembers[i]);
+}
+
+namespace {
+
+// The loop "for k = 1, 2, ... while k <= count" of the balance: a failing pass keeps the balance
+// as it was and the loop goes on. One check per pass is exact: the pass never divides, so an
+// operation that overflows leaves the pass's result infinite or NaN. A loop of more than
+// kMaxPasses passes fails as a whole.
+void balanceLoop(const Stored& count, Stored& balance, double rate, double payment) {
+    const std::int64_t n = passCount(val(count).v);
+    if (n <= 0) return;
+    double b = val(balance).v;
+    for (std::int64_t k = 1; k <= n; ++k) {
+        const double next = b * (1 + rate) - payment;
+        if (std::isfinite(next)) b = next;
+    }
+    balance = b;
+}
+
+} // namespace
+
+void FinCalc::Calculate() {
+    calculateResults();
+    ShowDetails();
+}
+
+void FinCalc::calculateResults() {
+    StoredValues& s = stored;
+    const bool lease = CalculatorMode == "AutoLease";
+
+    // 1. Read phase. A number beyond the range of a double is not read: the value stays.
+    for (int i = 0; i <= field::TAX; ++i) {
+        Stored* target = storedFor(s, i);
+        if (target == nullptr) continue;
+        if (auto v = fieldValue(fields[static_cast<size_t>(i)].text)) *target = *v;
+    }
+    // 2. The PMT field shows the lease payment with tax; the engine works without it. A TAX of
+    // -100 would divide by zero: the step fails like any other and PMT stays as read.
+    if (lease) step(s.PMT, [&] { return val(s.PMT) / (1 + 0.01 * val(s.TAX)); });
+
+    const Num C = val(CompoundMonths);
+    const Num P = val(PaymentsPerMonth);
+    step(s.PeriodRate,
+         [&] { return power(1 + 0.01 * val(s.APR) * C / (P * 12), 1 / C) - 1; });
+    step(s.RAPR, [&] { return (power(1 + val(s.PeriodRate), P * 12) - 1) * 100; });
+
+    const int rt = cmResult.selected;
+    const double rate = val(s.PeriodRate).v;
+    Stored Principal; // the amount the payments work on; unset at the start of every calculation
+
+    const bool loan = CalculatorMode == "PersonalLoan" || CalculatorMode == "Income" ||
+                      CalculatorMode == "Mortgage" || lease;
+    if (loan && rt >= 0 && rt <= 2) {
+        auto balanceStart = [&] {
+            step(s.BAL, [&] { return val(Principal); });
+            balanceLoop(s.AFTER, s.BAL, val(s.PeriodRate).v, val(s.PMT).v);
+        };
+        auto balanceEnd = [&] {
+            step(s.PPAID, [&] { return val(Principal) - val(s.BAL); });
+            step(s.IPAID, [&] { return val(s.AFTER) * val(s.PMT) - val(s.PPAID); });
+        };
+        if (rt == 0) {
+            if (!lease) step(s.SBAL, [&] { return val(s.SBAL) * (1 + 0.01 * val(s.TAX)); });
+            step(Principal, [&] { return val(s.SBAL) - val(s.DPMT); });
+            step(s.PrincipalPart, [&] {
+                return fromResult(PPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
+            });
+            step(s.InterestPart, [&] {
+                return fromResult(IPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
+            });
+            step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
+            balanceStart();
+            balanceEnd();
+            if (!lease) step(s.SBAL, [&] { return val(s.SBAL) / (1 + 0.01 * val(s.TAX)); });
+        } else if (rt == 1) {
+            step(Principal, [&] {
+                return fromResult(PV(rate, val(s.PERS).v, -val(s.PMT).v, -val(s.FBAL).v));
+            });
+            balanceStart();
+            step(s.SBAL, [&] { return val(Principal) + val(s.DPMT); });
+            balanceEnd();
+            step(s.DEPR, [&] {
+                return 100 * (1 - power(val(s.FBAL) / val(s.SBAL), 1 / (val(s.PERS) / 12)));
+            });
+        } else {
+            step(Principal, [&] { return val(s.SBAL) - val(s.DPMT); });
+            step(s.PERS, [&] {
+                return fromResult(NPer(rate, -val(s.PMT).v, val(Principal).v, -val(s.FBAL).v));
+            });
+            balanceStart();
+            balanceEnd();
+        }
+        // Closing steps: AFTER / 12 counts years as if payments were monthly.
+        step(s.VALUE, [&] {
+            return val(s.SBAL) * power(1 - 0.01 * val(s.DEPR), val(s.AFTER) / 12);
+        });
+        step(s.PCOST, [&] {
+            return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12);
+        });
+        Results();
+    } else if (CalculatorMode == "Investment" && rt >= 0 && rt <= 3) {
+        if (rt == 0) {
+            step(Principal, [&] { return val(s.SBAL); });
+            step(s.PrincipalPart, [&] {
+                return -fromResult(PPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
+            });
+            step(s.InterestPart, [&] {
+                return -fromResult(IPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
+            });
+            step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
+        } else if (rt == 1) {
+            step(Principal, [&] {
+                return -fromResult(PV(rate, val(s.PERS).v, -val(s.PMT).v, val(s.FBAL).v));
+            });
+            step(s.SBAL, [&] { return val(Principal); });
+        } else if (rt == 2) {
+            step(Principal, [&] { return val(s.SBAL); });
+            step(s.FBAL, [&] {
+                return fromResult(FV(rate, val(s.PERS).v, -val(s.PMT).v, -val(Principal).v));
+            });
+        } else {
+            step(Principal, [&] { return val(s.SBAL); });
+            step(s.PERS, [&] {
+                return fromResult(NPer(rate, -val(s.PMT).v, -val(Principal).v, val(s.FBAL).v));
+            });
+        }
+        step(s.BAL, [&] { return val(Principal); });
+        step(s.PPAID, [&] { return val(s.AFTER) * val(s.PMT); });
+        balanceLoop(s.AFTER, s.BAL, val(s.PeriodRate).v, -val(s.PMT).v); // deposits add
+        step(s.IPAID, [&] { return (val(s.BAL) - val(Principal)) - val(s.PPAID); });
+        step(s.VALUE, [&] {
+            return val(s.FBAL) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12);
+        });
+        step(s.PCOST, [&] {
+            return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12);
+        });
+        writeInvestmentResults();
+    }
+}
+
+} // namespace selvane

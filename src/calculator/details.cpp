@@ -1,0 +1,44 @@
+// ShowDetails and the Details view toggle.
+
+#include "core/printed_pages.h"
+#include "calculator/fincalc.h"
+
+namespace selvane {
+
+ReportInputs FinCalc::reportInputs() const {
+    const StoredValues& s = stored;
+    ReportInputs in;
+    in.SBAL = val(s.SBAL).v;
+    in.DPMT = val(s.DPMT).v;
+    in.FBAL = val(s.FBAL).v;
+    in.APR = val(s.APR).v;
+    in.RAPR = val(s.RAPR).v;
+    in.PMT = val(s.PMT).v;
+    in.TAX = val(s.TAX).v;
+    in.PERS = val(s.PERS).v;
+    in.PeriodRate = val(s.PeriodRate).v;
+    in.investment = CalculatorMode == "Investment";
+    return in;
+}
+
+void FinCalc::ShowDetails() {
+    // When the totals cannot be computed the report box keeps the previous report.
+    if (DetailsReport::build(reportInputs(), m_currency, report)) ++reportRevision;
+}
+
+// The printed report is computed afresh from the stored values; the host shows the print
+// dialog and prints nothing when it is cancelled.
+void FinCalc::mnPrint_Click() { m_host.printPages(PrintedPages::layout(reportInputs(), m_currency)); }
+
+void FinCalc::mnTable_Click() {
+    if (detailsChecked) {
+        detailsChecked = false;
+        windowHeight = kCollapsedHeight; // the box keeps its size; the window cuts it off
+    } else {
+        detailsChecked = true;
+        windowHeight = static_cast<int>(0.9 * m_host.screenHeightTwips());
+        reportBoxHeight = windowHeight - kReportTop - 900;
+    }
+}
+
+} // namespace selvane

@@ -1,0 +1,150 @@
+#pragma once
+// FinCalc: the main window's whole state and every handler, without pixels.
+//
+// Data flow: a front end turns a user's action into one handler call below (a key in a field,
+// a list choice, a menu entry) and then shows the state. Handlers read the field texts, run the
+// calculation, write texts back and rebuild the report. The members are implemented beside this
+// header, one file a subject (calculate, results, live_update, mode_switch, result_setup, details,
+// scenario, help, startup, lists), over the pure functions of core/.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/checked.h"
+#include "core/fields.h"
+#include "core/currency.h"
+#include "core/details_text.h"
+#include "calculator/host.h"
+
+namespace selvane {
+
+inline constexpr std::uint32_t kPaleYellow = 0xFFFFDF; // red 255, green 255, blue 223
+inline constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+struct ParameterField {
+    std::string caption; // lblSL(i)
+    std::string text;    // txtSL(i): the field's only store of its value
+    std::uint32_t back = kWhite;
+    bool locked = false;  // read-only
+    bool enabled = true;  // label and text box alike
+};
+
+struct ComboList {
+    std::vector<std::string> entries;
+    int selected = -1;
+    std::uint32_t back = kWhite;
+    bool valid(int i) const { return i >= 0 && i < static_cast<int>(entries.size()); }
+};
+
+// The engine's stored values, one per field except PER, plus its working values.
+struct StoredValues {
+    Stored APR, INFL, DEPR, RAPR, PERS, SBAL, DPMT, FBAL, PMT, AFTER, BAL, PPAID, IPAID, VALUE,
+        TAX, PCOST;
+    Stored PeriodRate, PrincipalPart, InterestPart;
+};
+
+// The stored value that belongs to a field; nullptr for PER, which the engine never reads.
+Stored* storedFor(StoredValues& s, int fieldIndex);
+
+inline constexpr int kCollapsedHeight = 5205; // twips
+inline constexpr int kWindowWidth = 9480;
+inline constexpr int kReportTop = 4560;
+inline constexpr int kReportHeight = 3615;
+
+class FinCalc {
+public:
+    explicit FinCalc(Host& host, CurrencyFormat currency = CurrencyFormat());
+
+    // ----- state shown by the front ends
+    std::array<ParameterField, kFieldCount> fields;
+    ComboList cmCompound, cmPeriod, cmResult;
+    std::string caption;
+    std::string CalculatorMode;
+    std::optional<double> CompoundMonths, PaymentsPerMonth;
+    StoredValues stored;
+    std::string ScenarioFileName;
+    std::string HelpTopic;
+    std::string comments; // txtComments
+    DetailsReport report; // rtDetails
+    std::uint64_t reportRevision = 0; // bumped whenever the report is replaced
+    bool detailsChecked = false;      // View > Details
+    int windowLeft = 0, windowTop = 0, windowWidth = 0, windowHeight = 0; // twips
+    int reportBoxHeight = kReportHeight;
+
+    // ----- start-up and shut-down (window/startup.cpp)
+    void Form_Load();
+    void Form_Unload();
+
+    // ----- lists (window/lists.cpp). Selecting from code runs the click handler at once, but
+    // only when the index changes; a user's choice always runs it.
+    void selectCompound(int index);
+    bool selectResult(int index); // false when index is not an entry
+    void selectPeriod(int index);
+    void chooseCompound(int index); // the user's choice
+    void choosePeriod(int index);
+    void chooseResult(int index);
+    void cmCompound_Click();
+    void cmPeriod_Click();
+    void cmResult_Click();
+
+    // ----- modes (modes/mode_switch.cpp, modes/result_setup.cpp)
+    void mnPersonalLoan_Click();
+    void mnMortgage_Click();
+    void mnLease_Click();
+    void mnIncome_Click();
+    void mnInvestment_Click();
+    void PersonalLoan();
+    void Mortgage();
+    void AutoLease();
+    void Income();
+    void Investment();
+
+    // ----- engine (engine/calculate.cpp, engine/results.cpp, engine/live_update.cpp)
+    void Calculate();
+    void calculateResults(); // Calculate without its last step, the report's rebuild
+    void Results();
+    void btnCalculate_Click() { Calculate(); }
+    void txtSL_KeyPress(int index, int& keyAscii);
+    void txtSL_KeyUp(int index, int keyCode, int shift);
+
+    // ----- reports (reports/details.cpp, reports/print.cpp)
+    void ShowDetails();
+    void mnTable_Click();
+    void btnDetails_Click() { mnTable_Click(); }
+    ReportInputs reportInputs() const;
+    void mnPrint_Click();
+    void btnPrint_Click() { mnPrint_Click(); }
+
+    // ----- scenario files (files/scenario.cpp)
+    void mnOpen_Click();
+    void mnSave_Click();
+    void mnSaveAs_Click();
+    void btnOpen_Click() { mnOpen_Click(); }
+    void btnSave_Click() { mnSave_Click(); }
+
+    // ----- help (help/help_topics.cpp)
+    void OpenHelpFile();
+    void Label1_Click();
+    void Label2_Click();
+    void lblResult_Click();
+    void lblSL_Click(int index);
+    void mnTopics_Click();
+    void mnAbout_Click() { m_host.showAbout(); }
+
+    const CurrencyFormat& currency() const { return m_currency; }
+
+private:
+    void writeInvestmentResults();
+    void writeStored(int fieldIndex, int decimals);
+    void switchMode(int modeIndex);
+    void setupResult(int modeIndex);
+    void writeScenario(const std::string& path);
+
+    Host& m_host;
+    CurrencyFormat m_currency;
+};
+
+} // namespace selvane

@@ -1,0 +1,38 @@
+// Help topic loading: each label's click names a topic file, read whole from the current
+// working directory into the comments box.
+
+#include "calculator/fincalc.h"
+#include "core/help_topics.h"
+
+namespace selvane {
+
+// A topic that cannot be read leaves the comments box as it was.
+void FinCalc::OpenHelpFile() {
+    if (auto text = readTopic(HelpTopic))
+        comments = std::move(*text);
+}
+
+void FinCalc::Label1_Click() {
+    HelpTopic = kPaymentPeriodTopic;
+    OpenHelpFile();
+}
+void FinCalc::Label2_Click() {
+    HelpTopic = kCompoundPeriodTopic;
+    OpenHelpFile();
+}
+void FinCalc::lblResult_Click() {
+    HelpTopic = kSelectResultTopic;
+    OpenHelpFile();
+}
+void FinCalc::lblSL_Click(int index) {
+    if (fieldTopic(index).empty())
+        return;
+    HelpTopic = fieldTopic(index);
+    OpenHelpFile();
+}
+void FinCalc::mnTopics_Click() {
+    HelpTopic = kGeneralTopic;
+    OpenHelpFile();
+}
+
+} // namespace selvane

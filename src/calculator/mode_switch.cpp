@@ -1,0 +1,75 @@
+// The five mode switches: re-label and re-arm the whole window for a mode, then select its
+// first result type, which sets up and runs the first calculation.
+
+#include "core/number_text.h"
+#include "calculator/mode_menu.h"
+#include "core/mode_tables.h"
+#include "calculator/fincalc.h"
+
+namespace selvane {
+
+void FinCalc::switchMode(int m) {
+    const auto mi = static_cast<size_t>(m);
+    const ModeInfo& info = kModes[mi];
+    CalculatorMode = std::string(info.calculatorMode);
+    caption = std::string(info.caption);
+
+    StoredValues& s = stored;
+    if (m == static_cast<int>(Mode::Lease)) {
+        s.SBAL = 30000;
+        s.DEPR = 20;
+        s.PERS = 48;
+        // The asset's value after 48 months of 20 % yearly depreciation, in this exact order.
+        s.FBAL = *s.SBAL * std::pow(std::pow(1 - *s.DEPR / 100, 1.0 / 12), *s.PERS);
+    } else if (m == static_cast<int>(Mode::Mortgage)) {
+        s.DEPR = 0;
+        s.FBAL = 0;
+    }
+
+    cmResult.entries.clear();
+    cmResult.selected = -1;
+    for (int i = 0; i < info.resultCount; ++i)
+        cmResult.entries.emplace_back(info.results[static_cast<size_t>(i)]);
+
+    const FieldRoles roles = kFieldRoles[mi];
+    for (int i = 0; i < kFieldCount; ++i) {
+        ParameterField& f = fields[static_cast<size_t>(i)];
+        const std::uint32_t bit = 1u << i;
+        const std::string_view text = kSwitchTexts[mi][static_cast<size_t>(i)];
+        f.caption = std::string(kFieldCaptions[mi][static_cast<size_t>(i)]);
+        f.enabled = (roles.disabled & bit) == 0;
+        f.text = text == kFromStored ? numberText(val(*storedFor(s, i)).v) : std::string(text);
+        f.back = (kWhiteFields & bit) ? kWhite : kPaleYellow;
+        f.locked = (roles.locked & bit) != 0;
+    }
+
+    selectCompound(info.compoundIndex);
+    selectResult(0);
+}
+
+void FinCalc::mnPersonalLoan_Click() { switchMode(static_cast<int>(Mode::PersonalLoan)); }
+void FinCalc::mnMortgage_Click() { switchMode(static_cast<int>(Mode::Mortgage)); }
+void FinCalc::mnLease_Click() { switchMode(static_cast<int>(Mode::Lease)); }
+void FinCalc::mnIncome_Click() { switchMode(static_cast<int>(Mode::Income)); }
+void FinCalc::mnInvestment_Click() { switchMode(static_cast<int>(Mode::Investment)); }
+
+void runModeSwitch(FinCalc& calc, Mode mode) {
+    switch (mode) {
+    case Mode::PersonalLoan: calc.mnPersonalLoan_Click(); break;
+    case Mode::Mortgage: calc.mnMortgage_Click(); break;
+    case Mode::Lease: calc.mnLease_Click(); break;
+    case Mode::Income: calc.mnIncome_Click(); break;
+    case Mode::Investment: calc.mnInvestment_Click(); break;
+    }
+}
+
+void FinCalc::cmResult_Click() {
+    // Each comparison is made whatever the others found; no set-up changes the mode.
+    if (CalculatorMode == "PersonalLoan") PersonalLoan();
+    if (CalculatorMode == "Income") Income();
+    if (CalculatorMode == "Investment") Investment();
+    if (CalculatorMode == "Mortgage") Mortgage();
+    if (CalculatorMode == "AutoLease") AutoLease();
+}
+
+} // namespace selvane

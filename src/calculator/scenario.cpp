@@ -1,0 +1,54 @@
+// File > Open, Save and Save As.
+
+#include "core/number_text.h"
+#include "core/file_io.h"
+#include "core/scenario_format.h"
+#include "calculator/fincalc.h"
+
+namespace selvane {
+
+namespace {
+// A scenario is 18 short lines; a file far larger is not one and is not read.
+constexpr std::uintmax_t kMaxScenarioBytes = 1u << 20;
+
+FileDialogRequest scenarioDialog(const char* title, std::string fileName) {
+    return {title, kScenarioFilter, 3, std::move(fileName)};
+}
+} // namespace
+
+void FinCalc::writeScenario(const std::string& path) {
+    std::array<std::string, kScenarioFieldCount> texts;
+    for (int i = 0; i < kScenarioFieldCount; ++i)
+        texts[static_cast<size_t>(i)] = fields[static_cast<size_t>(i)].text;
+    // A failed write leaves the previous file as it was; nothing else changes.
+    replaceFile(path, scenarioText(CalculatorMode, cmResult.selected, texts));
+}
+
+void FinCalc::mnSave_Click() {
+    if (!ScenarioFileName.empty()) writeScenario(ScenarioFileName);
+    else mnSaveAs_Click();
+}
+
+void FinCalc::mnSaveAs_Click() {
+    const auto path = m_host.chooseSavePath(scenarioDialog("Save As", ScenarioFileName));
+    if (!path) return;
+    writeScenario(*path);
+}
+
+void FinCalc::mnOpen_Click() {
+    const auto path = m_host.chooseOpenPath(scenarioDialog("Open", std::string()));
+    if (!path) return;
+    const auto bytes = readWholeFile(*path, kMaxScenarioBytes);
+    if (!bytes) return;
+    const ScenarioRead file = readScenario(*bytes);
+    if (!file.mode) return;
+    CalculatorMode = *file.mode; // nothing else of a mode switch happens
+    if (!file.complete) return;
+    // Selecting a different entry runs the set-up at once, with the old field texts.
+    if (!selectResult(*file.resultType)) return;
+    for (size_t i = 0; i < file.values.size(); ++i) fields[i].text = singleText(file.values[i]);
+    ScenarioFileName = *path;
+    cmResult_Click();
+}
+
+} // namespace selvane

@@ -1,0 +1,37 @@
+// Start-up and shut-down of the main window.
+
+#include "calculator/fincalc.h"
+
+namespace selvane {
+
+namespace {
+constexpr int kTwipsPerPixel = 15;
+}
+
+FinCalc::FinCalc(Host& host, CurrencyFormat currency)
+    : m_host(host), m_currency(std::move(currency)) {}
+
+void FinCalc::Form_Load() {
+    windowLeft = 50 * kTwipsPerPixel;
+    windowTop = 50 * kTwipsPerPixel;
+    detailsChecked = false;
+    windowHeight = kCollapsedHeight;
+    windowWidth = kWindowWidth;
+
+    cmResult.back = kPaleYellow;
+    cmCompound.back = kPaleYellow;
+    cmCompound.entries = {"Daily", "Monthly", "6 Months", "Yearly"};
+    selectCompound(1);
+    cmPeriod.back = kPaleYellow;
+    cmPeriod.entries = {"Biweekly", "Semi-monthly", "Monthly"};
+    selectPeriod(2);
+
+    HelpTopic = "Startup.txt";
+    OpenHelpFile();
+    ScenarioFileName.clear();
+    mnPersonalLoan_Click();
+}
+
+void FinCalc::Form_Unload() { m_host.closeAbout(); }
+
+} // namespace selvane

@@ -1,0 +1,262 @@
+#include "core/file_io.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace selvane {
+
+namespace {
+// A name with a NUL byte names no file: the system would silently read it only up to the NUL.
+bool usablePath(const std::string& path) {
+    return !path.empty() && path.find('\0') == std::string::npos;
+}
+
+// Closes a descriptor when it goes out of scope, unless it was handed on.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+    // Closes now and tells whether the close itself went well (it can report a late write error).
+    bool close() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+  private:
+    int m_fd;
+};
+
+bool writeAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0)
+            return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Root may write anything, so the permission bits themselves decide: a file or folder that no
+// one may write stays unwritten, for root too. Others ask the system as they are.
+bool mayWrite(const std::string& path, const struct stat& st) {
+    if (::geteuid() == 0)
+        return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// What a save is aimed at: the regular file a path names (through symbolic links), or a new
+// file. Anything else (a folder, a device, a pipe, a socket, a link that leads nowhere or in a
+// circle) is not written.
+struct Target {
+    std::string path; // the file itself, links resolved
+    std::optional<struct stat> existing;
+};
+
+std::optional<Target> resolveTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+        if (errno != ENOENT)
+            return std::nullopt;
+        return Target{path, std::nullopt};
+    }
+    if (S_ISREG(st.st_mode))
+        return Target{path, st};
+    if (!S_ISLNK(st.st_mode))
+        return std::nullopt;
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) == nullptr)
+        return std::nullopt;
+    if (::stat(resolved, &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return Target{resolved, st};
+}
+
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
+void syncFolder(const std::string& folder) {
+    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.valid())
+        ::fsync(dir.get()); // best effort: some file systems cannot sync a folder
+}
+
+// Pieces are gathered into blocks of this size before they are written.
+constexpr size_t kBlock = 1u << 16;
+
+// Writes the produced bytes into a new temporary file beside target and syncs it to disk. Its
+// name when every byte is there, otherwise nullopt with nothing left behind.
+std::optional<std::string> writeTemporary(const std::string& target, const ProducePieces& produce,
+                                          std::uintmax_t* size) {
+    std::string name = folderOf(target) + "/." + nameOf(target) + ".XXXXXX";
+    Descriptor fd(::mkostemp(name.data(), O_CLOEXEC));
+    if (!fd.valid())
+        return std::nullopt;
+    bool ok = true;
+    std::string block;
+    block.reserve(kBlock);
+    *size = 0;
+    const bool complete = produce([&](std::string_view piece) {
+        if (!ok)
+            return;
+        *size += piece.size();
+        if (block.size() + piece.size() <= kBlock) {
+            block.append(piece);
+            return;
+        }
+        ok = writeAll(fd.get(), block.data(), block.size()) &&
+             writeAll(fd.get(), piece.data(), piece.size());
+        block.clear();
+    });
+    ok = ok && complete && writeAll(fd.get(), block.data(), block.size());
+    ok = ok && ::fsync(fd.get()) == 0;
+    ok = fd.close() && ok;
+    if (!ok) {
+        ::unlink(name.c_str());
+        return std::nullopt;
+    }
+    return name;
+}
+
+// A file with other names (hard links) keeps them: the finished temporary file is copied into
+// it in place. The room for the new contents is reserved first, so a full disk stops the copy
+// before it changes a byte.
+bool copyInPlace(const std::string& temporary, const Target& target, std::uintmax_t size) {
+    Descriptor in(::open(temporary.c_str(), O_RDONLY | O_CLOEXEC));
+    Descriptor out(::open(target.path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+    if (!in.valid() || !out.valid())
+        return false;
+    struct stat st {};
+    if (::fstat(out.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        st.st_ino != target.existing->st_ino || st.st_dev != target.existing->st_dev)
+        return false;
+    if (size > 0 && ::fallocate(out.get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) != 0)
+        return false;
+    std::string block(kBlock, '\0');
+    for (;;) {
+        const ssize_t n = ::read(in.get(), block.data(), block.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        if (!writeAll(out.get(), block.data(), static_cast<size_t>(n)))
+            return false;
+    }
+    return ::ftruncate(out.get(), static_cast<off_t>(size)) == 0 && ::fsync(out.get()) == 0 &&
+           out.close();
+}
+} // namespace
+
+std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes) {
+    if (!usablePath(path))
+        return std::nullopt;
+    // Opened without waiting (a pipe put in the file's place would block the open for ever),
+    // and judged by what was opened, not by what the name was a moment before.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd.valid())
+        return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    if (static_cast<std::uintmax_t>(st.st_size) > maxBytes)
+        return std::nullopt;
+    std::string bytes(static_cast<size_t>(st.st_size), '\0');
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break; // the file shrank while it was read
+        done += static_cast<size_t>(n);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+bool replaceFile(const std::string& path, std::string_view bytes) {
+    return replaceFileWith(path, [bytes](const WritePiece& write) {
+        write(bytes);
+        return true;
+    });
+}
+
+bool replaceFileWith(const std::string& path, const ProducePieces& produce) {
+    if (!usablePath(path))
+        return false;
+    const auto target = resolveTarget(path);
+    if (!target)
+        return false;
+    const std::string folder = folderOf(target->path);
+    struct stat folderStat {};
+    if (::stat(folder.c_str(), &folderStat) != 0 || !mayWrite(folder, folderStat))
+        return false;
+    if (target->existing && !mayWrite(target->path, *target->existing))
+        return false;
+
+    std::uintmax_t size = 0;
+    const auto temporary = writeTemporary(target->path, produce, &size);
+    if (!temporary)
+        return false;
+
+    if (target->existing && target->existing->st_nlink > 1) {
+        const bool copied = copyInPlace(*temporary, *target, size);
+        ::unlink(temporary->c_str());
+        return copied;
+    }
+    // The new file takes the old one's permissions (and owner, where allowed), or the usual
+    // ones of a new file.
+    if (target->existing) {
+        if (::geteuid() == 0) // before chmod, which a change of owner would undo in part
+            (void)!::chown(temporary->c_str(), target->existing->st_uid, target->existing->st_gid);
+        ::chmod(temporary->c_str(), target->existing->st_mode & 07777);
+    } else {
+        ::chmod(temporary->c_str(), newFileMode());
+    }
+    if (::rename(temporary->c_str(), target->path.c_str()) != 0) {
+        ::unlink(temporary->c_str());
+        return false;
+    }
+    syncFolder(folder);
+    return true;
+}
+
+} // namespace selvane

@@ -1,0 +1,110 @@
+// Help topics: the topic file of each label, and a topic file read and fitted to the comments
+// box.
+
+#include "core/help_topics.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/codepage.h"
+#include "core/file_io.h"
+#include "core/fields.h"
+
+namespace selvane {
+
+namespace {
+constexpr std::array<std::string_view, kFieldCount> kFieldTopics = {
+    "APR.txt",          "Cmpd.txt",         "Inflation.txt",
+    "Depreciation.txt", "Real APR.txt",     "Number of Payments.txt",
+    "Loan Amount.txt",  "Down Payment.txt", "End Amount.txt",
+    "Payment.txt",      "After.txt",        "Balance.txt",
+    "PPaid.txt",        "IPaid.txt",        "Value.txt",
+    "Tax.txt",          "PCost.txt"};
+// A help topic is a page of text; anything far larger is not one, and is not loaded.
+constexpr std::uintmax_t kMaxTopicBytes = 16u << 20;
+} // namespace
+
+std::string_view fieldTopic(int i) {
+    if (i < 0 || i >= kFieldCount)
+        return {};
+    return kFieldTopics[static_cast<size_t>(i)];
+}
+
+namespace {
+
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// The length in bytes of the first n characters of s; all of s when it has no more.
+size_t bytesOfCharacters(std::string_view s, size_t n) {
+    size_t chars = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (isContinuationByte(s[i]))
+            continue;
+        if (chars == n)
+            return i;
+        ++chars;
+    }
+    return s.size();
+}
+
+} // namespace
+
+std::string commentsText(std::string_view topic) {
+    static_assert(kMaxCommentLine * 4 + 2 < kMaxCommentBytes, "a whole line always fits");
+    std::string out;
+    size_t lines = 0;
+    // Adds one line of the box with its break; false when it would pass a limit.
+    auto add = [&](std::string_view piece, std::string_view lineBreak) {
+        if (lines == kMaxCommentLines ||
+            out.size() + piece.size() + lineBreak.size() > kMaxCommentBytes)
+            return false;
+        out.append(piece);
+        out.append(lineBreak);
+        ++lines;
+        return true;
+    };
+    bool cut = false;
+    for (size_t pos = 0; pos < topic.size() && !cut;) {
+        const size_t end = std::min(topic.find_first_of("\r\n", pos), topic.size());
+        std::string_view line = topic.substr(pos, end - pos);
+        size_t breakLength = 0;
+        if (end < topic.size())
+            breakLength =
+                topic[end] == '\r' && end + 1 < topic.size() && topic[end + 1] == '\n' ? 2 : 1;
+        const std::string_view lineBreak = topic.substr(end, breakLength);
+        pos = end + breakLength;
+        for (;;) {
+            const size_t limit = bytesOfCharacters(line, kMaxCommentLine);
+            if (limit == line.size()) {
+                cut = !add(line, lineBreak);
+                break;
+            }
+            size_t at = limit;
+            const size_t blank = line.rfind(' ', limit - 1);
+            if (blank != std::string_view::npos && blank + 1 > limit / 2)
+                at = blank + 1;
+            if (!add(line.substr(0, at), "\r\n")) {
+                cut = true;
+                break;
+            }
+            line.remove_prefix(at);
+        }
+    }
+    if (cut)
+        out.append(kCommentsCutNote);
+    return out;
+}
+
+std::optional<std::string> readTopic(const std::string& fileName) {
+    const auto bytes = readWholeFile(fileName, kMaxTopicBytes);
+    if (!bytes)
+        return std::nullopt;
+    // Each byte becomes at least one byte of UTF-8, so whatever lies beyond the first
+    // kMaxCommentBytes + 1 bytes is cut anyway: only those are converted.
+    const std::string_view shown = std::string_view(*bytes).substr(0, kMaxCommentBytes + 1);
+    return commentsText(utf8FromCp1252(shown));
+}
+
+} // namespace selvane

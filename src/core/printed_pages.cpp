@@ -1,0 +1,135 @@
+#include "core/printed_pages.h"
+
+#include <charconv>
+#include <initializer_list>
+#include <string_view>
+
+#include "core/number_text.h"
+
+namespace selvane {
+
+int columnsOf(std::string_view text) {
+    int columns = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++columns; // not a continuation byte
+    return columns;
+}
+
+std::vector<PrintLine> placeItems(const std::vector<PrintItem>& requested) {
+    std::vector<PrintLine> lines(1);
+    int position = 1;
+    for (const PrintItem& item : requested) {
+        if (position > item.column) {
+            lines.emplace_back();
+            position = 1;
+        }
+        lines.back().push_back(item);
+        position = item.column + columnsOf(item.text);
+    }
+    return lines;
+}
+
+PrintedPages PrintedPages::layout(const ReportInputs& in, const CurrencyFormat& cur) {
+    PrintedPages p;
+    p.m_ok = DetailsReport::build(in, cur, p.m_report);
+    return p;
+}
+
+std::int64_t PrintedPages::pageCount() const {
+    // A new page follows every 50th row, also the last one.
+    return m_ok ? 1 + m_report.rowCount() / kRowsPerPage : 1;
+}
+
+namespace {
+// Items requested at columns, given to a Place callback one requested line at a time; the
+// payment rows are formatted into stack buffers so a long printout allocates nothing per row.
+struct ItemRef {
+    int column;
+    std::string_view text;
+};
+} // namespace
+
+template <class Place> void PrintedPages::request(std::int64_t index, Place&& place) const {
+    if (index == 0) {
+        const SummaryPieces& t = m_report.pieces();
+        place({{16, t.startingBalance}, {48, t.endingBalance}});
+        place({{16, t.downPayment}});
+        place({{16, t.apr}, {48, t.realApr}});
+        place({{16, t.payment}, {48, t.paymentWithTax}});
+        place({{16, t.principalPaid}, {48, t.interestPaid}});
+        place({{16, t.totalPaid}});
+        place({});
+        place({{16, "Pmnt"}, {64, "Principal"}, {80, "Interest"}});
+        place({{16, "No."}, {32, "Payment"}, {48, "Balance"}, {64, "Paid"}, {80, "Paid"}});
+        place({});
+    }
+    const std::int64_t first = index * kRowsPerPage + 1;
+    const auto rows = m_report.rowRange(first, kRowsPerPage);
+    const std::string pmt = m_report.paymentText();
+    char number[32], balance[kFixedRoom], principal[kFixedRoom], interest[kFixedRoom];
+    auto fixed = [](char* buf, double v) {
+        return std::string_view(buf, static_cast<size_t>(writeFixed2(buf, v) - buf));
+    };
+    for (size_t j = 0; j < rows.size(); ++j) {
+        // The payment number prints as a number: a blank for the sign, the digits, a blank.
+        char* end = std::to_chars(number + 1, number + sizeof number - 1,
+                                  first + static_cast<std::int64_t>(j))
+                        .ptr;
+        number[0] = ' ';
+        *end++ = ' ';
+        place({{16, std::string_view(number, static_cast<size_t>(end - number))},
+               {32, pmt},
+               {48, fixed(balance, rows[j].balance)},
+               {64, fixed(principal, rows[j].principal)},
+               {80, fixed(interest, rows[j].interest)}});
+    }
+}
+
+std::vector<PrintLine> PrintedPages::page(std::int64_t index) const {
+    std::vector<PrintLine> lines(kTopLines);
+    if (!m_ok || index < 0 || index >= pageCount())
+        return lines;
+    request(index, [&lines](std::initializer_list<ItemRef> items) {
+        std::vector<PrintItem> requested;
+        for (const ItemRef& i : items)
+            requested.push_back({i.column, std::string(i.text)});
+        for (auto& l : placeItems(requested))
+            lines.push_back(std::move(l));
+    });
+    return lines;
+}
+
+std::string PrintedPages::pageText(std::int64_t index) const {
+    std::string out;
+    if (index > 0)
+        out += '\f';
+    out.append(kTopLines, '\n');
+    if (!m_ok || index < 0 || index >= pageCount())
+        return out;
+    // The same placement as placeItems, straight into the text: an item whose column the line
+    // has already passed starts a new line at its column. Columns count characters.
+    request(index, [&out](std::initializer_list<ItemRef> items) {
+        int position = 1; // the column the next character of the current line goes to
+        for (const ItemRef& item : items) {
+            if (position > item.column) {
+                out += '\n';
+                position = 1;
+            }
+            out.append(static_cast<size_t>(item.column - position), ' ');
+            out += item.text;
+            position = item.column + columnsOf(item.text);
+        }
+        out += '\n';
+    });
+    return out;
+}
+
+std::string PrintedPages::plainText() const {
+    std::string out;
+    for (std::int64_t p = 0; p < pageCount(); ++p)
+        out += pageText(p);
+    return out;
+}
+
+} // namespace selvane

@@ -1,0 +1,82 @@
+#pragma once
+// Where every control of the main window stands, what it says and what its tooltip tells, as
+// data in twips (1/1440 inch). The window reads these tables in one loop each; nothing here
+// depends on the calculator's state.
+
+#include <array>
+#include <string_view>
+
+#include <QRect>
+
+#include "calculator/fincalc.h"
+
+namespace selvane {
+
+inline constexpr int kTwipsPer96DpiPixel = 15;
+
+// Twips to logical pixels: every position in the tables is a whole number of pixels at 96 dpi.
+constexpr int twipsToPixels(int twips) {
+    return twips / kTwipsPer96DpiPixel;
+}
+
+struct TwipsRect {
+    int left, top, width, height;
+};
+QRect toPixels(const TwipsRect& r);
+
+// The controls that are not parameter fields. Positions are relative to their container: the
+// client area for the frames, the comments box and the report box; Frame1 for the top strip.
+enum class Control : int {
+    Frame1,
+    btnSave,
+    btnOpen,
+    btnPrint,
+    Label2,
+    cmCompound,
+    Label1,
+    cmPeriod,
+    lblResult,
+    cmResult,
+    btnDetails,
+    btnCalculate,
+    txtComments,
+    rtDetails
+};
+inline constexpr int kControlCount = 14;
+
+struct ControlPlace {
+    Control control;
+    TwipsRect rect;
+    std::string_view caption; // empty for controls without one
+    std::string_view tooltip; // empty for none
+};
+extern const std::array<ControlPlace, kControlCount> kControls;
+const ControlPlace& place(Control control);
+
+// The three frames of parameter fields, indexed as fraSL: 0 Interim Results, 1 Results, 2 Setup.
+inline constexpr int kFrameCount = 3;
+struct FramePlace {
+    TwipsRect rect;
+    std::string_view caption;
+};
+extern const std::array<FramePlace, kFrameCount> kFrames;
+
+// In every frame the label stands above its text box at fixed heights.
+inline constexpr int kFieldLabelTop = 360, kFieldLabelHeight = 195;
+inline constexpr int kFieldTextTop = 600, kFieldTextHeight = 285;
+
+struct FieldPlace {
+    int frame;      // fraSL index
+    int left;       // label and text box, relative to the frame
+    int textWidth;  // text box
+    int labelWidth; // the label may use the room up to the next field, as its captions vary
+    std::string_view labelTooltip;
+    std::string_view textTooltip; // empty for none
+};
+// Indexed by field index (APR, PER, INFL, ...), not by position on screen.
+extern const std::array<FieldPlace, kFieldCount> kFields;
+
+QRect fieldLabelRect(int fieldIndex);
+QRect fieldTextRect(int fieldIndex);
+
+} // namespace selvane

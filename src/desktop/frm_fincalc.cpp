@@ -1,0 +1,604 @@
+#include "desktop/frm_fincalc.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusFrame>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <optional>
+
+#include "desktop/report_view.h"
+#include "desktop/field_layout.h"
+#include "desktop/icons.h"
+
+namespace selvane {
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+QColor rgb(std::uint32_t colour) {
+    return QColor::fromRgb(static_cast<QRgb>(colour));
+}
+
+// The twips sizes were laid out for a narrow 8-point system font; Liberation Sans, with Arial's
+// metrics, fits them at the same size.
+QFont windowFont() {
+    QFont f;
+    f.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    f.setPointSize(8);
+    f.setBold(false);
+    return f;
+}
+
+QFont reportFont() {
+    QFont f;
+    f.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
+    f.setStyleHint(QFont::TypeWriter);
+    f.setPointSize(9);
+    return f;
+}
+
+// The sizes the calculator sets are outer sizes of a classic window: borders of 4 pixels, a
+// caption of 22 and a menu bar of 20 around the client area. The client area is sized to match,
+// so the window shows the same controls whatever frame the window manager draws around it.
+constexpr int kClassicBorders = 2 * 4, kClassicCaption = 22, kClassicMenuBar = 20;
+
+void setBackground(QWidget* w, const QColor& colour) {
+    if (w->palette().color(QPalette::Base) == colour)
+        return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, colour); // all colour groups: a disabled field keeps its colour
+    w->setPalette(p);
+}
+
+// A label is at least as wide as its caption, so no caption a mode gives it is ever cut off.
+void setCaption(QLabel* label, const QString& caption, int tableWidth) {
+    label->setText(caption);
+    const int needed = label->fontMetrics().horizontalAdvance(caption) + 1;
+    label->resize(std::max(tableWidth, needed), label->height());
+}
+
+// The character code a key press hands to the field's key-press handler, if it types one.
+std::optional<int> keyAscii(const QKeyEvent* e) {
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return std::nullopt; // move the focus or edit without typing
+    default:
+        break;
+    }
+    const QList<uint> chars = e->text().toUcs4();
+    if (chars.isEmpty() || chars.front() == 0x7F)
+        return std::nullopt;
+    return static_cast<int>(chars.front());
+}
+
+// The key code a key release hands to the key-up handler: letters and digits as their upper-case
+// character, the keys below by the codes desktop programs have long used for them.
+int keyCode(const QKeyEvent* e) {
+    struct KeyPair {
+        int qt, code;
+    };
+    static constexpr KeyPair kKeys[] = {
+        {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},      {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},
+        {Qt::Key_Shift, 16},    {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},    {Qt::Key_Pause, 19},
+        {Qt::Key_CapsLock, 20}, {Qt::Key_Escape, 27},  {Qt::Key_Space, 32},  {Qt::Key_PageUp, 33},
+        {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},     {Qt::Key_Home, 36},   {Qt::Key_Left, 37},
+        {Qt::Key_Up, 38},       {Qt::Key_Right, 39},   {Qt::Key_Down, 40},   {Qt::Key_Insert, 45},
+        {Qt::Key_Delete, 46},   {Qt::Key_Comma, 188},  {Qt::Key_Minus, 189}, {Qt::Key_Period, 190},
+    };
+    const int k = e->key();
+    const bool keypad = e->modifiers().testFlag(Qt::KeypadModifier);
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return keypad ? 96 + (k - Qt::Key_0) : k;
+    if (keypad && k == Qt::Key_Period)
+        return 110;
+    if (keypad && k == Qt::Key_Minus)
+        return 109;
+    if (k >= Qt::Key_A && k <= Qt::Key_Z)
+        return k;
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F12)
+        return 112 + (k - Qt::Key_F1);
+    for (const KeyPair& p : kKeys)
+        if (p.qt == k)
+            return p.code;
+    return 0;
+}
+
+int shiftState(const QKeyEvent* e) {
+    const Qt::KeyboardModifiers m = e->modifiers();
+    return (m.testFlag(Qt::ShiftModifier) ? 1 : 0) | (m.testFlag(Qt::ControlModifier) ? 2 : 0) |
+           (m.testFlag(Qt::AltModifier) ? 4 : 0);
+}
+
+// Alt with a character is a menu's access key, never typing; a key that no menu takes is
+// dropped. Ctrl+Alt stays typing: some keyboards compose characters with it.
+bool isAccessKey(const QKeyEvent* e) {
+    const Qt::KeyboardModifiers m = e->modifiers();
+    const QString text = e->text();
+    return m.testFlag(Qt::AltModifier) && !m.testFlag(Qt::ControlModifier) && !text.isEmpty() &&
+           text.front().isPrint();
+}
+
+bool isEnterKey(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int k = static_cast<const QKeyEvent*>(event)->key();
+    return k == Qt::Key_Return || k == Qt::Key_Enter;
+}
+
+} // namespace
+
+frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services), m_calc(m_host) {
+    setObjectName(QStringLiteral("frmFinCalc"));
+    setFont(windowFont());
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    buildTopStrip(client);
+    buildFields(client);
+
+    m_txtComments = new QPlainTextEdit(client);
+    m_txtComments->setObjectName(QStringLiteral("txtComments"));
+    m_txtComments->setGeometry(toPixels(place(Control::txtComments).rect));
+    m_txtComments->setReadOnly(true); // it only shows the help topics
+    m_txtComments->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    m_rtDetails = new ReportView(client);
+    m_rtDetails->setObjectName(QStringLiteral("rtDetails"));
+    m_rtDetails->setFont(reportFont());
+    m_rtDetails->setGeometry(toPixels(place(Control::rtDetails).rect));
+    connect(m_rtDetails, &ReportView::copyRefused, this, [this](std::int64_t) {
+        // The count stopped at the limit: how much more the selection holds is not known.
+        const QLocale english(QLocale::English);
+        const qint64 limit = ReportView::kMaxCopyBytes;
+        m_host.tell("Copy", QStringLiteral("The selection holds more than %1 MB of text, and at "
+                                           "most %1 MB (%2 bytes) can be copied at a time. "
+                                           "Select a part of the report and copy again.")
+                                .arg(english.toString(limit / 1'000'000), english.toString(limit))
+                                .toStdString());
+    });
+
+    // The comments box and the report take the focus, to scroll, select and copy, but the style
+    // marks neither when it has it: a ring in the highlight colour around the box does.
+    auto* focusRing = new QFocusFrame(client);
+    focusRing->setObjectName(QStringLiteral("focusRing"));
+    QPalette ring = focusRing->palette();
+    ring.setColor(QPalette::WindowText, ring.color(QPalette::Active, QPalette::Highlight));
+    focusRing->setPalette(ring);
+    connect(qApp, &QApplication::focusChanged, focusRing,
+            [this, focusRing](QWidget*, QWidget* now) {
+                focusRing->setWidget(now == m_txtComments || now == m_rtDetails ? now : nullptr);
+            });
+
+    buildMenus();
+    showState();
+}
+
+frmFinCalc::~frmFinCalc() = default;
+
+QLabel* frmFinCalc::makeLabel(QWidget* parent, const char* name, const QRect& rect,
+                              const QString& caption, std::string_view tooltip) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    setCaption(label, caption, rect.width());
+    if (!tooltip.empty())
+        label->setToolTip(qs(tooltip));
+    label->installEventFilter(this);
+    return label;
+}
+
+QComboBox* frmFinCalc::makeList(QWidget* parent, const char* name, const QRect& rect) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(rect);
+    // The text part can be typed into, but only a choice from the list means anything: typed
+    // text never becomes an entry or selects one. Qt would select the entry a typed text names
+    // when the text part is left, and complete a typed letter into an entry's text: neither.
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
+    box->setFocusPolicy(Qt::StrongFocus); // a turn of the wheel does not take the focus
+    box->setEditText(QStringLiteral("Select"));
+    box->installEventFilter(this);
+    box->lineEdit()->installEventFilter(this);
+    return box;
+}
+
+void frmFinCalc::buildTopStrip(QWidget* client) {
+    auto* frame1 = new QGroupBox(client);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    frame1->setGeometry(toPixels(place(Control::Frame1).rect));
+
+    auto pictureButton = [&](Control c, const char* name, ButtonPicture picture,
+                             const char* spoken) {
+        auto* b = new QPushButton(frame1);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(toPixels(place(c).rect));
+        b->setIcon(buttonIcon(picture));
+        b->setIconSize(QSize(16, 15));
+        b->setAccessibleName(QLatin1String(spoken));
+        return b;
+    };
+    m_btnSave = pictureButton(Control::btnSave, "btnSave", ButtonPicture::Save, "Save");
+    m_btnOpen = pictureButton(Control::btnOpen, "btnOpen", ButtonPicture::Open, "Open");
+    m_btnPrint = pictureButton(Control::btnPrint, "btnPrint", ButtonPicture::Print, "Print");
+
+    auto label = [&](Control c, const char* name) {
+        const ControlPlace& p = place(c);
+        return makeLabel(frame1, name, toPixels(p.rect), qs(p.caption), p.tooltip);
+    };
+    m_Label2 = label(Control::Label2, "Label2");
+    m_cmCompound = makeList(frame1, "cmCompound", toPixels(place(Control::cmCompound).rect));
+    m_Label1 = label(Control::Label1, "Label1");
+    m_cmPeriod = makeList(frame1, "cmPeriod", toPixels(place(Control::cmPeriod).rect));
+    m_lblResult = label(Control::lblResult, "lblResult");
+    m_cmResult = makeList(frame1, "cmResult", toPixels(place(Control::cmResult).rect));
+
+    auto button = [&](Control c, const char* name) {
+        auto* b = new QPushButton(qs(place(c).caption), frame1);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(toPixels(place(c).rect));
+        return b;
+    };
+    m_btnDetails = button(Control::btnDetails, "btnDetails");
+    m_btnCalculate = button(Control::btnCalculate, "btnCalculate");
+    QFont bold = m_btnCalculate->font();
+    bold.setBold(true);
+    m_btnCalculate->setFont(bold);
+
+    // The buttons run exactly what their menu entries run.
+    connect(m_btnSave, &QPushButton::clicked, this,
+            [this] { run([&] { m_calc.btnSave_Click(); }); });
+    connect(m_btnOpen, &QPushButton::clicked, this,
+            [this] { run([&] { m_calc.btnOpen_Click(); }); });
+    connect(m_btnPrint, &QPushButton::clicked, this,
+            [this] { run([&] { m_calc.btnPrint_Click(); }); });
+    connect(m_btnDetails, &QPushButton::clicked, this,
+            [this] { run([&] { m_calc.btnDetails_Click(); }); });
+    connect(m_btnCalculate, &QPushButton::clicked, this,
+            [this] { run([&] { m_calc.btnCalculate_Click(); }); });
+
+    // `activated` comes only from the user, also for the entry already selected: a choice in
+    // the opened list, by mouse or keys, and Up or Down in the closed list, which is a keyboard
+    // choice as in most desktop programs. The wheel chooses nothing (listFilter).
+    connect(m_cmCompound, &QComboBox::activated, this,
+            [this](int i) { run([&] { m_calc.chooseCompound(i); }); });
+    connect(m_cmPeriod, &QComboBox::activated, this,
+            [this](int i) { run([&] { m_calc.choosePeriod(i); }); });
+    connect(m_cmResult, &QComboBox::activated, this,
+            [this](int i) { run([&] { m_calc.chooseResult(i); }); });
+}
+
+void frmFinCalc::buildFields(QWidget* client) {
+    const QFont plain = font();
+    for (int f = 0; f < kFrameCount; ++f) {
+        const FramePlace& p = kFrames[static_cast<size_t>(f)];
+        auto* frame = new QGroupBox(qs(p.caption), client);
+        frame->setObjectName(QStringLiteral("fraSL_%1").arg(f));
+        frame->setGeometry(toPixels(p.rect));
+        QFont bold = plain;
+        bold.setBold(true);
+        frame->setFont(bold); // the caption only: every field sets its own plain font
+        m_fraSL[static_cast<size_t>(f)] = frame;
+    }
+    for (int i = 0; i < kFieldCount; ++i) {
+        const FieldPlace& p = kFields[static_cast<size_t>(i)];
+        QGroupBox* frame = m_fraSL[static_cast<size_t>(p.frame)];
+        const QByteArray labelName = QStringLiteral("lblSL_%1").arg(i).toLatin1();
+        QLabel* label =
+            makeLabel(frame, labelName.constData(), fieldLabelRect(i), QString(), p.labelTooltip);
+        label->setFont(plain);
+        auto* edit = new QLineEdit(frame);
+        edit->setObjectName(QStringLiteral("txtSL_%1").arg(i));
+        edit->setFont(plain);
+        edit->setGeometry(fieldTextRect(i));
+        if (!p.textTooltip.empty())
+            edit->setToolTip(qs(p.textTooltip));
+        edit->installEventFilter(this);
+        // Pasting, cutting, undo and input methods change the text without a key press the
+        // filter sees; the state follows every edit the user makes.
+        connect(edit, &QLineEdit::textEdited, this, [this, i] { takeFieldText(i); });
+        m_lblSL[static_cast<size_t>(i)] = label;
+        m_txtSL[static_cast<size_t>(i)] = edit;
+    }
+    // PER exists like every field but lies hidden under INFL.
+    m_lblSL[field::PER]->hide();
+    m_txtSL[field::PER]->hide();
+}
+
+void frmFinCalc::buildMenus() {
+    // Captions carry an access key ("&File": Alt+F), which Qt underlines and does not show.
+    auto entry = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
+        QAction* a = menu->addAction(QLatin1String(caption));
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this,
+                [this, handler] { run([&] { (m_calc.*handler)(); }); });
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnFile"));
+    // The shortcuts people expect from a desktop program; the captions stay as they are.
+    entry(file, "mnOpen", "&Open", &FinCalc::mnOpen_Click)->setShortcut(QKeySequence("Ctrl+O"));
+    entry(file, "mnSave", "&Save", &FinCalc::mnSave_Click)->setShortcut(QKeySequence("Ctrl+S"));
+    entry(file, "mnSaveAs", "Save &As ...", &FinCalc::mnSaveAs_Click)
+        ->setShortcut(QKeySequence("Ctrl+Shift+S"));
+    entry(file, "mnPrint", "&Print", &FinCalc::mnPrint_Click)->setShortcut(QKeySequence("Ctrl+P"));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnView"));
+    m_mnTable = entry(view, "mnTable", "&Details", &FinCalc::mnTable_Click);
+    m_mnTable->setCheckable(true);
+
+    QMenu* function = menuBar()->addMenu(QStringLiteral("F&unction"));
+    function->setObjectName(QStringLiteral("mnFunction"));
+    entry(function, "mnPersonalLoan", "&Personal Loans", &FinCalc::mnPersonalLoan_Click);
+    entry(function, "mnMortgage", "&Mortgages", &FinCalc::mnMortgage_Click);
+    entry(function, "mnLease", "&Leases", &FinCalc::mnLease_Click);
+    entry(function, "mnIncome", "&Income", &FinCalc::mnIncome_Click);
+    entry(function, "mnInvestment", "In&vestment", &FinCalc::mnInvestment_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnHelp"));
+    entry(help, "mnTopics", "&General", &FinCalc::mnTopics_Click)->setShortcut(QKeySequence("F1"));
+    help->addSeparator()->setObjectName(QStringLiteral("mnDivider1"));
+    entry(help, "mnAbout", "&About Selvane", &FinCalc::mnAbout_Click);
+
+    // F10 opens the first menu; the arrow keys go on from there.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(QKeySequence(Qt::Key_F10));
+    connect(menuKey, &QAction::triggered, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
+    addAction(menuKey);
+}
+
+void frmFinCalc::Form_Load() {
+    run([&] { m_calc.Form_Load(); });
+}
+
+// ----- events
+
+bool frmFinCalc::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+        for (int i = 0; i < kFieldCount; ++i) {
+            if (watched != m_txtSL[static_cast<size_t>(i)])
+                continue;
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (type == QEvent::KeyPress)
+                return fieldKeyPress(i, key);
+            fieldKeyRelease(i, key);
+            return false;
+        }
+    }
+    for (QComboBox* box : {m_cmCompound, m_cmPeriod, m_cmResult})
+        if (box && (watched == box || watched == box->lineEdit()))
+            return listFilter(box, event);
+    if (type == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        return labelClicked(watched);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// What reaches a list's text part without choosing: typing, Enter and leaving it run no
+// handler, and once the focus has gone the text part shows the selected entry again.
+bool frmFinCalc::listFilter(QComboBox* box, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return isEnterKey(event) || isAccessKey(static_cast<QKeyEvent*>(event));
+    case QEvent::FocusOut:
+        // Opening the list takes the focus too; the text stays until the user chooses.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+            box->currentIndex() >= 0)
+            box->setEditText(box->itemText(box->currentIndex()));
+        return false;
+    case QEvent::Wheel:
+        // A turn of the wheel over a closed list is too easily an accident, and a result type
+        // chosen again puts the mode's inputs back: only the keys and the opened list choose.
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool frmFinCalc::fieldKeyPress(int i, QKeyEvent* event) {
+    if (isAccessKey(event))
+        return true; // the field never sees it
+    auto ascii = keyAscii(event);
+    if (!ascii)
+        return false;
+    int key = *ascii;
+    run([&] { m_calc.txtSL_KeyPress(i, key); });
+    return key == 0; // the handler swallowed the key: the field never sees it
+}
+
+void frmFinCalc::fieldKeyRelease(int i, QKeyEvent* event) {
+    // A held key repeats its press, but the key goes up only once.
+    if (event->isAutoRepeat())
+        return;
+    takeFieldText(i);
+    run([&] { m_calc.txtSL_KeyUp(i, keyCode(event), shiftState(event)); });
+}
+
+void frmFinCalc::takeFieldText(int i) {
+    std::string text = m_txtSL[static_cast<size_t>(i)]->text().toStdString();
+    std::string& state = m_calc.fields[static_cast<size_t>(i)].text;
+    if (state != text)
+        state = std::move(text);
+}
+
+bool frmFinCalc::labelClicked(QObject* watched) {
+    auto* label = qobject_cast<QLabel*>(watched);
+    if (!label || !label->isEnabled())
+        return false; // a disabled label takes no click
+    if (label == m_Label1)
+        run([&] { m_calc.Label1_Click(); });
+    else if (label == m_Label2)
+        run([&] { m_calc.Label2_Click(); });
+    else if (label == m_lblResult)
+        run([&] { m_calc.lblResult_Click(); });
+    else {
+        for (int i = 0; i < kFieldCount; ++i) {
+            if (label != m_lblSL[static_cast<size_t>(i)])
+                continue;
+            run([&] { m_calc.lblSL_Click(i); });
+            return true;
+        }
+        return false;
+    }
+    return true;
+}
+
+void frmFinCalc::closeEvent(QCloseEvent* event) {
+    // Unloading takes the About box with it, so no window of the program remains.
+    run([&] { m_calc.Form_Unload(); });
+    event->accept();
+}
+
+// ----- showing the state
+
+void frmFinCalc::showState() {
+    const QString caption = qs(m_calc.caption);
+    if (windowTitle() != caption)
+        setWindowTitle(caption);
+
+    showList(m_cmCompound, m_calc.cmCompound);
+    showList(m_cmPeriod, m_calc.cmPeriod);
+    showList(m_cmResult, m_calc.cmResult);
+    for (int i = 0; i < kFieldCount; ++i)
+        showField(i);
+
+    if (m_calc.comments != m_shownComments) {
+        m_shownComments = m_calc.comments;
+        QString text = qs(m_shownComments);
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        m_txtComments->setPlainText(text);
+    }
+    if (m_mnTable->isChecked() != m_calc.detailsChecked) {
+        const QSignalBlocker block(m_mnTable);
+        m_mnTable->setChecked(m_calc.detailsChecked);
+    }
+    // The view keeps a pointer to the report; it is set again only when the report was replaced.
+    if (!m_reportShown || m_calc.reportRevision != m_shownReport) {
+        m_rtDetails->setReport(&m_calc.report);
+        m_shownReport = m_calc.reportRevision;
+        m_reportShown = true;
+    }
+    showWindowSize();
+}
+
+void frmFinCalc::showList(QComboBox* box, const ComboList& list) {
+    const QSignalBlocker block(box);
+    bool same = box->count() == static_cast<int>(list.entries.size());
+    for (int i = 0; same && i < box->count(); ++i)
+        same = box->itemText(i) == qs(list.entries[static_cast<size_t>(i)]);
+    if (!same) {
+        box->clear();
+        for (const std::string& e : list.entries)
+            box->addItem(qs(e));
+        box->setCurrentIndex(list.selected);
+    } else if (box->currentIndex() != list.selected) {
+        box->setCurrentIndex(list.selected);
+    }
+    setBackground(box, rgb(list.back));
+    setBackground(box->lineEdit(), rgb(list.back));
+}
+
+void frmFinCalc::showField(int i) {
+    const ParameterField& f = m_calc.fields[static_cast<size_t>(i)];
+    QLabel* label = m_lblSL[static_cast<size_t>(i)];
+    QLineEdit* edit = m_txtSL[static_cast<size_t>(i)];
+
+    const QString caption = qs(f.caption);
+    if (label->text() != caption)
+        setCaption(label, caption, fieldLabelRect(i).width());
+    const QString text = qs(f.text);
+    // A number the program writes shows from its first digit: cut off at the left, a long
+    // number would pass for a short one.
+    if (edit->text() != text) {
+        edit->setText(text);
+        edit->setCursorPosition(0);
+    }
+    setBackground(edit, rgb(f.back));
+    if (edit->isReadOnly() != f.locked)
+        edit->setReadOnly(f.locked);
+    if (edit->isEnabled() != f.enabled) {
+        edit->setEnabled(f.enabled);
+        label->setEnabled(f.enabled);
+    }
+}
+
+// The user cannot resize the window: the calculator sets its size at start-up and with the
+// details view. The size is never below what shows every control of the current view whole,
+// however small the screen it was computed from.
+void frmFinCalc::showWindowSize() {
+    if (m_calc.windowLeft != m_shownLeft || m_calc.windowTop != m_shownTop) {
+        m_shownLeft = m_calc.windowLeft;
+        m_shownTop = m_calc.windowTop;
+        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        const QPoint origin = s ? s->geometry().topLeft() : QPoint();
+        move(origin + QPoint(twipsToPixels(m_shownLeft), twipsToPixels(m_shownTop)));
+    }
+    if (m_calc.reportBoxHeight != m_shownBoxHeight) {
+        m_shownBoxHeight = m_calc.reportBoxHeight;
+        // A few lines of the report at least, with the frame and the horizontal scroll bar.
+        const int least = 4 * m_rtDetails->lineHeight() + 2 * m_rtDetails->frameWidth() +
+                          m_rtDetails->horizontalScrollBar()->sizeHint().height();
+        m_rtDetails->resize(m_rtDetails->width(), std::max(twipsToPixels(m_shownBoxHeight), least));
+    }
+    if (m_calc.windowWidth == m_shownWidth && m_calc.windowHeight == m_shownHeight &&
+        m_calc.detailsChecked == m_shownDetails)
+        return;
+    m_shownWidth = m_calc.windowWidth;
+    m_shownHeight = m_calc.windowHeight;
+    m_shownDetails = m_calc.detailsChecked;
+    if (m_shownWidth <= 0 || m_shownHeight <= 0)
+        return; // not placed before start-up
+
+    // The controls of the view whole: a few pixels below the comments box, which the frames end
+    // with, and the report right down to the bottom, where the details view puts its end.
+    QRect controls;
+    for (QWidget* w : centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w != m_rtDetails && !w->isHidden() && !qobject_cast<QFocusFrame*>(w))
+            controls |= w->geometry();
+    QSize least(controls.right() + 1 + 4, controls.bottom() + 1 + 4);
+    if (m_shownDetails)
+        least = least.expandedTo(
+            QSize(m_rtDetails->geometry().right() + 1 + 4, m_rtDetails->geometry().bottom() + 1));
+    const int client =
+        twipsToPixels(m_shownHeight) - kClassicCaption - kClassicBorders - kClassicMenuBar;
+    setFixedSize(std::max(twipsToPixels(m_shownWidth) - kClassicBorders, least.width()),
+                 menuBar()->sizeHint().height() + std::max(client, least.height()));
+}
+
+} // namespace selvane

@@ -1,0 +1,101 @@
+#pragma once
+// The calculator's desktop window. It owns the state object and forwards every user action to
+// one of its handlers, then shows the state: only what changed, and with signals blocked, so that
+// showing never runs a handler of its own accord. It decides nothing about the calculation.
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "calculator/fincalc.h"
+#include "desktop/qt_host.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace selvane {
+
+class ReportView;
+
+class frmFinCalc : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // Services left null in `services` are the desktop's own.
+    explicit frmFinCalc(const DesktopServices& services = {});
+    ~frmFinCalc() override;
+
+    FinCalc& calc() { return m_calc; }
+    const FinCalc& calc() const { return m_calc; }
+    QtHost& host() { return m_host; }
+
+    // Start-up: the state's Form_Load, then the window placed and filled from the state.
+    void Form_Load();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // Runs a handler of the state, then shows what it changed.
+    template <class Handler> void run(Handler&& handler) {
+        handler();
+        showState();
+    }
+
+    void buildTopStrip(QWidget* client);
+    void buildFields(QWidget* client);
+    void buildMenus();
+    QLabel* makeLabel(QWidget* parent, const char* name, const QRect& rect, const QString& caption,
+                      std::string_view tooltip);
+    QComboBox* makeList(QWidget* parent, const char* name, const QRect& rect);
+
+    bool fieldKeyPress(int index, QKeyEvent* event);
+    void fieldKeyRelease(int index, QKeyEvent* event);
+    void takeFieldText(int index);
+    bool labelClicked(QObject* label);
+    bool listFilter(QComboBox* box, QEvent* event);
+
+    void showState();
+    void showList(QComboBox* box, const ComboList& list);
+    void showField(int index);
+    void showWindowSize();
+
+    QtHost m_host;
+    FinCalc m_calc;
+
+    QPushButton* m_btnSave = nullptr;
+    QPushButton* m_btnOpen = nullptr;
+    QPushButton* m_btnPrint = nullptr;
+    QPushButton* m_btnDetails = nullptr;
+    QPushButton* m_btnCalculate = nullptr;
+    QLabel* m_Label1 = nullptr;
+    QLabel* m_Label2 = nullptr;
+    QLabel* m_lblResult = nullptr;
+    QComboBox* m_cmCompound = nullptr;
+    QComboBox* m_cmPeriod = nullptr;
+    QComboBox* m_cmResult = nullptr;
+    std::array<QGroupBox*, 3> m_fraSL{};
+    std::array<QLabel*, kFieldCount> m_lblSL{};
+    std::array<QLineEdit*, kFieldCount> m_txtSL{};
+    QPlainTextEdit* m_txtComments = nullptr;
+    ReportView* m_rtDetails = nullptr;
+    QAction* m_mnTable = nullptr;
+
+    // What is on screen, where the widget cannot be asked cheaply.
+    std::string m_shownComments;
+    std::uint64_t m_shownReport = 0;
+    bool m_reportShown = false;
+    int m_shownLeft = -1, m_shownTop = -1;
+    int m_shownWidth = -1, m_shownHeight = -1, m_shownBoxHeight = -1;
+    bool m_shownDetails = false;
+};
+
+} // namespace selvane

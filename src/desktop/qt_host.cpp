@@ -1,0 +1,206 @@
+#include "desktop/qt_host.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QScreen>
+#include <algorithm>
+#include <climits>
+
+#include "desktop/frm_about.h"
+#include "print/print_painter.h"
+#include "core/printed_pages.h"
+#include "desktop/field_layout.h"
+
+namespace selvane {
+
+QStringList qtNameFilters(const std::string& pipeFilter) {
+    const QStringList parts = QString::fromStdString(pipeFilter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& p : patterns) {
+            p = p.trimmed();
+            if (p == QLatin1String("*.*"))
+                p = QStringLiteral("*");
+        }
+        filters << parts[i] + QLatin1String(" (") + patterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')');
+    }
+    return filters;
+}
+
+FileDialogSettings fileDialogSettings(const FileDialogRequest& request) {
+    FileDialogSettings s;
+    s.title = QString::fromStdString(request.title);
+    s.filters = qtNameFilters(request.filter);
+    // The index counts from 1; one outside the list falls back to the first entry.
+    const qsizetype index = request.filterIndex - 1;
+    if (!s.filters.isEmpty())
+        s.selectedFilter = s.filters[index >= 0 && index < s.filters.size() ? index : 0];
+    s.fileName = QString::fromStdString(request.fileName);
+    return s;
+}
+
+namespace {
+// No default suffix (a name is used as typed) and no overwrite question: saving replaces a
+// file of the same name, as the File menu promises.
+constexpr QFileDialog::Options kFileDialogOptions =
+    QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite;
+
+std::optional<QString> chosen(const QString& path) {
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+class SystemDialogs : public Dialogs {
+  public:
+    std::optional<QString> openFile(QWidget* parent, const FileDialogSettings& s) override {
+        QString selected = s.selectedFilter;
+        return chosen(QFileDialog::getOpenFileName(parent, s.title, QString(),
+                                                   s.filters.join(QLatin1String(";;")), &selected,
+                                                   kFileDialogOptions));
+    }
+    std::optional<QString> saveFile(QWidget* parent, const FileDialogSettings& s) override {
+        QString selected = s.selectedFilter;
+        return chosen(QFileDialog::getSaveFileName(parent, s.title, s.fileName,
+                                                   s.filters.join(QLatin1String(";;")), &selected,
+                                                   kFileDialogOptions));
+    }
+    bool choosePrinter(QWidget* parent, QPrinter& printer, std::int64_t pageCount) override {
+        QPrintDialog dialog(&printer, parent);
+        dialog.setMinMax(1, static_cast<int>(std::clamp<std::int64_t>(pageCount, 1, INT_MAX)));
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+} // namespace
+
+bool printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages,
+                       const ProgressTiming& timing) {
+    PageRange range;
+    if (printer.printRange() == QPrinter::PageRange) {
+        range.from = printer.fromPage();
+        range.to = printer.toPage();
+    }
+    const std::int64_t first = std::max<std::int64_t>(range.from, 1);
+    const std::int64_t last =
+        range.to > 0 ? std::min(range.to, pages.pageCount()) : pages.pageCount();
+    // PDF to a file is written by the print layer, which never leaves a partial file; paper and
+    // resolution are the ones the dialog settled on.
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
+    if (toFile && printer.outputFileName().isEmpty())
+        return false; // PDF output needs a file to go to
+    auto print = [&](const PrintProgress& progress) {
+        if (toFile)
+            return writePdf(pages, printer.outputFileName().toStdString(), printer.pageLayout(),
+                            progress, range, printer.resolution());
+        return paintPages(pages, printer, progress, range);
+    };
+
+    // A short report prints at once; a long one (a page takes about a millisecond, and a report
+    // can run to thousands of pages) shows its progress, keeps the window painting and can be
+    // cancelled, which abandons the job.
+    if (last - first + 1 <= timing.pagesWithoutProgress)
+        return print({});
+    QProgressDialog progress(QStringLiteral("Printing the report..."), QStringLiteral("Cancel"), 0,
+                             1000, parent);
+    progress.setWindowTitle(QStringLiteral("Print"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(timing.minimumDurationMs);
+    const bool printed = print([&](std::int64_t done, std::int64_t total) {
+        progress.setValue(static_cast<int>(done * 1000 / total));
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
+    if (!printed && progress.wasCanceled() && !toFile)
+        printer.abort();
+    return printed;
+}
+
+std::unique_ptr<Dialogs> makeSystemDialogs() {
+    return std::make_unique<SystemDialogs>();
+}
+
+QtHost::QtHost(QWidget* window, const DesktopServices& services) : m_window(window) {
+    if (!services.dialogs)
+        m_systemDialogs = makeSystemDialogs();
+    if (!services.registry)
+        m_systemRegistry = makeSystemRegistry();
+    if (!services.launcher)
+        m_systemLauncher = makeSystemLauncher();
+    if (!services.messenger)
+        m_systemMessenger = makeSystemMessenger();
+    m_dialogs = services.dialogs ? services.dialogs : m_systemDialogs.get();
+    m_sysInfo.registry = services.registry ? services.registry : m_systemRegistry.get();
+    m_sysInfo.launcher = services.launcher ? services.launcher : m_systemLauncher.get();
+    m_sysInfo.messenger = services.messenger ? services.messenger : m_systemMessenger.get();
+}
+
+void QtHost::tell(const std::string& title, const std::string& text) {
+    m_sysInfo.messenger->showMessage(title, text);
+}
+
+QtHost::~QtHost() {
+    delete m_about.data();
+}
+
+std::optional<std::string> QtHost::chooseOpenPath(const FileDialogRequest& request) {
+    const auto path = m_dialogs->openFile(m_window, fileDialogSettings(request));
+    if (!path)
+        return std::nullopt;
+    return path->toStdString();
+}
+
+std::optional<std::string> QtHost::chooseSavePath(const FileDialogRequest& request) {
+    const auto path = m_dialogs->saveFile(m_window, fileDialogSettings(request));
+    if (!path)
+        return std::nullopt;
+    return path->toStdString();
+}
+
+bool QtHost::printPages(const PrintedPages& pages) {
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        const QPrinterInfo info = QPrinterInfo::printerInfo(m_printer->printerName());
+        std::optional<QPageSize> printerDefault;
+        if (!info.isNull() && info.defaultPageSize().isValid())
+            printerDefault = info.defaultPageSize();
+        m_printer->setPageSize(defaultPaper(QLocale::system().territory(), printerDefault));
+    }
+    // Each printout chooses its pages afresh; the printer, file and paper stay as last chosen.
+    m_printer->setPrintRange(QPrinter::AllPages);
+    if (!m_dialogs->choosePrinter(m_window, *m_printer, pages.pageCount()))
+        return false;
+    return printWithProgress(m_window, *m_printer, pages);
+}
+
+int QtHost::screenHeightTwips() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int pixels = screen ? screen->availableGeometry().height() : 768;
+    return pixels * kTwipsPer96DpiPixel;
+}
+
+void QtHost::showAbout() {
+    // The box has no owner: it is a window of its own, and the main window stays usable.
+    if (!m_about)
+        m_about = new frmAbout(m_sysInfo);
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+frmAbout* QtHost::aboutBox() const {
+    return m_about;
+}
+
+void QtHost::closeAbout() {
+    if (m_about)
+        m_about->close();
+}
+
+} // namespace selvane

@@ -1,0 +1,102 @@
+#pragma once
+// The desktop's answers to what the calculator asks of its front end: the file and print
+// dialogs, the screen's height and the About box. The dialogs sit behind an interface of their
+// own so that tests answer them without a modal window ever opening.
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "desktop/sysinfo.h"
+#include "calculator/host.h"
+
+class QPrinter;
+class QWidget;
+
+namespace selvane {
+
+class frmAbout;
+
+// A file dialog's settings in Qt's terms.
+struct FileDialogSettings {
+    QString title;
+    QStringList filters;    // Qt name filters, one per pair of the request's filter
+    QString selectedFilter; // the preselected one of filters
+    QString fileName;       // preset name, empty for none
+};
+
+// "Description|pattern|..." pairs become Qt name filters. The description is shown as it is
+// (the dialog hides the pattern list Qt appends), and "*.*" matches every file, also those
+// without an extension, as the description promises.
+QStringList qtNameFilters(const std::string& pipeFilter);
+FileDialogSettings fileDialogSettings(const FileDialogRequest& request);
+
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    // The chosen path, or nullopt when cancelled.
+    virtual std::optional<QString> openFile(QWidget* parent, const FileDialogSettings& s) = 0;
+    virtual std::optional<QString> saveFile(QWidget* parent, const FileDialogSettings& s) = 0;
+    // Shows the print dialog over printer, for a report of pageCount pages; the user's choices
+    // (printer or file, paper, page range) are left in printer. False when cancelled.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer, std::int64_t pageCount) = 0;
+};
+std::unique_ptr<Dialogs> makeSystemDialogs();
+
+// When a printout shows its progress: only past pagesWithoutProgress pages, and only once it has
+// run for minimumDurationMs (a printout that ends sooner never shows the dialog).
+struct ProgressTiming {
+    std::int64_t pagesWithoutProgress = 20;
+    int minimumDurationMs = 300;
+};
+
+// What follows an accepted print dialog: paints the pages of the printer's page range behind a
+// cancellable progress dialog when there are many. PDF output to a file is written to a
+// temporary file that replaces the chosen one only when complete, so a cancelled or failed
+// printout leaves no file, or the previous one as it was. False when cancelled or failed.
+bool printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages,
+                       const ProgressTiming& timing = {});
+
+// Replacements for the desktop's services; each one left null is the real one.
+struct DesktopServices {
+    Dialogs* dialogs = nullptr;
+    RegistryLayer* registry = nullptr;
+    Launcher* launcher = nullptr;
+    Messenger* messenger = nullptr;
+};
+
+class QtHost : public Host {
+  public:
+    // window is the parent of the dialogs; the services given must outlive the host.
+    QtHost(QWidget* window, const DesktopServices& services);
+    ~QtHost() override;
+
+    std::optional<std::string> chooseOpenPath(const FileDialogRequest& request) override;
+    std::optional<std::string> chooseSavePath(const FileDialogRequest& request) override;
+    bool printPages(const PrintedPages& pages) override;
+    int screenHeightTwips() override;
+    void showAbout() override;
+    void closeAbout() override;
+
+    frmAbout* aboutBox() const; // null while the box is not loaded
+    // A message box with an OK button, through the messenger the host was given.
+    void tell(const std::string& title, const std::string& text);
+
+  private:
+    QWidget* m_window;
+    std::unique_ptr<Dialogs> m_systemDialogs;
+    std::unique_ptr<RegistryLayer> m_systemRegistry;
+    std::unique_ptr<Launcher> m_systemLauncher;
+    std::unique_ptr<Messenger> m_systemMessenger;
+    Dialogs* m_dialogs;
+    SysInfoServices m_sysInfo;
+    QPointer<frmAbout> m_about;
+    // The print dialog's choices (printer, output file, paper), kept for the rest of the session
+    // so the next printout offers them again; nothing of them is saved.
+    std::unique_ptr<QPrinter> m_printer;
+};
+
+} // namespace selvane

@@ -1,0 +1,609 @@
+#include "desktop/report_view.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimerEvent>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <memory>
+#include <string_view>
+
+#include "core/details_text.h"
+
+namespace selvane {
+
+// ---- Line layout ------------------------------------------------------------------------------
+
+namespace {
+constexpr int kTabStepTwips = 1250;
+constexpr int kLastTabStopTwips = 5000;
+} // namespace
+
+double tabStopAfter(double x) {
+    // Stops are computed from whole twips the same way every time, so a run that ends exactly on
+    // a stop compares equal to it and the tab goes on to the next one.
+    for (int twips = kTabStepTwips; twips <= kLastTabStopTwips; twips += kTabStepTwips) {
+        const double stop = twips / kTwipsPerPixel;
+        if (stop > x)
+            return stop;
+    }
+    // Past the last stop there is nothing to align to: the tab just advances one more step.
+    return x + kTabStepPixels;
+}
+
+std::vector<TextRun> layoutRuns(QStringView line, const RunAdvance& advance) {
+    std::vector<TextRun> runs;
+    double x = 0;
+    qsizetype start = 0;
+    for (;;) {
+        const qsizetype tab = line.indexOf(u'\t', start);
+        const qsizetype end = tab < 0 ? line.size() : tab;
+        runs.push_back({start, end - start, x});
+        if (tab < 0)
+            break;
+        if (end > start)
+            x += advance(line.mid(start, end - start));
+        x = tabStopAfter(x);
+        start = tab + 1;
+    }
+    return runs;
+}
+
+double expandedWidth(QStringView line, const RunAdvance& advance) {
+    const TextRun last = layoutRuns(line, advance).back();
+    return last.length > 0 ? last.x + advance(line.mid(last.start, last.length)) : last.x;
+}
+
+std::vector<double> characterEdges(QStringView line, const RunAdvance& advance) {
+    std::vector<double> edges(static_cast<size_t>(line.size()) + 1, 0.0);
+    // Each run's boundaries are measured as prefixes of the run, the way the run is drawn, so
+    // hit testing and highlighting agree with the glyphs on screen; the edge after a tab is the
+    // start of the next run.
+    for (const TextRun& run : layoutRuns(line, advance)) {
+        for (qsizetype i = 0; i <= run.length; ++i) {
+            edges[static_cast<size_t>(run.start + i)] =
+                i == 0 ? run.x : run.x + advance(line.mid(run.start, i));
+        }
+    }
+    return edges;
+}
+
+qsizetype characterAt(QStringView line, double x, const RunAdvance& advance) {
+    const std::vector<double> edges = characterEdges(line, advance);
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const auto k = static_cast<size_t>(i);
+        if (x < (edges[k] + edges[k + 1]) / 2)
+            return i;
+    }
+    return line.size();
+}
+
+// ---- The view ---------------------------------------------------------------------------------
+
+namespace {
+// A selection of more bytes than this takes long enough to copy to deserve a wait cursor.
+constexpr std::int64_t kBusyCopyBytes = 1'000'000;
+constexpr int kAutoScrollMs = 50;
+// Rows sampled up front to size the horizontal scroll bar; painted lines can still widen it.
+constexpr std::int64_t kWidthSamples = 16;
+
+bool isBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+} // namespace
+
+ReportView::ReportView(QWidget* parent) : QAbstractScrollArea(parent), m_metrics(font()) {
+    QFont reportFont(QStringLiteral("Courier New"));
+    reportFont.setPointSizeF(9.0);
+    reportFont.setStyleHint(QFont::TypeWriter);
+    reportFont.setFixedPitch(true);
+    setFont(reportFont);
+
+    // The report reads as a printed sheet whatever the desktop theme.
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    setPalette(pal);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    viewport()->setCursor(Qt::IBeamCursor);
+
+    setFocusPolicy(Qt::StrongFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    updateMetrics();
+    updateScrollBars();
+}
+
+ReportView::~ReportView() = default;
+
+void ReportView::setReport(const DetailsReport* report) {
+    const bool hadSelection = hasSelection();
+    m_report = report;
+    m_dragging = false;
+    m_autoScroll.stop();
+    m_anchor = m_cursor = {};
+    m_contentWidth = 0;
+    measureContentWidth();
+    updateScrollBars();
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    viewport()->update();
+    if (hadSelection)
+        emit copyAvailable(false);
+}
+
+std::int64_t ReportView::lineCount() const {
+    return m_report ? m_report->lineCount() : 0;
+}
+
+QString ReportView::lineText(std::int64_t index) const {
+    return m_report ? QString::fromStdString(m_report->line(index)) : QString();
+}
+
+RunAdvance ReportView::runAdvance() const {
+    return [this](QStringView run) { return m_metrics.horizontalAdvance(run.toString()); };
+}
+
+double ReportView::xOrigin() const {
+    return kTextMargin - horizontalScrollBar()->value();
+}
+
+void ReportView::updateMetrics() {
+    m_metrics = QFontMetricsF(font());
+    const QFontMetrics whole(font());
+    // Whole pixels vertically, so every line sits on the same pixel grid however far down it is.
+    m_lineHeight = std::max(1, whole.lineSpacing());
+    m_ascent = whole.ascent();
+    m_cellWidth = std::max(1.0, m_metrics.horizontalAdvance(QLatin1Char(' ')));
+}
+
+void ReportView::measureContentWidth() {
+    if (!m_report)
+        return;
+    const RunAdvance advance = runAdvance();
+    for (const std::string& line : m_report->summaryLines())
+        growContentWidth(expandedWidth(QString::fromStdString(line), advance));
+    // Balance, principal and cumulative interest move steadily from the first row to the last,
+    // so their widest figures sit at the ends; a few rows in between cover the rare turn.
+    const std::int64_t rows = m_report->rowCount();
+    const std::int64_t summary = m_report->lineCount() - rows;
+    for (std::int64_t s = 0; s <= kWidthSamples && rows > 0; ++s) {
+        const std::int64_t k = std::max<std::int64_t>(1, rows * s / kWidthSamples);
+        growContentWidth(
+            expandedWidth(QString::fromStdString(m_report->line(summary + k - 1)), advance));
+    }
+}
+
+void ReportView::growContentWidth(double width) {
+    if (width <= m_contentWidth + 0.5)
+        return;
+    m_contentWidth = width;
+    // Called from paintEvent too, where changing the scroll bars (and so the viewport) must wait.
+    if (m_scrollBarsQueued)
+        return;
+    m_scrollBarsQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_scrollBarsQueued = false;
+            updateScrollBars();
+        },
+        Qt::QueuedConnection);
+}
+
+int ReportView::visibleLineCount() const {
+    return std::max(1, viewport()->height() / m_lineHeight);
+}
+
+void ReportView::updateScrollBars() {
+    // Scrolling is counted in lines, never in pixels: ten million lines fit an int, their height
+    // in pixels does not. lineCount is bounded by the report's pass limit, far below INT_MAX.
+    const int page = visibleLineCount();
+    const std::int64_t top = std::max<std::int64_t>(0, lineCount() - page);
+    QScrollBar* v = verticalScrollBar();
+    v->setRange(0, static_cast<int>(std::min<std::int64_t>(top, INT_MAX)));
+    v->setSingleStep(1);
+    v->setPageStep(page);
+
+    const double content = std::min(m_contentWidth + 2 * kTextMargin, 1e7);
+    const int width = viewport()->width();
+    QScrollBar* h = horizontalScrollBar();
+    h->setRange(0, std::max(0, static_cast<int>(std::ceil(content)) - width));
+    h->setSingleStep(std::max(1, static_cast<int>(std::lround(m_cellWidth))));
+    h->setPageStep(std::max(1, width));
+}
+
+std::int64_t ReportView::firstVisibleLine() const {
+    return verticalScrollBar()->value();
+}
+
+void ReportView::scrollToLine(std::int64_t line) {
+    QScrollBar* v = verticalScrollBar();
+    v->setValue(static_cast<int>(std::clamp<std::int64_t>(line, v->minimum(), v->maximum())));
+}
+
+ReportPosition ReportView::clamped(ReportPosition position) const {
+    const std::int64_t n = lineCount();
+    if (n == 0)
+        return {};
+    position.line = std::clamp<std::int64_t>(position.line, 0, n - 1);
+    position.column = std::clamp<qsizetype>(position.column, 0, lineText(position.line).size());
+    return position;
+}
+
+void ReportView::moveCursor(ReportPosition position, bool keepAnchor) {
+    const bool had = hasSelection();
+    const ReportPosition anchor = keepAnchor ? m_anchor : position;
+    if (anchor == m_anchor && position == m_cursor)
+        return;
+    m_anchor = anchor;
+    m_cursor = position;
+    viewport()->update();
+    if (had != hasSelection())
+        emit copyAvailable(hasSelection());
+}
+
+void ReportView::setSelection(ReportPosition anchor, ReportPosition cursor) {
+    const bool had = hasSelection();
+    m_anchor = clamped(anchor);
+    m_cursor = clamped(cursor);
+    viewport()->update();
+    if (had != hasSelection())
+        emit copyAvailable(hasSelection());
+}
+
+std::pair<ReportPosition, ReportPosition> ReportView::selection() const {
+    return std::minmax(m_anchor, m_cursor);
+}
+
+void ReportView::selectAll() {
+    const std::int64_t n = lineCount();
+    if (n == 0)
+        return;
+    setSelection({0, 0}, {n - 1, lineText(n - 1).size()});
+}
+
+void ReportView::clearSelection() {
+    moveCursor(m_cursor, false);
+}
+
+template <class Sink> void ReportView::writeSelection(Sink&& sink) const {
+    if (!m_report || !hasSelection())
+        return;
+    const auto [from, to] = selection();
+    // Only the two end lines are cut, at UTF-16 columns like everything else in the view; the
+    // lines between pass through as the report writes them.
+    const auto cut = [this](std::int64_t index, qsizetype begin, qsizetype end) {
+        const QString line = lineText(index);
+        return line.mid(begin, (end < 0 ? line.size() : end) - begin).toStdString();
+    };
+    if (from.line == to.line) {
+        sink(std::string_view(cut(from.line, from.column, to.column)));
+        return;
+    }
+    sink(std::string_view(cut(from.line, from.column, -1)));
+    const std::int64_t summary = DetailsReport::kSummaryLines;
+    const auto& summaryLines = m_report->summaryLines();
+    for (std::int64_t i = from.line + 1; i < std::min(to.line, summary); ++i) {
+        sink(std::string_view("\r\n"));
+        sink(std::string_view(summaryLines[static_cast<size_t>(i)]));
+    }
+    // Row k is line k + summary - 1.
+    m_report->writeRowsText(sink, {}, std::max(from.line + 1, summary) - summary + 1,
+                            to.line - 1 - summary + 1);
+    sink(std::string_view("\r\n"));
+    sink(std::string_view(cut(to.line, 0, to.column)));
+}
+
+std::int64_t ReportView::selectionBytes(std::int64_t stopAbove) const {
+    if (!m_report || !hasSelection())
+        return 0;
+    // Counted the way writeSelection writes: the two cut end lines, the summary lines and the
+    // rows between, each after a CR LF.
+    const auto [from, to] = selection();
+    const auto cut = [this](std::int64_t index, qsizetype begin, qsizetype end) {
+        const QString line = lineText(index);
+        return static_cast<std::int64_t>(
+            line.mid(begin, (end < 0 ? line.size() : end) - begin).toUtf8().size());
+    };
+    if (from.line == to.line)
+        return cut(from.line, from.column, to.column);
+    std::int64_t bytes = cut(from.line, from.column, -1) + 2 + cut(to.line, 0, to.column);
+    const std::int64_t summary = DetailsReport::kSummaryLines;
+    const auto& summaryLines = m_report->summaryLines();
+    for (std::int64_t i = from.line + 1; i < std::min(to.line, summary); ++i)
+        bytes += 2 + static_cast<std::int64_t>(summaryLines[static_cast<size_t>(i)].size());
+    if (bytes > stopAbove)
+        return bytes;
+    return bytes + m_report->rowsTextSize(std::max(from.line + 1, summary) - summary + 1,
+                                          to.line - 1 - summary + 1, stopAbove - bytes);
+}
+
+QString ReportView::selectedText() const {
+    if (!m_report || !hasSelection())
+        return {};
+    QString out;
+    out.reserve(static_cast<qsizetype>(selectionBytes())); // at least one byte per character
+    std::string buffer;
+    const auto flush = [&] {
+        out += QString::fromUtf8(buffer.data(), static_cast<qsizetype>(buffer.size()));
+        buffer.clear();
+    };
+    writeSelection([&](std::string_view piece) {
+        buffer += piece;
+        if (buffer.size() >= 1 << 20)
+            flush();
+    });
+    flush();
+    return out;
+}
+
+void ReportView::copy() {
+    if (!m_report || !hasSelection())
+        return;
+    const std::int64_t size = selectionBytes(kMaxCopyBytes);
+    if (size > kMaxCopyBytes) {
+        emit copyRefused(size);
+        return;
+    }
+    const bool busy = size > kBusyCopyBytes;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    // The clipboard gets UTF-8 bytes rather than a QString: half the memory for a large report,
+    // and the platform converts only when something is pasted.
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(size));
+    writeSelection([&bytes](std::string_view piece) {
+        bytes.append(piece.data(), static_cast<qsizetype>(piece.size()));
+    });
+    auto* mime = new QMimeData;
+    mime->setData(QStringLiteral("text/plain"), bytes);
+    QGuiApplication::clipboard()->setMimeData(mime);
+    if (busy)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+ReportPosition ReportView::positionAt(QPoint viewportPos) const {
+    const std::int64_t n = lineCount();
+    if (n == 0)
+        return {};
+    const int y = viewportPos.y();
+    const int row = y >= 0 ? y / m_lineHeight : -((m_lineHeight - 1 - y) / m_lineHeight);
+    const std::int64_t line = firstVisibleLine() + row;
+    if (line < 0)
+        return {0, 0};
+    if (line >= n)
+        return {n - 1, lineText(n - 1).size()};
+    return {line, characterAt(lineText(line), viewportPos.x() - xOrigin(), runAdvance())};
+}
+
+QMenu* ReportView::createContextMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    QAction* copyAction = menu->addAction(tr("&Copy"), this, &ReportView::copy);
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setEnabled(hasSelection());
+    QAction* allAction = menu->addAction(tr("Select &All"), this, &ReportView::selectAll);
+    allAction->setShortcut(QKeySequence::SelectAll);
+    allAction->setEnabled(lineCount() > 0);
+    return menu;
+}
+
+// ---- Events -----------------------------------------------------------------------------------
+
+bool ReportView::event(QEvent* event) {
+    // A window-wide Copy or Select All shortcut must not take these keys while the report has
+    // the focus.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void ReportView::paintEvent(QPaintEvent* event) {
+    if (!m_report || lineCount() == 0)
+        return;
+    QPainter painter(viewport());
+    painter.setFont(font());
+    const QPalette& pal = palette();
+
+    const QRect area = event->rect();
+    const int rowBegin = std::max(0, area.top() / m_lineHeight);
+    const int rowEnd = area.bottom() / m_lineHeight + 1;
+    const std::int64_t first = firstVisibleLine() + rowBegin;
+    const std::vector<std::string> lines = m_report->lines(first, rowEnd - rowBegin);
+
+    const RunAdvance advance = runAdvance();
+    const double origin = xOrigin();
+    const double right = viewport()->width();
+    const auto [from, to] = selection();
+    const bool selecting = hasSelection();
+
+    for (size_t j = 0; j < lines.size(); ++j) {
+        const std::int64_t index = first + static_cast<std::int64_t>(j);
+        const int top = (rowBegin + static_cast<int>(j)) * m_lineHeight;
+        const double baseline = top + m_ascent;
+        const QString text = QString::fromStdString(lines[j]);
+        const std::vector<TextRun> runs = layoutRuns(text, advance);
+        const TextRun& last = runs.back();
+        const double width = last.length > 0
+                                 ? last.x + advance(QStringView(text).mid(last.start, last.length))
+                                 : last.x;
+        growContentWidth(width);
+
+        const auto drawRuns = [&] {
+            for (const TextRun& run : runs) {
+                if (run.length == 0 || origin + run.x > right)
+                    continue;
+                painter.drawText(QPointF(origin + run.x, baseline),
+                                 text.mid(run.start, run.length));
+            }
+        };
+        painter.setPen(pal.color(QPalette::Text));
+        drawRuns();
+
+        if (!selecting || index < from.line || index > to.line)
+            continue;
+        const qsizetype a = index == from.line ? std::min(from.column, text.size()) : 0;
+        const qsizetype b = index == to.line ? std::min(to.column, text.size()) : text.size();
+        double x1 = 0, x2 = width;
+        if (a > 0 || b < text.size()) {
+            const std::vector<double> edges = characterEdges(text, advance);
+            x1 = edges[static_cast<size_t>(a)];
+            x2 = edges[static_cast<size_t>(b)];
+        }
+        if (index < to.line)
+            x2 += m_cellWidth; // the line break is part of the selection
+        if (x2 <= x1)
+            continue;
+        // Highlight over the plain text, then the text again in the highlight colour, clipped.
+        const QRectF band(origin + x1, top, x2 - x1, m_lineHeight);
+        painter.fillRect(band, pal.brush(QPalette::Highlight));
+        painter.save();
+        painter.setClipRect(band);
+        painter.setPen(pal.color(QPalette::HighlightedText));
+        drawRuns();
+        painter.restore();
+    }
+}
+
+void ReportView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void ReportView::changeEvent(QEvent* event) {
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        updateMetrics();
+        m_contentWidth = 0;
+        measureContentWidth();
+        updateScrollBars();
+        viewport()->update();
+    }
+}
+
+void ReportView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+    } else if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+    } else if (event->key() == Qt::Key_Home) {
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
+        horizontalScrollBar()->triggerAction(QAbstractSlider::SliderToMinimum);
+    } else if (event->key() == Qt::Key_End) {
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+    } else {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void ReportView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || lineCount() == 0) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    const QPoint pos = event->position().toPoint();
+    moveCursor(positionAt(pos), event->modifiers().testFlag(Qt::ShiftModifier));
+    m_dragging = true;
+    m_dragPos = pos;
+    event->accept();
+}
+
+void ReportView::dragTo(QPoint viewportPos) {
+    m_dragPos = viewportPos;
+    moveCursor(positionAt(viewportPos), true);
+}
+
+void ReportView::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_dragging || !event->buttons().testFlag(Qt::LeftButton)) {
+        QAbstractScrollArea::mouseMoveEvent(event);
+        return;
+    }
+    dragTo(event->position().toPoint());
+    if (viewport()->rect().contains(m_dragPos))
+        m_autoScroll.stop();
+    else if (!m_autoScroll.isActive())
+        m_autoScroll.start(kAutoScrollMs, this);
+    event->accept();
+}
+
+void ReportView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !m_dragging) {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    m_dragging = false;
+    m_autoScroll.stop();
+    event->accept();
+}
+
+void ReportView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || lineCount() == 0) {
+        QAbstractScrollArea::mouseDoubleClickEvent(event);
+        return;
+    }
+    // A double click takes the word (a figure, a label) under the pointer.
+    const ReportPosition at = positionAt(event->position().toPoint());
+    const QString text = lineText(at.line);
+    qsizetype begin = at.column, end = at.column;
+    while (begin > 0 && !isBlank(text[begin - 1]))
+        --begin;
+    while (end < text.size() && !isBlank(text[end]))
+        ++end;
+    if (begin < end)
+        setSelection({at.line, begin}, {at.line, end});
+    m_dragging = false;
+    event->accept();
+}
+
+void ReportView::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != m_autoScroll.timerId()) {
+        QAbstractScrollArea::timerEvent(event);
+        return;
+    }
+    // Dragging past an edge scrolls, faster the further the pointer is beyond it.
+    const QRect r = viewport()->rect();
+    QScrollBar* v = verticalScrollBar();
+    QScrollBar* h = horizontalScrollBar();
+    if (m_dragPos.y() < r.top())
+        v->setValue(v->value() - 1 - (r.top() - m_dragPos.y()) / m_lineHeight);
+    else if (m_dragPos.y() > r.bottom())
+        v->setValue(v->value() + 1 + (m_dragPos.y() - r.bottom()) / m_lineHeight);
+    if (m_dragPos.x() < r.left())
+        h->setValue(h->value() - h->singleStep() * (1 + (r.left() - m_dragPos.x()) / 8));
+    else if (m_dragPos.x() > r.right())
+        h->setValue(h->value() + h->singleStep() * (1 + (m_dragPos.x() - r.right()) / 8));
+    dragTo(m_dragPos);
+}
+
+void ReportView::contextMenuEvent(QContextMenuEvent* event) {
+    const std::unique_ptr<QMenu> menu(createContextMenu(this));
+    menu->exec(event->globalPos());
+    event->accept();
+}
+
+void ReportView::scrollContentsBy(int, int) {
+    // Lines are painted from the report on demand; a repaint of one screen is cheap.
+    viewport()->update();
+}
+
+} // namespace selvane

@@ -1,0 +1,186 @@
+// Open, Save and Save As through the state object: dialog requests, replay order and files that
+// are never lost.
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "calculator/fincalc.h"
+
+namespace selvane {
+namespace {
+
+class FakeHost : public NullHost {
+public:
+    std::optional<std::string> answer;
+    std::vector<FileDialogRequest> requests;
+    std::optional<std::string> chooseOpenPath(const FileDialogRequest& r) override {
+        requests.push_back(r);
+        return answer;
+    }
+    std::optional<std::string> chooseSavePath(const FileDialogRequest& r) override {
+        requests.push_back(r);
+        return answer;
+    }
+};
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+class Scenario : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    FakeHost host;
+    FinCalc calc{host};
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        calc.Form_Load();
+    }
+    std::string path(const char* name) { return dir.filePath(name).toStdString(); }
+    void write(const std::string& p, const std::string& bytes) {
+        std::ofstream(p, std::ios::binary) << bytes;
+    }
+};
+
+TEST_F(Scenario, SaveAsThenSaveAsksAgainUntilAnOpen) {
+    host.answer = path("a.fin");
+    calc.mnSave_Click(); // nothing opened yet: Save goes through Save As
+    ASSERT_EQ(host.requests.size(), 1u);
+    EXPECT_EQ(host.requests[0].title, "Save As");
+    EXPECT_EQ(host.requests[0].filter,
+              "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|Financial Files (*.fin)|*.fin");
+    EXPECT_EQ(host.requests[0].filterIndex, 3);
+    EXPECT_EQ(host.requests[0].fileName, "");
+    const std::string saved = slurp(path("a.fin"));
+    EXPECT_EQ(saved.substr(0, 28), "\"PersonalLoan\"\r\n0\r\n\"7.500\"\r\n");
+    EXPECT_TRUE(calc.ScenarioFileName.empty()); // Save As never remembers the name
+    calc.mnSave_Click();
+    EXPECT_EQ(host.requests.size(), 2u);
+
+    calc.mnOpen_Click();
+    EXPECT_EQ(host.requests.back().title, "Open");
+    EXPECT_EQ(calc.ScenarioFileName, path("a.fin"));
+    host.answer = path("elsewhere.fin");
+    calc.mnSave_Click(); // now straight back to the opened file
+    EXPECT_EQ(host.requests.size(), 3u);
+    EXPECT_FALSE(std::filesystem::exists(path("elsewhere.fin")));
+    calc.mnSaveAs_Click();
+    EXPECT_EQ(host.requests.back().fileName, path("a.fin"));
+}
+
+TEST_F(Scenario, CancelledDialogsChangeNothing) {
+    const auto fields = calc.fields;
+    host.answer.reset();
+    calc.mnOpen_Click();
+    calc.mnSaveAs_Click();
+    calc.mnSave_Click();
+    EXPECT_TRUE(calc.ScenarioFileName.empty());
+    for (size_t i = 0; i < fields.size(); ++i) EXPECT_EQ(calc.fields[i].text, fields[i].text);
+}
+
+TEST_F(Scenario, OpenInAnotherModeKeepsLabelsAndRecalculates) {
+    calc.mnMortgage_Click();
+    calc.chooseResult(1);
+    host.answer = path("m.fin");
+    calc.mnSaveAs_Click();
+    calc.mnInvestment_Click();
+    calc.mnOpen_Click();
+    EXPECT_EQ(calc.CalculatorMode, "Mortgage");
+    EXPECT_EQ(calc.caption, "Investments");               // no mode switch happened
+    EXPECT_EQ(calc.cmResult.entries.size(), 4u);
+    EXPECT_EQ(calc.cmResult.selected, 1);
+    EXPECT_EQ(calc.fields[field::PMT].text, "1000.00");   // the mortgage set-up ran
+    EXPECT_EQ(calc.fields[field::PER].text, "6");         // loaded, single-precision text
+    EXPECT_EQ(calc.fields[field::APR].text, "5.000");
+}
+
+TEST_F(Scenario, BadFilesEndTheOpenSilently) {
+    const auto before = calc.fields;
+    const std::string mode = calc.CalculatorMode;
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool modeReplaced;
+    } cases[] = {
+        {"empty", "", false},
+        {"binary", std::string("\x00\x01\x02\xFF", 4), true},
+        {"bad-type", "\"Income\"\r\nabc\r\n", true},
+        {"type-out-of-list", "\"Income\"\r\n7\r\n\"1\"\r\n", true},
+        {"not-a-number", "\"Income\"\r\n0\r\n\"x\"\r\n", true},
+    };
+    for (const auto& c : cases) {
+        calc.CalculatorMode = mode;
+        write(path(c.name), c.bytes);
+        host.answer = path(c.name);
+        calc.mnOpen_Click();
+        EXPECT_EQ(calc.CalculatorMode != mode, c.modeReplaced) << c.name;
+        for (size_t i = 0; i < before.size(); ++i)
+            EXPECT_EQ(calc.fields[i].text, before[i].text) << c.name << " field " << i;
+        EXPECT_TRUE(calc.ScenarioFileName.empty()) << c.name;
+    }
+    // Missing file, a directory, and a file far larger than any scenario.
+    for (const std::string& p : {path("missing.fin"), dir.path().toStdString()}) {
+        host.answer = p;
+        calc.mnOpen_Click();
+        EXPECT_TRUE(calc.ScenarioFileName.empty());
+    }
+    write(path("huge.fin"), "\"Income\"\r\n0\r\n" + std::string(4u << 20, '1'));
+    host.answer = path("huge.fin");
+    calc.CalculatorMode = mode;
+    calc.mnOpen_Click();
+    EXPECT_EQ(calc.CalculatorMode, mode);
+}
+
+TEST_F(Scenario, PathWithNulByteNamesNoFile) {
+    host.answer = path("a.fin");
+    calc.mnSaveAs_Click();
+    const std::string withNul = path("a.fin") + std::string(1, '\0') + "x";
+    host.answer = withNul;
+    calc.CalculatorMode = "Income";
+    calc.mnOpen_Click(); // must not open a.fin, the name up to the NUL
+    EXPECT_EQ(calc.CalculatorMode, "Income");
+    EXPECT_TRUE(calc.ScenarioFileName.empty());
+    calc.mnSaveAs_Click();
+    EXPECT_EQ(slurp(path("a.fin")).substr(0, 14), "\"PersonalLoan\"");
+}
+
+TEST_F(Scenario, UnknownModeIsStoredAndRunsNoSetUp) {
+    write(path("odd.fin"), "\"Spaceship\"\r\n0\r\n\"9\"\r\n");
+    host.answer = path("odd.fin");
+    const std::string pmt = calc.fields[field::PMT].text;
+    calc.mnOpen_Click();
+    EXPECT_EQ(calc.CalculatorMode, "Spaceship");
+    EXPECT_EQ(calc.fields[field::APR].text, "9"); // loaded, never recalculated
+    EXPECT_EQ(calc.fields[field::PMT].text, pmt);
+    EXPECT_EQ(calc.ScenarioFileName, path("odd.fin"));
+}
+
+TEST_F(Scenario, FailedSaveLeavesTheOldFileByteForByte) {
+    const std::string original = "\"Income\"\r\n0\r\nkeep me\r\n";
+    write(path("keep.fin"), original);
+    // Save to a path whose folder does not exist, and to a path that is a directory.
+    for (const std::string& p : {path("no/such/folder/x.fin"), dir.path().toStdString()}) {
+        host.answer = p;
+        calc.mnSaveAs_Click();
+    }
+    // A read-only folder: the file is replaced only through a temporary file beside it.
+    std::filesystem::permissions(dir.path().toStdString(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    host.answer = path("keep.fin");
+    calc.mnSaveAs_Click();
+    std::filesystem::permissions(dir.path().toStdString(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    EXPECT_EQ(slurp(path("keep.fin")), original); // root too: nobody may write that folder
+    EXPECT_FALSE(std::filesystem::exists(path("no")));
+}
+
+} // namespace
+} // namespace selvane

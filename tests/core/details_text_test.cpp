@@ -1,0 +1,211 @@
+// The details report text: summary, rows, totals and the failure cases.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/details_text.h"
+
+namespace selvane {
+namespace {
+
+const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
+
+ReportInputs loan(double pers) {
+    ReportInputs in;
+    in.SBAL = 20000;
+    in.APR = 7.5;
+    in.RAPR = 7.763259885603113;
+    in.PMT = 400.7589719124764;
+    in.PERS = pers;
+    in.PeriodRate = 0.006250000000000089;
+    return in;
+}
+
+std::vector<std::string> splitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2)
+        lines.push_back(text.substr(start, at - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+TEST(DetailsReport, PersonalLoanRowsAndTotals) {
+    DetailsReport r;
+    ASSERT_TRUE(DetailsReport::build(loan(60), kUsd, r));
+    const auto lines = splitLines(r.text());
+    ASSERT_EQ(lines.size(), 70u);
+    EXPECT_EQ(lines[0], "  Starting Balance = $20,000.00\tEnding Balance = $0.00");
+    EXPECT_EQ(lines[1], "  Down Payment = $0.00\t");
+    EXPECT_EQ(lines[2], "  APR = 7.50%\t\tReal APR = 7.76%");
+    EXPECT_EQ(lines[3], "  Payment = $400.76\t\tPayment (With Tax) = $400.76");
+    EXPECT_EQ(lines[4], "  Principal Paid = $20,000.00\tInterest Paid= $4,045.54");
+    EXPECT_EQ(lines[5], "  Total Paid = $24,045.54");
+    EXPECT_EQ(lines[7], "  Pmnt\t\t\tPrincipal\tInterest");
+    EXPECT_EQ(lines[8], "  No.\tPayment\tBalance\tPaid\tPaid");
+    EXPECT_EQ(lines[9], "");
+    EXPECT_EQ(lines[10], "  1\t400.76\t19724.24\t275.76\t125.00");
+    EXPECT_EQ(lines[69].substr(0, 11), "  60\t400.76");
+    // The last balance is a hair below zero, and a value below zero keeps its sign.
+    EXPECT_NE(lines[69].find("\t-0.00\t20000.00\t4045.54"), std::string::npos) << lines[69];
+    EXPECT_EQ(r.text().substr(r.text().size() - 7), "4045.54"); // no trailing line break
+}
+
+TEST(DetailsReport, CountsBelowOneGiveNoRows) {
+    for (double pers : {0.0, -3.0, 0.5}) {
+        DetailsReport r;
+        ASSERT_TRUE(DetailsReport::build(loan(pers), kUsd, r));
+        EXPECT_EQ(r.rowCount(), 0) << pers;
+        const std::string t = r.text();
+        EXPECT_EQ(t.substr(t.size() - 2), "\r\n") << "ends with the break before empty line 10";
+        EXPECT_NE(t.find("Interest Paid= $0.00\r\n  Total Paid = $20,000.00"), std::string::npos);
+    }
+}
+
+TEST(DetailsReport, FractionalCountRunsWholeRows) {
+    DetailsReport r;
+    ASSERT_TRUE(DetailsReport::build(loan(2.5), kUsd, r));
+    EXPECT_EQ(r.rowCount(), 2);
+    const double i2 = r.rowValues(2).interest;
+    EXPECT_DOUBLE_EQ(r.totals().interest, i2); // the total runs over the same two payments
+}
+
+TEST(DetailsReport, InvestmentRowsAndTotals) {
+    ReportInputs in;
+    in.investment = true;
+    in.SBAL = 1000;
+    in.PMT = 100;
+    in.PeriodRate = 0.01;
+    in.PERS = 2;
+    DetailsReport r;
+    ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
+    EXPECT_EQ(r.line(10), "  1\t100.00\t1110.00\t100.00\t10.00");
+    EXPECT_EQ(r.line(11), "  2\t100.00\t1221.10\t200.00\t21.10");
+    EXPECT_EQ(r.line(4), "  Principal Paid = $200.00\tInterest Paid= $21.10");
+    EXPECT_EQ(r.line(5), "  Total Paid = $221.10");
+    // With a fractional count the principal total is PERS x PMT, the rows whole payments.
+    in.PERS = 2.5;
+    ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
+    EXPECT_EQ(r.line(4).substr(0, 26), "  Principal Paid = $250.00");
+}
+
+TEST(DetailsReport, NegativeBalanceAndTaxLine) {
+    ReportInputs in = loan(3);
+    in.PMT = 30000; // far more than needed
+    in.TAX = 5;
+    DetailsReport r;
+    ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
+    EXPECT_EQ(r.line(3), "  Payment = $30,000.00\t\tPayment (With Tax) = $31,500.00");
+    EXPECT_NE(r.line(10).find("\t-9875.00\t"), std::string::npos) << r.line(10);
+    EXPECT_NE(r.line(4).find("($"), std::string::npos) << "negative interest total in brackets";
+}
+
+TEST(DetailsReport, RangesReplayExactlyLikeSingleLines) {
+    ReportInputs in = loan(1000);
+    in.PMT = 130; // interest grows the balance: digits drift fast if a replay differed
+    DetailsReport r;
+    ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
+    const auto range = r.lines(250, 40); // crosses the checkpoint at row 256
+    for (size_t j = 0; j < range.size(); ++j)
+        EXPECT_EQ(range[j], r.line(250 + static_cast<std::int64_t>(j)));
+    const auto whole = splitLines(r.text());
+    EXPECT_EQ(whole[1009], r.line(1009));
+    EXPECT_EQ(whole.size(), static_cast<size_t>(r.lineCount()));
+}
+
+// Long reports are written in pieces formatted on other threads: every line must still come out
+// once, in order, with the digits of a single-line replay, also across the piece boundaries.
+TEST(DetailsReport, WholeTextOfALongReportIsEveryLineInOrder) {
+    ReportInputs in = loan(200003); // three full pieces and a short one
+    in.PeriodRate = 1e-6;
+    in.PMT = 0.05;
+    DetailsReport r;
+    ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
+    const std::string text = r.text();
+    const auto whole = splitLines(text);
+    ASSERT_EQ(whole.size(), static_cast<size_t>(r.lineCount()));
+    for (size_t i = 0; i < whole.size(); ++i)
+        if (whole[i] != r.line(static_cast<std::int64_t>(i))) {
+            ADD_FAILURE() << "line " << i << ": " << whole[i] << " vs "
+                          << r.line(static_cast<std::int64_t>(i));
+            break;
+        }
+
+    // The same rows with other breaks: the text after the summary with its breaks replaced.
+    std::string rows;
+    r.writeRowsText([&](std::string_view piece) { rows += piece; }, {"|", "/"});
+    std::string expected;
+    for (size_t i = 10; i < whole.size(); ++i)
+        expected += "|" + whole[i];
+    std::replace(expected.begin(), expected.end(), '\t', '/');
+    EXPECT_EQ(rows, expected);
+}
+
+// The rows' size, counted from the recurrence without writing a row, is the size of the rows
+// written: across the powers of ten of the row numbers and figures, with minus signs, with
+// 309-digit figures, for any range; a count told to stop stops past its bound.
+TEST(DetailsReport, RowsTextSizeIsWhatTheRowsWrite) {
+    ReportInputs growing = loan(2000);
+    growing.SBAL = 9.99;
+    growing.PMT = -0.001;
+    growing.PeriodRate = 0.01;
+    ReportInputs negative = loan(300);
+    negative.PMT = 3000;
+    ReportInputs huge = loan(300);
+    huge.SBAL = 1.7e308;
+    huge.PMT = 1e305;
+    huge.PeriodRate = 1e-4;
+    for (const ReportInputs& in : {loan(1200), growing, negative, huge}) {
+        DetailsReport r;
+        ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
+        const std::pair<std::int64_t, std::int64_t> ranges[] = {
+            {1, r.rowCount()}, {1, 9}, {9, 11}, {95, 1010}, {256, 257}, {7, 7}, {0, 5000}, {5, 4}};
+        for (const auto& [first, last] : ranges) {
+            std::size_t written = 0;
+            r.writeRowsText([&](std::string_view piece) { written += piece.size(); }, {}, first,
+                            last);
+            EXPECT_EQ(r.rowsTextSize(first, last), static_cast<std::int64_t>(written))
+                << in.SBAL << " rows " << first << " to " << last;
+            if (written > 1) {
+                const auto bound = static_cast<std::int64_t>(written / 2);
+                const std::int64_t partial = r.rowsTextSize(first, last, bound);
+                EXPECT_GT(partial, bound);
+                EXPECT_LE(partial, static_cast<std::int64_t>(written));
+            }
+        }
+    }
+}
+
+TEST(DetailsReport, OverflowInTotalsKeepsNothing) {
+    ReportInputs in = loan(200000);
+    in.PMT = 1; // the balance grows without bound and overflows near row 146,000
+    DetailsReport r;
+    EXPECT_FALSE(DetailsReport::build(in, kUsd, r));
+    in.PERS = 1e9; // past the pass limit: a failing step, decided without running the loop
+    EXPECT_FALSE(DetailsReport::build(in, kUsd, r));
+}
+
+TEST(DetailsReport, OverflowInPrincipalColumnEndsTheRows) {
+    // Without interest the principal column is k x PMT while the balance P0 - k x PMT stays
+    // finite: row 2's principal overflows although the totals do not.
+    ReportInputs in;
+    in.SBAL = 1.7e308;
+    in.PMT = 1e308;
+    in.PERS = 2;
+    DetailsReport r;
+    ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
+    EXPECT_EQ(r.rowCount(), 1);
+    EXPECT_EQ(r.lineCount(), 11);
+}
+
+TEST(PassCount, OrdinaryAndHugeCounts) {
+    const std::pair<double, std::int64_t> cases[] = {{0, 0},        {-5, 0},    {0.99, 0},
+                                                     {1, 1},        {2.5, 2},   {1e7, 10'000'000},
+                                                     {1e7 + 1, -1}, {1e300, -1}};
+    for (const auto& [count, passes] : cases)
+        EXPECT_EQ(passCount(count), passes) << count;
+}
+
+} // namespace
+} // namespace selvane

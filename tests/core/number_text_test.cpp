@@ -1,0 +1,226 @@
+// Field texts to numbers and back: the conversions every field read and write goes through.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/number_text.h"
+
+namespace selvane {
+namespace {
+
+struct ReadCase {
+    const char* name;
+    const char* text;
+    double expected;
+};
+
+class FieldValueTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(FieldValueTest, ReadsLeadingNumber) {
+    const ReadCase& c = GetParam();
+    const auto v = fieldValue(c.text);
+    ASSERT_TRUE(v.has_value()) << c.text;
+    EXPECT_EQ(*v, c.expected) << "text: \"" << c.text << "\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FieldValueTest,
+    ::testing::Values(
+        ReadCase{"plain", "7.5", 7.5}, ReadCase{"comma_ends_number", "1,234.56", 1},
+        ReadCase{"blank_inside", "1 000", 1000}, ReadCase{"blank_before_point", "7 .5", 7.5},
+        ReadCase{"blank_after_sign", "- 5", -5}, ReadCase{"blank_in_exponent", "1 E 2", 100},
+        ReadCase{"tab_and_linefeed_skipped", "\t1\n2", 12}, ReadCase{"hex", "&H1F", 31},
+        ReadCase{"hex_lower_case", "&hff", 255}, ReadCase{"octal", "&O17", 15},
+        ReadCase{"hex_without_digits", "&H", 0}, ReadCase{"sign_before_hex", "-&H10", 0},
+        ReadCase{"negative_exponent_trailing_text", " -.5e1x", -5}, ReadCase{"empty", "", 0},
+        ReadCase{"no_number", "abc", 0}, ReadCase{"double_sign", "--3", 0},
+        ReadCase{"plus_minus", "+-3", 0}, ReadCase{"lone_point", ".", 0},
+        ReadCase{"trailing_point", "5.", 5}, ReadCase{"second_point_ends", "2.5.1", 2.5},
+        ReadCase{"exponent_without_digits", "1e", 1}, ReadCase{"exponent_sign_only", "1e+", 1},
+        ReadCase{"d_is_not_exponent", "1d2", 1}, ReadCase{"carriage_return_ends", "1\r2", 1},
+        ReadCase{"explicit_plus", "+42", 42}, ReadCase{"underflow_is_zero", "1e-400", 0},
+        ReadCase{"correct_rounding", "0.1", 0.1},
+        ReadCase{"nbsp_not_skipped",
+                 "1\xC2\xA0"
+                 "2",
+                 1}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(FieldValue, NumberBeyondDoubleRangeIsNotRead) {
+    EXPECT_FALSE(fieldValue("1e400").has_value());
+    EXPECT_FALSE(fieldValue("-1e400").has_value());
+    EXPECT_FALSE(fieldValue(std::string(400, '9')).has_value());
+    // Long texts whose digits and exponent pull the other way: the side of the range counts.
+    const std::string zeros(200000, '0');
+    EXPECT_EQ(fieldValue("1" + zeros + "e-1000000"), 0.0);
+    EXPECT_FALSE(fieldValue("0." + zeros + "1e+1000000").has_value());
+}
+
+struct FormatCase {
+    double value;
+    int decimals;
+    const char* expected;
+};
+
+TEST(FormatFixed, RoundsAndSignsAsDisplayed) {
+    const FormatCase cases[] = {
+        {7.5, 3, "7.500"},
+        {12, 3, "12.000"},
+        {400.7589719124764, 2, "400.76"},
+        {-931.5911862723806, 2, "-931.59"},
+        {-0.001, 2, "-0.00"},
+        {-0.0, 2, "0.00"},
+        {0.0, 2, "0.00"},
+        {0.125, 2, "0.12"},
+        {0.375, 2, "0.38"},
+        {1e20, 2, "100000000000000000000.00"},
+        {12287.99999999999, 2, "12288.00"},
+        {0.0005, 3, "0.001"},
+        {2.675, 2, "2.67"}, // 2.675 is just below the tie in binary
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(formatFixed(c.value, c.decimals), c.expected) << c.value;
+    EXPECT_EQ(format00(-1e300).size(), 305u); // every integer digit is shown
+}
+
+// The fast hundredths and thousandths must give the general conversion's digits for every
+// double: exact ties (multiples of 1/8 and 1/16), their neighbours, the 1e13 switch-over, and a
+// wide spread of random magnitudes and bit patterns.
+TEST(FormatFixed, FastHundredthsAgreeWithGeneralConversion) {
+    std::vector<double> values = {0.005,       0.015,     0.025,
+                                  1e13,        -1e13,     9999999999999.995,
+                                  5e-324,      -5e-324,   0.0049999999999999999,
+                                  1e300,       -HUGE_VAL, HUGE_VAL,
+                                  std::nan("")};
+    for (int k = -4000; k <= 4000; ++k) {
+        const double tie = k / (k % 2 ? 8.0 : 16.0) + 1e6 * (k % 3);
+        values.insert(values.end(), {tie, std::nextafter(tie, 1e300), std::nextafter(tie, -1e300)});
+        const double cent = k / 100.0 + (k % 2 ? 0.005 : 0.0005);
+        values.insert(values.end(),
+                      {cent, std::nextafter(cent, 1e300), std::nextafter(cent, -1e300)});
+    }
+    std::mt19937_64 rng(20261206);
+    std::uniform_real_distribution<double> exponent(-20.0, 14.0);
+    for (int i = 0; i < 200000; ++i) {
+        const double m = std::pow(10.0, exponent(rng));
+        values.push_back(i % 2 ? m : -m);
+        std::uint64_t bits = rng();
+        double any;
+        std::memcpy(&any, &bits, sizeof any);
+        values.push_back(any);
+    }
+    int mismatches = 0;
+    for (double v : values) {
+        for (int decimals : {2, 3}) {
+            char fast[kFixedRoom];
+            const std::string got(fast, writeFixed(fast, v, decimals));
+            std::array<char, kFixedRoom> general{};
+            const std::string want(general.data(),
+                                   std::to_chars(general.data(), general.data() + general.size(),
+                                                 v == 0.0 ? 0.0 : v, std::chars_format::fixed,
+                                                 decimals)
+                                       .ptr);
+            if (got != want && ++mismatches <= 10)
+                ADD_FAILURE() << std::hexfloat << v << " to " << decimals << ": " << got << " vs "
+                              << want;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+// The length of a "0.00" text, found without writing it, must be the written text's length for
+// every double: around every power of ten (where rounding can add a digit), at the 1e13
+// switch-over, for signs and rounding to zero, and for random bit patterns.
+TEST(Fixed2Length, IsTheLengthOfTheWrittenText) {
+    std::vector<double> values = {
+        0.0,  -0.0,  -0.001,  -0.005,   -0.0051,  5e-324,    -5e-324,     9999999999999.995,
+        1e13, -1e13, DBL_MAX, -DBL_MAX, HUGE_VAL, -HUGE_VAL, std::nan("")};
+    for (int d = 0; d <= DBL_MAX_10_EXP; ++d) {
+        for (const std::string& text :
+             {"1e" + std::to_string(d), std::string(static_cast<size_t>(d), '9') + ".995",
+              std::string(static_cast<size_t>(d), '9') + ".994999"}) {
+            double v = 0;
+            std::from_chars(text.data(), text.data() + text.size(), v);
+            for (int step = 0; step < 3; ++step) {
+                values.insert(values.end(), {v, -v});
+                v = std::nextafter(v, 0.0);
+            }
+            std::from_chars(text.data(), text.data() + text.size(), v);
+            for (int step = 0; step < 3; ++step) {
+                v = std::nextafter(v, HUGE_VAL);
+                values.insert(values.end(), {v, -v});
+            }
+        }
+    }
+    std::mt19937_64 rng(20261207);
+    for (int i = 0; i < 200000; ++i) {
+        std::uint64_t bits = rng();
+        double any;
+        std::memcpy(&any, &bits, sizeof any);
+        values.push_back(any);
+        values.push_back(
+            std::ldexp(static_cast<double>(bits >> 11), static_cast<int>(bits % 64) - 40));
+    }
+    int mismatches = 0;
+    for (double v : values)
+        if (fixed2Length(v) != format00(v).size() && ++mismatches <= 10)
+            ADD_FAILURE() << std::hexfloat << v << ": " << fixed2Length(v) << " for "
+                          << format00(v);
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST(NumberText, ShortestFormUpTo15Digits) {
+    const std::pair<double, const char*> cases[] = {
+        {12287.99999999999, "12288"},
+        {3e20, "3E+20"},
+        {7.5, "7.5"},
+        {30000, "30000"},
+        {0, "0"},
+        {-0.0, "0"},
+        {0.1, "0.1"},
+        {1e-5, "1E-05"},
+        {123456789012345678.0, "1.23456789012346E+17"},
+        {-2.5, "-2.5"},
+    };
+    for (const auto& [v, text] : cases)
+        EXPECT_EQ(numberText(v), text) << v;
+}
+
+TEST(SingleText, SevenDigitsOfTheFloat) {
+    auto single = [](const char* text) { return *singleValue(scanLeadingNumber(text)); };
+    const std::pair<const char*, const char*> cases[] = {
+        {"7.50", "7.5"},           {"20000.00", "20000"},        {"12345678", "1.234568E+07"},
+        {"12.345678", "12.34568"}, {"7.123456", "7.123456"},     {"0.00", "0"},
+        {"-0.5", "-0.5"},          {"16777217", "1.677722E+07"}, {"1e-3", "0.001"},
+    };
+    for (const auto& [in, out] : cases)
+        EXPECT_EQ(singleText(single(in)), out) << in;
+}
+
+TEST(SingleValue, RoundsTheDecimalTextStraightToFloat) {
+    // 0.1000000015 rounds to the float nearest 0.1 directly; a detour through double must not
+    // change which float is chosen.
+    const float f = *singleValue(scanLeadingNumber("0.1000000015"));
+    EXPECT_EQ(f, 0.1f);
+    EXPECT_FALSE(singleValue(scanLeadingNumber("1e39")).has_value());
+    EXPECT_FALSE(singleValue(scanLeadingNumber("&HFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF")).has_value());
+    EXPECT_EQ(*singleValue(scanLeadingNumber("1e-50")), 0.0f);
+}
+
+TEST(RoundTripText, ReadsBackToTheSameDouble) {
+    for (double v : {0.006250000000000089, 7.763259885603113, 1e300, -2.5, 12 / 365.25}) {
+        EXPECT_EQ(std::stod(roundTripText(v)), v);
+    }
+}
+
+} // namespace
+} // namespace selvane

@@ -1,0 +1,200 @@
+// The printed report's page layout.
+
+#include <gtest/gtest.h>
+
+#include "core/paper.h"
+#include "core/printed_pages.h"
+
+namespace selvane {
+namespace {
+
+const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
+
+ReportInputs income(double pers) {
+    ReportInputs in;
+    in.SBAL = 50000;
+    in.APR = 7.5;
+    in.RAPR = 7.763259885603113;
+    in.PMT = 593.5088;
+    in.PERS = pers;
+    in.PeriodRate = 0.00625;
+    return in;
+}
+
+std::string textAt(const PrintLine& line, int column) {
+    for (const auto& item : line)
+        if (item.column == column)
+            return item.text;
+    return "<none>";
+}
+
+TEST(PlaceItems, ItemsMoveDownOnlyWhenThePositionIsPastTheirColumn) {
+    auto lines = placeItems({{16, std::string(32, 'x')}, {48, "next"}}); // ends exactly at 48
+    ASSERT_EQ(lines.size(), 1u);
+    lines = placeItems({{16, std::string(33, 'x')}, {48, "next"}, {64, "more"}});
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].size(), 2u);
+    EXPECT_EQ(lines[1][0].column, 48);
+}
+
+TEST(PrintedPages, FiftyRowsAPageWithoutRepeatedHeading) {
+    const auto pages = PrintedPages::layout(income(120), kUsd);
+    ASSERT_EQ(pages.pageCount(), 3);
+    const auto p1 = pages.page(0), p2 = pages.page(1), p3 = pages.page(2);
+    EXPECT_EQ(p1.size(), 8u + 10u + 50u);
+    EXPECT_EQ(p2.size(), 8u + 50u);
+    EXPECT_EQ(p3.size(), 8u + 20u);
+    for (const auto* p : {&p1, &p2, &p3})
+        for (int i = 0; i < 8; ++i)
+            EXPECT_TRUE((*p)[static_cast<size_t>(i)].empty());
+    EXPECT_EQ(textAt(p1[8], 16), "Starting Balance = $50,000.00");
+    EXPECT_EQ(textAt(p1[15], 16), "Pmnt");
+    EXPECT_EQ(textAt(p1[18], 16), " 1 ");
+    EXPECT_EQ(textAt(p2[8], 16), " 51 ");
+    EXPECT_EQ(textAt(p3.back(), 16), " 120 ");
+}
+
+TEST(PrintedPages, FiguresEqualTheDetailsReport) {
+    DetailsReport report;
+    ASSERT_TRUE(DetailsReport::build(income(120), kUsd, report));
+    const auto pages = PrintedPages::layout(income(120), kUsd);
+    const auto p2 = pages.page(1);
+    const auto row = report.line(10 + 77 - 1); // row 77 of the report
+    const auto& printed = p2[8 + 26];          // row 77 is the 27th row of page 2
+    EXPECT_EQ(textAt(printed, 16), " 77 ");
+    const std::string joined = "  77\t" + textAt(printed, 32) + "\t" + textAt(printed, 48) + "\t" +
+                               textAt(printed, 64) + "\t" + textAt(printed, 80);
+    EXPECT_EQ(joined, row);
+    EXPECT_EQ(textAt(pages.page(0)[12], 16), report.pieces().principalPaid);
+}
+
+TEST(PrintedPages, ExactlyFiftyRowsStillStartsANewPage) {
+    const auto pages = PrintedPages::layout(income(50), kUsd);
+    ASSERT_EQ(pages.pageCount(), 2);
+    EXPECT_EQ(pages.page(1).size(), 8u);
+}
+
+TEST(PrintedPages, CountBelowOnePrintsSummaryAndHeadingOnly) {
+    const auto pages = PrintedPages::layout(income(0.5), kUsd);
+    ASSERT_EQ(pages.pageCount(), 1);
+    EXPECT_EQ(pages.page(0).size(), 18u);
+}
+
+TEST(PrintedPages, LongAmountPushesNextItemDown) {
+    ReportInputs in = income(1);
+    in.SBAL = 1e25; // "Starting Balance = $10,000,...": longer than 32 characters
+    const auto page = PrintedPages::layout(in, kUsd).page(0);
+    EXPECT_EQ(textAt(page[8], 48), "<none>");
+    EXPECT_EQ(page[9].size(), 1u);
+    EXPECT_EQ(page[9][0].column, 48);
+    EXPECT_EQ(page[9][0].text.rfind("Ending Balance = ", 0), 0u);
+}
+
+TEST(PrintedPages, PlainTextColumnsAndFormFeeds) {
+    const std::string text = PrintedPages::layout(income(51), kUsd).plainText();
+    EXPECT_EQ(text.substr(0, 8), std::string(8, '\n'));
+    EXPECT_EQ(text.substr(8, 15 + 19), std::string(15, ' ') + "Starting Balance = ");
+    EXPECT_NE(text.find("Down Payment = $0.00\t\n"), std::string::npos);
+    const size_t ff = text.find('\f');
+    ASSERT_NE(ff, std::string::npos);
+    EXPECT_EQ(text.substr(ff, 9), "\f" + std::string(8, '\n'));
+    EXPECT_EQ(text.substr(ff + 9, 20), std::string(15, ' ') + " 51  ");
+}
+
+// The plain text is written straight from the figures, the painted pages from placed items: both
+// must show the same characters, pushed items included.
+TEST(PrintedPages, PlainTextIsThePlacedItemsAtTheirColumns) {
+    ReportInputs pushedSummary = income(3);
+    pushedSummary.SBAL = 1e25;
+    ReportInputs pushedRows = income(120);
+    pushedRows.PMT = 1e20; // payment and balance texts longer than their 16 columns
+    ReportInputs abutting = income(2);
+    abutting.PMT = 1234567890123.0; // "1234567890123.00" fills its 16 columns exactly: no push
+    ReportInputs failed = income(1e9);
+    for (const ReportInputs& in :
+         {income(51), income(0), pushedSummary, pushedRows, abutting, failed}) {
+        const auto pages = PrintedPages::layout(in, kUsd);
+        for (std::int64_t p = 0; p <= pages.pageCount(); ++p) { // one past the end too
+            std::string expected = p > 0 ? "\f" : "";
+            for (const PrintLine& line : pages.page(p)) {
+                std::string text;
+                for (const PrintItem& item : line) {
+                    ASSERT_LE(text.size(), static_cast<size_t>(item.column - 1));
+                    text.resize(static_cast<size_t>(item.column - 1), ' ');
+                    text += item.text;
+                }
+                expected += text + "\n";
+            }
+            EXPECT_EQ(pages.pageText(p), expected) << "page " << p << " of SBAL " << in.SBAL;
+        }
+    }
+}
+
+// Columns count the characters the fixed-pitch font draws, not the bytes of their UTF-8: a "€"
+// (three bytes) or "£" (two) takes one column, in the placed items and in the plain text alike.
+TEST(PrintedPages, ColumnsCountCharactersNotBytes) {
+    struct Case {
+        QLocale locale;
+        double startingBalance;
+    };
+    for (const Case& c : {Case{QLocale(QLocale::German, QLocale::Germany), 20000},
+                          Case{QLocale(QLocale::English, QLocale::UnitedKingdom), 50000},
+                          Case{QLocale(QLocale::English, QLocale::UnitedStates), 50000}}) {
+        ReportInputs in = income(1);
+        in.SBAL = c.startingBalance;
+        const CurrencyFormat cur(c.locale);
+        const auto pages = PrintedPages::layout(in, cur);
+        const PrintLine first = pages.page(0)[8];
+        ASSERT_EQ(first.size(), 2u) << c.locale.name().toStdString(); // nothing pushed down
+        EXPECT_EQ(first[1].column, 48);
+        // "Starting Balance = " and the amount end before column 48 whatever the symbol.
+        EXPECT_LT(16 + columnsOf(first[0].text), 48);
+
+        const QString text = QString::fromStdString(pages.pageText(0));
+        const QString line = text.split(QLatin1Char('\n'))[8];
+        EXPECT_EQ(line.indexOf(QLatin1String("Ending Balance = ")), 47)
+            << line.toStdString() << " under " << c.locale.name().toStdString();
+        EXPECT_EQ(line.indexOf(QLatin1String("Starting Balance = ")), 15);
+    }
+    EXPECT_EQ(columnsOf("20.000,00 \u20ac"), 11);
+    EXPECT_EQ(columnsOf("\u00a3"), 1);
+    EXPECT_EQ(columnsOf(""), 0);
+}
+
+TEST(PrintedPages, FailedTotalsEndTheDocumentAfterTheOpeningLines) {
+    ReportInputs in = income(1e9);
+    const auto pages = PrintedPages::layout(in, kUsd);
+    ASSERT_EQ(pages.pageCount(), 1);
+    EXPECT_EQ(pages.page(0).size(), 8u);
+}
+
+TEST(ParsePaper, SizeNamesAndDecimalMillimetres) {
+    struct Good {
+        const char* size;
+        const char* margin;
+        PaperSize expectedSize;
+        double expectedMargin;
+    };
+    for (const Good& g :
+         {Good{"A4", "10", PaperSize::A4, 10}, Good{"Letter", "6.35", PaperSize::Letter, 6.35},
+          Good{"Legal", "0", PaperSize::Legal, 0}, Good{"A4", ".5", PaperSize::A4, 0.5},
+          Good{"A4", "12.", PaperSize::A4, 12}, Good{"Letter", "50", PaperSize::Letter, 50},
+          Good{"Legal", "007.50", PaperSize::Legal, 7.5}}) {
+        const auto paper = parsePaper(g.size, g.margin);
+        ASSERT_TRUE(paper) << g.size << " " << g.margin;
+        EXPECT_EQ(paper->size, g.expectedSize);
+        EXPECT_DOUBLE_EQ(paper->marginMm, g.expectedMargin);
+    }
+    const std::pair<const char*, const char*> bad[] = {
+        {"a4", "10"},    {"A5", "10"},  {"letter", "10"},
+        {"", "10"},      {"A4", ""},    {"A4", "-1"},
+        {"A4", "+1"},    {"A4", "1e1"}, {"A4", "inf"},
+        {"A4", "nan"},   {"A4", "."},   {"A4", "1.2.3"},
+        {"A4", "50.01"}, {"A4", " 10"}, {"A4", "10 "},
+        {"A4", "10mm"},  {"A4", "1,5"}, {"A4", "99999999999999999999999999"}};
+    for (const auto& [size, margin] : bad)
+        EXPECT_FALSE(parsePaper(size, margin)) << "'" << size << "' '" << margin << "'";
+}
+
+} // namespace
+} // namespace selvane

@@ -1,0 +1,311 @@
+// Painting printed pages: every page on one sheet of any paper, nothing past the margins, the
+// page range honoured, and a cancelled printout to a file leaves no trace. The PDFs are read
+// back with pdftotext, as a reader of the file would see them.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <algorithm>
+
+#include "print/print_painter.h"
+#include "core/printed_pages.h"
+
+namespace selvane {
+namespace {
+
+// Fonts need a GUI application; one for the whole test program.
+void ensureApp() {
+    static int argc = 1;
+    static char name[] = "print_painter_test";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
+}
+
+const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
+
+ReportInputs income(double pers, double scale = 1) {
+    ReportInputs in;
+    in.SBAL = 50000 * scale;
+    in.PMT = 593.5088 * scale;
+    in.PeriodRate = 0.00625;
+    in.APR = 7.5;
+    in.PERS = pers;
+    return in;
+}
+
+struct Word {
+    QString text;
+    double xMin, yMin, xMax, yMax;
+};
+struct Sheet {
+    double width = 0, height = 0; // points
+    std::vector<Word> words;
+};
+
+// Every sheet of a PDF with its words and their boxes, in points from the top left corner.
+std::vector<Sheet> readSheets(const QString& pdf) {
+    QProcess p;
+    p.start("pdftotext", {"-bbox", pdf, "-"});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression tag(
+        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
+        R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<Sheet> sheets;
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (!m.captured(1).isEmpty()) {
+            sheets.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), {}});
+        } else if (!sheets.empty()) {
+            QString text = m.captured(7);
+            text.replace("&amp;", "&").replace("&lt;", "<").replace("&gt;", ">");
+            sheets.back().words.push_back({text, m.captured(3).toDouble(), m.captured(4).toDouble(),
+                                           m.captured(5).toDouble(), m.captured(6).toDouble()});
+        }
+    }
+    return sheets;
+}
+
+QStringList sortedWords(const Sheet& sheet) {
+    QStringList words;
+    for (const Word& w : sheet.words)
+        words << w.text;
+    words.sort();
+    return words;
+}
+
+QStringList sortedWords(const std::string& text) {
+    QStringList words =
+        QString::fromStdString(text).split(QRegularExpression(R"(\s+)"), Qt::SkipEmptyParts);
+    words.sort();
+    return words;
+}
+
+const Word* find(const Sheet& sheet, const QString& text) {
+    for (const Word& w : sheet.words)
+        if (w.text == text)
+            return &w;
+    return nullptr;
+}
+
+bool havePdfToText() {
+    return !QStandardPaths::findExecutable("pdftotext").isEmpty();
+}
+
+TEST(FitScale, OnlyWhatDoesNotFitShrinks) {
+    const QSizeF printable(500, 700);
+    struct Case {
+        std::vector<double> widths;
+        double lineHeight;
+        double expected;
+    };
+    for (const Case& c : {
+             Case{{500, 100}, 350, 1.0},               // exactly fills both ways: natural size
+             Case{{100, 100, 100}, 350, 700.0 / 1050}, // too tall
+             Case{{1000, 10}, 10, 0.5},                // too wide
+             Case{{1000, 10, 10, 10}, 350, 0.5},       // both: the stronger shrink
+             Case{{}, 10, 1.0},
+         })
+        EXPECT_DOUBLE_EQ(fitScale(c.widths, c.lineHeight, printable), c.expected);
+}
+
+// Letter, Legal and A4 with margins from none to half an inch, ordinary and very long amounts:
+// each page of the report lands on one sheet, whole, within the margins.
+TEST(PaintPages, EveryPageFitsOneSheetWithinTheMargins) {
+    ensureApp();
+    if (!havePdfToText())
+        GTEST_FAIL() << "pdftotext (poppler-utils) is missing: scripts/install-deps installs it";
+    ReportInputs wrapped = income(120);
+    wrapped.SBAL = 1e25; // the summary's first line wraps
+    wrapped.TAX = 1e20;  // and so does its fourth
+    const std::pair<const char*, ReportInputs> reports[] = {
+        {"ordinary", income(120)},
+        {"wrapped summary", wrapped},
+        {"amounts near 1e15", income(120, 1e11)},
+    };
+    QTemporaryDir dir;
+    for (const PaperSize size : {PaperSize::A4, PaperSize::Letter, PaperSize::Legal}) {
+        for (const double margin : {0.0, 6.35, 10.0, 12.7}) {
+            for (const auto& [name, in] : reports) {
+                const PrintedPages pages = PrintedPages::layout(in, kUsd);
+                const QString pdf = dir.filePath("fit.pdf");
+                ASSERT_TRUE(writePdf(pages, pdf.toStdString(), pageLayout({size, margin})));
+                const std::vector<Sheet> sheets = readSheets(pdf);
+                const std::string what = std::string(name) + " on paper " +
+                                         std::to_string(static_cast<int>(size)) + ", margin " +
+                                         std::to_string(margin) + " mm";
+                ASSERT_EQ(static_cast<std::int64_t>(sheets.size()), pages.pageCount()) << what;
+                const double m = margin * 72 / 25.4, slack = 0.5;
+                for (std::int64_t p = 0; p < pages.pageCount(); ++p) {
+                    const Sheet& s = sheets[static_cast<size_t>(p)];
+                    EXPECT_EQ(sortedWords(s), sortedWords(pages.pageText(p)))
+                        << what << ", page " << p + 1;
+                    for (const Word& w : s.words) {
+                        EXPECT_GE(w.xMin, m - slack) << what << ": " << w.text.toStdString();
+                        EXPECT_LE(w.xMax, s.width - m + slack)
+                            << what << ": " << w.text.toStdString();
+                        EXPECT_GE(w.yMin, m - slack) << what << ": " << w.text.toStdString();
+                        EXPECT_LE(w.yMax, s.height - m + slack)
+                            << what << ": " << w.text.toStdString();
+                    }
+                }
+            }
+        }
+    }
+}
+
+// The distance between the two heading lines of page 1, against that of two rows of page 2,
+// which fits every sheet here: the same when page 1 fits at its natural size, smaller when it
+// had to shrink.
+TEST(PaintPages, OnlyAPageThatDoesNotFitIsScaled) {
+    ensureApp();
+    if (!havePdfToText())
+        GTEST_FAIL() << "pdftotext (poppler-utils) is missing: scripts/install-deps installs it";
+    struct Case {
+        Paper paper;
+        bool pageOneScaled;
+    };
+    const PrintedPages pages = PrintedPages::layout(income(120), kUsd);
+    QTemporaryDir dir;
+    for (const Case& c : {Case{{PaperSize::A4, 10}, false}, Case{{PaperSize::Legal, 12.7}, false},
+                          Case{{PaperSize::Letter, 6.35}, true}}) {
+        const QString pdf = dir.filePath("scaled.pdf");
+        ASSERT_TRUE(writePdf(pages, pdf.toStdString(), pageLayout(c.paper)));
+        const std::vector<Sheet> sheets = readSheets(pdf);
+        ASSERT_EQ(sheets.size(), 3u);
+        const Word *pmnt = find(sheets[0], "Pmnt"), *no = find(sheets[0], "No.");
+        const Word *r51 = find(sheets[1], "51"), *r52 = find(sheets[1], "52");
+        ASSERT_TRUE(pmnt && no && r51 && r52);
+        const double pitch1 = no->yMin - pmnt->yMin, pitch2 = r52->yMin - r51->yMin;
+        if (c.pageOneScaled)
+            EXPECT_LT(pitch1, pitch2 * 0.999);
+        else
+            EXPECT_NEAR(pitch1, pitch2, 0.01);
+    }
+}
+
+TEST(PaintPages, ProgressSeesEveryPageOfTheRangeAndCanStop) {
+    ensureApp();
+    const auto pages = PrintedPages::layout(income(120), kUsd);
+    ASSERT_EQ(pages.pageCount(), 3);
+    QTemporaryDir dir;
+
+    std::vector<std::int64_t> seen;
+    QPdfWriter all(dir.filePath("all.pdf"));
+    EXPECT_TRUE(paintPages(pages, all, [&](std::int64_t done, std::int64_t total) {
+        EXPECT_EQ(total, 3);
+        seen.push_back(done);
+        return true;
+    }));
+    EXPECT_EQ(seen, (std::vector<std::int64_t>{1, 2, 3}));
+
+    seen.clear();
+    QPdfWriter stopped(dir.filePath("stopped.pdf"));
+    EXPECT_FALSE(paintPages(pages, stopped, [&](std::int64_t done, std::int64_t) {
+        seen.push_back(done);
+        return false; // the user cancels after the first page
+    }));
+    EXPECT_EQ(seen, (std::vector<std::int64_t>{1}));
+
+    seen.clear();
+    QPdfWriter tail(dir.filePath("tail.pdf"));
+    EXPECT_TRUE(paintPages(
+        pages, tail,
+        [&](std::int64_t done, std::int64_t total) {
+            EXPECT_EQ(total, 2);
+            seen.push_back(done);
+            return true;
+        },
+        PageRange{2, 9}));
+    EXPECT_EQ(seen, (std::vector<std::int64_t>{1, 2}));
+
+    QPdfWriter none(dir.filePath("none.pdf"));
+    EXPECT_FALSE(paintPages(pages, none, {}, PageRange{4, 5})); // no page of the report
+}
+
+TEST(WritePdf, PageRangeGivesThoseSheetsOnly) {
+    ensureApp();
+    if (!havePdfToText())
+        GTEST_FAIL() << "pdftotext (poppler-utils) is missing: scripts/install-deps installs it";
+    const auto pages = PrintedPages::layout(income(120), kUsd);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("two.pdf");
+    ASSERT_TRUE(writePdf(pages, pdf.toStdString(), pageLayout({}), {}, PageRange{2, 2}));
+    const auto sheets = readSheets(pdf);
+    ASSERT_EQ(sheets.size(), 1u);
+    EXPECT_EQ(sortedWords(sheets[0]), sortedWords(pages.pageText(1)));
+}
+
+// A printout cancelled half-way (or failing) leaves the file it was to replace byte for byte,
+// and creates none where there was none.
+TEST(WritePdf, CancelledPrintoutLeavesThePreviousFile) {
+    ensureApp();
+    const auto pages = PrintedPages::layout(income(120), kUsd);
+    QTemporaryDir dir;
+    const QString old = dir.filePath("old.pdf");
+    {
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("the previous printout");
+    }
+    const auto cancelAfterOnePage = [](std::int64_t done, std::int64_t) { return done < 1; };
+    EXPECT_FALSE(writePdf(pages, old.toStdString(), pageLayout({}), cancelAfterOnePage));
+    QFile f(old);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("the previous printout"));
+
+    const QString fresh = dir.filePath("fresh.pdf");
+    EXPECT_FALSE(writePdf(pages, fresh.toStdString(), pageLayout({}), cancelAfterOnePage));
+    EXPECT_FALSE(QFile::exists(fresh));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("old.pdf")}); // no temporary file left behind
+
+    EXPECT_TRUE(writePdf(pages, fresh.toStdString(), pageLayout({})));
+    QFile written(fresh);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith("%PDF-"));
+}
+
+TEST(Paper, DefaultFollowsThePrinterThenTheTerritory) {
+    ensureApp();
+    struct Case {
+        QLocale::Territory territory;
+        std::optional<QPageSize> printer;
+        QPageSize::PageSizeId expected;
+    };
+    for (const Case& c : {Case{QLocale::UnitedStates, std::nullopt, QPageSize::Letter},
+                          Case{QLocale::Canada, std::nullopt, QPageSize::Letter},
+                          Case{QLocale::Germany, std::nullopt, QPageSize::A4},
+                          Case{QLocale::UnitedKingdom, std::nullopt, QPageSize::A4},
+                          Case{QLocale::AnyTerritory, std::nullopt, QPageSize::A4},
+                          Case{QLocale::UnitedStates, QPageSize(QPageSize::A4), QPageSize::A4},
+                          Case{QLocale::France, QPageSize(QPageSize::Legal), QPageSize::Legal},
+                          Case{QLocale::Canada, QPageSize(), QPageSize::Letter}})
+        EXPECT_EQ(defaultPaper(c.territory, c.printer).id(), c.expected)
+            << QLocale::territoryToString(c.territory).toStdString();
+}
+
+TEST(Paper, LayoutIsTheSheetWithEqualMargins) {
+    ensureApp();
+    const QPageLayout letter = pageLayout({PaperSize::Letter, 6.35});
+    EXPECT_EQ(letter.pageSize().id(), QPageSize::Letter);
+    EXPECT_EQ(letter.orientation(), QPageLayout::Portrait);
+    EXPECT_EQ(letter.margins(QPageLayout::Millimeter), QMarginsF(6.35, 6.35, 6.35, 6.35));
+    EXPECT_EQ(pageLayout({PaperSize::Legal, 0}).pageSize().id(), QPageSize::Legal);
+    const QPageLayout byDefault = pageLayout({});
+    EXPECT_EQ(byDefault.pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(byDefault.margins(QPageLayout::Millimeter), QMarginsF(10, 10, 10, 10));
+}
+
+} // namespace
+} // namespace selvane
