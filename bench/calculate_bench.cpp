@@ -2,11 +2,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include "calculator/fincalc.h"
+#include "calculator/mode_menu.h"
+#include "cli/keyboard.h"
 #include "core/annuity.h"
 #include "core/number_text.h"
-#include "calculator/mode_menu.h"
-#include "calculator/fincalc.h"
-#include "cli/keyboard.h"
 
 namespace selvane {
 namespace {
@@ -65,11 +65,21 @@ void BM_Annuity(benchmark::State& state) {
         benchmark::DoNotOptimize(rate);
         std::optional<double> r;
         switch (f) {
-        case 0: r = PV(rate, 60, -400, 0); break;
-        case 1: r = FV(rate, 60, -400, 0); break;
-        case 2: r = NPer(rate, -400, 20000, 0); break;
-        case 3: r = IPmt(rate, 1, 60, -20000, 0); break;
-        default: r = PPmt(rate, 1, 60, -20000, 0); break;
+        case 0:
+            r = PV(rate, 60, -400, 0);
+            break;
+        case 1:
+            r = FV(rate, 60, -400, 0);
+            break;
+        case 2:
+            r = NPer(rate, -400, 20000, 0);
+            break;
+        case 3:
+            r = IPmt(rate, 1, 60, -20000, 0);
+            break;
+        default:
+            r = PPmt(rate, 1, 60, -20000, 0);
+            break;
         }
         benchmark::DoNotOptimize(r);
     }

@@ -31,7 +31,8 @@ const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
 void BM_ReportBuild(benchmark::State& state) {
     const ReportInputs in = mortgage(static_cast<double>(state.range(0)));
     DetailsReport r;
-    for (auto _ : state) benchmark::DoNotOptimize(DetailsReport::build(in, kUsd, r));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DetailsReport::build(in, kUsd, r));
 }
 BENCHMARK(BM_ReportBuild)->Arg(360)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
 
@@ -53,7 +54,8 @@ void BM_ReportVisibleLines(benchmark::State& state) {
     DetailsReport r;
     DetailsReport::build(mortgage(static_cast<double>(state.range(0))), kUsd, r);
     const std::int64_t first = r.lineCount() - 60;
-    for (auto _ : state) benchmark::DoNotOptimize(r.lines(first, 60));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(r.lines(first, 60));
 }
 BENCHMARK(BM_ReportVisibleLines)->Arg(360)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
 

@@ -10,7 +10,7 @@
 
 namespace {
 class FirstPaint : public QObject {
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint)
             QTimer::singleShot(0, qApp, &QCoreApplication::quit); // after this paint completes

@@ -29,8 +29,8 @@
 #include <vector>
 
 #include "cli/script.h"
-#include "fuzz_check.h"
 #include "core/printed_pages.h"
+#include "fuzz_check.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <unistd.h>
 
 #include "core/codepage.h"
-#include "fuzz_check.h"
 #include "core/help_topics.h"
+#include "fuzz_check.h"
 
 namespace {
 // One scratch folder per process, removed when it exits.

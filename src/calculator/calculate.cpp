@@ -3,20 +3,21 @@
 
 #include <cmath>
 
+#include "calculator/fincalc.h"
 #include "core/annuity.h"
 #include "core/number_text.h"
-#include "calculator/fincalc.h"
 
 namespace selvane {
 
 Stored* storedFor(StoredValues& s, int i) {
     static constexpr Stored StoredValues::*kMembers[kFieldCount] = {
-        &StoredValues::APR,  &StoredValues::APR,   &StoredValues::INFL,  &StoredValues::DEPR,
-        &StoredValues::RAPR, &StoredValues::PERS,  &StoredValues::SBAL,  &StoredValues::DPMT,
-        &StoredValues::FBAL, &StoredValues::PMT,   &StoredValues::AFTER, &StoredValues::BAL,
+        &StoredValues::APR,   &StoredValues::APR,   &StoredValues::INFL,  &StoredValues::DEPR,
+        &StoredValues::RAPR,  &StoredValues::PERS,  &StoredValues::SBAL,  &StoredValues::DPMT,
+        &StoredValues::FBAL,  &StoredValues::PMT,   &StoredValues::AFTER, &StoredValues::BAL,
         &StoredValues::PPAID, &StoredValues::IPAID, &StoredValues::VALUE, &StoredValues::TAX,
         &StoredValues::PCOST};
-    if (i < 0 || i >= kFieldCount || i == field::PER) return nullptr;
+    if (i < 0 || i >= kFieldCount || i == field::PER)
+        return nullptr;
     return &(s.*kMembers[i]);
 }
 
@@ -28,11 +29,13 @@ namespace {
 // kMaxPasses passes fails as a whole.
 void balanceLoop(const Stored& count, Stored& balance, double rate, double payment) {
     const std::int64_t n = passCount(val(count).v);
-    if (n <= 0) return;
+    if (n <= 0)
+        return;
     double b = val(balance).v;
     for (std::int64_t k = 1; k <= n; ++k) {
         const double next = b * (1 + rate) - payment;
-        if (std::isfinite(next)) b = next;
+        if (std::isfinite(next))
+            b = next;
     }
     balance = b;
 }
@@ -51,17 +54,19 @@ void FinCalc::calculateResults() {
     // 1. Read phase. A number beyond the range of a double is not read: the value stays.
     for (int i = 0; i <= field::TAX; ++i) {
         Stored* target = storedFor(s, i);
-        if (target == nullptr) continue;
-        if (auto v = fieldValue(fields[static_cast<size_t>(i)].text)) *target = *v;
+        if (target == nullptr)
+            continue;
+        if (auto v = fieldValue(fields[static_cast<size_t>(i)].text))
+            *target = *v;
     }
     // 2. The PMT field shows the lease payment with tax; the engine works without it. A TAX of
     // -100 would divide by zero: the step fails like any other and PMT stays as read.
-    if (lease) step(s.PMT, [&] { return val(s.PMT) / (1 + 0.01 * val(s.TAX)); });
+    if (lease)
+        step(s.PMT, [&] { return val(s.PMT) / (1 + 0.01 * val(s.TAX)); });
 
     const Num C = val(CompoundMonths);
     const Num P = val(PaymentsPerMonth);
-    step(s.PeriodRate,
-         [&] { return power(1 + 0.01 * val(s.APR) * C / (P * 12), 1 / C) - 1; });
+    step(s.PeriodRate, [&] { return power(1 + 0.01 * val(s.APR) * C / (P * 12), 1 / C) - 1; });
     step(s.RAPR, [&] { return (power(1 + val(s.PeriodRate), P * 12) - 1) * 100; });
 
     const int rt = cmResult.selected;
@@ -80,7 +85,8 @@ void FinCalc::calculateResults() {
             step(s.IPAID, [&] { return val(s.AFTER) * val(s.PMT) - val(s.PPAID); });
         };
         if (rt == 0) {
-            if (!lease) step(s.SBAL, [&] { return val(s.SBAL) * (1 + 0.01 * val(s.TAX)); });
+            if (!lease)
+                step(s.SBAL, [&] { return val(s.SBAL) * (1 + 0.01 * val(s.TAX)); });
             step(Principal, [&] { return val(s.SBAL) - val(s.DPMT); });
             step(s.PrincipalPart, [&] {
                 return fromResult(PPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
@@ -91,7 +97,8 @@ void FinCalc::calculateResults() {
             step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
             balanceStart();
             balanceEnd();
-            if (!lease) step(s.SBAL, [&] { return val(s.SBAL) / (1 + 0.01 * val(s.TAX)); });
+            if (!lease)
+                step(s.SBAL, [&] { return val(s.SBAL) / (1 + 0.01 * val(s.TAX)); });
         } else if (rt == 1) {
             step(Principal, [&] {
                 return fromResult(PV(rate, val(s.PERS).v, -val(s.PMT).v, -val(s.FBAL).v));
@@ -111,21 +118,21 @@ void FinCalc::calculateResults() {
             balanceEnd();
         }
         // Closing steps: AFTER / 12 counts years as if payments were monthly.
-        step(s.VALUE, [&] {
-            return val(s.SBAL) * power(1 - 0.01 * val(s.DEPR), val(s.AFTER) / 12);
-        });
-        step(s.PCOST, [&] {
-            return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12);
-        });
+        step(s.VALUE,
+             [&] { return val(s.SBAL) * power(1 - 0.01 * val(s.DEPR), val(s.AFTER) / 12); });
+        step(s.PCOST,
+             [&] { return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
         Results();
     } else if (CalculatorMode == "Investment" && rt >= 0 && rt <= 3) {
         if (rt == 0) {
             step(Principal, [&] { return val(s.SBAL); });
             step(s.PrincipalPart, [&] {
-                return -fromResult(PPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
+                return -fromResult(
+                    PPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
             });
             step(s.InterestPart, [&] {
-                return -fromResult(IPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
+                return -fromResult(
+                    IPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
             });
             step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
         } else if (rt == 1) {
@@ -148,12 +155,10 @@ void FinCalc::calculateResults() {
         step(s.PPAID, [&] { return val(s.AFTER) * val(s.PMT); });
         balanceLoop(s.AFTER, s.BAL, val(s.PeriodRate).v, -val(s.PMT).v); // deposits add
         step(s.IPAID, [&] { return (val(s.BAL) - val(Principal)) - val(s.PPAID); });
-        step(s.VALUE, [&] {
-            return val(s.FBAL) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12);
-        });
-        step(s.PCOST, [&] {
-            return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12);
-        });
+        step(s.VALUE,
+             [&] { return val(s.FBAL) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
+        step(s.PCOST,
+             [&] { return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
         writeInvestmentResults();
     }
 }

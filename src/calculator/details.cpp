@@ -1,7 +1,7 @@
 // ShowDetails and the Details view toggle.
 
-#include "core/printed_pages.h"
 #include "calculator/fincalc.h"
+#include "core/printed_pages.h"
 
 namespace selvane {
 
@@ -23,12 +23,15 @@ ReportInputs FinCalc::reportInputs() const {
 
 void FinCalc::ShowDetails() {
     // When the totals cannot be computed the report box keeps the previous report.
-    if (DetailsReport::build(reportInputs(), m_currency, report)) ++reportRevision;
+    if (DetailsReport::build(reportInputs(), m_currency, report))
+        ++reportRevision;
 }
 
 // The printed report is computed afresh from the stored values; the host shows the print
 // dialog and prints nothing when it is cancelled.
-void FinCalc::mnPrint_Click() { m_host.printPages(PrintedPages::layout(reportInputs(), m_currency)); }
+void FinCalc::mnPrint_Click() {
+    m_host.printPages(PrintedPages::layout(reportInputs(), m_currency));
+}
 
 void FinCalc::mnTable_Click() {
     if (detailsChecked) {

@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "calculator/host.h"
 #include "core/checked.h"
-#include "core/fields.h"
 #include "core/currency.h"
 #include "core/details_text.h"
-#include "calculator/host.h"
+#include "core/fields.h"
 
 namespace selvane {
 
@@ -28,8 +28,8 @@ struct ParameterField {
     std::string caption; // lblSL(i)
     std::string text;    // txtSL(i): the field's only store of its value
     std::uint32_t back = kWhite;
-    bool locked = false;  // read-only
-    bool enabled = true;  // label and text box alike
+    bool locked = false; // read-only
+    bool enabled = true; // label and text box alike
 };
 
 struct ComboList {
@@ -41,8 +41,8 @@ struct ComboList {
 
 // The engine's stored values, one per field except PER, plus its working values.
 struct StoredValues {
-    Stored APR, INFL, DEPR, RAPR, PERS, SBAL, DPMT, FBAL, PMT, AFTER, BAL, PPAID, IPAID, VALUE,
-        TAX, PCOST;
+    Stored APR, INFL, DEPR, RAPR, PERS, SBAL, DPMT, FBAL, PMT, AFTER, BAL, PPAID, IPAID, VALUE, TAX,
+        PCOST;
     Stored PeriodRate, PrincipalPart, InterestPart;
 };
 
@@ -55,7 +55,7 @@ inline constexpr int kReportTop = 4560;
 inline constexpr int kReportHeight = 3615;
 
 class FinCalc {
-public:
+  public:
     explicit FinCalc(Host& host, CurrencyFormat currency = CurrencyFormat());
 
     // ----- state shown by the front ends
@@ -67,8 +67,8 @@ public:
     StoredValues stored;
     std::string ScenarioFileName;
     std::string HelpTopic;
-    std::string comments; // txtComments
-    DetailsReport report; // rtDetails
+    std::string comments;             // txtComments
+    DetailsReport report;             // rtDetails
     std::uint64_t reportRevision = 0; // bumped whenever the report is replaced
     bool detailsChecked = false;      // View > Details
     int windowLeft = 0, windowTop = 0, windowWidth = 0, windowHeight = 0; // twips
@@ -136,7 +136,7 @@ public:
 
     const CurrencyFormat& currency() const { return m_currency; }
 
-private:
+  private:
     void writeInvestmentResults();
     void writeStored(int fieldIndex, int decimals);
     void switchMode(int modeIndex);

@@ -10,17 +10,17 @@ namespace selvane {
 class PrintedPages;
 
 struct FileDialogRequest {
-    std::string title;      // "Open" or "Save As"
-    std::string filter;     // "All Files (*.*)|*.*|..." pairs of description and pattern
-    int filterIndex = 3;    // 1-based, the preselected pair
-    std::string fileName;   // preset name
+    std::string title;    // "Open" or "Save As"
+    std::string filter;   // "All Files (*.*)|*.*|..." pairs of description and pattern
+    int filterIndex = 3;  // 1-based, the preselected pair
+    std::string fileName; // preset name
 };
 
 inline constexpr const char* kScenarioFilter =
     "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|Financial Files (*.fin)|*.fin";
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
     // The chosen path, or nullopt when the user cancels.
     virtual std::optional<std::string> chooseOpenPath(const FileDialogRequest& request) = 0;
@@ -34,7 +34,7 @@ public:
 
 // A host that cancels every dialog: for code paths that run without a front end.
 class NullHost : public Host {
-public:
+  public:
     std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return {}; }
     std::optional<std::string> chooseSavePath(const FileDialogRequest&) override { return {}; }
     bool printPages(const PrintedPages&) override { return false; }

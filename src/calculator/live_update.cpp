@@ -1,8 +1,8 @@
 // Field entry: Enter calculates, and in lease mode a key released in the depreciation, purchase
 // or buy-back field recomputes the field that depends on it.
 
-#include "core/number_text.h"
 #include "calculator/fincalc.h"
+#include "core/number_text.h"
 
 namespace selvane {
 
@@ -14,26 +14,26 @@ void FinCalc::txtSL_KeyPress(int /*index*/, int& keyAscii) {
 }
 
 void FinCalc::txtSL_KeyUp(int index, int /*keyCode*/, int /*shift*/) {
-    if (CalculatorMode != "AutoLease") return;
+    if (CalculatorMode != "AutoLease")
+        return;
     StoredValues& s = stored;
     auto read = [this](int i, Stored& target) {
-        if (auto v = fieldValue(fields[static_cast<size_t>(i)].text)) target = *v;
+        if (auto v = fieldValue(fields[static_cast<size_t>(i)].text))
+            target = *v;
     };
     if (index == field::DEPR || index == field::SBAL) {
         read(field::DEPR, s.DEPR);
         read(field::SBAL, s.SBAL);
         // A depreciation above 100 % has no real monthly factor for a fractional term, and an
         // extreme input can overflow: then the buy-back amount and its field stay as they were.
-        if (step(s.FBAL, [&] {
-                return val(s.SBAL) * power(1 - val(s.DEPR) / 100, val(s.PERS) / 12);
-            }))
+        if (step(s.FBAL,
+                 [&] { return val(s.SBAL) * power(1 - val(s.DEPR) / 100, val(s.PERS) / 12); }))
             fields[field::FBAL].text = format00(*s.FBAL);
     } else if (index == field::FBAL) {
         read(field::SBAL, s.SBAL);
         read(field::FBAL, s.FBAL);
-        step(s.DEPR, [&] {
-            return 100 * (1 - power(val(s.FBAL) / val(s.SBAL), 12 / val(s.PERS)));
-        });
+        step(s.DEPR,
+             [&] { return 100 * (1 - power(val(s.FBAL) / val(s.SBAL), 12 / val(s.PERS))); });
         fields[field::DEPR].text = format00(val(s.DEPR).v);
     }
 }

@@ -1,10 +1,10 @@
 // The five mode switches: re-label and re-arm the whole window for a mode, then select its
 // first result type, which sets up and runs the first calculation.
 
-#include "core/number_text.h"
+#include "calculator/fincalc.h"
 #include "calculator/mode_menu.h"
 #include "core/mode_tables.h"
-#include "calculator/fincalc.h"
+#include "core/number_text.h"
 
 namespace selvane {
 
@@ -47,29 +47,54 @@ void FinCalc::switchMode(int m) {
     selectResult(0);
 }
 
-void FinCalc::mnPersonalLoan_Click() { switchMode(static_cast<int>(Mode::PersonalLoan)); }
-void FinCalc::mnMortgage_Click() { switchMode(static_cast<int>(Mode::Mortgage)); }
-void FinCalc::mnLease_Click() { switchMode(static_cast<int>(Mode::Lease)); }
-void FinCalc::mnIncome_Click() { switchMode(static_cast<int>(Mode::Income)); }
-void FinCalc::mnInvestment_Click() { switchMode(static_cast<int>(Mode::Investment)); }
+void FinCalc::mnPersonalLoan_Click() {
+    switchMode(static_cast<int>(Mode::PersonalLoan));
+}
+void FinCalc::mnMortgage_Click() {
+    switchMode(static_cast<int>(Mode::Mortgage));
+}
+void FinCalc::mnLease_Click() {
+    switchMode(static_cast<int>(Mode::Lease));
+}
+void FinCalc::mnIncome_Click() {
+    switchMode(static_cast<int>(Mode::Income));
+}
+void FinCalc::mnInvestment_Click() {
+    switchMode(static_cast<int>(Mode::Investment));
+}
 
 void runModeSwitch(FinCalc& calc, Mode mode) {
     switch (mode) {
-    case Mode::PersonalLoan: calc.mnPersonalLoan_Click(); break;
-    case Mode::Mortgage: calc.mnMortgage_Click(); break;
-    case Mode::Lease: calc.mnLease_Click(); break;
-    case Mode::Income: calc.mnIncome_Click(); break;
-    case Mode::Investment: calc.mnInvestment_Click(); break;
+    case Mode::PersonalLoan:
+        calc.mnPersonalLoan_Click();
+        break;
+    case Mode::Mortgage:
+        calc.mnMortgage_Click();
+        break;
+    case Mode::Lease:
+        calc.mnLease_Click();
+        break;
+    case Mode::Income:
+        calc.mnIncome_Click();
+        break;
+    case Mode::Investment:
+        calc.mnInvestment_Click();
+        break;
     }
 }
 
 void FinCalc::cmResult_Click() {
     // Each comparison is made whatever the others found; no set-up changes the mode.
-    if (CalculatorMode == "PersonalLoan") PersonalLoan();
-    if (CalculatorMode == "Income") Income();
-    if (CalculatorMode == "Investment") Investment();
-    if (CalculatorMode == "Mortgage") Mortgage();
-    if (CalculatorMode == "AutoLease") AutoLease();
+    if (CalculatorMode == "PersonalLoan")
+        PersonalLoan();
+    if (CalculatorMode == "Income")
+        Income();
+    if (CalculatorMode == "Investment")
+        Investment();
+    if (CalculatorMode == "Mortgage")
+        Mortgage();
+    if (CalculatorMode == "AutoLease")
+        AutoLease();
 }
 
 } // namespace selvane

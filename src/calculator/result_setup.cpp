@@ -1,9 +1,9 @@
 // The result-type set-up of each mode: make the field solved for the result field, write the
 // mode's defaults into the other solvable fields, and calculate.
 
-#include "core/number_text.h"
-#include "core/mode_tables.h"
 #include "calculator/fincalc.h"
+#include "core/mode_tables.h"
+#include "core/number_text.h"
 
 namespace selvane {
 
@@ -17,7 +17,8 @@ void FinCalc::setupResult(int m) {
         };
         auto isResult = [&](int j) { return row[static_cast<size_t>(j)] == kResult; };
         for (int j = 0; j < t.fieldCount; ++j)
-            fieldAt(j).text = isResult(j) ? std::string() : std::string(row[static_cast<size_t>(j)]);
+            fieldAt(j).text =
+                isResult(j) ? std::string() : std::string(row[static_cast<size_t>(j)]);
 
         const std::string_view fbal = t.fbalText[static_cast<size_t>(rt)];
         if (fbal == kResidual) {
@@ -26,8 +27,7 @@ void FinCalc::setupResult(int m) {
             // buy-back amount and its field then stay as they were.
             const auto S = fieldValue(fields[field::SBAL].text);
             const auto N = fieldValue(fields[field::PERS].text);
-            if (S && N &&
-                step(stored.FBAL, [&] {
+            if (S && N && step(stored.FBAL, [&] {
                     const Num monthly = power(1 - val(stored.DEPR) / 100, Num(1.0) / 12);
                     return Num(*S) * power(monthly, *N);
                 }))
@@ -35,16 +35,28 @@ void FinCalc::setupResult(int m) {
         } else if (!fbal.empty() && fbal != kUnchanged) {
             fields[field::FBAL].text = std::string(fbal);
         }
-        for (int j = 0; j < t.fieldCount; ++j) fieldAt(j).back = isResult(j) ? kWhite : kPaleYellow;
-        for (int j = 0; j < t.fieldCount; ++j) fieldAt(j).locked = isResult(j);
+        for (int j = 0; j < t.fieldCount; ++j)
+            fieldAt(j).back = isResult(j) ? kWhite : kPaleYellow;
+        for (int j = 0; j < t.fieldCount; ++j)
+            fieldAt(j).locked = isResult(j);
     }
     Calculate();
 }
 
-void FinCalc::PersonalLoan() { setupResult(static_cast<int>(Mode::PersonalLoan)); }
-void FinCalc::Mortgage() { setupResult(static_cast<int>(Mode::Mortgage)); }
-void FinCalc::AutoLease() { setupResult(static_cast<int>(Mode::Lease)); }
-void FinCalc::Income() { setupResult(static_cast<int>(Mode::Income)); }
-void FinCalc::Investment() { setupResult(static_cast<int>(Mode::Investment)); }
+void FinCalc::PersonalLoan() {
+    setupResult(static_cast<int>(Mode::PersonalLoan));
+}
+void FinCalc::Mortgage() {
+    setupResult(static_cast<int>(Mode::Mortgage));
+}
+void FinCalc::AutoLease() {
+    setupResult(static_cast<int>(Mode::Lease));
+}
+void FinCalc::Income() {
+    setupResult(static_cast<int>(Mode::Income));
+}
+void FinCalc::Investment() {
+    setupResult(static_cast<int>(Mode::Investment));
+}
 
 } // namespace selvane

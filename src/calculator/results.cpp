@@ -1,8 +1,8 @@
 // Results: the loan family's write-back of the stored values into the fields, and the
 // investment family's own write-back.
 
-#include "core/number_text.h"
 #include "calculator/fincalc.h"
+#include "core/number_text.h"
 
 namespace selvane {
 
@@ -20,29 +20,35 @@ void FinCalc::Results() {
     writeStored(field::INFL, 2);
     writeStored(field::DEPR, 2);
     writeStored(field::RAPR, 3);
-    for (int i : {field::PERS, field::SBAL, field::DPMT, field::FBAL}) writeStored(i, 2);
+    for (int i : {field::PERS, field::SBAL, field::DPMT, field::FBAL})
+        writeStored(i, 2);
     if (lease) {
         // The field shows the payment with sales tax; the stored PMT stays without it.
         const Num shown = val(s.PMT) * (1 + 0.01 * val(s.TAX));
-        if (!shown.ok()) return;
+        if (!shown.ok())
+            return;
         fields[field::PMT].text = format00(shown.v);
         // The payment cost considering inflation, with the tax included.
         const Num q = power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12);
         const Num p = val(s.PMT) * q;
         const Num cost = p * (1 + 0.01 * val(s.TAX));
-        if (!cost.ok()) return;
+        if (!cost.ok())
+            return;
         s.PCOST = cost.v;
     } else {
         writeStored(field::PMT, 2);
     }
-    for (int i = field::BAL; i <= field::PCOST; ++i) writeStored(i, 2);
+    for (int i = field::BAL; i <= field::PCOST; ++i)
+        writeStored(i, 2);
 }
 
 void FinCalc::writeInvestmentResults() {
     writeStored(field::APR, 3);
     writeStored(field::RAPR, 3);
-    for (int i = field::PERS; i <= field::PMT; ++i) writeStored(i, 2);
-    for (int i = field::BAL; i <= field::PCOST; ++i) writeStored(i, 2);
+    for (int i = field::PERS; i <= field::PMT; ++i)
+        writeStored(i, 2);
+    for (int i = field::BAL; i <= field::PCOST; ++i)
+        writeStored(i, 2);
 }
 
 } // namespace selvane

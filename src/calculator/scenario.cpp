@@ -1,9 +1,9 @@
 // File > Open, Save and Save As.
 
-#include "core/number_text.h"
-#include "core/file_io.h"
-#include "core/scenario_format.h"
 #include "calculator/fincalc.h"
+#include "core/file_io.h"
+#include "core/number_text.h"
+#include "core/scenario_format.h"
 
 namespace selvane {
 
@@ -25,28 +25,37 @@ void FinCalc::writeScenario(const std::string& path) {
 }
 
 void FinCalc::mnSave_Click() {
-    if (!ScenarioFileName.empty()) writeScenario(ScenarioFileName);
-    else mnSaveAs_Click();
+    if (!ScenarioFileName.empty())
+        writeScenario(ScenarioFileName);
+    else
+        mnSaveAs_Click();
 }
 
 void FinCalc::mnSaveAs_Click() {
     const auto path = m_host.chooseSavePath(scenarioDialog("Save As", ScenarioFileName));
-    if (!path) return;
+    if (!path)
+        return;
     writeScenario(*path);
 }
 
 void FinCalc::mnOpen_Click() {
     const auto path = m_host.chooseOpenPath(scenarioDialog("Open", std::string()));
-    if (!path) return;
+    if (!path)
+        return;
     const auto bytes = readWholeFile(*path, kMaxScenarioBytes);
-    if (!bytes) return;
+    if (!bytes)
+        return;
     const ScenarioRead file = readScenario(*bytes);
-    if (!file.mode) return;
+    if (!file.mode)
+        return;
     CalculatorMode = *file.mode; // nothing else of a mode switch happens
-    if (!file.complete) return;
+    if (!file.complete)
+        return;
     // Selecting a different entry runs the set-up at once, with the old field texts.
-    if (!selectResult(*file.resultType)) return;
-    for (size_t i = 0; i < file.values.size(); ++i) fields[i].text = singleText(file.values[i]);
+    if (!selectResult(*file.resultType))
+        return;
+    for (size_t i = 0; i < file.values.size(); ++i)
+        fields[i].text = singleText(file.values[i]);
     ScenarioFileName = *path;
     cmResult_Click();
 }

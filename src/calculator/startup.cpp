@@ -32,6 +32,8 @@ void FinCalc::Form_Load() {
     mnPersonalLoan_Click();
 }
 
-void FinCalc::Form_Unload() { m_host.closeAbout(); }
+void FinCalc::Form_Unload() {
+    m_host.closeAbout();
+}
 
 } // namespace selvane

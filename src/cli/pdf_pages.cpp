@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "cli/script.h"
-#include "print/print_painter.h"
 #include "core/printed_pages.h"
+#include "print/print_painter.h"
 
 namespace selvane {
 

@@ -5,11 +5,11 @@
 #include <streambuf>
 #include <string_view>
 
+#include "calculator/mode_menu.h"
+#include "cli/keyboard.h"
 #include "cli/state_json.h"
 #include "core/file_io.h"
-#include "calculator/mode_menu.h"
 #include "core/printed_pages.h"
-#include "cli/keyboard.h"
 
 namespace selvane {
 

@@ -8,8 +8,8 @@
 #include <ostream>
 #include <string>
 
-#include "core/paper.h"
 #include "calculator/fincalc.h"
+#include "core/paper.h"
 
 namespace selvane {
 

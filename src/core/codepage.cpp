@@ -54,7 +54,8 @@ std::string utf8FromCp1252(std::string_view bytes) {
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         std::uint32_t cp = b;
-        if (b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0) cp = kHigh[b - 0x80];
+        if (b >= 0x80 && b < 0xA0 && kHigh[b - 0x80] != 0)
+            cp = kHigh[b - 0x80];
         appendUtf8(out, cp);
     }
     return out;

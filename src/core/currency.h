@@ -8,13 +8,13 @@
 namespace selvane {
 
 class CurrencyFormat {
-public:
+  public:
     explicit CurrencyFormat(QLocale locale = QLocale::system()) : m_locale(std::move(locale)) {}
     std::string operator()(double value) const {
         return m_locale.toCurrencyString(value).toStdString();
     }
 
-private:
+  private:
     QLocale m_locale;
 };
 

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/number_text.h"
 #include "core/currency.h"
+#include "core/number_text.h"
 
 namespace selvane {
 

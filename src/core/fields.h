@@ -6,8 +6,25 @@ namespace selvane {
 inline constexpr int kFieldCount = 17;
 
 namespace field {
-enum : int { APR, PER, INFL, DEPR, RAPR, PERS, SBAL, DPMT, FBAL, PMT, AFTER, BAL, PPAID, IPAID,
-             VALUE, TAX, PCOST };
+enum : int {
+    APR,
+    PER,
+    INFL,
+    DEPR,
+    RAPR,
+    PERS,
+    SBAL,
+    DPMT,
+    FBAL,
+    PMT,
+    AFTER,
+    BAL,
+    PPAID,
+    IPAID,
+    VALUE,
+    TAX,
+    PCOST
+};
 } // namespace field
 
 } // namespace selvane

@@ -7,8 +7,8 @@
 #include <array>
 
 #include "core/codepage.h"
-#include "core/file_io.h"
 #include "core/fields.h"
+#include "core/file_io.h"
 
 namespace selvane {
 

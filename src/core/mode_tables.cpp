@@ -3,23 +3,53 @@
 namespace selvane {
 
 const std::array<ModeInfo, kModeCount> kModes = {{
-    {"PersonalLoan", "Personal Loans", "PersonalLoan",
-     {"Loan Payment", "Loan Amount", "Number of Payments", ""}, 3, 1},
-    {"Mortgage", "Mortgages", "Mortgage",
-     {"Mortgage Payment", "Purchase Amount", "Number of Payments", ""}, 3, 2},
-    {"AutoLease", "Leases", "Lease", {"Lease Payment", "Lease Amount", "Number of Payments", ""}, 3,
+    {"PersonalLoan",
+     "Personal Loans",
+     "PersonalLoan",
+     {"Loan Payment", "Loan Amount", "Number of Payments", ""},
+     3,
+     1},
+    {"Mortgage",
+     "Mortgages",
+     "Mortgage",
+     {"Mortgage Payment", "Purchase Amount", "Number of Payments", ""},
+     3,
+     2},
+    {"AutoLease",
+     "Leases",
+     "Lease",
+     {"Lease Payment", "Lease Amount", "Number of Payments", ""},
+     3,
      1},
     {"Income", "Income", "Income", {"Payment", "Start Amount", "Number of Payments", ""}, 3, 1},
-    {"Investment", "Investments", "Investment",
-     {"Payment", "Start Amount", "End Amount", "Number of Payments"}, 4, 1},
+    {"Investment",
+     "Investments",
+     "Investment",
+     {"Payment", "Start Amount", "End Amount", "Number of Payments"},
+     4,
+     1},
 }};
 
 namespace {
 constexpr std::array<std::string_view, 17> captions(std::string_view sbal, std::string_view fbal,
                                                     std::string_view pcost) {
-    return {"APR (%)", "Cmpd",    "Infl. (%)", "Depr. (%)",      "Real APR",      "No. Pmts",
-            sbal,      "Down Pmt", fbal,        "Payment",        "After",         "Balance",
-            "Principal Paid", "Interest Paid", "Asset Value", "Tax (%)", pcost};
+    return {"APR (%)",
+            "Cmpd",
+            "Infl. (%)",
+            "Depr. (%)",
+            "Real APR",
+            "No. Pmts",
+            sbal,
+            "Down Pmt",
+            fbal,
+            "Payment",
+            "After",
+            "Balance",
+            "Principal Paid",
+            "Interest Paid",
+            "Asset Value",
+            "Tax (%)",
+            pcost};
 }
 } // namespace
 
@@ -46,7 +76,8 @@ const std::array<std::array<std::string_view, 17>, kModeCount> kSwitchTexts = {{
 namespace {
 constexpr std::uint32_t bits(std::initializer_list<int> fields) {
     std::uint32_t m = 0;
-    for (int f : fields) m |= 1u << f;
+    for (int f : fields)
+        m |= 1u << f;
     return m;
 }
 } // namespace
@@ -63,7 +94,9 @@ const std::array<FieldRoles, kModeCount> kFieldRoles = {{
 const std::array<SetupTable, kModeCount> kSetups = {{
     {{9, 6, 5, 0},
      3,
-     {{{kResult, "20000.00", "60", ""}, {"500", kResult, "60", ""}, {"500", "20000.00", kResult, ""}}},
+     {{{kResult, "20000.00", "60", ""},
+       {"500", kResult, "60", ""},
+       {"500", "20000.00", kResult, ""}}},
      3,
      {}},
     {{9, 6, 5, 0},
@@ -75,12 +108,16 @@ const std::array<SetupTable, kModeCount> kSetups = {{
      {}},
     {{9, 6, 5, 7},
      4,
-     {{{kResult, "30000.00", "48", "0"}, {"300", kResult, "48", "0"}, {"300", "30000.00", kResult, "0"}}},
+     {{{kResult, "30000.00", "48", "0"},
+       {"300", kResult, "48", "0"},
+       {"300", "30000.00", kResult, "0"}}},
      3,
      {kResidual, "15000", kUnchanged, kUnchanged}},
     {{9, 6, 5, 0},
      3,
-     {{{kResult, "50000.00", "180", ""}, {"500", kResult, "180", ""}, {"500", "50000.00", kResult, ""}}},
+     {{{kResult, "50000.00", "180", ""},
+       {"500", kResult, "180", ""},
+       {"500", "50000.00", kResult, ""}}},
      3,
      {}},
     {{9, 8, 6, 5},
@@ -95,13 +132,15 @@ const std::array<SetupTable, kModeCount> kSetups = {{
 
 int modeIndexOf(std::string_view calculatorMode) {
     for (int i = 0; i < kModeCount; ++i)
-        if (kModes[static_cast<size_t>(i)].calculatorMode == calculatorMode) return i;
+        if (kModes[static_cast<size_t>(i)].calculatorMode == calculatorMode)
+            return i;
     return -1;
 }
 
 int modeIndexOfCliName(std::string_view name) {
     for (int i = 0; i < kModeCount; ++i)
-        if (kModes[static_cast<size_t>(i)].cliName == name) return i;
+        if (kModes[static_cast<size_t>(i)].cliName == name)
+            return i;
     return -1;
 }
 

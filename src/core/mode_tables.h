@@ -35,8 +35,8 @@ struct FieldRoles {
     std::uint32_t disabled;
 };
 extern const std::array<FieldRoles, kModeCount> kFieldRoles;
-inline constexpr std::uint32_t kWhiteFields = (1u << 4) | (1u << 9) | (1u << 11) | (1u << 12) |
-                                              (1u << 13) | (1u << 14) | (1u << 16);
+inline constexpr std::uint32_t kWhiteFields =
+    (1u << 4) | (1u << 9) | (1u << 11) | (1u << 12) | (1u << 13) | (1u << 14) | (1u << 16);
 
 // Result-type set-up: the solvable fields in write order and, per result type, each one's
 // default text; kResult marks the field solved for.

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "core/number_text.h"
 #include "core/codepage.h"
+#include "core/number_text.h"
 
 namespace selvane {
 
@@ -18,19 +18,25 @@ std::string scenarioText(std::string_view calculatorMode, int resultType,
     quoted(calculatorMode);
     s += std::to_string(resultType);
     s += "\r\n";
-    for (const auto& t : fieldTexts) quoted(t);
+    for (const auto& t : fieldTexts)
+        quoted(t);
     return s;
 }
 
 namespace {
-bool lineEnd(char c) { return c == '\r' || c == '\n'; }
-bool blank(char c) { return c == ' ' || c == '\t'; }
+bool lineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+bool blank(char c) {
+    return c == ' ' || c == '\t';
+}
 } // namespace
 
 std::optional<std::string> ItemReader::next() {
     const std::string_view b = m_bytes;
     size_t i = m_pos;
-    while (i < b.size() && blank(b[i])) ++i;
+    while (i < b.size() && blank(b[i]))
+        ++i;
     if (i >= b.size()) {
         m_pos = i;
         return std::nullopt;
@@ -41,19 +47,24 @@ std::optional<std::string> ItemReader::next() {
         const size_t end = close == std::string_view::npos ? b.size() : close;
         item = std::string(b.substr(i + 1, end - i - 1));
         i = end == b.size() ? end : end + 1;
-        while (i < b.size() && b[i] != ',' && !lineEnd(b[i])) ++i;
+        while (i < b.size() && b[i] != ',' && !lineEnd(b[i]))
+            ++i;
     } else {
         size_t end = i;
-        while (end < b.size() && b[end] != ',' && !lineEnd(b[end])) ++end;
+        while (end < b.size() && b[end] != ',' && !lineEnd(b[end]))
+            ++end;
         size_t last = end;
-        while (last > i && blank(b[last - 1])) --last;
+        while (last > i && blank(b[last - 1]))
+            --last;
         item = std::string(b.substr(i, last - i));
         i = end;
     }
     // Consume the delimiter: a comma, or one line end (CR LF counts as one).
     if (i < b.size()) {
-        if (b[i] == '\r' && i + 1 < b.size() && b[i + 1] == '\n') i += 2;
-        else ++i;
+        if (b[i] == '\r' && i + 1 < b.size() && b[i + 1] == '\n')
+            i += 2;
+        else
+            ++i;
     }
     m_pos = i;
     return item;
@@ -61,17 +72,22 @@ std::optional<std::string> ItemReader::next() {
 
 std::optional<int> wholeNumberItem(std::string_view item) {
     const LeadingNumber n = scanLeadingNumber(item);
-    if (item.find_first_not_of(" \t") == std::string_view::npos) return 0;
-    if (!n.found || n.overflow) return std::nullopt;
+    if (item.find_first_not_of(" \t") == std::string_view::npos)
+        return 0;
+    if (!n.found || n.overflow)
+        return std::nullopt;
     const double r = std::nearbyint(n.value); // to nearest, ties to even
-    if (r < -2147483648.0 || r > 2147483647.0) return std::nullopt;
+    if (r < -2147483648.0 || r > 2147483647.0)
+        return std::nullopt;
     return static_cast<int>(r);
 }
 
 std::optional<float> singleItem(std::string_view item) {
-    if (item.find_first_not_of(" \t") == std::string_view::npos) return 0.0f;
+    if (item.find_first_not_of(" \t") == std::string_view::npos)
+        return 0.0f;
     const LeadingNumber n = scanLeadingNumber(item);
-    if (!n.found) return std::nullopt;
+    if (!n.found)
+        return std::nullopt;
     return singleValue(n);
 }
 
@@ -79,17 +95,22 @@ ScenarioRead readScenario(std::string_view bytes) {
     ScenarioRead r;
     ItemReader items(bytes);
     auto mode = items.next();
-    if (!mode) return r;
+    if (!mode)
+        return r;
     r.mode = utf8FromCp1252(*mode);
     auto type = items.next();
-    if (!type) return r;
+    if (!type)
+        return r;
     r.resultType = wholeNumberItem(*type);
-    if (!r.resultType) return r;
+    if (!r.resultType)
+        return r;
     while (static_cast<int>(r.values.size()) < kScenarioFieldCount) {
         auto item = items.next();
-        if (!item) break; // a short file: the fields without a value keep their text
+        if (!item)
+            break; // a short file: the fields without a value keep their text
         auto v = singleItem(*item);
-        if (!v) return r;
+        if (!v)
+            return r;
         r.values.push_back(*v);
     }
     r.complete = true;

@@ -19,11 +19,11 @@ std::string scenarioText(std::string_view calculatorMode, int resultType,
 // and anything after it up to the delimiter is skipped; an unquoted item runs to a comma or the
 // end of the line and is trimmed. CR LF, LF or CR end a line.
 class ItemReader {
-public:
+  public:
     explicit ItemReader(std::string_view bytes) : m_bytes(bytes) {}
     std::optional<std::string> next(); // nullopt at the end of the file
 
-private:
+  private:
     std::string_view m_bytes;
     size_t m_pos = 0;
 };
@@ -31,10 +31,10 @@ private:
 // What reading a scenario file yields, as far as it got. Reading stops at the first item that
 // fails; the Open then ends there.
 struct ScenarioRead {
-    std::optional<std::string> mode;     // line 1, as UTF-8
-    std::optional<int> resultType;       // line 2
-    std::vector<float> values;           // up to 16 field values, in file order
-    bool complete = false;               // no item failed
+    std::optional<std::string> mode; // line 1, as UTF-8
+    std::optional<int> resultType;   // line 2
+    std::vector<float> values;       // up to 16 field values, in file order
+    bool complete = false;           // no item failed
 };
 ScenarioRead readScenario(std::string_view bytes);
 

@@ -22,9 +22,9 @@
 #include <algorithm>
 #include <optional>
 
-#include "desktop/report_view.h"
 #include "desktop/field_layout.h"
 #include "desktop/icons.h"
+#include "desktop/report_view.h"
 
 namespace selvane {
 

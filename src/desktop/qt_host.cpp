@@ -11,10 +11,10 @@
 #include <algorithm>
 #include <climits>
 
-#include "desktop/frm_about.h"
-#include "print/print_painter.h"
 #include "core/printed_pages.h"
 #include "desktop/field_layout.h"
+#include "desktop/frm_about.h"
+#include "print/print_painter.h"
 
 namespace selvane {
 

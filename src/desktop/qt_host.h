@@ -10,8 +10,8 @@
 #include <memory>
 #include <optional>
 
-#include "desktop/sysinfo.h"
 #include "calculator/host.h"
+#include "desktop/sysinfo.h"
 
 class QPrinter;
 class QWidget;

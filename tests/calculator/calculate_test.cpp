@@ -6,16 +6,16 @@
 #include <cmath>
 #include <cstring>
 
-#include "core/annuity.h"
-#include "core/number_text.h"
 #include "calculator/fincalc.h"
 #include "cli/keyboard.h"
+#include "core/annuity.h"
+#include "core/number_text.h"
 
 namespace selvane {
 namespace {
 
 class Engine : public ::testing::Test {
-protected:
+  protected:
     NullHost host;
     FinCalc calc{host, CurrencyFormat(QLocale(QLocale::English, QLocale::UnitedStates))};
     void SetUp() override { calc.Form_Load(); }
@@ -44,10 +44,10 @@ TEST_F(Engine, PeriodFactorsSetTheRate) {
         int compound, period;
         double rate, rapr;
     } cases[] = {
-        {3, 2, 0.009488792934583046, 12.0},   // yearly compounding, monthly payments
-        {0, 2, 0.010048508, 12.747},          // daily compounding
-        {1, 0, 0.0045996, 12.719},            // monthly compounding, biweekly payments
-        {1, 2, 0.01, 12.683},                 // monthly, monthly
+        {3, 2, 0.009488792934583046, 12.0}, // yearly compounding, monthly payments
+        {0, 2, 0.010048508, 12.747},        // daily compounding
+        {1, 0, 0.0045996, 12.719},          // monthly compounding, biweekly payments
+        {1, 2, 0.01, 12.683},               // monthly, monthly
     };
     for (const Case& c : cases) {
         calc.chooseCompound(c.compound);
@@ -145,7 +145,7 @@ TEST_F(Engine, NothingSelectedRunsOnlyTheRateSteps) {
     const auto revision = calc.reportRevision;
     calc.Calculate();
     EXPECT_NEAR(v(calc.stored.RAPR), 12.683, 5e-4);
-    EXPECT_EQ(text(field::RAPR), before);   // no field is rewritten
+    EXPECT_EQ(text(field::RAPR), before);     // no field is rewritten
     EXPECT_GT(calc.reportRevision, revision); // the report is rebuilt all the same
 }
 
@@ -181,9 +181,9 @@ TEST_F(Engine, FailingResultsStepEndsTheWriteBack) {
     set(field::AFTER, "6");
     set(field::APR, "9");
     calc.Calculate();
-    EXPECT_EQ(text(field::APR), "9.000");     // written before the failure
-    EXPECT_NE(text(field::PMT), "");          // the payment with tax is still shown
-    EXPECT_EQ(text(field::BAL), balance);     // later steps keep their text
+    EXPECT_EQ(text(field::APR), "9.000"); // written before the failure
+    EXPECT_NE(text(field::PMT), "");      // the payment with tax is still shown
+    EXPECT_EQ(text(field::BAL), balance); // later steps keep their text
     EXPECT_EQ(text(field::INFL), "150.00");
 }
 
@@ -195,9 +195,10 @@ TEST(EngineUnset, PaymentCostNeverComputedShowsEmpty) {
     calc.cmResult.selected = 0;
     calc.CompoundMonths = 1;
     calc.PaymentsPerMonth = 1;
-    const char* texts[] = {"7.5", "1", "150", "15", "", "60", "20000", "0", "0", "", "6",
-                           "",    "",  "",    "",   "0", "x"};
-    for (int i = 0; i < kFieldCount; ++i) calc.fields[static_cast<size_t>(i)].text = texts[i];
+    const char* texts[] = {"7.5", "1", "150", "15", "", "60", "20000", "0", "0",
+                           "",    "6", "",    "",   "", "",   "0",     "x"};
+    for (int i = 0; i < kFieldCount; ++i)
+        calc.fields[static_cast<size_t>(i)].text = texts[i];
     calc.Calculate();
     EXPECT_FALSE(calc.stored.PCOST.has_value());
     EXPECT_EQ(calc.fields[field::PCOST].text, "");
@@ -230,8 +231,8 @@ TEST_F(Engine, HugeCountsAreBounded) {
     EXPECT_EQ(v(calc.stored.BAL), 20000.0); // no pass at all
     set(field::AFTER, "2.5");
     calc.Calculate();
-    EXPECT_NEAR(v(calc.stored.BAL), (20000 * 1.00625 - v(calc.stored.PMT)) * 1.00625 -
-                                        v(calc.stored.PMT), 1e-6);
+    EXPECT_NEAR(v(calc.stored.BAL),
+                (20000 * 1.00625 - v(calc.stored.PMT)) * 1.00625 - v(calc.stored.PMT), 1e-6);
 }
 
 TEST_F(Engine, EnterCalculatesAndIsConsumed) {
@@ -249,7 +250,7 @@ TEST_F(Engine, EnterCalculatesAndIsConsumed) {
 // ----- live update in lease mode
 
 class LiveUpdate : public Engine {
-protected:
+  protected:
     void SetUp() override {
         Engine::SetUp();
         calc.mnLease_Click();
@@ -300,7 +301,8 @@ TEST_F(Engine, TypingChangesNothingElseOutsideLease) {
     typeText(calc, field::DEPR, "5");
     typeText(calc, field::FBAL, "5");
     for (int i = 0; i < kFieldCount; ++i) {
-        if (i == field::SBAL || i == field::DEPR || i == field::FBAL) continue;
+        if (i == field::SBAL || i == field::DEPR || i == field::FBAL)
+            continue;
         EXPECT_EQ(calc.fields[static_cast<size_t>(i)].text, before[static_cast<size_t>(i)].text);
     }
 }

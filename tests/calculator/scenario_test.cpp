@@ -15,7 +15,7 @@ namespace selvane {
 namespace {
 
 class FakeHost : public NullHost {
-public:
+  public:
     std::optional<std::string> answer;
     std::vector<FileDialogRequest> requests;
     std::optional<std::string> chooseOpenPath(const FileDialogRequest& r) override {
@@ -36,7 +36,7 @@ std::string slurp(const std::string& path) {
 }
 
 class Scenario : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     FakeHost host;
     FinCalc calc{host};
@@ -83,7 +83,8 @@ TEST_F(Scenario, CancelledDialogsChangeNothing) {
     calc.mnSaveAs_Click();
     calc.mnSave_Click();
     EXPECT_TRUE(calc.ScenarioFileName.empty());
-    for (size_t i = 0; i < fields.size(); ++i) EXPECT_EQ(calc.fields[i].text, fields[i].text);
+    for (size_t i = 0; i < fields.size(); ++i)
+        EXPECT_EQ(calc.fields[i].text, fields[i].text);
 }
 
 TEST_F(Scenario, OpenInAnotherModeKeepsLabelsAndRecalculates) {
@@ -94,11 +95,11 @@ TEST_F(Scenario, OpenInAnotherModeKeepsLabelsAndRecalculates) {
     calc.mnInvestment_Click();
     calc.mnOpen_Click();
     EXPECT_EQ(calc.CalculatorMode, "Mortgage");
-    EXPECT_EQ(calc.caption, "Investments");               // no mode switch happened
+    EXPECT_EQ(calc.caption, "Investments"); // no mode switch happened
     EXPECT_EQ(calc.cmResult.entries.size(), 4u);
     EXPECT_EQ(calc.cmResult.selected, 1);
-    EXPECT_EQ(calc.fields[field::PMT].text, "1000.00");   // the mortgage set-up ran
-    EXPECT_EQ(calc.fields[field::PER].text, "6");         // loaded, single-precision text
+    EXPECT_EQ(calc.fields[field::PMT].text, "1000.00"); // the mortgage set-up ran
+    EXPECT_EQ(calc.fields[field::PER].text, "6");       // loaded, single-precision text
     EXPECT_EQ(calc.fields[field::APR].text, "5.000");
 }
 

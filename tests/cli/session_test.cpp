@@ -32,8 +32,10 @@ void compare(const QJsonValue& got, const QJsonValue& want, const QString& path,
     if (want.isObject()) {
         const QJsonObject w = want.toObject(), g = got.toObject();
         for (auto it = w.begin(); it != w.end(); ++it) {
-            if (!g.contains(it.key())) errors << path + "." + it.key() + " missing";
-            else compare(g.value(it.key()), it.value(), path + "." + it.key(), errors);
+            if (!g.contains(it.key()))
+                errors << path + "." + it.key() + " missing";
+            else
+                compare(g.value(it.key()), it.value(), path + "." + it.key(), errors);
         }
     } else if (want.isArray()) {
         const QJsonArray w = want.toArray(), g = got.toArray();
@@ -46,16 +48,18 @@ void compare(const QJsonValue& got, const QJsonValue& want, const QString& path,
     } else if (want.isDouble()) {
         const double w = want.toDouble(), g = got.toDouble();
         if (!got.isDouble() || std::fabs(g - w) > 1e-9 * std::max(1.0, std::fabs(w)))
-            errors << QString("%1: %2, expected %3").arg(path, got.toVariant().toString(),
-                                                         QString::number(w, 'g', 17));
+            errors << QString("%1: %2, expected %3")
+                          .arg(path, got.toVariant().toString(), QString::number(w, 'g', 17));
     } else if (got != want) {
         QString g = got.toVariant().toString(), w = want.toVariant().toString();
         qsizetype at = 0;
-        while (at < g.size() && at < w.size() && g[at] == w[at]) ++at;
+        while (at < g.size() && at < w.size() && g[at] == w[at])
+            ++at;
         errors << QString("%1 differs at %2: ...%3... expected ...%4...")
                       .arg(path)
                       .arg(at)
-                      .arg(g.mid(std::max<qsizetype>(0, at - 40), 80), w.mid(std::max<qsizetype>(0, at - 40), 80));
+                      .arg(g.mid(std::max<qsizetype>(0, at - 40), 80),
+                           w.mid(std::max<qsizetype>(0, at - 40), 80));
     }
 }
 
@@ -101,9 +105,10 @@ TEST_P(Session, DumpsAndFilesMatch) {
         const QJsonDocument g = QJsonDocument::fromJson(got[i], &e);
         ASSERT_EQ(e.error, QJsonParseError::NoError) << "dump " << i << " is not JSON";
         QStringList errors;
-        compare(g.object(), QJsonDocument::fromJson(expected[i]).object(),
-                QString("dump%1").arg(i), errors);
-        for (const QString& err : errors) ADD_FAILURE() << err.toStdString();
+        compare(g.object(), QJsonDocument::fromJson(expected[i]).object(), QString("dump%1").arg(i),
+                errors);
+        for (const QString& err : errors)
+            ADD_FAILURE() << err.toStdString();
     }
 
     // Files the script must write, byte for byte: NAME.<file>.
@@ -111,7 +116,8 @@ TEST_P(Session, DumpsAndFilesMatch) {
     const QString prefix = QFileInfo(base).fileName() + ".";
     for (const QString& f : folder.entryList({prefix + "*"}, QDir::Files)) {
         const QString produced = f.mid(prefix.size());
-        if (produced == "script" || produced == "expected.jsonl" || produced == "error") continue;
+        if (produced == "script" || produced == "expected.jsonl" || produced == "error")
+            continue;
         QFile want(folder.filePath(f)), have(work.filePath(produced));
         ASSERT_TRUE(want.open(QIODevice::ReadOnly));
         ASSERT_TRUE(have.open(QIODevice::ReadOnly)) << produced.toStdString() << " not written";
@@ -119,12 +125,12 @@ TEST_P(Session, DumpsAndFilesMatch) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Scripts, Session, ::testing::ValuesIn(scripts()),
-                         [](const auto& p) {
-                             std::string n = p.param;
-                             for (char& c : n)
-                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Scripts, Session, ::testing::ValuesIn(scripts()), [](const auto& p) {
+    std::string n = p.param;
+    for (char& c : n)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return n;
+});
 
 } // namespace

@@ -21,7 +21,9 @@ struct PeerRow {
     bool fails = false;
 };
 
-double number(const std::string& s) { return s.empty() ? 0.0 : std::stod(s); }
+double number(const std::string& s) {
+    return s.empty() ? 0.0 : std::stod(s);
+}
 
 std::vector<PeerRow> loadPeerRows() {
     std::ifstream in(std::string(SELVANE_TEST_DATA) + "/annuity_peer_vectors.csv");
@@ -31,7 +33,8 @@ std::vector<PeerRow> loadPeerRows() {
     while (std::getline(in, line)) {
         std::vector<std::string> c;
         std::stringstream ss(line);
-        for (std::string item; std::getline(ss, item, ',');) c.push_back(item);
+        for (std::string item; std::getline(ss, item, ',');)
+            c.push_back(item);
         c.resize(10);
         PeerRow r;
         r.id = c[0];
@@ -50,11 +53,16 @@ std::vector<PeerRow> loadPeerRows() {
 }
 
 std::optional<double> call(const PeerRow& r) {
-    if (r.function == "PV") return PV(r.rate, r.nper, r.pmt, r.fv);
-    if (r.function == "FV") return FV(r.rate, r.nper, r.pmt, r.pv);
-    if (r.function == "NPER") return NPer(r.rate, r.pmt, r.pv, r.fv);
-    if (r.function == "IPMT") return IPmt(r.rate, r.per, r.nper, r.pv, r.fv);
-    if (r.function == "PPMT") return PPmt(r.rate, r.per, r.nper, r.pv, r.fv);
+    if (r.function == "PV")
+        return PV(r.rate, r.nper, r.pmt, r.fv);
+    if (r.function == "FV")
+        return FV(r.rate, r.nper, r.pmt, r.pv);
+    if (r.function == "NPER")
+        return NPer(r.rate, r.pmt, r.pv, r.fv);
+    if (r.function == "IPMT")
+        return IPmt(r.rate, r.per, r.nper, r.pv, r.fv);
+    if (r.function == "PPMT")
+        return PPmt(r.rate, r.per, r.nper, r.pv, r.fv);
     ADD_FAILURE() << "unknown function " << r.function;
     return std::nullopt;
 }
@@ -83,13 +91,15 @@ TEST(Annuity, WorkedExamples) {
     EXPECT_NEAR(*NPer(0.01, -100, 1000, 0), 10.588644459423, 1e-9); // ln(10/9) / ln(1.01)
     EXPECT_DOUBLE_EQ(*NPer(0.0, -100, 1000, 0), 10.0);
     // The interest of the first payment is the interest on the whole present value.
-    for (double nper : {1.0, 12.0, 60.5, 360.0}) EXPECT_NEAR(*IPmt(0.01, 1, nper, -5000, 0), 50, 1e-9);
+    for (double nper : {1.0, 12.0, 60.5, 360.0})
+        EXPECT_NEAR(*IPmt(0.01, 1, nper, -5000, 0), 50, 1e-9);
 }
 
 TEST(Annuity, PartsAddUpToTheLevelPayment) {
     for (double per : {0.5, 1.0, 7.0, 12.0, 12.9}) {
         const double level = *Pmt(0.005, 12, -10000, 0);
-        EXPECT_NEAR(*IPmt(0.005, per, 12, -10000, 0) + *PPmt(0.005, per, 12, -10000, 0), level, 1e-9)
+        EXPECT_NEAR(*IPmt(0.005, per, 12, -10000, 0) + *PPmt(0.005, per, 12, -10000, 0), level,
+                    1e-9)
             << per;
     }
 }
@@ -110,12 +120,12 @@ TEST(Annuity, FailuresAreReportedNeverReturnedAsNonFinite) {
     EXPECT_FALSE(NPer(-1.0, -100, 1000, 0).has_value());
     EXPECT_FALSE(NPer(-1.5, -100, 1000, 0).has_value());
     EXPECT_FALSE(NPer(0.0, 0.0, 1000, 0).has_value());
-    EXPECT_FALSE(NPer(0.01, -10, 1000, 0).has_value());  // payment equals the interest
-    EXPECT_FALSE(NPer(0.01, -5, 1000, 0).has_value());   // payment below the interest
+    EXPECT_FALSE(NPer(0.01, -10, 1000, 0).has_value()); // payment equals the interest
+    EXPECT_FALSE(NPer(0.01, -5, 1000, 0).has_value());  // payment below the interest
     EXPECT_FALSE(Pmt(0.01, 0, 1000, 0).has_value());
-    EXPECT_FALSE(PV(1e300, 1e300, -1, 0).has_value());   // overflow
-    EXPECT_FALSE(FV(-2.5, 0.5, -1, 0).has_value());      // negative base, fractional power
-    EXPECT_FALSE(Pmt(1e-17, 12, 1000, 0).has_value());   // 1 + rate == 1: divides by zero
+    EXPECT_FALSE(PV(1e300, 1e300, -1, 0).has_value()); // overflow
+    EXPECT_FALSE(FV(-2.5, 0.5, -1, 0).has_value());    // negative base, fractional power
+    EXPECT_FALSE(Pmt(1e-17, 12, 1000, 0).has_value()); // 1 + rate == 1: divides by zero
     EXPECT_FALSE(PV(0.0, 1e308, 1e308, 0).has_value());
 }
 

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "calculator/fincalc.h"
 #include "core/codepage.h"
 #include "core/help_topics.h"
-#include "calculator/fincalc.h"
 
 namespace selvane {
 namespace {

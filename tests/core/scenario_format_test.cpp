@@ -10,7 +10,8 @@ namespace {
 std::vector<std::string> items(std::string_view bytes) {
     ItemReader r(bytes);
     std::vector<std::string> out;
-    while (auto item = r.next()) out.push_back(*item);
+    while (auto item = r.next())
+        out.push_back(*item);
     return out;
 }
 
@@ -22,7 +23,8 @@ TEST(ScenarioFormat, WritesEighteenQuotedLines) {
     EXPECT_EQ(s.substr(0, 32), "\"PersonalLoan\"\r\n0\r\n\"7.500\"\r\n\"\"\r\n");
     EXPECT_NE(s.find("\"caf\xE9\"\r\n"), std::string::npos);
     size_t lines = 0;
-    for (size_t at = 0; (at = s.find("\r\n", at)) != std::string::npos; at += 2) ++lines;
+    for (size_t at = 0; (at = s.find("\r\n", at)) != std::string::npos; at += 2)
+        ++lines;
     EXPECT_EQ(lines, 18u);
 }
 
@@ -32,21 +34,23 @@ TEST(ItemReader, QuotesCommasAndLineEnds) {
         std::vector<std::string> expected;
     } cases[] = {
         {"\"a\"\r\n\"b\"\r\n", {"a", "b"}},
-        {"\"a, b\",c\n", {"a, b", "c"}},                 // comma inside quotes
-        {"\"x\"junk,y\r", {"x", "y"}},                   // after the closing quote: skipped
-        {"  12 , 7.5 \r\n-1", {"12", "7.5", "-1"}},      // unquoted items are trimmed
-        {"1\r2\n3\r\n4", {"1", "2", "3", "4"}},          // CR, LF and CR LF end a line
+        {"\"a, b\",c\n", {"a, b", "c"}},            // comma inside quotes
+        {"\"x\"junk,y\r", {"x", "y"}},              // after the closing quote: skipped
+        {"  12 , 7.5 \r\n-1", {"12", "7.5", "-1"}}, // unquoted items are trimmed
+        {"1\r2\n3\r\n4", {"1", "2", "3", "4"}},     // CR, LF and CR LF end a line
         {"\"multi\r\nline\"\r\nz", {"multi\r\nline", "z"}},
         {"\"unterminated", {"unterminated"}},
-        {"a\r\n\r\nb", {"a", "", "b"}},                  // an empty line is an empty item
+        {"a\r\n\r\nb", {"a", "", "b"}}, // an empty line is an empty item
         {"", {}},
     };
-    for (const auto& c : cases) EXPECT_EQ(items(c.bytes), c.expected) << c.bytes;
+    for (const auto& c : cases)
+        EXPECT_EQ(items(c.bytes), c.expected) << c.bytes;
 }
 
 TEST(ReadScenario, CompleteFile) {
     std::string bytes = "\"Mortgage\"\r\n2\r\n";
-    for (int i = 0; i < 16; ++i) bytes += "\"" + std::to_string(i) + ".50\"\r\n";
+    for (int i = 0; i < 16; ++i)
+        bytes += "\"" + std::to_string(i) + ".50\"\r\n";
     const ScenarioRead r = readScenario(bytes);
     ASSERT_TRUE(r.complete);
     EXPECT_EQ(*r.mode, "Mortgage");
@@ -85,7 +89,8 @@ TEST(ReadScenario, ShortBrokenAndOddFiles) {
     r = readScenario("\"Income\"\r\n0\r\n1e39\r\n");
     EXPECT_FALSE(r.complete);
     std::string many = "\"Income\"\r\n0\r\n";
-    for (int i = 0; i < 20; ++i) many += i < 16 ? "1\r\n" : "junk\r\n";
+    for (int i = 0; i < 20; ++i)
+        many += i < 16 ? "1\r\n" : "junk\r\n";
     EXPECT_TRUE(readScenario(many).complete);
 }
 

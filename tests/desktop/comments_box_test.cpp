@@ -9,10 +9,10 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "fakes.h"
 #include "core/help_topics.h"
-#include "modal_watchdog.h"
 #include "desktop/frm_fincalc.h"
+#include "fakes.h"
+#include "modal_watchdog.h"
 
 using namespace selvane;
 

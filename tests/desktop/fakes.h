@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "desktop/sysinfo.h"
 #include "core/printed_pages.h"
 #include "desktop/qt_host.h"
+#include "desktop/sysinfo.h"
 
 struct FakeDialogs : selvane::Dialogs {
     std::optional<QString> answer; // the path the user picks; nullopt cancels

@@ -31,12 +31,12 @@
 #include <climits>
 #include <memory>
 
+#include "desktop/field_layout.h"
 #include "desktop/frm_about.h"
+#include "desktop/frm_fincalc.h"
+#include "desktop/report_view.h"
 #include "fakes.h"
 #include "modal_watchdog.h"
-#include "desktop/report_view.h"
-#include "desktop/field_layout.h"
-#include "desktop/frm_fincalc.h"
 
 using namespace selvane;
 

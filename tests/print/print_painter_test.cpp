@@ -14,8 +14,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "print/print_painter.h"
 #include "core/printed_pages.h"
+#include "print/print_painter.h"
 
 namespace selvane {
 namespace {

@@ -20,8 +20,8 @@
 #include <string_view>
 
 #include "core/printed_pages.h"
-#include "desktop/report_view.h"
 #include "desktop/frm_fincalc.h"
+#include "desktop/report_view.h"
 
 namespace selvane {
 namespace {

@@ -23,7 +23,6 @@ using StepDone =
 // then Select All and Copy in the report. `print` prints to a PDF file at the path, as the print
 // dialog's "Print to File" does; a user who has waited 3 s for a long one cancels it. Returns a
 // message for a line it cannot run.
-std::optional<std::string> driveWindow(const std::vector<std::string>& lines,
-                                       const StepDone& done);
+std::optional<std::string> driveWindow(const std::vector<std::string>& lines, const StepDone& done);
 
 } // namespace selvane
