@@ -39,8 +39,8 @@ void FinCalc::mnTable_Click() {
         windowHeight = kCollapsedHeight; // the box keeps its size; the window cuts it off
     } else {
         detailsChecked = true;
-        windowHeight = static_cast<int>(0.9 * m_host.screenHeightTwips());
-        reportBoxHeight = windowHeight - kReportTop - 900;
+        windowHeight = static_cast<int>(kDetailsScreenShare * m_host.screenHeightTwips());
+        reportBoxHeight = windowHeight - kReportTop - kReportBottomMargin;
     }
 }
 

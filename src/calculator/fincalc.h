@@ -53,6 +53,10 @@ inline constexpr int kCollapsedHeight = 5205; // twips
 inline constexpr int kWindowWidth = 9480;
 inline constexpr int kReportTop = 4560;
 inline constexpr int kReportHeight = 3615;
+// The details view: the window takes this share of the screen's height, and the report box ends
+// this many twips above the window's bottom edge, room for the window's frame around it.
+inline constexpr double kDetailsScreenShare = 0.9;
+inline constexpr int kReportBottomMargin = 900;
 
 class FinCalc {
   public:

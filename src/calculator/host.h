@@ -5,19 +5,23 @@
 #include <optional>
 #include <string>
 
+#include "core/twips.h"
+
 namespace selvane {
 
 class PrintedPages;
 
-struct FileDialogRequest {
-    std::string title;    // "Open" or "Save As"
-    std::string filter;   // "All Files (*.*)|*.*|..." pairs of description and pattern
-    int filterIndex = 3;  // 1-based, the preselected pair
-    std::string fileName; // preset name
-};
-
 inline constexpr const char* kScenarioFilter =
     "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|Financial Files (*.fin)|*.fin";
+// The pair of kScenarioFilter the file dialogs preselect, counted from 1: Financial Files.
+inline constexpr int kScenarioFilterFin = 3;
+
+struct FileDialogRequest {
+    std::string title;  // "Open" or "Save As"
+    std::string filter; // "All Files (*.*)|*.*|..." pairs of description and pattern
+    int filterIndex = kScenarioFilterFin; // 1-based, the preselected pair
+    std::string fileName;                 // preset name
+};
 
 class Host {
   public:
@@ -38,7 +42,7 @@ class NullHost : public Host {
     std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return {}; }
     std::optional<std::string> chooseSavePath(const FileDialogRequest&) override { return {}; }
     bool printPages(const PrintedPages&) override { return false; }
-    int screenHeightTwips() override { return 768 * 15; }
+    int screenHeightTwips() override { return 768 * kTwipsPerPixel; }
     void showAbout() override {}
     void closeAbout() override {}
 };

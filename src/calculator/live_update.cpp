@@ -2,12 +2,13 @@
 // or buy-back field recomputes the field that depends on it.
 
 #include "calculator/fincalc.h"
+#include "core/key_codes.h"
 #include "core/number_text.h"
 
 namespace selvane {
 
 void FinCalc::txtSL_KeyPress(int /*index*/, int& keyAscii) {
-    if (keyAscii == 13) {
+    if (keyAscii == kKeyReturn) {
         Calculate();
         keyAscii = 0; // the field never receives the Enter
     }

@@ -12,7 +12,7 @@ namespace {
 constexpr std::uintmax_t kMaxScenarioBytes = 1u << 20;
 
 FileDialogRequest scenarioDialog(const char* title, std::string fileName) {
-    return {title, kScenarioFilter, 3, std::move(fileName)};
+    return {title, kScenarioFilter, kScenarioFilterFin, std::move(fileName)};
 }
 } // namespace
 

@@ -1,12 +1,9 @@
 // Start-up and shut-down of the main window.
 
 #include "calculator/fincalc.h"
+#include "core/twips.h"
 
 namespace selvane {
-
-namespace {
-constexpr int kTwipsPerPixel = 15;
-}
 
 FinCalc::FinCalc(Host& host, CurrencyFormat currency)
     : m_host(host), m_currency(std::move(currency)) {}

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "calculator/fincalc.h"
+#include "core/key_codes.h"
 
 namespace selvane {
 
@@ -15,8 +16,5 @@ void typeText(FinCalc& calc, int fieldIndex, std::string_view utf8Text);
 void pressBackspace(FinCalc& calc, int fieldIndex);
 void selectAllAndDelete(FinCalc& calc, int fieldIndex);
 void pressEnter(FinCalc& calc, int fieldIndex);
-
-// Key codes passed to the key-release handler (it does not look at them).
-inline constexpr int kKeyBack = 8, kKeyReturn = 13, kKeyDelete = 46;
 
 } // namespace selvane

@@ -10,6 +10,7 @@
 #include "cli/state_json.h"
 #include "core/file_io.h"
 #include "core/printed_pages.h"
+#include "core/twips.h"
 
 namespace selvane {
 
@@ -27,7 +28,7 @@ class ScriptHost : public Host {
     bool printPages(const PrintedPages& pages) override {
         return answer && m_writer(pages, *answer, paper);
     }
-    int screenHeightTwips() override { return 1080 * 15; }
+    int screenHeightTwips() override { return 1080 * kTwipsPerPixel; }
     void showAbout() override {}
     void closeAbout() override {}
 

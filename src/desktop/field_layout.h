@@ -9,15 +9,9 @@
 #include <QRect>
 
 #include "calculator/fincalc.h"
+#include "core/twips.h"
 
 namespace selvane {
-
-inline constexpr int kTwipsPer96DpiPixel = 15;
-
-// Twips to logical pixels: every position in the tables is a whole number of pixels at 96 dpi.
-constexpr int twipsToPixels(int twips) {
-    return twips / kTwipsPer96DpiPixel;
-}
 
 struct TwipsRect {
     int left, top, width, height;

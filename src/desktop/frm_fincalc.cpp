@@ -1,26 +1,25 @@
+// The window built from the layout tables, and the state shown in it. What the user does in it
+// is forwarded to the state in frm_fincalc_events.cpp.
+
 #include "desktop/frm_fincalc.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
-#include <optional>
 
 #include "desktop/field_layout.h"
 #include "desktop/icons.h"
@@ -77,83 +76,6 @@ void setCaption(QLabel* label, const QString& caption, int tableWidth) {
     label->setText(caption);
     const int needed = label->fontMetrics().horizontalAdvance(caption) + 1;
     label->resize(std::max(tableWidth, needed), label->height());
-}
-
-// The character code a key press hands to the field's key-press handler, if it types one.
-std::optional<int> keyAscii(const QKeyEvent* e) {
-    switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return std::nullopt; // move the focus or edit without typing
-    default:
-        break;
-    }
-    const QList<uint> chars = e->text().toUcs4();
-    if (chars.isEmpty() || chars.front() == 0x7F)
-        return std::nullopt;
-    return static_cast<int>(chars.front());
-}
-
-// The key code a key release hands to the key-up handler: letters and digits as their upper-case
-// character, the keys below by the codes desktop programs have long used for them.
-int keyCode(const QKeyEvent* e) {
-    struct KeyPair {
-        int qt, code;
-    };
-    static constexpr KeyPair kKeys[] = {
-        {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},      {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},
-        {Qt::Key_Shift, 16},    {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},    {Qt::Key_Pause, 19},
-        {Qt::Key_CapsLock, 20}, {Qt::Key_Escape, 27},  {Qt::Key_Space, 32},  {Qt::Key_PageUp, 33},
-        {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},     {Qt::Key_Home, 36},   {Qt::Key_Left, 37},
-        {Qt::Key_Up, 38},       {Qt::Key_Right, 39},   {Qt::Key_Down, 40},   {Qt::Key_Insert, 45},
-        {Qt::Key_Delete, 46},   {Qt::Key_Comma, 188},  {Qt::Key_Minus, 189}, {Qt::Key_Period, 190},
-    };
-    const int k = e->key();
-    const bool keypad = e->modifiers().testFlag(Qt::KeypadModifier);
-    if (k >= Qt::Key_0 && k <= Qt::Key_9)
-        return keypad ? 96 + (k - Qt::Key_0) : k;
-    if (keypad && k == Qt::Key_Period)
-        return 110;
-    if (keypad && k == Qt::Key_Minus)
-        return 109;
-    if (k >= Qt::Key_A && k <= Qt::Key_Z)
-        return k;
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F12)
-        return 112 + (k - Qt::Key_F1);
-    for (const KeyPair& p : kKeys)
-        if (p.qt == k)
-            return p.code;
-    return 0;
-}
-
-int shiftState(const QKeyEvent* e) {
-    const Qt::KeyboardModifiers m = e->modifiers();
-    return (m.testFlag(Qt::ShiftModifier) ? 1 : 0) | (m.testFlag(Qt::ControlModifier) ? 2 : 0) |
-           (m.testFlag(Qt::AltModifier) ? 4 : 0);
-}
-
-// Alt with a character is a menu's access key, never typing; a key that no menu takes is
-// dropped. Ctrl+Alt stays typing: some keyboards compose characters with it.
-bool isAccessKey(const QKeyEvent* e) {
-    const Qt::KeyboardModifiers m = e->modifiers();
-    const QString text = e->text();
-    return m.testFlag(Qt::AltModifier) && !m.testFlag(Qt::ControlModifier) && !text.isEmpty() &&
-           text.front().isPrint();
-}
-
-bool isEnterKey(const QEvent* event) {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int k = static_cast<const QKeyEvent*>(event)->key();
-    return k == Qt::Key_Return || k == Qt::Key_Enter;
 }
 
 } // namespace
@@ -384,105 +306,6 @@ void frmFinCalc::buildMenus() {
 
 void frmFinCalc::Form_Load() {
     run([&] { m_calc.Form_Load(); });
-}
-
-// ----- events
-
-bool frmFinCalc::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
-        for (int i = 0; i < kFieldCount; ++i) {
-            if (watched != m_txtSL[static_cast<size_t>(i)])
-                continue;
-            auto* key = static_cast<QKeyEvent*>(event);
-            if (type == QEvent::KeyPress)
-                return fieldKeyPress(i, key);
-            fieldKeyRelease(i, key);
-            return false;
-        }
-    }
-    for (QComboBox* box : {m_cmCompound, m_cmPeriod, m_cmResult})
-        if (box && (watched == box || watched == box->lineEdit()))
-            return listFilter(box, event);
-    if (type == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        return labelClicked(watched);
-    return QMainWindow::eventFilter(watched, event);
-}
-
-// What reaches a list's text part without choosing: typing, Enter and leaving it run no
-// handler, and once the focus has gone the text part shows the selected entry again.
-bool frmFinCalc::listFilter(QComboBox* box, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-        return isEnterKey(event) || isAccessKey(static_cast<QKeyEvent*>(event));
-    case QEvent::FocusOut:
-        // Opening the list takes the focus too; the text stays until the user chooses.
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
-            box->currentIndex() >= 0)
-            box->setEditText(box->itemText(box->currentIndex()));
-        return false;
-    case QEvent::Wheel:
-        // A turn of the wheel over a closed list is too easily an accident, and a result type
-        // chosen again puts the mode's inputs back: only the keys and the opened list choose.
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool frmFinCalc::fieldKeyPress(int i, QKeyEvent* event) {
-    if (isAccessKey(event))
-        return true; // the field never sees it
-    auto ascii = keyAscii(event);
-    if (!ascii)
-        return false;
-    int key = *ascii;
-    run([&] { m_calc.txtSL_KeyPress(i, key); });
-    return key == 0; // the handler swallowed the key: the field never sees it
-}
-
-void frmFinCalc::fieldKeyRelease(int i, QKeyEvent* event) {
-    // A held key repeats its press, but the key goes up only once.
-    if (event->isAutoRepeat())
-        return;
-    takeFieldText(i);
-    run([&] { m_calc.txtSL_KeyUp(i, keyCode(event), shiftState(event)); });
-}
-
-void frmFinCalc::takeFieldText(int i) {
-    std::string text = m_txtSL[static_cast<size_t>(i)]->text().toStdString();
-    std::string& state = m_calc.fields[static_cast<size_t>(i)].text;
-    if (state != text)
-        state = std::move(text);
-}
-
-bool frmFinCalc::labelClicked(QObject* watched) {
-    auto* label = qobject_cast<QLabel*>(watched);
-    if (!label || !label->isEnabled())
-        return false; // a disabled label takes no click
-    if (label == m_Label1)
-        run([&] { m_calc.Label1_Click(); });
-    else if (label == m_Label2)
-        run([&] { m_calc.Label2_Click(); });
-    else if (label == m_lblResult)
-        run([&] { m_calc.lblResult_Click(); });
-    else {
-        for (int i = 0; i < kFieldCount; ++i) {
-            if (label != m_lblSL[static_cast<size_t>(i)])
-                continue;
-            run([&] { m_calc.lblSL_Click(i); });
-            return true;
-        }
-        return false;
-    }
-    return true;
-}
-
-void frmFinCalc::closeEvent(QCloseEvent* event) {
-    // Unloading takes the About box with it, so no window of the program remains.
-    run([&] { m_calc.Form_Unload(); });
-    event->accept();
 }
 
 // ----- showing the state

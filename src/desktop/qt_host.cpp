@@ -12,7 +12,7 @@
 #include <climits>
 
 #include "core/printed_pages.h"
-#include "desktop/field_layout.h"
+#include "core/twips.h"
 #include "desktop/frm_about.h"
 #include "print/print_painter.h"
 
@@ -182,7 +182,7 @@ bool QtHost::printPages(const PrintedPages& pages) {
 int QtHost::screenHeightTwips() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int pixels = screen ? screen->availableGeometry().height() : 768;
-    return pixels * kTwipsPer96DpiPixel;
+    return pixels * kTwipsPerPixel;
 }
 
 void QtHost::showAbout() {

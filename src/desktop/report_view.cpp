@@ -1,14 +1,13 @@
+// The report view: painting the lines on screen, scrolling, and the keys and mouse. What is
+// selected and how it is copied is in report_selection.cpp.
+
 #include "desktop/report_view.h"
 
-#include <QAction>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -18,83 +17,12 @@
 #include <climits>
 #include <cmath>
 #include <memory>
-#include <string_view>
 
 #include "core/details_text.h"
 
 namespace selvane {
 
-// ---- Line layout ------------------------------------------------------------------------------
-
 namespace {
-constexpr int kTabStepTwips = 1250;
-constexpr int kLastTabStopTwips = 5000;
-} // namespace
-
-double tabStopAfter(double x) {
-    // Stops are computed from whole twips the same way every time, so a run that ends exactly on
-    // a stop compares equal to it and the tab goes on to the next one.
-    for (int twips = kTabStepTwips; twips <= kLastTabStopTwips; twips += kTabStepTwips) {
-        const double stop = twips / kTwipsPerPixel;
-        if (stop > x)
-            return stop;
-    }
-    // Past the last stop there is nothing to align to: the tab just advances one more step.
-    return x + kTabStepPixels;
-}
-
-std::vector<TextRun> layoutRuns(QStringView line, const RunAdvance& advance) {
-    std::vector<TextRun> runs;
-    double x = 0;
-    qsizetype start = 0;
-    for (;;) {
-        const qsizetype tab = line.indexOf(u'\t', start);
-        const qsizetype end = tab < 0 ? line.size() : tab;
-        runs.push_back({start, end - start, x});
-        if (tab < 0)
-            break;
-        if (end > start)
-            x += advance(line.mid(start, end - start));
-        x = tabStopAfter(x);
-        start = tab + 1;
-    }
-    return runs;
-}
-
-double expandedWidth(QStringView line, const RunAdvance& advance) {
-    const TextRun last = layoutRuns(line, advance).back();
-    return last.length > 0 ? last.x + advance(line.mid(last.start, last.length)) : last.x;
-}
-
-std::vector<double> characterEdges(QStringView line, const RunAdvance& advance) {
-    std::vector<double> edges(static_cast<size_t>(line.size()) + 1, 0.0);
-    // Each run's boundaries are measured as prefixes of the run, the way the run is drawn, so
-    // hit testing and highlighting agree with the glyphs on screen; the edge after a tab is the
-    // start of the next run.
-    for (const TextRun& run : layoutRuns(line, advance)) {
-        for (qsizetype i = 0; i <= run.length; ++i) {
-            edges[static_cast<size_t>(run.start + i)] =
-                i == 0 ? run.x : run.x + advance(line.mid(run.start, i));
-        }
-    }
-    return edges;
-}
-
-qsizetype characterAt(QStringView line, double x, const RunAdvance& advance) {
-    const std::vector<double> edges = characterEdges(line, advance);
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const auto k = static_cast<size_t>(i);
-        if (x < (edges[k] + edges[k + 1]) / 2)
-            return i;
-    }
-    return line.size();
-}
-
-// ---- The view ---------------------------------------------------------------------------------
-
-namespace {
-// A selection of more bytes than this takes long enough to copy to deserve a wait cursor.
-constexpr std::int64_t kBusyCopyBytes = 1'000'000;
 constexpr int kAutoScrollMs = 50;
 // Rows sampled up front to size the horizontal scroll bar; painted lines can still widen it.
 constexpr std::int64_t kWidthSamples = 16;
@@ -233,172 +161,6 @@ std::int64_t ReportView::firstVisibleLine() const {
 void ReportView::scrollToLine(std::int64_t line) {
     QScrollBar* v = verticalScrollBar();
     v->setValue(static_cast<int>(std::clamp<std::int64_t>(line, v->minimum(), v->maximum())));
-}
-
-ReportPosition ReportView::clamped(ReportPosition position) const {
-    const std::int64_t n = lineCount();
-    if (n == 0)
-        return {};
-    position.line = std::clamp<std::int64_t>(position.line, 0, n - 1);
-    position.column = std::clamp<qsizetype>(position.column, 0, lineText(position.line).size());
-    return position;
-}
-
-void ReportView::moveCursor(ReportPosition position, bool keepAnchor) {
-    const bool had = hasSelection();
-    const ReportPosition anchor = keepAnchor ? m_anchor : position;
-    if (anchor == m_anchor && position == m_cursor)
-        return;
-    m_anchor = anchor;
-    m_cursor = position;
-    viewport()->update();
-    if (had != hasSelection())
-        emit copyAvailable(hasSelection());
-}
-
-void ReportView::setSelection(ReportPosition anchor, ReportPosition cursor) {
-    const bool had = hasSelection();
-    m_anchor = clamped(anchor);
-    m_cursor = clamped(cursor);
-    viewport()->update();
-    if (had != hasSelection())
-        emit copyAvailable(hasSelection());
-}
-
-std::pair<ReportPosition, ReportPosition> ReportView::selection() const {
-    return std::minmax(m_anchor, m_cursor);
-}
-
-void ReportView::selectAll() {
-    const std::int64_t n = lineCount();
-    if (n == 0)
-        return;
-    setSelection({0, 0}, {n - 1, lineText(n - 1).size()});
-}
-
-void ReportView::clearSelection() {
-    moveCursor(m_cursor, false);
-}
-
-template <class Sink> void ReportView::writeSelection(Sink&& sink) const {
-    if (!m_report || !hasSelection())
-        return;
-    const auto [from, to] = selection();
-    // Only the two end lines are cut, at UTF-16 columns like everything else in the view; the
-    // lines between pass through as the report writes them.
-    const auto cut = [this](std::int64_t index, qsizetype begin, qsizetype end) {
-        const QString line = lineText(index);
-        return line.mid(begin, (end < 0 ? line.size() : end) - begin).toStdString();
-    };
-    if (from.line == to.line) {
-        sink(std::string_view(cut(from.line, from.column, to.column)));
-        return;
-    }
-    sink(std::string_view(cut(from.line, from.column, -1)));
-    const std::int64_t summary = DetailsReport::kSummaryLines;
-    const auto& summaryLines = m_report->summaryLines();
-    for (std::int64_t i = from.line + 1; i < std::min(to.line, summary); ++i) {
-        sink(std::string_view("\r\n"));
-        sink(std::string_view(summaryLines[static_cast<size_t>(i)]));
-    }
-    // Row k is line k + summary - 1.
-    m_report->writeRowsText(sink, {}, std::max(from.line + 1, summary) - summary + 1,
-                            to.line - 1 - summary + 1);
-    sink(std::string_view("\r\n"));
-    sink(std::string_view(cut(to.line, 0, to.column)));
-}
-
-std::int64_t ReportView::selectionBytes(std::int64_t stopAbove) const {
-    if (!m_report || !hasSelection())
-        return 0;
-    // Counted the way writeSelection writes: the two cut end lines, the summary lines and the
-    // rows between, each after a CR LF.
-    const auto [from, to] = selection();
-    const auto cut = [this](std::int64_t index, qsizetype begin, qsizetype end) {
-        const QString line = lineText(index);
-        return static_cast<std::int64_t>(
-            line.mid(begin, (end < 0 ? line.size() : end) - begin).toUtf8().size());
-    };
-    if (from.line == to.line)
-        return cut(from.line, from.column, to.column);
-    std::int64_t bytes = cut(from.line, from.column, -1) + 2 + cut(to.line, 0, to.column);
-    const std::int64_t summary = DetailsReport::kSummaryLines;
-    const auto& summaryLines = m_report->summaryLines();
-    for (std::int64_t i = from.line + 1; i < std::min(to.line, summary); ++i)
-        bytes += 2 + static_cast<std::int64_t>(summaryLines[static_cast<size_t>(i)].size());
-    if (bytes > stopAbove)
-        return bytes;
-    return bytes + m_report->rowsTextSize(std::max(from.line + 1, summary) - summary + 1,
-                                          to.line - 1 - summary + 1, stopAbove - bytes);
-}
-
-QString ReportView::selectedText() const {
-    if (!m_report || !hasSelection())
-        return {};
-    QString out;
-    out.reserve(static_cast<qsizetype>(selectionBytes())); // at least one byte per character
-    std::string buffer;
-    const auto flush = [&] {
-        out += QString::fromUtf8(buffer.data(), static_cast<qsizetype>(buffer.size()));
-        buffer.clear();
-    };
-    writeSelection([&](std::string_view piece) {
-        buffer += piece;
-        if (buffer.size() >= 1 << 20)
-            flush();
-    });
-    flush();
-    return out;
-}
-
-void ReportView::copy() {
-    if (!m_report || !hasSelection())
-        return;
-    const std::int64_t size = selectionBytes(kMaxCopyBytes);
-    if (size > kMaxCopyBytes) {
-        emit copyRefused(size);
-        return;
-    }
-    const bool busy = size > kBusyCopyBytes;
-    if (busy)
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    // The clipboard gets UTF-8 bytes rather than a QString: half the memory for a large report,
-    // and the platform converts only when something is pasted.
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(size));
-    writeSelection([&bytes](std::string_view piece) {
-        bytes.append(piece.data(), static_cast<qsizetype>(piece.size()));
-    });
-    auto* mime = new QMimeData;
-    mime->setData(QStringLiteral("text/plain"), bytes);
-    QGuiApplication::clipboard()->setMimeData(mime);
-    if (busy)
-        QGuiApplication::restoreOverrideCursor();
-}
-
-ReportPosition ReportView::positionAt(QPoint viewportPos) const {
-    const std::int64_t n = lineCount();
-    if (n == 0)
-        return {};
-    const int y = viewportPos.y();
-    const int row = y >= 0 ? y / m_lineHeight : -((m_lineHeight - 1 - y) / m_lineHeight);
-    const std::int64_t line = firstVisibleLine() + row;
-    if (line < 0)
-        return {0, 0};
-    if (line >= n)
-        return {n - 1, lineText(n - 1).size()};
-    return {line, characterAt(lineText(line), viewportPos.x() - xOrigin(), runAdvance())};
-}
-
-QMenu* ReportView::createContextMenu(QWidget* parent) {
-    auto* menu = new QMenu(parent);
-    QAction* copyAction = menu->addAction(tr("&Copy"), this, &ReportView::copy);
-    copyAction->setShortcut(QKeySequence::Copy);
-    copyAction->setEnabled(hasSelection());
-    QAction* allAction = menu->addAction(tr("Select &All"), this, &ReportView::selectAll);
-    allAction->setShortcut(QKeySequence::SelectAll);
-    allAction->setEnabled(lineCount() > 0);
-    return menu;
 }
 
 // ---- Events -----------------------------------------------------------------------------------

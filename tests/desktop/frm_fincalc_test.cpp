@@ -609,8 +609,8 @@ void FrmFinCalcTest::windowNeverShrinksBelowItsControls() {
     }
     // What the details view sets on a screen 400 pixels high: the report box's own height
     // comes out below zero. A narrower window than the calculator ever sets is whole too.
-    c.windowHeight = static_cast<int>(0.9 * 400 * 15);
-    c.reportBoxHeight = c.windowHeight - kReportTop - 900;
+    c.windowHeight = static_cast<int>(kDetailsScreenShare * 400 * kTwipsPerPixel);
+    c.reportBoxHeight = c.windowHeight - kReportTop - kReportBottomMargin;
     c.windowWidth = 3000;
     QTest::mouseClick(named<QLabel>("lblSL_0"), Qt::LeftButton); // any handler shows the state
     verifyWhole(true);

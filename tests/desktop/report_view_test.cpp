@@ -1,4 +1,4 @@
-// Tests of the report view: tab layout, selection by mouse and keys, copying, scrolling and what
+// Tests of the report view: selection by mouse and keys, copying, scrolling and what
 // gets painted, on reports from a short loan up to a million rows.
 
 #include <QAction>
@@ -46,11 +46,6 @@ bool showReport(ReportView& view, const DetailsReport& report, int width, int he
     return QTest::qWaitForWindowExposed(&view);
 }
 
-// Every character 10 px wide, so expected layouts can be worked out by hand.
-const RunAdvance kTenPixels = [](QStringView run) {
-    return 10.0 * static_cast<double>(run.size());
-};
-
 double stop(int twips) {
     return twips / 15.0;
 }
@@ -91,78 +86,6 @@ class ReportViewTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void tabStops_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("line start") << 0.0 << stop(1250);
-        QTest::newRow("inside first column") << 50.0 << stop(1250);
-        QTest::newRow("exactly on a stop goes to the next") << stop(1250) << stop(2500);
-        QTest::newRow("third column") << 200.0 << stop(3750);
-        QTest::newRow("on the last stop") << stop(5000) << stop(5000) + stop(1250);
-        QTest::newRow("past the last stop: one more step") << 340.0 << 340.0 + stop(1250);
-        QTest::newRow("far past") << 1000.0 << 1000.0 + stop(1250);
-    }
-    void tabStops() {
-        QFETCH(double, x);
-        QFETCH(double, expected);
-        QCOMPARE(tabStopAfter(x), expected);
-    }
-
-    void layout_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QList<double>>("runXs");
-        QTest::addColumn<double>("width");
-        QTest::newRow("empty") << "" << QList<double>{0} << 0.0;
-        QTest::newRow("no tab") << "abc" << QList<double>{0} << 30.0;
-        QTest::newRow("one tab") << "a\tb" << QList<double>{0, stop(1250)} << stop(1250) + 10;
-        QTest::newRow("tabs only")
-            << "\t\t" << QList<double>{0, stop(1250), stop(2500)} << stop(2500);
-        QTest::newRow("fits the column")
-            << "12345678\tx" << QList<double>{0, stop(1250)} << stop(1250) + 10;
-        QTest::newRow("overflows the column")
-            << "123456789\tx" << QList<double>{0, stop(2500)} << stop(2500) + 10;
-        QTest::newRow("run ends on a stop")
-            << QString(25, u'a') + "\tz" << QList<double>{0, stop(5000)} << stop(5000) + 10;
-        QTest::newRow("five tabs")
-            << "ab\t\t\t\t\tz" << QList<double>{0,          stop(1250), stop(2500),
-                                                stop(3750), stop(5000), stop(5000) + stop(1250)}
-            << stop(5000) + stop(1250) + 10;
-        QTest::newRow("past the last stop")
-            << QString(35, u'a') + "\tz" << QList<double>{0, 350 + stop(1250)}
-            << 350 + stop(1250) + 10;
-    }
-    void layout() {
-        QFETCH(QString, line);
-        QFETCH(QList<double>, runXs);
-        QFETCH(double, width);
-        QList<double> xs;
-        for (const TextRun& run : layoutRuns(line, kTenPixels))
-            xs << run.x;
-        QCOMPARE(xs, runXs);
-        QCOMPARE(expandedWidth(line, kTenPixels), width);
-    }
-
-    void hitTest_data() {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<int>("column");
-        // "ab\tc": edges 0, 10, 20, 83.33 (after the tab), 93.33.
-        QTest::newRow("left of the line") << -5.0 << 0;
-        QTest::newRow("left half of a") << 4.0 << 0;
-        QTest::newRow("right half of a") << 6.0 << 1;
-        QTest::newRow("right half of b") << 16.0 << 2;
-        QTest::newRow("left half of the tab") << 40.0 << 2;
-        QTest::newRow("right half of the tab") << 60.0 << 3;
-        QTest::newRow("left half of c") << 88.0 << 3;
-        QTest::newRow("past the end") << 500.0 << 4;
-    }
-    void hitTest() {
-        QFETCH(double, x);
-        QFETCH(int, column);
-        const std::vector<double> edges{0, 10, 20, stop(1250), stop(1250) + 10};
-        QCOMPARE(characterEdges(u"ab\tc", kTenPixels), edges);
-        QCOMPARE(characterAt(u"ab\tc", x, kTenPixels), column);
-    }
-
     void selectAllGivesTheWholeText_data() {
         QTest::addColumn<double>("pers");
         QTest::addColumn<double>("sbal");
