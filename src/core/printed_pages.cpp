@@ -5,15 +5,12 @@
 #include <string_view>
 
 #include "core/number_text.h"
+#include "core/utf8.h"
 
 namespace selvane {
 
 int columnsOf(std::string_view text) {
-    int columns = 0;
-    for (const char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++columns; // not a continuation byte
-    return columns;
+    return static_cast<int>(utf8Count(text));
 }
 
 std::vector<PrintLine> placeItems(const std::vector<PrintItem>& requested) {
