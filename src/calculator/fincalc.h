@@ -78,11 +78,11 @@ class FinCalc {
     int windowLeft = 0, windowTop = 0, windowWidth = 0, windowHeight = 0; // twips
     int reportBoxHeight = kReportHeight;
 
-    // ----- start-up and shut-down (window/startup.cpp)
+    // ----- start-up and shut-down (startup.cpp)
     void Form_Load();
     void Form_Unload();
 
-    // ----- lists (window/lists.cpp). Selecting from code runs the click handler at once, but
+    // ----- lists (lists.cpp). Selecting from code runs the click handler at once, but
     // only when the index changes; a user's choice always runs it.
     void selectCompound(int index);
     bool selectResult(int index); // false when index is not an entry
@@ -94,7 +94,7 @@ class FinCalc {
     void cmPeriod_Click();
     void cmResult_Click();
 
-    // ----- modes (modes/mode_switch.cpp, modes/result_setup.cpp)
+    // ----- modes (mode_switch.cpp, result_setup.cpp)
     void mnPersonalLoan_Click();
     void mnMortgage_Click();
     void mnLease_Click();
@@ -106,7 +106,7 @@ class FinCalc {
     void Income();
     void Investment();
 
-    // ----- engine (engine/calculate.cpp, engine/results.cpp, engine/live_update.cpp)
+    // ----- engine (calculate.cpp, results.cpp, live_update.cpp)
     void Calculate();
     void calculateResults(); // Calculate without its last step, the report's rebuild
     void Results();
@@ -114,7 +114,7 @@ class FinCalc {
     void txtSL_KeyPress(int index, int& keyAscii);
     void txtSL_KeyUp(int index, int keyCode, int shift);
 
-    // ----- reports (reports/details.cpp, reports/print.cpp)
+    // ----- reports (details.cpp)
     void ShowDetails();
     void mnTable_Click();
     void btnDetails_Click() { mnTable_Click(); }
@@ -122,14 +122,14 @@ class FinCalc {
     void mnPrint_Click();
     void btnPrint_Click() { mnPrint_Click(); }
 
-    // ----- scenario files (files/scenario.cpp)
+    // ----- scenario files (scenario.cpp)
     void mnOpen_Click();
     void mnSave_Click();
     void mnSaveAs_Click();
     void btnOpen_Click() { mnOpen_Click(); }
     void btnSave_Click() { mnSave_Click(); }
 
-    // ----- help (help/help_topics.cpp)
+    // ----- help (help.cpp)
     void OpenHelpFile();
     void Label1_Click();
     void Label2_Click();

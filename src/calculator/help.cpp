@@ -2,6 +2,7 @@
 // working directory into the comments box.
 
 #include "calculator/fincalc.h"
+#include "core/fields.h"
 #include "core/help_topics.h"
 
 namespace selvane {
@@ -25,7 +26,9 @@ void FinCalc::lblResult_Click() {
     OpenHelpFile();
 }
 void FinCalc::lblSL_Click(int index) {
-    if (fieldTopic(index).empty())
+    // A disabled label takes no click; PER's label lies hidden under INFL's and takes none either.
+    if (index < 0 || index >= kFieldCount || index == field::PER ||
+        !fields[static_cast<size_t>(index)].enabled)
         return;
     HelpTopic = fieldTopic(index);
     OpenHelpFile();

@@ -1,28 +1,13 @@
 #include "cli/keyboard.h"
 
+#include "core/utf8.h"
+
 namespace selvane {
 
 namespace {
-size_t utf8Length(std::string_view s, size_t i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    size_t n = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 1;
-    return i + n <= s.size() ? n : 1;
-}
-std::uint32_t codePoint(std::string_view c) {
-    const auto b0 = static_cast<unsigned char>(c[0]);
-    if (c.size() == 1)
-        return b0;
-    std::uint32_t cp = b0 & (0x7F >> c.size());
-    for (size_t k = 1; k < c.size(); ++k)
-        cp = (cp << 6) | (static_cast<unsigned char>(c[k]) & 0x3F);
-    return cp;
-}
 // Removes the last whole character of a UTF-8 text.
 void dropLastCharacter(std::string& s) {
-    size_t i = s.size();
-    while (i > 0 && (static_cast<unsigned char>(s[i - 1]) & 0xC0) == 0x80)
-        --i;
-    s.resize(i > 0 ? i - 1 : 0);
+    s.resize(s.size() - utf8LastLength(s));
 }
 } // namespace
 
@@ -35,10 +20,10 @@ void typeText(FinCalc& calc, int i, std::string_view text) {
     if (!fieldTakesFocus(calc, i))
         return;
     for (size_t pos = 0; pos < text.size();) {
-        const size_t len = utf8Length(text, pos);
-        const std::string_view ch = text.substr(pos, len);
-        pos += len;
-        int key = static_cast<int>(codePoint(ch));
+        const Utf8Char decoded = decodeUtf8(text, pos);
+        const std::string_view ch = text.substr(pos, decoded.length);
+        pos += decoded.length;
+        int key = static_cast<int>(decoded.codePoint);
         calc.txtSL_KeyPress(i, key);
         ParameterField& f = calc.fields[static_cast<size_t>(i)];
         if (key != 0 && !f.locked)

@@ -79,12 +79,10 @@ bool runHelp(FinCalc& calc, std::string_view target) {
         calc.lblResult_Click();
     else if (target == "General")
         calc.mnTopics_Click();
-    else if (auto i = fieldArgument(target)) {
-        if (fieldTakesFocus(calc, *i))
-            calc.lblSL_Click(*i); // a disabled label takes no click
-    } else {
+    else if (auto i = fieldArgument(target))
+        calc.lblSL_Click(*i);
+    else
         return false;
-    }
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/number_text.h"
+#include "core/utf8.h"
 
 namespace selvane {
 
@@ -26,43 +27,6 @@ constexpr std::array<char, 256> kEscapes = [] {
     return t;
 }();
 
-// The bytes of a well-formed UTF-8 sequence at s[i] (no overlong forms, no surrogates, nothing
-// above U+10FFFF), or, when there is none, the bytes that stand for one replacement character:
-// the longest start of a well-formed sequence, at least one byte (as Unicode recommends).
-struct Utf8Sequence {
-    size_t length;
-    bool valid;
-};
-Utf8Sequence utf8SequenceAt(std::string_view s, size_t i) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF; // the range of the second byte
-    if (b0 >= 0xC2 && b0 <= 0xDF)
-        length = 2;
-    else if (b0 >= 0xE0 && b0 <= 0xEF)
-        length = 3;
-    else if (b0 >= 0xF0 && b0 <= 0xF4)
-        length = 4;
-    else
-        return {1, false};
-    if (b0 == 0xE0)
-        low = 0xA0;
-    else if (b0 == 0xED)
-        high = 0x9F;
-    else if (b0 == 0xF0)
-        low = 0x90;
-    else if (b0 == 0xF4)
-        high = 0x8F;
-    for (size_t k = 1; k < length; ++k) {
-        if (i + k >= s.size())
-            return {k, false};
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if (b < (k == 1 ? low : 0x80) || b > (k == 1 ? high : 0xBF))
-            return {k, false};
-    }
-    return {length, true};
-}
-
 // Writes the bytes of s from i up to stop as the inside of a JSON string, and moves i past them
 // (a sequence that starts before stop is taken whole). dst must have room for 6 bytes per byte,
 // and one more. A byte that is not part of well-formed UTF-8 becomes U+FFFD, so that what is
@@ -74,7 +38,7 @@ char* escapeInto(char* dst, std::string_view s, size_t& i, size_t stop) {
         const char c = s[i];
         const auto u = static_cast<unsigned char>(c);
         if (u >= 0x80) [[unlikely]] {
-            const Utf8Sequence seq = utf8SequenceAt(s, i);
+            const Utf8Char seq = decodeUtf8(s, i);
             if (seq.valid) {
                 for (size_t k = 0; k < seq.length; ++k)
                     *dst++ = s[i + k];

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/utf8.h"
+
 namespace selvane {
 namespace {
 
@@ -25,27 +27,6 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
     }
 }
 
-// Decodes one UTF-8 sequence at i; an invalid byte decodes as U+FFFD and advances by one.
-std::uint32_t nextCodePoint(std::string_view s, size_t& i) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    int len = b0 < 0x80 ? 1 : (b0 >> 5) == 6 ? 2 : (b0 >> 4) == 14 ? 3 : (b0 >> 3) == 30 ? 4 : 0;
-    if (len == 0 || i + static_cast<size_t>(len) > s.size()) {
-        ++i;
-        return 0xFFFD;
-    }
-    std::uint32_t cp = len == 1 ? b0 : b0 & (0x7F >> len);
-    for (int k = 1; k < len; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-        if ((b & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    i += static_cast<size_t>(len);
-    return cp;
-}
-
 } // namespace
 
 std::string utf8FromCp1252(std::string_view bytes) {
@@ -65,7 +46,9 @@ std::string cp1252FromUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
-        const std::uint32_t cp = nextCodePoint(text, i);
+        const Utf8Char ch = decodeUtf8(text, i);
+        const std::uint32_t cp = ch.codePoint;
+        i += ch.length;
         char byte = '?';
         if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
             byte = static_cast<char>(cp);

@@ -33,7 +33,6 @@ bool DetailsReport::build(const ReportInputs& in, const CurrencyFormat& cur, Det
     // very same recurrence, so only its principal column can fail where the totals did not.
     // Plain doubles with one check per pass are exact here: the loop never divides, so once an
     // operation overflows, every later value of that pass is infinite or NaN.
-    rep.m_in = in;
     State s{P0.v, 0.0};
     std::int64_t rows = n;
     for (std::int64_t k = 1; k <= n; ++k) {

@@ -51,7 +51,6 @@ class DetailsReport {
     // Builds the report; false when the totals cannot be computed (the caller keeps the old one).
     static bool build(const ReportInputs& in, const CurrencyFormat& cur, DetailsReport& out);
 
-    const ReportInputs& inputs() const { return m_in; }
     const ReportTotals& totals() const { return m_totals; }
     // The summary is formatted on first use: a calculation only runs the recurrence, and the
     // currency texts are made when someone looks.

@@ -9,6 +9,7 @@
 #include "core/codepage.h"
 #include "core/fields.h"
 #include "core/file_io.h"
+#include "core/utf8.h"
 
 namespace selvane {
 
@@ -29,27 +30,6 @@ std::string_view fieldTopic(int i) {
         return {};
     return kFieldTopics[static_cast<size_t>(i)];
 }
-
-namespace {
-
-bool isContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-// The length in bytes of the first n characters of s; all of s when it has no more.
-size_t bytesOfCharacters(std::string_view s, size_t n) {
-    size_t chars = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (isContinuationByte(s[i]))
-            continue;
-        if (chars == n)
-            return i;
-        ++chars;
-    }
-    return s.size();
-}
-
-} // namespace
 
 std::string commentsText(std::string_view topic) {
     static_assert(kMaxCommentLine * 4 + 2 < kMaxCommentBytes, "a whole line always fits");
@@ -76,7 +56,7 @@ std::string commentsText(std::string_view topic) {
         const std::string_view lineBreak = topic.substr(end, breakLength);
         pos = end + breakLength;
         for (;;) {
-            const size_t limit = bytesOfCharacters(line, kMaxCommentLine);
+            const size_t limit = utf8BytesOf(line, kMaxCommentLine);
             if (limit == line.size()) {
                 cut = !add(line, lineBreak);
                 break;

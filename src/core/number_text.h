@@ -27,9 +27,6 @@ std::optional<double> fieldValue(std::string_view text);
 // Display formats "0.000" and "0.00": every integer digit, rounded to nearest (an exact binary
 // tie goes to the even digit), a minus sign only for a value below zero. Decimals 0 to 40.
 std::string formatFixed(double value, int decimals);
-inline std::string format000(double value) {
-    return formatFixed(value, 3);
-}
 inline std::string format00(double value) {
     return formatFixed(value, 2);
 }

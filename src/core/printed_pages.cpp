@@ -5,28 +5,34 @@
 #include <string_view>
 
 #include "core/number_text.h"
+#include "core/utf8.h"
 
 namespace selvane {
 
 int columnsOf(std::string_view text) {
-    int columns = 0;
-    for (const char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++columns; // not a continuation byte
-    return columns;
+    return static_cast<int>(utf8Count(text));
 }
 
-std::vector<PrintLine> placeItems(const std::vector<PrintItem>& requested) {
-    std::vector<PrintLine> lines(1);
+namespace {
+// The placement rule, appending the physical lines of one requested line to lines: an item whose
+// column the print position has already passed starts a new line at its column.
+template <class Items> void placeOnto(std::vector<PrintLine>& lines, const Items& requested) {
+    lines.emplace_back().reserve(requested.size());
     int position = 1;
-    for (const PrintItem& item : requested) {
+    for (const auto& item : requested) {
         if (position > item.column) {
             lines.emplace_back();
             position = 1;
         }
-        lines.back().push_back(item);
+        lines.back().push_back({item.column, std::string(item.text)});
         position = item.column + columnsOf(item.text);
     }
+}
+} // namespace
+
+std::vector<PrintLine> placeItems(const std::vector<PrintItem>& requested) {
+    std::vector<PrintLine> lines;
+    placeOnto(lines, requested);
     return lines;
 }
 
@@ -43,7 +49,7 @@ std::int64_t PrintedPages::pageCount() const {
 
 namespace {
 // Items requested at columns, given to a Place callback one requested line at a time; the
-// payment rows are formatted into stack buffers so a long printout allocates nothing per row.
+// payment rows are formatted into stack buffers and copied only into the placed lines.
 struct ItemRef {
     int column;
     std::string_view text;
@@ -90,38 +96,25 @@ std::vector<PrintLine> PrintedPages::page(std::int64_t index) const {
     std::vector<PrintLine> lines(kTopLines);
     if (!m_ok || index < 0 || index >= pageCount())
         return lines;
-    request(index, [&lines](std::initializer_list<ItemRef> items) {
-        std::vector<PrintItem> requested;
-        for (const ItemRef& i : items)
-            requested.push_back({i.column, std::string(i.text)});
-        for (auto& l : placeItems(requested))
-            lines.push_back(std::move(l));
-    });
+    lines.reserve(kTopLines + (index == 0 ? 10 : 0) + kRowsPerPage);
+    request(index, [&lines](std::initializer_list<ItemRef> items) { placeOnto(lines, items); });
     return lines;
 }
 
 std::string PrintedPages::pageText(std::int64_t index) const {
+    // The placed page written out: each item at its column, each line ended by LF.
     std::string out;
     if (index > 0)
         out += '\f';
-    out.append(kTopLines, '\n');
-    if (!m_ok || index < 0 || index >= pageCount())
-        return out;
-    // The same placement as placeItems, straight into the text: an item whose column the line
-    // has already passed starts a new line at its column. Columns count characters.
-    request(index, [&out](std::initializer_list<ItemRef> items) {
-        int position = 1; // the column the next character of the current line goes to
-        for (const ItemRef& item : items) {
-            if (position > item.column) {
-                out += '\n';
-                position = 1;
-            }
+    for (const PrintLine& line : page(index)) {
+        int position = 1; // the column the next character of the line goes to
+        for (const PrintItem& item : line) {
             out.append(static_cast<size_t>(item.column - position), ' ');
             out += item.text;
             position = item.column + columnsOf(item.text);
         }
         out += '\n';
-    });
+    }
     return out;
 }
 

@@ -50,14 +50,6 @@ QFont windowFont() {
     return f;
 }
 
-QFont reportFont() {
-    QFont f;
-    f.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")});
-    f.setStyleHint(QFont::TypeWriter);
-    f.setPointSize(9);
-    return f;
-}
-
 // The sizes the calculator sets are outer sizes of a classic window: borders of 4 pixels, a
 // caption of 22 and a menu bar of 20 around the client area. The client area is sized to match,
 // so the window shows the same controls whatever frame the window manager draws around it.
@@ -96,7 +88,6 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
 
     m_rtDetails = new ReportView(client);
     m_rtDetails->setObjectName(QStringLiteral("rtDetails"));
-    m_rtDetails->setFont(reportFont());
     m_rtDetails->setGeometry(toPixels(place(Control::rtDetails).rect));
     connect(m_rtDetails, &ReportView::copyRefused, this, [this](std::int64_t) {
         // The count stopped at the limit: how much more the selection holds is not known.

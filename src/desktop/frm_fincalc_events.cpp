@@ -89,8 +89,8 @@ void frmFinCalc::takeFieldText(int i) {
 
 bool frmFinCalc::labelClicked(QObject* watched) {
     auto* label = qobject_cast<QLabel*>(watched);
-    if (!label || !label->isEnabled())
-        return false; // a disabled label takes no click
+    if (!label)
+        return false;
     if (label == m_Label1)
         run([&] { m_calc.Label1_Click(); });
     else if (label == m_Label2)

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "core/details_text.h"
+#include "print/report_font.h"
 
 namespace selvane {
 
@@ -33,11 +34,7 @@ bool isBlank(QChar c) {
 } // namespace
 
 ReportView::ReportView(QWidget* parent) : QAbstractScrollArea(parent), m_metrics(font()) {
-    QFont reportFont(QStringLiteral("Courier New"));
-    reportFont.setPointSizeF(9.0);
-    reportFont.setStyleHint(QFont::TypeWriter);
-    reportFont.setFixedPitch(true);
-    setFont(reportFont);
+    setFont(reportFont(9.0));
 
     // The report reads as a printed sheet whatever the desktop theme.
     QPalette pal = palette();

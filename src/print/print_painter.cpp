@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "core/file_io.h"
+#include "print/report_font.h"
 
 namespace selvane {
 
@@ -36,10 +37,7 @@ bool paintPages(const PrintedPages& pages, QPagedPaintDevice& device, const Prin
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    QFont font("Courier New");
-    font.setPointSizeF(10.0);
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
+    QFont font = reportFont(10.0);
     painter.setFont(font);
     const QFontMetricsF metrics(font, &device);
     const double cell = metrics.horizontalAdvance(QLatin1Char('0'));

@@ -5,14 +5,16 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <cmath>
+
+#include "support/json_compare.h"
 
 namespace {
+
+using selvane::testing::compareMembers;
+using selvane::testing::parseDump;
 
 const QString kRoot = QStringLiteral(SELVANE_SESSIONS);
 
@@ -24,43 +26,6 @@ std::vector<std::string> scripts() {
             names.push_back(std::string(folder) + "/" + f.chopped(7).toStdString());
     }
     return names;
-}
-
-// Expected members only: our own cases list just what they are about.
-void compare(const QJsonValue& got, const QJsonValue& want, const QString& path,
-             QStringList& errors) {
-    if (want.isObject()) {
-        const QJsonObject w = want.toObject(), g = got.toObject();
-        for (auto it = w.begin(); it != w.end(); ++it) {
-            if (!g.contains(it.key()))
-                errors << path + "." + it.key() + " missing";
-            else
-                compare(g.value(it.key()), it.value(), path + "." + it.key(), errors);
-        }
-    } else if (want.isArray()) {
-        const QJsonArray w = want.toArray(), g = got.toArray();
-        if (w.size() != g.size()) {
-            errors << QString("%1: %2 entries, expected %3").arg(path).arg(g.size()).arg(w.size());
-            return;
-        }
-        for (qsizetype i = 0; i < w.size(); ++i)
-            compare(g.at(i), w.at(i), QString("%1[%2]").arg(path).arg(i), errors);
-    } else if (want.isDouble()) {
-        const double w = want.toDouble(), g = got.toDouble();
-        if (!got.isDouble() || std::fabs(g - w) > 1e-9 * std::max(1.0, std::fabs(w)))
-            errors << QString("%1: %2, expected %3")
-                          .arg(path, got.toVariant().toString(), QString::number(w, 'g', 17));
-    } else if (got != want) {
-        QString g = got.toVariant().toString(), w = want.toVariant().toString();
-        qsizetype at = 0;
-        while (at < g.size() && at < w.size() && g[at] == w[at])
-            ++at;
-        errors << QString("%1 differs at %2: ...%3... expected ...%4...")
-                      .arg(path)
-                      .arg(at)
-                      .arg(g.mid(std::max<qsizetype>(0, at - 40), 80),
-                           w.mid(std::max<qsizetype>(0, at - 40), 80));
-    }
 }
 
 class Session : public ::testing::TestWithParam<std::string> {};
@@ -101,12 +66,14 @@ TEST_P(Session, DumpsAndFilesMatch) {
     dropEmpty(expected);
     ASSERT_EQ(got.size(), expected.size()) << "number of dumps";
     for (qsizetype i = 0; i < got.size(); ++i) {
-        QJsonParseError e{};
-        const QJsonDocument g = QJsonDocument::fromJson(got[i], &e);
-        ASSERT_EQ(e.error, QJsonParseError::NoError) << "dump " << i << " is not JSON";
+        QString why;
+        const auto g = parseDump(got[i], &why);
+        ASSERT_TRUE(g) << "dump " << i << " is not JSON: " << why.toStdString();
+        const auto want = parseDump(expected[i], &why);
+        ASSERT_TRUE(want) << "expected dump " << i << ": " << why.toStdString();
+        // Expected members only: our own cases list just what they are about.
         QStringList errors;
-        compare(g.object(), QJsonDocument::fromJson(expected[i]).object(), QString("dump%1").arg(i),
-                errors);
+        compareMembers(*g, *want, QString("dump%1").arg(i), errors);
         for (const QString& err : errors)
             ADD_FAILURE() << err.toStdString();
     }

@@ -101,8 +101,8 @@ TEST(PrintedPages, PlainTextColumnsAndFormFeeds) {
     EXPECT_EQ(text.substr(ff + 9, 20), std::string(15, ' ') + " 51  ");
 }
 
-// The plain text is written straight from the figures, the painted pages from placed items: both
-// must show the same characters, pushed items included.
+// The plain text and the painted pages both show the placed items: each item at its column,
+// pushed items included.
 TEST(PrintedPages, PlainTextIsThePlacedItemsAtTheirColumns) {
     ReportInputs pushedSummary = income(3);
     pushedSummary.SBAL = 1e25;

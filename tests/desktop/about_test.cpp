@@ -1,8 +1,6 @@
-// The About box and the start of the system information tool, over a scripted registry, program
-// start and message box.
+// The start of the system information tool, by what is registered and what works, over a
+// scripted registry, program start and message box; and the About box's buttons.
 
-#include <QDialog>
-#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -15,15 +13,10 @@
 using namespace selvane;
 
 Q_DECLARE_METATYPE(std::string)
-Q_DECLARE_METATYPE(selvane::RegistryValue)
 
 namespace {
 const std::string kToolPath = "/opt/tools/sysinfo-tool";
 const std::string kToolFolder = "C:\\Program Files\\Shared\\MSINFO";
-
-RegistryValue value(std::uint32_t type, std::vector<unsigned char> bytes) {
-    return RegistryValue{type, std::move(bytes)};
-}
 } // namespace
 
 class AboutTest : public QObject {
@@ -36,86 +29,17 @@ class AboutTest : public QObject {
         m_watchdog.reset();
     }
 
-    void watchdogCatchesAModalDialog();
-
-    void getKeyValueReadsByType_data();
-    void getKeyValueReadsByType();
-    void getKeyValueFailsEmptyingTheResult_data();
-    void getKeyValueFailsEmptyingTheResult();
-
     void startSysInfoOutcomes_data();
     void startSysInfoOutcomes();
 
     void pathRegistryAnswersOnlyTheFirstLookup();
     void pathRegistryWithoutToolFailsTheLookup();
 
-    void aboutBoxShowsTitleAndVersion();
     void aboutBoxButtons();
 
   private:
     std::unique_ptr<ModalWatchdog> m_watchdog;
 };
-
-void AboutTest::watchdogCatchesAModalDialog() {
-    QDialog dialog;
-    dialog.setWindowTitle(QStringLiteral("stray"));
-    dialog.exec(); // returns only because the watchdog closes it
-    QCOMPARE(m_watchdog->seen().size(), 1);
-    QVERIFY(m_watchdog->seen().front().contains(QLatin1String("stray")));
-    m_watchdog->forget();
-}
-
-// ----- GetKeyValue
-
-void AboutTest::getKeyValueReadsByType_data() {
-    QTest::addColumn<RegistryValue>("stored");
-    QTest::addColumn<std::string>("expected");
-    const std::string path = "C:\\Tools\\msinfo32.exe";
-    std::vector<unsigned char> terminated(path.begin(), path.end());
-    terminated.push_back(0);
-    QTest::newRow("string, terminator dropped") << value(kRegSz, terminated) << path;
-    QTest::newRow("string without terminator") << value(kRegSz, {path.begin(), path.end()}) << path;
-    QTest::newRow("empty string") << value(kRegSz, {0}) << std::string();
-    QTest::newRow("number in hexadecimal")
-        << value(kRegDword, {0x2A, 0x01, 0x00, 0x00}) << std::string("&h12A");
-    QTest::newRow("large number") << value(kRegDword, {0xEF, 0xBE, 0xAD, 0xDE})
-                                  << std::string("&hDEADBEEF");
-    QTest::newRow("other type leaves the text") << value(3, {1, 2, 3}) << std::string("before");
-}
-
-void AboutTest::getKeyValueReadsByType() {
-    QFETCH(RegistryValue, stored);
-    QFETCH(std::string, expected);
-    FakeRegistry registry;
-    registry.keys["Key"]["Value"] = stored;
-    std::string keyVal = "before";
-    QVERIFY(GetKeyValue(registry, kHKeyLocalMachine, "Key", "Value", keyVal));
-    QCOMPARE(keyVal, expected);
-    QCOMPARE(registry.accessAsked, std::vector<std::uint32_t>{kKeyAllAccess});
-    QCOMPARE(registry.closed, registry.opened);
-}
-
-void AboutTest::getKeyValueFailsEmptyingTheResult_data() {
-    QTest::addColumn<bool>("keyPresent");
-    QTest::addColumn<std::size_t>("valueBytes"); // 0: no value
-    QTest::newRow("no key") << false << std::size_t(0);
-    QTest::newRow("no value") << true << std::size_t(0);
-    QTest::newRow("value over the buffer") << true << kValueBufferBytes + 1;
-}
-
-void AboutTest::getKeyValueFailsEmptyingTheResult() {
-    QFETCH(bool, keyPresent);
-    QFETCH(std::size_t, valueBytes);
-    FakeRegistry registry;
-    if (keyPresent)
-        registry.keys["Key"];
-    if (valueBytes > 0)
-        registry.keys["Key"]["Value"] = value(kRegSz, std::vector<unsigned char>(valueBytes, 'x'));
-    std::string keyVal = "before";
-    QVERIFY(!GetKeyValue(registry, kHKeyLocalMachine, "Key", "Value", keyVal));
-    QCOMPARE(keyVal, std::string());
-    QCOMPARE(registry.closed, registry.opened);
-}
 
 // ----- StartSysInfo
 
@@ -206,21 +130,6 @@ void AboutTest::pathRegistryWithoutToolFailsTheLookup() {
 }
 
 // ----- the box
-
-void AboutTest::aboutBoxShowsTitleAndVersion() {
-    FakeRegistry registry;
-    FakeLauncher launcher;
-    FakeMessenger messenger;
-    frmAbout box({&registry, &launcher, &messenger});
-    QCOMPARE(box.windowTitle(), QStringLiteral("About Selvane"));
-    QCOMPARE(box.findChild<QLabel*>("lblTitle")->text(), QStringLiteral("Selvane"));
-    QCOMPARE(box.findChild<QLabel*>("lblVersion")->text(),
-             QStringLiteral("Version ") + QStringLiteral(SELVANE_VERSION));
-    QVERIFY(!box.findChild<QLabel*>("lblDescription")->text().isEmpty());
-    QVERIFY(!box.findChild<QLabel*>("picIcon")->pixmap().isNull());
-    QVERIFY(!box.isModal());
-    QCOMPARE(box.parentWidget(), nullptr);
-}
 
 void AboutTest::aboutBoxButtons() {
     FakeRegistry registry;

@@ -11,15 +11,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <cmath>
 #include <cstdio>
 
+#include "support/json_compare.h"
+
 namespace {
+
+using selvane::testing::checkDumpShape;
+using selvane::testing::compareMembers;
+using selvane::testing::parseDump;
+using selvane::testing::reportRows;
 
 struct Expectations {
     QList<QJsonObject> members;
@@ -31,66 +35,6 @@ QStringList g_errors;
 
 void fail(const QString& message) {
     g_errors << message;
-}
-
-// Subset comparison: every member the expectation names must be there with that value.
-void compare(const QJsonValue& got, const QJsonValue& want, const QString& path) {
-    if (want.isObject()) {
-        const QJsonObject w = want.toObject(), g = got.toObject();
-        for (auto it = w.begin(); it != w.end(); ++it) {
-            if (!g.contains(it.key()))
-                fail(path + "." + it.key() + " missing");
-            else
-                compare(g.value(it.key()), it.value(), path + "." + it.key());
-        }
-    } else if (want.isArray()) {
-        const QJsonArray w = want.toArray(), g = got.toArray();
-        if (w.size() != g.size())
-            return fail(
-                QString("%1: %2 entries, expected %3").arg(path).arg(g.size()).arg(w.size()));
-        for (qsizetype i = 0; i < w.size(); ++i)
-            compare(g.at(i), w.at(i), QString("%1[%2]").arg(path).arg(i));
-    } else if (want.isDouble()) {
-        const double w = want.toDouble(), g = got.toDouble();
-        if (!got.isDouble() || std::fabs(g - w) > 1e-9 * std::max(1.0, std::fabs(w)))
-            fail(QString("%1: %2, expected %3")
-                     .arg(path, got.toVariant().toString(), QString::number(w, 'g', 17)));
-    } else if (got != want) {
-        fail(QString("%1: %2, expected %3")
-                 .arg(path, got.toVariant().toString(), want.toVariant().toString()));
-    }
-}
-
-qint64 reportRows(const QString& report) {
-    return report.isEmpty() ? 0 : report.count(QStringLiteral("\r\n")) - 9;
-}
-
-// The shape every dump has, whatever the calculator was put through.
-void checkShape(const QJsonObject& o, const QString& where) {
-    for (const char* key : {"caption", "mode", "scenarioFile", "helpTopic", "comments", "report"})
-        if (!o.value(key).isString())
-            fail(where + ": " + key + " is not a string");
-    const QJsonArray results = o.value("results").toArray();
-    const int resultType = o.value("resultType").toInt(-2);
-    if (resultType < -1 || resultType >= results.size())
-        fail(where + ": resultType out of range");
-    const QJsonArray fields = o.value("fields").toArray();
-    if (fields.size() != 17)
-        fail(where + QString(": %1 fields").arg(fields.size()));
-    for (const auto& f : fields) {
-        const QJsonObject fo = f.toObject();
-        if (!fo.value("text").isString() || !fo.value("locked").isBool() ||
-            !fo.value("enabled").isBool())
-            fail(where + ": a field without text, locked or enabled");
-    }
-    const QJsonObject stored = o.value("stored").toObject();
-    if (stored.size() != 19)
-        fail(where + QString(": %1 stored values").arg(stored.size()));
-    for (auto it = stored.begin(); it != stored.end(); ++it)
-        if (!it.value().isNull() && !it.value().isDouble())
-            fail(where + ": stored " + it.key() + " is not a number");
-    if (reportRows(o.value("report").toString()) > 10'000'000)
-        fail(where + ": more than ten million rows");
 }
 
 } // namespace
@@ -124,13 +68,12 @@ int main(int argc, char** argv) {
             } else if (what.startsWith("rows ")) {
                 pending.rows = what.mid(5).toLongLong();
             } else {
-                QJsonParseError e{};
-                const QJsonDocument d = QJsonDocument::fromJson(what, &e);
-                if (e.error != QJsonParseError::NoError || !d.isObject()) {
+                const auto members = parseDump(what);
+                if (!members) {
                     std::fprintf(stderr, "line %d: unreadable expectation\n", lineNo);
                     return 2;
                 }
-                pending.members << d.object();
+                pending.members << *members;
             }
         } else if (line == "dump") {
             expected << pending;
@@ -166,17 +109,17 @@ int main(int argc, char** argv) {
     QString previousReport;
     for (qsizetype i = 0; i < lines.size() && i < expected.size(); ++i) {
         const QString where = QString("dump %1").arg(i + 1);
-        QJsonParseError e{};
-        const QJsonDocument doc = QJsonDocument::fromJson(lines[i], &e);
-        if (e.error != QJsonParseError::NoError || !doc.isObject()) {
-            fail(where + ": not a JSON object: " + e.errorString());
+        QString why;
+        const auto dump = parseDump(lines[i], &why);
+        if (!dump) {
+            fail(where + ": not a JSON object: " + why);
             continue;
         }
-        const QJsonObject o = doc.object();
-        checkShape(o, where);
+        const QJsonObject& o = *dump;
+        checkDumpShape(o, where, g_errors);
         const Expectations& x = expected[i];
         for (const QJsonObject& m : x.members)
-            compare(o, m, where);
+            compareMembers(o, m, where, g_errors);
         const QString report = o.value("report").toString();
         if (x.sameReport && report != previousReport)
             fail(where + ": the report changed");

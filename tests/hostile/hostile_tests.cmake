@@ -3,6 +3,7 @@
 # every dump (and the facts a script states about its dumps). Included from tests/CMakeLists.txt.
 add_executable(selvane_hostile_check ${CMAKE_CURRENT_LIST_DIR}/hostile_check.cpp)
 target_link_libraries(selvane_hostile_check PRIVATE Qt6::Core)
+target_include_directories(selvane_hostile_check PRIVATE ${Selvane_SOURCE_DIR}/tests)
 add_dependencies(selvane_hostile_check selvane-cli)
 
 file(GLOB SELVANE_HOSTILE_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.script)
