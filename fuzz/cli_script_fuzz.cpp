@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "cli/script.h"
+#include "core/fields.h"
 #include "core/printed_pages.h"
 #include "fuzz_check.h"
 
@@ -79,7 +80,7 @@ void checkDump(const std::string& line) {
     const int resultType = o.value("resultType").toInt(-2);
     FUZZ_CHECK(resultType >= -1 && resultType < results.size());
     const QJsonArray fields = o.value("fields").toArray();
-    FUZZ_CHECK(fields.size() == 17);
+    FUZZ_CHECK(fields.size() == selvane::kFieldCount);
     for (const auto& f : fields) {
         const QJsonObject fo = f.toObject();
         FUZZ_CHECK(fo.value("text").isString() && fo.value("caption").isString());

@@ -19,6 +19,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/fields.h"
+
 namespace {
 
 struct Expectations {
@@ -75,7 +77,7 @@ void checkShape(const QJsonObject& o, const QString& where) {
     if (resultType < -1 || resultType >= results.size())
         fail(where + ": resultType out of range");
     const QJsonArray fields = o.value("fields").toArray();
-    if (fields.size() != 17)
+    if (fields.size() != selvane::kFieldCount)
         fail(where + QString(": %1 fields").arg(fields.size()));
     for (const auto& f : fields) {
         const QJsonObject fo = f.toObject();

@@ -2,7 +2,7 @@
 # in every mode. selvane-cli must finish each one with status 0 and a well-formed JSON line for
 # every dump (and the facts a script states about its dumps). Included from tests/CMakeLists.txt.
 add_executable(selvane_hostile_check ${CMAKE_CURRENT_LIST_DIR}/hostile_check.cpp)
-target_link_libraries(selvane_hostile_check PRIVATE Qt6::Core)
+target_link_libraries(selvane_hostile_check PRIVATE selvane_core) # core/fields.h
 add_dependencies(selvane_hostile_check selvane-cli)
 
 file(GLOB SELVANE_HOSTILE_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.script)
