@@ -14,18 +14,18 @@ namespace {
 struct Calculator {
     NullHost host;
     FinCalc calc{host, CurrencyFormat(QLocale(QLocale::English, QLocale::UnitedStates))};
-    Calculator(int mode, int resultType) {
+    Calculator(Mode mode, int resultType) {
         calc.Form_Load();
-        runModeSwitch(calc, static_cast<Mode>(mode));
+        runModeSwitch(calc, mode);
         calc.chooseResult(resultType);
     }
 };
 
 // Calculate without the report: read, solve, interim results and write-back.
 void BM_Calculate(benchmark::State& state) {
-    const int mode = static_cast<int>(state.range(0));
+    const auto mode = static_cast<Mode>(state.range(0));
     Calculator c(mode, static_cast<int>(state.range(1)));
-    state.SetLabel(std::string(kModes[static_cast<size_t>(mode)].calculatorMode) + "/" +
+    state.SetLabel(std::string(kModes[tableIndex(mode)].calculatorMode) + "/" +
                    c.calc.cmResult.entries[static_cast<size_t>(state.range(1))] + ", " +
                    std::to_string(static_cast<int>(c.calc.stored.PERS.value_or(0))) + " rows");
     for (auto _ : state) {
@@ -33,12 +33,13 @@ void BM_Calculate(benchmark::State& state) {
         benchmark::DoNotOptimize(c.calc.stored.PMT);
     }
 }
+// Every mode (in the order of Mode) and result type (LoanResult, InvestmentResult).
 BENCHMARK(BM_Calculate)->ArgsProduct({{0, 1, 2, 3}, {0, 1, 2}});
-BENCHMARK(BM_Calculate)->ArgsProduct({{4}, {0, 1, 2, 3}});
+BENCHMARK(BM_Calculate)->ArgsProduct({{static_cast<int>(Mode::Investment)}, {0, 1, 2, 3}});
 
 // The whole of Calculate, with the report rebuilt for the mode's default number of payments.
 void BM_CalculateWithReport(benchmark::State& state) {
-    Calculator c(static_cast<int>(state.range(0)), 0);
+    Calculator c(static_cast<Mode>(state.range(0)), 0);
     for (auto _ : state) {
         c.calc.Calculate();
         benchmark::DoNotOptimize(c.calc.reportRevision);
@@ -48,7 +49,7 @@ BENCHMARK(BM_CalculateWithReport)->DenseRange(0, 4);
 
 // A key released in lease mode recomputes the buy-back amount.
 void BM_LeaseKeyUp(benchmark::State& state) {
-    Calculator c(static_cast<int>(Mode::Lease), 0);
+    Calculator c(Mode::Lease, 0);
     for (auto _ : state) {
         c.calc.txtSL_KeyUp(field::SBAL, '0', 0);
         benchmark::DoNotOptimize(c.calc.stored.FBAL);

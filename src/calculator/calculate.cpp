@@ -1,10 +1,14 @@
 // Calculate: read the fields, derive the period rate, solve for the selected quantity, work out
-// the interim results after N payments, write them back and rebuild the report.
+// the interim results after N payments, write them back and rebuild the report. The solving
+// and what follows it is the loan modes' calculation (calculateLoan) or the investments'
+// (calculateInvestment), chosen by the mode.
 
 #include <cmath>
+#include <optional>
 
 #include "calculator/fincalc.h"
 #include "core/annuity.h"
+#include "core/mode_tables.h"
 #include "core/number_text.h"
 
 namespace selvane {
@@ -40,6 +44,14 @@ void balanceLoop(const Stored& count, Stored& balance, double rate, double payme
     balance = b;
 }
 
+// The list entry selected as a result type of a mode family (LoanResult, InvestmentResult),
+// when it is one of the family's count entries.
+template <class Result> std::optional<Result> resultType(int selected, int count) {
+    if (selected < 0 || selected >= count)
+        return std::nullopt;
+    return static_cast<Result>(selected);
+}
+
 } // namespace
 
 void FinCalc::Calculate() {
@@ -49,7 +61,8 @@ void FinCalc::Calculate() {
 
 void FinCalc::calculateResults() {
     StoredValues& s = stored;
-    const bool lease = CalculatorMode == "AutoLease";
+    const std::optional<Mode> m = mode();
+    const bool lease = m == Mode::Lease;
 
     // 1. Read phase. A number beyond the range of a double is not read: the value stays.
     for (int i = 0; i <= field::TAX; ++i) {
@@ -69,98 +82,124 @@ void FinCalc::calculateResults() {
     step(s.PeriodRate, [&] { return power(1 + 0.01 * val(s.APR) * C / (P * 12), 1 / C) - 1; });
     step(s.RAPR, [&] { return (power(1 + val(s.PeriodRate), P * 12) - 1) * 100; });
 
-    const int rt = cmResult.selected;
+    // 3. Solve for the selected result type. A mode of no known name (a scenario file can hold
+    // any text) solves nothing, nor does an entry that is no result type of the mode.
+    if (!m)
+        return;
+    switch (*m) {
+    case Mode::PersonalLoan:
+    case Mode::Mortgage:
+    case Mode::Lease:
+    case Mode::Income:
+        if (const auto rt = resultType<LoanResult>(cmResult.selected, kLoanResultCount))
+            calculateLoan(*m, *rt);
+        break;
+    case Mode::Investment:
+        if (const auto rt = resultType<InvestmentResult>(cmResult.selected, kInvestmentResultCount))
+            calculateInvestment(*rt);
+        break;
+    }
+}
+
+// The loan modes: the payments pay off the principal, the purchase amount less the down payment.
+void FinCalc::calculateLoan(Mode m, LoanResult rt) {
+    StoredValues& s = stored;
+    const bool lease = m == Mode::Lease;
+    const Num C = val(CompoundMonths);
     const double rate = val(s.PeriodRate).v;
     Stored Principal; // the amount the payments work on; unset at the start of every calculation
 
-    const bool loan = CalculatorMode == "PersonalLoan" || CalculatorMode == "Income" ||
-                      CalculatorMode == "Mortgage" || lease;
-    if (loan && rt >= 0 && rt <= 2) {
-        auto balanceStart = [&] {
-            step(s.BAL, [&] { return val(Principal); });
-            balanceLoop(s.AFTER, s.BAL, val(s.PeriodRate).v, val(s.PMT).v);
-        };
-        auto balanceEnd = [&] {
-            step(s.PPAID, [&] { return val(Principal) - val(s.BAL); });
-            step(s.IPAID, [&] { return val(s.AFTER) * val(s.PMT) - val(s.PPAID); });
-        };
-        if (rt == 0) {
-            if (!lease)
-                step(s.SBAL, [&] { return val(s.SBAL) * (1 + 0.01 * val(s.TAX)); });
-            step(Principal, [&] { return val(s.SBAL) - val(s.DPMT); });
-            step(s.PrincipalPart, [&] {
-                return fromResult(PPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
-            });
-            step(s.InterestPart, [&] {
-                return fromResult(IPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
-            });
-            step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
-            balanceStart();
-            balanceEnd();
-            if (!lease)
-                step(s.SBAL, [&] { return val(s.SBAL) / (1 + 0.01 * val(s.TAX)); });
-        } else if (rt == 1) {
-            step(Principal, [&] {
-                return fromResult(PV(rate, val(s.PERS).v, -val(s.PMT).v, -val(s.FBAL).v));
-            });
-            balanceStart();
-            step(s.SBAL, [&] { return val(Principal) + val(s.DPMT); });
-            balanceEnd();
-            step(s.DEPR, [&] {
-                return 100 * (1 - power(val(s.FBAL) / val(s.SBAL), 1 / (val(s.PERS) / 12)));
-            });
-        } else {
-            step(Principal, [&] { return val(s.SBAL) - val(s.DPMT); });
-            step(s.PERS, [&] {
-                return fromResult(NPer(rate, -val(s.PMT).v, val(Principal).v, -val(s.FBAL).v));
-            });
-            balanceStart();
-            balanceEnd();
-        }
-        // Closing steps: AFTER / 12 counts years as if payments were monthly.
-        step(s.VALUE,
-             [&] { return val(s.SBAL) * power(1 - 0.01 * val(s.DEPR), val(s.AFTER) / 12); });
-        step(s.PCOST,
-             [&] { return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
-        Results();
-    } else if (CalculatorMode == "Investment" && rt >= 0 && rt <= 3) {
-        if (rt == 0) {
-            step(Principal, [&] { return val(s.SBAL); });
-            step(s.PrincipalPart, [&] {
-                return -fromResult(
-                    PPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
-            });
-            step(s.InterestPart, [&] {
-                return -fromResult(
-                    IPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
-            });
-            step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
-        } else if (rt == 1) {
-            step(Principal, [&] {
-                return -fromResult(PV(rate, val(s.PERS).v, -val(s.PMT).v, val(s.FBAL).v));
-            });
-            step(s.SBAL, [&] { return val(Principal); });
-        } else if (rt == 2) {
-            step(Principal, [&] { return val(s.SBAL); });
-            step(s.FBAL, [&] {
-                return fromResult(FV(rate, val(s.PERS).v, -val(s.PMT).v, -val(Principal).v));
-            });
-        } else {
-            step(Principal, [&] { return val(s.SBAL); });
-            step(s.PERS, [&] {
-                return fromResult(NPer(rate, -val(s.PMT).v, -val(Principal).v, val(s.FBAL).v));
-            });
-        }
+    auto balanceStart = [&] {
         step(s.BAL, [&] { return val(Principal); });
-        step(s.PPAID, [&] { return val(s.AFTER) * val(s.PMT); });
-        balanceLoop(s.AFTER, s.BAL, val(s.PeriodRate).v, -val(s.PMT).v); // deposits add
-        step(s.IPAID, [&] { return (val(s.BAL) - val(Principal)) - val(s.PPAID); });
-        step(s.VALUE,
-             [&] { return val(s.FBAL) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
-        step(s.PCOST,
-             [&] { return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
-        writeInvestmentResults();
+        balanceLoop(s.AFTER, s.BAL, val(s.PeriodRate).v, val(s.PMT).v);
+    };
+    auto balanceEnd = [&] {
+        step(s.PPAID, [&] { return val(Principal) - val(s.BAL); });
+        step(s.IPAID, [&] { return val(s.AFTER) * val(s.PMT) - val(s.PPAID); });
+    };
+    switch (rt) {
+    case LoanResult::Payment:
+        if (!lease)
+            step(s.SBAL, [&] { return val(s.SBAL) * (1 + 0.01 * val(s.TAX)); });
+        step(Principal, [&] { return val(s.SBAL) - val(s.DPMT); });
+        step(s.PrincipalPart, [&] {
+            return fromResult(PPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
+        });
+        step(s.InterestPart, [&] {
+            return fromResult(IPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
+        });
+        step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
+        balanceStart();
+        balanceEnd();
+        if (!lease)
+            step(s.SBAL, [&] { return val(s.SBAL) / (1 + 0.01 * val(s.TAX)); });
+        break;
+    case LoanResult::Amount:
+        step(Principal,
+             [&] { return fromResult(PV(rate, val(s.PERS).v, -val(s.PMT).v, -val(s.FBAL).v)); });
+        balanceStart();
+        step(s.SBAL, [&] { return val(Principal) + val(s.DPMT); });
+        balanceEnd();
+        step(s.DEPR,
+             [&] { return 100 * (1 - power(val(s.FBAL) / val(s.SBAL), 1 / (val(s.PERS) / 12))); });
+        break;
+    case LoanResult::NumberOfPayments:
+        step(Principal, [&] { return val(s.SBAL) - val(s.DPMT); });
+        step(s.PERS, [&] {
+            return fromResult(NPer(rate, -val(s.PMT).v, val(Principal).v, -val(s.FBAL).v));
+        });
+        balanceStart();
+        balanceEnd();
+        break;
     }
+    // Closing steps: AFTER / 12 counts years as if payments were monthly.
+    step(s.VALUE, [&] { return val(s.SBAL) * power(1 - 0.01 * val(s.DEPR), val(s.AFTER) / 12); });
+    step(s.PCOST, [&] { return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
+    Results();
+}
+
+// Investments: the payments are deposits that add to the start amount.
+void FinCalc::calculateInvestment(InvestmentResult rt) {
+    StoredValues& s = stored;
+    const Num C = val(CompoundMonths);
+    const double rate = val(s.PeriodRate).v;
+    Stored Principal; // the amount the payments work on; unset at the start of every calculation
+
+    switch (rt) {
+    case InvestmentResult::Payment:
+        step(Principal, [&] { return val(s.SBAL); });
+        step(s.PrincipalPart, [&] {
+            return -fromResult(PPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
+        });
+        step(s.InterestPart, [&] {
+            return -fromResult(IPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
+        });
+        step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
+        break;
+    case InvestmentResult::StartAmount:
+        step(Principal,
+             [&] { return -fromResult(PV(rate, val(s.PERS).v, -val(s.PMT).v, val(s.FBAL).v)); });
+        step(s.SBAL, [&] { return val(Principal); });
+        break;
+    case InvestmentResult::EndAmount:
+        step(Principal, [&] { return val(s.SBAL); });
+        step(s.FBAL,
+             [&] { return fromResult(FV(rate, val(s.PERS).v, -val(s.PMT).v, -val(Principal).v)); });
+        break;
+    case InvestmentResult::NumberOfPayments:
+        step(Principal, [&] { return val(s.SBAL); });
+        step(s.PERS, [&] {
+            return fromResult(NPer(rate, -val(s.PMT).v, -val(Principal).v, val(s.FBAL).v));
+        });
+        break;
+    }
+    step(s.BAL, [&] { return val(Principal); });
+    step(s.PPAID, [&] { return val(s.AFTER) * val(s.PMT); });
+    balanceLoop(s.AFTER, s.BAL, val(s.PeriodRate).v, -val(s.PMT).v); // deposits add
+    step(s.IPAID, [&] { return (val(s.BAL) - val(Principal)) - val(s.PPAID); });
+    step(s.VALUE, [&] { return val(s.FBAL) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
+    step(s.PCOST, [&] { return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
+    writeInvestmentResults();
 }
 
 } // namespace selvane

@@ -17,7 +17,7 @@ ReportInputs FinCalc::reportInputs() const {
     in.TAX = val(s.TAX).v;
     in.PERS = val(s.PERS).v;
     in.PeriodRate = val(s.PeriodRate).v;
-    in.investment = CalculatorMode == "Investment";
+    in.investment = mode() == Mode::Investment;
     return in;
 }
 

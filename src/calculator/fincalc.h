@@ -18,6 +18,7 @@
 #include "core/currency.h"
 #include "core/details_text.h"
 #include "core/fields.h"
+#include "core/mode_tables.h"
 
 namespace selvane {
 
@@ -66,7 +67,7 @@ class FinCalc {
     std::array<ParameterField, kFieldCount> fields;
     ComboList cmCompound, cmPeriod, cmResult;
     std::string caption;
-    std::string CalculatorMode;
+    std::string CalculatorMode; // any text (a scenario file sets it); rules ask mode()
     std::optional<double> CompoundMonths, PaymentsPerMonth;
     StoredValues stored;
     std::string ScenarioFileName;
@@ -100,6 +101,7 @@ class FinCalc {
     void mnLease_Click();
     void mnIncome_Click();
     void mnInvestment_Click();
+    // The set-up routines of the five modes, which the result-type list's click runs.
     void PersonalLoan();
     void Mortgage();
     void AutoLease();
@@ -140,11 +142,17 @@ class FinCalc {
 
     const CurrencyFormat& currency() const { return m_currency; }
 
+    // The mode CalculatorMode names, which every rule of a mode asks; none for a text that is
+    // no mode's name: it is stored and shown, sets nothing up and solves for nothing.
+    std::optional<Mode> mode() const { return modeOf(CalculatorMode); }
+
   private:
+    void calculateLoan(Mode mode, LoanResult result);
+    void calculateInvestment(InvestmentResult result);
     void writeInvestmentResults();
     void writeStored(int fieldIndex, int decimals);
-    void switchMode(int modeIndex);
-    void setupResult(int modeIndex);
+    void switchMode(Mode mode);
+    void setupResult(Mode mode);
     void writeScenario(const std::string& path);
 
     Host& m_host;

@@ -15,7 +15,7 @@ void FinCalc::txtSL_KeyPress(int /*index*/, int& keyAscii) {
 }
 
 void FinCalc::txtSL_KeyUp(int index, int /*keyCode*/, int /*shift*/) {
-    if (CalculatorMode != "AutoLease")
+    if (mode() != Mode::Lease)
         return;
     StoredValues& s = stored;
     auto read = [this](int i, Stored& target) {

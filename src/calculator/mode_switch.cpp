@@ -8,20 +8,20 @@
 
 namespace selvane {
 
-void FinCalc::switchMode(int m) {
-    const auto mi = static_cast<size_t>(m);
+void FinCalc::switchMode(Mode m) {
+    const size_t mi = tableIndex(m);
     const ModeInfo& info = kModes[mi];
     CalculatorMode = std::string(info.calculatorMode);
     caption = std::string(info.caption);
 
     StoredValues& s = stored;
-    if (m == static_cast<int>(Mode::Lease)) {
+    if (m == Mode::Lease) {
         s.SBAL = 30000;
         s.DEPR = 20;
         s.PERS = 48;
         // The asset's value after 48 months of 20 % yearly depreciation, in this exact order.
         s.FBAL = *s.SBAL * std::pow(std::pow(1 - *s.DEPR / 100, 1.0 / 12), *s.PERS);
-    } else if (m == static_cast<int>(Mode::Mortgage)) {
+    } else if (m == Mode::Mortgage) {
         s.DEPR = 0;
         s.FBAL = 0;
     }
@@ -48,19 +48,19 @@ void FinCalc::switchMode(int m) {
 }
 
 void FinCalc::mnPersonalLoan_Click() {
-    switchMode(static_cast<int>(Mode::PersonalLoan));
+    switchMode(Mode::PersonalLoan);
 }
 void FinCalc::mnMortgage_Click() {
-    switchMode(static_cast<int>(Mode::Mortgage));
+    switchMode(Mode::Mortgage);
 }
 void FinCalc::mnLease_Click() {
-    switchMode(static_cast<int>(Mode::Lease));
+    switchMode(Mode::Lease);
 }
 void FinCalc::mnIncome_Click() {
-    switchMode(static_cast<int>(Mode::Income));
+    switchMode(Mode::Income);
 }
 void FinCalc::mnInvestment_Click() {
-    switchMode(static_cast<int>(Mode::Investment));
+    switchMode(Mode::Investment);
 }
 
 void runModeSwitch(FinCalc& calc, Mode mode) {
@@ -84,17 +84,27 @@ void runModeSwitch(FinCalc& calc, Mode mode) {
 }
 
 void FinCalc::cmResult_Click() {
-    // Each comparison is made whatever the others found; no set-up changes the mode.
-    if (CalculatorMode == "PersonalLoan")
+    // The set-up routine of the mode; a mode of no known name has none.
+    const std::optional<Mode> m = mode();
+    if (!m)
+        return;
+    switch (*m) {
+    case Mode::PersonalLoan:
         PersonalLoan();
-    if (CalculatorMode == "Income")
-        Income();
-    if (CalculatorMode == "Investment")
-        Investment();
-    if (CalculatorMode == "Mortgage")
+        break;
+    case Mode::Mortgage:
         Mortgage();
-    if (CalculatorMode == "AutoLease")
+        break;
+    case Mode::Lease:
         AutoLease();
+        break;
+    case Mode::Income:
+        Income();
+        break;
+    case Mode::Investment:
+        Investment();
+        break;
+    }
 }
 
 } // namespace selvane

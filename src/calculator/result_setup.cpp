@@ -7,8 +7,8 @@
 
 namespace selvane {
 
-void FinCalc::setupResult(int m) {
-    const SetupTable& t = kSetups[static_cast<size_t>(m)];
+void FinCalc::setupResult(Mode m) {
+    const SetupTable& t = kSetups[tableIndex(m)];
     const int rt = cmResult.selected;
     if (rt >= 0 && rt < t.rowCount) {
         const auto& row = t.rows[static_cast<size_t>(rt)];
@@ -44,19 +44,19 @@ void FinCalc::setupResult(int m) {
 }
 
 void FinCalc::PersonalLoan() {
-    setupResult(static_cast<int>(Mode::PersonalLoan));
+    setupResult(Mode::PersonalLoan);
 }
 void FinCalc::Mortgage() {
-    setupResult(static_cast<int>(Mode::Mortgage));
+    setupResult(Mode::Mortgage);
 }
 void FinCalc::AutoLease() {
-    setupResult(static_cast<int>(Mode::Lease));
+    setupResult(Mode::Lease);
 }
 void FinCalc::Income() {
-    setupResult(static_cast<int>(Mode::Income));
+    setupResult(Mode::Income);
 }
 void FinCalc::Investment() {
-    setupResult(static_cast<int>(Mode::Investment));
+    setupResult(Mode::Investment);
 }
 
 } // namespace selvane

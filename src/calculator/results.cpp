@@ -15,7 +15,7 @@ void FinCalc::writeStored(int i, int decimals) {
 
 void FinCalc::Results() {
     StoredValues& s = stored;
-    const bool lease = CalculatorMode == "AutoLease";
+    const bool lease = mode() == Mode::Lease;
     writeStored(field::APR, 3);
     writeStored(field::INFL, 2);
     writeStored(field::DEPR, 2);

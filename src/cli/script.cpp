@@ -2,12 +2,15 @@
 
 #include <charconv>
 #include <limits>
+#include <optional>
 #include <streambuf>
+#include <string>
 #include <string_view>
 
 #include "calculator/mode_menu.h"
 #include "cli/keyboard.h"
 #include "cli/state_json.h"
+#include "core/fields.h"
 #include "core/file_io.h"
 #include "core/printed_pages.h"
 #include "core/twips.h"
@@ -163,10 +166,10 @@ std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
             else
                 calc.mnTable_Click();
         } else if (word == "mode") {
-            const int m = modeIndexOfCliName(arg);
-            if (m < 0)
+            const std::optional<Mode> m = modeOfCliName(arg);
+            if (!m)
                 return fail("unknown mode '" + std::string(arg) + "'");
-            runModeSwitch(calc, static_cast<Mode>(m));
+            runModeSwitch(calc, *m);
         } else if (word == "result" || word == "compound" || word == "period") {
             const auto n = integerArgument(arg);
             if (!n)
@@ -181,12 +184,13 @@ std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
             const auto [index, text] = splitWord(arg);
             const auto i = fieldArgument(index);
             if (!i)
-                return fail("type needs a field index 0 to 16");
+                return fail("type needs a field index 0 to " + std::to_string(kFieldCount - 1));
             typeText(calc, *i, text.value_or(std::string_view()));
         } else if (word == "erase" || word == "clear" || word == "enter") {
             const auto i = fieldArgument(arg);
             if (!i)
-                return fail(std::string(word) + " needs a field index 0 to 16");
+                return fail(std::string(word) + " needs a field index 0 to " +
+                            std::to_string(kFieldCount - 1));
             if (word == "erase")
                 pressBackspace(calc, *i);
             else if (word == "clear")

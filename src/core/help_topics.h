@@ -8,7 +8,7 @@
 
 namespace selvane {
 
-// The topic file of field label i (0 to 16); a field label keeps its topic in every mode.
+// The topic file of the label of field i (a field index); a label keeps its topic in every mode.
 std::string_view fieldTopic(int fieldIndex);
 inline constexpr std::string_view kPaymentPeriodTopic = "Payment Period.txt";
 inline constexpr std::string_view kCompoundPeriodTopic = "Compound Period.txt";

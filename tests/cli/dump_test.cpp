@@ -70,7 +70,7 @@ TEST(Dump, BytesThatAreNotUtf8BecomeReplacementCharacters) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         FinCalc calc(host);
-        calc.fields[0].text = c.typed;
+        calc.fields[field::APR].text = c.typed;
         calc.ScenarioFileName = c.typed;
         calc.comments = c.typed;
         const std::string json = dumpOf(calc);
@@ -79,7 +79,8 @@ TEST(Dump, BytesThatAreNotUtf8BecomeReplacementCharacters) {
         ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
         const std::string want = c.dumped.empty() ? c.typed : c.dumped;
         const QJsonObject o = doc.object();
-        EXPECT_EQ(o["fields"].toArray()[0].toObject()["text"].toString().toStdString(), want);
+        EXPECT_EQ(o["fields"].toArray()[field::APR].toObject()["text"].toString().toStdString(),
+                  want);
         EXPECT_EQ(o["scenarioFile"].toString().toStdString(), want);
         EXPECT_EQ(o["comments"].toString().toStdString(), want);
         // The bytes themselves, not only what a parser makes of them.
@@ -94,7 +95,7 @@ TEST(Dump, HugeTextsAreWrittenWithoutACopyOfTheirSize) {
     NullHost host;
     FinCalc calc(host);
     calc.comments.assign(16u << 20, '\t');
-    calc.fields[3].text.assign(16u << 20, '\xFF');
+    calc.fields[field::DEPR].text.assign(16u << 20, '\xFF');
     std::ostringstream out;
     out.str(std::string(120u << 20, ' ')); // room for all of it, allocated beforehand
     out.seekp(0);

@@ -49,7 +49,7 @@ TEST(ItemReader, QuotesCommasAndLineEnds) {
 
 TEST(ReadScenario, CompleteFile) {
     std::string bytes = "\"Mortgage\"\r\n2\r\n";
-    for (int i = 0; i < 16; ++i)
+    for (int i = 0; i < kScenarioFieldCount; ++i)
         bytes += "\"" + std::to_string(i) + ".50\"\r\n";
     const ScenarioRead r = readScenario(bytes);
     ASSERT_TRUE(r.complete);
@@ -90,7 +90,7 @@ TEST(ReadScenario, ShortBrokenAndOddFiles) {
     EXPECT_FALSE(r.complete);
     std::string many = "\"Income\"\r\n0\r\n";
     for (int i = 0; i < 20; ++i)
-        many += i < 16 ? "1\r\n" : "junk\r\n";
+        many += i < kScenarioFieldCount ? "1\r\n" : "junk\r\n";
     EXPECT_TRUE(readScenario(many).complete);
 }
 

@@ -740,15 +740,15 @@ void FrmFinCalcTest::shortcutsRunTheirMenuEntries() {
     QFETCH(QString, topic);
     QTest::mouseClick(named<QLabel>("lblSL_0"), Qt::LeftButton); // a topic F1 must replace
     QCOMPARE(QString::fromStdString(m_window->calc().HelpTopic), QStringLiteral("APR.txt"));
-    QLineEdit* apr = field(0);
+    QLineEdit* apr = field(field::APR);
     apr->setFocus();
-    const std::string text = m_window->calc().fields[0].text;
+    const std::string text = m_window->calc().fields[field::APR].text;
     QTest::keySequence(apr, QKeySequence(keys));
     QCOMPARE(m_dialogs.openCalls, opens);
     QCOMPARE(m_dialogs.saveCalls, saves);
     QCOMPARE(m_dialogs.printCalls, prints);
     QCOMPARE(QString::fromStdString(m_window->calc().HelpTopic), topic);
-    QCOMPARE(m_window->calc().fields[0].text, text); // the key never reached the field
+    QCOMPARE(m_window->calc().fields[field::APR].text, text); // the key never reached the field
 }
 
 void FrmFinCalcTest::saveAsWritesThroughTheChooser() {

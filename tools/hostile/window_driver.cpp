@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/fields.h"
 #include "core/printed_pages.h"
 #include "desktop/frm_fincalc.h"
 #include "desktop/report_view.h"
@@ -130,7 +131,7 @@ class Driver {
             const auto [index, text] =
                 word == "type" ? splitWord(arg) : std::pair{arg, std::string_view()};
             const auto i = number(index);
-            if (!i || *i > 16)
+            if (!i || *i >= kFieldCount)
                 return std::nullopt;
             QLineEdit* edit = field(*i);
             // A user cannot reach a field that is hidden or disabled: the keys go nowhere.
