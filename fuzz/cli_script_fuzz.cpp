@@ -26,7 +26,6 @@
 
 #include "../tests/support/json_compare.h"
 #include "cli/script.h"
-#include "core/fields.h"
 #include "core/printed_pages.h"
 #include "fuzz_check.h"
 
