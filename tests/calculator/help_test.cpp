@@ -9,21 +9,17 @@
 
 #include "calculator/fincalc.h"
 #include "core/help_topics.h"
+#include "support/topic_text.h"
 
 namespace selvane {
 namespace {
 
 namespace fs = std::filesystem;
 
-class LabelClick : public ::testing::Test {
+class LabelClick : public testing::InTopicFolder {
   protected:
-    QTemporaryDir dir;
-    fs::path before = fs::current_path();
-    NullHost host;
-    FinCalc calc{host};
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        fs::current_path(dir.path().toStdString());
+        InTopicFolder::SetUp();
         // Each topic file holds its own name, so the comments box tells which one was read.
         for (int i = 0; i < kFieldCount; ++i) {
             const std::string name(fieldTopic(i));
@@ -31,7 +27,6 @@ class LabelClick : public ::testing::Test {
         }
         calc.Form_Load();
     }
-    void TearDown() override { fs::current_path(before); }
 
     // The topic a click on each label shows, "" where the comments box stays as it was.
     std::array<std::string, kFieldCount> clickEach() {
@@ -75,6 +70,30 @@ TEST_F(LabelClick, AnIndexOutsideTheFieldsIsNoLabel) {
         calc.lblSL_Click(i);
         EXPECT_EQ(calc.comments, "unchanged") << i;
     }
+}
+
+// Through the state: what a label's click puts into the comments box.
+class HugeTopics : public testing::InTopicFolder {
+  protected:
+    void write(const char* name, const std::string& bytes) {
+        std::ofstream(name, std::ios::binary) << bytes;
+    }
+};
+
+TEST_F(HugeTopics, ALongLineIsBrokenAndAHugeTopicCut) {
+    const std::string line = testing::repeat("0123456789", 26215); // 262,150 characters
+    write("APR.txt", line);
+    write("Startup.txt", testing::repeat("\x80", 16u << 20));
+    calc.Form_Load();
+    EXPECT_EQ(calc.comments.size(), kMaxCommentBytes / 3002 * 3002 + kCommentsCutNote.size());
+    EXPECT_TRUE(calc.comments.ends_with(kCommentsCutNote));
+    EXPECT_TRUE(calc.comments.starts_with(testing::repeat("\xE2\x82\xAC", 1000) + "\r\n"));
+
+    calc.lblSL_Click(0);
+    const auto lines = testing::linesOf(calc.comments);
+    ASSERT_EQ(lines.size(), 263u);
+    for (size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(lines[i], std::string_view(line).substr(i * 1000, 1000)) << "line " << i;
 }
 
 } // namespace

@@ -8,45 +8,20 @@
 #include <fstream>
 #include <sstream>
 
-#include "calculator/fincalc.h"
 #include "core/codepage.h"
 #include "core/help_topics.h"
+#include "support/topic_text.h"
 
 namespace selvane {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string repeat(std::string_view piece, size_t times) {
-    std::string s;
-    s.reserve(piece.size() * times);
-    for (size_t i = 0; i < times; ++i)
-        s += piece;
-    return s;
-}
-
 std::string slurp(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();
-}
-
-// The lines of a text as the box takes them: CR LF, LF and CR each end one.
-std::vector<std::string_view> linesOf(std::string_view s) {
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != '\r' && s[i] != '\n')
-            continue;
-        lines.push_back(s.substr(start, i - start));
-        if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < s.size())
-        lines.push_back(s.substr(start));
-    return lines;
 }
 
 size_t characters(std::string_view s) {
@@ -73,7 +48,7 @@ bool isStartWithBreaks(std::string_view shown, std::string_view topic) {
 }
 
 TEST(CommentsText, BreaksLongLinesAndCutsHugeTopics) {
-    const std::string x1000 = repeat("x", 1000);
+    const std::string x1000 = testing::repeat("x", 1000);
     const std::string cut{kCommentsCutNote};
     const struct {
         const char* name;
@@ -83,19 +58,26 @@ TEST(CommentsText, BreaksLongLinesAndCutsHugeTopics) {
         {"empty", "", ""},
         {"a line of exactly the limit", x1000 + "\r\n" + x1000, x1000 + "\r\n" + x1000},
         {"one character over, no blank", x1000 + "y", x1000 + "\r\ny"},
-        {"after the last blank in the second half", repeat("a", 600) + " " + repeat("b", 600),
-         repeat("a", 600) + " \r\n" + repeat("b", 600)},
-        {"a blank in the first half only", repeat("a", 100) + " " + repeat("b", 1000),
-         repeat("a", 100) + " " + repeat("b", 899) + "\r\n" + repeat("b", 101)},
-        {"counted in characters, not bytes", repeat("\xC3\xA9", 1001),
-         repeat("\xC3\xA9", 1000) + "\r\n\xC3\xA9"},
-        {"pieces of a long line, its own break kept", repeat("x", 2500) + "\n" + "tail",
-         x1000 + "\r\n" + x1000 + "\r\n" + repeat("x", 500) + "\ntail"},
-        {"10,000 lines whole", repeat("l\r\n", 9999) + "l", repeat("l\r\n", 9999) + "l"},
-        {"the 10,001st line cut", repeat("l\r\n", 10001), repeat("l\r\n", 10000) + cut},
-        {"lone CRs count as lines", repeat("\r", 10001), repeat("\r", 10000) + cut},
-        {"cut at the last whole line within 1 MiB", repeat(repeat("z", 999) + "\r\n", 1100),
-         repeat(repeat("z", 999) + "\r\n", 1047) + cut},
+        {"after the last blank in the second half",
+         testing::repeat("a", 600) + " " + testing::repeat("b", 600),
+         testing::repeat("a", 600) + " \r\n" + testing::repeat("b", 600)},
+        {"a blank in the first half only",
+         testing::repeat("a", 100) + " " + testing::repeat("b", 1000),
+         testing::repeat("a", 100) + " " + testing::repeat("b", 899) + "\r\n" +
+             testing::repeat("b", 101)},
+        {"counted in characters, not bytes", testing::repeat("\xC3\xA9", 1001),
+         testing::repeat("\xC3\xA9", 1000) + "\r\n\xC3\xA9"},
+        {"pieces of a long line, its own break kept", testing::repeat("x", 2500) + "\n" + "tail",
+         x1000 + "\r\n" + x1000 + "\r\n" + testing::repeat("x", 500) + "\ntail"},
+        {"10,000 lines whole", testing::repeat("l\r\n", 9999) + "l",
+         testing::repeat("l\r\n", 9999) + "l"},
+        {"the 10,001st line cut", testing::repeat("l\r\n", 10001),
+         testing::repeat("l\r\n", 10000) + cut},
+        {"lone CRs count as lines", testing::repeat("\r", 10001),
+         testing::repeat("\r", 10000) + cut},
+        {"cut at the last whole line within 1 MiB",
+         testing::repeat(testing::repeat("z", 999) + "\r\n", 1100),
+         testing::repeat(testing::repeat("z", 999) + "\r\n", 1047) + cut},
     };
     for (const auto& c : cases)
         EXPECT_TRUE(commentsText(c.topic) == c.shown) << c.name;
@@ -109,10 +91,10 @@ TEST(CommentsText, NoTopicGivesTheBoxMoreThanItTakes) {
         const char* name;
         std::string topic;
     } cases[] = {
-        {"one line of 4 MiB", repeat("x", 4u << 20)},
+        {"one line of 4 MiB", testing::repeat("x", 4u << 20)},
         {"16 MiB of words on one line", words},
-        {"16 MiB of euro signs", utf8FromCp1252(repeat("\x80", 16u << 20))},
-        {"8 million empty lines", repeat("\r\n", 8u << 20)},
+        {"16 MiB of euro signs", utf8FromCp1252(testing::repeat("\x80", 16u << 20))},
+        {"8 million empty lines", testing::repeat("\r\n", 8u << 20)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -121,7 +103,7 @@ TEST(CommentsText, NoTopicGivesTheBoxMoreThanItTakes) {
         const std::string_view kept =
             std::string_view(shown).substr(0, shown.size() - kCommentsCutNote.size());
         EXPECT_LE(kept.size(), kMaxCommentBytes);
-        const auto lines = linesOf(kept);
+        const auto lines = testing::linesOf(kept);
         EXPECT_LE(lines.size(), kMaxCommentLines);
         size_t longest = 0;
         for (std::string_view l : lines)
@@ -145,39 +127,6 @@ TEST(CommentsText, ShippedTopicsShowAsStored) {
         }
     }
     EXPECT_GE(topics, 2 * 21);
-}
-
-// Through the state: what a label's click puts into the comments box.
-class HugeTopics : public ::testing::Test {
-  protected:
-    QTemporaryDir dir;
-    fs::path before = fs::current_path();
-    NullHost host;
-    FinCalc calc{host};
-    void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
-        fs::current_path(dir.path().toStdString());
-    }
-    void TearDown() override { fs::current_path(before); }
-    void write(const char* name, const std::string& bytes) {
-        std::ofstream(name, std::ios::binary) << bytes;
-    }
-};
-
-TEST_F(HugeTopics, ALongLineIsBrokenAndAHugeTopicCut) {
-    const std::string line = repeat("0123456789", 26215); // 262,150 characters
-    write("APR.txt", line);
-    write("Startup.txt", repeat("\x80", 16u << 20));
-    calc.Form_Load();
-    EXPECT_EQ(calc.comments.size(), kMaxCommentBytes / 3002 * 3002 + kCommentsCutNote.size());
-    EXPECT_TRUE(calc.comments.ends_with(kCommentsCutNote));
-    EXPECT_TRUE(calc.comments.starts_with(repeat("\xE2\x82\xAC", 1000) + "\r\n"));
-
-    calc.lblSL_Click(0);
-    const auto lines = linesOf(calc.comments);
-    ASSERT_EQ(lines.size(), 263u);
-    for (size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(lines[i], std::string_view(line).substr(i * 1000, 1000)) << "line " << i;
 }
 
 } // namespace
