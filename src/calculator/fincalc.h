@@ -14,11 +14,13 @@
 #include <vector>
 
 #include "calculator/host.h"
+#include "core/chart_data.h"
 #include "core/checked.h"
 #include "core/currency.h"
 #include "core/details_text.h"
 #include "core/fields.h"
 #include "core/mode_tables.h"
+#include "core/yearly_summary.h"
 
 namespace selvane {
 
@@ -76,6 +78,7 @@ class FinCalc {
     DetailsReport report;             // rtDetails
     std::uint64_t reportRevision = 0; // bumped whenever the report is replaced
     bool detailsChecked = false;      // View > Details
+    bool chartOpen = false;           // View > Chart's window is shown
     int windowLeft = 0, windowTop = 0, windowWidth = 0, windowHeight = 0; // twips
     int reportBoxHeight = kReportHeight;
 
@@ -123,6 +126,17 @@ class FinCalc {
     ReportInputs reportInputs() const;
     void mnPrint_Click();
     void btnPrint_Click() { mnPrint_Click(); }
+
+    // ----- the report seen other ways (money_views.cpp): chart, yearly summary, print preview
+    // and spreadsheet export. All of them read the details report; none changes it.
+    void mnChart_Click();
+    void chartClosed(); // the user closed the chart window
+    void mnSaveChart_Click();
+    void mnPrintPreview_Click();
+    void mnExport_Click();
+    std::int64_t paymentsPerYear() const;
+    YearlySummary yearlySummary() const { return YearlySummary(report, paymentsPerYear()); }
+    ChartSource chartSource() const;
 
     // ----- scenario files (scenario.cpp)
     void mnOpen_Click();

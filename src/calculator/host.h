@@ -10,6 +10,7 @@
 namespace selvane {
 
 class PrintedPages;
+struct ChartSource;
 
 inline constexpr const char* kScenarioFilter =
     "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|Financial Files (*.fin)|*.fin";
@@ -34,6 +35,29 @@ class Host {
     virtual int screenHeightTwips() = 0;
     virtual void showAbout() = 0;
     virtual void closeAbout() = 0;
+
+    // The save dialog with its file-type choice: the path and the chosen pair of the filter
+    // (counted from 1), or nullopt when cancelled. A host without a type choice answers with the
+    // preselected pair.
+    struct SaveChoice {
+        std::string path;
+        int filterIndex = 1;
+    };
+    virtual std::optional<SaveChoice> chooseSavePathAndType(const FileDialogRequest& request) {
+        auto path = chooseSavePath(request);
+        if (!path)
+            return std::nullopt;
+        return SaveChoice{std::move(*path), request.filterIndex};
+    }
+    // Shows the pages as File > Print would print them, with a way to print them from there.
+    virtual bool previewPages(const PrintedPages&) { return false; }
+    // The chart window: shown, closed with the main window, and its picture written to a file
+    // (PNG or SVG by the name's ending); false when the file could not be written.
+    virtual void showChart() {}
+    virtual void closeChart() {}
+    virtual bool saveChart(const std::string&, const ChartSource&) { return false; }
+    // Tells the user that something asked for did not happen, and why.
+    virtual void showMessage(const std::string& /*title*/, const std::string& /*text*/) {}
 };
 
 // A host that cancels every dialog: for code paths that run without a front end.

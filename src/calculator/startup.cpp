@@ -31,6 +31,8 @@ void FinCalc::Form_Load() {
 
 void FinCalc::Form_Unload() {
     m_host.closeAbout();
+    m_host.closeChart(); // the chart window closes with the main window
+    chartOpen = false;
 }
 
 } // namespace selvane

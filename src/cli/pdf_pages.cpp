@@ -1,6 +1,6 @@
 #include "cli/pdf_pages.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <cstdlib>
 #include <memory>
 
@@ -20,18 +20,20 @@ bool endsWithPdf(const std::string& path) {
     return tail == ".pdf";
 }
 
-// Fonts need a GUI application; the driver never opens a window, so no display is needed.
+} // namespace
+
+// A widgets application, not only a GUI one: a chart is drawn by widgets' graphics items, and
+// a script may print before it draws a chart.
 void ensureGuiApplication() {
-    if (QGuiApplication::instance() != nullptr)
+    if (QCoreApplication::instance() != nullptr)
         return;
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     static int argc = 1;
     static char name[] = "selvane-cli";
     static char* argv[] = {name, nullptr};
-    static auto app = std::make_unique<QGuiApplication>(argc, argv);
+    static auto app = std::make_unique<QApplication>(argc, argv);
 }
-} // namespace
 
 bool writePages(const PrintedPages& pages, const std::string& path, const Paper& paper) {
     if (!endsWithPdf(path))

@@ -11,4 +11,8 @@ namespace selvane {
 class PrintedPages;
 bool writePages(const PrintedPages& pages, const std::string& path, const Paper& paper);
 
+// Starts the Qt application that fonts and charts need, once, without a display: the driver
+// never opens a window.
+void ensureGuiApplication();
+
 } // namespace selvane

@@ -8,7 +8,9 @@
 #include <string_view>
 
 #include "calculator/mode_menu.h"
+#include "chart/money_chart.h"
 #include "cli/keyboard.h"
+#include "cli/pdf_pages.h"
 #include "cli/state_json.h"
 #include "core/fields.h"
 #include "core/file_io.h"
@@ -24,7 +26,8 @@ class ScriptHost : public Host {
   public:
     explicit ScriptHost(const PageWriter& writer) : m_writer(writer) {}
     std::optional<std::string> answer;
-    Paper paper; // what the next printout to PDF is laid out on
+    int typeAnswer = 1; // the file type a save dialog's answer chose
+    Paper paper;        // what the next printout to PDF is laid out on
 
     std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return answer; }
     std::optional<std::string> chooseSavePath(const FileDialogRequest&) override { return answer; }
@@ -34,6 +37,16 @@ class ScriptHost : public Host {
     int screenHeightTwips() override { return 1080 * kTwipsPerPixel; }
     void showAbout() override {}
     void closeAbout() override {}
+    std::optional<SaveChoice> chooseSavePathAndType(const FileDialogRequest&) override {
+        if (!answer)
+            return std::nullopt;
+        return SaveChoice{*answer, typeAnswer};
+    }
+    bool saveChart(const std::string& path, const ChartSource& source) override {
+        ensureGuiApplication();
+        return writeChartImage(source, path, kChartImageSize);
+    }
+    static constexpr QSize kChartImageSize{1000, 600};
 
   private:
     const PageWriter& m_writer;
@@ -206,6 +219,17 @@ std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
             if (!paper)
                 return fail("paper needs A4, Letter or Legal and a margin of 0 to 50 millimetres");
             host.paper = *paper;
+        } else if (word == "chart" || word == "export" || word == "export-yearly") {
+            if (arg.empty())
+                return fail(std::string(word) + " needs a file name");
+            host.answer = std::string(arg);
+            host.typeAnswer = word == "export-yearly" ? 2 : 1;
+            if (word == "chart")
+                calc.mnSaveChart_Click();
+            else
+                calc.mnExport_Click();
+            host.answer.reset();
+            host.typeAnswer = 1;
         } else if (word == "open" || word == "save" || word == "saveas" || word == "print") {
             host.answer = std::string(arg);
             if (word == "open")

@@ -177,7 +177,16 @@ void writeStateJson(std::ostream& out, const FinCalc& c) {
             out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
         },
         {"\\r\\n", "\\t"});
-    out << "\"}\n";
+    // The years as the yearly summary shows them; the figures are plain decimals already.
+    out << "\",\"yearly\":[";
+    bool firstYear = true;
+    c.yearlySummary().forEachYear([&](const YearRow& y) {
+        out << (firstYear ? "" : ",") << "{\"year\":" << y.year << ",\"payments\":" << y.payments
+            << ",\"principal\":" << y.principal << ",\"interest\":" << y.interest
+            << ",\"balance\":" << y.balance << '}';
+        firstYear = false;
+    });
+    out << "]}\n";
 }
 
 } // namespace selvane

@@ -13,6 +13,10 @@ class CurrencyFormat {
     std::string operator()(double value) const {
         return m_locale.toCurrencyString(value).toStdString();
     }
+    // Whole currency units, for the ticks of a chart's axis: "$250,000".
+    std::string whole(double value) const {
+        return m_locale.toCurrencyString(value, m_locale.currencySymbol(), 0).toStdString();
+    }
 
   private:
     QLocale m_locale;

@@ -128,8 +128,7 @@ char* put(char* p, std::string_view s) {
 
 char* DetailsReport::writeRowText(char* p, std::int64_t k, std::string_view payment, const Row& row,
                                   const TextBreaks& breaks) {
-    *p++ = ' ';
-    *p++ = ' ';
+    p = put(p, breaks.indent);
     p = std::to_chars(p, p + 24, k).ptr;
     p = put(p, breaks.tab);
     std::memcpy(p, payment.data(), payment.size());

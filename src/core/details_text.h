@@ -41,9 +41,9 @@ struct SummaryPieces {
 };
 
 // What separates the report's lines and columns: CR LF and a tab in the report, their escaped
-// forms when the rows go straight into a quoted string.
+// forms when the rows go straight into a quoted string, commas and no indent in a CSV file.
 struct TextBreaks {
-    std::string_view line = "\r\n", tab = "\t";
+    std::string_view line = "\r\n", tab = "\t", indent = "  ";
 };
 
 class DetailsReport {
@@ -66,6 +66,9 @@ class DetailsReport {
     Row rowValues(std::int64_t k) const; // k = 1 .. rowCount()
     // Rows first .. first + count - 1 in one replay of the recurrence.
     std::vector<Row> rowRange(std::int64_t first, std::int64_t count) const;
+    // Calls f(k, row) for rows first .. last (clamped to the report) in one replay, holding
+    // nothing: a walk over ten million rows costs no memory.
+    template <class F> void forEachRow(std::int64_t first, std::int64_t last, F&& f) const;
     std::string rowText(std::int64_t k) const;
     // The text of row k with the given figures and payment text, written at p (room for
     // kRowRoom characters, with breaks of up to 4 characters); returns its end.
@@ -121,6 +124,21 @@ class DetailsReport {
     std::vector<State> m_checkpoints; // state after row c * kCheckpointEvery
     std::int64_t m_rows = 0;
 };
+
+template <class F>
+void DetailsReport::forEachRow(std::int64_t first, std::int64_t last, F&& f) const {
+    first = std::max<std::int64_t>(first, 1);
+    last = std::min(last, m_rows);
+    if (first > last)
+        return;
+    State s = replayTo(first);
+    for (std::int64_t k = first;; ++k) {
+        f(k, rowFrom(k, s));
+        if (k == last)
+            break;
+        advance(s);
+    }
+}
 
 template <class Sink> void DetailsReport::writeText(Sink&& sink) const {
     const auto& summary = summaryLines();

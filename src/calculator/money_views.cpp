@@ -1,0 +1,78 @@
+// The details report seen other ways: the chart window, the yearly summary, print preview and
+// export to a spreadsheet.
+
+#include "calculator/fincalc.h"
+#include "core/file_io.h"
+#include "core/printed_pages.h"
+#include "core/report_export.h"
+
+namespace selvane {
+
+std::int64_t FinCalc::paymentsPerYear() const {
+    // Before a period is chosen the calculation reads payments as monthly.
+    return selvane::paymentsPerYear(PaymentsPerMonth.value_or(1.0));
+}
+
+ChartSource FinCalc::chartSource() const {
+    return ChartSource{&report, mode() == Mode::Investment, paymentsPerYear(), m_currency};
+}
+
+void FinCalc::mnChart_Click() {
+    chartOpen = true; // a second click shows the one window again
+    m_host.showChart();
+}
+
+void FinCalc::chartClosed() {
+    chartOpen = false;
+}
+
+namespace {
+// The scenario's name with another ending, so an export lands beside its scenario: "loan.fin"
+// suggests "loan.csv"; no scenario suggests nothing.
+std::string suggestedName(const std::string& scenario, const std::string& ending) {
+    if (scenario.empty())
+        return {};
+    const size_t slash = scenario.find_last_of('/');
+    const size_t dot = scenario.find_last_of('.');
+    const bool hasEnding = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasEnding ? scenario.substr(0, dot) : scenario) + ending;
+}
+} // namespace
+
+void FinCalc::mnSaveChart_Click() {
+    FileDialogRequest request{"Save Chart", "PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg", 1,
+                              suggestedName(ScenarioFileName, ".png")};
+    const auto path = m_host.chooseSavePath(request);
+    if (!path)
+        return;
+    if (!m_host.saveChart(*path, chartSource()))
+        m_host.showMessage("Save Chart", "The chart could not be written to " + *path + ".");
+}
+
+void FinCalc::mnPrintPreview_Click() {
+    m_host.previewPages(PrintedPages::layout(reportInputs(), m_currency));
+}
+
+void FinCalc::mnExport_Click() {
+    FileDialogRequest request{"Export Report",
+                              "Payment Table (*.csv)|*.csv|Yearly Summary (*.csv)|*.csv", 1,
+                              suggestedName(ScenarioFileName, ".csv")};
+    const auto choice = m_host.chooseSavePathAndType(request);
+    if (!choice)
+        return;
+    const bool investment = mode() == Mode::Investment;
+    const YearlySummary years = yearlySummary();
+    // The same safe replacement as a scenario file: a failed write leaves the old file whole.
+    const bool written = replaceFileWith(choice->path, [&](const WritePiece& write) {
+        if (choice->filterIndex == 2)
+            writeYearlyCsv(years, investment, write);
+        else
+            writePaymentTableCsv(report, write);
+        return true;
+    });
+    if (!written)
+        m_host.showMessage("Export Report", "The report could not be written to " + choice->path +
+                                                ". Any file already there is unchanged.");
+}
+
+} // namespace selvane

@@ -1,0 +1,207 @@
+#include "chart/money_chart.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QBuffer>
+#include <QCategoryAxis>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QLineSeries>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "core/file_io.h"
+
+namespace selvane {
+
+namespace {
+
+// A money axis whose ticks are round amounts written in the locale's currency.
+QCategoryAxis* moneyAxis(double low, double high, const CurrencyFormat& currency) {
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const std::vector<double> ticks = niceTicks(std::min(low, 0.0), std::max(high, 0.0), 6);
+    for (double t : ticks)
+        axis->append(QString::fromStdString(currency.whole(t)), t);
+    if (!ticks.empty())
+        axis->setRange(ticks.front(), ticks.back());
+    return axis;
+}
+
+QList<QPointF> pointsOf(const std::vector<ChartPoint>& points) {
+    QList<QPointF> out;
+    out.reserve(static_cast<qsizetype>(points.size()));
+    for (const ChartPoint& p : points)
+        out.append(QPointF(static_cast<double>(p.payment), p.value));
+    return out;
+}
+
+void extent(const std::vector<ChartPoint>& points, double& low, double& high) {
+    for (const ChartPoint& p : points) {
+        low = std::min(low, p.value);
+        high = std::max(high, p.value);
+    }
+}
+
+QString barLabel(const ChartBar& b) {
+    if (b.firstYear == b.lastYear)
+        return QString::number(b.firstYear);
+    return QStringLiteral("%1-%2").arg(b.firstYear).arg(b.lastYear);
+}
+
+void clearChart(QChart* chart) {
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+
+} // namespace
+
+MoneyCharts::MoneyCharts() : m_lines(new QChart), m_bars(new QChart) {
+    for (QChart* c : {m_lines, m_bars}) {
+        c->legend()->setAlignment(Qt::AlignBottom);
+        c->setMargins(QMargins(4, 4, 4, 4));
+    }
+}
+
+MoneyCharts::~MoneyCharts() {
+    // A chart placed in a view or scene belongs to it; the others are ours.
+    if (m_lines->scene() == nullptr)
+        delete m_lines;
+    if (m_bars->scene() == nullptr)
+        delete m_bars;
+}
+
+void MoneyCharts::update(const ChartSource& source, int columns) {
+    m_data = source.data(columns);
+    const ChartCaptions captions = chartCaptions(m_data.investment);
+    const CurrencyFormat& currency = source.currency;
+
+    clearChart(m_lines);
+    double low = 0, high = 0;
+    auto* xAxis = new QValueAxis;
+    xAxis->setTitleText(QStringLiteral("Payment"));
+    xAxis->setLabelFormat(QStringLiteral("%.0f"));
+    xAxis->setRange(1, std::max<double>(2, static_cast<double>(m_data.rows)));
+    m_lines->addAxis(xAxis, Qt::AlignBottom);
+    const std::vector<ChartPoint>* series[] = {&m_data.balance, &m_data.principal,
+                                               &m_data.interest};
+    const char* names[] = {captions.balance, captions.principal, captions.interest};
+    QList<QLineSeries*> lines;
+    for (int i = 0; i < 3; ++i) {
+        auto* line = new QLineSeries;
+        line->setName(QString::fromUtf8(names[i]));
+        line->replace(pointsOf(*series[i]));
+        extent(*series[i], low, high);
+        m_lines->addSeries(line);
+        line->attachAxis(xAxis);
+        connect(line, &QLineSeries::hovered, this, [this](const QPointF& p, bool state) {
+            emit hovered(static_cast<qint64>(std::llround(p.x())), state);
+        });
+        lines.append(line);
+    }
+    QCategoryAxis* yAxis = moneyAxis(low, high, currency);
+    m_lines->addAxis(yAxis, Qt::AlignLeft);
+    for (QLineSeries* line : lines)
+        line->attachAxis(yAxis);
+
+    clearChart(m_bars);
+    auto* principal = new QBarSet(QString::fromUtf8(captions.principalBar));
+    auto* interest = new QBarSet(QString::fromUtf8(captions.interestBar));
+    QStringList labels;
+    double barLow = 0, barHigh = 0;
+    for (const ChartBar& b : m_data.bars) {
+        principal->append(b.principal);
+        interest->append(b.interest);
+        labels.append(barLabel(b));
+        barLow = std::min({barLow, b.principal, b.interest});
+        barHigh = std::max({barHigh, b.principal, b.interest});
+    }
+    auto* bars = new QBarSeries;
+    bars->append(principal);
+    bars->append(interest);
+    m_bars->addSeries(bars);
+    auto* years = new QBarCategoryAxis;
+    years->append(labels);
+    years->setTitleText(m_data.yearsPerBar == 1
+                            ? QStringLiteral("Year")
+                            : QStringLiteral("Years, %1 a bar").arg(m_data.yearsPerBar));
+    m_bars->addAxis(years, Qt::AlignBottom);
+    bars->attachAxis(years);
+    QCategoryAxis* barAxis = moneyAxis(barLow, barHigh, currency);
+    m_bars->addAxis(barAxis, Qt::AlignLeft);
+    bars->attachAxis(barAxis);
+}
+
+namespace {
+
+std::string lowerEnding(const std::string& path) {
+    const size_t dot = path.find_last_of('.');
+    const size_t slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
+    std::string e = path.substr(dot + 1);
+    for (char& c : e)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return e;
+}
+
+// The lines take the upper three fifths, the bars the rest.
+void paintCharts(MoneyCharts& charts, QPainter& painter, QSize size) {
+    QGraphicsScene scene;
+    const qreal split = size.height() * 0.6;
+    scene.addItem(charts.lines());
+    scene.addItem(charts.bars());
+    charts.lines()->setGeometry(QRectF(0, 0, size.width(), split));
+    charts.bars()->setGeometry(QRectF(0, split, size.width(), size.height() - split));
+    scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(size)));
+    scene.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)), scene.sceneRect());
+    // Give the charts back before the scene goes, so they are deleted once, by MoneyCharts.
+    scene.removeItem(charts.lines());
+    scene.removeItem(charts.bars());
+}
+
+} // namespace
+
+bool writeChartImage(const ChartSource& source, const std::string& path, QSize size) {
+    const std::string ending = lowerEnding(path);
+    if (ending != "png" && ending != "svg")
+        return false;
+    MoneyCharts charts;
+    charts.update(source, size.width());
+    QByteArray bytes;
+    if (ending == "png") {
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            paintCharts(charts, painter, size);
+        }
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG"))
+            return false;
+    } else {
+        QBuffer buffer(&bytes);
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(size);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(QStringLiteral("Selvane chart"));
+        QPainter painter(&svg);
+        paintCharts(charts, painter, size);
+    }
+    return replaceFileWith(path, [&bytes](const WritePiece& write) {
+        write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        return true;
+    });
+}
+
+} // namespace selvane

@@ -1,0 +1,168 @@
+#include "core/chart_data.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "core/yearly_summary.h"
+
+namespace selvane {
+
+MinMaxDecimator::MinMaxDecimator(std::int64_t count, int columns)
+    : m_count(std::max<std::int64_t>(count, 0)), m_columns(std::max(columns, 1)) {
+    m_points.reserve(static_cast<size_t>(2 * m_columns));
+    m_nextStart = 1;
+}
+
+void MinMaxDecimator::flush() {
+    if (!m_any)
+        return;
+    if (m_min.payment == m_max.payment) {
+        m_points.push_back(m_min);
+    } else if (m_min.payment < m_max.payment) {
+        m_points.push_back(m_min);
+        m_points.push_back(m_max);
+    } else {
+        m_points.push_back(m_max);
+        m_points.push_back(m_min);
+    }
+    m_any = false;
+}
+
+void MinMaxDecimator::add(std::int64_t payment, double value) {
+    if (payment >= m_nextStart) {
+        // Column c holds payments c * count / columns + 1 .. (c + 1) * count / columns.
+        flush();
+        while (payment >= m_nextStart && m_column <= m_columns) {
+            ++m_column;
+            // column * count / columns without the product, which could overflow.
+            const std::int64_t q = m_count / m_columns, r = m_count % m_columns;
+            m_nextStart = m_column * q + m_column * r / m_columns + 1;
+        }
+    }
+    const ChartPoint p{payment, value};
+    if (!m_any) {
+        m_min = m_max = p;
+        m_any = true;
+    } else if (value < m_min.value) {
+        m_min = p;
+    } else if (value > m_max.value) {
+        m_max = p;
+    }
+}
+
+const std::vector<ChartPoint>& MinMaxDecimator::points() {
+    flush();
+    return m_points;
+}
+
+std::vector<double> niceTicks(double low, double high, int count) {
+    std::vector<double> ticks;
+    if (!std::isfinite(low) || !std::isfinite(high))
+        return ticks;
+    if (low > high)
+        std::swap(low, high);
+    if (high == low) {
+        // A flat line still gets an axis: one unit around it.
+        low -= 1;
+        high += 1;
+    }
+    count = std::max(count, 2);
+    const double raw = (high - low) / (count - 1);
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = power;
+    for (double m : {1.0, 2.0, 5.0, 10.0})
+        if (m * power >= raw) {
+            step = m * power;
+            break;
+        }
+    if (!std::isfinite(step) || step <= 0)
+        return ticks;
+    // A value a hair past a tick (a balance that ends at -0.0000001) does not earn a tick of its
+    // own.
+    const double first = std::floor(low / step + 1e-9), last = std::ceil(high / step - 1e-9);
+    for (double i = first; i <= last && ticks.size() < static_cast<size_t>(count) + 2; ++i)
+        ticks.push_back(i * step);
+    return ticks;
+}
+
+std::int64_t yearsPerBar(std::int64_t years, int maxBars) {
+    maxBars = std::max(maxBars, 1);
+    std::int64_t step = 1;
+    for (int i = 0;; ++i) {
+        if ((years + step - 1) / step <= maxBars)
+            return step;
+        step = (i % 3 == 1) ? step / 2 * 5 : step * 2; // 1, 2, 5, 10, 20, 50, 100 ...
+    }
+}
+
+namespace {
+// A cumulative figure as the rows show it: rounded to the cent.
+double shown(double v) {
+    return std::strtod(moneyText(v).c_str(), nullptr);
+}
+} // namespace
+
+ChartData chartData(const DetailsReport& report, bool investment, std::int64_t perYear, int columns,
+                    int maxBars) {
+    ChartData d;
+    d.investment = investment;
+    d.rows = report.rowCount();
+    d.paymentsPerYear = std::max<std::int64_t>(perYear, 1);
+    const std::int64_t years = (d.rows + d.paymentsPerYear - 1) / d.paymentsPerYear;
+    d.yearsPerBar = yearsPerBar(years, maxBars);
+    const std::int64_t perBar = d.yearsPerBar * d.paymentsPerYear; // no overflow: rows <= 1e7
+
+    MinMaxDecimator balance(d.rows, columns), principal(d.rows, columns), interest(d.rows, columns);
+    double principalBefore = 0, interestBefore = 0;
+    std::int64_t bar = 0;
+    report.forEachRow(1, d.rows, [&](std::int64_t k, const DetailsReport::Row& row) {
+        balance.add(k, row.balance);
+        principal.add(k, row.principal);
+        interest.add(k, row.interest);
+        if (k % perBar == 0 || k == d.rows) {
+            const double p = shown(row.principal), i = shown(row.interest);
+            ChartBar b;
+            b.firstYear = bar * d.yearsPerBar + 1;
+            b.lastYear = std::min((bar + 1) * d.yearsPerBar, years);
+            b.principal = p - principalBefore;
+            b.interest = i - interestBefore;
+            d.bars.push_back(b);
+            principalBefore = p;
+            interestBefore = i;
+            ++bar;
+        }
+    });
+    d.balance = balance.points();
+    d.principal = principal.points();
+    d.interest = interest.points();
+    return d;
+}
+
+ChartData ChartSource::data(int columns) const {
+    if (report == nullptr)
+        return {};
+    return chartData(*report, investment, paymentsPerYear, columns);
+}
+
+ChartCaptions chartCaptions(bool investment) {
+    if (investment)
+        return {"Balance", "Deposits to date", "Interest earned to date", "Deposits",
+                "Interest earned"};
+    return {"Balance", "Principal paid to date", "Interest paid to date", "Principal paid",
+            "Interest paid"};
+}
+
+std::string chartPointText(const ChartSource& source, std::int64_t payment) {
+    if (source.report == nullptr || payment < 1 || payment > source.report->rowCount())
+        return {};
+    const DetailsReport::Row row = source.report->rowValues(payment);
+    const ChartCaptions c = chartCaptions(source.investment);
+    const CurrencyFormat& cur = source.currency;
+    return "Payment " + std::to_string(payment) + "\n" + c.balance + ": " + cur(row.balance) +
+           "\n" + c.principal + ": " + cur(row.principal) + "\n" + c.interest + ": " +
+           cur(row.interest);
+}
+
+} // namespace selvane

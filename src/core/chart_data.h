@@ -1,0 +1,91 @@
+#pragma once
+// What the chart draws, taken from the details report's rows: three lines over the payments and
+// a pair of bars a year. A line is cut down to at most two points a pixel column, the lowest and
+// the highest of the rows that fall in it, so a chart of ten million payments hands the drawing
+// a few thousand points and looks the same as one of every payment would.
+
+#include <cstdint>
+#include <vector>
+
+#include <string>
+
+#include "core/currency.h"
+#include "core/details_text.h"
+
+namespace selvane {
+
+struct ChartPoint {
+    std::int64_t payment = 0; // the report row the point is
+    double value = 0;
+};
+
+// Reduces a series of `count` values, given one at a time in order (payments 1 .. count), to the
+// lowest and highest value of each of `columns` equal runs of payments, in payment order. A tie
+// keeps the first; a run whose lowest and highest are one payment gives one point.
+class MinMaxDecimator {
+  public:
+    MinMaxDecimator(std::int64_t count, int columns);
+    void add(std::int64_t payment, double value);
+    const std::vector<ChartPoint>& points(); // flushes the last column
+    int columns() const { return m_columns; }
+
+  private:
+    void flush();
+    std::int64_t m_count;
+    int m_columns;
+    int m_column = 0;
+    std::int64_t m_nextStart = 0; // first payment of the next column
+    bool m_any = false;
+    ChartPoint m_min, m_max;
+    std::vector<ChartPoint> m_points;
+};
+
+// One bar pair: principal paid (an investment: deposits) and interest over a run of years.
+struct ChartBar {
+    std::int64_t firstYear = 0, lastYear = 0;
+    double principal = 0, interest = 0;
+};
+
+struct ChartData {
+    bool investment = false;
+    std::int64_t rows = 0, paymentsPerYear = 12;
+    std::int64_t yearsPerBar = 1; // more years than bars fit are drawn in runs of 2, 5, 10 ...
+    // Balance after each payment; cumulative principal (deposits) and interest, as the rows
+    // show them.
+    std::vector<ChartPoint> balance, principal, interest;
+    std::vector<ChartBar> bars;
+};
+
+inline constexpr int kMaxChartBars = 60;
+
+// The chart of a report for a plot `columns` pixels wide, in one walk over its rows.
+ChartData chartData(const DetailsReport& report, bool investment, std::int64_t paymentsPerYear,
+                    int columns, int maxBars = kMaxChartBars);
+
+// Round tick values (1, 2 or 5 times a power of ten apart) covering [low, high], at most about
+// `count` of them; the first is at or below low and the last at or above high.
+std::vector<double> niceTicks(double low, double high, int count);
+
+// Years a bar: 1, 2, 5, 10, 20, 50 ... the first that needs at most maxBars bars.
+std::int64_t yearsPerBar(std::int64_t years, int maxBars);
+
+// Everything a chart is drawn from: the report it shows, how to read it, and the currency its
+// amounts are written in. The report must outlive the source.
+struct ChartSource {
+    const DetailsReport* report = nullptr;
+    bool investment = false;
+    std::int64_t paymentsPerYear = 12;
+    CurrencyFormat currency;
+    ChartData data(int columns) const;
+};
+
+// What hovering over payment k shows: its number and the row's figures in currency.
+std::string chartPointText(const ChartSource& source, std::int64_t payment);
+
+// Legend texts of the lines and bars.
+struct ChartCaptions {
+    const char *balance, *principal, *interest, *principalBar, *interestBar;
+};
+ChartCaptions chartCaptions(bool investment);
+
+} // namespace selvane

@@ -1,0 +1,29 @@
+#pragma once
+// The payment table and the yearly summary as CSV files for a spreadsheet: RFC 4180 with CR LF
+// line ends, UTF-8, a header row, and numbers as plain decimals (a period, two decimals, no
+// currency sign, no grouping) so every spreadsheet reads them as numbers. The figures are those of
+// the details report's rows, character for character.
+
+#include <string>
+
+#include "core/details_text.h"
+#include "core/file_io.h"
+#include "core/yearly_summary.h"
+
+namespace selvane {
+
+inline constexpr const char* kPaymentTableCsvHeader =
+    "Payment No.,Payment,Balance,Principal Paid,Interest Paid";
+
+// The header row of the yearly summary; an investment's money in is deposits, its interest earned.
+std::string yearlyCsvHeader(bool investment);
+// The caption of the yearly summary's principal and interest columns.
+const char* yearlyPrincipalCaption(bool investment);
+const char* yearlyInterestCaption(bool investment);
+
+// One row per payment. Rows are formatted on other threads in large pieces, as the report's text.
+void writePaymentTableCsv(const DetailsReport& report, const WritePiece& write);
+// One row per year, then a "Total" row.
+void writeYearlyCsv(const YearlySummary& years, bool investment, const WritePiece& write);
+
+} // namespace selvane

@@ -1,0 +1,76 @@
+#pragma once
+// The details report year by year: what a household budgets in. A year is twelve months of
+// payments; the last year may be partial. Every figure is a difference of two of the report's
+// rows as they are shown, rounded to cents, and computed exactly in decimal, so the years add up
+// to the report's last row to the cent.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/details_text.h"
+
+namespace selvane {
+
+// Payments in twelve months: 12 x payments per month to the nearest whole payment (52 weekly,
+// 26 every two weeks, 24 twice a month, 12 monthly, 1 yearly), at least one.
+std::int64_t paymentsPerYear(double paymentsPerMonth);
+
+// The text of a report figure: two decimals, a period, no grouping, as the rows show it.
+std::string moneyText(double value);
+
+// a - b, exactly, for texts of the form [-]digits.dd (what moneyText writes); "-0.00" is zero.
+std::string decimalDifference(std::string_view a, std::string_view b);
+
+struct YearRow {
+    std::int64_t year = 0; // from 1; 0 on the total row
+    std::int64_t firstPayment = 0, payments = 0;
+    // Principal paid (an investment: deposits) and interest in the year, and the balance after
+    // the year's last payment.
+    std::string principal, interest, balance;
+};
+
+// A view over a report: it holds nothing but the report's address, and works out a year when
+// asked (two short replays of the recurrence), so a view of ten million rows costs no more than
+// the years someone looks at. The report must outlive the view.
+class YearlySummary {
+  public:
+    YearlySummary(const DetailsReport& report, std::int64_t paymentsPerYear);
+
+    std::int64_t paymentsPerYear() const { return m_perYear; }
+    std::int64_t yearCount() const;
+    YearRow year(std::int64_t y) const; // y = 1 .. yearCount()
+    // The whole plan: every payment, and the sums of the years, which are the last row's
+    // cumulative figures.
+    YearRow total() const;
+    // Calls f(const YearRow&) for every year in order, in one pass over the rows.
+    template <class F> void forEachYear(F&& f) const;
+
+  private:
+    const DetailsReport* m_report;
+    std::int64_t m_perYear;
+};
+
+template <class F> void YearlySummary::forEachYear(F&& f) const {
+    std::string principal = "0.00", interest = "0.00";
+    std::int64_t y = 0;
+    const std::int64_t rows = m_report->rowCount();
+    m_report->forEachRow(1, rows, [&](std::int64_t k, const DetailsReport::Row& row) {
+        if (k % m_perYear != 0 && k != rows)
+            return;
+        ++y;
+        YearRow out;
+        out.year = y;
+        out.firstPayment = (y - 1) * m_perYear + 1;
+        out.payments = k - out.firstPayment + 1;
+        std::string p = moneyText(row.principal), i = moneyText(row.interest);
+        out.principal = decimalDifference(p, principal);
+        out.interest = decimalDifference(i, interest);
+        out.balance = moneyText(row.balance);
+        principal = std::move(p);
+        interest = std::move(i);
+        f(static_cast<const YearRow&>(out));
+    });
+}
+
+} // namespace selvane
