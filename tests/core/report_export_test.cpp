@@ -1,0 +1,333 @@
+// The payment table and yearly summary as CSV, the yearly sums, and the chart's data: each
+// checked against the details report's own rows.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "core/chart_data.h"
+#include "core/report_export.h"
+#include "core/yearly_summary.h"
+
+namespace selvane {
+namespace {
+
+const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
+
+std::vector<std::string> split(const std::string& text, const std::string& by) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    for (size_t at; (at = text.find(by, start)) != std::string::npos; start = at + by.size())
+        out.push_back(text.substr(start, at - start));
+    out.push_back(text.substr(start));
+    return out;
+}
+
+std::string collect(const std::function<void(const WritePiece&)>& produce) {
+    std::string s;
+    produce([&s](std::string_view piece) { s += piece; });
+    return s;
+}
+
+// A plan of `rows` payments at `perYear` a year: a loan paid down to zero, or deposits.
+struct Plan {
+    const char* name;
+    std::int64_t rows;
+    std::int64_t perYear;
+    bool investment;
+};
+
+DetailsReport build(const Plan& p) {
+    ReportInputs in;
+    in.investment = p.investment;
+    in.PERS = static_cast<double>(p.rows);
+    in.APR = 6.5;
+    in.PeriodRate = 0.065 / static_cast<double>(p.perYear);
+    if (p.investment) {
+        in.SBAL = 2500;
+        in.PMT = 125.5;
+    } else {
+        in.SBAL = 180000;
+        in.DPMT = 20000;
+        const double r = in.PeriodRate, n = in.PERS, P0 = in.SBAL - in.DPMT;
+        in.PMT = P0 * r / (1 - std::pow(1 + r, -n));
+    }
+    DetailsReport report;
+    EXPECT_TRUE(DetailsReport::build(in, kUsd, report));
+    return report;
+}
+
+const Plan kPlans[] = {
+    {"one payment", 1, 12, false},
+    {"49 monthly, a partial last year", 49, 12, false},
+    {"30 years monthly", 360, 12, false},
+    {"weekly", 260, 52, false},
+    {"biweekly with a partial year", 131, 26, false},
+    {"daily", 1000, 365, false},
+    {"yearly", 25, 1, false},
+    {"investment monthly", 121, 12, true},
+    {"investment weekly", 520, 52, true},
+};
+
+// Cents of a two-decimal text, for sums the test does on its own.
+long long cents(const std::string& s) {
+    const std::regex form(R"((-?)(\d+)\.(\d\d))");
+    std::smatch m;
+    EXPECT_TRUE(std::regex_match(s, m, form)) << s;
+    const long long v = std::stoll(m[2]) * 100 + std::stoll(m[3]);
+    return m[1].length() ? -v : v;
+}
+
+// The CSV row of payment k against the report's own line for it, field by field.
+void expectRowMatches(const DetailsReport& report, const std::string& csvLine, std::int64_t k) {
+    std::string line = report.line(DetailsReport::kSummaryLines + k - 1);
+    ASSERT_EQ(line.substr(0, 2), "  ");
+    EXPECT_EQ(split(csvLine, ","), split(line.substr(2), "\t")) << "payment " << k;
+}
+
+TEST(PaymentTableCsv, EveryRowIsTheReportsRowValueForValue) {
+    const std::regex plainNumber(R"(-?\d+\.\d\d)");
+    for (const Plan& plan : kPlans) {
+        SCOPED_TRACE(plan.name);
+        const DetailsReport report = build(plan);
+        const std::string csv =
+            collect([&](const WritePiece& w) { writePaymentTableCsv(report, w); });
+        ASSERT_EQ(csv.substr(csv.size() - 2), "\r\n");
+        const auto lines = split(csv.substr(0, csv.size() - 2), "\r\n");
+        ASSERT_EQ(static_cast<std::int64_t>(lines.size()), plan.rows + 1);
+        EXPECT_EQ(lines[0], kPaymentTableCsvHeader);
+        for (std::int64_t k = 1; k <= plan.rows; ++k) {
+            expectRowMatches(report, lines[static_cast<size_t>(k)], k);
+            const auto fields = split(lines[static_cast<size_t>(k)], ",");
+            ASSERT_EQ(fields.size(), 5u);
+            EXPECT_EQ(fields[0], std::to_string(k));
+            for (size_t f = 1; f < fields.size(); ++f)
+                EXPECT_TRUE(std::regex_match(fields[f], plainNumber)) << fields[f];
+        }
+    }
+}
+
+TEST(PaymentTableCsv, AMillionRowsAndThreeAllCome) {
+    const Plan plan{"long", 1'000'003, 12, false};
+    const DetailsReport report = build(plan);
+    const std::string csv = collect([&](const WritePiece& w) { writePaymentTableCsv(report, w); });
+    const auto lines = split(csv.substr(0, csv.size() - 2), "\r\n");
+    ASSERT_EQ(lines.size(), 1'000'004u);
+    // Rows across the pieces the writer formats on other threads, and the last ones.
+    for (std::int64_t k : {1LL, 2LL, 65535LL, 65536LL, 65537LL, 131072LL, 131073LL, 500000LL,
+                           999999LL, 1000000LL, 1000002LL, 1000003LL})
+        expectRowMatches(report, lines[static_cast<size_t>(k)], k);
+    for (std::int64_t k = 1; k <= plan.rows; k += 9973)
+        expectRowMatches(report, lines[static_cast<size_t>(k)], k);
+}
+
+TEST(YearlySummary, YearsAddUpToTheReportToTheCent) {
+    for (const Plan& plan : kPlans) {
+        SCOPED_TRACE(plan.name);
+        const DetailsReport report = build(plan);
+        const YearlySummary years(report, plan.perYear);
+        ASSERT_EQ(years.yearCount(), (plan.rows + plan.perYear - 1) / plan.perYear);
+        std::int64_t payments = 0, y = 0;
+        long long principal = 0, interest = 0;
+        years.forEachYear([&](const YearRow& row) {
+            ++y;
+            EXPECT_EQ(row.year, y);
+            const std::int64_t last = std::min(y * plan.perYear, plan.rows);
+            EXPECT_EQ(row.payments, last - (y - 1) * plan.perYear);
+            const DetailsReport::Row end = report.rowValues(last);
+            EXPECT_EQ(row.balance, moneyText(end.balance));
+            // The lazy year is the same as the year of the walk.
+            const YearRow lazy = years.year(y);
+            EXPECT_EQ(lazy.principal, row.principal);
+            EXPECT_EQ(lazy.interest, row.interest);
+            EXPECT_EQ(lazy.balance, row.balance);
+            EXPECT_EQ(lazy.payments, row.payments);
+            payments += row.payments;
+            principal += cents(row.principal);
+            interest += cents(row.interest);
+            // Every year so far sums to that year's last row.
+            EXPECT_EQ(principal, cents(moneyText(end.principal)));
+            EXPECT_EQ(interest, cents(moneyText(end.interest)));
+        });
+        EXPECT_EQ(y, years.yearCount());
+        EXPECT_EQ(payments, plan.rows);
+        const YearRow total = years.total();
+        EXPECT_EQ(total.payments, plan.rows);
+        EXPECT_EQ(cents(total.principal), principal);
+        EXPECT_EQ(cents(total.interest), interest);
+        // The report's summary totals: interest always; principal when the plan ends at zero
+        // (loan) or makes whole deposits (investment).
+        EXPECT_EQ(interest, cents(moneyText(report.totals().interest)));
+        EXPECT_EQ(principal, cents(moneyText(report.totals().principal)));
+    }
+}
+
+TEST(YearlySummary, CsvHasAYearARowAndTheTotal) {
+    const Plan plan{"49", 49, 12, false};
+    const DetailsReport report = build(plan);
+    const YearlySummary years(report, 12);
+    const std::string csv = collect([&](const WritePiece& w) { writeYearlyCsv(years, false, w); });
+    const auto lines = split(csv.substr(0, csv.size() - 2), "\r\n");
+    ASSERT_EQ(lines.size(), 7u); // header, five years, total
+    EXPECT_EQ(lines[0], "Year,Payments,Principal Paid,Interest Paid,Balance");
+    const YearRow fifth = years.year(5);
+    EXPECT_EQ(lines[5], "5,1," + fifth.principal + "," + fifth.interest + "," + fifth.balance);
+    const YearRow total = years.total();
+    EXPECT_EQ(lines[6], "Total,49," + total.principal + "," + total.interest + "," + total.balance);
+    EXPECT_EQ(yearlyCsvHeader(true), "Year,Payments,Deposits,Interest Earned,Balance");
+}
+
+TEST(YearlySummary, EmptyReportHasNoYears) {
+    const DetailsReport none;
+    const YearlySummary years(none, 12);
+    EXPECT_EQ(years.yearCount(), 0);
+    EXPECT_EQ(years.year(1).payments, 0);
+    const std::string csv = collect([&](const WritePiece& w) { writeYearlyCsv(years, false, w); });
+    EXPECT_EQ(csv, "Year,Payments,Principal Paid,Interest Paid,Balance\r\n");
+}
+
+TEST(DecimalDifference, ExactForAnySize) {
+    const struct {
+        const char *a, *b, *want;
+    } cases[] = {
+        {"10.00", "2.50", "7.50"},
+        {"1.00", "3.25", "-2.25"},
+        {"-1.00", "-3.25", "2.25"},
+        {"0.00", "-5.05", "5.05"},
+        {"-0.00", "0.00", "0.00"},
+        {"-0.01", "-0.01", "0.00"},
+        {"0.10", "0.20", "-0.10"},
+        {"99999.99", "-0.01", "100000.00"},
+        {"123456789012345678901234.56", "0.57", "123456789012345678901233.99"},
+        {"-123456789012345678901234.56", "123456789012345678901234.56",
+         "-246913578024691357802469.12"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(decimalDifference(c.a, c.b), c.want) << c.a << " - " << c.b;
+}
+
+TEST(PaymentsPerYear, TwelveMonthsOfPayments) {
+    const struct {
+        double perMonth;
+        std::int64_t want;
+    } cases[] = {{365.25 / 168, 26}, {2, 24}, {1, 12}, {52.0 / 12, 52},   {365.0 / 12, 365},
+                 {1.0 / 12, 1},      {0, 1},  {-3, 1}, {std::nan(""), 1}, {1e300, kMaxPasses}};
+    for (const auto& c : cases)
+        EXPECT_EQ(paymentsPerYear(c.perMonth), c.want) << c.perMonth;
+}
+
+// The columns of the decimation, worked out independently: column c holds the payments k with
+// c * count / columns < k <= (c + 1) * count / columns.
+TEST(MinMaxDecimator, KeepsEveryColumnsLowestAndHighest) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> value(-1000, 1000);
+    for (const auto& [count, columns] : std::vector<std::pair<std::int64_t, int>>{
+             {1, 1}, {1, 800}, {7, 10}, {10, 10}, {11, 10}, {1000, 7}, {100003, 1366}}) {
+        SCOPED_TRACE(std::to_string(count) + " over " + std::to_string(columns));
+        std::vector<double> ys(static_cast<size_t>(count) + 1);
+        for (std::int64_t k = 1; k <= count; ++k)
+            ys[static_cast<size_t>(k)] =
+                k % 5 == 0 ? ys[static_cast<size_t>(k - 1)] : value(random);
+        MinMaxDecimator d(count, columns);
+        for (std::int64_t k = 1; k <= count; ++k)
+            d.add(k, ys[static_cast<size_t>(k)]);
+        const std::vector<ChartPoint> points = d.points();
+        EXPECT_LE(points.size(), static_cast<size_t>(2 * columns));
+        for (size_t i = 0; i < points.size(); ++i) {
+            EXPECT_EQ(points[i].value, ys[static_cast<size_t>(points[i].payment)]);
+            if (i > 0) {
+                EXPECT_LT(points[i - 1].payment, points[i].payment);
+            }
+        }
+        auto kept = [&](std::int64_t k) {
+            return std::any_of(points.begin(), points.end(),
+                               [k](const ChartPoint& p) { return p.payment == k; });
+        };
+        for (std::int64_t c = 0; c < columns; ++c) {
+            const std::int64_t lo = c * count / columns + 1, hi = (c + 1) * count / columns;
+            if (lo > hi)
+                continue;
+            std::int64_t kMin = lo, kMax = lo;
+            for (std::int64_t k = lo; k <= hi; ++k) {
+                if (ys[static_cast<size_t>(k)] < ys[static_cast<size_t>(kMin)])
+                    kMin = k;
+                if (ys[static_cast<size_t>(k)] > ys[static_cast<size_t>(kMax)])
+                    kMax = k;
+            }
+            EXPECT_TRUE(kept(kMin)) << "column " << c << " lowest at " << kMin;
+            EXPECT_TRUE(kept(kMax)) << "column " << c << " highest at " << kMax;
+            const auto inColumn = std::count_if(points.begin(), points.end(), [&](auto& p) {
+                return p.payment >= lo && p.payment <= hi;
+            });
+            EXPECT_EQ(inColumn, kMin == kMax ? 1 : 2) << "column " << c;
+        }
+    }
+}
+
+TEST(ChartData, LinesAreTheRowsAndBarsSumToThem) {
+    for (const Plan& plan : kPlans) {
+        SCOPED_TRACE(plan.name);
+        const DetailsReport report = build(plan);
+        const ChartData d = chartData(report, plan.investment, plan.perYear, 400);
+        EXPECT_EQ(d.rows, plan.rows);
+        for (const auto* series : {&d.balance, &d.principal, &d.interest}) {
+            ASSERT_FALSE(series->empty());
+            EXPECT_LE(series->size(), 800u);
+            EXPECT_EQ(series->front().payment, 1);
+        }
+        for (const ChartPoint& p : d.balance)
+            EXPECT_EQ(p.value, report.rowValues(p.payment).balance);
+        for (const ChartPoint& p : d.interest)
+            EXPECT_EQ(p.value, report.rowValues(p.payment).interest);
+        const YearlySummary years(report, plan.perYear);
+        ASSERT_EQ(d.yearsPerBar, 1);
+        ASSERT_EQ(static_cast<std::int64_t>(d.bars.size()), years.yearCount());
+        for (size_t i = 0; i < d.bars.size(); ++i) {
+            const YearRow y = years.year(static_cast<std::int64_t>(i) + 1);
+            EXPECT_NEAR(d.bars[i].principal, std::stod(y.principal), 1e-6);
+            EXPECT_NEAR(d.bars[i].interest, std::stod(y.interest), 1e-6);
+        }
+    }
+}
+
+TEST(ChartData, ManyYearsGoInRunsOfRoundLength) {
+    EXPECT_EQ(yearsPerBar(30, 60), 1);
+    EXPECT_EQ(yearsPerBar(60, 60), 1);
+    EXPECT_EQ(yearsPerBar(61, 60), 2);
+    EXPECT_EQ(yearsPerBar(121, 60), 5);
+    EXPECT_EQ(yearsPerBar(833'334, 60), 20'000);
+    const DetailsReport report = build({"long", 1'000'003, 12, false});
+    const ChartData d = chartData(report, false, 12, 1000);
+    EXPECT_EQ(d.yearsPerBar, 2000); // 83,334 years
+    ASSERT_EQ(d.bars.size(), 42u);
+    EXPECT_EQ(d.bars.back().firstYear, 82'001);
+    EXPECT_EQ(d.bars.back().lastYear, 83'334);
+    double interest = 0;
+    for (const ChartBar& b : d.bars)
+        interest += b.interest;
+    EXPECT_NEAR(interest, report.rowValues(d.rows).interest, 1e-3 * std::abs(interest));
+    EXPECT_LE(d.balance.size(), 2000u);
+}
+
+TEST(NiceTicks, RoundStepsCoveringTheRange) {
+    const struct {
+        double low, high;
+        std::vector<double> want;
+    } cases[] = {
+        {0, 150000, {0, 50000, 100000, 150000}},
+        {-1e-7, 150000, {0, 50000, 100000, 150000}},
+        {0, 1234, {0, 500, 1000, 1500}},
+        {-30, 70, {-40, -20, 0, 20, 40, 60, 80}},
+        {5, 5, {4, 4.5, 5, 5.5, 6}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(niceTicks(c.low, c.high, 6), c.want) << c.low << " .. " << c.high;
+    EXPECT_TRUE(niceTicks(0, INFINITY, 6).empty());
+}
+
+} // namespace
+} // namespace selvane
