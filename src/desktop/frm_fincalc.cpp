@@ -267,6 +267,9 @@ void frmFinCalc::buildMenus() {
     entry(file, "mnSaveAs", "Save &As ...", &FinCalc::mnSaveAs_Click)
         ->setShortcut(QKeySequence("Ctrl+Shift+S"));
     entry(file, "mnPrint", "&Print", &FinCalc::mnPrint_Click)->setShortcut(QKeySequence("Ctrl+P"));
+    entry(file, "mnPrintPreview", "Print Pre&view", &FinCalc::mnPrintPreview_Click);
+    entry(file, "mnExport", "&Export Report ...", &FinCalc::mnExport_Click)
+        ->setShortcut(QKeySequence("Ctrl+E"));
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnView"));

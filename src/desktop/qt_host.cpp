@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
@@ -76,6 +78,26 @@ class SystemDialogs : public Dialogs {
         QPrintDialog dialog(&printer, parent);
         dialog.setMinMax(1, static_cast<int>(std::clamp<std::int64_t>(pageCount, 1, INT_MAX)));
         return dialog.exec() == QDialog::Accepted;
+    }
+    std::optional<std::pair<QString, int>> saveFileWithType(QWidget* parent,
+                                                            const FileDialogSettings& s) override {
+        QString selected = s.selectedFilter;
+        const auto path = chosen(QFileDialog::getSaveFileName(parent, s.title, s.fileName,
+                                                              s.filters.join(QLatin1String(";;")),
+                                                              &selected, kFileDialogOptions));
+        if (!path)
+            return std::nullopt;
+        return std::pair{*path, static_cast<int>(s.filters.indexOf(selected)) + 1};
+    }
+    bool preview(QWidget* parent, QPrinter& printer, const PaintOnto& paint) override {
+        // The dialog has its own paper, orientation and zoom choices, and a Print button that
+        // asks for the printer and paints the pages again onto it.
+        QPrintPreviewDialog dialog(&printer, parent);
+        dialog.setWindowTitle(QStringLiteral("Print Preview"));
+        bool printed = false;
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [&](QPrinter* p) { printed = paint(*p); });
+        return dialog.exec() == QDialog::Accepted && printed;
     }
 };
 } // namespace
@@ -163,7 +185,7 @@ std::optional<std::string> QtHost::chooseSavePath(const FileDialogRequest& reque
     return path->toStdString();
 }
 
-bool QtHost::printPages(const PrintedPages& pages) {
+QPrinter& QtHost::sessionPrinter() {
     if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         const QPrinterInfo info = QPrinterInfo::printerInfo(m_printer->printerName());
@@ -172,11 +194,47 @@ bool QtHost::printPages(const PrintedPages& pages) {
             printerDefault = info.defaultPageSize();
         m_printer->setPageSize(defaultPaper(QLocale::system().territory(), printerDefault));
     }
+    return *m_printer;
+}
+
+bool QtHost::printPages(const PrintedPages& pages) {
+    sessionPrinter();
     // Each printout chooses its pages afresh; the printer, file and paper stay as last chosen.
     m_printer->setPrintRange(QPrinter::AllPages);
     if (!m_dialogs->choosePrinter(m_window, *m_printer, pages.pageCount()))
         return false;
     return printWithProgress(m_window, *m_printer, pages);
+}
+
+std::optional<Host::SaveChoice> QtHost::chooseSavePathAndType(const FileDialogRequest& request) {
+    const auto choice = m_dialogs->saveFileWithType(m_window, fileDialogSettings(request));
+    if (!choice)
+        return std::nullopt;
+    return SaveChoice{choice->first.toStdString(), choice->second};
+}
+
+bool paintPrinterRange(QPrinter& printer, const PrintedPages& pages) {
+    PageRange range;
+    if (printer.printRange() == QPrinter::PageRange) {
+        range.from = printer.fromPage();
+        range.to = printer.toPage();
+    }
+    return paintPages(pages, printer, {}, range);
+}
+
+bool QtHost::previewPages(const PrintedPages& pages) {
+    // The same printer as File > Print: paper chosen in one is offered in the other.
+    QPrinter& printer = sessionPrinter();
+    printer.setPrintRange(QPrinter::AllPages);
+    return m_dialogs->preview(m_window, printer, [this, &pages](QPrinter& p) {
+        // The preview paints onto a picture engine; Print paints onto the real one, and there a
+        // PDF file is written whole or not at all and a long report shows its progress, exactly
+        // as File > Print does.
+        const QPaintEngine* engine = p.paintEngine();
+        if (engine != nullptr && engine->type() == QPaintEngine::Picture)
+            return paintPrinterRange(p, pages);
+        return printWithProgress(m_window, p, pages);
+    });
 }
 
 int QtHost::screenHeightTwips() {

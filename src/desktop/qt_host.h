@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -43,6 +44,18 @@ class Dialogs {
     // Shows the print dialog over printer, for a report of pageCount pages; the user's choices
     // (printer or file, paper, page range) are left in printer. False when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer, std::int64_t pageCount) = 0;
+    // The save dialog and the pair of its filter the user left chosen, counted from 1.
+    virtual std::optional<std::pair<QString, int>> saveFileWithType(QWidget* parent,
+                                                                    const FileDialogSettings& s) {
+        const auto path = saveFile(parent, s);
+        if (!path)
+            return std::nullopt;
+        return std::pair{*path, static_cast<int>(s.filters.indexOf(s.selectedFilter)) + 1};
+    }
+    // The print preview over printer: paint(p) draws the pages onto p, for the preview and again
+    // when the user prints from it. False when closed without printing.
+    using PaintOnto = std::function<bool(QPrinter& printer)>;
+    virtual bool preview(QWidget*, QPrinter&, const PaintOnto&) { return false; }
 };
 std::unique_ptr<Dialogs> makeSystemDialogs();
 
@@ -80,6 +93,11 @@ class QtHost : public Host {
     int screenHeightTwips() override;
     void showAbout() override;
     void closeAbout() override;
+    std::optional<SaveChoice> chooseSavePathAndType(const FileDialogRequest& request) override;
+    bool previewPages(const PrintedPages& pages) override;
+    void showMessage(const std::string& title, const std::string& text) override {
+        tell(title, text);
+    }
 
     frmAbout* aboutBox() const; // null while the box is not loaded
     // A message box with an OK button, through the messenger the host was given.
@@ -97,6 +115,11 @@ class QtHost : public Host {
     // The print dialog's choices (printer, output file, paper), kept for the rest of the session
     // so the next printout offers them again; nothing of them is saved.
     std::unique_ptr<QPrinter> m_printer;
+    QPrinter& sessionPrinter();
 };
+
+// Paints the pages in the printer's page range onto it: what the print preview shows, and what
+// it prints.
+bool paintPrinterRange(QPrinter& printer, const PrintedPages& pages);
 
 } // namespace selvane

@@ -4,6 +4,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QString>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -56,6 +57,24 @@ struct FakeDialogs : selvane::Dialogs {
             printer.setFromTo(fromPage, toPage);
         }
         return true;
+    }
+
+    // The save dialog's file type the user leaves chosen, counted from 1.
+    int typeAnswer = 1;
+    std::optional<std::pair<QString, int>>
+    saveFileWithType(QWidget*, const selvane::FileDialogSettings& s) override {
+        ++saveCalls;
+        last = s;
+        if (!answer)
+            return std::nullopt;
+        return std::pair{*answer, typeAnswer};
+    }
+    // What the print preview does with the printer and its painter; unset, it closes unprinted.
+    int previewCalls = 0;
+    std::function<bool(QPrinter&, const PaintOnto&)> onPreview;
+    bool preview(QWidget*, QPrinter& printer, const PaintOnto& paint) override {
+        ++previewCalls;
+        return onPreview ? onPreview(printer, paint) : false;
     }
 };
 

@@ -1,0 +1,229 @@
+// File > Print Preview and File > Export Report ... through the window: the preview's pages are
+// File > Print's pages, printing from it prints them, and the export writes the report's rows.
+
+#include <QAction>
+#include <QFile>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sys/stat.h>
+
+#include "core/report_export.h"
+#include "desktop/frm_fincalc.h"
+#include "fakes.h"
+#include "modal_watchdog.h"
+
+using namespace selvane;
+
+class PreviewExportTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void previewShowsThePagesOfPrint();
+    void printingFromThePreviewPrintsThosePages();
+    void closingThePreviewPrintsNothing();
+    void exportWritesTheChosenTable_data();
+    void exportWritesTheChosenTable();
+    void cancelledOrFailedExportKeepsWhatWasThere();
+
+  private:
+    void trigger(const char* name) {
+        auto* a = m_window->findChild<QAction*>(QLatin1String(name));
+        QVERIFY2(a, name);
+        a->trigger();
+    }
+    void printToPdf(const QString& path) {
+        m_dialogs.printAccepted = true;
+        m_dialogs.printFile = path;
+        trigger("mnPrint");
+        m_dialogs.printFile.reset();
+    }
+
+    std::unique_ptr<ModalWatchdog> m_watchdog;
+    FakeDialogs m_dialogs;
+    FakeRegistry m_registry;
+    FakeLauncher m_launcher;
+    FakeMessenger m_messenger;
+    std::unique_ptr<frmFinCalc> m_window;
+    QTemporaryDir m_dir;
+};
+
+void PreviewExportTest::init() {
+    m_watchdog = std::make_unique<ModalWatchdog>();
+    m_dialogs = FakeDialogs();
+    m_messenger = FakeMessenger();
+    m_window = std::make_unique<frmFinCalc>(
+        DesktopServices{&m_dialogs, &m_registry, &m_launcher, &m_messenger});
+    m_window->Form_Load();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void PreviewExportTest::cleanup() {
+    m_window.reset();
+    QVERIFY2(m_watchdog->seen().isEmpty(), qPrintable(m_watchdog->seen().join(", ")));
+    m_watchdog.reset();
+}
+
+namespace {
+
+void requireTool(const char* tool) {
+    if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+        QFAIL(qPrintable(QStringLiteral("%1 (poppler-utils) is missing: scripts/install-deps "
+                                        "installs it")
+                             .arg(QLatin1String(tool))));
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Each sheet of a PDF as a picture: two PDFs made at different times differ in their dates,
+// but the same pages rasterise to the same pixels.
+QList<QByteArray> sheetPictures(const QString& pdf, const QString& prefix) {
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-gray"), pdf, prefix});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {QByteArray("<pdftoppm failed>")};
+    QList<QByteArray> sheets;
+    const QDir dir = QFileInfo(prefix).dir();
+    const QString base = QFileInfo(prefix).fileName();
+    for (const QString& f :
+         dir.entryList({base + QStringLiteral("-*.pgm")}, QDir::Files, QDir::Name))
+        sheets.append(fileBytes(dir.filePath(f)));
+    return sheets;
+}
+
+} // namespace
+
+// What the preview shows: the page painter over the session printer. The same painter drawn
+// into a PDF gives File > Print's sheets, pixel for pixel, and the preview counts as many pages.
+void PreviewExportTest::previewShowsThePagesOfPrint() {
+    requireTool("pdftoppm");
+    const QString printed = m_dir.filePath(QStringLiteral("print.pdf"));
+    printToPdf(printed);
+    const QList<QByteArray> printSheets = sheetPictures(printed, m_dir.filePath("print"));
+    QVERIFY(printSheets.size() >= 2); // 60 payments: two sheets
+
+    int previewPages = -1;
+    QString previewed = m_dir.filePath(QStringLiteral("preview.pdf"));
+    m_dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
+        QPrintPreviewWidget widget(&printer);
+        connect(&widget, &QPrintPreviewWidget::paintRequested, &widget,
+                [&](QPrinter* p) { paint(*p); });
+        widget.updatePreview();
+        previewPages = widget.pageCount();
+        // The preview's own painting, into a PDF of the same paper.
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setOutputFileName(previewed);
+        pdf.setPageLayout(printer.pageLayout());
+        return paintPrinterRange(pdf, PrintedPages::layout(m_window->calc().reportInputs(),
+                                                           m_window->calc().currency()));
+    };
+    trigger("mnPrintPreview");
+    QCOMPARE(m_dialogs.previewCalls, 1);
+    QCOMPARE(previewPages, static_cast<int>(printSheets.size()));
+    QCOMPARE(sheetPictures(previewed, m_dir.filePath("preview")), printSheets);
+}
+
+// Print in the preview paints onto the printer the user chose there: a PDF file is the same file
+// File > Print writes, and a page range prints just those sheets.
+void PreviewExportTest::printingFromThePreviewPrintsThosePages() {
+    requireTool("pdftoppm");
+    const QString printed = m_dir.filePath(QStringLiteral("print.pdf"));
+    printToPdf(printed);
+    const QList<QByteArray> printSheets = sheetPictures(printed, m_dir.filePath("print"));
+
+    const QString fromPreview = m_dir.filePath(QStringLiteral("from-preview.pdf"));
+    m_dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(fromPreview);
+        return paint(printer);
+    };
+    trigger("mnPrintPreview");
+    QCOMPARE(sheetPictures(fromPreview, m_dir.filePath("from-preview")), printSheets);
+
+    const QString second = m_dir.filePath(QStringLiteral("second.pdf"));
+    m_dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(second);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 2);
+        return paint(printer);
+    };
+    trigger("mnPrintPreview");
+    QCOMPARE(sheetPictures(second, m_dir.filePath("second")), printSheets.mid(1, 1));
+}
+
+void PreviewExportTest::closingThePreviewPrintsNothing() {
+    const QString printed = m_dir.filePath(QStringLiteral("kept.pdf"));
+    printToPdf(printed);
+    const QByteArray before = fileBytes(printed);
+    trigger("mnPrintPreview"); // closed without printing
+    QCOMPARE(m_dialogs.previewCalls, 1);
+    QCOMPARE(fileBytes(printed), before);
+    QVERIFY(m_messenger.shown.empty());
+}
+
+void PreviewExportTest::exportWritesTheChosenTable_data() {
+    QTest::addColumn<int>("type");
+    QTest::newRow("payment table") << 1;
+    QTest::newRow("yearly summary") << 2;
+}
+
+void PreviewExportTest::exportWritesTheChosenTable() {
+    QFETCH(int, type);
+    const QString path = m_dir.filePath(QStringLiteral("report.csv"));
+    m_dialogs.answer = path;
+    m_dialogs.typeAnswer = type;
+    trigger("mnExport");
+    QCOMPARE(m_dialogs.saveCalls, 1);
+    QCOMPARE(m_dialogs.last.title, QStringLiteral("Export Report"));
+    QCOMPARE(m_dialogs.last.filters.size(), 2);
+    QCOMPARE(m_dialogs.last.selectedFilter, m_dialogs.last.filters[0]);
+
+    const FinCalc& calc = m_window->calc();
+    std::string want;
+    const WritePiece collect = [&want](std::string_view piece) { want += piece; };
+    if (type == 1)
+        writePaymentTableCsv(calc.report, collect);
+    else
+        writeYearlyCsv(calc.yearlySummary(), false, collect);
+    const QByteArray got = fileBytes(path);
+    QCOMPARE(got, QByteArray::fromStdString(want));
+    // The start-up plan's 60 payments, or its five years and a total, under a header.
+    QCOMPARE(got.count("\r\n"), type == 1 ? 61 : 7);
+    QVERIFY(m_messenger.shown.empty());
+}
+
+void PreviewExportTest::cancelledOrFailedExportKeepsWhatWasThere() {
+    const QString path = m_dir.filePath(QStringLiteral("old.csv"));
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("old contents\n");
+    }
+    m_dialogs.answer.reset(); // Cancel
+    trigger("mnExport");
+    QCOMPARE(fileBytes(path), QByteArray("old contents\n"));
+    QVERIFY(m_messenger.shown.empty());
+
+    // A file the user may not write: refused, the old contents stay, and the user is told.
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
+    m_dialogs.answer = path;
+    trigger("mnExport");
+    QCOMPARE(fileBytes(path), QByteArray("old contents\n"));
+    QCOMPARE(m_messenger.shown.size(), size_t(1));
+    QCOMPARE(m_messenger.shown[0].first, std::string("Export Report"));
+    QVERIFY(m_messenger.shown[0].second.find(path.toStdString()) != std::string::npos);
+}
+
+QTEST_MAIN(PreviewExportTest)
+#include "preview_export_test.moc"
