@@ -55,6 +55,9 @@ screenshot: build
 	@mkdir -p docs
 	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
 		./selvane-screenshot $(CURDIR)/docs/screenshot.png
+	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
+		./selvane-preview-shot $(CURDIR)/docs/print-preview.png \
+		$(CURDIR)/docs/print-preview.pdf $(CURDIR)/docs/print.pdf
 
 # libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each
 # on a growing copy of fuzz/corpus/ in build-fuzz/; findings are kept in build-fuzz/findings/.
