@@ -220,7 +220,8 @@ std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
                 return fail("paper needs A4, Letter or Legal and a margin of 0 to 50 millimetres");
             host.paper = *paper;
         } else if (word == "chart" || word == "export" || word == "export-yearly") {
-            if (arg.empty())
+            // A name of blanks alone is a missing name; any other name is used as written.
+            if (arg.find_first_not_of(' ') == std::string_view::npos)
                 return fail(std::string(word) + " needs a file name");
             host.answer = std::string(arg);
             host.typeAnswer = word == "export-yearly" ? 2 : 1;

@@ -8,7 +8,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "support/cli_run.h"
+
 namespace {
+
+using selvane::testing::CliRun;
+using selvane::testing::runCli;
 
 QString runPdfToText(const QString& pdf, int page) {
     QProcess p;
@@ -45,22 +50,6 @@ TEST(PrintPdf, SummaryOnPageOneAndRow51TopsPageTwo) {
     EXPECT_FALSE(page2.contains("Starting Balance")); // no repeated heading
     EXPECT_TRUE(runPdfToText(pdf, 3).contains("120 593.51 0.00 50000.00 21221.06") ||
                 runPdfToText(pdf, 3).simplified().contains("120 593.51 0.00 50000.00 21221.06"));
-}
-
-struct CliRun {
-    int exitCode = -1;
-    QString errors;
-};
-
-CliRun runCli(const QString& folder, const QByteArray& script) {
-    QProcess cli;
-    cli.setWorkingDirectory(folder);
-    cli.start(QStringLiteral(SELVANE_CLI), {});
-    cli.write(script);
-    cli.closeWriteChannel();
-    if (!cli.waitForFinished(60000))
-        return {};
-    return {cli.exitCode(), QString::fromUtf8(cli.readAllStandardError())};
 }
 
 // The sheet size of a PDF's first page, in points, as "width x height".
