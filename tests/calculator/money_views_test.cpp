@@ -1,0 +1,175 @@
+// The chart window, print preview and export as the state object runs them: what it asks of its
+// front end, and what it tells the user when a file cannot be written.
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <fstream>
+#include <sstream>
+
+#include "calculator/fincalc.h"
+#include "core/printed_pages.h"
+#include "core/report_export.h"
+
+namespace selvane {
+namespace {
+
+class RecordingHost : public NullHost {
+  public:
+    std::optional<std::string> answer;
+    int typeAnswer = 1;
+    std::vector<FileDialogRequest> requests;
+    std::vector<std::string> calls, messages, pageTexts;
+    bool chartWritten = true;
+
+    std::optional<std::string> chooseSavePath(const FileDialogRequest& r) override {
+        requests.push_back(r);
+        return answer;
+    }
+    std::optional<SaveChoice> chooseSavePathAndType(const FileDialogRequest& r) override {
+        requests.push_back(r);
+        if (!answer)
+            return std::nullopt;
+        return SaveChoice{*answer, typeAnswer};
+    }
+    static std::string allText(const PrintedPages& pages) {
+        std::string s;
+        for (std::int64_t p = 0; p < pages.pageCount(); ++p)
+            s += pages.pageText(p);
+        return s;
+    }
+    bool printPages(const PrintedPages& pages) override {
+        calls.push_back("print");
+        pageTexts.push_back(allText(pages));
+        return true;
+    }
+    bool previewPages(const PrintedPages& pages) override {
+        calls.push_back("preview");
+        pageTexts.push_back(allText(pages));
+        return true;
+    }
+    void showChart() override { calls.push_back("showChart"); }
+    void closeChart() override { calls.push_back("closeChart"); }
+    bool saveChart(const std::string& path, const ChartSource& source) override {
+        calls.push_back("saveChart " + path + " rows " +
+                        std::to_string(source.report ? source.report->rowCount() : -1));
+        return chartWritten;
+    }
+    void showMessage(const std::string& title, const std::string& text) override {
+        messages.push_back(title + ": " + text);
+    }
+};
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+class MoneyViews : public ::testing::Test {
+  protected:
+    RecordingHost host;
+    FinCalc calc{host};
+    QTemporaryDir dir;
+    void SetUp() override { calc.Form_Load(); }
+};
+
+TEST_F(MoneyViews, ChartWindowOpensOnceAndClosesWithTheMainWindow) {
+    EXPECT_FALSE(calc.chartOpen);
+    calc.mnChart_Click();
+    calc.mnChart_Click(); // shows the same window again
+    EXPECT_TRUE(calc.chartOpen);
+    calc.chartClosed();
+    EXPECT_FALSE(calc.chartOpen);
+    calc.mnChart_Click();
+    calc.Form_Unload();
+    EXPECT_FALSE(calc.chartOpen);
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{"showChart", "showChart", "showChart", "closeChart"}));
+}
+
+TEST_F(MoneyViews, PreviewShowsThePagesPrintPrints) {
+    calc.mnPrint_Click();
+    calc.mnPrintPreview_Click();
+    ASSERT_EQ(host.pageTexts.size(), 2u);
+    EXPECT_EQ(host.pageTexts[0], host.pageTexts[1]);
+    EXPECT_FALSE(host.pageTexts[0].empty());
+}
+
+TEST_F(MoneyViews, DialogsSuggestANameBesideTheScenario) {
+    const struct {
+        const char *scenario, *csv, *png;
+    } cases[] = {
+        {"", "", ""},
+        {"/home/a/loan.fin", "/home/a/loan.csv", "/home/a/loan.png"},
+        {"/home/a.b/loan", "/home/a.b/loan.csv", "/home/a.b/loan.png"},
+        {"plan.v2.txt", "plan.v2.csv", "plan.v2.png"},
+    };
+    for (const auto& c : cases) {
+        calc.ScenarioFileName = c.scenario;
+        host.requests.clear();
+        calc.mnExport_Click();
+        calc.mnSaveChart_Click();
+        ASSERT_EQ(host.requests.size(), 2u);
+        EXPECT_EQ(host.requests[0].title, "Export Report");
+        EXPECT_EQ(host.requests[0].filter,
+                  "Payment Table (*.csv)|*.csv|Yearly Summary (*.csv)|*.csv");
+        EXPECT_EQ(host.requests[0].fileName, c.csv) << c.scenario;
+        EXPECT_EQ(host.requests[1].title, "Save Chart");
+        EXPECT_EQ(host.requests[1].fileName, c.png) << c.scenario;
+    }
+    EXPECT_TRUE(host.messages.empty()); // cancelled dialogs say nothing
+}
+
+TEST_F(MoneyViews, ExportWritesTheChosenTypeOrSaysWhyNot) {
+    const std::string path = dir.filePath("out.csv").toStdString();
+    host.answer = path;
+    host.typeAnswer = 2;
+    calc.mnInvestment_Click();
+    calc.Calculate();
+    calc.mnExport_Click();
+    std::string years;
+    writeYearlyCsv(calc.yearlySummary(), true, [&](std::string_view p) { years += p; });
+    EXPECT_EQ(slurp(path), years);
+    EXPECT_EQ(years.substr(0, years.find("\r\n")),
+              "Year,Payments,Deposits,Interest Earned,Balance");
+
+    // Into a folder that does not exist: nothing written, and the user is told where.
+    host.answer = dir.filePath("missing/out.csv").toStdString();
+    calc.mnExport_Click();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].find("Export Report: "), std::string::npos);
+    EXPECT_NE(host.messages[0].find(*host.answer), std::string::npos);
+}
+
+TEST_F(MoneyViews, SavingTheChartHandsTheReportToTheFrontEnd) {
+    host.answer = "/tmp/c.svg";
+    calc.mnSaveChart_Click();
+    EXPECT_EQ(host.calls.back(), "saveChart /tmp/c.svg rows 60");
+    EXPECT_TRUE(host.messages.empty());
+    host.chartWritten = false;
+    calc.mnSaveChart_Click();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0], "Save Chart: The chart could not be written to /tmp/c.svg.");
+}
+
+TEST(PaymentsPerYearOfTheState, FollowsThePaymentPeriodList) {
+    NullHost host;
+    FinCalc calc(host);
+    calc.Form_Load();
+    const struct {
+        int period;
+        std::int64_t perYear;
+    } cases[] = {{0, 26}, {1, 24}, {2, 12}};
+    for (const auto& c : cases) {
+        calc.choosePeriod(c.period);
+        EXPECT_EQ(calc.paymentsPerYear(), c.perYear) << c.period;
+        EXPECT_EQ(calc.chartSource().paymentsPerYear, c.perYear);
+    }
+    calc.mnInvestment_Click();
+    EXPECT_TRUE(calc.chartSource().investment);
+}
+
+} // namespace
+} // namespace selvane
