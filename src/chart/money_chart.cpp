@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPen>
 #include <QSvgGenerator>
 #include <QValueAxis>
 #include <algorithm>
@@ -19,6 +20,12 @@
 namespace selvane {
 
 namespace {
+
+// One colour a quantity, the same in both charts, from a palette that people with the common
+// kinds of colour blindness tell apart (blue and vermilion differ in lightness as well as hue).
+const QColor kBalanceColour(0x33, 0x33, 0x33);
+const QColor kPrincipalColour(0x00, 0x72, 0xB2);
+const QColor kInterestColour(0xD5, 0x5E, 0x00);
 
 // A money axis whose ticks are round amounts written in the locale's currency.
 QCategoryAxis* moneyAxis(double low, double high, const CurrencyFormat& currency) {
@@ -88,15 +95,26 @@ void MoneyCharts::update(const ChartSource& source, int columns) {
     auto* xAxis = new QValueAxis;
     xAxis->setTitleText(QStringLiteral("Payment"));
     xAxis->setLabelFormat(QStringLiteral("%.0f"));
-    xAxis->setRange(1, std::max<double>(2, static_cast<double>(m_data.rows)));
+    // Ticks on round payment numbers (60, 120, 180 ...), whatever the count of payments; the
+    // axis starts at 0, the loan before its first payment.
+    const double lastPayment = std::max<double>(2, static_cast<double>(m_data.rows));
+    const std::vector<double> xTicks = niceTicks(0, lastPayment, 8);
+    xAxis->setRange(0, lastPayment);
+    xAxis->setTickType(QValueAxis::TicksDynamic);
+    xAxis->setTickAnchor(0);
+    xAxis->setTickInterval(xTicks.size() >= 2 ? xTicks[1] - xTicks[0] : lastPayment);
     m_lines->addAxis(xAxis, Qt::AlignBottom);
     const std::vector<ChartPoint>* series[] = {&m_data.balance, &m_data.principal,
                                                &m_data.interest};
     const char* names[] = {captions.balance, captions.principal, captions.interest};
+    const QColor colours[] = {kBalanceColour, kPrincipalColour, kInterestColour};
     QList<QLineSeries*> lines;
     for (int i = 0; i < 3; ++i) {
         auto* line = new QLineSeries;
         line->setName(QString::fromUtf8(names[i]));
+        QPen pen(colours[i]);
+        pen.setWidthF(2);
+        line->setPen(pen);
         line->replace(pointsOf(*series[i]));
         extent(*series[i], low, high);
         m_lines->addSeries(line);
@@ -114,6 +132,10 @@ void MoneyCharts::update(const ChartSource& source, int columns) {
     clearChart(m_bars);
     auto* principal = new QBarSet(QString::fromUtf8(captions.principalBar));
     auto* interest = new QBarSet(QString::fromUtf8(captions.interestBar));
+    principal->setColor(kPrincipalColour);
+    principal->setBorderColor(kPrincipalColour);
+    interest->setColor(kInterestColour);
+    interest->setBorderColor(kInterestColour);
     QStringList labels;
     double barLow = 0, barHigh = 0;
     for (const ChartBar& b : m_data.bars) {
