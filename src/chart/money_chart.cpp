@@ -1,10 +1,10 @@
 #include "chart/money_chart.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QBuffer>
 #include <QCategoryAxis>
+#include <QFontMetrics>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLineSeries>
@@ -36,6 +36,34 @@ QCategoryAxis* moneyAxis(double low, double high, const CurrencyFormat& currency
         axis->append(QString::fromStdString(currency.whole(t)), t);
     if (!ticks.empty())
         axis->setRange(ticks.front(), ticks.back());
+    return axis;
+}
+
+// The bars' axis: bar i stands at i. A label would be cut to "..." where bars are narrower
+// than it, so only every first, second, fifth, tenth ... bar is labelled, as many as fit in a
+// plot `columns` pixels wide.
+QCategoryAxis* yearAxis(const QStringList& labels, int columns) {
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setGridLineVisible(false);
+    const auto bars = std::max<qsizetype>(labels.size(), 1);
+    axis->setStartValue(-0.5);
+    axis->setRange(-0.5, static_cast<double>(bars) - 0.5);
+    const QFontMetrics metrics(axis->labelsFont());
+    int widest = 0;
+    for (const QString& label : labels)
+        widest = std::max(widest, metrics.horizontalAdvance(label));
+    const double room = widest + metrics.horizontalAdvance(QStringLiteral("MM"));
+    const double perBar = static_cast<double>(std::max(columns, 1)) / static_cast<double>(bars);
+    qsizetype every = 1;
+    for (qsizetype step : {1, 2, 5, 10, 20, 50, 100}) {
+        every = step;
+        if (perBar * static_cast<double>(step) >= room)
+            break;
+    }
+    // Years 2, 4, 6 ... or 5, 10, 15 ...: the round ones.
+    for (qsizetype i = every - 1; i < labels.size(); i += every)
+        axis->append(labels[i], static_cast<double>(i));
     return axis;
 }
 
@@ -98,7 +126,7 @@ void MoneyCharts::update(const ChartSource& source, int columns) {
     // Ticks on round payment numbers (60, 120, 180 ...), whatever the count of payments; the
     // axis starts at 0, the loan before its first payment.
     const double lastPayment = std::max<double>(2, static_cast<double>(m_data.rows));
-    const std::vector<double> xTicks = niceTicks(0, lastPayment, 8);
+    const std::vector<double> xTicks = niceTicks(0, lastPayment, 10);
     xAxis->setRange(0, lastPayment);
     xAxis->setTickType(QValueAxis::TicksDynamic);
     xAxis->setTickAnchor(0);
@@ -149,8 +177,7 @@ void MoneyCharts::update(const ChartSource& source, int columns) {
     bars->append(principal);
     bars->append(interest);
     m_bars->addSeries(bars);
-    auto* years = new QBarCategoryAxis;
-    years->append(labels);
+    QCategoryAxis* years = yearAxis(labels, columns);
     years->setTitleText(m_data.yearsPerBar == 1
                             ? QStringLiteral("Year")
                             : QStringLiteral("Years, %1 a bar").arg(m_data.yearsPerBar));
