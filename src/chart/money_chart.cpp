@@ -53,7 +53,7 @@ QCategoryAxis* yearAxis(const QStringList& labels, int columns) {
     int widest = 0;
     for (const QString& label : labels)
         widest = std::max(widest, metrics.horizontalAdvance(label));
-    const double room = widest + metrics.horizontalAdvance(QStringLiteral("MM"));
+    const double room = widest + metrics.horizontalAdvance(QLatin1Char('M'));
     const double perBar = static_cast<double>(std::max(columns, 1)) / static_cast<double>(bars);
     qsizetype every = 1;
     for (qsizetype step : {1, 2, 5, 10, 20, 50, 100}) {
