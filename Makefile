@@ -56,6 +56,14 @@ screenshot: build
 	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
 		./selvane-screenshot $(CURDIR)/docs/screenshot.png
 
+# The chart window over a 30-year mortgage and over an investment, for the documentation.
+.PHONY: chart-screenshots
+chart-screenshots: build
+	@mkdir -p docs
+	cd $(BUILD)/bin && for plan in loan investment; do \
+		LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=offscreen \
+		./selvane-screenshot --chart $$plan $(CURDIR)/docs/chart-$$plan.png || exit 1; done
+
 # libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each
 # on a growing copy of fuzz/corpus/ in build-fuzz/; findings are kept in build-fuzz/findings/.
 FUZZ_SECONDS ?= 60
