@@ -37,6 +37,7 @@ bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DSELVANE_BUILD_BENCH=ON -DSELVANE_BUILD_TESTS=OFF -DSELVANE_BUILD_UI=ON > /dev/null
 	@cmake --build build-bench -j $(JOBS)
 	build-bench/bin/selvane-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	build-bench/bin/selvane-chart-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	bash bench/startup.sh build-bench 21
 
 # A Debian package of the program, its help topics, icon, desktop entry and metainfo.
