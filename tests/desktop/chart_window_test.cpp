@@ -200,6 +200,15 @@ void ChartWindowTest::chartFollowsEveryCalculation() {
     QVERIFY(lineSeries(chart)[0]->points() != before);
     QVERIFY(chart->table()->model()->index(0, YearlyModel::Interest).data().toString() !=
             firstYearBefore);
+
+    // Another function's calculation: the captions become an investment's.
+    action("mnInvestment")->trigger();
+    m_window->findChild<QPushButton*>(QStringLiteral("btnCalculate"))->click();
+    QVERIFY(m_window->calc().report.rowCount() > 0);
+    verifyShowsReport(chart);
+    QCOMPARE(chart->table()->model()->headerData(YearlyModel::Principal, Qt::Horizontal).toString(),
+             QString::fromUtf8(yearlyPrincipalCaption(true)));
+    QCOMPARE(lineSeries(chart)[1]->name(), QString::fromUtf8(chartCaptions(true).principal));
 }
 
 void ChartWindowTest::resizeRedrawsAtThePlotWidth() {
