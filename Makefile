@@ -37,6 +37,7 @@ bench: deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DSELVANE_BUILD_BENCH=ON -DSELVANE_BUILD_TESTS=OFF -DSELVANE_BUILD_UI=ON > /dev/null
 	@cmake --build build-bench -j $(JOBS)
 	build-bench/bin/selvane-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	build-bench/bin/selvane-chart-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	bash bench/startup.sh build-bench 21
 
 # A Debian package of the program, its help topics, icon, desktop entry and metainfo.
@@ -58,6 +59,14 @@ screenshot: build
 	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
 		./selvane-preview-shot $(CURDIR)/docs/print-preview.png \
 		$(CURDIR)/docs/print-preview.pdf $(CURDIR)/docs/print.pdf
+
+# The chart window over a 30-year mortgage and over an investment, for the documentation.
+.PHONY: chart-screenshots
+chart-screenshots: build
+	@mkdir -p docs
+	cd $(BUILD)/bin && for plan in loan investment; do \
+		LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=offscreen \
+		./selvane-screenshot --chart $$plan $(CURDIR)/docs/chart-$$plan.png || exit 1; done
 
 # libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each
 # on a growing copy of fuzz/corpus/ in build-fuzz/; findings are kept in build-fuzz/findings/.

@@ -1,33 +1,74 @@
-// Writes a picture of the calculator window with the details view open, for the documentation.
-// Usage: selvane-screenshot OUTPUT.png (run from the folder that holds the help topics).
+// Writes a picture of the calculator window with the details view open, or of the chart window
+// over a 30-year mortgage or an investment, for the documentation.
+// Usage: selvane-screenshot OUTPUT.png
+//        selvane-screenshot --chart loan|investment OUTPUT.png
+// (run from the folder that holds the help topics).
 
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
+#include "core/fields.h"
+#include "desktop/frm_chart.h"
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
 
+namespace {
+
+// As a user does it: the function from its menu, a field typed into, then Calculate.
+void enter(selvane::frmFinCalc& window, int field, const char* text) {
+    auto* edit = window.findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(field));
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(QString::fromLatin1(text));
+}
+
+void trigger(selvane::frmFinCalc& window, const char* action) {
+    window.findChild<QAction*>(QLatin1String(action))->trigger();
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+    const bool chart =
+        argc == 4 && std::strcmp(argv[1], "--chart") == 0 &&
+        (std::strcmp(argv[2], "loan") == 0 || std::strcmp(argv[2], "investment") == 0);
+    if (argc != 2 && !chart) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png\n       %s --chart loan|investment OUTPUT.png\n",
+                     argv[0], argv[0]);
         return 2;
     }
+    const char* output = argv[argc - 1];
     QApplication::setWindowIcon(selvane::programIcon());
     selvane::frmFinCalc window;
     window.Form_Load();
     window.show();
-    // Through the Details button, as a user opens the view.
-    window.findChild<QPushButton*>(QStringLiteral("btnDetails"))->click();
+    QWidget* shown = &window;
+    if (!chart) {
+        // Through the Details button, as a user opens the view.
+        window.findChild<QPushButton*>(QStringLiteral("btnDetails"))->click();
+    } else {
+        using namespace selvane::field;
+        const bool investment = std::strcmp(argv[2], "investment") == 0;
+        trigger(window, investment ? "mnInvestment" : "mnMortgage");
+        enter(window, APR, investment ? "5" : "6.5");
+        enter(window, PERS, investment ? "240" : "360"); // 20 and 30 years
+        window.findChild<QPushButton*>(QStringLiteral("btnCalculate"))->click();
+        trigger(window, "mnChart");
+        shown = window.host().chartWindow();
+    }
 
     int status = 1;
     QTimer::singleShot(500, &window, [&] {
-        status = window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+        status = shown != nullptr && shown->grab().save(QString::fromLocal8Bit(output)) ? 0 : 1;
         if (status != 0)
-            std::fprintf(stderr, "cannot write %s\n", argv[1]);
+            std::fprintf(stderr, "cannot write %s\n", output);
         window.close();
     });
     QApplication::exec();

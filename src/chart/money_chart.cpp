@@ -1,14 +1,15 @@
 #include "chart/money_chart.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QBuffer>
 #include <QCategoryAxis>
+#include <QFontMetrics>
 #include <QGraphicsScene>
 #include <QImage>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPen>
 #include <QSvgGenerator>
 #include <QValueAxis>
 #include <algorithm>
@@ -20,6 +21,12 @@ namespace selvane {
 
 namespace {
 
+// One colour a quantity, the same in both charts, from a palette that people with the common
+// kinds of colour blindness tell apart (blue and vermilion differ in lightness as well as hue).
+const QColor kBalanceColour(0x33, 0x33, 0x33);
+const QColor kPrincipalColour(0x00, 0x72, 0xB2);
+const QColor kInterestColour(0xD5, 0x5E, 0x00);
+
 // A money axis whose ticks are round amounts written in the locale's currency.
 QCategoryAxis* moneyAxis(double low, double high, const CurrencyFormat& currency) {
     auto* axis = new QCategoryAxis;
@@ -29,6 +36,34 @@ QCategoryAxis* moneyAxis(double low, double high, const CurrencyFormat& currency
         axis->append(QString::fromStdString(currency.whole(t)), t);
     if (!ticks.empty())
         axis->setRange(ticks.front(), ticks.back());
+    return axis;
+}
+
+// The bars' axis: bar i stands at i. A label would be cut to "..." where bars are narrower
+// than it, so only every first, second, fifth, tenth ... bar is labelled, as many as fit in a
+// plot `columns` pixels wide.
+QCategoryAxis* yearAxis(const QStringList& labels, int columns) {
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setGridLineVisible(false);
+    const auto bars = std::max<qsizetype>(labels.size(), 1);
+    axis->setStartValue(-0.5);
+    axis->setRange(-0.5, static_cast<double>(bars) - 0.5);
+    const QFontMetrics metrics(axis->labelsFont());
+    int widest = 0;
+    for (const QString& label : labels)
+        widest = std::max(widest, metrics.horizontalAdvance(label));
+    const double room = widest + metrics.horizontalAdvance(QLatin1Char('M'));
+    const double perBar = static_cast<double>(std::max(columns, 1)) / static_cast<double>(bars);
+    qsizetype every = 1;
+    for (qsizetype step : {1, 2, 5, 10, 20, 50, 100}) {
+        every = step;
+        if (perBar * static_cast<double>(step) >= room)
+            break;
+    }
+    // Years 2, 4, 6 ... or 5, 10, 15 ...: the round ones.
+    for (qsizetype i = every - 1; i < labels.size(); i += every)
+        axis->append(labels[i], static_cast<double>(i));
     return axis;
 }
 
@@ -88,15 +123,26 @@ void MoneyCharts::update(const ChartSource& source, int columns) {
     auto* xAxis = new QValueAxis;
     xAxis->setTitleText(QStringLiteral("Payment"));
     xAxis->setLabelFormat(QStringLiteral("%.0f"));
-    xAxis->setRange(1, std::max<double>(2, static_cast<double>(m_data.rows)));
+    // Ticks on round payment numbers (60, 120, 180 ...), whatever the count of payments; the
+    // axis starts at 0, the loan before its first payment.
+    const double lastPayment = std::max<double>(2, static_cast<double>(m_data.rows));
+    const std::vector<double> xTicks = niceTicks(0, lastPayment, 10);
+    xAxis->setRange(0, lastPayment);
+    xAxis->setTickType(QValueAxis::TicksDynamic);
+    xAxis->setTickAnchor(0);
+    xAxis->setTickInterval(xTicks.size() >= 2 ? xTicks[1] - xTicks[0] : lastPayment);
     m_lines->addAxis(xAxis, Qt::AlignBottom);
     const std::vector<ChartPoint>* series[] = {&m_data.balance, &m_data.principal,
                                                &m_data.interest};
     const char* names[] = {captions.balance, captions.principal, captions.interest};
+    const QColor colours[] = {kBalanceColour, kPrincipalColour, kInterestColour};
     QList<QLineSeries*> lines;
     for (int i = 0; i < 3; ++i) {
         auto* line = new QLineSeries;
         line->setName(QString::fromUtf8(names[i]));
+        QPen pen(colours[i]);
+        pen.setWidthF(2);
+        line->setPen(pen);
         line->replace(pointsOf(*series[i]));
         extent(*series[i], low, high);
         m_lines->addSeries(line);
@@ -114,6 +160,10 @@ void MoneyCharts::update(const ChartSource& source, int columns) {
     clearChart(m_bars);
     auto* principal = new QBarSet(QString::fromUtf8(captions.principalBar));
     auto* interest = new QBarSet(QString::fromUtf8(captions.interestBar));
+    principal->setColor(kPrincipalColour);
+    principal->setBorderColor(kPrincipalColour);
+    interest->setColor(kInterestColour);
+    interest->setBorderColor(kInterestColour);
     QStringList labels;
     double barLow = 0, barHigh = 0;
     for (const ChartBar& b : m_data.bars) {
@@ -127,8 +177,7 @@ void MoneyCharts::update(const ChartSource& source, int columns) {
     bars->append(principal);
     bars->append(interest);
     m_bars->addSeries(bars);
-    auto* years = new QBarCategoryAxis;
-    years->append(labels);
+    QCategoryAxis* years = yearAxis(labels, columns);
     years->setTitleText(m_data.yearsPerBar == 1
                             ? QStringLiteral("Year")
                             : QStringLiteral("Years, %1 a bar").arg(m_data.yearsPerBar));

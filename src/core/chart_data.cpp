@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <thread>
 
 #include "core/yearly_summary.h"
 
@@ -104,6 +105,35 @@ double shown(double v) {
 }
 } // namespace
 
+namespace {
+
+// The three lines' points over payments first .. last, which start and end on column boundaries,
+// so a walk cut in two at a boundary gives the points of one walk over the whole.
+struct LinePoints {
+    std::vector<ChartPoint> balance, principal, interest;
+};
+
+LinePoints walkLines(const DetailsReport& report, std::int64_t first, std::int64_t last,
+                     int columns) {
+    const std::int64_t rows = report.rowCount();
+    MinMaxDecimator balance(rows, columns), principal(rows, columns), interest(rows, columns);
+    report.forEachRow(first, last, [&](std::int64_t k, const DetailsReport::Row& row) {
+        balance.add(k, row.balance);
+        principal.add(k, row.principal);
+        interest.add(k, row.interest);
+    });
+    return {balance.points(), principal.points(), interest.points()};
+}
+
+void append(std::vector<ChartPoint>& to, const std::vector<ChartPoint>& from) {
+    to.insert(to.end(), from.begin(), from.end());
+}
+
+// Below this many rows a second thread costs more than it saves.
+constexpr std::int64_t kRowsForTwoThreads = 1 << 16;
+
+} // namespace
+
 ChartData chartData(const DetailsReport& report, bool investment, std::int64_t perYear, int columns,
                     int maxBars) {
     ChartData d;
@@ -114,29 +144,45 @@ ChartData chartData(const DetailsReport& report, bool investment, std::int64_t p
     d.yearsPerBar = yearsPerBar(years, maxBars);
     const std::int64_t perBar = d.yearsPerBar * d.paymentsPerYear; // no overflow: rows <= 1e7
 
-    MinMaxDecimator balance(d.rows, columns), principal(d.rows, columns), interest(d.rows, columns);
+    // The bars need only the rows that end a run of years: each is a short replay from the
+    // report's nearest checkpoint.
     double principalBefore = 0, interestBefore = 0;
-    std::int64_t bar = 0;
-    report.forEachRow(1, d.rows, [&](std::int64_t k, const DetailsReport::Row& row) {
-        balance.add(k, row.balance);
-        principal.add(k, row.principal);
-        interest.add(k, row.interest);
-        if (k % perBar == 0 || k == d.rows) {
-            const double p = shown(row.principal), i = shown(row.interest);
-            ChartBar b;
-            b.firstYear = bar * d.yearsPerBar + 1;
-            b.lastYear = std::min((bar + 1) * d.yearsPerBar, years);
-            b.principal = p - principalBefore;
-            b.interest = i - interestBefore;
-            d.bars.push_back(b);
-            principalBefore = p;
-            interestBefore = i;
-            ++bar;
-        }
-    });
-    d.balance = balance.points();
-    d.principal = principal.points();
-    d.interest = interest.points();
+    for (std::int64_t bar = 0; bar * perBar < d.rows; ++bar) {
+        const DetailsReport::Row row = report.rowValues(std::min((bar + 1) * perBar, d.rows));
+        const double p = shown(row.principal), i = shown(row.interest);
+        ChartBar b;
+        b.firstYear = bar * d.yearsPerBar + 1;
+        b.lastYear = std::min((bar + 1) * d.yearsPerBar, years);
+        b.principal = p - principalBefore;
+        b.interest = i - interestBefore;
+        d.bars.push_back(b);
+        principalBefore = p;
+        interestBefore = i;
+    }
+
+    // The lines walk every row; a long report is walked in two halves at once, cut where a
+    // column begins, the second half starting from the report's checkpoint there.
+    columns = std::max(columns, 1);
+    if (d.rows < kRowsForTwoThreads || columns < 2 || std::thread::hardware_concurrency() < 2) {
+        LinePoints all = walkLines(report, 1, d.rows, columns);
+        d.balance = std::move(all.balance);
+        d.principal = std::move(all.principal);
+        d.interest = std::move(all.interest);
+        return d;
+    }
+    const std::int64_t half = columns / 2;
+    const std::int64_t q = d.rows / columns, r = d.rows % columns;
+    const std::int64_t cut = half * q + half * r / columns + 1; // the first payment of column half
+    LinePoints second;
+    std::thread other([&] { second = walkLines(report, cut, d.rows, columns); });
+    LinePoints first = walkLines(report, 1, cut - 1, columns);
+    other.join();
+    d.balance = std::move(first.balance);
+    d.principal = std::move(first.principal);
+    d.interest = std::move(first.interest);
+    append(d.balance, second.balance);
+    append(d.principal, second.principal);
+    append(d.interest, second.interest);
     return d;
 }
 

@@ -22,6 +22,7 @@
 #include <algorithm>
 
 #include "desktop/field_layout.h"
+#include "desktop/frm_chart.h"
 #include "desktop/icons.h"
 #include "desktop/report_view.h"
 
@@ -113,6 +114,14 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
             });
 
     buildMenus();
+    // The chart window's buttons run the state's handlers and show the outcome, as the menus do.
+    m_host.setChartMaker([this] {
+        auto* chart = new frmChart(m_calc);
+        connect(chart, &frmChart::saveClicked, this,
+                [this] { run([&] { m_calc.mnSaveChart_Click(); }); });
+        connect(chart, &frmChart::closed, this, [this] { run([&] { m_calc.chartClosed(); }); });
+        return chart;
+    });
     showState();
 }
 
@@ -275,6 +284,7 @@ void frmFinCalc::buildMenus() {
     view->setObjectName(QStringLiteral("mnView"));
     m_mnTable = entry(view, "mnTable", "&Details", &FinCalc::mnTable_Click);
     m_mnTable->setCheckable(true);
+    entry(view, "mnChart", "&Chart", &FinCalc::mnChart_Click);
 
     QMenu* function = menuBar()->addMenu(QStringLiteral("F&unction"));
     function->setObjectName(QStringLiteral("mnFunction"));
@@ -332,6 +342,8 @@ void frmFinCalc::showState() {
         m_reportShown = true;
     }
     showWindowSize();
+    if (frmChart* chart = m_host.chartWindow())
+        chart->showState();
 }
 
 void frmFinCalc::showList(QComboBox* box, const ComboList& list) {

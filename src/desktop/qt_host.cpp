@@ -13,9 +13,11 @@
 #include <algorithm>
 #include <climits>
 
+#include "chart/money_chart.h"
 #include "core/printed_pages.h"
 #include "core/twips.h"
 #include "desktop/frm_about.h"
+#include "desktop/frm_chart.h"
 #include "print/print_painter.h"
 
 namespace selvane {
@@ -169,6 +171,7 @@ void QtHost::tell(const std::string& title, const std::string& text) {
 
 QtHost::~QtHost() {
     delete m_about.data();
+    delete m_chart.data();
 }
 
 std::optional<std::string> QtHost::chooseOpenPath(const FileDialogRequest& request) {
@@ -259,6 +262,37 @@ frmAbout* QtHost::aboutBox() const {
 void QtHost::closeAbout() {
     if (m_about)
         m_about->close();
+}
+
+void QtHost::showChart() {
+    // Like the About box, a window of its own: the main window stays usable beside it.
+    if (!m_chart && m_makeChart)
+        m_chart = m_makeChart();
+    if (!m_chart)
+        return;
+    m_chart->show();
+    m_chart->raise();
+    m_chart->activateWindow();
+}
+
+void QtHost::closeChart() {
+    if (m_chart)
+        m_chart->close();
+}
+
+frmChart* QtHost::chartWindow() const {
+    return m_chart;
+}
+
+bool QtHost::saveChart(const std::string& path, const ChartSource& source) {
+    QSize size(1000, 600);
+    if (m_chart && !m_chart->chartArea()->size().isEmpty())
+        size = m_chart->chartArea()->size();
+    return writeChartImage(source, path, size);
+}
+
+void QtHost::showMessage(const std::string& title, const std::string& text) {
+    tell(title, text);
 }
 
 } // namespace selvane

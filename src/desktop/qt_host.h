@@ -20,6 +20,7 @@ class QWidget;
 namespace selvane {
 
 class frmAbout;
+class frmChart;
 
 // A file dialog's settings in Qt's terms.
 struct FileDialogSettings {
@@ -95,11 +96,18 @@ class QtHost : public Host {
     void closeAbout() override;
     std::optional<SaveChoice> chooseSavePathAndType(const FileDialogRequest& request) override;
     bool previewPages(const PrintedPages& pages) override;
-    void showMessage(const std::string& title, const std::string& text) override {
-        tell(title, text);
-    }
 
     frmAbout* aboutBox() const; // null while the box is not loaded
+
+    // The chart window is made by the main window, which owns the state it shows and wires its
+    // buttons to the state's handlers; the host shows it, keeps it single and closes it.
+    void setChartMaker(std::function<frmChart*()> make) { m_makeChart = std::move(make); }
+    void showChart() override;
+    void closeChart() override;
+    // The image is the size of the window's chart area, or 1000 x 600 when it is not open.
+    bool saveChart(const std::string& path, const ChartSource& source) override;
+    void showMessage(const std::string& title, const std::string& text) override;
+    frmChart* chartWindow() const; // null while the window is not loaded
     // A message box with an OK button, through the messenger the host was given.
     void tell(const std::string& title, const std::string& text);
 
@@ -112,6 +120,8 @@ class QtHost : public Host {
     Dialogs* m_dialogs;
     SysInfoServices m_sysInfo;
     QPointer<frmAbout> m_about;
+    std::function<frmChart*()> m_makeChart;
+    QPointer<frmChart> m_chart;
     // The print dialog's choices (printer, output file, paper), kept for the rest of the session
     // so the next printout offers them again; nothing of them is saved.
     std::unique_ptr<QPrinter> m_printer;

@@ -1,0 +1,158 @@
+#include "desktop/frm_chart.h"
+
+#include <QChartView>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStyle>
+#include <QTableView>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "desktop/yearly_model.h"
+
+namespace selvane {
+
+namespace {
+
+QChartView* chartView(QChart* chart, QWidget* parent, const char* name) {
+    auto* view = new QChartView(chart, parent);
+    view->setObjectName(QLatin1String(name));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(320, 160);
+    return view;
+}
+
+// Widths that fit the largest figures a household plan shows, measured once rather than by
+// asking every row of a long summary for its size.
+void sizeColumns(QTableView* table) {
+    const QFontMetrics fm(table->font());
+    const int pad = fm.horizontalAdvance(QStringLiteral("MM"));
+    const QString money = QStringLiteral("$9,999,999.99");
+    const int widths[] = {fm.horizontalAdvance(QStringLiteral("Total")) + pad,
+                          fm.horizontalAdvance(QStringLiteral("Payments")) + pad,
+                          fm.horizontalAdvance(money) + pad, fm.horizontalAdvance(money) + pad,
+                          fm.horizontalAdvance(QStringLiteral("Balance at Year End")) + pad};
+    for (int c = 0; c < YearlyModel::ColumnCount; ++c)
+        table->setColumnWidth(c, widths[c]);
+}
+
+} // namespace
+
+frmChart::frmChart(const FinCalc& calc) : m_calc(calc) {
+    setObjectName(QStringLiteral("frmChart"));
+    setAttribute(Qt::WA_DeleteOnClose); // closing unloads the window, as the About box
+    setWindowTitle(QStringLiteral("Chart"));
+
+    m_chartArea = new QWidget(this);
+    m_chartArea->setObjectName(QStringLiteral("chartArea"));
+    m_linesView = chartView(m_charts.lines(), m_chartArea, "chLines");
+    m_barsView = chartView(m_charts.bars(), m_chartArea, "chBars");
+    // The lines take three fifths of the height, the bars the rest, as in a saved image.
+    auto* charts = new QVBoxLayout(m_chartArea);
+    charts->setContentsMargins(0, 0, 0, 0);
+    charts->setSpacing(0);
+    charts->addWidget(m_linesView, 3);
+    charts->addWidget(m_barsView, 2);
+
+    m_model = new YearlyModel(this);
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("tblYears"));
+    m_table->setModel(m_model);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setWordWrap(false);
+    m_table->verticalHeader()->hide();
+    // Every row is one line high: the view never asks a row for its size, so a summary of a
+    // million years scrolls as lightly as one of thirty.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    sizeColumns(m_table);
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setObjectName(QStringLiteral("splCharts"));
+    splitter->addWidget(m_chartArea);
+    splitter->addWidget(m_table);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setChildrenCollapsible(false);
+
+    m_cmdSave = new QPushButton(QStringLiteral("Save &Image..."), this);
+    m_cmdSave->setObjectName(QStringLiteral("cmdSaveImage"));
+    connect(m_cmdSave, &QPushButton::clicked, this, &frmChart::saveClicked);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_cmdSave);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(buttons);
+
+    int tableWidth =
+        m_table->frameWidth() * 2 + 4 + m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int c = 0; c < YearlyModel::ColumnCount; ++c)
+        tableWidth += m_table->columnWidth(c);
+    resize(760 + tableWidth, 760);
+    splitter->setSizes({width() - tableWidth, tableWidth});
+
+    connect(&m_charts, &MoneyCharts::hovered, this, &frmChart::showPointText);
+    m_resizeTimer.setSingleShot(true);
+    m_resizeTimer.setInterval(60);
+    connect(&m_resizeTimer, &QTimer::timeout, this, [this] {
+        if (m_drawn && plotColumns() != m_drawnColumns)
+            redraw();
+    });
+}
+
+frmChart::~frmChart() = default;
+
+int frmChart::plotColumns() const {
+    const QRectF plot = m_charts.lines()->plotArea();
+    // Before the first layout the plot has no size yet; the view's width is near it.
+    const double width = plot.width() > 1 ? plot.width() : m_linesView->viewport()->width() - 120;
+    return std::max(1, static_cast<int>(std::lround(width)));
+}
+
+void frmChart::showState() {
+    if (m_drawn && m_calc.reportRevision == m_shownRevision)
+        return;
+    m_shownRevision = m_calc.reportRevision;
+    m_source = m_calc.chartSource();
+    m_model->setReport(m_source.report, m_source.paymentsPerYear, m_source.investment,
+                       m_calc.currency());
+    showPointText(0, false);
+    redraw();
+}
+
+void frmChart::redraw() {
+    m_drawnColumns = plotColumns();
+    m_charts.update(m_source, m_drawnColumns);
+    m_drawn = true;
+}
+
+void frmChart::showPointText(qint64 payment, bool state) {
+    m_pointText = state ? QString::fromStdString(chartPointText(m_source, payment)) : QString();
+    if (m_pointText.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(QCursor::pos(), m_pointText, m_linesView);
+}
+
+void frmChart::closeEvent(QCloseEvent* event) {
+    QToolTip::hideText();
+    event->accept();
+    emit closed();
+}
+
+void frmChart::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_resizeTimer.start();
+}
+
+} // namespace selvane

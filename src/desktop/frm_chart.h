@@ -1,0 +1,74 @@
+#pragma once
+// The chart window: the balance and the cumulative principal and interest over the payments,
+// the principal and interest of each year as bars, and the yearly summary as a table. It is a
+// window of its own, like the About box, and follows the calculator: whenever a calculation
+// replaces the report, it draws the new one. It decides nothing; the state's handlers do.
+
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+
+#include "calculator/fincalc.h"
+#include "chart/money_chart.h"
+
+class QChartView;
+class QPushButton;
+class QTableView;
+
+namespace selvane {
+
+class YearlyModel;
+
+class frmChart : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The state must outlive the window.
+    explicit frmChart(const FinCalc& calc);
+    ~frmChart() override;
+
+    // Draws the state's report when it was replaced since the last drawing.
+    void showState();
+
+    // The text a pointer over payment `payment` of a line shows; state false hides it.
+    void showPointText(qint64 payment, bool state);
+    QString pointText() const { return m_pointText; } // empty while none is shown
+
+    MoneyCharts& charts() { return m_charts; }
+    QWidget* chartArea() const { return m_chartArea; } // both charts, as a saved image shows them
+    QChartView* linesView() const { return m_linesView; }
+    QTableView* table() const { return m_table; }
+    YearlyModel* model() const { return m_model; }
+    int drawnColumns() const { return m_drawnColumns; } // the plot width of the last drawing
+    int plotColumns() const;                            // the plot width now
+
+  signals:
+    void saveClicked(); // the Save Image button
+    void closed();      // the window was closed
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void redraw();
+
+    const FinCalc& m_calc;
+    MoneyCharts m_charts;
+    ChartSource m_source;
+    QWidget* m_chartArea = nullptr;
+    QChartView* m_linesView = nullptr;
+    QChartView* m_barsView = nullptr;
+    QTableView* m_table = nullptr;
+    YearlyModel* m_model = nullptr;
+    QPushButton* m_cmdSave = nullptr;
+    // A resize redraws once the window has settled, not at every step of a drag.
+    QTimer m_resizeTimer;
+    QString m_pointText;
+    std::uint64_t m_shownRevision = 0;
+    bool m_drawn = false;
+    int m_drawnColumns = 0;
+};
+
+} // namespace selvane

@@ -1,0 +1,110 @@
+#include "desktop/yearly_model.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+#include "core/report_export.h"
+
+namespace selvane {
+
+YearlyModel::YearlyModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void YearlyModel::setReport(const DetailsReport* report, std::int64_t paymentsPerYear,
+                            bool investment, const CurrencyFormat& currency) {
+    beginResetModel();
+    m_summary.reset();
+    if (report != nullptr && !report->empty())
+        m_summary.emplace(*report, std::max<std::int64_t>(paymentsPerYear, 1));
+    m_investment = investment;
+    m_currency = currency;
+    m_cache.clear();
+    m_computed = 0;
+    endResetModel();
+}
+
+int YearlyModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid() || !m_summary || m_summary->yearCount() == 0)
+        return 0;
+    // A view counts rows in int; a report of ten million monthly payments is under a million years.
+    const std::int64_t rows = m_summary->yearCount() + 1;
+    return static_cast<int>(std::min<std::int64_t>(rows, std::numeric_limits<int>::max()));
+}
+
+int YearlyModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+YearRow YearlyModel::yearRow(int row) const {
+    if (!m_summary || row < 0 || row >= rowCount())
+        return {};
+    const bool total = row == rowCount() - 1;
+    const std::int64_t year = total ? 0 : row + 1;
+    for (auto it = m_cache.begin(); it != m_cache.end(); ++it)
+        if (it->year == year) {
+            m_cache.splice(m_cache.begin(), m_cache, it);
+            return m_cache.front();
+        }
+    ++m_computed;
+    m_cache.push_front(total ? m_summary->total() : m_summary->year(year));
+    if (m_cache.size() > kCacheRows)
+        m_cache.pop_back();
+    return m_cache.front();
+}
+
+QVariant YearlyModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role == Qt::TextAlignmentRole) {
+        const Qt::Alignment align = index.column() == Year ? Qt::AlignLeft | Qt::AlignVCenter
+                                                           : Qt::AlignRight | Qt::AlignVCenter;
+        return QVariant::fromValue(align);
+    }
+    if (role != Qt::DisplayRole)
+        return {};
+    const YearRow y = yearRow(index.row());
+    const auto money = [this](const std::string& text) {
+        return QString::fromStdString(m_currency(std::strtod(text.c_str(), nullptr)));
+    };
+    switch (index.column()) {
+    case Year:
+        return y.year == 0 ? QStringLiteral("Total") : QString::number(y.year);
+    case Payments:
+        return QLocale().toString(static_cast<qlonglong>(y.payments));
+    case Principal:
+        return money(y.principal);
+    case Interest:
+        return money(y.interest);
+    case Balance:
+        return money(y.balance);
+    default:
+        return {};
+    }
+}
+
+QVariant YearlyModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(section == Year ? Qt::AlignLeft | Qt::AlignVCenter
+                                                   : Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case Year:
+        return QStringLiteral("Year");
+    case Payments:
+        return QStringLiteral("Payments");
+    case Principal:
+        return QString::fromUtf8(yearlyPrincipalCaption(m_investment));
+    case Interest:
+        return QString::fromUtf8(yearlyInterestCaption(m_investment));
+    case Balance:
+        return QStringLiteral("Balance at Year End");
+    default:
+        return {};
+    }
+}
+
+} // namespace selvane

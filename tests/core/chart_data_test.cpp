@@ -1,0 +1,148 @@
+// The chart's data against a plain reading of every row: each pixel column's lowest and highest
+// row in payment order, and bars that are the years' principal and interest, whether the rows
+// are walked in one pass or, for a long report, in two halves at once.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+#include "core/chart_data.h"
+#include "core/yearly_summary.h"
+
+namespace selvane {
+namespace {
+
+const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
+
+DetailsReport makeReport(double rows, bool investment) {
+    ReportInputs in;
+    in.SBAL = investment ? 1000 : 250000;
+    in.PERS = rows;
+    // Long reports run at a near-zero rate so that their balance stays within bounds.
+    in.PeriodRate = rows > 1000 ? 1e-6 : 0.004;
+    in.PMT = rows > 1000 ? 0.2 : 1300;
+    in.APR = in.RAPR = in.PeriodRate * 1200;
+    in.investment = investment;
+    DetailsReport r;
+    EXPECT_TRUE(DetailsReport::build(in, kUsd, r));
+    return r;
+}
+
+// The lowest and highest of each column's rows (first of equals), in payment order; column c
+// holds the payments past c * rows / columns up to (c + 1) * rows / columns.
+std::vector<ChartPoint> expectedPoints(const std::vector<double>& values, int columns) {
+    std::vector<ChartPoint> out;
+    const auto rows = static_cast<long double>(values.size());
+    for (int c = 0; c < columns; ++c) {
+        const auto from = static_cast<std::int64_t>(c * rows / columns) + 1;
+        const auto to = static_cast<std::int64_t>((c + 1) * rows / columns);
+        if (from > to)
+            continue;
+        std::int64_t low = from, high = from;
+        for (std::int64_t k = from; k <= to; ++k) {
+            if (values[static_cast<size_t>(k - 1)] < values[static_cast<size_t>(low - 1)])
+                low = k;
+            if (values[static_cast<size_t>(k - 1)] > values[static_cast<size_t>(high - 1)])
+                high = k;
+        }
+        for (std::int64_t k : {std::min(low, high), std::max(low, high)}) {
+            out.push_back({k, values[static_cast<size_t>(k - 1)]});
+            if (low == high)
+                break;
+        }
+    }
+    return out;
+}
+
+void expectSame(const std::vector<ChartPoint>& got, const std::vector<ChartPoint>& want,
+                const char* line) {
+    ASSERT_EQ(got.size(), want.size()) << line;
+    for (size_t i = 0; i < got.size(); ++i) {
+        ASSERT_EQ(got[i].payment, want[i].payment) << line << " point " << i;
+        ASSERT_EQ(got[i].value, want[i].value) << line << " point " << i;
+    }
+}
+
+struct Case {
+    double rows;
+    bool investment;
+    std::int64_t perYear;
+    int columns;
+};
+
+class ChartDataTest : public ::testing::TestWithParam<Case> {};
+
+TEST_P(ChartDataTest, LinesAreEachColumnsExtremesAndBarsAreTheYears) {
+    const Case c = GetParam();
+    const DetailsReport report = makeReport(c.rows, c.investment);
+    std::vector<double> balance, principal, interest;
+    report.forEachRow(1, report.rowCount(), [&](std::int64_t, const DetailsReport::Row& row) {
+        balance.push_back(row.balance);
+        principal.push_back(row.principal);
+        interest.push_back(row.interest);
+    });
+
+    const ChartData d = chartData(report, c.investment, c.perYear, c.columns);
+    EXPECT_EQ(d.rows, report.rowCount());
+    expectSame(d.balance, expectedPoints(balance, c.columns), "balance");
+    expectSame(d.principal, expectedPoints(principal, c.columns), "principal");
+    expectSame(d.interest, expectedPoints(interest, c.columns), "interest");
+
+    // Bars of single years are the summary's years; runs of years add up to the whole plan.
+    const YearlySummary years(report, c.perYear);
+    ASSERT_EQ(static_cast<std::int64_t>(d.bars.size()),
+              (years.yearCount() + d.yearsPerBar - 1) / d.yearsPerBar);
+    double principalSum = 0, interestSum = 0;
+    for (size_t b = 0; b < d.bars.size(); ++b) {
+        const ChartBar& bar = d.bars[b];
+        EXPECT_EQ(bar.firstYear, static_cast<std::int64_t>(b) * d.yearsPerBar + 1);
+        if (d.yearsPerBar == 1) {
+            const YearRow y = years.year(bar.firstYear);
+            EXPECT_NEAR(bar.principal, std::strtod(y.principal.c_str(), nullptr), 0.005);
+            EXPECT_NEAR(bar.interest, std::strtod(y.interest.c_str(), nullptr), 0.005);
+        }
+        principalSum += bar.principal;
+        interestSum += bar.interest;
+    }
+    EXPECT_EQ(d.bars.back().lastYear, years.yearCount());
+    const YearRow total = years.total();
+    EXPECT_NEAR(principalSum, std::strtod(total.principal.c_str(), nullptr), 0.01);
+    EXPECT_NEAR(interestSum, std::strtod(total.interest.c_str(), nullptr), 0.01);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reports, ChartDataTest,
+    ::testing::Values(Case{360, false, 12, 1000},    // fewer rows than columns
+                      Case{300, true, 12, 7},        // many rows a column
+                      Case{100, false, 52, 40},      // a partial last year
+                      Case{100'003, false, 12, 997}, // walked in two halves
+                      Case{200'000, true, 26, 1000}, // two halves, runs of years a bar
+                      Case{70'000, false, 12, 3}));  // two halves of uneven columns
+
+TEST(NiceTicks, RoundStepsCoverTheRange) {
+    const struct {
+        double low, high;
+        int count;
+    } cases[] = {{0, 360, 10}, {0, 1e7, 8}, {-0.0000001, 150000, 6}, {12.5, 12.5, 5}, {-3, 7, 4}};
+    for (const auto& t : cases) {
+        const std::vector<double> ticks = niceTicks(t.low, t.high, t.count);
+        ASSERT_GE(ticks.size(), 2u);
+        const double step = ticks[1] - ticks[0];
+        // A value a hair past a round tick (a balance ending at -0.0000001) gets no tick of its
+        // own.
+        EXPECT_LE(ticks.front(), t.low + step * 1e-6);
+        EXPECT_GE(ticks.back(), t.high - step * 1e-6);
+        EXPECT_LE(ticks.size(), static_cast<size_t>(t.count) + 2);
+        const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+        EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
+                    std::abs(mantissa - 5) < 1e-9)
+            << step;
+        for (size_t i = 1; i < ticks.size(); ++i)
+            EXPECT_NEAR(ticks[i] - ticks[i - 1], step, step * 1e-9);
+    }
+}
+
+} // namespace
+} // namespace selvane
