@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <system_error>
 #include <thread>
 
 #include "core/yearly_summary.h"
@@ -174,9 +175,16 @@ ChartData chartData(const DetailsReport& report, bool investment, std::int64_t p
     const std::int64_t q = d.rows / columns, r = d.rows % columns;
     const std::int64_t cut = half * q + half * r / columns + 1; // the first payment of column half
     LinePoints second;
-    std::thread other([&] { second = walkLines(report, cut, d.rows, columns); });
+    std::thread other;
+    try {
+        other = std::thread([&] { second = walkLines(report, cut, d.rows, columns); });
+    } catch (const std::system_error&) {
+        // No thread to be had (a process at its limit): the second half on this one.
+        second = walkLines(report, cut, d.rows, columns);
+    }
     LinePoints first = walkLines(report, 1, cut - 1, columns);
-    other.join();
+    if (other.joinable())
+        other.join();
     d.balance = std::move(first.balance);
     d.principal = std::move(first.principal);
     d.interest = std::move(first.interest);
