@@ -21,8 +21,7 @@
 #include "desktop/frm_chart.h"
 #include "desktop/frm_fincalc.h"
 #include "desktop/yearly_model.h"
-#include "fakes.h"
-#include "modal_watchdog.h"
+#include "window_fixture.h"
 
 using namespace selvane;
 
@@ -107,33 +106,24 @@ class ChartWindowTest : public QObject {
     // are the summary's years.
     void verifyShowsReport(frmChart* chart);
 
-    std::unique_ptr<ModalWatchdog> m_watchdog;
-    FakeDialogs m_dialogs;
-    FakeRegistry m_registry;
-    FakeLauncher m_launcher;
-    FakeMessenger m_messenger;
-    std::unique_ptr<frmFinCalc> m_window;
+    FakeWindow m_fake;
+    FakeDialogs& m_dialogs = m_fake.dialogs;
+    FakeRegistry& m_registry = m_fake.registry;
+    FakeLauncher& m_launcher = m_fake.launcher;
+    FakeMessenger& m_messenger = m_fake.messenger;
+    std::unique_ptr<frmFinCalc>& m_window = m_fake.window;
 };
 
 void ChartWindowTest::init() {
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_dialogs = FakeDialogs();
-    m_messenger = FakeMessenger();
-    m_window = std::make_unique<frmFinCalc>(
-        DesktopServices{&m_dialogs, &m_registry, &m_launcher, &m_messenger});
-    m_window->Form_Load();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(m_fake.open());
     action("mnMortgage")->trigger();
     calculateWithRate(QStringLiteral("6.5"));
     QVERIFY(m_window->calc().report.rowCount() > 12);
 }
 
 void ChartWindowTest::cleanup() {
-    m_window.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY2(m_watchdog->seen().isEmpty(), qPrintable(m_watchdog->seen().join(", ")));
-    m_watchdog.reset();
+    const QStringList modal = m_fake.close();
+    QVERIFY2(modal.isEmpty(), qPrintable(modal.join(", ")));
 }
 
 void ChartWindowTest::verifyShowsReport(frmChart* chart) {

@@ -13,8 +13,7 @@
 
 #include "core/report_export.h"
 #include "desktop/frm_fincalc.h"
-#include "fakes.h"
-#include "modal_watchdog.h"
+#include "window_fixture.h"
 
 using namespace selvane;
 
@@ -43,30 +42,22 @@ class PreviewExportTest : public QObject {
         m_dialogs.printFile.reset();
     }
 
-    std::unique_ptr<ModalWatchdog> m_watchdog;
-    FakeDialogs m_dialogs;
-    FakeRegistry m_registry;
-    FakeLauncher m_launcher;
-    FakeMessenger m_messenger;
-    std::unique_ptr<frmFinCalc> m_window;
+    FakeWindow m_fake;
+    FakeDialogs& m_dialogs = m_fake.dialogs;
+    FakeRegistry& m_registry = m_fake.registry;
+    FakeLauncher& m_launcher = m_fake.launcher;
+    FakeMessenger& m_messenger = m_fake.messenger;
+    std::unique_ptr<frmFinCalc>& m_window = m_fake.window;
     QTemporaryDir m_dir;
 };
 
 void PreviewExportTest::init() {
-    m_watchdog = std::make_unique<ModalWatchdog>();
-    m_dialogs = FakeDialogs();
-    m_messenger = FakeMessenger();
-    m_window = std::make_unique<frmFinCalc>(
-        DesktopServices{&m_dialogs, &m_registry, &m_launcher, &m_messenger});
-    m_window->Form_Load();
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(m_fake.open());
 }
 
 void PreviewExportTest::cleanup() {
-    m_window.reset();
-    QVERIFY2(m_watchdog->seen().isEmpty(), qPrintable(m_watchdog->seen().join(", ")));
-    m_watchdog.reset();
+    const QStringList modal = m_fake.close();
+    QVERIFY2(modal.isEmpty(), qPrintable(modal.join(", ")));
 }
 
 namespace {

@@ -1,0 +1,42 @@
+#pragma once
+// The calculator window over scripted dialogs and services, started as a user starts it, with a
+// watchdog that fails the test when a modal window opens. One per window test class.
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QStringList>
+#include <QTest>
+#include <memory>
+
+#include "desktop/frm_fincalc.h"
+#include "fakes.h"
+#include "modal_watchdog.h"
+
+struct FakeWindow {
+    std::unique_ptr<ModalWatchdog> watchdog;
+    FakeDialogs dialogs;
+    FakeRegistry registry;
+    FakeLauncher launcher;
+    FakeMessenger messenger;
+    std::unique_ptr<selvane::frmFinCalc> window;
+
+    // Fresh dialogs and messages, and a started window on the screen; false when it never showed.
+    bool open() {
+        watchdog = std::make_unique<ModalWatchdog>();
+        dialogs = FakeDialogs();
+        messenger = FakeMessenger();
+        window = std::make_unique<selvane::frmFinCalc>(
+            selvane::DesktopServices{&dialogs, &registry, &launcher, &messenger});
+        window->Form_Load();
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get());
+    }
+    // Closes the window and the windows it unloads; the modal windows seen, empty when none.
+    QStringList close() {
+        window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QStringList seen = watchdog ? watchdog->seen() : QStringList();
+        watchdog.reset();
+        return seen;
+    }
+};
