@@ -30,12 +30,7 @@ namespace {
 // The scenario's name with another ending, so an export lands beside its scenario: "loan.fin"
 // suggests "loan.csv"; no scenario suggests nothing.
 std::string suggestedName(const std::string& scenario, const std::string& ending) {
-    if (scenario.empty())
-        return {};
-    const size_t slash = scenario.find_last_of('/');
-    const size_t dot = scenario.find_last_of('.');
-    const bool hasEnding = dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    return (hasEnding ? scenario.substr(0, dot) : scenario) + ending;
+    return scenario.empty() ? std::string() : withoutEnding(scenario) + ending;
 }
 } // namespace
 

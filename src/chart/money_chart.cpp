@@ -190,17 +190,6 @@ void MoneyCharts::update(const ChartSource& source, int columns) {
 
 namespace {
 
-std::string lowerEnding(const std::string& path) {
-    const size_t dot = path.find_last_of('.');
-    const size_t slash = path.find_last_of('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-        return {};
-    std::string e = path.substr(dot + 1);
-    for (char& c : e)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return e;
-}
-
 // The lines take the upper three fifths, the bars the rest.
 void paintCharts(MoneyCharts& charts, QPainter& painter, QSize size) {
     QGraphicsScene scene;
@@ -219,7 +208,7 @@ void paintCharts(MoneyCharts& charts, QPainter& painter, QSize size) {
 } // namespace
 
 bool writeChartImage(const ChartSource& source, const std::string& path, QSize size) {
-    const std::string ending = lowerEnding(path);
+    const std::string ending = fileEnding(path);
     if (ending != "png" && ending != "svg")
         return false;
     MoneyCharts charts;

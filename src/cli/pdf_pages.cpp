@@ -5,22 +5,11 @@
 #include <memory>
 
 #include "cli/script.h"
+#include "core/file_io.h"
 #include "core/printed_pages.h"
 #include "print/print_painter.h"
 
 namespace selvane {
-
-namespace {
-bool endsWithPdf(const std::string& path) {
-    if (path.size() < 4)
-        return false;
-    std::string tail = path.substr(path.size() - 4);
-    for (char& c : tail)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return tail == ".pdf";
-}
-
-} // namespace
 
 // A widgets application, not only a GUI one: a chart is drawn by widgets' graphics items, and
 // a script may print before it draws a chart.
@@ -36,7 +25,7 @@ void ensureGuiApplication() {
 }
 
 bool writePages(const PrintedPages& pages, const std::string& path, const Paper& paper) {
-    if (!endsWithPdf(path))
+    if (fileEnding(path) != "pdf")
         return writePlainTextPages(pages, path, paper);
     ensureGuiApplication();
     return writePdf(pages, path, pageLayout(paper));

@@ -1,5 +1,7 @@
 #include "core/file_io.h"
 
+#include <cctype>
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -257,6 +259,31 @@ bool replaceFileWith(const std::string& path, const ProducePieces& produce) {
     }
     syncFolder(folder);
     return true;
+}
+
+namespace {
+// Where the ending's dot is, or npos.
+size_t endingDot(const std::string& path) {
+    const size_t dot = path.find_last_of('.');
+    const size_t slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return std::string::npos;
+    return dot;
+}
+} // namespace
+
+std::string fileEnding(const std::string& path) {
+    const size_t dot = endingDot(path);
+    if (dot == std::string::npos)
+        return {};
+    std::string e = path.substr(dot + 1);
+    for (char& c : e)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return e;
+}
+
+std::string withoutEnding(const std::string& path) {
+    return path.substr(0, endingDot(path));
 }
 
 } // namespace selvane

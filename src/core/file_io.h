@@ -13,6 +13,12 @@ namespace selvane {
 // (a directory, a device, a pipe that could block) or larger than maxBytes.
 std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes);
 
+// The ending of a file name after its last dot, in lower case ("SVG" -> "svg"); empty when the
+// name has none. A dot in a folder's name is no ending.
+std::string fileEnding(const std::string& path);
+// The path without that ending and its dot.
+std::string withoutEnding(const std::string& path);
+
 // Writes a temporary file beside the target and renames it over the target once complete, so a
 // failure (read-only folder, full disk, a path that is a directory) leaves the old file intact.
 bool replaceFile(const std::string& path, std::string_view bytes);
