@@ -83,20 +83,21 @@ class ChartWindowTest : public QObject {
 
   private:
     QAction* action(const char* name) const {
-        auto* a = m_window->findChild<QAction*>(QLatin1String(name));
+        auto* a = m_fake.window->findChild<QAction*>(QLatin1String(name));
         if (!a)
             qFatal("no action %s", name);
         return a;
     }
     frmChart* openChart() {
         action("mnChart")->trigger();
-        frmChart* chart = m_window->host().chartWindow();
+        frmChart* chart = m_fake.window->host().chartWindow();
         if (chart && !QTest::qWaitForWindowExposed(chart))
             qWarning("the chart window was not exposed");
         return chart;
     }
     void calculateWithRate(const QString& rate) {
-        auto* apr = m_window->findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(field::APR));
+        auto* apr =
+            m_fake.window->findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(field::APR));
         apr->selectAll();
         QTest::keyClick(apr, Qt::Key_Backspace);
         QTest::keyClicks(apr, rate);
@@ -106,19 +107,14 @@ class ChartWindowTest : public QObject {
     // are the summary's years.
     void verifyShowsReport(frmChart* chart);
 
-    FakeWindow m_fake;
-    FakeDialogs& m_dialogs = m_fake.dialogs;
-    FakeRegistry& m_registry = m_fake.registry;
-    FakeLauncher& m_launcher = m_fake.launcher;
-    FakeMessenger& m_messenger = m_fake.messenger;
-    std::unique_ptr<frmFinCalc>& m_window = m_fake.window;
+    FakeWindow m_fake; // the window, its fakes and the modal watchdog
 };
 
 void ChartWindowTest::init() {
     QVERIFY(m_fake.open());
     action("mnMortgage")->trigger();
     calculateWithRate(QStringLiteral("6.5"));
-    QVERIFY(m_window->calc().report.rowCount() > 12);
+    QVERIFY(m_fake.window->calc().report.rowCount() > 12);
 }
 
 void ChartWindowTest::cleanup() {
@@ -127,7 +123,7 @@ void ChartWindowTest::cleanup() {
 }
 
 void ChartWindowTest::verifyShowsReport(frmChart* chart) {
-    const FinCalc& calc = m_window->calc();
+    const FinCalc& calc = m_fake.window->calc();
     const DetailsReport& report = calc.report;
     const QList<QLineSeries*> lines = lineSeries(chart);
     QCOMPARE(lines.size(), 3);
@@ -161,12 +157,12 @@ void ChartWindowTest::verifyShowsReport(frmChart* chart) {
 void ChartWindowTest::viewChartOpensOneWindowOfItsOwn() {
     QPointer<frmChart> chart = openChart();
     QVERIFY(chart);
-    QVERIFY(m_window->calc().chartOpen);
+    QVERIFY(m_fake.window->calc().chartOpen);
     QCOMPARE(chart->windowTitle(), QStringLiteral("Chart"));
     QVERIFY(chart->isVisible());
     QVERIFY(!chart->isModal());
     QCOMPARE(chart->parentWidget(), nullptr);
-    QVERIFY(m_window->isEnabled());
+    QVERIFY(m_fake.window->isEnabled());
 
     QCOMPARE(openChart(), chart.data()); // a second View > Chart shows the same window
     int charts = 0;
@@ -182,10 +178,10 @@ void ChartWindowTest::chartFollowsEveryCalculation() {
     const QList<QPointF> before = lineSeries(chart)[0]->points();
     const QString firstYearBefore =
         chart->table()->model()->index(0, YearlyModel::Interest).data().toString();
-    const std::uint64_t revision = m_window->calc().reportRevision;
+    const std::uint64_t revision = m_fake.window->calc().reportRevision;
 
     calculateWithRate(QStringLiteral("9"));
-    QVERIFY(m_window->calc().reportRevision != revision);
+    QVERIFY(m_fake.window->calc().reportRevision != revision);
     verifyShowsReport(chart);
     QVERIFY(lineSeries(chart)[0]->points() != before);
     QVERIFY(chart->table()->model()->index(0, YearlyModel::Interest).data().toString() !=
@@ -193,8 +189,8 @@ void ChartWindowTest::chartFollowsEveryCalculation() {
 
     // Another function's calculation: the captions become an investment's.
     action("mnInvestment")->trigger();
-    m_window->findChild<QPushButton*>(QStringLiteral("btnCalculate"))->click();
-    QVERIFY(m_window->calc().report.rowCount() > 0);
+    m_fake.window->findChild<QPushButton*>(QStringLiteral("btnCalculate"))->click();
+    QVERIFY(m_fake.window->calc().report.rowCount() > 0);
     verifyShowsReport(chart);
     QCOMPARE(chart->table()->model()->headerData(YearlyModel::Principal, Qt::Horizontal).toString(),
              QString::fromUtf8(yearlyPrincipalCaption(true)));
@@ -217,24 +213,24 @@ void ChartWindowTest::resizeRedrawsAtThePlotWidth() {
 void ChartWindowTest::closingTheMainWindowClosesTheChart() {
     QPointer<frmChart> chart = openChart();
     QVERIFY(chart);
-    QVERIFY(m_window->close());
+    QVERIFY(m_fake.window->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(chart.isNull());
-    QVERIFY(!m_window->calc().chartOpen);
+    QVERIFY(!m_fake.window->calc().chartOpen);
 }
 
 void ChartWindowTest::closingTheChartTellsTheState() {
     QPointer<frmChart> chart = openChart();
     QVERIFY(chart);
     QVERIFY(chart->close());
-    QVERIFY(!m_window->calc().chartOpen);
+    QVERIFY(!m_fake.window->calc().chartOpen);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(chart.isNull());
-    QVERIFY(m_window->isVisible());
+    QVERIFY(m_fake.window->isVisible());
 
     frmChart* again = openChart(); // and View > Chart opens it anew
     QVERIFY(again);
-    QVERIFY(m_window->calc().chartOpen);
+    QVERIFY(m_fake.window->calc().chartOpen);
     verifyShowsReport(again);
 }
 
@@ -244,7 +240,7 @@ void ChartWindowTest::hoveringALineShowsThePointsFigures() {
     QLineSeries* balance = lineSeries(chart)[0];
     // The pointer is near payment 37, between two drawn points.
     emit balance->hovered(QPointF(37.3, 1000), true);
-    const ChartSource source = m_window->calc().chartSource();
+    const ChartSource source = m_fake.window->calc().chartSource();
     QCOMPARE(chart->pointText(), QString::fromStdString(chartPointText(source, 37)));
     QVERIFY(chart->pointText().startsWith(QStringLiteral("Payment 37\n")));
     emit balance->hovered(QPointF(37.3, 1000), false);
@@ -263,11 +259,11 @@ void ChartWindowTest::saveImageWritesAPicture() {
     QVERIFY(chart);
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
-    m_dialogs.answer = path;
+    m_fake.dialogs.answer = path;
     chart->findChild<QPushButton*>(QStringLiteral("cmdSaveImage"))->click();
-    QCOMPARE(m_dialogs.saveCalls, 1);
-    QCOMPARE(m_dialogs.last.filters.size(), 2);
-    QVERIFY(m_messenger.shown.empty());
+    QCOMPARE(m_fake.dialogs.saveCalls, 1);
+    QCOMPARE(m_fake.dialogs.last.filters.size(), 2);
+    QVERIFY(m_fake.messenger.shown.empty());
 
     const QSize area = chart->chartArea()->size();
     if (name.endsWith(QLatin1String(".png"))) {
@@ -285,10 +281,10 @@ void ChartWindowTest::failedSaveSaysSo() {
     frmChart* chart = openChart();
     QVERIFY(chart);
     QTemporaryDir dir;
-    m_dialogs.answer = dir.filePath(QStringLiteral("no-such-folder/chart.png"));
+    m_fake.dialogs.answer = dir.filePath(QStringLiteral("no-such-folder/chart.png"));
     chart->findChild<QPushButton*>(QStringLiteral("cmdSaveImage"))->click();
-    QCOMPARE(m_messenger.shown.size(), size_t{1});
-    QCOMPARE(m_messenger.shown[0].first, std::string("Save Chart"));
+    QCOMPARE(m_fake.messenger.shown.size(), size_t{1});
+    QCOMPARE(m_fake.messenger.shown[0].first, std::string("Save Chart"));
 }
 
 // ----- the yearly table's model

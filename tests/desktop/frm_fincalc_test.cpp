@@ -93,10 +93,10 @@ class FrmFinCalcTest : public QObject {
 
   private:
     QLineEdit* field(int i) const {
-        return m_window->findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(i));
+        return m_fake.window->findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(i));
     }
     template <class T> T* named(const char* name) const {
-        T* w = m_window->findChild<T*>(QLatin1String(name));
+        T* w = m_fake.window->findChild<T*>(QLatin1String(name));
         if (!w)
             qFatal("no widget %s", name);
         return w;
@@ -112,8 +112,8 @@ class FrmFinCalcTest : public QObject {
     static Qt::Key letterKey(char upper) { return static_cast<Qt::Key>(Qt::Key_A + (upper - 'A')); }
     // Gives the window the keyboard, as a user's click on it does.
     void activate() {
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_fake.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_fake.window.get()));
     }
     void clear(QLineEdit* edit) {
         edit->selectAll();
@@ -122,12 +122,7 @@ class FrmFinCalcTest : public QObject {
     void verifyShowsState(); // every widget agrees with the state
     static QString topicText(const QString& file);
 
-    FakeWindow m_fake;
-    FakeDialogs& m_dialogs = m_fake.dialogs;
-    FakeRegistry& m_registry = m_fake.registry;
-    FakeLauncher& m_launcher = m_fake.launcher;
-    FakeMessenger& m_messenger = m_fake.messenger;
-    std::unique_ptr<frmFinCalc>& m_window = m_fake.window;
+    FakeWindow m_fake; // the window, its fakes and the modal watchdog
 };
 
 void FrmFinCalcTest::init() {
@@ -147,8 +142,8 @@ QString FrmFinCalcTest::topicText(const QString& file) {
 }
 
 void FrmFinCalcTest::verifyShowsState() {
-    const FinCalc& c = m_window->calc();
-    QCOMPARE(m_window->windowTitle(), QString::fromStdString(c.caption));
+    const FinCalc& c = m_fake.window->calc();
+    QCOMPARE(m_fake.window->windowTitle(), QString::fromStdString(c.caption));
     const std::pair<const char*, const ComboList*> lists[] = {
         {"cmCompound", &c.cmCompound}, {"cmPeriod", &c.cmPeriod}, {"cmResult", &c.cmResult}};
     for (const auto& [name, list] : lists) {
@@ -159,7 +154,7 @@ void FrmFinCalcTest::verifyShowsState() {
     for (int i = 0; i < kFieldCount; ++i) {
         const ParameterField& f = c.fields[static_cast<size_t>(i)];
         QLineEdit* edit = field(i);
-        auto* label = m_window->findChild<QLabel*>(QStringLiteral("lblSL_%1").arg(i));
+        auto* label = m_fake.window->findChild<QLabel*>(QStringLiteral("lblSL_%1").arg(i));
         QCOMPARE(edit->text(), QString::fromStdString(f.text));
         QCOMPARE(label->text(), QString::fromStdString(f.caption));
         QCOMPARE(edit->isReadOnly(), f.locked);
@@ -174,7 +169,7 @@ void FrmFinCalcTest::verifyShowsState() {
 // ----- start-up and layout
 
 void FrmFinCalcTest::startsInPersonalLoans() {
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Personal Loans"));
+    QCOMPARE(m_fake.window->windowTitle(), QStringLiteral("Personal Loans"));
     QCOMPARE(named<QComboBox>("cmCompound")->currentText(), QStringLiteral("Monthly"));
     QCOMPARE(named<QComboBox>("cmCompound")->count(), 4);
     QCOMPARE(named<QComboBox>("cmPeriod")->currentText(), QStringLiteral("Monthly"));
@@ -185,11 +180,11 @@ void FrmFinCalcTest::startsInPersonalLoans() {
     verifyShowsState();
 
     // About 632 x 347 pixels with its frame; the comments box is whole, the report below sight.
-    const QSize size = m_window->frameGeometry().size();
+    const QSize size = m_fake.window->frameGeometry().size();
     QVERIFY2(size.width() >= 600 && size.width() <= 632, qPrintable(QString::number(size.width())));
     QVERIFY2(size.height() >= 300 && size.height() <= 347,
              qPrintable(QString::number(size.height())));
-    const int clientHeight = m_window->centralWidget()->height();
+    const int clientHeight = m_fake.window->centralWidget()->height();
     QVERIFY(named<QPlainTextEdit>("txtComments")->geometry().bottom() < clientHeight);
     QVERIFY(named<QGroupBox>("fraSL_0")->geometry().bottom() < clientHeight);
     QVERIFY(named<ReportView>("rtDetails")->geometry().top() >= clientHeight);
@@ -200,7 +195,7 @@ void FrmFinCalcTest::perStaysHiddenInEveryMode() {
          {"mnMortgage", "mnLease", "mnIncome", "mnInvestment", "mnPersonalLoan"}) {
         action(mode)->trigger();
         QVERIFY(!field(field::PER)->isVisible());
-        QVERIFY(!m_window->findChild<QLabel*>(QStringLiteral("lblSL_1"))->isVisible());
+        QVERIFY(!m_fake.window->findChild<QLabel*>(QStringLiteral("lblSL_1"))->isVisible());
         verifyShowsState();
     }
 }
@@ -212,9 +207,9 @@ void FrmFinCalcTest::enterInAFieldCalculatesAndIsSwallowed() {
     const QString payment = field(field::PMT)->text();
     QSignalSpy returns(apr, &QLineEdit::returnPressed);
     clear(apr);
-    QCOMPARE(m_window->calc().fields[field::APR].text, std::string());
+    QCOMPARE(m_fake.window->calc().fields[field::APR].text, std::string());
     QTest::keyClicks(apr, QStringLiteral("8"));
-    QCOMPARE(m_window->calc().fields[field::APR].text, std::string("8"));
+    QCOMPARE(m_fake.window->calc().fields[field::APR].text, std::string("8"));
     QTest::keyClick(apr, Qt::Key_Return);
     QCOMPARE(apr->text(), QStringLiteral("8.000"));
     QVERIFY(field(field::PMT)->text() != payment); // the payment followed the new rate
@@ -226,7 +221,7 @@ void FrmFinCalcTest::editsThatAreNotKeysReachTheState() {
     QLineEdit* dpmt = field(field::DPMT);
     dpmt->selectAll();
     dpmt->insert(QStringLiteral("1500")); // as pasting or an input method does
-    QCOMPARE(m_window->calc().fields[field::DPMT].text, std::string("1500"));
+    QCOMPARE(m_fake.window->calc().fields[field::DPMT].text, std::string("1500"));
     named<QPushButton>("btnCalculate")->click();
     QCOMPARE(dpmt->text(), QStringLiteral("1500.00")); // the calculation read the pasted text
     verifyShowsState();
@@ -238,7 +233,7 @@ void FrmFinCalcTest::readOnlyFieldTakesEnterButNoText() {
     const QString before = pmt->text();
     QTest::keyClicks(pmt, QStringLiteral("99"));
     QCOMPARE(pmt->text(), before);
-    QCOMPARE(m_window->calc().fields[field::PMT].text, before.toStdString());
+    QCOMPARE(m_fake.window->calc().fields[field::PMT].text, before.toStdString());
 
     QLineEdit* apr = field(field::APR);
     clear(apr);
@@ -254,7 +249,7 @@ void FrmFinCalcTest::disabledFieldsTakeNeitherFocusNorClicks() {
     auto* txtComments = named<QPlainTextEdit>("txtComments");
     int disabled = 0;
     for (int i = 0; i < kFieldCount; ++i) {
-        if (m_window->calc().fields[static_cast<size_t>(i)].enabled)
+        if (m_fake.window->calc().fields[static_cast<size_t>(i)].enabled)
             continue;
         ++disabled;
         QLineEdit* edit = field(i);
@@ -262,7 +257,7 @@ void FrmFinCalcTest::disabledFieldsTakeNeitherFocusNorClicks() {
         edit->setFocus();
         QVERIFY(!edit->hasFocus());
         const QString shown = txtComments->toPlainText();
-        QTest::mouseClick(m_window->findChild<QLabel*>(QStringLiteral("lblSL_%1").arg(i)),
+        QTest::mouseClick(m_fake.window->findChild<QLabel*>(QStringLiteral("lblSL_%1").arg(i)),
                           Qt::LeftButton);
         QCOMPARE(txtComments->toPlainText(), shown);
     }
@@ -306,7 +301,7 @@ void FrmFinCalcTest::labelClickShowsItsTopic() {
     QFETCH(QString, topic);
     auto* txtComments = named<QPlainTextEdit>("txtComments");
     QVERIFY(topicText(topic) != txtComments->toPlainText());
-    QTest::mouseClick(m_window->findChild<QLabel*>(label), Qt::LeftButton);
+    QTest::mouseClick(m_fake.window->findChild<QLabel*>(label), Qt::LeftButton);
     QCOMPARE(txtComments->toPlainText(), topicText(topic));
     action("mnTopics")->trigger(); // Help > General brings back the start-up topic
     QCOMPARE(txtComments->toPlainText(), topicText("Startup.txt"));
@@ -325,10 +320,10 @@ void FrmFinCalcTest::listChoiceReachesItsHandler_data() {
 void FrmFinCalcTest::listChoiceReachesItsHandler() {
     QFETCH(QString, list);
     QFETCH(int, index);
-    const FinCalc& c = m_window->calc();
+    const FinCalc& c = m_fake.window->calc();
     const auto compound = c.CompoundMonths;
     const auto period = c.PaymentsPerMonth;
-    choose(m_window->findChild<QComboBox*>(list), index);
+    choose(m_fake.window->findChild<QComboBox*>(list), index);
     if (list == QLatin1String("cmCompound")) {
         QCOMPARE(c.cmCompound.selected, index);
         QVERIFY(c.CompoundMonths != compound);
@@ -361,7 +356,7 @@ void FrmFinCalcTest::typingInAListDoesNotChoose() {
     QTest::keyClicks(box->lineEdit(), QStringLiteral("Loan Amount"));
     QTest::keyClick(box->lineEdit(), Qt::Key_Return);
     QCOMPARE(activated.count(), 0);
-    QCOMPARE(m_window->calc().cmResult.selected, 0);
+    QCOMPARE(m_fake.window->calc().cmResult.selected, 0);
     QCOMPARE(box->count(), 3); // nor did the typed text become an entry
 }
 
@@ -402,7 +397,7 @@ void FrmFinCalcTest::typedTextInAListRunsNoHandler() {
     QFETCH(QString, typed);
     QFETCH(QString, leave);
     activate();
-    const FinCalc& c = m_window->calc();
+    const FinCalc& c = m_fake.window->calc();
     // A typed input that any result-type set-up would put back to its default.
     QLineEdit* sbal = field(field::SBAL);
     clear(sbal);
@@ -412,7 +407,7 @@ void FrmFinCalcTest::typedTextInAListRunsNoHandler() {
     const auto period = c.PaymentsPerMonth;
     const int selected[] = {c.cmCompound.selected, c.cmPeriod.selected, c.cmResult.selected};
 
-    auto* box = m_window->findChild<QComboBox*>(list);
+    auto* box = m_fake.window->findChild<QComboBox*>(list);
     const QString entry = box->currentText();
     box->setFocus(Qt::TabFocusReason);
     QVERIFY(box->hasFocus());
@@ -443,7 +438,7 @@ void FrmFinCalcTest::typedTextInAListRunsNoHandler() {
 // handler. A turn of the mouse wheel over a closed list chooses nothing.
 void FrmFinCalcTest::arrowKeysChooseInAClosedListButTheWheelDoesNot() {
     activate();
-    const FinCalc& c = m_window->calc();
+    const FinCalc& c = m_fake.window->calc();
     auto* compound = named<QComboBox>("cmCompound");
     compound->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -488,13 +483,13 @@ void FrmFinCalcTest::altLetterAndF10OpenMenusAndNeverType_data() {
 void FrmFinCalcTest::altLetterAndF10OpenMenusAndNeverType() {
     QFETCH(QString, where);
     activate();
-    auto* target = m_window->findChild<QWidget*>(where);
+    auto* target = m_fake.window->findChild<QWidget*>(where);
     target->setFocus(Qt::TabFocusReason);
     auto* edit = qobject_cast<QLineEdit*>(target);
     if (!edit)
         edit = qobject_cast<QComboBox*>(target)->lineEdit();
     const QString text = edit->text();
-    const std::string state = m_window->calc().fields[field::APR].text;
+    const std::string state = m_fake.window->calc().fields[field::APR].text;
 
     const std::pair<const char*, const char*> menus[] = {
         {"mnFile", "File"}, {"mnView", "View"}, {"mnFunction", "Function"}, {"mnHelp", "Help"}};
@@ -521,14 +516,14 @@ void FrmFinCalcTest::altLetterAndF10OpenMenusAndNeverType() {
         QTest::keyClick(QApplication::focusWidget(), letterKey(letter), Qt::AltModifier);
         QCOMPARE(edit->text(), text);
     }
-    QCOMPARE(m_window->calc().fields[field::APR].text, state);
+    QCOMPARE(m_fake.window->calc().fields[field::APR].text, state);
 
     auto* file = named<QMenu>("mnFile");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
     QVERIFY(file->isVisible());
     file->close();
     QCOMPARE(edit->text(), text);
-    QCOMPARE(m_window->calc().fields[field::APR].text, state);
+    QCOMPARE(m_fake.window->calc().fields[field::APR].text, state);
 
     // The entries keep their captions too.
     const std::pair<const char*, const char*> entries[] = {{"mnOpen", "Open"},
@@ -573,7 +568,7 @@ void FrmFinCalcTest::textSetByTheProgramShowsItsStart() {
 // However small the window is made, by the user or by a small screen, every control of what
 // it shows stays whole, the report with a few lines at least.
 void FrmFinCalcTest::windowNeverShrinksBelowItsControls() {
-    auto* client = m_window->centralWidget();
+    auto* client = m_fake.window->centralWidget();
     auto* report = named<ReportView>("rtDetails");
     auto verifyWhole = [&](bool withReport) {
         QRect r;
@@ -590,14 +585,14 @@ void FrmFinCalcTest::windowNeverShrinksBelowItsControls() {
                                 .arg(r.right())
                                 .arg(r.bottom())));
     };
-    FinCalc& c = m_window->calc();
+    FinCalc& c = m_fake.window->calc();
     for (bool details : {false, true}) {
         if (details)
             action("mnTable")->trigger();
-        m_window->resize(50, 50);
+        m_fake.window->resize(50, 50);
         QCoreApplication::processEvents();
         verifyWhole(details);
-        QVERIFY(m_window->minimumHeight() > 50 && m_window->minimumWidth() > 50);
+        QVERIFY(m_fake.window->minimumHeight() > 50 && m_fake.window->minimumWidth() > 50);
     }
     // What the details view sets on a screen 400 pixels high: the report box's own height
     // comes out below zero. A narrower window than the calculator ever sets is whole too.
@@ -619,12 +614,12 @@ void FrmFinCalcTest::readOnlyBoxesShowTheirFocus() {
     QFETCH(QString, box);
     activate();
     action("mnTable")->trigger();
-    auto* widget = m_window->findChild<QWidget*>(box);
+    auto* widget = m_fake.window->findChild<QWidget*>(box);
     QVERIFY(widget->isVisible());
     const QRect around = widget->geometry().adjusted(-3, -3, 3, 3);
     auto picture = [&] {
         QCoreApplication::processEvents();
-        return m_window->centralWidget()->grab(around).toImage();
+        return m_fake.window->centralWidget()->grab(around).toImage();
     };
     field(field::APR)->setFocus(Qt::TabFocusReason);
     const QImage unfocused = picture();
@@ -652,21 +647,21 @@ void FrmFinCalcTest::detailsToggleResizesAndTwiceRestores() {
         else
             action("mnTable")->trigger();
     };
-    const QSize collapsed = m_window->size();
+    const QSize collapsed = m_fake.window->size();
     auto* report = named<ReportView>("rtDetails");
     const DetailsReport* shown = report->report();
 
     toggle();
     QVERIFY(action("mnTable")->isChecked());
-    QVERIFY(m_window->calc().detailsChecked);
-    QVERIFY(m_window->height() > collapsed.height());
-    QCOMPARE(report->height(), twipsToPixels(m_window->calc().reportBoxHeight));
-    QVERIFY(report->geometry().bottom() < m_window->centralWidget()->height());
+    QVERIFY(m_fake.window->calc().detailsChecked);
+    QVERIFY(m_fake.window->height() > collapsed.height());
+    QCOMPARE(report->height(), twipsToPixels(m_fake.window->calc().reportBoxHeight));
+    QVERIFY(report->geometry().bottom() < m_fake.window->centralWidget()->height());
     QCOMPARE(report->report(), shown); // showing the view does not rebuild the report
 
     toggle();
     QVERIFY(!action("mnTable")->isChecked());
-    QCOMPARE(m_window->size(), collapsed);
+    QCOMPARE(m_fake.window->size(), collapsed);
     verifyShowsState();
 }
 
@@ -690,20 +685,21 @@ void FrmFinCalcTest::cancelledDialogsChangeNothing_data() {
 void FrmFinCalcTest::cancelledDialogsChangeNothing() {
     QFETCH(QString, command);
     QFETCH(QString, title);
-    const FinCalc& c = m_window->calc();
+    const FinCalc& c = m_fake.window->calc();
     const auto fieldsBefore = c.fields;
     const std::string modeBefore = c.CalculatorMode;
-    if (auto* b = m_window->findChild<QPushButton*>(command))
+    if (auto* b = m_fake.window->findChild<QPushButton*>(command))
         b->click();
     else
-        m_window->findChild<QAction*>(command)->trigger();
+        m_fake.window->findChild<QAction*>(command)->trigger();
 
-    QCOMPARE(m_dialogs.openCalls + m_dialogs.saveCalls, 1);
-    QCOMPARE(m_dialogs.last.title, title);
-    QCOMPARE(m_dialogs.last.filters.size(), 3);
-    QCOMPARE(m_dialogs.last.selectedFilter, m_dialogs.last.filters.at(2));
-    QVERIFY(m_dialogs.last.selectedFilter.startsWith(QLatin1String("Financial Files (*.fin)")));
-    QVERIFY(m_dialogs.last.fileName.isEmpty());
+    QCOMPARE(m_fake.dialogs.openCalls + m_fake.dialogs.saveCalls, 1);
+    QCOMPARE(m_fake.dialogs.last.title, title);
+    QCOMPARE(m_fake.dialogs.last.filters.size(), 3);
+    QCOMPARE(m_fake.dialogs.last.selectedFilter, m_fake.dialogs.last.filters.at(2));
+    QVERIFY(
+        m_fake.dialogs.last.selectedFilter.startsWith(QLatin1String("Financial Files (*.fin)")));
+    QVERIFY(m_fake.dialogs.last.fileName.isEmpty());
     QCOMPARE(c.CalculatorMode, modeBefore);
     QVERIFY(c.ScenarioFileName.empty());
     for (int i = 0; i < kFieldCount; ++i)
@@ -731,24 +727,25 @@ void FrmFinCalcTest::shortcutsRunTheirMenuEntries() {
     QFETCH(int, prints);
     QFETCH(QString, topic);
     QTest::mouseClick(named<QLabel>("lblSL_0"), Qt::LeftButton); // a topic F1 must replace
-    QCOMPARE(QString::fromStdString(m_window->calc().HelpTopic), QStringLiteral("APR.txt"));
+    QCOMPARE(QString::fromStdString(m_fake.window->calc().HelpTopic), QStringLiteral("APR.txt"));
     QLineEdit* apr = field(field::APR);
     apr->setFocus();
-    const std::string text = m_window->calc().fields[field::APR].text;
+    const std::string text = m_fake.window->calc().fields[field::APR].text;
     QTest::keySequence(apr, QKeySequence(keys));
-    QCOMPARE(m_dialogs.openCalls, opens);
-    QCOMPARE(m_dialogs.saveCalls, saves);
-    QCOMPARE(m_dialogs.printCalls, prints);
-    QCOMPARE(QString::fromStdString(m_window->calc().HelpTopic), topic);
-    QCOMPARE(m_window->calc().fields[field::APR].text, text); // the key never reached the field
+    QCOMPARE(m_fake.dialogs.openCalls, opens);
+    QCOMPARE(m_fake.dialogs.saveCalls, saves);
+    QCOMPARE(m_fake.dialogs.printCalls, prints);
+    QCOMPARE(QString::fromStdString(m_fake.window->calc().HelpTopic), topic);
+    QCOMPARE(m_fake.window->calc().fields[field::APR].text,
+             text); // the key never reached the field
 }
 
 void FrmFinCalcTest::saveAsWritesThroughTheChooser() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("loan.fin"));
-    m_dialogs.answer = path;
+    m_fake.dialogs.answer = path;
     named<QPushButton>("btnSave")->click(); // no file yet: Save asks through Save As
-    QCOMPARE(m_dialogs.saveCalls, 1);
+    QCOMPARE(m_fake.dialogs.saveCalls, 1);
     QFile saved(path);
     QVERIFY(saved.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = saved.readAll().split('\n');
@@ -757,38 +754,38 @@ void FrmFinCalcTest::saveAsWritesThroughTheChooser() {
     QCOMPARE(lines.value(2), QByteArray("\"7.500\"\r"));
     // Save As never remembers the name: the next Save asks again.
     named<QPushButton>("btnSave")->click();
-    QCOMPARE(m_dialogs.saveCalls, 2);
+    QCOMPARE(m_fake.dialogs.saveCalls, 2);
 }
 
 void FrmFinCalcTest::openReadsThroughTheChooserAndShowsTheResult() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mortgage.fin"));
     action("mnMortgage")->trigger();
-    m_dialogs.answer = path;
+    m_fake.dialogs.answer = path;
     action("mnSaveAs")->trigger();
     action("mnPersonalLoan")->trigger();
 
     named<QPushButton>("btnOpen")->click();
-    QCOMPARE(m_dialogs.openCalls, 1);
-    QCOMPARE(m_dialogs.last.title, QStringLiteral("Open"));
-    const FinCalc& c = m_window->calc();
+    QCOMPARE(m_fake.dialogs.openCalls, 1);
+    QCOMPARE(m_fake.dialogs.last.title, QStringLiteral("Open"));
+    const FinCalc& c = m_fake.window->calc();
     QCOMPARE(c.CalculatorMode, std::string("Mortgage"));
     QCOMPARE(c.ScenarioFileName, path.toStdString());
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Personal Loans")); // labels stay
+    QCOMPARE(m_fake.window->windowTitle(), QStringLiteral("Personal Loans")); // labels stay
     verifyShowsState();
 
     // After an Open, Save As offers the opened file's name.
-    m_dialogs.answer.reset();
+    m_fake.dialogs.answer.reset();
     action("mnSaveAs")->trigger();
-    QCOMPARE(m_dialogs.last.fileName, path);
+    QCOMPARE(m_fake.dialogs.last.fileName, path);
 }
 
 void FrmFinCalcTest::printShowsThePrintDialogWithThePages() {
     named<QPushButton>("btnPrint")->click();
-    QCOMPARE(m_dialogs.printCalls, 1);
-    QVERIFY(m_dialogs.printedPageCount >= 2); // 60 payments: more than one page of 50 rows
+    QCOMPARE(m_fake.dialogs.printCalls, 1);
+    QVERIFY(m_fake.dialogs.printedPageCount >= 2); // 60 payments: more than one page of 50 rows
     action("mnPrint")->trigger();
-    QCOMPARE(m_dialogs.printCalls, 2);
+    QCOMPARE(m_fake.dialogs.printCalls, 2);
     verifyShowsState();
 }
 
@@ -817,13 +814,13 @@ void FrmFinCalcTest::printToFileHonoursThePageRange() {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QFAIL("pdftotext (poppler-utils) is missing: scripts/install-deps installs it");
     QTemporaryDir dir;
-    m_dialogs.printAccepted = true;
-    m_dialogs.printFile = dir.filePath(QStringLiteral("range.pdf"));
-    m_dialogs.fromPage = 2;
-    m_dialogs.toPage = 2;
+    m_fake.dialogs.printAccepted = true;
+    m_fake.dialogs.printFile = dir.filePath(QStringLiteral("range.pdf"));
+    m_fake.dialogs.fromPage = 2;
+    m_fake.dialogs.toPage = 2;
     named<QPushButton>("btnPrint")->click();
-    QCOMPARE(m_dialogs.printedPageCount, 2);
-    const QStringList sheets = pdfSheets(*m_dialogs.printFile);
+    QCOMPARE(m_fake.dialogs.printedPageCount, 2);
+    const QStringList sheets = pdfSheets(*m_fake.dialogs.printFile);
     QCOMPARE(sheets.size(), 1);
     const QStringList rows = sheets[0].split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QVERIFY2(rows.value(0).simplified().startsWith(QLatin1String("51 ")), qPrintable(sheets[0]));
@@ -831,9 +828,9 @@ void FrmFinCalcTest::printToFileHonoursThePageRange() {
     QVERIFY(!sheets[0].contains(QLatin1String("Starting Balance")));
 
     // Without a range, every page.
-    m_dialogs.fromPage = 0;
+    m_fake.dialogs.fromPage = 0;
     named<QPushButton>("btnPrint")->click();
-    QCOMPARE(pdfSheets(*m_dialogs.printFile).size(), 2);
+    QCOMPARE(pdfSheets(*m_fake.dialogs.printFile).size(), 2);
 }
 
 // The dialog opens with the file and paper chosen last time in this session; the first time
@@ -841,26 +838,27 @@ void FrmFinCalcTest::printToFileHonoursThePageRange() {
 void FrmFinCalcTest::printDialogKeepsFileAndPaperForTheSession() {
     QTemporaryDir dir;
     action("mnPrint")->trigger(); // cancelled
-    QCOMPARE(m_dialogs.offeredFile, QString());
+    QCOMPARE(m_fake.dialogs.offeredFile, QString());
     if (QPrinterInfo::defaultPrinter().isNull())
-        QCOMPARE(m_dialogs.offeredPaper.id(), QPageSize::Letter);
+        QCOMPARE(m_fake.dialogs.offeredPaper.id(), QPageSize::Letter);
 
-    m_dialogs.printAccepted = true;
+    m_fake.dialogs.printAccepted = true;
     const QString path = dir.filePath(QStringLiteral("legal.pdf"));
-    m_dialogs.printFile = path;
-    m_dialogs.paper = QPageSize(QPageSize::Legal);
+    m_fake.dialogs.printFile = path;
+    m_fake.dialogs.paper = QPageSize(QPageSize::Legal);
     action("mnPrint")->trigger();
     QVERIFY(QFileInfo::exists(path));
-    m_dialogs.printFile.reset();
-    m_dialogs.paper.reset();
+    m_fake.dialogs.printFile.reset();
+    m_fake.dialogs.paper.reset();
     action("mnPrint")->trigger();
-    QCOMPARE(m_dialogs.printCalls, 3);
-    QCOMPARE(m_dialogs.offeredFile, path);
-    QCOMPARE(m_dialogs.offeredPaper.id(), QPageSize::Legal);
+    QCOMPARE(m_fake.dialogs.printCalls, 3);
+    QCOMPARE(m_fake.dialogs.offeredFile, path);
+    QCOMPARE(m_fake.dialogs.offeredPaper.id(), QPageSize::Legal);
 
     // A new window is a new session: nothing was kept anywhere else.
     FakeDialogs other;
-    frmFinCalc second(DesktopServices{&other, &m_registry, &m_launcher, &m_messenger});
+    frmFinCalc second(
+        DesktopServices{&other, &m_fake.registry, &m_fake.launcher, &m_fake.messenger});
     second.Form_Load();
     other.printAccepted = false;
     QMetaObject::invokeMethod(second.findChild<QAction*>(QStringLiteral("mnPrint")), "trigger");
@@ -886,7 +884,7 @@ void FrmFinCalcTest::longPrintoutShowsProgressAndCanBeCancelled() {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(dir.filePath(name));
-        return printWithProgress(m_window.get(), printer, pages, neverShown);
+        return printWithProgress(m_fake.window.get(), printer, pages, neverShown);
     };
 
     const QString cancelled = dir.filePath(QStringLiteral("cancelled.pdf"));
@@ -897,17 +895,17 @@ void FrmFinCalcTest::longPrintoutShowsProgressAndCanBeCancelled() {
     }
     int progressSeen = 0;
     QTimer::singleShot(0, [&] { // runs from the printout's first turn of the event loop
-        if (auto* progress = m_window->findChild<QProgressDialog*>()) {
+        if (auto* progress = m_fake.window->findChild<QProgressDialog*>()) {
             ++progressSeen;
             progress->cancel();
         }
     });
     QVERIFY(!printTo("cancelled.pdf"));
     QCOMPARE(progressSeen, 1);
-    QVERIFY(m_window->findChild<QProgressDialog*>() == nullptr); // gone with the printout
+    QVERIFY(m_fake.window->findChild<QProgressDialog*>() == nullptr); // gone with the printout
     QCOMPARE(fileBytes(cancelled), QByteArray("the previous printout"));
     QTimer::singleShot(0, [&] {
-        if (auto* progress = m_window->findChild<QProgressDialog*>())
+        if (auto* progress = m_fake.window->findChild<QProgressDialog*>())
             progress->cancel();
     });
     QVERIFY(!printTo("none.pdf"));
@@ -925,7 +923,7 @@ void FrmFinCalcTest::longPrintoutShowsProgressAndCanBeCancelled() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("twenty.pdf"));
-    QVERIFY(printWithProgress(m_window.get(), printer, twenty, neverShown));
+    QVERIFY(printWithProgress(m_fake.window.get(), printer, twenty, neverShown));
     printing = false;
     QCoreApplication::processEvents();
     QVERIFY(!turnedWhilePrinting);
@@ -951,18 +949,18 @@ void FrmFinCalcTest::copyOfAnOverlongSelectionSaysWhy() {
     QTest::keyClick(report, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
-    QCOMPARE(m_messenger.shown.size(), size_t{1});
-    QCOMPARE(m_messenger.shown[0].first, std::string("Copy"));
-    QVERIFY2(m_messenger.shown[0].second.find("more than 100 MB") != std::string::npos,
-             m_messenger.shown[0].second.c_str());
-    QVERIFY2(m_messenger.shown[0].second.find("100,000,000 bytes") != std::string::npos,
-             m_messenger.shown[0].second.c_str());
+    QCOMPARE(m_fake.messenger.shown.size(), size_t{1});
+    QCOMPARE(m_fake.messenger.shown[0].first, std::string("Copy"));
+    QVERIFY2(m_fake.messenger.shown[0].second.find("more than 100 MB") != std::string::npos,
+             m_fake.messenger.shown[0].second.c_str());
+    QVERIFY2(m_fake.messenger.shown[0].second.find("100,000,000 bytes") != std::string::npos,
+             m_fake.messenger.shown[0].second.c_str());
 
     // A part of it within the limit is copied.
     report->setSelection({0, 0}, {50'000, 0});
     QVERIFY(report->selectionBytes() < ReportView::kMaxCopyBytes);
     QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(m_messenger.shown.size(), size_t{1});
+    QCOMPARE(m_fake.messenger.shown.size(), size_t{1});
     QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/plain")).size(),
              report->selectionBytes());
     verifyShowsState();
@@ -972,14 +970,14 @@ void FrmFinCalcTest::copyOfAnOverlongSelectionSaysWhy() {
 
 void FrmFinCalcTest::closingTheWindowClosesTheAboutBox() {
     action("mnAbout")->trigger();
-    QPointer<frmAbout> about = m_window->host().aboutBox();
+    QPointer<frmAbout> about = m_fake.window->host().aboutBox();
     QVERIFY(about);
     QVERIFY(about->isVisible());
     QVERIFY(!about->isModal());
     QCOMPARE(about->parentWidget(), nullptr);
-    QVERIFY(m_window->isEnabled());
+    QVERIFY(m_fake.window->isEnabled());
 
-    QVERIFY(m_window->close());
+    QVERIFY(m_fake.window->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(about.isNull());
 }

@@ -31,23 +31,18 @@ class PreviewExportTest : public QObject {
 
   private:
     void trigger(const char* name) {
-        auto* a = m_window->findChild<QAction*>(QLatin1String(name));
+        auto* a = m_fake.window->findChild<QAction*>(QLatin1String(name));
         QVERIFY2(a, name);
         a->trigger();
     }
     void printToPdf(const QString& path) {
-        m_dialogs.printAccepted = true;
-        m_dialogs.printFile = path;
+        m_fake.dialogs.printAccepted = true;
+        m_fake.dialogs.printFile = path;
         trigger("mnPrint");
-        m_dialogs.printFile.reset();
+        m_fake.dialogs.printFile.reset();
     }
 
-    FakeWindow m_fake;
-    FakeDialogs& m_dialogs = m_fake.dialogs;
-    FakeRegistry& m_registry = m_fake.registry;
-    FakeLauncher& m_launcher = m_fake.launcher;
-    FakeMessenger& m_messenger = m_fake.messenger;
-    std::unique_ptr<frmFinCalc>& m_window = m_fake.window;
+    FakeWindow m_fake; // the window, its fakes and the modal watchdog
     QTemporaryDir m_dir;
 };
 
@@ -104,7 +99,7 @@ void PreviewExportTest::previewShowsThePagesOfPrint() {
 
     int previewPages = -1;
     QString previewed = m_dir.filePath(QStringLiteral("preview.pdf"));
-    m_dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
+    m_fake.dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
         QPrintPreviewWidget widget(&printer);
         connect(&widget, &QPrintPreviewWidget::paintRequested, &widget,
                 [&](QPrinter* p) { paint(*p); });
@@ -115,11 +110,11 @@ void PreviewExportTest::previewShowsThePagesOfPrint() {
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName(previewed);
         pdf.setPageLayout(printer.pageLayout());
-        return paintPrinterRange(pdf, PrintedPages::layout(m_window->calc().reportInputs(),
-                                                           m_window->calc().currency()));
+        return paintPrinterRange(pdf, PrintedPages::layout(m_fake.window->calc().reportInputs(),
+                                                           m_fake.window->calc().currency()));
     };
     trigger("mnPrintPreview");
-    QCOMPARE(m_dialogs.previewCalls, 1);
+    QCOMPARE(m_fake.dialogs.previewCalls, 1);
     QCOMPARE(previewPages, static_cast<int>(printSheets.size()));
     QCOMPARE(sheetPictures(previewed, m_dir.filePath("preview")), printSheets);
 }
@@ -133,7 +128,7 @@ void PreviewExportTest::printingFromThePreviewPrintsThosePages() {
     const QList<QByteArray> printSheets = sheetPictures(printed, m_dir.filePath("print"));
 
     const QString fromPreview = m_dir.filePath(QStringLiteral("from-preview.pdf"));
-    m_dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
+    m_fake.dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(fromPreview);
         return paint(printer);
@@ -142,7 +137,7 @@ void PreviewExportTest::printingFromThePreviewPrintsThosePages() {
     QCOMPARE(sheetPictures(fromPreview, m_dir.filePath("from-preview")), printSheets);
 
     const QString second = m_dir.filePath(QStringLiteral("second.pdf"));
-    m_dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
+    m_fake.dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(second);
         printer.setPrintRange(QPrinter::PageRange);
@@ -158,9 +153,9 @@ void PreviewExportTest::closingThePreviewPrintsNothing() {
     printToPdf(printed);
     const QByteArray before = fileBytes(printed);
     trigger("mnPrintPreview"); // closed without printing
-    QCOMPARE(m_dialogs.previewCalls, 1);
+    QCOMPARE(m_fake.dialogs.previewCalls, 1);
     QCOMPARE(fileBytes(printed), before);
-    QVERIFY(m_messenger.shown.empty());
+    QVERIFY(m_fake.messenger.shown.empty());
 }
 
 void PreviewExportTest::exportWritesTheChosenTable_data() {
@@ -172,15 +167,15 @@ void PreviewExportTest::exportWritesTheChosenTable_data() {
 void PreviewExportTest::exportWritesTheChosenTable() {
     QFETCH(int, type);
     const QString path = m_dir.filePath(QStringLiteral("report.csv"));
-    m_dialogs.answer = path;
-    m_dialogs.typeAnswer = type;
+    m_fake.dialogs.answer = path;
+    m_fake.dialogs.typeAnswer = type;
     trigger("mnExport");
-    QCOMPARE(m_dialogs.saveCalls, 1);
-    QCOMPARE(m_dialogs.last.title, QStringLiteral("Export Report"));
-    QCOMPARE(m_dialogs.last.filters.size(), 2);
-    QCOMPARE(m_dialogs.last.selectedFilter, m_dialogs.last.filters[0]);
+    QCOMPARE(m_fake.dialogs.saveCalls, 1);
+    QCOMPARE(m_fake.dialogs.last.title, QStringLiteral("Export Report"));
+    QCOMPARE(m_fake.dialogs.last.filters.size(), 2);
+    QCOMPARE(m_fake.dialogs.last.selectedFilter, m_fake.dialogs.last.filters[0]);
 
-    const FinCalc& calc = m_window->calc();
+    const FinCalc& calc = m_fake.window->calc();
     std::string want;
     const WritePiece collect = [&want](std::string_view piece) { want += piece; };
     if (type == 1)
@@ -191,7 +186,7 @@ void PreviewExportTest::exportWritesTheChosenTable() {
     QCOMPARE(got, QByteArray::fromStdString(want));
     // The start-up plan's 60 payments, or its five years and a total, under a header.
     QCOMPARE(got.count("\r\n"), type == 1 ? 61 : 7);
-    QVERIFY(m_messenger.shown.empty());
+    QVERIFY(m_fake.messenger.shown.empty());
 }
 
 void PreviewExportTest::cancelledOrFailedExportKeepsWhatWasThere() {
@@ -201,19 +196,19 @@ void PreviewExportTest::cancelledOrFailedExportKeepsWhatWasThere() {
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("old contents\n");
     }
-    m_dialogs.answer.reset(); // Cancel
+    m_fake.dialogs.answer.reset(); // Cancel
     trigger("mnExport");
     QCOMPARE(fileBytes(path), QByteArray("old contents\n"));
-    QVERIFY(m_messenger.shown.empty());
+    QVERIFY(m_fake.messenger.shown.empty());
 
     // A file the user may not write: refused, the old contents stay, and the user is told.
     QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
-    m_dialogs.answer = path;
+    m_fake.dialogs.answer = path;
     trigger("mnExport");
     QCOMPARE(fileBytes(path), QByteArray("old contents\n"));
-    QCOMPARE(m_messenger.shown.size(), size_t(1));
-    QCOMPARE(m_messenger.shown[0].first, std::string("Export Report"));
-    QVERIFY(m_messenger.shown[0].second.find(path.toStdString()) != std::string::npos);
+    QCOMPARE(m_fake.messenger.shown.size(), size_t(1));
+    QCOMPARE(m_fake.messenger.shown[0].first, std::string("Export Report"));
+    QVERIFY(m_fake.messenger.shown[0].second.find(path.toStdString()) != std::string::npos);
 }
 
 QTEST_MAIN(PreviewExportTest)
