@@ -10,6 +10,7 @@
 #include "core/annuity.h"
 #include "core/mode_tables.h"
 #include "core/number_text.h"
+#include "core/rate_search.h"
 
 namespace selvane {
 
@@ -79,8 +80,8 @@ void FinCalc::calculateResults() {
 
     const Num C = val(CompoundMonths);
     const Num P = val(PaymentsPerMonth);
-    step(s.PeriodRate, [&] { return power(1 + 0.01 * val(s.APR) * C / (P * 12), 1 / C) - 1; });
-    step(s.RAPR, [&] { return (power(1 + val(s.PeriodRate), P * 12) - 1) * 100; });
+    step(s.PeriodRate, [&] { return periodRateOf(val(s.APR), C, P); });
+    step(s.RAPR, [&] { return realAprOf(val(s.PeriodRate), P); });
 
     // 3. Solve for the selected result type. A mode of no known name (a scenario file can hold
     // any text) solves nothing, nor does an entry that is no result type of the mode.

@@ -18,8 +18,10 @@
 #include "core/checked.h"
 #include "core/currency.h"
 #include "core/details_text.h"
+#include "core/extra_payments.h"
 #include "core/fields.h"
 #include "core/mode_tables.h"
+#include "core/rate_search.h"
 #include "core/yearly_summary.h"
 
 namespace selvane {
@@ -61,6 +63,21 @@ inline constexpr int kReportHeight = 3615;
 inline constexpr double kDetailsScreenShare = 0.9;
 inline constexpr int kReportBottomMargin = 900;
 
+// The What If window's extra payments against the plan: the schedule with them and what they save
+// against the report's payments and interest.
+struct WhatIfFigures {
+    Extras extras;
+    ExtraSchedule schedule;
+    double interestSaved = 0, paymentsSaved = 0, yearsSaved = 0;
+};
+
+// A plan's headline figures, for Keep for Comparison: the payment as the payment field shows it,
+// the number of payments as the plan has it, the report's totals and the plan's length in years.
+struct PlanFigures {
+    std::string mode; // CalculatorMode
+    double payment = 0, payments = 0, totalPaid = 0, totalInterest = 0, years = 0;
+};
+
 class FinCalc {
   public:
     explicit FinCalc(Host& host, CurrencyFormat currency = CurrencyFormat());
@@ -74,11 +91,16 @@ class FinCalc {
     StoredValues stored;
     std::string ScenarioFileName;
     std::string HelpTopic;
-    std::string comments;             // txtComments
-    DetailsReport report;             // rtDetails
-    std::uint64_t reportRevision = 0; // bumped whenever the report is replaced
-    bool detailsChecked = false;      // View > Details
-    bool chartOpen = false;           // View > Chart's window is shown
+    std::string comments;               // txtComments
+    DetailsReport report;               // rtDetails
+    std::uint64_t reportRevision = 0;   // bumped whenever the report is replaced
+    bool detailsChecked = false;        // View > Details
+    bool chartOpen = false;             // View > Chart's window is shown
+    bool whatIfOpen = false;            // Tools > What If's window is shown
+    Extras extras;                      // the What If window's extra payments
+    std::string extrasMessage;          // why the last extras typed were refused; empty when taken
+    std::optional<FoundRate> foundRate; // Find the Rate's answer, until the next search
+    std::optional<PlanFigures> kept;    // Keep for Comparison, until cleared
     int windowLeft = 0, windowTop = 0, windowWidth = 0, windowHeight = 0; // twips
     int reportBoxHeight = kReportHeight;
 
@@ -137,6 +159,27 @@ class FinCalc {
     std::int64_t paymentsPerYear() const;
     YearlySummary yearlySummary() const { return YearlySummary(report, paymentsPerYear()); }
     ChartSource chartSource() const;
+
+    // ----- what if (what_if.cpp): extra payments, the rate behind a payment, a kept plan to
+    // compare with. None of them changes a field, the report or a file, except Use This Rate,
+    // which types the found APR into its field and calculates.
+    void mnWhatIf_Click();
+    void whatIfClosed(); // the user closed the What If window
+    // The extras as typed: amounts of at least 0, whole payment numbers from 1. Anything else
+    // keeps the extras as they were and says why in extrasMessage; returns whether they were taken.
+    bool setExtras(const std::string& extra, const std::string& from, const std::string& lump,
+                   const std::string& at);
+    // Why extra payments do not apply to the current mode; nullopt where they do.
+    std::optional<std::string> extrasUnavailable() const;
+    // The schedule with the extras against the report; nullopt where extras do not apply.
+    std::optional<WhatIfFigures> whatIf() const;
+    void mnFindRate_Click();
+    void mnUseRate_Click(); // nothing to do until a rate was found
+    void mnKeep_Click();
+    void mnClearKept_Click();
+    PlanFigures planFigures() const; // the plan as it stands now
+    PaymentQuestion paymentQuestion() const;
+    double typedPayment() const;
 
     // ----- scenario files (scenario.cpp)
     void mnOpen_Click();

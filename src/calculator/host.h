@@ -56,6 +56,9 @@ class Host {
     virtual void showChart() {}
     virtual void closeChart() {}
     virtual bool saveChart(const std::string&, const ChartSource&) { return false; }
+    // The What If window: shown (raised when it is already), and closed with the main window.
+    virtual void showWhatIf() {}
+    virtual void closeWhatIf() {}
     // Tells the user that something asked for did not happen, and why.
     virtual void showMessage(const std::string& /*title*/, const std::string& /*text*/) {}
 };

@@ -33,6 +33,8 @@ void FinCalc::Form_Unload() {
     m_host.closeAbout();
     m_host.closeChart(); // the chart window closes with the main window
     chartOpen = false;
+    m_host.closeWhatIf();
+    whatIfOpen = false;
 }
 
 } // namespace selvane

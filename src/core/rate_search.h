@@ -1,0 +1,47 @@
+#pragma once
+// "What rate is this offer really charging me?": the APR at which the calculation, solving for the
+// payment with every other input as it stands, gives a payment the user typed. The payment as a
+// function of the APR is computed here exactly as the calculation computes it (the same period
+// rate, the same annuity calls in the same order), so an answer can be checked by calculating.
+
+#include <optional>
+#include <string>
+
+#include "core/checked.h"
+
+namespace selvane {
+
+// The period rate and real APR of the calculation: the nominal rate compounded once per
+// compounding period of C months, paid P times a month.
+inline Num periodRateOf(Num apr, Num C, Num P) {
+    return power(1 + 0.01 * apr * C / (P * 12), 1 / C) - 1;
+}
+inline Num realAprOf(Num periodRate, Num P) {
+    return (power(1 + periodRate, P * 12) - 1) * 100;
+}
+
+// Everything but the rate that the payment depends on, as the calculation reads it.
+struct PaymentQuestion {
+    enum class Kind { Loan, Lease, Investment };
+    Kind kind = Kind::Loan;
+    double PERS = 0, SBAL = 0, DPMT = 0, FBAL = 0, TAX = 0;
+    double compoundMonths = 1, paymentsPerMonth = 1;
+};
+
+// The payment the calculation gives at this APR, as the payment field shows it (a lease's with
+// its sales tax); nullopt where the calculation cannot compute one.
+std::optional<double> paymentAtApr(const PaymentQuestion& q, double apr);
+
+struct FoundRate {
+    std::optional<double> apr, realApr; // both set, or neither
+    std::string message;                // why there is no rate, when there is none
+};
+
+// The APR, above -100 %, at which the payment is `payment`, or a plain sentence saying why no such
+// rate exists or none could be found. Where several rates give the payment the one nearest 0 wins.
+FoundRate findRate(const PaymentQuestion& q, double payment);
+
+// The highest APR the search tries, in percent.
+inline constexpr double kHighestApr = 1e6;
+
+} // namespace selvane
