@@ -12,6 +12,7 @@
 #include "cli/keyboard.h"
 #include "cli/pdf_pages.h"
 #include "cli/state_json.h"
+#include "cli/what_if_commands.h"
 #include "core/fields.h"
 #include "core/file_io.h"
 #include "core/printed_pages.h"
@@ -231,6 +232,9 @@ std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
                 calc.mnExport_Click();
             host.answer.reset();
             host.typeAnswer = 1;
+        } else if (isWhatIfCommand(word)) {
+            if (auto problem = runWhatIfCommand(calc, word, rest))
+                return fail(std::move(*problem));
         } else if (word == "open" || word == "save" || word == "saveas" || word == "print") {
             host.answer = std::string(arg);
             if (word == "open")

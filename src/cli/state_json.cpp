@@ -97,6 +97,62 @@ std::string colour(std::uint32_t rgb) {
     return buf;
 }
 
+// The What If window's figures: the extras against the plan (null where extras do not apply),
+// the found rate (null before any search) and the kept plan (null while nothing is kept).
+void writeWhatIfJson(std::ostream& out, const FinCalc& c) {
+    const char* separator = "{";
+    auto member = [&](const char* name, const std::optional<double>& v) {
+        out << separator << '"' << name << "\":";
+        jsonNumber(out, v);
+        separator = ",";
+    };
+    out << ",\"whatIf\":";
+    if (const auto w = c.whatIf()) {
+        member("extra", w->extras.extra);
+        member("from", static_cast<double>(w->extras.from));
+        member("lump", w->extras.lump);
+        member("at", static_cast<double>(w->extras.at));
+        member("payments", static_cast<double>(w->schedule.payments));
+        member("lastPayment", w->schedule.lastPayment);
+        member("totalPaid", w->schedule.totalPaid);
+        member("totalInterest", w->schedule.totalInterest);
+        member("interestSaved", w->interestSaved);
+        member("paymentsSaved", w->paymentsSaved);
+        member("yearsSaved", w->yearsSaved);
+        out << '}';
+    } else {
+        out << "null";
+    }
+    out << ",\"rate\":";
+    separator = "{";
+    if (!c.foundRate) {
+        out << "null";
+    } else if (c.foundRate->apr) {
+        member("apr", c.foundRate->apr);
+        member("realApr", c.foundRate->realApr);
+        out << '}';
+    } else {
+        out << "{\"message\":";
+        jsonString(out, c.foundRate->message);
+        out << '}';
+    }
+    out << ",\"kept\":";
+    separator = "{";
+    if (const auto& k = c.kept) {
+        out << "{\"mode\":";
+        jsonString(out, k->mode);
+        separator = ",";
+        member("payment", k->payment);
+        member("payments", k->payments);
+        member("totalPaid", k->totalPaid);
+        member("totalInterest", k->totalInterest);
+        member("years", k->years);
+        out << '}';
+    } else {
+        out << "null";
+    }
+}
+
 } // namespace
 
 void writeStateJson(std::ostream& out, const FinCalc& c) {
@@ -186,7 +242,9 @@ void writeStateJson(std::ostream& out, const FinCalc& c) {
             << ",\"balance\":" << y.balance << '}';
         firstYear = false;
     });
-    out << "]}\n";
+    out << ']';
+    writeWhatIfJson(out, c);
+    out << "}\n";
 }
 
 } // namespace selvane

@@ -200,15 +200,29 @@ FoundRate findRate(const PaymentQuestion& q, double payment) {
                 open = false;
                 continue;
             }
-            const auto p = at(aprs[i]);
+            auto p = at(aprs[i]);
+            double apr = aprs[i];
             std::optional<Sample>& last = upward ? lastUp : lastDown;
             if (!p) {
-                // Past the largest numbers the calculation can hold: nothing beyond either.
-                if (last)
-                    open = false;
-                continue;
+                if (!last)
+                    continue;
+                // Past the largest numbers the calculation can hold (a long plan's growth at a
+                // high rate): nothing beyond either, so the last step goes only as far as the
+                // edge, found by halving.
+                open = false;
+                double inside = last->apr, outside = apr;
+                for (int k = 0; k < 64 && inside != outside; ++k) {
+                    const double mid = 0.5 * (inside + outside);
+                    if (mid == inside || mid == outside)
+                        break;
+                    (at(mid) ? inside : outside) = mid;
+                }
+                if (inside == last->apr)
+                    continue;
+                apr = inside;
+                p = at(apr);
             }
-            const Sample s{aprs[i], *p};
+            const Sample s{apr, *p};
             (upward ? highestTried : lowestTried) = s.apr;
             note(s);
             if (s.payment == payment)
