@@ -158,3 +158,189 @@ TEST(FindRate, RoundTripsByCalculatingAgainAcrossGeneratedPlans) {
 
 } // namespace
 } // namespace selvane
+
+namespace selvane {
+namespace {
+
+class WhatIfHost : public NullHost {
+  public:
+    int shown = 0, closed = 0;
+    void showWhatIf() override { ++shown; }
+    void closeWhatIf() override { ++closed; }
+};
+
+class WhatIf : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        c.Form_Load();
+        c.mnMortgage_Click();
+    }
+    WhatIfHost host;
+    FinCalc c{host};
+};
+
+TEST_F(WhatIf, ExtrasOfNothingAreThePlanAsTheReportHasIt) {
+    const auto w = c.whatIf();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->schedule.payments, c.report.rowCount());
+    EXPECT_EQ(w->schedule.totalInterest, c.report.totals().interest);
+    EXPECT_EQ(w->interestSaved, 0);
+    EXPECT_EQ(w->paymentsSaved, 0);
+    EXPECT_EQ(w->yearsSaved, 0);
+    EXPECT_FALSE(w->schedule.paidOffEarly);
+}
+
+TEST_F(WhatIf, AOneTimeAmountThatPaysTheRestEndsThePlanThere) {
+    const std::int64_t at = 24;
+    ASSERT_TRUE(c.setExtras("0", "1", "1000000000", std::to_string(at)));
+    const auto w = c.whatIf();
+    ASSERT_TRUE(w);
+    const double before = c.report.rowValues(at - 1).balance;
+    const double r = val(c.stored.PeriodRate).v;
+    EXPECT_EQ(w->schedule.payments, at);
+    EXPECT_EQ(w->schedule.lastPayment, before * (1 + r) - val(c.stored.FBAL).v);
+    EXPECT_EQ(w->paymentsSaved, static_cast<double>(c.report.rowCount() - at));
+    EXPECT_DOUBLE_EQ(w->yearsSaved, w->paymentsSaved / 12);
+    EXPECT_GT(w->interestSaved, 0);
+}
+
+TEST_F(WhatIf, FollowsEveryCalculation) {
+    ASSERT_TRUE(c.setExtras("150", "1", "0", "1"));
+    const auto before = c.whatIf();
+    c.fields[field::SBAL].text = "300000";
+    c.Calculate();
+    const auto after = c.whatIf();
+    ASSERT_TRUE(before && after);
+    EXPECT_GT(after->schedule.payments, before->schedule.payments);
+    EXPECT_EQ(after->interestSaved, c.report.totals().interest - after->schedule.totalInterest);
+    c.choosePeriod(0); // biweekly: 26 payments a year
+    const auto biweekly = c.whatIf();
+    ASSERT_TRUE(biweekly);
+    EXPECT_DOUBLE_EQ(biweekly->yearsSaved,
+                     biweekly->paymentsSaved / (12 * val(c.PaymentsPerMonth).v));
+}
+
+TEST_F(WhatIf, RefusedExtrasKeepTheOnesBeforeAndSayWhy) {
+    ASSERT_TRUE(c.setExtras(" 100 ", "12", "2500.50", "36"));
+    const Extras good = c.extras;
+    struct Case {
+        const char *extra, *from, *lump, *at, *says;
+    };
+    const Case cases[] = {
+        {"-1", "1", "0", "1", "extra amount"},
+        {"abc", "1", "0", "1", "extra amount"},
+        {"100abc", "1", "0", "1", "extra amount"},
+        {"", "1", "0", "1", "extra amount"},
+        {"inf", "1", "0", "1", "extra amount"},
+        {"100", "0", "0", "1", "start at a whole"},
+        {"100", "1.5", "0", "1", "start at a whole"},
+        {"100", "1", "-5", "1", "one-time amount"},
+        {"100", "1", "5", "0", "one-time amount goes"},
+        {"100", "1", "5", "x", "one-time amount goes"},
+    };
+    for (const Case& k : cases) {
+        EXPECT_FALSE(c.setExtras(k.extra, k.from, k.lump, k.at)) << k.extra << " " << k.from;
+        EXPECT_NE(c.extrasMessage.find(k.says), std::string::npos) << c.extrasMessage;
+        EXPECT_EQ(c.extras.extra, good.extra);
+        EXPECT_EQ(c.extras.from, good.from);
+        EXPECT_EQ(c.extras.lump, good.lump);
+        EXPECT_EQ(c.extras.at, good.at);
+    }
+    EXPECT_TRUE(c.setExtras("0", "1", "0", "1"));
+    EXPECT_TRUE(c.extrasMessage.empty());
+}
+
+TEST_F(WhatIf, OnlyLoansAndMortgagesTakeExtras) {
+    const std::pair<void (FinCalc::*)(), bool> modes[] = {{&FinCalc::mnPersonalLoan_Click, true},
+                                                          {&FinCalc::mnMortgage_Click, true},
+                                                          {&FinCalc::mnLease_Click, false},
+                                                          {&FinCalc::mnIncome_Click, false},
+                                                          {&FinCalc::mnInvestment_Click, false}};
+    for (const auto& [click, takes] : modes) {
+        (c.*click)();
+        EXPECT_EQ(c.whatIf().has_value(), takes) << c.CalculatorMode;
+        const auto why = c.extrasUnavailable();
+        EXPECT_EQ(!why.has_value(), takes) << c.CalculatorMode;
+        EXPECT_NE(why.value_or("loans and mortgages").find("loans and mortgages"),
+                  std::string::npos);
+    }
+}
+
+TEST_F(WhatIf, OneWindowThatClosesWithTheMainWindow) {
+    c.mnWhatIf_Click();
+    c.mnWhatIf_Click();
+    EXPECT_EQ(host.shown, 2); // the second click raises the one window
+    EXPECT_TRUE(c.whatIfOpen);
+    c.whatIfClosed();
+    EXPECT_FALSE(c.whatIfOpen);
+    c.mnWhatIf_Click();
+    c.Form_Unload();
+    EXPECT_EQ(host.closed, 1);
+    EXPECT_FALSE(c.whatIfOpen);
+}
+
+TEST_F(WhatIf, KeptPlanStaysWhileTheOneNowChanges) {
+    EXPECT_FALSE(c.kept);
+    c.mnKeep_Click();
+    ASSERT_TRUE(c.kept);
+    const PlanFigures kept = *c.kept;
+    EXPECT_EQ(kept.mode, "Mortgage");
+    EXPECT_EQ(kept.payment, val(c.stored.PMT).v);
+    EXPECT_EQ(kept.payments, val(c.stored.PERS).v);
+    EXPECT_EQ(kept.totalInterest, c.report.totals().interest);
+    EXPECT_DOUBLE_EQ(kept.years, kept.payments / 12);
+
+    c.fields[field::PERS].text = "180";
+    c.Calculate();
+    const PlanFigures now = c.planFigures();
+    EXPECT_EQ(c.kept->payments, kept.payments);
+    EXPECT_EQ(now.payments, 180);
+    EXPECT_GT(now.payment, kept.payment);
+    EXPECT_LT(now.totalInterest, kept.totalInterest);
+    c.mnClearKept_Click();
+    EXPECT_FALSE(c.kept);
+}
+
+TEST_F(WhatIf, ALeaseIsKeptWithThePaymentItsFieldShows) {
+    c.mnLease_Click();
+    c.mnKeep_Click();
+    ASSERT_TRUE(c.kept);
+    EXPECT_EQ(format00(c.kept->payment), c.fields[field::PMT].text);
+}
+
+TEST_F(WhatIf, TheRateOfAnOfferSolvedForItsNumberOfPayments) {
+    c.chooseResult(2); // number of payments: the payment is typed
+    c.fields[field::APR].text = "6.125";
+    c.fields[field::PMT].text = "1500";
+    c.Calculate();
+    const std::string payments = c.fields[field::PERS].text;
+    c.mnFindRate_Click();
+    ASSERT_TRUE(c.foundRate && c.foundRate->apr) << c.foundRate->message;
+    // The number of payments is read back from its field, rounded to the cent.
+    EXPECT_NEAR(*c.foundRate->apr, 6.125, 1e-3);
+    c.mnUseRate_Click();
+    EXPECT_EQ(c.fields[field::PERS].text, payments);
+    EXPECT_EQ(c.fields[field::APR].text, "6.125");
+}
+
+TEST_F(WhatIf, UseThisRateWithoutARateChangesNothing) {
+    const auto before = c.reportRevision;
+    c.mnUseRate_Click(); // nothing searched yet
+    EXPECT_EQ(c.reportRevision, before);
+
+    c.mnPersonalLoan_Click(); // monthly compounding: rates above -100 % lose at most 1/12 a month
+    c.chooseResult(2);
+    const std::string apr = c.fields[field::APR].text;
+    c.fields[field::PMT].text = "0.01"; // far too little to repay the loan at any such rate
+    c.mnFindRate_Click();
+    ASSERT_TRUE(c.foundRate);
+    EXPECT_FALSE(c.foundRate->apr);
+    EXPECT_NE(c.foundRate->message.find("add up to less"), std::string::npos);
+    const auto afterSearch = c.reportRevision;
+    c.mnUseRate_Click();
+    EXPECT_EQ(c.reportRevision, afterSearch);
+    EXPECT_EQ(c.fields[field::APR].text, apr);
+}
+
+} // namespace
+} // namespace selvane
