@@ -33,8 +33,9 @@ struct PaymentQuestion {
 std::optional<double> paymentAtApr(const PaymentQuestion& q, double apr);
 
 struct FoundRate {
-    std::optional<double> apr, realApr; // both set, or neither
-    std::string message;                // why there is no rate, when there is none
+    std::optional<double> apr;     // set when a rate gives the payment
+    std::optional<double> realApr; // with it, unless too large for a double
+    std::string message;           // why there is no rate, when there is none
 };
 
 // The APR, above -100 %, at which the payment is `payment`, or a plain sentence saying why no such
