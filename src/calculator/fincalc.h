@@ -171,7 +171,8 @@ class FinCalc {
                    const std::string& at);
     // Why extra payments do not apply to the current mode; nullopt where they do.
     std::optional<std::string> extrasUnavailable() const;
-    // The schedule with the extras against the report; nullopt where extras do not apply.
+    // The schedule with the extras against the report; nullopt where extras do not apply, and
+    // where the plan has no schedule (no report, or a balance beyond the range of numbers).
     std::optional<WhatIfFigures> whatIf() const;
     void mnFindRate_Click();
     void mnUseRate_Click(); // nothing to do until a rate was found

@@ -77,7 +77,7 @@ std::optional<std::string> FinCalc::extrasUnavailable() const {
 }
 
 std::optional<WhatIfFigures> FinCalc::whatIf() const {
-    if (extrasUnavailable())
+    if (extrasUnavailable() || report.empty())
         return std::nullopt;
     WhatIfFigures w;
     w.extras = extras;
@@ -86,6 +86,12 @@ std::optional<WhatIfFigures> FinCalc::whatIf() const {
     w.interestSaved = report.totals().interest - w.schedule.totalInterest;
     w.paymentsSaved = static_cast<double>(report.rowCount() - w.schedule.payments);
     w.yearsSaved = w.paymentsSaved / monthsPerYearOfPayments(PaymentsPerMonth);
+    // A plan whose balance overflows has no schedule to show, as it has no report.
+    const double figures[] = {w.schedule.lastPayment, w.schedule.totalPaid,
+                              w.schedule.totalInterest, w.interestSaved, w.yearsSaved};
+    for (const double f : figures)
+        if (!std::isfinite(f))
+            return std::nullopt;
     return w;
 }
 

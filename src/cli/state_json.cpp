@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 #include "core/number_text.h"
@@ -103,7 +104,8 @@ void writeWhatIfJson(std::ostream& out, const FinCalc& c) {
     const char* separator = "{";
     auto member = [&](const char* name, const std::optional<double>& v) {
         out << separator << '"' << name << "\":";
-        jsonNumber(out, v);
+        // JSON has no infinity: a figure too large for a double is shown as unknown.
+        jsonNumber(out, v && std::isfinite(*v) ? v : std::nullopt);
         separator = ",";
     };
     out << ",\"whatIf\":";

@@ -262,9 +262,16 @@ FoundRate findRate(const PaymentQuestion& q, double payment) {
                       "even a rate near -100 % brings the deposit up to " +
                       format00(payment) + ".");
     const std::string from = lowestTried < -99 ? "just above -100" : shortText(lowestTried);
-    return noRate("No rate from " + from + " % to " + shortText(highestTried) +
-                  " % gives a payment of " + format00(payment) + ": over that range it runs from " +
-                  format00(low->payment) + " to " + format00(high->payment) + ".");
+    // A bound that would read like the payment itself is shown with the digits that tell them
+    // apart.
+    auto bound = [&](double v) {
+        return format00(v) == format00(payment) ? shortText(v) : format00(v);
+    };
+    const std::string to = highestTried == std::floor(highestTried) ? formatFixed(highestTried, 0)
+                                                                    : format00(highestTried);
+    return noRate("No rate from " + from + " % to " + to + " % gives a payment of " +
+                  shortText(payment) + ": over that range it runs from " + bound(low->payment) +
+                  " to " + bound(high->payment) + ".");
 }
 
 } // namespace selvane
