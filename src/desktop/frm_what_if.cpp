@@ -81,7 +81,8 @@ frmWhatIf::frmWhatIf(const FinCalc& calc) : m_calc(calc) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildExtras());
     layout->addWidget(buildRate());
-    layout->addWidget(buildCompare(), 1);
+    layout->addWidget(buildCompare());
+    layout->addStretch(1); // a taller window leaves the room below the groups
     showState();
 }
 
@@ -227,7 +228,6 @@ QGroupBox* frmWhatIf::buildCompare() {
     auto* all = new QVBoxLayout(box);
     all->addLayout(buttons);
     all->addWidget(m_compare);
-    all->addStretch(1);
     return box;
 }
 
@@ -235,20 +235,27 @@ void frmWhatIf::showState() {
     showExtras();
     showRate();
     showCompare();
+    // A wrapped sentence shown or hidden changes the height the groups need at this width,
+    // which the window's minimum size does not follow: it grows to it rather than squeezing
+    // the table. (Before it is first shown the window takes its size from its contents.)
+    const int needed = layout()->totalHeightForWidth(width());
+    if (isVisible() && height() < needed)
+        resize(width(), needed);
 }
 
 void frmWhatIf::showExtras() {
     const Shown now{m_calc.reportRevision, m_calc.CalculatorMode, m_calc.PaymentsPerMonth,
                     m_calc.extras};
-    // A refused text says why; the figures stay those of the last extras taken.
+    const std::optional<std::string> unavailable = m_calc.extrasUnavailable();
+    // A refused text says why, while the extras can be typed; the figures stay those of the
+    // last extras taken.
     const QString message = qs(m_calc.extrasMessage);
     setText(m_extrasMessage, message);
-    m_extrasMessage->setVisible(!message.isEmpty());
+    m_extrasMessage->setVisible(!message.isEmpty() && !unavailable);
     if (m_shown == now)
         return;
     m_shown = now;
 
-    const std::optional<std::string> unavailable = m_calc.extrasUnavailable();
     setText(m_unavailable, unavailable ? qs(*unavailable) : QString());
     m_unavailable->setVisible(unavailable.has_value());
     for (QLineEdit* edit : m_inputs)
