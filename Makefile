@@ -68,6 +68,14 @@ chart-screenshots: build
 		LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=offscreen \
 		./selvane-screenshot --chart $$plan $(CURDIR)/docs/chart-$$plan.png || exit 1; done
 
+# The What If window and the chart with the balance that extra payments give, for the
+# documentation.
+.PHONY: whatif-screenshots
+whatif-screenshots: build
+	@mkdir -p docs
+	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
+		./selvane-whatif-shot $(CURDIR)/docs/what-if.png $(CURDIR)/docs/chart-what-if.png
+
 # libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each
 # on a growing copy of fuzz/corpus/ in build-fuzz/; findings are kept in build-fuzz/findings/.
 FUZZ_SECONDS ?= 60

@@ -164,7 +164,7 @@ class FinCalc {
     // compare with. None of them changes a field, the report or a file, except Use This Rate,
     // which types the found APR into its field and calculates.
     void mnWhatIf_Click();
-    void whatIfClosed(); // the user closed the What If window
+    void whatIfClosed(); // the user closed the What If window; a refused text goes with it
     // The extras as typed: amounts of at least 0, whole payment numbers from 1. Anything else
     // keeps the extras as they were and says why in extrasMessage; returns whether they were taken.
     bool setExtras(const std::string& extra, const std::string& from, const std::string& lump,

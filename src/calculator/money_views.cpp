@@ -14,7 +14,14 @@ std::int64_t FinCalc::paymentsPerYear() const {
 }
 
 ChartSource FinCalc::chartSource() const {
-    return ChartSource{&report, mode() == Mode::Investment, paymentsPerYear(), m_currency};
+    ChartSource source{&report, mode() == Mode::Investment, paymentsPerYear(), m_currency};
+    // The balance with extras is drawn only where extras apply and there is something extra to
+    // pay: with none, the chart is the plan's alone, as it always was.
+    if (!extrasUnavailable() && (extras.extra != 0 || extras.lump != 0)) {
+        source.extras = extras;
+        source.inputs = reportInputs();
+    }
+    return source;
 }
 
 void FinCalc::mnChart_Click() {

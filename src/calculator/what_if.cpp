@@ -43,6 +43,8 @@ void FinCalc::mnWhatIf_Click() {
 
 void FinCalc::whatIfClosed() {
     whatIfOpen = false;
+    // A refused text goes with the window; a window opened again shows the extras in use.
+    extrasMessage.clear();
 }
 
 bool FinCalc::setExtras(const std::string& extra, const std::string& from, const std::string& lump,

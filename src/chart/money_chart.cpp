@@ -26,6 +26,9 @@ namespace {
 const QColor kBalanceColour(0x33, 0x33, 0x33);
 const QColor kPrincipalColour(0x00, 0x72, 0xB2);
 const QColor kInterestColour(0xD5, 0x5E, 0x00);
+// The balance with extra payments: bluish green of the same palette, dashed, so it reads apart
+// from the plan's balance where the two lines run together.
+const QColor kExtrasColour(0x00, 0x9E, 0x73);
 
 // A money axis whose ticks are round amounts written in the locale's currency.
 QCategoryAxis* moneyAxis(double low, double high, const CurrencyFormat& currency) {
@@ -150,6 +153,20 @@ void MoneyCharts::update(const ChartSource& source, int columns) {
         connect(line, &QLineSeries::hovered, this, [this](const QPointF& p, bool state) {
             emit hovered(static_cast<qint64>(std::llround(p.x())), state);
         });
+        lines.append(line);
+    }
+    if (!m_data.balanceWithExtras.empty()) {
+        auto* line = new QLineSeries;
+        line->setObjectName(QStringLiteral("balanceWithExtras"));
+        line->setName(QString::fromUtf8(kBalanceWithExtrasCaption));
+        QPen pen(kExtrasColour);
+        pen.setWidthF(2);
+        pen.setStyle(Qt::DashLine);
+        line->setPen(pen);
+        line->replace(pointsOf(m_data.balanceWithExtras));
+        extent(m_data.balanceWithExtras, low, high);
+        m_lines->addSeries(line);
+        line->attachAxis(xAxis);
         lines.append(line);
     }
     QCategoryAxis* yAxis = moneyAxis(low, high, currency);

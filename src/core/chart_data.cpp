@@ -194,10 +194,23 @@ ChartData chartData(const DetailsReport& report, bool investment, std::int64_t p
     return d;
 }
 
+std::vector<ChartPoint> extrasBalancePoints(const ReportInputs& in, const Extras& x,
+                                            std::int64_t rows, int columns) {
+    MinMaxDecimator balance(rows, columns);
+    walkExtraSchedule(in, x, [&](std::int64_t k, double, double balanceAfter, double) {
+        if (k <= rows)
+            balance.add(k, balanceAfter);
+    });
+    return balance.points();
+}
+
 ChartData ChartSource::data(int columns) const {
     if (report == nullptr)
         return {};
-    return chartData(*report, investment, paymentsPerYear, columns);
+    ChartData d = chartData(*report, investment, paymentsPerYear, columns);
+    if (extras && !investment && d.rows > 0)
+        d.balanceWithExtras = extrasBalancePoints(inputs, *extras, d.rows, std::max(columns, 1));
+    return d;
 }
 
 ChartCaptions chartCaptions(bool investment) {

@@ -5,12 +5,13 @@
 // a few thousand points and looks the same as one of every payment would.
 
 #include <cstdint>
-#include <vector>
-
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/currency.h"
 #include "core/details_text.h"
+#include "core/extra_payments.h"
 
 namespace selvane {
 
@@ -54,6 +55,8 @@ struct ChartData {
     // show them.
     std::vector<ChartPoint> balance, principal, interest;
     std::vector<ChartBar> bars;
+    // The balance with extra payments, over the same columns as balance; empty without extras.
+    std::vector<ChartPoint> balanceWithExtras;
 };
 
 inline constexpr int kMaxChartBars = 60;
@@ -61,6 +64,12 @@ inline constexpr int kMaxChartBars = 60;
 // The chart of a report for a plot `columns` pixels wide, in one walk over its rows.
 ChartData chartData(const DetailsReport& report, bool investment, std::int64_t paymentsPerYear,
                     int columns, int maxBars = kMaxChartBars);
+
+// The balance after each payment of the schedule with extras, cut down to the pixel columns of
+// a plan of `rows` payments, so that it lies over the plan's balance payment for payment. The
+// line ends at the payment that reaches the end amount; payments past `rows` are left out.
+std::vector<ChartPoint> extrasBalancePoints(const ReportInputs& in, const Extras& x,
+                                            std::int64_t rows, int columns);
 
 // Round tick values (1, 2 or 5 times a power of ten apart) covering [low, high], at most about
 // `count` of them; the first is at or below low and the last at or above high.
@@ -76,6 +85,10 @@ struct ChartSource {
     bool investment = false;
     std::int64_t paymentsPerYear = 12;
     CurrencyFormat currency;
+    // Extra payments to draw over the balance, and the report's inputs they are walked with;
+    // unset, the chart shows the plan alone.
+    std::optional<Extras> extras = std::nullopt;
+    ReportInputs inputs = {};
     ChartData data(int columns) const;
 };
 
@@ -87,5 +100,6 @@ struct ChartCaptions {
     const char *balance, *principal, *interest, *principalBar, *interestBar;
 };
 ChartCaptions chartCaptions(bool investment);
+inline constexpr const char* kBalanceWithExtrasCaption = "Balance with extras";
 
 } // namespace selvane

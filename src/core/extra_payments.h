@@ -16,6 +16,7 @@ struct Extras {
     std::int64_t from = 1; // >= 1
     double lump = 0;       // added once, to payment `at`
     std::int64_t at = 1;   // >= 1
+    bool operator==(const Extras&) const = default;
 };
 
 // Why the extras cannot be used, or nullopt when they can: amounts at least zero, payment

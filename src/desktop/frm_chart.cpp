@@ -120,13 +120,18 @@ int frmChart::plotColumns() const {
 }
 
 void frmChart::showState() {
-    if (m_drawn && m_calc.reportRevision == m_shownRevision)
+    // The extras drawn over the balance change without a new report, as they are typed.
+    const ChartSource source = m_calc.chartSource();
+    const bool newReport = !m_drawn || m_calc.reportRevision != m_shownRevision;
+    if (!newReport && source.extras == m_source.extras)
         return;
     m_shownRevision = m_calc.reportRevision;
-    m_source = m_calc.chartSource();
-    m_model->setReport(m_source.report, m_source.paymentsPerYear, m_source.investment,
-                       m_calc.currency());
-    showPointText(0, false);
+    m_source = source;
+    if (newReport) {
+        m_model->setReport(m_source.report, m_source.paymentsPerYear, m_source.investment,
+                           m_calc.currency());
+        showPointText(0, false);
+    }
     redraw();
 }
 

@@ -2,7 +2,8 @@
 // The chart window: the balance and the cumulative principal and interest over the payments,
 // the principal and interest of each year as bars, and the yearly summary as a table. It is a
 // window of its own, like the About box, and follows the calculator: whenever a calculation
-// replaces the report, it draws the new one. It decides nothing; the state's handlers do.
+// replaces the report, or the extra payments drawn over it change, it draws anew. It decides
+// nothing; the state's handlers do.
 
 #include <QString>
 #include <QTimer>
@@ -28,7 +29,7 @@ class frmChart : public QWidget {
     explicit frmChart(const FinCalc& calc);
     ~frmChart() override;
 
-    // Draws the state's report when it was replaced since the last drawing.
+    // Draws the state's report when it or its extras changed since the last drawing.
     void showState();
 
     // The text a pointer over payment `payment` of a line shows; state false hides it.

@@ -23,6 +23,7 @@
 
 #include "desktop/field_layout.h"
 #include "desktop/frm_chart.h"
+#include "desktop/frm_what_if.h"
 #include "desktop/icons.h"
 #include "desktop/report_view.h"
 
@@ -121,6 +122,27 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
                 [this] { run([&] { m_calc.mnSaveChart_Click(); }); });
         connect(chart, &frmChart::closed, this, [this] { run([&] { m_calc.chartClosed(); }); });
         return chart;
+    });
+    m_host.setWhatIfMaker([this] {
+        auto* whatIf = new frmWhatIf(m_calc);
+        connect(whatIf, &frmWhatIf::extrasEdited, this,
+                [this](const QString& extra, const QString& from, const QString& lump,
+                       const QString& at) {
+                    run([&] {
+                        m_calc.setExtras(extra.toStdString(), from.toStdString(),
+                                         lump.toStdString(), at.toStdString());
+                    });
+                });
+        connect(whatIf, &frmWhatIf::findRateClicked, this,
+                [this] { run([&] { m_calc.mnFindRate_Click(); }); });
+        connect(whatIf, &frmWhatIf::useRateClicked, this,
+                [this] { run([&] { m_calc.mnUseRate_Click(); }); });
+        connect(whatIf, &frmWhatIf::keepClicked, this,
+                [this] { run([&] { m_calc.mnKeep_Click(); }); });
+        connect(whatIf, &frmWhatIf::clearKeptClicked, this,
+                [this] { run([&] { m_calc.mnClearKept_Click(); }); });
+        connect(whatIf, &frmWhatIf::closed, this, [this] { run([&] { m_calc.whatIfClosed(); }); });
+        return whatIf;
     });
     showState();
 }
@@ -294,6 +316,22 @@ void frmFinCalc::buildMenus() {
     entry(function, "mnIncome", "&Income", &FinCalc::mnIncome_Click);
     entry(function, "mnInvestment", "In&vestment", &FinCalc::mnInvestment_Click);
 
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    tools->setObjectName(QStringLiteral("mnTools"));
+    entry(tools, "mnWhatIf", "&What If...", &FinCalc::mnWhatIf_Click);
+    // The answer is shown in the What If window, which opens with it.
+    QAction* findRate = tools->addAction(QStringLiteral("&Find the Rate"));
+    findRate->setObjectName(QStringLiteral("mnFindRate"));
+    connect(findRate, &QAction::triggered, this, [this] {
+        run([&] {
+            m_calc.mnFindRate_Click();
+            m_calc.mnWhatIf_Click();
+        });
+    });
+    m_mnUseRate = entry(tools, "mnUseRate", "&Use This Rate", &FinCalc::mnUseRate_Click);
+    entry(tools, "mnKeep", "&Keep for Comparison", &FinCalc::mnKeep_Click);
+    m_mnClearKept = entry(tools, "mnClearKept", "&Clear Kept", &FinCalc::mnClearKept_Click);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnHelp"));
     entry(help, "mnTopics", "&General", &FinCalc::mnTopics_Click)->setShortcut(QKeySequence("F1"));
@@ -341,9 +379,16 @@ void frmFinCalc::showState() {
         m_shownReport = m_calc.reportRevision;
         m_reportShown = true;
     }
+    const bool rateFound = m_calc.foundRate && m_calc.foundRate->apr;
+    if (m_mnUseRate->isEnabled() != rateFound)
+        m_mnUseRate->setEnabled(rateFound);
+    if (m_mnClearKept->isEnabled() != m_calc.kept.has_value())
+        m_mnClearKept->setEnabled(m_calc.kept.has_value());
     showWindowSize();
     if (frmChart* chart = m_host.chartWindow())
         chart->showState();
+    if (frmWhatIf* whatIf = m_host.whatIfWindow())
+        whatIf->showState();
 }
 
 void frmFinCalc::showList(QComboBox* box, const ComboList& list) {

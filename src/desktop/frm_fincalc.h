@@ -88,6 +88,8 @@ class frmFinCalc : public QMainWindow {
     QPlainTextEdit* m_txtComments = nullptr;
     ReportView* m_rtDetails = nullptr;
     QAction* m_mnTable = nullptr;
+    QAction* m_mnUseRate = nullptr;
+    QAction* m_mnClearKept = nullptr;
 
     // What is on screen, where the widget cannot be asked cheaply.
     std::string m_shownComments;

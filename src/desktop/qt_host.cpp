@@ -18,6 +18,7 @@
 #include "core/twips.h"
 #include "desktop/frm_about.h"
 #include "desktop/frm_chart.h"
+#include "desktop/frm_what_if.h"
 #include "print/print_painter.h"
 
 namespace selvane {
@@ -172,6 +173,7 @@ void QtHost::tell(const std::string& title, const std::string& text) {
 QtHost::~QtHost() {
     delete m_about.data();
     delete m_chart.data();
+    delete m_whatIf.data();
 }
 
 std::optional<std::string> QtHost::chooseOpenPath(const FileDialogRequest& request) {
@@ -289,6 +291,25 @@ bool QtHost::saveChart(const std::string& path, const ChartSource& source) {
     if (m_chart && !m_chart->chartArea()->size().isEmpty())
         size = m_chart->chartArea()->size();
     return writeChartImage(source, path, size);
+}
+
+void QtHost::showWhatIf() {
+    if (!m_whatIf && m_makeWhatIf)
+        m_whatIf = m_makeWhatIf();
+    if (!m_whatIf)
+        return;
+    m_whatIf->show();
+    m_whatIf->raise();
+    m_whatIf->activateWindow();
+}
+
+void QtHost::closeWhatIf() {
+    if (m_whatIf)
+        m_whatIf->close();
+}
+
+frmWhatIf* QtHost::whatIfWindow() const {
+    return m_whatIf;
 }
 
 void QtHost::showMessage(const std::string& title, const std::string& text) {

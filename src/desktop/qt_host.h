@@ -21,6 +21,7 @@ namespace selvane {
 
 class frmAbout;
 class frmChart;
+class frmWhatIf;
 
 // A file dialog's settings in Qt's terms.
 struct FileDialogSettings {
@@ -108,6 +109,11 @@ class QtHost : public Host {
     bool saveChart(const std::string& path, const ChartSource& source) override;
     void showMessage(const std::string& title, const std::string& text) override;
     frmChart* chartWindow() const; // null while the window is not loaded
+    // The What If window likewise: made by the main window, shown, kept single and closed here.
+    void setWhatIfMaker(std::function<frmWhatIf*()> make) { m_makeWhatIf = std::move(make); }
+    void showWhatIf() override;
+    void closeWhatIf() override;
+    frmWhatIf* whatIfWindow() const; // null while the window is not loaded
     // A message box with an OK button, through the messenger the host was given.
     void tell(const std::string& title, const std::string& text);
 
@@ -122,6 +128,8 @@ class QtHost : public Host {
     QPointer<frmAbout> m_about;
     std::function<frmChart*()> m_makeChart;
     QPointer<frmChart> m_chart;
+    std::function<frmWhatIf*()> m_makeWhatIf;
+    QPointer<frmWhatIf> m_whatIf;
     // The print dialog's choices (printer, output file, paper), kept for the rest of the session
     // so the next printout offers them again; nothing of them is saved.
     std::unique_ptr<QPrinter> m_printer;

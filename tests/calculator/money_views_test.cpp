@@ -171,5 +171,40 @@ TEST(PaymentsPerYearOfTheState, FollowsThePaymentPeriodList) {
     EXPECT_TRUE(calc.chartSource().investment);
 }
 
+TEST(ChartSourceOfTheState, CarriesExtrasOnlyWhereTheyApplyAndAreNotZero) {
+    NullHost host;
+    FinCalc calc(host);
+    calc.Form_Load();
+    const struct {
+        const char* name;
+        void (FinCalc::*mode)();
+        const char *extra, *lump;
+        bool overlay;
+    } cases[] = {
+        {"loan, no extras", &FinCalc::mnPersonalLoan_Click, "0", "0", false},
+        {"loan, extra each payment", &FinCalc::mnPersonalLoan_Click, "50", "0", true},
+        {"mortgage, one-time amount", &FinCalc::mnMortgage_Click, "0", "1000", true},
+        {"lease", &FinCalc::mnLease_Click, "50", "1000", false},
+        {"income", &FinCalc::mnIncome_Click, "50", "0", false},
+        {"investment", &FinCalc::mnInvestment_Click, "50", "0", false},
+    };
+    for (const auto& c : cases) {
+        (calc.*c.mode)();
+        calc.Calculate();
+        ASSERT_TRUE(calc.setExtras(c.extra, "1", c.lump, "3")) << c.name;
+        const ChartSource source = calc.chartSource();
+        EXPECT_EQ(source.extras.has_value(), c.overlay) << c.name;
+        const ChartData data = source.data(200);
+        EXPECT_EQ(data.balanceWithExtras.empty(), !c.overlay) << c.name;
+        if (c.overlay) {
+            EXPECT_EQ(*source.extras, calc.extras) << c.name;
+            // The walk is the What If window's: it ends where its schedule ends.
+            const auto figures = calc.whatIf();
+            ASSERT_TRUE(figures) << c.name;
+            EXPECT_EQ(data.balanceWithExtras.back().payment, figures->schedule.payments);
+        }
+    }
+}
+
 } // namespace
 } // namespace selvane

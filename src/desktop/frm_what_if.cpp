@@ -1,0 +1,315 @@
+#include "desktop/frm_what_if.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <charconv>
+#include <cmath>
+
+namespace selvane {
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// A count of payments: whole ones as they are, a part payment with its decimals.
+QString count(double v) {
+    return QLocale().toString(v, 'g', 15);
+}
+
+// An amount as the state keeps it, in plain decimals that read back as the same number.
+QString plain(double v) {
+    char text[400];
+    const auto r = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed);
+    return QString::fromLatin1(text, r.ptr - text);
+}
+
+QString years(double v) {
+    return QLocale().toString(v, 'f', 2);
+}
+
+QString percent(double v) {
+    return QLocale().toString(v, 'f', 6) + QStringLiteral(" %");
+}
+
+// A figure the window cannot show: extras that do not apply, or nothing kept.
+const QString kNone = QStringLiteral("\u2013");
+
+QLabel* figureLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(kNone, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+void setText(QLabel* label, const QString& text) {
+    if (label->text() != text)
+        label->setText(text);
+}
+
+void setItem(QTableWidget* table, int row, int column, const QString& text) {
+    QTableWidgetItem* item = table->item(row, column);
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        table->setItem(row, column, item);
+    }
+    if (item->text() != text)
+        item->setText(text);
+}
+
+} // namespace
+
+frmWhatIf::frmWhatIf(const FinCalc& calc) : m_calc(calc) {
+    setObjectName(QStringLiteral("frmWhatIf"));
+    setAttribute(Qt::WA_DeleteOnClose); // closing unloads the window, as the chart's
+    setWindowTitle(QStringLiteral("What If"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildExtras());
+    layout->addWidget(buildRate());
+    layout->addWidget(buildCompare());
+    layout->addStretch(1); // a taller window leaves the room below the groups
+    showState();
+}
+
+frmWhatIf::~frmWhatIf() = default;
+
+QString frmWhatIf::money(double v) const {
+    return qs(m_calc.currency()(v));
+}
+
+QGroupBox* frmWhatIf::buildExtras() {
+    auto* box = new QGroupBox(QStringLiteral("Extra payments"), this);
+    box->setObjectName(QStringLiteral("fraExtras"));
+
+    const Extras& x = m_calc.extras;
+    const struct {
+        const char *name, *caption;
+        QString text;
+    } inputs[] = {
+        {"txtExtra", "&Extra each payment", plain(x.extra)},
+        {"txtFrom", "&From payment", QString::number(x.from)},
+        {"txtLump", "&One-time amount", plain(x.lump)},
+        {"txtAt", "&At payment", QString::number(x.at)},
+    };
+    auto* typed = new QFormLayout;
+    for (size_t i = 0; i < m_inputs.size(); ++i) {
+        auto* edit = new QLineEdit(inputs[i].text, box);
+        edit->setObjectName(QLatin1String(inputs[i].name));
+        edit->setAlignment(Qt::AlignRight);
+        // Every edit the user makes goes to the state, which takes the four texts or says why not.
+        connect(edit, &QLineEdit::textEdited, this, [this] {
+            emit extrasEdited(m_inputs[0]->text(), m_inputs[1]->text(), m_inputs[2]->text(),
+                              m_inputs[3]->text());
+        });
+        m_inputs[i] = edit;
+        auto* caption = new QLabel(QLatin1String(inputs[i].caption), box);
+        caption->setBuddy(edit);
+        typed->addRow(caption, edit);
+    }
+
+    const struct {
+        const char *name, *caption;
+    } figures[FigureCount] = {
+        {"lblNeededPayments", "Payments needed"}, {"lblLastPayment", "Last payment"},
+        {"lblTotalPaid", "Total paid"},           {"lblTotalInterest", "Total interest"},
+        {"lblInterestSaved", "Interest saved"},   {"lblPaymentsSaved", "Payments saved"},
+        {"lblYearsSaved", "Years saved"},
+    };
+    auto* shown = new QGridLayout;
+    shown->setColumnStretch(1, 1);
+    for (int i = 0; i < FigureCount; ++i) {
+        m_figureCaptions[i] = new QLabel(QLatin1String(figures[i].caption), box);
+        m_figures[i] = figureLabel(box, figures[i].name);
+        shown->addWidget(m_figureCaptions[i], i, 0);
+        shown->addWidget(m_figures[i], i, 1);
+    }
+
+    m_extrasMessage = new QLabel(box);
+    m_extrasMessage->setObjectName(QStringLiteral("lblExtrasMessage"));
+    m_extrasMessage->setWordWrap(true);
+    QPalette red = m_extrasMessage->palette();
+    red.setColor(QPalette::WindowText, QColor(0x99, 0x00, 0x00));
+    m_extrasMessage->setPalette(red);
+    m_unavailable = new QLabel(box);
+    m_unavailable->setObjectName(QStringLiteral("lblExtrasUnavailable"));
+    m_unavailable->setWordWrap(true);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(typed, 1);
+    columns->addSpacing(16);
+    columns->addLayout(shown, 1);
+    auto* all = new QVBoxLayout(box);
+    all->addLayout(columns);
+    all->addWidget(m_extrasMessage);
+    all->addWidget(m_unavailable);
+    return box;
+}
+
+QGroupBox* frmWhatIf::buildRate() {
+    auto* box = new QGroupBox(QStringLiteral("Find the rate"), this);
+    box->setObjectName(QStringLiteral("fraRate"));
+    m_cmdFindRate = new QPushButton(QStringLiteral("Find the &Rate"), box);
+    m_cmdFindRate->setObjectName(QStringLiteral("cmdFindRate"));
+    m_cmdUseRate = new QPushButton(QStringLiteral("&Use This Rate"), box);
+    m_cmdUseRate->setObjectName(QStringLiteral("cmdUseRate"));
+    connect(m_cmdFindRate, &QPushButton::clicked, this, &frmWhatIf::findRateClicked);
+    connect(m_cmdUseRate, &QPushButton::clicked, this, &frmWhatIf::useRateClicked);
+
+    m_apr = figureLabel(box, "lblFoundApr");
+    m_realApr = figureLabel(box, "lblFoundRealApr");
+    m_rateMessage = new QLabel(box);
+    m_rateMessage->setObjectName(QStringLiteral("lblRateMessage"));
+    m_rateMessage->setWordWrap(true);
+
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(new QLabel(QStringLiteral("APR"), box), 0, 0);
+    grid->addWidget(m_apr, 0, 1);
+    grid->addWidget(m_cmdFindRate, 0, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Real APR"), box), 1, 0);
+    grid->addWidget(m_realApr, 1, 1);
+    grid->addWidget(m_cmdUseRate, 1, 3);
+    grid->addWidget(m_rateMessage, 2, 0, 1, 4);
+    grid->setColumnStretch(2, 1);
+    return box;
+}
+
+QGroupBox* frmWhatIf::buildCompare() {
+    auto* box = new QGroupBox(QStringLiteral("Compare"), this);
+    box->setObjectName(QStringLiteral("fraCompare"));
+    m_cmdKeep = new QPushButton(QStringLiteral("&Keep for Comparison"), box);
+    m_cmdKeep->setObjectName(QStringLiteral("cmdKeep"));
+    m_cmdClearKept = new QPushButton(QStringLiteral("&Clear"), box);
+    m_cmdClearKept->setObjectName(QStringLiteral("cmdClearKept"));
+    connect(m_cmdKeep, &QPushButton::clicked, this, &frmWhatIf::keepClicked);
+    connect(m_cmdClearKept, &QPushButton::clicked, this, &frmWhatIf::clearKeptClicked);
+
+    m_compare = new QTableWidget(CompareRowCount, CompareColumnCount, box);
+    m_compare->setObjectName(QStringLiteral("tblCompare"));
+    m_compare->setHorizontalHeaderLabels(
+        {QStringLiteral("Kept"), QStringLiteral("Now"), QStringLiteral("Difference")});
+    m_compare->setVerticalHeaderLabels(
+        {QStringLiteral("Payment"), QStringLiteral("Number of payments"),
+         QStringLiteral("Total paid"), QStringLiteral("Total interest"),
+         QStringLiteral("End of the plan (years)")});
+    m_compare->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_compare->setWordWrap(false);
+    m_compare->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_compare->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_compare->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_compare->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The whole table, no more: five rows under the header.
+    const int rows = m_compare->horizontalHeader()->sizeHint().height() +
+                     CompareRowCount * m_compare->verticalHeader()->defaultSectionSize() +
+                     2 * m_compare->frameWidth();
+    m_compare->setFixedHeight(rows);
+    const QFontMetrics fm(m_compare->font());
+    m_compare->setMinimumWidth(m_compare->verticalHeader()->sizeHint().width() +
+                               3 * fm.horizontalAdvance(QStringLiteral("-$9,999,999.99MM")));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_cmdKeep);
+    buttons->addWidget(m_cmdClearKept);
+    buttons->addStretch(1);
+    auto* all = new QVBoxLayout(box);
+    all->addLayout(buttons);
+    all->addWidget(m_compare);
+    return box;
+}
+
+void frmWhatIf::showState() {
+    showExtras();
+    showRate();
+    showCompare();
+    // A wrapped sentence shown or hidden changes the height the groups need at this width,
+    // which the window's minimum size does not follow: it grows to it rather than squeezing
+    // the table. (Before it is first shown the window takes its size from its contents.)
+    const int needed = layout()->totalHeightForWidth(width());
+    if (isVisible() && height() < needed)
+        resize(width(), needed);
+}
+
+void frmWhatIf::showExtras() {
+    const Shown now{m_calc.reportRevision, m_calc.CalculatorMode, m_calc.PaymentsPerMonth,
+                    m_calc.extras};
+    const std::optional<std::string> unavailable = m_calc.extrasUnavailable();
+    // A refused text says why, while the extras can be typed; the figures stay those of the
+    // last extras taken.
+    const QString message = qs(m_calc.extrasMessage);
+    setText(m_extrasMessage, message);
+    m_extrasMessage->setVisible(!message.isEmpty() && !unavailable);
+    if (m_shown == now)
+        return;
+    m_shown = now;
+
+    setText(m_unavailable, unavailable ? qs(*unavailable) : QString());
+    m_unavailable->setVisible(unavailable.has_value());
+    for (QLineEdit* edit : m_inputs)
+        edit->setEnabled(!unavailable);
+    for (int i = 0; i < FigureCount; ++i) {
+        m_figureCaptions[i]->setEnabled(!unavailable);
+        m_figures[i]->setEnabled(!unavailable);
+    }
+    const std::optional<WhatIfFigures> w = m_calc.whatIf();
+    if (!w) {
+        for (QLabel* figure : m_figures)
+            setText(figure, kNone);
+        return;
+    }
+    setText(m_figures[NeededPayments], count(static_cast<double>(w->schedule.payments)));
+    setText(m_figures[LastPayment], money(w->schedule.lastPayment));
+    setText(m_figures[FigureTotalPaid], money(w->schedule.totalPaid));
+    setText(m_figures[FigureTotalInterest], money(w->schedule.totalInterest));
+    setText(m_figures[InterestSaved], money(w->interestSaved));
+    setText(m_figures[PaymentsSaved], count(w->paymentsSaved));
+    setText(m_figures[YearsSaved], years(w->yearsSaved));
+}
+
+void frmWhatIf::showRate() {
+    const std::optional<FoundRate>& found = m_calc.foundRate;
+    const bool rate = found && found->apr && found->realApr;
+    setText(m_apr, rate ? percent(*found->apr) : kNone);
+    setText(m_realApr, rate ? percent(*found->realApr) : kNone);
+    setText(m_rateMessage, found && !rate ? qs(found->message) : QString());
+    m_rateMessage->setVisible(!m_rateMessage->text().isEmpty());
+    m_cmdUseRate->setEnabled(rate);
+}
+
+void frmWhatIf::showCompare() {
+    const PlanFigures now = m_calc.planFigures();
+    const std::optional<PlanFigures>& kept = m_calc.kept;
+    m_cmdClearKept->setEnabled(kept.has_value());
+    const double PlanFigures::*figure[CompareRowCount] = {
+        &PlanFigures::payment, &PlanFigures::payments, &PlanFigures::totalPaid,
+        &PlanFigures::totalInterest, &PlanFigures::years};
+    for (int row = 0; row < CompareRowCount; ++row) {
+        auto text = [&](double v) {
+            return row == Payments ? count(v) : row == Years ? years(v) : money(v);
+        };
+        const double n = now.*figure[row];
+        setItem(m_compare, row, Now, text(n));
+        setItem(m_compare, row, Kept, kept ? text((*kept).*figure[row]) : kNone);
+        setItem(m_compare, row, Difference, kept ? text(n - (*kept).*figure[row]) : kNone);
+    }
+}
+
+void frmWhatIf::closeEvent(QCloseEvent* event) {
+    event->accept();
+    emit closed();
+}
+
+} // namespace selvane
