@@ -268,6 +268,10 @@ void frmWhatIf::showExtras() {
     if (!w) {
         for (QLabel* figure : m_figures)
             setText(figure, kNone);
+        if (!unavailable) { // a plan without a report, or whose balance overflows
+            setText(m_unavailable, QStringLiteral("This plan has no payment schedule to show."));
+            m_unavailable->setVisible(true);
+        }
         return;
     }
     setText(m_figures[NeededPayments], count(static_cast<double>(w->schedule.payments)));
@@ -281,9 +285,10 @@ void frmWhatIf::showExtras() {
 
 void frmWhatIf::showRate() {
     const std::optional<FoundRate>& found = m_calc.foundRate;
-    const bool rate = found && found->apr && found->realApr;
+    const bool rate = found && found->apr;
     setText(m_apr, rate ? percent(*found->apr) : kNone);
-    setText(m_realApr, rate ? percent(*found->realApr) : kNone);
+    // A real APR too large for a number stays unknown beside its APR.
+    setText(m_realApr, rate && found->realApr ? percent(*found->realApr) : kNone);
     setText(m_rateMessage, found && !rate ? qs(found->message) : QString());
     m_rateMessage->setVisible(!m_rateMessage->text().isEmpty());
     m_cmdUseRate->setEnabled(rate);
