@@ -1,10 +1,12 @@
 // Selvane: the desktop window over the calculator. Help topics are read from the working
-// directory, so the program is started from the folder that holds them.
+// directory, so the program is started from the folder that holds them. `selvane FILE` opens
+// FILE after start-up as File > Open does.
 
 #include <QApplication>
 
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
+#include "desktop/open_paths.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -14,6 +16,8 @@ int main(int argc, char* argv[]) {
 
     selvane::frmFinCalc window;
     window.Form_Load();
+    // QApplication has taken its own options (-style, -platform, ...) out of the arguments.
+    selvane::openCommandLineFile(window, QApplication::arguments());
     window.show();
     return QApplication::exec();
 }

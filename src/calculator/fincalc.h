@@ -184,6 +184,9 @@ class FinCalc {
 
     // ----- scenario files (scenario.cpp)
     void mnOpen_Click();
+    // The steps of Open after the dialog, for the path chosen: also run for a path given on the
+    // command line, a file dropped on the window and an entry of File > Recent Files.
+    void openScenario(const std::string& path);
     void mnSave_Click();
     void mnSaveAs_Click();
     void btnOpen_Click() { mnOpen_Click(); }
@@ -211,7 +214,7 @@ class FinCalc {
     void writeStored(int fieldIndex, int decimals);
     void switchMode(Mode mode);
     void setupResult(Mode mode);
-    void writeScenario(const std::string& path);
+    bool writeScenario(const std::string& path); // false when the file was not written
 
     Host& m_host;
     CurrencyFormat m_currency;

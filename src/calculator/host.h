@@ -61,6 +61,9 @@ class Host {
     virtual void closeWhatIf() {}
     // Tells the user that something asked for did not happen, and why.
     virtual void showMessage(const std::string& /*title*/, const std::string& /*text*/) {}
+    // A scenario file was opened, or written under the name the Save As dialog gave: the window
+    // lists it under File > Recent Files. Other hosts keep no such list.
+    virtual void scenarioFileUsed(const std::string& /*path*/) {}
 };
 
 // A host that cancels every dialog: for code paths that run without a front end.

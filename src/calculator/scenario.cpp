@@ -16,12 +16,12 @@ FileDialogRequest scenarioDialog(const char* title, std::string fileName) {
 }
 } // namespace
 
-void FinCalc::writeScenario(const std::string& path) {
+bool FinCalc::writeScenario(const std::string& path) {
     std::array<std::string, kScenarioFieldCount> texts;
     for (int i = 0; i < kScenarioFieldCount; ++i)
         texts[static_cast<size_t>(i)] = fields[static_cast<size_t>(i)].text;
     // A failed write leaves the previous file as it was; nothing else changes.
-    replaceFile(path, scenarioText(CalculatorMode, cmResult.selected, texts));
+    return replaceFile(path, scenarioText(CalculatorMode, cmResult.selected, texts));
 }
 
 void FinCalc::mnSave_Click() {
@@ -35,14 +35,19 @@ void FinCalc::mnSaveAs_Click() {
     const auto path = m_host.chooseSavePath(scenarioDialog("Save As", ScenarioFileName));
     if (!path)
         return;
-    writeScenario(*path);
+    if (writeScenario(*path))
+        m_host.scenarioFileUsed(*path);
 }
 
 void FinCalc::mnOpen_Click() {
     const auto path = m_host.chooseOpenPath(scenarioDialog("Open", std::string()));
     if (!path)
         return;
-    const auto bytes = readWholeFile(*path, kMaxScenarioBytes);
+    openScenario(*path);
+}
+
+void FinCalc::openScenario(const std::string& path) {
+    const auto bytes = readWholeFile(path, kMaxScenarioBytes);
     if (!bytes)
         return;
     const ScenarioRead file = readScenario(*bytes);
@@ -56,8 +61,9 @@ void FinCalc::mnOpen_Click() {
         return;
     for (size_t i = 0; i < file.values.size(); ++i)
         fields[i].text = singleText(file.values[i]);
-    ScenarioFileName = *path;
+    ScenarioFileName = path;
     cmResult_Click();
+    m_host.scenarioFileUsed(path);
 }
 
 } // namespace selvane

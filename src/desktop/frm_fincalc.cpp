@@ -25,6 +25,8 @@
 #include "desktop/frm_chart.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/icons.h"
+#include "desktop/open_paths.h"
+#include "desktop/recent_files_menu.h"
 #include "desktop/report_view.h"
 
 namespace selvane {
@@ -144,6 +146,8 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
         connect(whatIf, &frmWhatIf::closed, this, [this] { run([&] { m_calc.whatIfClosed(); }); });
         return whatIf;
     });
+    // A file dropped on the window opens as File > Open opens it.
+    new ScenarioDropFilter(this, [this](const QString& path) { openScenario(path); });
     showState();
 }
 
@@ -294,6 +298,11 @@ void frmFinCalc::buildMenus() {
     file->setObjectName(QStringLiteral("mnFile"));
     // The shortcuts people expect from a desktop program; the captions stay as they are.
     entry(file, "mnOpen", "&Open", &FinCalc::mnOpen_Click)->setShortcut(QKeySequence("Ctrl+O"));
+    auto* recent = new RecentFilesMenu(file);
+    connect(recent, &RecentFilesMenu::fileChosen, this, &frmFinCalc::openScenario);
+    connect(recent, &RecentFilesMenu::fileGone, this, [this](const QString& path) {
+        m_host.showMessage("Recent Files", recentFileGoneText(path).toStdString());
+    });
     entry(file, "mnSave", "&Save", &FinCalc::mnSave_Click)->setShortcut(QKeySequence("Ctrl+S"));
     entry(file, "mnSaveAs", "Save &As ...", &FinCalc::mnSaveAs_Click)
         ->setShortcut(QKeySequence("Ctrl+Shift+S"));
@@ -348,6 +357,10 @@ void frmFinCalc::buildMenus() {
 
 void frmFinCalc::Form_Load() {
     run([&] { m_calc.Form_Load(); });
+}
+
+void frmFinCalc::openScenario(const QString& path) {
+    run([&] { m_calc.openScenario(path.toStdString()); });
 }
 
 // ----- showing the state

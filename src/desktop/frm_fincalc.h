@@ -38,6 +38,9 @@ class frmFinCalc : public QMainWindow {
 
     // Start-up: the state's Form_Load, then the window placed and filled from the state.
     void Form_Load();
+    // File > Open's steps for path, without the dialog (a path on the command line, a dropped
+    // file, an entry of File > Recent Files), then the state shown.
+    void openScenario(const QString& path);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

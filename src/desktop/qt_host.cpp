@@ -19,6 +19,7 @@
 #include "desktop/frm_about.h"
 #include "desktop/frm_chart.h"
 #include "desktop/frm_what_if.h"
+#include "desktop/recent_files_menu.h"
 #include "print/print_painter.h"
 
 namespace selvane {
@@ -314,6 +315,13 @@ frmWhatIf* QtHost::whatIfWindow() const {
 
 void QtHost::showMessage(const std::string& title, const std::string& text) {
     tell(title, text);
+}
+
+void QtHost::scenarioFileUsed(const std::string& path) {
+    rememberRecentFile(QString::fromStdString(path));
+    if (m_window != nullptr)
+        for (RecentFilesMenu* menu : m_window->findChildren<RecentFilesMenu*>())
+            menu->refresh();
 }
 
 } // namespace selvane

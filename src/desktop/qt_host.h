@@ -108,6 +108,8 @@ class QtHost : public Host {
     // The image is the size of the window's chart area, or 1000 x 600 when it is not open.
     bool saveChart(const std::string& path, const ChartSource& source) override;
     void showMessage(const std::string& title, const std::string& text) override;
+    // Puts the file at the top of File > Recent Files, in the settings and in the window's menu.
+    void scenarioFileUsed(const std::string& path) override;
     frmChart* chartWindow() const; // null while the window is not loaded
     // The What If window likewise: made by the main window, shown, kept single and closed here.
     void setWhatIfMaker(std::function<frmWhatIf*()> make) { m_makeWhatIf = std::move(make); }

@@ -26,6 +26,8 @@ class FakeHost : public NullHost {
         requests.push_back(r);
         return answer;
     }
+    std::vector<std::string> used; // what File > Recent Files would list, oldest first
+    void scenarioFileUsed(const std::string& p) override { used.push_back(p); }
 };
 
 std::string slurp(const std::string& path) {
@@ -181,6 +183,73 @@ TEST_F(Scenario, FailedSaveLeavesTheOldFileByteForByte) {
                                  std::filesystem::perm_options::add);
     EXPECT_EQ(slurp(path("keep.fin")), original); // root too: nobody may write that folder
     EXPECT_FALSE(std::filesystem::exists(path("no")));
+}
+
+// The Open steps after the dialog, run for a path given without one (command line, a drop, an
+// entry of Recent Files), leave the state exactly as File > Open with that path does.
+TEST_F(Scenario, OpenScenarioIsOpenWithoutTheDialog) {
+    calc.mnMortgage_Click();
+    calc.chooseResult(1);
+    host.answer = path("m.fin");
+    calc.mnSaveAs_Click();
+    write(path("odd.fin"), "\"Spaceship\"\r\n0\r\n\"9\"\r\n");
+    write(path("bad.fin"), "\"Income\"\r\n7\r\n\"1\"\r\n");
+    for (const char* name : {"m.fin", "odd.fin", "bad.fin", "missing.fin"}) {
+        FakeHost viaDialog, direct;
+        FinCalc a{viaDialog}, b{direct};
+        for (FinCalc* c : {&a, &b}) {
+            c->Form_Load();
+            c->mnInvestment_Click();
+        }
+        viaDialog.answer = path(name);
+        a.mnOpen_Click();
+        b.openScenario(path(name));
+        EXPECT_TRUE(direct.requests.empty()) << name; // no dialog
+        EXPECT_EQ(a.CalculatorMode, b.CalculatorMode) << name;
+        EXPECT_EQ(a.caption, b.caption) << name;
+        EXPECT_EQ(a.cmResult.entries, b.cmResult.entries) << name;
+        EXPECT_EQ(a.cmResult.selected, b.cmResult.selected) << name;
+        EXPECT_EQ(a.ScenarioFileName, b.ScenarioFileName) << name;
+        EXPECT_EQ(a.comments, b.comments) << name;
+        for (size_t i = 0; i < a.fields.size(); ++i) {
+            EXPECT_EQ(a.fields[i].text, b.fields[i].text) << name << " field " << i;
+            EXPECT_EQ(a.fields[i].caption, b.fields[i].caption) << name << " field " << i;
+            EXPECT_EQ(a.fields[i].locked, b.fields[i].locked) << name << " field " << i;
+            EXPECT_EQ(a.fields[i].back, b.fields[i].back) << name << " field " << i;
+        }
+        EXPECT_EQ(viaDialog.used, direct.used) << name;
+    }
+}
+
+// The host hears of a file for its Recent Files list when an Open completes, and when Save As
+// (also Save asking for a name) has written the file: never for a Save without a dialog, a
+// cancelled dialog, a failed open or write, or another file the program writes.
+TEST_F(Scenario, TheHostHearsOfFilesOpenedAndSavedThroughADialog) {
+    host.answer = path("a.fin");
+    calc.mnSave_Click(); // through Save As
+    EXPECT_EQ(host.used, (std::vector<std::string>{path("a.fin")}));
+    host.answer = path("b.fin");
+    calc.mnSaveAs_Click();
+    host.answer = path("no/such/folder/c.fin");
+    calc.mnSaveAs_Click(); // not written
+    host.answer.reset();
+    calc.mnSaveAs_Click(); // cancelled
+    calc.mnOpen_Click();   // cancelled
+    EXPECT_EQ(host.used, (std::vector<std::string>{path("a.fin"), path("b.fin")}));
+
+    host.answer = path("a.fin");
+    calc.mnOpen_Click();
+    EXPECT_EQ(host.used.back(), path("a.fin"));
+    EXPECT_EQ(host.used.size(), 3u);
+    calc.mnSave_Click(); // back to a.fin without a dialog
+    host.answer = path("report.txt");
+    calc.mnExport_Click();
+    write(path("bad.fin"), "\"Income\"\r\n7\r\n\"1\"\r\n");
+    calc.openScenario(path("bad.fin"));
+    calc.openScenario(path("missing.fin"));
+    EXPECT_EQ(host.used.size(), 3u);
+    calc.openScenario(path("b.fin"));
+    EXPECT_EQ(host.used.back(), path("b.fin"));
 }
 
 } // namespace

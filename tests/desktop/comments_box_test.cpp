@@ -13,6 +13,7 @@
 #include "desktop/frm_fincalc.h"
 #include "fakes.h"
 #include "modal_watchdog.h"
+#include "settings_sandbox.h"
 
 using namespace selvane;
 
@@ -36,6 +37,7 @@ void CommentsBoxTest::hugeTopicsAreShownBounded() {
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));
 
+    sandboxSettings();
     ModalWatchdog watchdog;
     FakeDialogs dialogs;
     FakeRegistry registry;

@@ -11,6 +11,7 @@
 #include "desktop/frm_fincalc.h"
 #include "fakes.h"
 #include "modal_watchdog.h"
+#include "settings_sandbox.h"
 
 struct FakeWindow {
     std::unique_ptr<ModalWatchdog> watchdog;
@@ -22,6 +23,7 @@ struct FakeWindow {
 
     // Fresh dialogs and messages, and a started window on the screen; false when it never showed.
     bool open() {
+        sandboxSettings(); // never the user's own settings
         watchdog = std::make_unique<ModalWatchdog>();
         dialogs = FakeDialogs();
         messenger = FakeMessenger();

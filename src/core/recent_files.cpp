@@ -1,0 +1,50 @@
+#include "core/recent_files.h"
+
+#include <QDir>
+#include <QString>
+#include <algorithm>
+
+namespace selvane {
+
+std::string recentFileKey(const std::string& path) {
+    if (path.empty())
+        return {};
+    const QString p = QString::fromStdString(path);
+    return QDir::cleanPath(QDir::current().absoluteFilePath(p)).toStdString();
+}
+
+std::vector<std::string> tidyRecentFiles(const std::vector<std::string>& list, std::size_t max) {
+    std::vector<std::string> tidy;
+    for (const std::string& entry : list) {
+        if (tidy.size() >= max)
+            break;
+        std::string key = recentFileKey(entry);
+        if (key.empty() || std::find(tidy.begin(), tidy.end(), key) != tidy.end())
+            continue;
+        tidy.push_back(std::move(key));
+    }
+    return tidy;
+}
+
+std::vector<std::string> withRecentFile(const std::vector<std::string>& list,
+                                        const std::string& path, std::size_t max) {
+    std::vector<std::string> front;
+    front.reserve(list.size() + 1);
+    front.push_back(path);
+    front.insert(front.end(), list.begin(), list.end());
+    return tidyRecentFiles(front, max);
+}
+
+std::vector<std::string> withoutRecentFile(const std::vector<std::string>& list,
+                                           const std::string& path) {
+    const std::string gone = recentFileKey(path);
+    std::vector<std::string> rest;
+    for (const std::string& entry : list) {
+        const std::string key = recentFileKey(entry);
+        if (!key.empty() && key != gone)
+            rest.push_back(entry);
+    }
+    return rest;
+}
+
+} // namespace selvane

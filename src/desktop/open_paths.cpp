@@ -1,0 +1,90 @@
+#include "desktop/open_paths.h"
+
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+#include "desktop/frm_fincalc.h"
+
+namespace selvane {
+
+namespace {
+// The file is only read: a copy where the source allows it, so it never moves or goes.
+void acceptAsCopy(QDropEvent* event) {
+    if (event->possibleActions().testFlag(Qt::CopyAction)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->acceptProposedAction();
+    }
+}
+} // namespace
+
+QString scenarioArgument(const QStringList& arguments) {
+    bool optionsEnded = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (!optionsEnded && a == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (a.isEmpty() || (!optionsEnded && a.startsWith(QLatin1Char('-'))))
+            continue;
+        return QFileInfo(a).absoluteFilePath();
+    }
+    return {};
+}
+
+void openCommandLineFile(frmFinCalc& window, const QStringList& arguments) {
+    const QString path = scenarioArgument(arguments);
+    if (!path.isEmpty())
+        window.openScenario(path);
+}
+
+QString droppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty())
+            return QFileInfo(url.toLocalFile()).absoluteFilePath();
+    return {};
+}
+
+ScenarioDropFilter::ScenarioDropFilter(QWidget* window, std::function<void(const QString&)> open)
+    : QObject(window), m_open(std::move(open)) {
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+    for (QWidget* child : window->findChildren<QWidget*>())
+        if (child->acceptDrops())
+            child->installEventFilter(this);
+}
+
+bool ScenarioDropFilter::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (droppedFile(drag->mimeData()).isEmpty())
+            break;
+        acceptAsCopy(drag);
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString path = droppedFile(drop->mimeData());
+        if (path.isEmpty())
+            break;
+        acceptAsCopy(drop);
+        m_open(path);
+        return true;
+    }
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace selvane
