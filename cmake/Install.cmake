@@ -31,6 +31,18 @@ install(FILES ${CMAKE_BINARY_DIR}/desktop/selvane.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/desktop/selvane.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Scenario files: their MIME type and the icon file managers show for them. The package needs
+# no maintainer scripts for them: Debian's shared-mime-info, hicolor-icon-theme and
+# desktop-file-utils watch share/mime/packages, share/icons/hicolor and share/applications
+# with dpkg triggers, and rebuild the MIME database, icon cache and MIME-to-program cache when
+# a package installs or removes files there.
+install(FILES resources/desktop/selvane-scenario.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES resources/application-x-selvane-scenario.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes)
+install(FILES resources/application-x-selvane-scenario-48.png
+        RENAME application-x-selvane-scenario.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/mimetypes)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME selvane)
