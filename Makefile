@@ -60,6 +60,16 @@ screenshot: build
 		./selvane-preview-shot $(CURDIR)/docs/print-preview.png \
 		$(CURDIR)/docs/print-preview.pdf $(CURDIR)/docs/print.pdf
 
+# The window under the dark look with the details view open, and the window scaled to twice its
+# size, for the documentation.
+.PHONY: readable-screenshots
+readable-screenshots: build
+	@mkdir -p docs
+	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
+		./selvane-screenshot --dark $(CURDIR)/docs/dark.png
+	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 2560x2048x24" \
+		./selvane-screenshot $(CURDIR)/docs/scale-2x.png
+
 # The chart window over a 30-year mortgage and over an investment, for the documentation.
 .PHONY: chart-screenshots
 chart-screenshots: build

@@ -7,12 +7,16 @@
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
 #include "desktop/open_paths.h"
+#include "desktop/readable_colours.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Selvane"));
     QApplication::setApplicationVersion(QStringLiteral(SELVANE_VERSION));
     QApplication::setWindowIcon(selvane::programIcon());
+    // --dark: the Fusion style with a dark palette, where the desktop's theme gives no dark look.
+    if (QApplication::arguments().contains(QStringLiteral("--dark")))
+        selvane::useDarkLook();
 
     selvane::frmFinCalc window;
     window.Form_Load();

@@ -1,6 +1,7 @@
 // Writes a picture of the calculator window with the details view open, or of the chart window
 // over a 30-year mortgage or an investment, for the documentation.
 // Usage: selvane-screenshot OUTPUT.png
+//        selvane-screenshot --dark OUTPUT.png     (the window under the dark look)
 //        selvane-screenshot --chart loan|investment OUTPUT.png
 // (run from the folder that holds the help topics).
 
@@ -17,6 +18,7 @@
 #include "desktop/frm_chart.h"
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
+#include "desktop/readable_colours.h"
 
 namespace {
 
@@ -39,11 +41,15 @@ int main(int argc, char* argv[]) {
     const bool chart =
         argc == 4 && std::strcmp(argv[1], "--chart") == 0 &&
         (std::strcmp(argv[2], "loan") == 0 || std::strcmp(argv[2], "investment") == 0);
-    if (argc != 2 && !chart) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n       %s --chart loan|investment OUTPUT.png\n",
-                     argv[0], argv[0]);
+    const bool dark = argc == 3 && std::strcmp(argv[1], "--dark") == 0;
+    if (argc != 2 && !chart && !dark) {
+        std::fprintf(
+            stderr, "usage: %s [--dark] OUTPUT.png\n       %s --chart loan|investment OUTPUT.png\n",
+            argv[0], argv[0]);
         return 2;
     }
+    if (dark)
+        selvane::useDarkLook();
     const char* output = argv[argc - 1];
     QApplication::setWindowIcon(selvane::programIcon());
     selvane::frmFinCalc window;

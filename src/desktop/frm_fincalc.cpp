@@ -21,12 +21,14 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "desktop/accessibility.h"
 #include "desktop/field_layout.h"
 #include "desktop/frm_chart.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/icons.h"
 #include "desktop/open_paths.h"
 #include "desktop/recent_files_menu.h"
+#include "desktop/readable_colours.h"
 #include "desktop/report_view.h"
 
 namespace selvane {
@@ -60,11 +62,7 @@ QFont windowFont() {
 constexpr int kClassicBorders = 2 * 4, kClassicCaption = 22, kClassicMenuBar = 20;
 
 void setBackground(QWidget* w, const QColor& colour) {
-    if (w->palette().color(QPalette::Base) == colour)
-        return;
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, colour); // all colour groups: a disabled field keeps its colour
-    w->setPalette(p);
+    setFieldBackground(w, colour); // with dark text where a dark palette would give light text
 }
 
 // A label is at least as wide as its caption, so no caption a mode gives it is ever cut off.
@@ -117,6 +115,7 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
             });
 
     buildMenus();
+    describeControls(this);
     // The chart window's buttons run the state's handlers and show the outcome, as the menus do.
     m_host.setChartMaker([this] {
         auto* chart = new frmChart(m_calc);
@@ -429,6 +428,7 @@ void frmFinCalc::showField(int i) {
     const QString caption = qs(f.caption);
     if (label->text() != caption)
         setCaption(label, caption, fieldLabelRect(i).width());
+    nameAfterLabel(edit, label);
     const QString text = qs(f.text);
     // A number the program writes shows from its first digit: cut off at the left, a long
     // number would pass for a short one.

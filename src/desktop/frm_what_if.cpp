@@ -15,6 +15,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "desktop/readable_colours.h"
+
 namespace selvane {
 
 namespace {
@@ -143,7 +145,7 @@ QGroupBox* frmWhatIf::buildExtras() {
     m_extrasMessage->setObjectName(QStringLiteral("lblExtrasMessage"));
     m_extrasMessage->setWordWrap(true);
     QPalette red = m_extrasMessage->palette();
-    red.setColor(QPalette::WindowText, QColor(0x99, 0x00, 0x00));
+    red.setColor(QPalette::WindowText, warningColour(red.color(QPalette::Window)));
     m_extrasMessage->setPalette(red);
     m_unavailable = new QLabel(box);
     m_unavailable->setObjectName(QStringLiteral("lblExtrasUnavailable"));

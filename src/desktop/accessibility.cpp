@@ -1,0 +1,95 @@
+#include "desktop/accessibility.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+
+#include "desktop/field_layout.h"
+
+namespace selvane {
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+template <class W> W* child(QWidget* window, const QString& name) {
+    return window->findChild<W*>(name);
+}
+
+} // namespace
+
+void describeControls(QWidget* window) {
+    // A list has no caption of its own: it is called what the label above it says, and its
+    // description is that label's tooltip. Its text part is the same control to a reader.
+    struct ListCaption {
+        const char* list;
+        Control label;
+        const char* labelName;
+    };
+    for (const ListCaption& l : {ListCaption{"cmCompound", Control::Label2, "Label2"},
+                                 ListCaption{"cmPeriod", Control::Label1, "Label1"},
+                                 ListCaption{"cmResult", Control::lblResult, "lblResult"}}) {
+        auto* box = child<QComboBox>(window, QLatin1String(l.list));
+        if (!box)
+            continue;
+        const ControlPlace& p = place(l.label);
+        box->setAccessibleName(qs(p.caption));
+        // Readers on Linux say a list's value as its name and take the caption from the label
+        // the list is the buddy of; the captions have no access key, so no shortcut comes of it.
+        if (auto* label = child<QLabel>(window, QLatin1String(l.labelName)))
+            label->setBuddy(box);
+        box->setAccessibleDescription(qs(p.tooltip));
+        if (QLineEdit* edit = box->lineEdit()) {
+            edit->setAccessibleName(qs(p.caption));
+            edit->setAccessibleDescription(qs(p.tooltip));
+        }
+    }
+
+    // The buttons say what they do; the picture buttons show no caption at all.
+    struct ButtonText {
+        const char* button;
+        const char* name;
+        const char* description;
+    };
+    for (const ButtonText& b : {
+             ButtonText{"btnSave", "Save", "Save the figures to a file"},
+             ButtonText{"btnOpen", "Open", "Open figures saved in a file"},
+             ButtonText{"btnPrint", "Print", "Print the figures and the details"},
+             ButtonText{"btnDetails", "Details", "Show or hide the details of the calculation"},
+             ButtonText{"btnCalculate", "Calculate", "Calculate the selected result"},
+         }) {
+        if (auto* button = child<QPushButton>(window, QLatin1String(b.button))) {
+            button->setAccessibleName(QLatin1String(b.name));
+            button->setAccessibleDescription(QLatin1String(b.description));
+        }
+    }
+
+    // A text box tells its own tooltip, or where it has none the tooltip of its label.
+    for (int i = 0; i < kFieldCount; ++i) {
+        const FieldPlace& p = kFields[static_cast<size_t>(i)];
+        auto* edit = child<QLineEdit>(window, QStringLiteral("txtSL_%1").arg(i));
+        if (edit)
+            edit->setAccessibleDescription(
+                qs(p.textTooltip.empty() ? p.labelTooltip : p.textTooltip));
+    }
+
+    if (auto* comments = child<QWidget>(window, QStringLiteral("txtComments"))) {
+        comments->setAccessibleName(QStringLiteral("Comments"));
+        comments->setAccessibleDescription(QStringLiteral("Help on the caption last clicked"));
+    }
+    if (auto* report = child<QWidget>(window, QStringLiteral("rtDetails"))) {
+        report->setAccessibleName(QStringLiteral("Details"));
+        report->setAccessibleDescription(QStringLiteral("The details of the last calculation"));
+    }
+}
+
+void nameAfterLabel(QLineEdit* edit, const QLabel* label) {
+    if (edit->accessibleName() != label->text())
+        edit->setAccessibleName(label->text());
+}
+
+} // namespace selvane
