@@ -27,8 +27,8 @@
 #include "desktop/frm_what_if.h"
 #include "desktop/icons.h"
 #include "desktop/open_paths.h"
-#include "desktop/recent_files_menu.h"
 #include "desktop/readable_colours.h"
+#include "desktop/recent_files_menu.h"
 #include "desktop/report_view.h"
 
 namespace selvane {
