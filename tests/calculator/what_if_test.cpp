@@ -9,30 +9,11 @@
 #include <sstream>
 
 #include "calculator/fincalc.h"
+#include "calculator/mode_menu.h"
 #include "core/number_text.h"
 
 namespace selvane {
 namespace {
-
-void switchTo(FinCalc& c, Mode m) {
-    switch (m) {
-    case Mode::PersonalLoan:
-        c.mnPersonalLoan_Click();
-        break;
-    case Mode::Mortgage:
-        c.mnMortgage_Click();
-        break;
-    case Mode::Lease:
-        c.mnLease_Click();
-        break;
-    case Mode::Income:
-        c.mnIncome_Click();
-        break;
-    case Mode::Investment:
-        c.mnInvestment_Click();
-        break;
-    }
-}
 
 std::string text(double v) {
     return roundTripText(v);
@@ -61,7 +42,7 @@ std::string describe(const Plan& p) {
 // Sets the plan up solving for the payment and calculates; false when the calculation cannot
 // give a payment for it (the parts of the payment keep no value).
 bool calculatePlan(FinCalc& c, const Plan& p) {
-    switchTo(c, p.mode);
+    runModeSwitch(c, p.mode);
     c.chooseCompound(p.compound);
     c.choosePeriod(p.period);
     c.chooseResult(0);

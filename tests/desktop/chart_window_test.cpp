@@ -82,12 +82,7 @@ class ChartWindowTest : public QObject {
     void hugeReportTableWorksOutOnlyWhatIsShown();
 
   private:
-    QAction* action(const char* name) const {
-        auto* a = m_fake.window->findChild<QAction*>(QLatin1String(name));
-        if (!a)
-            qFatal("no action %s", name);
-        return a;
-    }
+    QAction* action(const char* name) const { return m_fake.action(name); }
     frmChart* openChart() {
         action("mnChart")->trigger();
         frmChart* chart = m_fake.window->host().chartWindow();

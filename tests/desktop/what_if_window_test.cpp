@@ -40,12 +40,7 @@ class WhatIfWindowTest : public QObject {
     void chartDrawsExtrasOnlyWhenThereAreSome();
 
   private:
-    QAction* action(const char* name) const {
-        auto* a = m_fake.window->findChild<QAction*>(QLatin1String(name));
-        if (!a)
-            qFatal("no action %s", name);
-        return a;
-    }
+    QAction* action(const char* name) const { return m_fake.action(name); }
     const FinCalc& calc() const { return m_fake.window->calc(); }
     frmWhatIf* openWhatIf() {
         action("mnWhatIf")->trigger();

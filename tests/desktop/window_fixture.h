@@ -2,6 +2,7 @@
 // The calculator window over scripted dialogs and services, started as a user starts it, with a
 // watchdog that fails the test when a modal window opens. One per window test class.
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QStringList>
@@ -40,5 +41,12 @@ struct FakeWindow {
         const QStringList seen = watchdog ? watchdog->seen() : QStringList();
         watchdog.reset();
         return seen;
+    }
+    // A menu entry of the window by its object name; a missing one ends the test run.
+    QAction* action(const char* name) const {
+        auto* a = window->findChild<QAction*>(QLatin1String(name));
+        if (!a)
+            qFatal("no action %s", name);
+        return a;
     }
 };
