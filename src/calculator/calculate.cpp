@@ -64,6 +64,11 @@ void FinCalc::calculateResults() {
     StoredValues& s = stored;
     const std::optional<Mode> m = mode();
     const bool lease = m == Mode::Lease;
+    // Every calculation makes its own plan; one that solves nothing leaves none.
+    planChanged();
+    plan.reset();
+    noPlan = "The last calculation solved nothing: choose what to solve for and calculate.";
+    ++planRevision;
 
     // 1. Read phase. A number beyond the range of a double is not read: the value stays.
     for (int i = 0; i <= field::TAX; ++i) {
@@ -108,7 +113,8 @@ void FinCalc::calculateLoan(Mode m, LoanResult rt) {
     const bool lease = m == Mode::Lease;
     const Num C = val(CompoundMonths);
     const double rate = val(s.PeriodRate).v;
-    Stored Principal; // the amount the payments work on; unset at the start of every calculation
+    Stored Principal;   // the amount the payments work on; unset at the start of every calculation
+    bool solved = true; // every step that solves for the result type worked
 
     auto balanceStart = [&] {
         step(s.BAL, [&] { return val(Principal); });
@@ -122,22 +128,23 @@ void FinCalc::calculateLoan(Mode m, LoanResult rt) {
     case LoanResult::Payment:
         if (!lease)
             step(s.SBAL, [&] { return val(s.SBAL) * (1 + 0.01 * val(s.TAX)); });
-        step(Principal, [&] { return val(s.SBAL) - val(s.DPMT); });
-        step(s.PrincipalPart, [&] {
+        solved &= step(Principal, [&] { return val(s.SBAL) - val(s.DPMT); });
+        solved &= step(s.PrincipalPart, [&] {
             return fromResult(PPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
         });
-        step(s.InterestPart, [&] {
+        solved &= step(s.InterestPart, [&] {
             return fromResult(IPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
         });
-        step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
+        solved &= step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
         balanceStart();
         balanceEnd();
         if (!lease)
             step(s.SBAL, [&] { return val(s.SBAL) / (1 + 0.01 * val(s.TAX)); });
         break;
     case LoanResult::Amount:
-        step(Principal,
-             [&] { return fromResult(PV(rate, val(s.PERS).v, -val(s.PMT).v, -val(s.FBAL).v)); });
+        solved &= step(Principal, [&] {
+            return fromResult(PV(rate, val(s.PERS).v, -val(s.PMT).v, -val(s.FBAL).v));
+        });
         balanceStart();
         step(s.SBAL, [&] { return val(Principal) + val(s.DPMT); });
         balanceEnd();
@@ -145,8 +152,8 @@ void FinCalc::calculateLoan(Mode m, LoanResult rt) {
              [&] { return 100 * (1 - power(val(s.FBAL) / val(s.SBAL), 1 / (val(s.PERS) / 12))); });
         break;
     case LoanResult::NumberOfPayments:
-        step(Principal, [&] { return val(s.SBAL) - val(s.DPMT); });
-        step(s.PERS, [&] {
+        solved &= step(Principal, [&] { return val(s.SBAL) - val(s.DPMT); });
+        solved &= step(s.PERS, [&] {
             return fromResult(NPer(rate, -val(s.PMT).v, val(Principal).v, -val(s.FBAL).v));
         });
         balanceStart();
@@ -156,6 +163,8 @@ void FinCalc::calculateLoan(Mode m, LoanResult rt) {
     // Closing steps: AFTER / 12 counts years as if payments were monthly.
     step(s.VALUE, [&] { return val(s.SBAL) * power(1 - 0.01 * val(s.DEPR), val(s.AFTER) / 12); });
     step(s.PCOST, [&] { return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
+    keepPlan(solved ? std::optional<Plan>(Plan{val(Principal).v, rate, val(s.PMT).v, val(s.FBAL).v})
+                    : std::nullopt);
     Results();
 }
 
@@ -164,32 +173,35 @@ void FinCalc::calculateInvestment(InvestmentResult rt) {
     StoredValues& s = stored;
     const Num C = val(CompoundMonths);
     const double rate = val(s.PeriodRate).v;
-    Stored Principal; // the amount the payments work on; unset at the start of every calculation
+    Stored Principal;   // the amount the payments work on; unset at the start of every calculation
+    bool solved = true; // every step that solves for the result type worked
 
     switch (rt) {
     case InvestmentResult::Payment:
-        step(Principal, [&] { return val(s.SBAL); });
-        step(s.PrincipalPart, [&] {
+        solved &= step(Principal, [&] { return val(s.SBAL); });
+        solved &= step(s.PrincipalPart, [&] {
             return -fromResult(PPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
         });
-        step(s.InterestPart, [&] {
+        solved &= step(s.InterestPart, [&] {
             return -fromResult(IPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
         });
-        step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
+        solved &= step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
         break;
     case InvestmentResult::StartAmount:
-        step(Principal,
-             [&] { return -fromResult(PV(rate, val(s.PERS).v, -val(s.PMT).v, val(s.FBAL).v)); });
-        step(s.SBAL, [&] { return val(Principal); });
+        solved &= step(Principal, [&] {
+            return -fromResult(PV(rate, val(s.PERS).v, -val(s.PMT).v, val(s.FBAL).v));
+        });
+        solved &= step(s.SBAL, [&] { return val(Principal); });
         break;
     case InvestmentResult::EndAmount:
-        step(Principal, [&] { return val(s.SBAL); });
-        step(s.FBAL,
-             [&] { return fromResult(FV(rate, val(s.PERS).v, -val(s.PMT).v, -val(Principal).v)); });
+        solved &= step(Principal, [&] { return val(s.SBAL); });
+        solved &= step(s.FBAL, [&] {
+            return fromResult(FV(rate, val(s.PERS).v, -val(s.PMT).v, -val(Principal).v));
+        });
         break;
     case InvestmentResult::NumberOfPayments:
-        step(Principal, [&] { return val(s.SBAL); });
-        step(s.PERS, [&] {
+        solved &= step(Principal, [&] { return val(s.SBAL); });
+        solved &= step(s.PERS, [&] {
             return fromResult(NPer(rate, -val(s.PMT).v, -val(Principal).v, val(s.FBAL).v));
         });
         break;
@@ -200,6 +212,11 @@ void FinCalc::calculateInvestment(InvestmentResult rt) {
     step(s.IPAID, [&] { return (val(s.BAL) - val(Principal)) - val(s.PPAID); });
     step(s.VALUE, [&] { return val(s.FBAL) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
     step(s.PCOST, [&] { return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
+    // Deposits build the balance up: paid as a loan, the plan's balance is the investment's
+    // balance with its sign turned.
+    keepPlan(solved
+                 ? std::optional<Plan>(Plan{-val(Principal).v, rate, val(s.PMT).v, -val(s.FBAL).v})
+                 : std::nullopt);
     writeInvestmentResults();
 }
 

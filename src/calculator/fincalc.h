@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calculator/host.h"
@@ -63,20 +64,42 @@ inline constexpr int kReportHeight = 3615;
 inline constexpr double kDetailsScreenShare = 0.9;
 inline constexpr int kReportBottomMargin = 900;
 
-// The What If window's extra payments against the plan: the schedule with them and what they save
-// against the report's payments and interest.
+// The What If window's extra payments against the plan: the schedule with them, and what they
+// save against the plan's own schedule (without extras).
 struct WhatIfFigures {
     Extras extras;
-    ExtraSchedule schedule;
-    double interestSaved = 0, paymentsSaved = 0, yearsSaved = 0;
+    std::int64_t payments = 0;
+    double lastPayment = 0, totalPaid = 0, totalInterest = 0;
+    double interestSaved = 0;
+    std::int64_t paymentsSaved = 0;
+    double yearsSaved = 0;
+    std::string note; // extras that come after the last payment and so are not used
 };
 
 // A plan's headline figures, for Keep for Comparison: the payment as the payment field shows it,
-// the number of payments as the plan has it, the report's totals and the plan's length in years.
+// and the plan's schedule without extras (for an investment, the deposits and the interest they
+// earn). The totals are unknown where the plan has no schedule.
 struct PlanFigures {
     std::string mode; // CalculatorMode
-    double payment = 0, payments = 0, totalPaid = 0, totalInterest = 0, years = 0;
+    double payment = 0, payments = 0, years = 0;
+    std::optional<double> totalPaid, totalInterest;
 };
+
+// The texts the What If window shows, made here so the window and selvane-cli agree.
+struct WhatIfTexts {
+    std::string unavailable;            // why extras cannot be used now; empty when they can
+    std::string refused;                // why the last extras typed were refused; empty when taken
+    std::string note;                   // extras that are not used
+    std::array<std::string, 7> figures; // payments needed, last payment, total paid, total
+                                        // interest, interest saved, payments saved, years saved
+};
+struct RateTexts {
+    std::string apr, realApr, message, note;
+    bool usable = false; // Use This Rate can be clicked
+};
+// Compare: one row a figure (payment, number of payments, total paid, total interest, end of the
+// plan), columns kept, now and now less kept.
+using CompareTexts = std::array<std::array<std::string, 3>, 5>;
 
 class FinCalc {
   public:
@@ -99,7 +122,11 @@ class FinCalc {
     bool whatIfOpen = false;            // Tools > What If's window is shown
     Extras extras;                      // the What If window's extra payments
     std::string extrasMessage;          // why the last extras typed were refused; empty when taken
-    std::optional<FoundRate> foundRate; // Find the Rate's answer, until the next search
+    std::optional<FoundRate> foundRate; // Find the Rate's answer, until the plan changes
+    std::string rateNote;               // after Use This Rate: what the rounded APR field gives
+    std::optional<Plan> plan;           // the loan the last calculation solved
+    std::string noPlan;                 // why there is none, while plan is empty
+    std::uint64_t planRevision = 0;     // bumped by every calculation
     std::optional<PlanFigures> kept;    // Keep for Comparison, until cleared
     int windowLeft = 0, windowTop = 0, windowWidth = 0, windowHeight = 0; // twips
     int reportBoxHeight = kReportHeight;
@@ -171,16 +198,26 @@ class FinCalc {
                    const std::string& at);
     // Why extra payments do not apply to the current mode; nullopt where they do.
     std::optional<std::string> extrasUnavailable() const;
-    // The schedule with the extras against the report; nullopt where extras do not apply, and
-    // where the plan has no schedule (no report, or a balance beyond the range of numbers).
+    // Why the plan has no schedule for extras to shorten: a failed calculation, or a plan that does
+    // not pay down to its end amount; nullopt where it has one.
+    std::optional<std::string> noSchedule() const;
+    // The schedule with the extras against the plan's; nullopt wherever one of the two above says
+    // why not.
     std::optional<WhatIfFigures> whatIf() const;
-    void mnFindRate_Click();
-    void mnUseRate_Click(); // nothing to do until a rate was found
+    // Why whatIf() has no figures where extras apply: noSchedule(), or payments beyond the range
+    // of numbers.
+    std::string noFigures() const;
+    void mnFindRate_Click(); // opens the What If window, which shows the answer
+    void mnUseRate_Click();  // nothing to do unless rateUsable()
+    bool rateUsable() const; // a rate was found for the plan as it stands
     void mnKeep_Click();
     void mnClearKept_Click();
     PlanFigures planFigures() const; // the plan as it stands now
     PaymentQuestion paymentQuestion() const;
     double typedPayment() const;
+    WhatIfTexts whatIfTexts() const;
+    RateTexts rateTexts() const;
+    CompareTexts compareTexts() const;
 
     // ----- scenario files (scenario.cpp)
     void mnOpen_Click();
@@ -215,9 +252,26 @@ class FinCalc {
     void switchMode(Mode mode);
     void setupResult(Mode mode);
     bool writeScenario(const std::string& path); // false when the file was not written
+    void planChanged();                          // forgets the found rate and its note
+    void keepPlan(std::optional<Plan> solved);   // the plan a branch solved; none when it failed
+    const ScheduleTotals* planSchedule() const;  // the plan's schedule without extras
 
     Host& m_host;
     CurrencyFormat m_currency;
+    // The plan's schedule without extras, worked out once a calculation, when first asked for.
+    mutable std::optional<ScheduleTotals> m_planSchedule;
+    mutable std::uint64_t m_planScheduleRevision = 0;
+    mutable std::optional<ScheduleTotals> m_extrasSchedule; // the extras', likewise
+    mutable std::pair<std::uint64_t, Extras> m_extrasScheduleKey;
+    // What the found rate was found for: the mode, the question and the payment typed.
+    struct RateAsked {
+        std::string mode;
+        PaymentQuestion question;
+        double payment = 0;
+        bool operator==(const RateAsked&) const = default;
+    };
+    RateAsked rateAskedNow() const;
+    std::optional<RateAsked> m_rateAsked;
 };
 
 } // namespace selvane

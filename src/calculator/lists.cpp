@@ -44,6 +44,7 @@ void FinCalc::chooseResult(int i) {
 }
 
 void FinCalc::cmCompound_Click() {
+    planChanged();
     switch (cmCompound.selected) {
     case 0:
         CompoundMonths = 12 / 365.25;
@@ -63,6 +64,7 @@ void FinCalc::cmCompound_Click() {
 }
 
 void FinCalc::cmPeriod_Click() {
+    planChanged();
     switch (cmPeriod.selected) {
     case 0:
         PaymentsPerMonth = 365.25 / 168;

@@ -8,6 +8,7 @@
 namespace selvane {
 
 void FinCalc::txtSL_KeyPress(int /*index*/, int& keyAscii) {
+    planChanged(); // a key in a field: a rate found before is for other inputs
     if (keyAscii == kKeyReturn) {
         Calculate();
         keyAscii = 0; // the field never receives the Enter
@@ -15,6 +16,7 @@ void FinCalc::txtSL_KeyPress(int /*index*/, int& keyAscii) {
 }
 
 void FinCalc::txtSL_KeyUp(int index, int /*keyCode*/, int /*shift*/) {
+    planChanged(); // Delete reaches a field without a key press
     if (mode() != Mode::Lease)
         return;
     StoredValues& s = stored;

@@ -17,9 +17,9 @@ ChartSource FinCalc::chartSource() const {
     ChartSource source{&report, mode() == Mode::Investment, paymentsPerYear(), m_currency};
     // The balance with extras is drawn only where extras apply and there is something extra to
     // pay: with none, the chart is the plan's alone, as it always was.
-    if (!extrasUnavailable() && (extras.extra != 0 || extras.lump != 0)) {
+    if (!extrasUnavailable() && !noSchedule() && (extras.extra != 0 || extras.lump != 0)) {
         source.extras = extras;
-        source.inputs = reportInputs();
+        source.plan = *plan;
     }
     return source;
 }

@@ -53,6 +53,7 @@ void FinCalc::openScenario(const std::string& path) {
     const ScenarioRead file = readScenario(*bytes);
     if (!file.mode)
         return;
+    planChanged();
     CalculatorMode = *file.mode; // nothing else of a mode switch happens
     if (!file.complete)
         return;

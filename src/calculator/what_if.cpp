@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "calculator/fincalc.h"
+#include "core/details_text.h"
 #include "core/number_text.h"
 
 namespace selvane {
@@ -27,11 +28,6 @@ std::optional<double> wholeNumber(std::string_view text) {
     if (text.empty() || ec != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return v;
-}
-
-double monthsPerYearOfPayments(const std::optional<double>& paymentsPerMonth) {
-    // Before a period is chosen the calculation reads payments as monthly.
-    return 12.0 * paymentsPerMonth.value_or(1.0);
 }
 
 } // namespace
@@ -78,23 +74,84 @@ std::optional<std::string> FinCalc::extrasUnavailable() const {
     return "Extra payments are for loans and mortgages.";
 }
 
+void FinCalc::planChanged() {
+    foundRate.reset();
+    m_rateAsked.reset();
+    rateNote.clear();
+}
+
+void FinCalc::keepPlan(std::optional<Plan> solved) {
+    if (!solved) {
+        noPlan = "The last calculation failed, so there is no plan to show: change the inputs and "
+                 "calculate again.";
+        return;
+    }
+    // The plan pays whole payments: a part payment at the end is one more payment.
+    const double n = val(stored.PERS).v;
+    solved->payments = !(n > 0) ? 0
+                       : n > static_cast<double>(kMaxPasses)
+                           ? kMaxPasses + 1
+                           : static_cast<std::int64_t>(std::ceil(n));
+    // Before a period is chosen the calculation reads payments as monthly.
+    solved->paymentsPerMonth = PaymentsPerMonth.value_or(1.0);
+    plan = *solved;
+    noPlan.clear();
+}
+
+std::optional<std::string> FinCalc::noSchedule() const {
+    if (!plan)
+        return noPlan;
+    return scheduleProblem(*plan);
+}
+
+const ScheduleTotals* FinCalc::planSchedule() const {
+    if (noSchedule())
+        return nullptr;
+    if (!m_planSchedule || m_planScheduleRevision != planRevision) {
+        m_planSchedule = schedule(*plan, Extras{});
+        m_planScheduleRevision = planRevision;
+    }
+    return &*m_planSchedule;
+}
+
 std::optional<WhatIfFigures> FinCalc::whatIf() const {
-    if (extrasUnavailable() || report.empty())
+    if (extrasUnavailable())
         return std::nullopt;
+    const ScheduleTotals* base = planSchedule();
+    if (base == nullptr)
+        return std::nullopt;
+    // The window asks after every handler; the schedule with extras is walked again only when
+    // the plan or the extras changed.
+    if (!m_extrasSchedule || m_extrasScheduleKey != std::make_pair(planRevision, extras)) {
+        m_extrasSchedule = schedule(*plan, extras);
+        m_extrasScheduleKey = std::make_pair(planRevision, extras);
+    }
+    const ScheduleTotals& with = *m_extrasSchedule;
     WhatIfFigures w;
     w.extras = extras;
-    w.schedule = extraSchedule(reportInputs(), extras);
-    // Savings are against the plan as the report shows it.
-    w.interestSaved = report.totals().interest - w.schedule.totalInterest;
-    w.paymentsSaved = static_cast<double>(report.rowCount() - w.schedule.payments);
-    w.yearsSaved = w.paymentsSaved / monthsPerYearOfPayments(PaymentsPerMonth);
-    // A plan whose balance overflows has no schedule to show, as it has no report.
-    const double figures[] = {w.schedule.lastPayment, w.schedule.totalPaid,
-                              w.schedule.totalInterest, w.interestSaved, w.yearsSaved};
+    w.payments = with.payments;
+    w.lastPayment = with.lastPayment.value();
+    w.totalPaid = with.totalPaid.value();
+    w.totalInterest = with.totalInterest.value();
+    w.interestSaved = (base->totalInterest - with.totalInterest).value();
+    w.paymentsSaved = base->payments - with.payments;
+    w.yearsSaved = static_cast<double>(w.paymentsSaved) / (12 * plan->paymentsPerMonth);
+    const double figures[] = {w.lastPayment, w.totalPaid, w.totalInterest, w.interestSaved};
     for (const double f : figures)
         if (!std::isfinite(f))
-            return std::nullopt;
+            return std::nullopt; // a plan whose payments add up beyond the range of numbers
+    const std::string last = " comes after the last payment (" + std::to_string(w.payments) + ")";
+    if (extras.extra != 0 && extras.from > w.payments)
+        w.note = "The extra from payment " + std::to_string(extras.from) + last + ": not used.";
+    if (extras.lump != 0 && extras.at > w.payments)
+        w.note += std::string(w.note.empty() ? "" : " ") + "The one-time amount at payment " +
+                  std::to_string(extras.at) + last + ": not used.";
     return w;
+}
+
+std::string FinCalc::noFigures() const {
+    return noSchedule().value_or(
+        "The payments with these extras add up to more than the calculator can hold.");
 }
 
 PaymentQuestion FinCalc::paymentQuestion() const {
@@ -123,25 +180,46 @@ double FinCalc::typedPayment() const {
     return fieldValue(fields[field::PMT].text).value_or(val(stored.PMT).v);
 }
 
+FinCalc::RateAsked FinCalc::rateAskedNow() const {
+    return RateAsked{CalculatorMode, paymentQuestion(), typedPayment()};
+}
+
 void FinCalc::mnFindRate_Click() {
+    // The answer is shown in the What If window, which opens with it.
+    mnWhatIf_Click();
+    m_rateAsked = rateAskedNow();
     if (!mode()) {
         foundRate = FoundRate{std::nullopt, std::nullopt,
                               "This scenario's mode is not one the calculator knows, so it "
                               "computes no payment to find a rate for."};
         return;
     }
-    foundRate = findRate(paymentQuestion(), typedPayment());
+    foundRate = findRate(m_rateAsked->question, m_rateAsked->payment);
+    rateNote.clear();
+}
+
+bool FinCalc::rateUsable() const {
+    // A rate found for other inputs than the fields hold now is stale, however they changed.
+    return foundRate && foundRate->apr && m_rateAsked == rateAskedNow();
 }
 
 void FinCalc::mnUseRate_Click() {
-    if (!foundRate || !foundRate->apr)
+    if (!rateUsable())
         return;
+    const double apr = *foundRate->apr;
     // Every digit the rate needs, in plain decimals, so the field reads back the very same number.
     char text[400];
-    const auto r =
-        std::to_chars(text, text + sizeof text, *foundRate->apr, std::chars_format::fixed);
+    const auto r = std::to_chars(text, text + sizeof text, apr, std::chars_format::fixed);
     fields[field::APR].text.assign(text, r.ptr);
     Calculate();
+    // The calculation used every digit, but the field now shows three decimals, which is what a
+    // later Calculate reads.
+    const auto shown = fieldValue(fields[field::APR].text);
+    const auto payment = shown ? paymentAtApr(paymentQuestion(), *shown) : std::nullopt;
+    rateNote = "The APR field shows the rate to three decimals, " + fields[field::APR].text +
+               (payment ? ": a later Calculate at that APR, solving for the payment, gives " +
+                              format00(*payment) + "."
+                        : ".");
 }
 
 PlanFigures FinCalc::planFigures() const {
@@ -149,10 +227,18 @@ PlanFigures FinCalc::planFigures() const {
     f.mode = CalculatorMode;
     const double pmt = val(stored.PMT).v;
     f.payment = mode() == Mode::Lease ? pmt * (1 + 0.01 * val(stored.TAX).v) : pmt;
-    f.payments = val(stored.PERS).v;
-    f.totalPaid = report.totals().paid;
-    f.totalInterest = report.totals().interest;
-    f.years = f.payments / monthsPerYearOfPayments(PaymentsPerMonth);
+    f.payments = plan ? static_cast<double>(plan->payments) : val(stored.PERS).v;
+    if (const ScheduleTotals* s = planSchedule()) {
+        f.payments = static_cast<double>(s->payments);
+        const double paid = s->totalPaid.value(), interest = s->totalInterest.value();
+        if (std::isfinite(paid) && std::isfinite(interest)) {
+            f.totalPaid = paid;
+            // An investment's plan is paid as a loan of its balance with the sign turned: the
+            // interest it charges is the interest the deposits earn, turned.
+            f.totalInterest = mode() == Mode::Investment ? -interest : interest;
+        }
+    }
+    f.years = f.payments / (12 * (plan ? plan->paymentsPerMonth : PaymentsPerMonth.value_or(1.0)));
     return f;
 }
 
@@ -162,6 +248,100 @@ void FinCalc::mnKeep_Click() {
 
 void FinCalc::mnClearKept_Click() {
     kept.reset();
+}
+
+namespace {
+
+const std::string kNoFigure = "\u2013"; // an en dash: a figure that cannot be shown
+
+// A length of time in whole months, as years and months: "2 years 3 months", "-1 year".
+std::string yearsAndMonths(double months) {
+    if (!std::isfinite(months))
+        return kNoFigure;
+    const long long total = std::llround(std::fabs(months));
+    const long long y = total / 12, m = total % 12;
+    auto part = [](long long v, const char* unit) {
+        return std::to_string(v) + " " + unit + (v == 1 ? "" : "s");
+    };
+    std::string text = y == 0   ? part(m, "month")
+                       : m == 0 ? part(y, "year")
+                                : part(y, "year") + " " + part(m, "month");
+    return (months < 0 && total != 0 ? "-" : "") + text;
+}
+
+std::string percentText(double v) {
+    return formatFixed(v, 6) + " %";
+}
+
+} // namespace
+
+WhatIfTexts FinCalc::whatIfTexts() const {
+    WhatIfTexts t;
+    t.figures.fill(kNoFigure);
+    if (const auto why = extrasUnavailable()) {
+        t.unavailable = *why;
+        return t;
+    }
+    t.refused = extrasMessage;
+    const auto w = whatIf();
+    if (!w) {
+        t.unavailable = noFigures();
+        return t;
+    }
+    t.note = w->note;
+    t.figures = {std::to_string(w->payments),       m_currency(w->lastPayment),
+                 m_currency(w->totalPaid),          m_currency(w->totalInterest),
+                 m_currency(w->interestSaved),      std::to_string(w->paymentsSaved),
+                 yearsAndMonths(w->yearsSaved * 12)};
+    return t;
+}
+
+RateTexts FinCalc::rateTexts() const {
+    RateTexts t{kNoFigure, kNoFigure, {}, rateNote, rateUsable()};
+    if (!foundRate)
+        return t;
+    if (!foundRate->apr) {
+        t.message = foundRate->message;
+        return t;
+    }
+    t.apr = percentText(*foundRate->apr);
+    // A real APR too large for a number stays unknown beside its APR.
+    if (foundRate->realApr)
+        t.realApr = percentText(*foundRate->realApr);
+    return t;
+}
+
+CompareTexts FinCalc::compareTexts() const {
+    const PlanFigures now = planFigures();
+    using Text = std::string (*)(const FinCalc&, double);
+    const Text money = [](const FinCalc& c, double v) { return c.m_currency(v); };
+    const Text count = [](const FinCalc&, double v) {
+        return v == std::floor(v) && std::fabs(v) < 1e15 ? formatFixed(v, 0) : roundTripText(v);
+    };
+    struct Row {
+        std::optional<double> (*figure)(const PlanFigures&);
+        Text text;
+    };
+    const Row rows[] = {
+        {[](const PlanFigures& f) -> std::optional<double> { return f.payment; }, money},
+        {[](const PlanFigures& f) -> std::optional<double> { return f.payments; }, count},
+        {[](const PlanFigures& f) { return f.totalPaid; }, money},
+        {[](const PlanFigures& f) { return f.totalInterest; }, money},
+        {[](const PlanFigures& f) -> std::optional<double> { return f.years; }, nullptr},
+    };
+    CompareTexts t;
+    for (size_t i = 0; i < t.size(); ++i) {
+        auto text = [&](const std::optional<double>& v) {
+            if (!v)
+                return kNoFigure;
+            // The plan's length reads as years and months, from its years.
+            return rows[i].text ? rows[i].text(*this, *v) : yearsAndMonths(*v * 12);
+        };
+        const std::optional<double> n = rows[i].figure(now);
+        const std::optional<double> k = kept ? rows[i].figure(*kept) : std::nullopt;
+        t[i] = {text(k), text(n), n && k ? text(*n - *k) : kNoFigure};
+    }
+    return t;
 }
 
 } // namespace selvane

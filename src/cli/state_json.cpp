@@ -108,36 +108,64 @@ void writeWhatIfJson(std::ostream& out, const FinCalc& c) {
         jsonNumber(out, v && std::isfinite(*v) ? v : std::nullopt);
         separator = ",";
     };
+    auto message = [&](const char* name, const std::string& text) {
+        out << separator << '"' << name << "\":";
+        jsonString(out, text);
+        separator = ",";
+    };
+    out << ",\"plan\":";
+    if (const auto& p = c.plan) {
+        member("amountFinanced", p->amountFinanced);
+        member("periodRate", p->periodRate);
+        member("payment", p->payment);
+        member("endAmount", p->endAmount);
+        member("payments", static_cast<double>(p->payments));
+        member("paymentsPerMonth", p->paymentsPerMonth);
+    } else {
+        message("message", c.noPlan);
+    }
+    out << '}';
+    separator = "{";
     out << ",\"whatIf\":";
-    if (const auto w = c.whatIf()) {
+    if (c.extrasUnavailable()) {
+        out << "null";
+    } else if (const auto w = c.whatIf()) {
         member("extra", w->extras.extra);
         member("from", static_cast<double>(w->extras.from));
         member("lump", w->extras.lump);
         member("at", static_cast<double>(w->extras.at));
-        member("payments", static_cast<double>(w->schedule.payments));
-        member("lastPayment", w->schedule.lastPayment);
-        member("totalPaid", w->schedule.totalPaid);
-        member("totalInterest", w->schedule.totalInterest);
+        member("payments", static_cast<double>(w->payments));
+        member("lastPayment", w->lastPayment);
+        member("totalPaid", w->totalPaid);
+        member("totalInterest", w->totalInterest);
         member("interestSaved", w->interestSaved);
-        member("paymentsSaved", w->paymentsSaved);
+        member("paymentsSaved", static_cast<double>(w->paymentsSaved));
         member("yearsSaved", w->yearsSaved);
+        if (!w->note.empty())
+            message("note", w->note);
         out << '}';
     } else {
-        out << "null";
+        message("message", c.noFigures());
+        out << '}';
     }
     out << ",\"rate\":";
     separator = "{";
     if (!c.foundRate) {
         out << "null";
-    } else if (c.foundRate->apr) {
-        member("apr", c.foundRate->apr);
-        member("realApr", c.foundRate->realApr);
-        out << '}';
     } else {
-        out << "{\"message\":";
-        jsonString(out, c.foundRate->message);
-        out << '}';
+        if (c.foundRate->apr) {
+            member("apr", c.foundRate->apr);
+            member("realApr", c.foundRate->realApr);
+        } else {
+            message("message", c.foundRate->message);
+        }
+        out << ",\"usable\":" << (c.rateUsable() ? "true" : "false") << '}';
     }
+    out << ",\"rateNote\":";
+    if (c.rateNote.empty())
+        out << "null";
+    else
+        jsonString(out, c.rateNote);
     out << ",\"kept\":";
     separator = "{";
     if (const auto& k = c.kept) {

@@ -194,10 +194,10 @@ ChartData chartData(const DetailsReport& report, bool investment, std::int64_t p
     return d;
 }
 
-std::vector<ChartPoint> extrasBalancePoints(const ReportInputs& in, const Extras& x,
-                                            std::int64_t rows, int columns) {
+std::vector<ChartPoint> extrasBalancePoints(const Plan& plan, const Extras& x, std::int64_t rows,
+                                            int columns) {
     MinMaxDecimator balance(rows, columns);
-    walkExtraSchedule(in, x, [&](std::int64_t k, double, double balanceAfter, double) {
+    walkSchedule(plan, x, [&](std::int64_t k, double balanceAfter) {
         if (k <= rows)
             balance.add(k, balanceAfter);
     });
@@ -209,7 +209,7 @@ ChartData ChartSource::data(int columns) const {
         return {};
     ChartData d = chartData(*report, investment, paymentsPerYear, columns);
     if (extras && !investment && d.rows > 0)
-        d.balanceWithExtras = extrasBalancePoints(inputs, *extras, d.rows, std::max(columns, 1));
+        d.balanceWithExtras = extrasBalancePoints(plan, *extras, d.rows, std::max(columns, 1));
     return d;
 }
 

@@ -68,8 +68,8 @@ ChartData chartData(const DetailsReport& report, bool investment, std::int64_t p
 // The balance after each payment of the schedule with extras, cut down to the pixel columns of
 // a plan of `rows` payments, so that it lies over the plan's balance payment for payment. The
 // line ends at the payment that reaches the end amount; payments past `rows` are left out.
-std::vector<ChartPoint> extrasBalancePoints(const ReportInputs& in, const Extras& x,
-                                            std::int64_t rows, int columns);
+std::vector<ChartPoint> extrasBalancePoints(const Plan& plan, const Extras& x, std::int64_t rows,
+                                            int columns);
 
 // Round tick values (1, 2 or 5 times a power of ten apart) covering [low, high], at most about
 // `count` of them; the first is at or below low and the last at or above high.
@@ -85,10 +85,10 @@ struct ChartSource {
     bool investment = false;
     std::int64_t paymentsPerYear = 12;
     CurrencyFormat currency;
-    // Extra payments to draw over the balance, and the report's inputs they are walked with;
+    // Extra payments to draw over the balance, and the plan they are paid on;
     // unset, the chart shows the plan alone.
     std::optional<Extras> extras = std::nullopt;
-    ReportInputs inputs = {};
+    Plan plan = {};
     ChartData data(int columns) const;
 };
 

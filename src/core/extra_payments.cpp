@@ -1,6 +1,9 @@
 #include "core/extra_payments.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "core/details_text.h"
 
 namespace selvane {
 
@@ -10,10 +13,43 @@ std::optional<std::string> extrasProblem(double extra, double from, double lump,
     if (!(lump >= 0) || !std::isfinite(lump))
         return "The one-time amount must be a number of at least 0.";
     if (!(from >= 1) || from != std::floor(from) || from > static_cast<double>(kMaxPasses))
-        return "Extra payments start at a whole payment number from 1.";
+        return "Extra payments start at a whole payment number from 1 to 10000000.";
     if (!(at >= 1) || at != std::floor(at) || at > static_cast<double>(kMaxPasses))
-        return "The one-time amount goes with a whole payment number from 1.";
+        return "The one-time amount goes with a whole payment number from 1 to 10000000.";
     return std::nullopt;
+}
+
+std::optional<std::string> scheduleProblem(const Plan& p) {
+    const double figures[] = {p.amountFinanced, p.periodRate, p.payment, p.endAmount};
+    if (!std::all_of(std::begin(figures), std::end(figures),
+                     [](double v) { return std::isfinite(v); }))
+        return "The plan's figures are beyond the range of numbers, so it has no payment schedule.";
+    if (p.payments < 1)
+        return "The plan has no payments, so it has no payment schedule.";
+    if (p.payments > kMaxPasses)
+        return "The plan has more than 10000000 payments, more than the calculator schedules.";
+    if (!(p.periodRate > -1))
+        return "The rate per payment is -100 % or less, so the plan has no payment schedule.";
+    if (!(DD(p.endAmount) < DD(p.amountFinanced)))
+        return "The end amount is at or above the amount financed: the payments do not pay the "
+               "balance down, so there is nothing for extra payments to pay off.";
+    // The first payment must take the balance down; after it, the balance only falls faster.
+    if (!(DD(p.payment) - DD(p.amountFinanced) * p.periodRate > DD(0.0)))
+        return "The payment is no more than the first period's interest, so the plan's balance "
+               "does not fall: there is no schedule for extra payments to shorten.";
+    return std::nullopt;
+}
+
+DD paymentsBefore(const Plan& p, const Extras& x, std::int64_t last) {
+    const std::int64_t n = last - 1;
+    if (n < 1)
+        return DD();
+    DD sum = DD(p.payment) * static_cast<double>(n);
+    if (x.from <= n)
+        sum += DD(x.extra) * static_cast<double>(n - x.from + 1);
+    if (x.at <= n)
+        sum += DD(x.lump);
+    return sum;
 }
 
 } // namespace selvane

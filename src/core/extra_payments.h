@@ -1,15 +1,38 @@
 #pragma once
-// "What if I pay a little more?": the report's schedule with extra money added to the payments,
-// ending early when the balance reaches the plan's end amount. The recurrence is the details
-// report's, step for step, so with no extras it gives the report's rows and totals.
+// "What if I pay a little more?": the plan a calculation solved, paid payment by payment, with
+// extra money added to the payments.
+//
+// The plan is the loan the calculation solved: the amount financed, the rate per payment, the
+// calculation's own (unrounded) payment, the end amount and the number of payments rounded up to
+// a whole payment. A schedule charges interest on the balance each period, then takes the payment
+// plus any extras. The payment that would take the balance to the end amount or below pays exactly
+// what is left above the end amount, and the schedule ends there; a balance left less than half a
+// cent above it counts as paid the same way, and the plan's last payment always pays what is
+// left. So every schedule ends at the end amount, and total paid = amount financed - end amount
+// + total interest, exactly.
+//
+// The balance is carried in double-double arithmetic: its rounding errors are multiplied by
+// (1 + rate) every period, which over a long plan at a high rate would swamp the cents in plain
+// doubles.
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
 
-#include "core/details_text.h"
+#include "core/double_double.h"
 
 namespace selvane {
+
+struct Plan {
+    double amountFinanced = 0;
+    double periodRate = 0;
+    double payment = 0;
+    double endAmount = 0;
+    std::int64_t payments = 0;     // whole payments, 1 to kMaxPasses
+    double paymentsPerMonth = 1.0; // for lengths in years and months
+    bool operator==(const Plan&) const = default;
+};
 
 struct Extras {
     double extra = 0;      // added to every payment from payment `from` on
@@ -23,46 +46,53 @@ struct Extras {
 // numbers whole and at least one.
 std::optional<std::string> extrasProblem(double extra, double from, double lump, double at);
 
-struct ExtraSchedule {
+// Why a plan does not pay its balance down to its end amount, or nullopt when it does.
+std::optional<std::string> scheduleProblem(const Plan& plan);
+
+struct ScheduleTotals {
     std::int64_t payments = 0;
-    double lastPayment = 0, totalPaid = 0, totalInterest = 0;
-    bool paidOffEarly = false; // ended at the end amount before the plan's last payment
+    DD lastPayment, totalPaid, totalInterest;
 };
 
-// Calls f(k, payment, balanceAfter, interestToDate) for each payment of the schedule and returns
-// its totals. Loan modes only: payments pay the balance down from P0 = SBAL - DPMT.
-template <class F> ExtraSchedule walkExtraSchedule(const ReportInputs& in, const Extras& x, F&& f);
+// Walks the schedule of a plan that pays down (scheduleProblem is nullopt), calling
+// f(k, balanceAfter) after each payment, and returns its totals.
+template <class F> ScheduleTotals walkSchedule(const Plan& plan, const Extras& x, F&& f);
 
-inline ExtraSchedule extraSchedule(const ReportInputs& in, const Extras& x) {
-    return walkExtraSchedule(in, x, [](std::int64_t, double, double, double) {});
+inline ScheduleTotals schedule(const Plan& plan, const Extras& x) {
+    return walkSchedule(plan, x, [](std::int64_t, double) {});
 }
 
-template <class F> ExtraSchedule walkExtraSchedule(const ReportInputs& in, const Extras& x, F&& f) {
-    ExtraSchedule s;
-    const std::int64_t n = passCount(in.PERS);
-    if (n <= 0)
-        return s;
-    double B = in.SBAL - in.DPMT, I = 0;
-    for (std::int64_t k = 1; k <= n; ++k) {
-        // Interest on the balance before the payment, then the balance after it, in the
-        // report's order of operations.
-        I = I + in.PeriodRate * B;
-        const double grown = B * (1.0 + in.PeriodRate);
-        const double due = in.PMT + (k >= x.from ? x.extra : 0.0) + (k == x.at ? x.lump : 0.0);
-        const bool reachesEnd = grown - due <= in.FBAL;
-        // A payment that reaches the end amount pays exactly what is left above it.
-        const double payment = reachesEnd ? grown - in.FBAL : due;
-        B = reachesEnd ? in.FBAL : grown - due;
-        s.payments = k;
-        s.lastPayment = payment;
-        s.totalPaid += payment;
-        s.totalInterest = I;
-        f(k, payment, B, I);
-        if (reachesEnd) {
-            s.paidOffEarly = k < n;
+// The sum of the payments before `last` (1 .. last - 1): the plan's payment each time, the extra
+// from its first payment on and the one-time amount at its payment.
+DD paymentsBefore(const Plan& plan, const Extras& x, std::int64_t last);
+
+template <class F> ScheduleTotals walkSchedule(const Plan& plan, const Extras& x, F&& f) {
+    constexpr double kHalfCent = 0.005;
+    const DD end(plan.endAmount);
+    const DD settled = DD(plan.endAmount) + kHalfCent;
+    DD balance(plan.amountFinanced);
+    ScheduleTotals s;
+    for (std::int64_t k = 1; k <= plan.payments; ++k) {
+        const DD grown = balance + balance * plan.periodRate;
+        DD due(plan.payment);
+        if (k >= x.from)
+            due += x.extra;
+        if (k == x.at)
+            due += x.lump;
+        const DD after = grown - due;
+        // Extras too large to add up (beyond the range of numbers) pay whatever is left.
+        if (k == plan.payments || !std::isfinite(after.hi) || after < settled) {
+            s.payments = k;
+            s.lastPayment = grown - end;
+            f(k, plan.endAmount);
             break;
         }
+        balance = after;
+        f(k, balance.value());
     }
+    s.totalPaid = paymentsBefore(plan, x, s.payments) + s.lastPayment;
+    // Every schedule ends at the end amount: what was paid beyond the amount paid off is interest.
+    s.totalInterest = s.totalPaid - (DD(plan.amountFinanced) - end);
     return s;
 }
 

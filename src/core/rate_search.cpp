@@ -1,5 +1,6 @@
 #include "core/rate_search.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <utility>
@@ -133,22 +134,50 @@ FoundRate noRate(std::string message) {
     return FoundRate{std::nullopt, std::nullopt, std::move(message)};
 }
 
-// The APRs tried on each side of 0 while looking for a change of sign: doubling away from 0 up to
-// kHighestApr, and below -64 halving the distance to -100 %.
-std::vector<double> upwardAprs() {
+// The APRs sampled from just above -100 % to kHighestApr, in order, 0 among them. Near 0 they
+// are 0.0001 points apart, and further out each is about 2 % of the distance from 0 (or from
+// -100 %) beyond the one before, so a turning point of the payment cannot hide between two of
+// them: the search looks closer at every sample that is higher, or lower, than both of its
+// neighbours.
+std::vector<double> sampledAprs() {
+    constexpr int kSide = 1200;
     std::vector<double> v;
-    for (double a = 0.5; a < kHighestApr; a *= 2)
-        v.push_back(a);
+    v.reserve(2 * kSide + 1);
+    // Below 0 the distance to -100 % shrinks geometrically, down to 1e-11 points above it.
+    const double lowest = std::asinh(std::log(100 / 1e-11) / 1e-6);
+    for (int i = kSide; i >= 1; --i)
+        v.push_back(-100 * -std::expm1(-1e-6 * std::sinh(lowest * i / kSide)));
+    v.push_back(0);
+    const double highest = std::asinh(kHighestApr / 1e-4);
+    for (int i = 1; i < kSide; ++i)
+        v.push_back(1e-4 * std::sinh(highest * i / kSide));
     v.push_back(kHighestApr);
     return v;
 }
-std::vector<double> downwardAprs() {
-    std::vector<double> v;
-    for (double a = -0.5; a >= -64; a *= 2)
-        v.push_back(a);
-    for (double gap = 18; gap > 1e-9; gap /= 2)
-        v.push_back(-100 + gap);
-    return v;
+
+// The APR of a sampled payment's turning point between a and c (b between them, with a payment
+// beyond both of theirs), by golden-section search; `highest` looks for a maximum.
+template <class F> Sample turningPoint(F&& f, Sample a, Sample b, Sample c, bool highest) {
+    auto better = [&](const Sample& x, const Sample& y) {
+        return highest ? x.payment > y.payment : x.payment < y.payment;
+    };
+    constexpr double kGolden = 0.3819660112501051;
+    for (int i = 0; i < 80 && c.apr - a.apr > 1e-13 * (1 + std::fabs(b.apr)); ++i) {
+        const bool right = c.apr - b.apr > b.apr - a.apr;
+        const double apr =
+            right ? b.apr + kGolden * (c.apr - b.apr) : b.apr - kGolden * (b.apr - a.apr);
+        const auto p = f(apr);
+        if (!p)
+            break;
+        const Sample x{apr, *p};
+        if (better(x, b)) {
+            (right ? a : c) = b;
+            b = x;
+        } else {
+            (right ? c : a) = x;
+        }
+    }
+    return b;
 }
 
 } // namespace
@@ -168,84 +197,99 @@ FoundRate findRate(const PaymentQuestion& q, double payment) {
         return noRate("The payment is not a number the calculator can use.");
 
     auto at = [&](double apr) { return paymentAtApr(q, apr); };
-    static const std::vector<double> up = upwardAprs(), down = downwardAprs();
+    static const std::vector<double> aprs = sampledAprs();
 
-    std::optional<Sample> found;
-    std::optional<Sample> low, high; // the smallest and largest payment met on the way
-    auto note = [&](const Sample& s) {
-        if (!low || s.payment < low->payment)
-            low = s;
-        if (!high || s.payment > high->payment)
-            high = s;
-    };
-    std::optional<Sample> lastUp, lastDown;
-    if (const auto p0 = at(0.0)) {
-        const Sample zero{0.0, *p0};
-        if (*p0 == payment)
-            found = zero;
-        note(zero);
-        lastUp = lastDown = zero;
+    // The payment at every sampled APR it can be computed at. Where a long plan's growth at a
+    // high rate leaves the range of numbers, the edge is found by halving and sampled too.
+    std::vector<Sample> samples;
+    samples.reserve(aprs.size() + 8);
+    std::optional<double> lastApr;
+    bool lastOk = false;
+    for (const double apr : aprs) {
+        const auto p = at(apr);
+        if (lastApr && p.has_value() != lastOk) {
+            double inside = lastOk ? *lastApr : apr, outside = lastOk ? apr : *lastApr;
+            for (int k = 0; k < 64; ++k) {
+                const double mid = 0.5 * (inside + outside);
+                if (mid == inside || mid == outside)
+                    break;
+                (at(mid) ? inside : outside) = mid;
+            }
+            if (inside != *lastApr && inside != apr)
+                samples.push_back({inside, *at(inside)});
+            std::sort(samples.begin(), samples.end(),
+                      [](const Sample& x, const Sample& y) { return x.apr < y.apr; });
+        }
+        if (p)
+            samples.push_back({apr, *p});
+        lastApr = apr;
+        lastOk = p.has_value();
     }
-    double highestTried = 0, lowestTried = 0;
-    std::optional<std::pair<Sample, Sample>> bracket;
-    // The two sides in turn, nearest 0 first, so the first change of sign found is the rate
-    // nearest 0 (as far as the steps can tell).
-    bool upOpen = true, downOpen = true;
-    for (size_t i = 0; !found && !bracket && (upOpen || downOpen); ++i) {
-        for (int side = 0; side < 2 && !bracket; ++side) {
-            const bool upward = side == 0;
-            bool& open = upward ? upOpen : downOpen;
-            const std::vector<double>& aprs = upward ? up : down;
-            if (!open || i >= aprs.size()) {
-                open = false;
-                continue;
-            }
-            auto p = at(aprs[i]);
-            double apr = aprs[i];
-            std::optional<Sample>& last = upward ? lastUp : lastDown;
-            if (!p) {
-                if (!last)
-                    continue;
-                // Past the largest numbers the calculation can hold (a long plan's growth at a
-                // high rate): nothing beyond either, so the last step goes only as far as the
-                // edge, found by halving.
-                open = false;
-                double inside = last->apr, outside = apr;
-                for (int k = 0; k < 64 && inside != outside; ++k) {
-                    const double mid = 0.5 * (inside + outside);
-                    if (mid == inside || mid == outside)
-                        break;
-                    (at(mid) ? inside : outside) = mid;
-                }
-                if (inside == last->apr)
-                    continue;
-                apr = inside;
-                p = at(apr);
-            }
-            const Sample s{apr, *p};
-            (upward ? highestTried : lowestTried) = s.apr;
-            note(s);
-            if (s.payment == payment)
-                found = s;
-            else if (last && (last->payment < payment) != (s.payment < payment))
-                bracket = std::make_pair(*last, s);
-            last = s;
+    if (samples.empty())
+        return noRate("The payment cannot be computed from these inputs at any rate from -100 % "
+                      "up.");
+
+    // Every stretch where payment - target changes sign holds a rate; so may the top or bottom of
+    // a turning point between samples, which is searched for where the samples turn.
+    std::vector<std::pair<Sample, Sample>> brackets;
+    std::vector<Sample> exact;
+    auto consider = [&](const Sample& x, const Sample& y) {
+        if (x.payment == payment)
+            exact.push_back(x);
+        else if (y.payment != payment && (x.payment < payment) != (y.payment < payment))
+            brackets.emplace_back(x, y);
+    };
+    for (size_t i = 0; i < samples.size(); ++i) {
+        if (i + 1 < samples.size())
+            consider(samples[i], samples[i + 1]);
+        else if (samples[i].payment == payment)
+            exact.push_back(samples[i]);
+        if (i == 0 || i + 1 == samples.size())
+            continue;
+        const Sample &a = samples[i - 1], &b = samples[i], &c = samples[i + 1];
+        const bool peak = (b.payment > a.payment && b.payment >= c.payment) ||
+                          (b.payment >= a.payment && b.payment > c.payment);
+        const bool trough = (b.payment < a.payment && b.payment <= c.payment) ||
+                            (b.payment <= a.payment && b.payment < c.payment);
+        if (!peak && !trough)
+            continue;
+        // Only a turning point beyond the target can hold two rates the samples do not show.
+        if ((peak && b.payment >= payment) || (trough && b.payment <= payment))
+            continue;
+        const Sample t = turningPoint(at, a, b, c, peak);
+        if (t.payment == payment)
+            exact.push_back(t);
+        else if ((t.payment > payment) == peak) {
+            consider(a, t);
+            consider(t, c);
         }
     }
-    if (!found && bracket) {
-        Sample best = refine(at, bracket->first, bracket->second, payment);
+
+    std::optional<Sample> found;
+    auto nearer = [&](const Sample& s) {
+        if (!found || std::fabs(s.apr) < std::fabs(found->apr))
+            found = s;
+    };
+    for (const Sample& s : exact)
+        nearer(s);
+    for (const auto& [x, y] : brackets) {
+        // A stretch entirely farther from 0 than a rate already found cannot give a nearer one.
+        if (found && std::min(std::fabs(x.apr), std::fabs(y.apr)) > std::fabs(found->apr))
+            continue;
+        Sample best = refine(at, x, y, payment);
         if (std::fabs(best.payment - payment) > 1e-12 * std::fabs(payment))
             best = polish(at, best, payment, P);
-        found = best;
+        nearer(best);
     }
     if (found) {
         const Num real = realAprOf(periodRateOf(found->apr, C, P), P);
         return FoundRate{found->apr, real.ok() ? std::optional<double>(real.v) : std::nullopt, {}};
     }
 
-    if (!low)
-        return noRate("The payment cannot be computed from these inputs at any rate from -100 % "
-                      "up.");
+    const auto [low, high] =
+        std::minmax_element(samples.begin(), samples.end(),
+                            [](const Sample& x, const Sample& y) { return x.payment < y.payment; });
+    const double lowestTried = samples.front().apr, highestTried = samples.back().apr;
     const double n = q.PERS;
     const bool investment = q.kind == PaymentQuestion::Kind::Investment;
     const bool lease = q.kind == PaymentQuestion::Kind::Lease;

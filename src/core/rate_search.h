@@ -26,6 +26,7 @@ struct PaymentQuestion {
     Kind kind = Kind::Loan;
     double PERS = 0, SBAL = 0, DPMT = 0, FBAL = 0, TAX = 0;
     double compoundMonths = 1, paymentsPerMonth = 1;
+    bool operator==(const PaymentQuestion&) const = default;
 };
 
 // The payment the calculation gives at this APR, as the payment field shows it (a lease's with

@@ -327,15 +327,7 @@ void frmFinCalc::buildMenus() {
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("mnTools"));
     entry(tools, "mnWhatIf", "&What If...", &FinCalc::mnWhatIf_Click);
-    // The answer is shown in the What If window, which opens with it.
-    QAction* findRate = tools->addAction(QStringLiteral("&Find the Rate"));
-    findRate->setObjectName(QStringLiteral("mnFindRate"));
-    connect(findRate, &QAction::triggered, this, [this] {
-        run([&] {
-            m_calc.mnFindRate_Click();
-            m_calc.mnWhatIf_Click();
-        });
-    });
+    entry(tools, "mnFindRate", "&Find the Rate", &FinCalc::mnFindRate_Click);
     m_mnUseRate = entry(tools, "mnUseRate", "&Use This Rate", &FinCalc::mnUseRate_Click);
     entry(tools, "mnKeep", "&Keep for Comparison", &FinCalc::mnKeep_Click);
     m_mnClearKept = entry(tools, "mnClearKept", "&Clear Kept", &FinCalc::mnClearKept_Click);
@@ -391,7 +383,7 @@ void frmFinCalc::showState() {
         m_shownReport = m_calc.reportRevision;
         m_reportShown = true;
     }
-    const bool rateFound = m_calc.foundRate && m_calc.foundRate->apr;
+    const bool rateFound = m_calc.rateUsable();
     if (m_mnUseRate->isEnabled() != rateFound)
         m_mnUseRate->setEnabled(rateFound);
     if (m_mnClearKept->isEnabled() != m_calc.kept.has_value())

@@ -25,24 +25,11 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// A count of payments: whole ones as they are, a part payment with its decimals.
-QString count(double v) {
-    return QLocale().toString(v, 'g', 15);
-}
-
 // An amount as the state keeps it, in plain decimals that read back as the same number.
 QString plain(double v) {
     char text[400];
     const auto r = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed);
     return QString::fromLatin1(text, r.ptr - text);
-}
-
-QString years(double v) {
-    return QLocale().toString(v, 'f', 2);
-}
-
-QString percent(double v) {
-    return QLocale().toString(v, 'f', 6) + QStringLiteral(" %");
 }
 
 // A figure the window cannot show: extras that do not apply, or nothing kept.
@@ -89,10 +76,6 @@ frmWhatIf::frmWhatIf(const FinCalc& calc) : m_calc(calc) {
 }
 
 frmWhatIf::~frmWhatIf() = default;
-
-QString frmWhatIf::money(double v) const {
-    return qs(m_calc.currency()(v));
-}
 
 QGroupBox* frmWhatIf::buildExtras() {
     auto* box = new QGroupBox(QStringLiteral("Extra payments"), this);
@@ -207,7 +190,7 @@ QGroupBox* frmWhatIf::buildCompare() {
     m_compare->setVerticalHeaderLabels(
         {QStringLiteral("Payment"), QStringLiteral("Number of payments"),
          QStringLiteral("Total paid"), QStringLiteral("Total interest"),
-         QStringLiteral("End of the plan (years)")});
+         QStringLiteral("Length of the plan")});
     m_compare->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_compare->setWordWrap(false);
     m_compare->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -246,72 +229,39 @@ void frmWhatIf::showState() {
 }
 
 void frmWhatIf::showExtras() {
-    const Shown now{m_calc.reportRevision, m_calc.CalculatorMode, m_calc.PaymentsPerMonth,
-                    m_calc.extras};
-    const std::optional<std::string> unavailable = m_calc.extrasUnavailable();
+    const WhatIfTexts t = m_calc.whatIfTexts();
+    const bool unavailable = m_calc.extrasUnavailable().has_value();
     // A refused text says why, while the extras can be typed; the figures stay those of the
     // last extras taken.
-    const QString message = qs(m_calc.extrasMessage);
-    setText(m_extrasMessage, message);
-    m_extrasMessage->setVisible(!message.isEmpty() && !unavailable);
-    if (m_shown == now)
-        return;
-    m_shown = now;
-
-    setText(m_unavailable, unavailable ? qs(*unavailable) : QString());
-    m_unavailable->setVisible(unavailable.has_value());
+    setText(m_extrasMessage, qs(t.refused));
+    m_extrasMessage->setVisible(!t.refused.empty() && !unavailable);
+    setText(m_unavailable, qs(t.unavailable + (t.note.empty() ? "" : t.note)));
+    m_unavailable->setVisible(!m_unavailable->text().isEmpty());
     for (QLineEdit* edit : m_inputs)
         edit->setEnabled(!unavailable);
     for (int i = 0; i < FigureCount; ++i) {
         m_figureCaptions[i]->setEnabled(!unavailable);
         m_figures[i]->setEnabled(!unavailable);
+        setText(m_figures[i], qs(t.figures[static_cast<size_t>(i)]));
     }
-    const std::optional<WhatIfFigures> w = m_calc.whatIf();
-    if (!w) {
-        for (QLabel* figure : m_figures)
-            setText(figure, kNone);
-        if (!unavailable) { // a plan without a report, or whose balance overflows
-            setText(m_unavailable, QStringLiteral("This plan has no payment schedule to show."));
-            m_unavailable->setVisible(true);
-        }
-        return;
-    }
-    setText(m_figures[NeededPayments], count(static_cast<double>(w->schedule.payments)));
-    setText(m_figures[LastPayment], money(w->schedule.lastPayment));
-    setText(m_figures[FigureTotalPaid], money(w->schedule.totalPaid));
-    setText(m_figures[FigureTotalInterest], money(w->schedule.totalInterest));
-    setText(m_figures[InterestSaved], money(w->interestSaved));
-    setText(m_figures[PaymentsSaved], count(w->paymentsSaved));
-    setText(m_figures[YearsSaved], years(w->yearsSaved));
 }
 
 void frmWhatIf::showRate() {
-    const std::optional<FoundRate>& found = m_calc.foundRate;
-    const bool rate = found && found->apr;
-    setText(m_apr, rate ? percent(*found->apr) : kNone);
-    // A real APR too large for a number stays unknown beside its APR.
-    setText(m_realApr, rate && found->realApr ? percent(*found->realApr) : kNone);
-    setText(m_rateMessage, found && !rate ? qs(found->message) : QString());
+    const RateTexts t = m_calc.rateTexts();
+    setText(m_apr, qs(t.apr));
+    setText(m_realApr, qs(t.realApr));
+    setText(m_rateMessage, qs(t.message.empty() ? t.note : t.message));
     m_rateMessage->setVisible(!m_rateMessage->text().isEmpty());
-    m_cmdUseRate->setEnabled(rate);
+    m_cmdUseRate->setEnabled(t.usable);
 }
 
 void frmWhatIf::showCompare() {
-    const PlanFigures now = m_calc.planFigures();
-    const std::optional<PlanFigures>& kept = m_calc.kept;
-    m_cmdClearKept->setEnabled(kept.has_value());
-    const double PlanFigures::*figure[CompareRowCount] = {
-        &PlanFigures::payment, &PlanFigures::payments, &PlanFigures::totalPaid,
-        &PlanFigures::totalInterest, &PlanFigures::years};
-    for (int row = 0; row < CompareRowCount; ++row) {
-        auto text = [&](double v) {
-            return row == Payments ? count(v) : row == Years ? years(v) : money(v);
-        };
-        const double n = now.*figure[row];
-        setItem(m_compare, row, Now, text(n));
-        setItem(m_compare, row, Kept, kept ? text((*kept).*figure[row]) : kNone);
-        setItem(m_compare, row, Difference, kept ? text(n - (*kept).*figure[row]) : kNone);
-    }
+    const CompareTexts t = m_calc.compareTexts();
+    m_cmdClearKept->setEnabled(m_calc.kept.has_value());
+    for (int row = 0; row < CompareRowCount; ++row)
+        for (int column = 0; column < CompareColumnCount; ++column)
+            setItem(m_compare, row, column,
+                    qs(t[static_cast<size_t>(row)][static_cast<size_t>(column)]));
 }
 
 void frmWhatIf::closeEvent(QCloseEvent* event) {

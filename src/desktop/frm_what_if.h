@@ -29,8 +29,7 @@ class frmWhatIf : public QWidget {
     explicit frmWhatIf(const FinCalc& calc);
     ~frmWhatIf() override;
 
-    // Shows the state; the extra payments' figures are worked out again only when the report,
-    // the mode or the extras changed since they were last shown.
+    // Shows the state: every text comes from the state object.
     void showState();
 
     // The compare table's rows and columns.
@@ -57,7 +56,6 @@ class frmWhatIf : public QWidget {
     void showExtras();
     void showRate();
     void showCompare();
-    QString money(double v) const;
 
     const FinCalc& m_calc;
 
@@ -86,16 +84,6 @@ class frmWhatIf : public QWidget {
     QPushButton* m_cmdKeep = nullptr;
     QPushButton* m_cmdClearKept = nullptr;
     QTableWidget* m_compare = nullptr;
-
-    // What the extra payments' figures were last worked out from.
-    struct Shown {
-        std::uint64_t revision = 0;
-        std::string mode;
-        std::optional<double> paymentsPerMonth;
-        Extras extras;
-        bool operator==(const Shown&) const = default;
-    };
-    std::optional<Shown> m_shown;
 };
 
 } // namespace selvane

@@ -1,118 +1,91 @@
-// Extra payments over the report's recurrence: none reproduce the report, a large one ends the
-// plan at once, and a plan with an end amount stops there.
+// The plan's schedule at its edges: which plans have one, which extras are taken, and the half
+// cent that ends a schedule. Figures over whole plans are checked against the schedule model by
+// the state object's tests.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "core/extra_payments.h"
+#include "support/schedule_model.h"
 
 namespace selvane {
 namespace {
-
-const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
-
-struct Plan {
-    const char* name;
-    double SBAL, DPMT, FBAL, ratePerPayment, PERS;
-};
-
-// The payment that takes P0 to FBAL in PERS payments, as the calculator's payment result does.
-ReportInputs inputs(const Plan& p) {
-    ReportInputs in;
-    in.SBAL = p.SBAL;
-    in.DPMT = p.DPMT;
-    in.FBAL = p.FBAL;
-    in.PeriodRate = p.ratePerPayment;
-    in.PERS = p.PERS;
-    const double r = p.ratePerPayment, g = std::pow(1 + r, p.PERS);
-    in.PMT = r == 0 ? (p.SBAL - p.DPMT - p.FBAL) / p.PERS
-                    : ((p.SBAL - p.DPMT) * g - p.FBAL) * r / (g - 1);
-    return in;
-}
-
-const Plan kPlans[] = {
-    {"personal loan", 20000, 0, 0, 0.075 / 12, 60},
-    {"mortgage", 200000, 50000, 0, 0.05 / 12, 360},
-    {"mortgage with a balloon", 200000, 20000, 60000, 0.065 / 12, 120},
-    {"every two weeks", 150000, 0, 0, 0.06 / 26, 650},
-    {"no interest", 12000, 0, 0, 0, 48},
-};
-
-TEST(ExtraPayments, NoExtrasAreTheReport) {
-    for (const Plan& plan : kPlans) {
-        SCOPED_TRACE(plan.name);
-        const ReportInputs in = inputs(plan);
-        DetailsReport report;
-        ASSERT_TRUE(DetailsReport::build(in, kUsd, report));
-        const ExtraSchedule s =
-            walkExtraSchedule(in, Extras{}, [&](std::int64_t k, double pay, double B, double I) {
-                const DetailsReport::Row row = report.rowValues(k);
-                EXPECT_EQ(I, row.interest) << k;
-                if (k < report.rowCount()) {
-                    EXPECT_EQ(B, row.balance) << k;
-                    EXPECT_EQ(pay, in.PMT) << k;
-                } else { // the rounding left in the last balance, under a cent
-                    EXPECT_NEAR(B, row.balance, 0.005);
-                    EXPECT_NEAR(pay, in.PMT, 0.005);
-                }
-            });
-        EXPECT_EQ(s.payments, report.rowCount());
-        EXPECT_EQ(s.totalInterest, report.totals().interest);
-        EXPECT_NEAR(s.totalPaid, in.PMT * static_cast<double>(s.payments), 0.005);
-        EXPECT_FALSE(s.paidOffEarly);
-    }
-}
-
-TEST(ExtraPayments, AOneTimeAmountThatPaysItAllEndsThere) {
-    for (const Plan& plan : kPlans) {
-        SCOPED_TRACE(plan.name);
-        const ReportInputs in = inputs(plan);
-        DetailsReport report;
-        ASSERT_TRUE(DetailsReport::build(in, kUsd, report));
-        const std::int64_t at = 10;
-        const ExtraSchedule s = extraSchedule(in, Extras{0, 1, 1e9, at});
-        EXPECT_EQ(s.payments, at);
-        EXPECT_TRUE(s.paidOffEarly);
-        const double before = report.rowValues(at - 1).balance;
-        EXPECT_EQ(s.lastPayment, before * (1.0 + in.PeriodRate) - in.FBAL);
-        EXPECT_EQ(s.totalInterest, report.rowValues(at).interest);
-    }
-}
-
-TEST(ExtraPayments, ExtrasStopAtTheEndAmount) {
-    const Plan balloon = kPlans[2];
-    const ReportInputs in = inputs(balloon);
-    double lastBalance = -1;
-    const ExtraSchedule s = walkExtraSchedule(in, Extras{400, 13, 0, 1},
-                                              [&](std::int64_t k, double pay, double B, double) {
-                                                  EXPECT_GE(B, in.FBAL) << k;
-                                                  EXPECT_LE(pay, in.PMT + (k >= 13 ? 400 : 0)) << k;
-                                                  EXPECT_GT(pay, 0) << k;
-                                                  lastBalance = B;
-                                              });
-    EXPECT_EQ(lastBalance, in.FBAL);
-    EXPECT_TRUE(s.paidOffEarly);
-    EXPECT_LT(s.payments, 120);
-    const ExtraSchedule plan = extraSchedule(in, Extras{});
-    EXPECT_LT(s.totalInterest, plan.totalInterest);
-    // The principal paid is the same either way: from P0 down to the end amount.
-    EXPECT_NEAR(s.totalPaid - s.totalInterest, plan.totalPaid - plan.totalInterest, 1e-6);
-}
 
 TEST(ExtraPayments, ProblemsAreNamed) {
     const struct {
         double extra, from, lump, at;
         bool fine;
     } cases[] = {
-        {0, 1, 0, 1, true},      {100, 12, 5000, 60, true}, {-1, 1, 0, 1, false},
-        {0, 1, -0.01, 1, false}, {NAN, 1, 0, 1, false},     {INFINITY, 1, 0, 1, false},
-        {0, 0, 0, 1, false},     {0, 1.5, 0, 1, false},     {0, 1, 0, 0, false},
-        {0, 1, 0, 2.25, false},  {0, 1e300, 0, 1, false},
+        {0, 1, 0, 1, true},        {100, 12, 5000, 60, true}, {-1, 1, 0, 1, false},
+        {0, 1, -0.01, 1, false},   {NAN, 1, 0, 1, false},     {INFINITY, 1, 0, 1, false},
+        {0, 0, 0, 1, false},       {0, 1.5, 0, 1, false},     {0, 1, 0, 0, false},
+        {0, 1, 0, 2.25, false},    {0, 1e300, 0, 1, false},   {0, 1e7, 0, 1e7, true},
+        {0, 1e7 + 1, 0, 1, false}, {0, 1, 0, 1e7 + 1, false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(!extrasProblem(c.extra, c.from, c.lump, c.at).has_value(), c.fine)
             << c.extra << " " << c.from << " " << c.lump << " " << c.at;
+}
+
+TEST(ExtraPayments, PlansThatDoNotPayDownHaveNoSchedule) {
+    const struct {
+        Plan plan;
+        const char* says; // nullptr: the plan has a schedule
+    } cases[] = {
+        {{1000, 0.01, 100, 0, 12}, nullptr},
+        {{1000, -0.01, 1, 0, 12}, nullptr},
+        {{1000, 0.01, 10.000001, 0, 12}, nullptr},
+        {{1000, 0.01, 10, 0, 12}, "no more than"}, // exactly the first period's interest
+        {{1000, 0.01, 100, 1000, 12}, "at or above"},
+        {{1000, 0.01, 100, 1000.01, 12}, "at or above"},
+        {{1000, 0.01, 100, 0, 0}, "no payments"},
+        {{1000, 0.01, 100, 0, 10000001}, "more than 10000000"},
+        {{1000, -1, 100, 0, 12}, "-100 %"},
+        {{INFINITY, 0.01, 100, 0, 12}, "beyond the range"},
+        {{1000, 0.01, NAN, 0, 12}, "beyond the range"},
+    };
+    for (const auto& c : cases) {
+        const auto problem = scheduleProblem(c.plan);
+        if (c.says == nullptr)
+            EXPECT_FALSE(problem) << *problem;
+        else
+            EXPECT_NE(problem.value_or("").find(c.says), std::string::npos) << c.says;
+    }
+}
+
+// A balance left under half a cent above the end amount counts as paid: the payment then pays
+// exactly what is left, and a schedule never ends with a payment of a fraction of a cent.
+TEST(ExtraPayments, HalfACentEndsTheSchedule) {
+    const struct {
+        double payment;
+        std::int64_t payments;
+        double last;
+    } cases[] = {
+        {100.0 / 3 - 0.004 / 3, 3, 100.0 / 3 + 0.008 / 3}, // 0.004 left after the third
+        {33.33, 4, 0.01},                                  // 0.01 left: a fourth payment
+        {50, 2, 50},                                       // ends early, to the cent
+    };
+    for (const auto& c : cases) {
+        const Plan plan{100, 0, c.payment, 0, 4};
+        const ScheduleTotals s = schedule(plan, {});
+        EXPECT_EQ(s.payments, c.payments) << c.payment;
+        EXPECT_NEAR(s.lastPayment.value(), c.last, 1e-12) << c.payment;
+        const model::Totals m = model::walk(100, 0, c.payment, 0, 4);
+        EXPECT_EQ(m.payments, s.payments);
+        EXPECT_TRUE(model::close(s.totalPaid.value(), m.totalPaid));
+    }
+}
+
+TEST(ExtraPayments, ExtrasAfterTheLastPaymentAreNotPaid) {
+    const Plan plan{1000, 0.01, 90, 0, 12};
+    const ScheduleTotals none = schedule(plan, {});
+    const ScheduleTotals late = schedule(plan, {50, 13, 500, 13});
+    EXPECT_EQ(late.payments, none.payments);
+    EXPECT_EQ(late.totalPaid.value(), none.totalPaid.value());
+    const ScheduleTotals last = schedule(plan, {0, 1, 1e6, 12});
+    EXPECT_EQ(last.payments, 12); // the one-time amount at the last payment pays only what is left
+    EXPECT_EQ(last.lastPayment.value(), none.lastPayment.value());
 }
 
 } // namespace
