@@ -75,18 +75,5 @@ void BM_YearlyVisibleRows(benchmark::State& state) {
 }
 BENCHMARK(BM_YearlyVisibleRows)->Arg(10'000'000)->Unit(benchmark::kMicrosecond);
 
-// The What If schedule with an extra amount every payment, over the whole plan.
-void BM_ExtraSchedule(benchmark::State& state) {
-    ReportInputs in;
-    in.SBAL = 250000;
-    in.DPMT = 50000;
-    in.PERS = static_cast<double>(state.range(0));
-    in.PeriodRate = state.range(0) > 360 ? 1e-9 : 0.004124;
-    in.PMT = state.range(0) > 360 ? 0.01 : 1100.57;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(extraSchedule(in, Extras{0.0, 1, 0.0, 1}));
-}
-BENCHMARK(BM_ExtraSchedule)->Arg(360)->Arg(10'000'000)->Unit(benchmark::kMicrosecond);
-
 } // namespace
 } // namespace selvane

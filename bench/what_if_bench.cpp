@@ -12,15 +12,11 @@ namespace {
 // and a one-time amount; the long one's extras are too small to end it early, so it runs whole.
 void BM_ExtraScheduleWithExtras(benchmark::State& state) {
     const bool longPlan = state.range(0) > 360;
-    ReportInputs in;
-    in.SBAL = 250000;
-    in.DPMT = 50000;
-    in.PERS = static_cast<double>(state.range(0));
-    in.PeriodRate = longPlan ? 1e-9 : 0.004124;
-    in.PMT = longPlan ? 0.01 : 1100.57;
+    const Plan plan{200000, longPlan ? 1e-9 : 0.004124, longPlan ? 0.01 : 1100.57, 0,
+                    state.range(0)};
     const Extras x = longPlan ? Extras{0.0001, 1, 1.0, 24} : Extras{200.0, 1, 5000.0, 24};
     for (auto _ : state)
-        benchmark::DoNotOptimize(extraSchedule(in, x));
+        benchmark::DoNotOptimize(schedule(plan, x));
 }
 BENCHMARK(BM_ExtraScheduleWithExtras)->Arg(360)->Arg(10'000'000)->Unit(benchmark::kMicrosecond);
 

@@ -70,15 +70,14 @@ template <class F> ScheduleTotals walkSchedule(const Plan& plan, const Extras& x
     constexpr double kHalfCent = 0.005;
     const DD end(plan.endAmount);
     const DD settled = DD(plan.endAmount) + kHalfCent;
+    const Multiplier interest(plan.periodRate);
+    const DD regular(plan.payment), withExtra = DD(plan.payment) + x.extra;
     DD balance(plan.amountFinanced);
     ScheduleTotals s;
     for (std::int64_t k = 1; k <= plan.payments; ++k) {
-        const DD grown = balance + balance * plan.periodRate;
-        DD due(plan.payment);
-        if (k >= x.from)
-            due += x.extra;
-        if (k == x.at)
-            due += x.lump;
+        const DD grown = balance + interest(balance);
+        const DD due = k == x.at ? (k >= x.from ? withExtra : regular) + x.lump
+                                 : (k >= x.from ? withExtra : regular);
         const DD after = grown - due;
         // Extras too large to add up (beyond the range of numbers) pay whatever is left.
         if (k == plan.payments || !std::isfinite(after.hi) || after < settled) {

@@ -140,7 +140,7 @@ FoundRate noRate(std::string message) {
 // them: the search looks closer at every sample that is higher, or lower, than both of its
 // neighbours.
 std::vector<double> sampledAprs() {
-    constexpr int kSide = 1200;
+    constexpr int kSide = 600;
     std::vector<double> v;
     v.reserve(2 * kSide + 1);
     // Below 0 the distance to -100 % shrinks geometrically, down to 1e-11 points above it.

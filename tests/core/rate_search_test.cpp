@@ -1,6 +1,14 @@
-// Find the Rate where no rate gives the payment: each reason has its own plain sentence.
+// Find the Rate against a dense scan of the payment by its definition: a rate is found exactly
+// where the scan finds one, the one nearest 0, and it gives the payment back. Where no rate gives
+// the payment, each reason has its own plain sentence.
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <random>
+#include <vector>
 
 #include "core/rate_search.h"
 
@@ -44,6 +52,122 @@ TEST(FindRate, SaysWhyWhenNoRateGivesThePayment) {
         EXPECT_FALSE(r.realApr) << c.name;
         EXPECT_NE(r.message.find(c.says), std::string::npos) << c.name << ": " << r.message;
     }
+}
+
+// The payment at an APR by its definition, in extended precision: the level payment (a deposit,
+// in an investment) that takes the amount to the end amount in PERS payments at the period rate
+// the calculation derives from the APR; a lease's with its sales tax.
+std::optional<long double> definedPayment(const PaymentQuestion& q, double apr) {
+    const double C = q.compoundMonths, P = q.paymentsPerMonth;
+    const double base = 1 + 0.01 * apr * C / (P * 12);
+    if (!(base > 0))
+        return std::nullopt;
+    const long double r = std::pow(base, 1 / C) - 1;
+    using K = PaymentQuestion::Kind;
+    const long double amount = q.kind == K::Investment ? -q.SBAL
+                               : q.kind == K::Loan     ? q.SBAL * (1 + 0.01 * q.TAX) - q.DPMT
+                                                       : q.SBAL - q.DPMT;
+    const long double end = q.kind == K::Investment ? -q.FBAL : q.FBAL;
+    // (1 + r)^PERS for a whole PERS, by squaring.
+    long double g = 1, x = 1 + r;
+    for (auto n = static_cast<long long>(q.PERS); n > 0; n /= 2, x *= x)
+        if (n % 2 == 1)
+            g *= x;
+    const long double level = r == 0 ? (amount - end) / q.PERS : (amount * g - end) * r / (g - 1);
+    if (!std::isfinite(static_cast<double>(level)))
+        return std::nullopt;
+    return q.kind == K::Lease ? level * (1 + 0.01L * q.TAX) : level;
+}
+
+struct Stretch {
+    double from, to; // APRs where the payment less the target changes sign
+};
+
+// Every change of sign over 4,000 APRs from just above -100 % to 1,000,000 %, each 0.8 % further
+// from -100 % than the one before.
+std::vector<Stretch> scan(const PaymentQuestion& q, double payment) {
+    static const std::vector<double> aprs = [] {
+        std::vector<double> v{0};
+        for (int i = 0; i <= 4000; ++i)
+            v.push_back(100 * std::expm1(std::log(1e-10) +
+                                         (std::log(1e4 + 1) - std::log(1e-10)) * i / 4000));
+        std::sort(v.begin(), v.end());
+        return v;
+    }();
+    std::vector<Stretch> out;
+    std::optional<long double> last;
+    for (size_t i = 0; i < aprs.size(); ++i) {
+        const auto p = definedPayment(q, aprs[i]);
+        if (p && last && (*last < payment) != (*p < payment))
+            out.push_back({aprs[i - 1], aprs[i]});
+        last = p;
+    }
+    return out;
+}
+
+// Plans whose payment turns with the rate (an end amount below zero, or an investment that starts
+// in debt), plain ones, and payments at a rate or near a turning point.
+TEST(FindRate, FindsTheRateNearestZeroWheneverAScanFindsOne) {
+    using K = PaymentQuestion::Kind;
+    std::mt19937 gen(1337);
+    auto uniform = [&](double a, double b) { return std::uniform_real_distribution<>(a, b)(gen); };
+    const double compound[] = {12 / 365.25, 1, 6, 12}, period[] = {365.25 / 168, 2, 1};
+    int found = 0, turning = 0;
+    for (int i = 0; i < 3000; ++i) {
+        PaymentQuestion q;
+        q.kind = std::array{K::Loan, K::Lease, K::Investment}[i % 3];
+        q.compoundMonths = compound[std::uniform_int_distribution<>(0, 3)(gen)];
+        q.paymentsPerMonth = period[std::uniform_int_distribution<>(0, 2)(gen)];
+        q.PERS = std::round(std::exp(uniform(std::log(13), std::log(600))));
+        q.SBAL = std::round(uniform(1000, 500000));
+        q.DPMT = uniform(0, 1) < 0.3 ? std::round(q.SBAL * uniform(0, 0.3)) : 0;
+        q.TAX = uniform(0, 1) < 0.3 ? uniform(0, 10) : 0;
+        const bool turns = uniform(0, 1) < 0.5;
+        q.FBAL =
+            turns ? -std::round(q.SBAL * uniform(0.5, 4)) : std::round(q.SBAL * uniform(0, 0.5));
+        if (q.kind == K::Investment) {
+            q.SBAL = turns ? -q.SBAL : q.SBAL * uniform(0, 0.2);
+            q.FBAL = turns ? std::round(-q.SBAL * uniform(0.5, 4)) : std::round(q.SBAL * 3 + 10000);
+        }
+        const auto at = paymentAtApr(q, uniform(-40, 60));
+        if (!at)
+            continue;
+        const double payment = uniform(0, 1) < 0.7 ? *at : *at * uniform(0.9, 1.1);
+        const std::vector<Stretch> stretches = scan(q, payment);
+        const FoundRate r = findRate(q, payment);
+        SCOPED_TRACE(testing::Message()
+                     << "plan " << i << " kind " << static_cast<int>(q.kind) << " C "
+                     << q.compoundMonths << " P " << q.paymentsPerMonth << " PERS " << q.PERS
+                     << " SBAL " << q.SBAL << " DPMT " << q.DPMT << " FBAL " << q.FBAL << " TAX "
+                     << q.TAX << " payment " << payment);
+        turning += stretches.size() > 1;
+        if (stretches.empty()) {
+            // A rate the scan passed over (a touch at a turning point) must still be one.
+            if (r.apr)
+                EXPECT_NEAR(*paymentAtApr(q, *r.apr), payment, 1e-9 * std::fabs(payment));
+            continue;
+        }
+        ASSERT_TRUE(r.apr) << r.message;
+        ++found;
+        double nearest = INFINITY;
+        for (const Stretch& s : stretches)
+            nearest = std::min(nearest, std::max(std::fabs(s.from), std::fabs(s.to)));
+        EXPECT_LE(std::fabs(*r.apr), nearest * (1 + 1e-9));
+        EXPECT_NEAR(*paymentAtApr(q, *r.apr), payment, 1e-9 * std::fabs(payment));
+    }
+    EXPECT_GT(found, 2000);
+    EXPECT_GT(turning, 200);
+}
+
+// A balloon of more than twice the loan, to be paid out at the end: both 11.49 % and 13.37 %
+// give this payment, between two steps of a search that doubles its way out.
+TEST(FindRate, TwoRatesCloseTogether) {
+    const PaymentQuestion q{PaymentQuestion::Kind::Loan, 106, 314022.56, 0, -653212.32, 0, 6, 1};
+    const double payment = *paymentAtApr(q, 13.37);
+    const FoundRate r = findRate(q, payment);
+    ASSERT_TRUE(r.apr) << r.message;
+    EXPECT_NEAR(*r.apr, 11.49, 0.01);
+    EXPECT_NEAR(*paymentAtApr(q, *r.apr), payment, 1e-9 * payment);
 }
 
 } // namespace
