@@ -18,6 +18,9 @@ class CurrencyFormat {
         return m_locale.toCurrencyString(value, m_locale.currencySymbol(), 0).toStdString();
     }
 
+    // A count with the locale's grouping: "1,234".
+    std::string count(long long value) const { return m_locale.toString(value).toStdString(); }
+
   private:
     QLocale m_locale;
 };

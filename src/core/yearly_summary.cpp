@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <optional>
 
 #include "core/number_text.h"
@@ -185,6 +186,15 @@ YearRow YearlySummary::total() const {
     out.interest = decimalDifference(moneyText(end.interest), "0.00");
     out.balance = moneyText(end.balance);
     return out;
+}
+
+std::array<std::string, 5> yearRowTexts(const YearRow& y, const CurrencyFormat& currency) {
+    // The figures are exact decimal texts: read back, each is the double nearest to it.
+    const auto money = [&](const std::string& text) {
+        return currency(std::strtod(text.c_str(), nullptr));
+    };
+    return {y.year == 0 ? std::string("Total") : std::to_string(y.year), currency.count(y.payments),
+            money(y.principal), money(y.interest), money(y.balance)};
 }
 
 } // namespace selvane

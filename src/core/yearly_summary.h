@@ -4,10 +4,12 @@
 // rows as they are shown, rounded to cents, and computed exactly in decimal, so the years add up
 // to the report's last row to the cent.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "core/currency.h"
 #include "core/details_text.h"
 
 namespace selvane {
@@ -29,6 +31,10 @@ struct YearRow {
     // the year's last payment.
     std::string principal, interest, balance;
 };
+
+// The texts of a year's row as a table shows them: year ("Total" on the total row), payments,
+// principal, interest and balance in the locale's currency.
+std::array<std::string, 5> yearRowTexts(const YearRow& y, const CurrencyFormat& currency);
 
 // A view over a report: it holds nothing but the report's address, and works out a year when
 // asked (two short replays of the recurrence), so a view of ten million rows costs no more than

@@ -63,24 +63,10 @@ QVariant YearlyModel::data(const QModelIndex& index, int role) const {
     }
     if (role != Qt::DisplayRole)
         return {};
-    const YearRow y = yearRow(index.row());
-    const auto money = [this](const std::string& text) {
-        return QString::fromStdString(m_currency(std::strtod(text.c_str(), nullptr)));
-    };
-    switch (index.column()) {
-    case Year:
-        return y.year == 0 ? QStringLiteral("Total") : QString::number(y.year);
-    case Payments:
-        return QLocale().toString(static_cast<qlonglong>(y.payments));
-    case Principal:
-        return money(y.principal);
-    case Interest:
-        return money(y.interest);
-    case Balance:
-        return money(y.balance);
-    default:
+    if (index.column() < Year || index.column() > Balance)
         return {};
-    }
+    const auto texts = yearRowTexts(yearRow(index.row()), m_currency);
+    return QString::fromStdString(texts[static_cast<size_t>(index.column())]);
 }
 
 QVariant YearlyModel::headerData(int section, Qt::Orientation orientation, int role) const {
