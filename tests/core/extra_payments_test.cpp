@@ -77,16 +77,5 @@ TEST(ExtraPayments, HalfACentEndsTheSchedule) {
     }
 }
 
-TEST(ExtraPayments, ExtrasAfterTheLastPaymentAreNotPaid) {
-    const Plan plan{1000, 0.01, 90, 0, 12};
-    const ScheduleTotals none = schedule(plan, {});
-    const ScheduleTotals late = schedule(plan, {50, 13, 500, 13});
-    EXPECT_EQ(late.payments, none.payments);
-    EXPECT_EQ(late.totalPaid.value(), none.totalPaid.value());
-    const ScheduleTotals last = schedule(plan, {0, 1, 1e6, 12});
-    EXPECT_EQ(last.payments, 12); // the one-time amount at the last payment pays only what is left
-    EXPECT_EQ(last.lastPayment.value(), none.lastPayment.value());
-}
-
 } // namespace
 } // namespace selvane
