@@ -196,6 +196,9 @@ class FinCalc {
     // keeps the extras as they were and says why in extrasMessage; returns whether they were taken.
     bool setExtras(const std::string& extra, const std::string& from, const std::string& lump,
                    const std::string& at);
+    // The extras in use as the four inputs show them: amounts in plain decimals that read back
+    // as the same numbers, whole payment numbers.
+    std::array<std::string, 4> extrasTexts() const;
     // Why extra payments do not apply to the current mode; nullopt where they do.
     std::optional<std::string> extrasUnavailable() const;
     // Why the plan has no schedule for extras to shorten: a failed calculation, or a plan that does

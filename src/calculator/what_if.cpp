@@ -60,6 +60,16 @@ bool FinCalc::setExtras(const std::string& extra, const std::string& from, const
     return true;
 }
 
+std::array<std::string, 4> FinCalc::extrasTexts() const {
+    auto plain = [](double v) {
+        char text[400];
+        const auto r = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed);
+        return std::string(text, r.ptr);
+    };
+    return {plain(extras.extra), std::to_string(extras.from), plain(extras.lump),
+            std::to_string(extras.at)};
+}
+
 std::optional<std::string> FinCalc::extrasUnavailable() const {
     const std::optional<Mode> m = mode();
     if (m == Mode::PersonalLoan || m == Mode::Mortgage)

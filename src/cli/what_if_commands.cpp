@@ -1,6 +1,6 @@
 #include "cli/what_if_commands.h"
 
-#include "core/number_text.h"
+#include <array>
 
 namespace selvane {
 
@@ -44,13 +44,10 @@ std::optional<std::string> runWhatIfCommand(FinCalc& calc, std::string_view word
     if (word == "extra" || word == "lump") {
         const auto args = twoWords(rest);
         // The other pair of the window's inputs stays as it is.
-        const Extras& x = calc.extras;
+        const std::array<std::string, 4> now = calc.extrasTexts();
         const bool taken =
-            args &&
-            (word == "extra" ? calc.setExtras(args->first, args->second, roundTripText(x.lump),
-                                              std::to_string(x.at))
-                             : calc.setExtras(roundTripText(x.extra), std::to_string(x.from),
-                                              args->first, args->second));
+            args && (word == "extra" ? calc.setExtras(args->first, args->second, now[2], now[3])
+                                     : calc.setExtras(now[0], now[1], args->first, args->second));
         if (!taken)
             return name + " needs an amount of at least 0 and a whole payment number from 1";
         return std::nullopt;

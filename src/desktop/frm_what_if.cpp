@@ -8,12 +8,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <charconv>
-#include <cmath>
 
 #include "desktop/readable_colours.h"
 
@@ -23,13 +20,6 @@ namespace {
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// An amount as the state keeps it, in plain decimals that read back as the same number.
-QString plain(double v) {
-    char text[400];
-    const auto r = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed);
-    return QString::fromLatin1(text, r.ptr - text);
 }
 
 // A figure the window cannot show: extras that do not apply, or nothing kept.
@@ -81,19 +71,18 @@ QGroupBox* frmWhatIf::buildExtras() {
     auto* box = new QGroupBox(QStringLiteral("Extra payments"), this);
     box->setObjectName(QStringLiteral("fraExtras"));
 
-    const Extras& x = m_calc.extras;
+    const std::array<std::string, 4> texts = m_calc.extrasTexts();
     const struct {
         const char *name, *caption;
-        QString text;
     } inputs[] = {
-        {"txtExtra", "&Extra each payment", plain(x.extra)},
-        {"txtFrom", "&From payment", QString::number(x.from)},
-        {"txtLump", "&One-time amount", plain(x.lump)},
-        {"txtAt", "&At payment", QString::number(x.at)},
+        {"txtExtra", "&Extra each payment"},
+        {"txtFrom", "&From payment"},
+        {"txtLump", "&One-time amount"},
+        {"txtAt", "&At payment"},
     };
     auto* typed = new QFormLayout;
     for (size_t i = 0; i < m_inputs.size(); ++i) {
-        auto* edit = new QLineEdit(inputs[i].text, box);
+        auto* edit = new QLineEdit(qs(texts[i]), box);
         edit->setObjectName(QLatin1String(inputs[i].name));
         edit->setAlignment(Qt::AlignRight);
         // Every edit the user makes goes to the state, which takes the four texts or says why not.

@@ -134,7 +134,12 @@ TEST_F(WhatIf, FoundRatesGiveThePaymentBackWhenCalculated) {
                std::round(sbal * pick(shares) * 100) / 100,
                std::round(sbal * pick(shares) * 100) / 100,
                pick(taxes),
-               pick(rates)};
+               pick(rates),
+               0, // the payment is solved for
+               0,
+               0,
+               1,
+               1};
         // As the calculation gives it, and as a user types it from an offer: to the cent.
         for (const bool cents : {false, true}) {
             calculate(c, l);

@@ -138,8 +138,9 @@ TEST(FindRate, FindsTheRateNearestZeroWheneverAScanFindsOne) {
         turning += changes > 1;
         if (changes == 0) {
             // A rate the scan passed over (a touch at a turning point) must still be one.
-            if (r.apr)
+            if (r.apr) {
                 EXPECT_NEAR(*paymentAtApr(q, *r.apr), payment, 1e-9 * std::fabs(payment));
+            }
             continue;
         }
         ASSERT_TRUE(r.apr) << r.message;
