@@ -86,7 +86,6 @@ std::optional<std::string> FinCalc::extrasUnavailable() const {
 
 void FinCalc::planChanged() {
     foundRate.reset();
-    m_rateAsked.reset();
     rateNote.clear();
 }
 

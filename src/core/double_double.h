@@ -44,14 +44,6 @@ inline void split(double a, double& high, double& low) {
     low = a - high;
 }
 
-inline DD twoProd(double a, double b) {
-    const double p = a * b;
-    double ah, al, bh, bl;
-    split(a, ah, al);
-    split(b, bh, bl);
-    return {p, ((ah * bh - p) + ah * bl + al * bh) + al * bl};
-}
-
 } // namespace dd_detail
 
 // The sum, with an error of about 2^-104 of the larger of the two: near a cancellation the result

@@ -370,6 +370,7 @@ TEST_F(WhatIf, OnlyLoansAndMortgagesTakeExtrasButEveryModeIsCompared) {
         EXPECT_EQ(!why.has_value(), takes) << c.CalculatorMode;
         const PlanFigures f = c.planFigures();
         ASSERT_TRUE(f.totalPaid && f.totalInterest) << c.CalculatorMode;
+        EXPECT_EQ(format00(f.payment), c.fields[field::PMT].text); // a lease's with its tax
         // An investment's deposits and the interest they earn make its end amount.
         const double start = val(c.stored.SBAL).v, end = val(c.stored.FBAL).v;
         if (c.mode() == Mode::Investment)
@@ -421,10 +422,12 @@ TEST_F(WhatIf, UseThisRateSaysWhatTheRoundedAprGives) {
     c.mnFindRate_Click();
     ASSERT_TRUE(c.foundRate && c.foundRate->apr) << c.foundRate->message;
     EXPECT_NEAR(*c.foundRate->apr, 6.125, 1e-3);
+    EXPECT_EQ(c.rateTexts().apr, formatFixed(*c.foundRate->apr, 6) + " %");
     c.mnUseRate_Click();
     EXPECT_EQ(c.fields[field::PERS].text, payments);
     EXPECT_EQ(c.fields[field::APR].text, "6.125");
     EXPECT_FALSE(c.foundRate);
+    EXPECT_EQ(c.rateTexts().apr, "\u2013"); // nothing found now
     // What Calculate gives, solving for the payment with the fields as they are now.
     FinCalc later = c;
     later.cmResult.selected = 0;
@@ -432,6 +435,9 @@ TEST_F(WhatIf, UseThisRateSaysWhatTheRoundedAprGives) {
     EXPECT_EQ(c.rateTexts().note, "The APR field shows the rate to three decimals, 6.125: a later "
                                   "Calculate at that APR, solving for the payment, gives " +
                                       later.fields[field::PMT].text + ".");
+    int key = '5';
+    c.txtSL_KeyPress(field::INFL, key); // the note goes with any change
+    EXPECT_TRUE(c.rateNote.empty());
 }
 
 TEST_F(WhatIf, UseThisRateWithoutARateChangesNothing) {

@@ -77,5 +77,15 @@ TEST(ExtraPayments, HalfACentEndsTheSchedule) {
     }
 }
 
+// Amounts near the top of the range of doubles are split for the exact products differently.
+TEST(ExtraPayments, HugeAmountsStayExact) {
+    const Plan plan{1e306, 0.01, 2.3e304, 1e300, 60};
+    const ScheduleTotals s = schedule(plan, {});
+    const model::Totals m = model::walk(1e306, 0.01, 2.3e304, 1e300, 60);
+    EXPECT_EQ(s.payments, m.payments);
+    EXPECT_TRUE(model::close(s.lastPayment.value(), m.lastPayment));
+    EXPECT_TRUE(model::close(s.totalInterest.value(), m.totalInterest));
+}
+
 } // namespace
 } // namespace selvane

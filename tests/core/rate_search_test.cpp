@@ -26,6 +26,7 @@ TEST(FindRate, SaysWhyWhenNoRateGivesThePayment) {
     };
     const Case cases[] = {
         {"no period chosen", {K::Loan, 60, 20000, 0, 0, 0, kFailed, 1}, 400, "Choose a payment"},
+        {"no payments a month", {K::Loan, 60, 20000, 0, 0, 0, 1, 0}, 400, "Choose a payment"},
         {"no payments", {K::Loan, 0, 20000, 0, 0, 0, 1, 1}, 400, "more than 0"},
         {"negative count", {K::Investment, -3, 0, 0, 1000, 0, 1, 1}, 100, "more than 0"},
         {"yearly compounding, 6 payments",
@@ -44,7 +45,10 @@ TEST(FindRate, SaysWhyWhenNoRateGivesThePayment) {
          {K::Investment, 12, 0, 0, 10000, 0, 1, 1},
          2000,
          "deposits add up to more than the end amount minus the start amount"},
-        {"beyond the highest rate", {K::Loan, 12, 1000, 0, 0, 0, daily, 1}, 1e300, "No rate from"},
+        {"beyond the highest rate",
+         {K::Loan, 12, 1000, 0, 0, 0, daily, 1},
+         1e300,
+         "No rate from just above -100 % to "},
     };
     for (const Case& c : cases) {
         const FoundRate r = findRate(c.q, c.payment);
@@ -160,6 +164,15 @@ TEST(FindRate, TwoRatesCloseTogether) {
     const FoundRate r = findRate(q, payment);
     ASSERT_TRUE(r.apr) << r.message;
     EXPECT_NEAR(*r.apr, 11.49, 0.01);
+    EXPECT_NEAR(*paymentAtApr(q, *r.apr), payment, 1e-9 * payment);
+}
+
+// A rate near the top of the range, between its last two samples.
+TEST(FindRate, ARateNearTheHighestOne) {
+    const PaymentQuestion q{PaymentQuestion::Kind::Loan, 13, 1000, 0, 0, 0, 1, 1};
+    const double payment = *paymentAtApr(q, 999000);
+    const FoundRate r = findRate(q, payment);
+    ASSERT_TRUE(r.apr) << r.message;
     EXPECT_NEAR(*paymentAtApr(q, *r.apr), payment, 1e-9 * payment);
 }
 
