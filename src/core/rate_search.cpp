@@ -135,10 +135,12 @@ FoundRate noRate(std::string message) {
 }
 
 // The APRs sampled from just above -100 % to kHighestApr, in order, 0 among them. Near 0 they
-// are 0.0001 points apart, and further out each is about 2 % of the distance from 0 (or from
-// -100 %) beyond the one before, so a turning point of the payment cannot hide between two of
-// them: the search looks closer at every sample that is higher, or lower, than both of its
-// neighbours.
+// are 0.0001 points apart, and further out each is about 4 % of the distance from 0 (or from
+// -100 %) beyond the one before. Two rates between two samples need a turning point of the
+// payment between them, and the payment turns at most once: it is the amount financed times the
+// period rate plus (amount financed - end amount) times the sinking-fund factor
+// r / ((1 + r)^n - 1), which is convex in r, and r rises with the APR. Where it turns the samples
+// turn too, and the search looks closer at every sample higher, or lower, than both neighbours.
 std::vector<double> sampledAprs() {
     constexpr int kSide = 600;
     std::vector<double> v;
