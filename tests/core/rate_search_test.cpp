@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <random>
+#include <tuple>
 #include <vector>
 
 #include "core/rate_search.h"
@@ -165,6 +166,24 @@ TEST(FindRate, TwoRatesCloseTogether) {
     ASSERT_TRUE(r.apr) << r.message;
     EXPECT_NEAR(*r.apr, 11.49, 0.01);
     EXPECT_NEAR(*paymentAtApr(q, *r.apr), payment, 1e-9 * payment);
+}
+
+// Two rates a hair apart around the payment's turning point, far closer than any two samples: the
+// search must look into the turning point to find either, and takes the one nearer 0.
+TEST(FindRate, TwoRatesAroundATurningPoint) {
+    const PaymentQuestion q{PaymentQuestion::Kind::Loan, 106, 314022.56, 0, -653212.32, 0, 6, 1};
+    double bottom = 11.49, lowest = *paymentAtApr(q, bottom);
+    for (double apr = 11.49; apr <= 13.37; apr += 1e-5)
+        if (const double p = *paymentAtApr(q, apr); p < lowest)
+            std::tie(bottom, lowest) = std::make_pair(apr, p);
+    ASSERT_GT(bottom, 11.5);
+    ASSERT_LT(bottom, 13.3); // the trough is inside, not at an end
+    const double payment = lowest + 1e-7 * std::fabs(lowest);
+    const FoundRate r = findRate(q, payment);
+    ASSERT_TRUE(r.apr) << r.message;
+    EXPECT_NEAR(*paymentAtApr(q, *r.apr), payment, 1e-9 * payment);
+    EXPECT_LT(*r.apr, bottom);
+    EXPECT_GT(*r.apr, bottom - 0.1);
 }
 
 // A rate near the top of the range, between its last two samples.
