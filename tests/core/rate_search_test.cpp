@@ -46,10 +46,7 @@ TEST(FindRate, SaysWhyWhenNoRateGivesThePayment) {
          {K::Investment, 12, 0, 0, 10000, 0, 1, 1},
          2000,
          "deposits add up to more than the end amount minus the start amount"},
-        {"beyond the highest rate",
-         {K::Loan, 12, 1000, 0, 0, 0, daily, 1},
-         1e300,
-         "No rate from just above -100 % to "},
+        {"too high a payment", {K::Loan, 12, 1000, 0, 0, 0, daily, 1}, 1e300, "just above -100"},
     };
     for (const Case& c : cases) {
         const FoundRate r = findRate(c.q, c.payment);
@@ -157,21 +154,16 @@ TEST(FindRate, FindsTheRateNearestZeroWheneverAScanFindsOne) {
     EXPECT_GT(turning, 200);
 }
 
-// A balloon of more than twice the loan, to be paid out at the end: both 11.49 % and 13.37 %
-// give this payment, between two steps of a search that doubles its way out.
-TEST(FindRate, TwoRatesCloseTogether) {
-    const PaymentQuestion q{PaymentQuestion::Kind::Loan, 106, 314022.56, 0, -653212.32, 0, 6, 1};
-    const double payment = *paymentAtApr(q, 13.37);
-    const FoundRate r = findRate(q, payment);
-    ASSERT_TRUE(r.apr) << r.message;
-    EXPECT_NEAR(*r.apr, 11.49, 0.01);
-    EXPECT_NEAR(*paymentAtApr(q, *r.apr), payment, 1e-9 * payment);
-}
-
-// Two rates a hair apart around the payment's turning point, far closer than any two samples: the
-// search must look into the turning point to find either, and takes the one nearer 0.
+// A balloon of more than twice the loan, to be paid out at the end: both 11.49 % and 13.37 % give
+// the payment of 13.37 %, and the one nearer 0 is found. Then two rates a hair apart around the
+// payment's turning point, far closer than any two samples: the search must look into the turning
+// point to find either.
 TEST(FindRate, TwoRatesAroundATurningPoint) {
     const PaymentQuestion q{PaymentQuestion::Kind::Loan, 106, 314022.56, 0, -653212.32, 0, 6, 1};
+    const FoundRate nearer = findRate(q, *paymentAtApr(q, 13.37));
+    ASSERT_TRUE(nearer.apr) << nearer.message;
+    EXPECT_NEAR(*nearer.apr, 11.49, 0.01);
+
     double bottom = 11.49, lowest = *paymentAtApr(q, bottom);
     for (double apr = 11.49; apr <= 13.37; apr += 1e-5)
         if (const double p = *paymentAtApr(q, apr); p < lowest)
