@@ -3,6 +3,8 @@
 // FILE after start-up as File > Open does.
 
 #include <QApplication>
+#include <string>
+#include <vector>
 
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
@@ -20,8 +22,9 @@ int main(int argc, char* argv[]) {
 
     selvane::frmFinCalc window;
     window.Form_Load();
-    // QApplication has taken its own options (-style, -platform, ...) out of the arguments.
-    selvane::openCommandLineFile(window, QApplication::arguments());
+    // QApplication has taken its own options (-style, -platform, ...) out of argv. The rest are
+    // taken as bytes: a file name need not be valid text.
+    selvane::openCommandLineFile(window, std::vector<std::string>(argv, argv + argc));
     window.show();
     return QApplication::exec();
 }

@@ -9,6 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 namespace selvane {
 
 namespace {
@@ -284,6 +288,33 @@ std::string fileEnding(const std::string& path) {
 
 std::string withoutEnding(const std::string& path) {
     return path.substr(0, endingDot(path));
+}
+
+std::string absolutePath(const std::string& path) {
+    std::string whole = path;
+    if (path.empty() || path.front() != '/') {
+        char cwd[PATH_MAX];
+        if (::getcwd(cwd, sizeof cwd) == nullptr)
+            return {};
+        whole = std::string(cwd) + "/" + path;
+    }
+    std::vector<std::string_view> parts;
+    const std::string_view all(whole);
+    for (size_t start = 0; start <= all.size();) {
+        const size_t end = std::min(all.find('/', start), all.size());
+        const std::string_view part = all.substr(start, end - start);
+        if (part == "..") {
+            if (!parts.empty())
+                parts.pop_back(); // above the root is the root
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    std::string clean;
+    for (const std::string_view part : parts)
+        clean.append("/").append(part);
+    return clean.empty() ? "/" : clean;
 }
 
 } // namespace selvane

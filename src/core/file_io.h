@@ -19,6 +19,11 @@ std::string fileEnding(const std::string& path);
 // The path without that ending and its dot.
 std::string withoutEnding(const std::string& path);
 
+// The path made absolute against the working directory and cleaned ("a/./b/../c" -> "/cwd/a/c",
+// no doubled or trailing separators), byte for byte: a name that is not valid UTF-8 keeps its
+// bytes. Empty when the working directory cannot be had.
+std::string absolutePath(const std::string& path);
+
 // Writes a temporary file beside the target and renames it over the target once complete, so a
 // failure (read-only folder, full disk, a path that is a directory) leaves the old file intact.
 bool replaceFile(const std::string& path, std::string_view bytes);

@@ -351,7 +351,11 @@ void frmFinCalc::Form_Load() {
 }
 
 void frmFinCalc::openScenario(const QString& path) {
-    run([&] { m_calc.openScenario(path.toStdString()); });
+    openScenarioBytes(path.toStdString());
+}
+
+void frmFinCalc::openScenarioBytes(const std::string& path) {
+    run([&] { m_calc.openScenario(path); });
 }
 
 // ----- showing the state

@@ -41,6 +41,7 @@ class frmFinCalc : public QMainWindow {
     // File > Open's steps for path, without the dialog (a path on the command line, a dropped
     // file, an entry of File > Recent Files), then the state shown.
     void openScenario(const QString& path);
+    void openScenarioBytes(const std::string& path); // a path of any bytes, as the system has it
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

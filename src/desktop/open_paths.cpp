@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "core/file_io.h"
 #include "desktop/frm_fincalc.h"
 
 namespace selvane {
@@ -23,25 +24,25 @@ void acceptAsCopy(QDropEvent* event) {
 }
 } // namespace
 
-QString scenarioArgument(const QStringList& arguments) {
+std::string scenarioArgument(const std::vector<std::string>& arguments) {
     bool optionsEnded = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        if (!optionsEnded && a == QLatin1String("--")) {
+    for (size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (!optionsEnded && a == "--") {
             optionsEnded = true;
             continue;
         }
-        if (a.isEmpty() || (!optionsEnded && a.startsWith(QLatin1Char('-'))))
+        if (a.empty() || (!optionsEnded && a.front() == '-'))
             continue;
-        return QFileInfo(a).absoluteFilePath();
+        return absolutePath(a);
     }
     return {};
 }
 
-void openCommandLineFile(frmFinCalc& window, const QStringList& arguments) {
-    const QString path = scenarioArgument(arguments);
-    if (!path.isEmpty())
-        window.openScenario(path);
+void openCommandLineFile(frmFinCalc& window, const std::vector<std::string>& arguments) {
+    const std::string path = scenarioArgument(arguments);
+    if (!path.empty())
+        window.openScenarioBytes(path);
 }
 
 QString droppedFile(const QMimeData* data) {

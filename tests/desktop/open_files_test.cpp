@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <cstdio>
 #include <sstream>
 
 #include "cli/state_json.h"
@@ -69,6 +70,7 @@ class OpenFilesTest : public QObject {
     void cleanup();
 
     void commandLineNamesTheFirstFile();
+    void commandLineOpensANameOfAnyBytes();
     void commandLineOpensAsFileOpenDoes();
     void commandLineFailsSilentlyAsFileOpenDoes();
     void droppedFileOpensAsFileOpenDoes();
@@ -149,17 +151,28 @@ void OpenFilesTest::verifyFieldsShown() {
 // ----- the command line
 
 void OpenFilesTest::commandLineNamesTheFirstFile() {
-    const QString here = QDir::currentPath();
-    const auto arg = [](QStringList rest) {
-        return scenarioArgument(QStringList{QStringLiteral("selvane")} + rest);
+    const std::string here = QDir::currentPath().toStdString();
+    const auto arg = [](std::vector<std::string> rest) {
+        rest.insert(rest.begin(), "selvane");
+        return scenarioArgument(rest);
     };
-    QCOMPARE(arg({}), QString());
-    QCOMPARE(arg({QStringLiteral("/a/b.fin"), QStringLiteral("/c/d.fin")}),
-             QStringLiteral("/a/b.fin"));
-    QCOMPARE(arg({QStringLiteral("--verbose"), QStringLiteral("x.fin")}), here + "/x.fin");
-    QCOMPARE(arg({QStringLiteral("--"), QStringLiteral("-odd.fin")}), here + "/-odd.fin");
-    QCOMPARE(arg({QStringLiteral("-z")}), QString());
-    QCOMPARE(arg({QStringLiteral(""), QStringLiteral("sub/../y.fin")}), here + "/y.fin");
+    QCOMPARE(arg({}), std::string());
+    QCOMPARE(arg({"/a/b.fin", "/c/d.fin"}), std::string("/a/b.fin"));
+    QCOMPARE(arg({"--verbose", "x.fin"}), here + "/x.fin");
+    QCOMPARE(arg({"--", "-odd.fin"}), here + "/-odd.fin");
+    QCOMPARE(arg({"-z"}), std::string());
+    QCOMPARE(arg({"", "sub/../y.fin"}), here + "/y.fin");
+    QCOMPARE(arg({"/a//./b/../../c/"}), std::string("/c"));
+    QCOMPARE(arg({"caf\xe9.fin"}), here + "/caf\xe9.fin"); // not UTF-8: the bytes stand
+}
+
+// A name that is not valid UTF-8 (Latin-1 "café") opens from the command line as `open` opens it.
+void OpenFilesTest::commandLineOpensANameOfAnyBytes() {
+    const std::string name = (m_dir.path() + QStringLiteral("/caf")).toStdString() + "\xe9.fin";
+    QCOMPARE(std::rename(writeScenario("plain.fin").toStdString().c_str(), name.c_str()), 0);
+    openCommandLineFile(*m_fake.window, {"selvane", name});
+    QCOMPARE(m_fake.window->calc().ScenarioFileName, name);
+    QCOMPARE(m_fake.window->calc().CalculatorMode, std::string("Mortgage"));
 }
 
 // What main runs after start-up gives the state File > Open gives for the same file, and the
@@ -170,7 +183,7 @@ void OpenFilesTest::commandLineOpensAsFileOpenDoes() {
     // A relative name, as typed in a shell: the dialog would have answered the absolute one.
     const QString relative = QDir::current().relativeFilePath(file);
     QVERIFY(QFileInfo(relative).isRelative());
-    openCommandLineFile(*m_fake.window, {QStringLiteral("selvane"), relative, other});
+    openCommandLineFile(*m_fake.window, {"selvane", relative.toStdString(), other.toStdString()});
 
     QCOMPARE(windowState(), openedThroughTheDialog(file));
     const FinCalc& calc = m_fake.window->calc();
@@ -189,7 +202,7 @@ void OpenFilesTest::commandLineFailsSilentlyAsFileOpenDoes() {
     bad.close();
     for (const char* name : {"missing.fin", "bad.fin"}) {
         QVERIFY(m_fake.open());
-        openCommandLineFile(*m_fake.window, {QStringLiteral("selvane"), path(name)});
+        openCommandLineFile(*m_fake.window, {"selvane", path(name).toStdString()});
         QCOMPARE(windowState(), openedThroughTheDialog(path(name)));
         QVERIFY(m_fake.window->calc().ScenarioFileName.empty());
         QVERIFY(m_fake.messenger.shown.empty());
@@ -199,7 +212,7 @@ void OpenFilesTest::commandLineFailsSilentlyAsFileOpenDoes() {
     // No file at all: the window as started.
     QVERIFY(m_fake.open());
     const std::string started = windowState();
-    openCommandLineFile(*m_fake.window, {QStringLiteral("selvane")});
+    openCommandLineFile(*m_fake.window, {"selvane"});
     QCOMPARE(windowState(), started);
 }
 
