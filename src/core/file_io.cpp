@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <random>
+
 #include <algorithm>
 #include <string_view>
 #include <vector>
@@ -77,11 +79,6 @@ std::string folderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-std::string nameOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // What a save is aimed at: the regular file a path names (through symbolic links), or a new
 // file. Anything else (a folder, a device, a pipe, a socket, a link that leads nowhere or in a
 // circle) is not written.
@@ -124,22 +121,54 @@ void syncFolder(const std::string& folder) {
 // Pieces are gathered into blocks of this size before they are written.
 constexpr size_t kBlock = 1u << 16;
 
-// Writes the produced bytes into a new temporary file beside target and syncs it to disk. Its
-// name when every byte is there, otherwise nullopt with nothing left behind.
-std::optional<std::string> writeTemporary(const std::string& target, const ProducePieces& produce,
-                                          std::uintmax_t* size) {
-    std::string name = folderOf(target) + "/." + nameOf(target) + ".XXXXXX";
-    Descriptor fd(::mkostemp(name.data(), O_CLOEXEC));
+// A file in folder that no name shows, to be named once it is complete: O_TMPFILE. Where the
+// file system lacks it, a named file of a short name (so a target of the longest name the file
+// system allows still has room beside it), with `named` set.
+int unnamedFile(const std::string& folder, std::string& named) {
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+        return fd;
+    named = folder + "/.sv-XXXXXX";
+    return ::mkostemp(named.data(), O_CLOEXEC);
+}
+
+// Gives the complete file its first name, a short random one beside the target, ready to be
+// renamed over it; empty when no name could be given.
+std::string nameFor(int fd, const std::string& folder) {
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = folder + "/.sv-";
+        for (int i = 0; i < 8; ++i)
+            name += kLetters[random() % (sizeof kLetters - 1)];
+        // By the descriptor itself where allowed, else through /proc, as open(2) describes.
+        if (::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0 ||
+            (errno != EEXIST &&
+             ::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0))
+            return name;
+        if (errno != EEXIST)
+            return {};
+    }
+    return {};
+}
+
+// Writes the produced bytes into a new file beside target, syncs it to disk and gives it the
+// old file's permissions (and owner, where allowed) or a new file's usual ones. Its name when
+// every byte is there, otherwise nullopt with nothing left behind. Until the bytes are all there
+// no name shows the file, so a kill at any instant leaves nothing.
+std::optional<std::string> writeTemporary(const Target& target, const ProducePieces& produce) {
+    const std::string folder = folderOf(target.path);
+    std::string named;
+    Descriptor fd(unnamedFile(folder, named));
     if (!fd.valid())
         return std::nullopt;
     bool ok = true;
     std::string block;
     block.reserve(kBlock);
-    *size = 0;
     const bool complete = produce([&](std::string_view piece) {
         if (!ok)
             return;
-        *size += piece.size();
         if (block.size() + piece.size() <= kBlock) {
             block.append(piece);
             return;
@@ -149,44 +178,25 @@ std::optional<std::string> writeTemporary(const std::string& target, const Produ
         block.clear();
     });
     ok = ok && complete && writeAll(fd.get(), block.data(), block.size());
+    if (ok && target.existing) {
+        if (::geteuid() == 0) // before chmod, which a change of owner would undo in part
+            (void)!::fchown(fd.get(), target.existing->st_uid, target.existing->st_gid);
+        ok = ::fchmod(fd.get(), target.existing->st_mode & 07777) == 0;
+    } else if (ok) {
+        ok = ::fchmod(fd.get(), newFileMode()) == 0;
+    }
     ok = ok && ::fsync(fd.get()) == 0;
-    ok = fd.close() && ok;
+    if (ok && named.empty())
+        named = nameFor(fd.get(), folder);
+    ok = fd.close() && ok && !named.empty();
     if (!ok) {
-        ::unlink(name.c_str());
+        if (!named.empty())
+            ::unlink(named.c_str());
         return std::nullopt;
     }
-    return name;
+    return named;
 }
 
-// A file with other names (hard links) keeps them: the finished temporary file is copied into
-// it in place. The room for the new contents is reserved first, so a full disk stops the copy
-// before it changes a byte.
-bool copyInPlace(const std::string& temporary, const Target& target, std::uintmax_t size) {
-    Descriptor in(::open(temporary.c_str(), O_RDONLY | O_CLOEXEC));
-    Descriptor out(::open(target.path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
-    if (!in.valid() || !out.valid())
-        return false;
-    struct stat st {};
-    if (::fstat(out.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        st.st_ino != target.existing->st_ino || st.st_dev != target.existing->st_dev)
-        return false;
-    if (size > 0 && ::fallocate(out.get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) != 0)
-        return false;
-    std::string block(kBlock, '\0');
-    for (;;) {
-        const ssize_t n = ::read(in.get(), block.data(), block.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        if (!writeAll(out.get(), block.data(), static_cast<size_t>(n)))
-            return false;
-    }
-    return ::ftruncate(out.get(), static_cast<off_t>(size)) == 0 && ::fsync(out.get()) == 0 &&
-           out.close();
-}
 } // namespace
 
 std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes) {
@@ -238,25 +248,11 @@ bool replaceFileWith(const std::string& path, const ProducePieces& produce) {
     if (target->existing && !mayWrite(target->path, *target->existing))
         return false;
 
-    std::uintmax_t size = 0;
-    const auto temporary = writeTemporary(target->path, produce, &size);
+    // Every name of the old file keeps its old contents until the rename: a hard link, another
+    // name of the same file, goes on holding them after it.
+    const auto temporary = writeTemporary(*target, produce);
     if (!temporary)
         return false;
-
-    if (target->existing && target->existing->st_nlink > 1) {
-        const bool copied = copyInPlace(*temporary, *target, size);
-        ::unlink(temporary->c_str());
-        return copied;
-    }
-    // The new file takes the old one's permissions (and owner, where allowed), or the usual
-    // ones of a new file.
-    if (target->existing) {
-        if (::geteuid() == 0) // before chmod, which a change of owner would undo in part
-            (void)!::chown(temporary->c_str(), target->existing->st_uid, target->existing->st_gid);
-        ::chmod(temporary->c_str(), target->existing->st_mode & 07777);
-    } else {
-        ::chmod(temporary->c_str(), newFileMode());
-    }
     if (::rename(temporary->c_str(), target->path.c_str()) != 0) {
         ::unlink(temporary->c_str());
         return false;
