@@ -38,6 +38,7 @@ bench: deps
 	@cmake --build build-bench -j $(JOBS)
 	build-bench/bin/selvane-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	build-bench/bin/selvane-chart-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	build-bench/bin/selvane-rate-bench
 	bash bench/startup.sh build-bench 21
 
 # A Debian package of the program, its help topics, icon, desktop entry and metainfo.

@@ -28,12 +28,12 @@ bool DetailsReport::build(const ReportInputs& in, const CurrencyFormat& cur, Det
     rep.m_in = in;
     rep.m_P0 = P0.v;
     rep.m_checkpoints.reserve(static_cast<size_t>(n / kCheckpointEvery + 1));
-    rep.m_checkpoints.push_back({P0.v, 0.0});
+    rep.m_checkpoints.push_back({P0.v, 0.0, false});
     // One pass gives both the totals and the table: the table's balance and interest follow the
     // very same recurrence, so only its principal column can fail where the totals did not.
     // Plain doubles with one check per pass are exact here: the loop never divides, so once an
     // operation overflows, every later value of that pass is infinite or NaN.
-    State s{P0.v, 0.0};
+    State s{P0.v, 0.0, false};
     std::int64_t rows = n;
     for (std::int64_t k = 1; k <= n; ++k) {
         rep.advance(s);

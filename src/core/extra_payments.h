@@ -15,6 +15,7 @@
 // (1 + rate) every period, which over a long plan at a high rate would swamp the cents in plain
 // doubles.
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -72,22 +73,34 @@ template <class F> ScheduleTotals walkSchedule(const Plan& plan, const Extras& x
     const DD settled = DD(plan.endAmount) + kHalfCent;
     const Multiplier interest(plan.periodRate);
     const DD regular(plan.payment), withExtra = DD(plan.payment) + x.extra;
-    DD balance(plan.amountFinanced);
+    DD balance(plan.amountFinanced), grown;
+    double shown = plan.amountFinanced; // the balance as one double
+    // A balance that a payment left bit for bit as it was, with every later payment the same,
+    // stays so: at a negative rate it can settle among the subnormal doubles, where arithmetic
+    // (even a comparison's scaling) is many times slower, so nothing of it is worked out again.
+    bool still = false;
     ScheduleTotals s;
     for (std::int64_t k = 1; k <= plan.payments; ++k) {
-        const DD grown = balance + interest(balance);
+        if (!still)
+            grown = balance + interest(balance);
         const DD due = k == x.at ? (k >= x.from ? withExtra : regular) + x.lump
                                  : (k >= x.from ? withExtra : regular);
-        const DD after = grown - due;
+        const DD after = still ? balance : grown - due;
         // Extras too large to add up (beyond the range of numbers) pay whatever is left.
-        if (k == plan.payments || !std::isfinite(after.hi) || after < settled) {
+        if (k == plan.payments || (!still && (!std::isfinite(after.hi) || after < settled))) {
             s.payments = k;
             s.lastPayment = grown - end;
             f(k, plan.endAmount);
             break;
         }
+        still =
+            std::bit_cast<std::uint64_t>(after.hi) == std::bit_cast<std::uint64_t>(balance.hi) &&
+            std::bit_cast<std::uint64_t>(after.lo) == std::bit_cast<std::uint64_t>(balance.lo) &&
+            (k >= x.from || x.extra == 0) && (k > x.at || x.lump == 0);
+        if (!still)
+            shown = after.value();
         balance = after;
-        f(k, balance.value());
+        f(k, shown);
     }
     s.totalPaid = paymentsBefore(plan, x, s.payments) + s.lastPayment;
     // Every schedule ends at the end amount: what was paid beyond the amount paid off is interest.

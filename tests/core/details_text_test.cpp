@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 
 #include "core/details_text.h"
 
@@ -112,6 +113,37 @@ TEST(DetailsReport, RangesReplayExactlyLikeSingleLines) {
     const auto whole = splitLines(r.text());
     EXPECT_EQ(whole[1009], r.line(1009));
     EXPECT_EQ(whole.size(), static_cast<size_t>(r.lineCount()));
+}
+
+// Rows past the point where a payment leaves balance and interest bit for bit unchanged are not
+// worked out again: they must still be the plain recurrence's, row for row. A negative rate with
+// no payment settles among the subnormal doubles; an interest-only plan keeps its balance while
+// its interest grows.
+TEST(DetailsReport, RowsPastAFixedBalanceAreThePlainRecurrences) {
+    const struct {
+        double rate, payment;
+        std::int64_t rows;
+    } cases[] = {{-0.05 / 12, 0, 200000}, {0.01, 1, 1000}};
+    for (const auto& c : cases) {
+        ReportInputs in = loan(static_cast<double>(c.rows));
+        in.SBAL = 100;
+        in.PeriodRate = c.rate;
+        in.PMT = c.payment;
+        DetailsReport r;
+        ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
+        double B = 100, I = 0;
+        for (std::int64_t k = 1; k <= c.rows; ++k) {
+            I += c.rate * B;
+            B = B * (1 + c.rate) - c.payment;
+            if (k % 997 != 0 && k != c.rows)
+                continue;
+            const auto row = r.rowValues(k);
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(row.balance), std::bit_cast<std::uint64_t>(B))
+                << c.rate << " row " << k;
+            ASSERT_EQ(row.interest, I) << c.rate << " row " << k;
+        }
+        EXPECT_EQ(r.totals().interest, I);
+    }
 }
 
 // Long reports are written in pieces formatted on other threads: every line must still come out

@@ -77,6 +77,32 @@ TEST(ExtraPayments, HalfACentEndsTheSchedule) {
     }
 }
 
+// A balance decaying at a negative rate settles among the subnormal doubles, where the walk stops
+// working it out; an extra amount or a lump due later must still move it.
+TEST(ExtraPayments, ASettledBalanceStillTakesLaterExtras) {
+    const Plan plan{100, -0.05 / 12, 0, -1, 400000, 1};
+    const struct {
+        Extras x;
+        std::int64_t payments;
+        double at300000;
+    } cases[] = {
+        {{}, 400000, 0}, {{0, 1, 0.5, 300000}, 400000, -0.5}, {{0.01, 300000, 0, 1}, 0, 0}};
+    for (const auto& c : cases) {
+        double seen = NAN;
+        const ScheduleTotals s = walkSchedule(plan, c.x, [&](std::int64_t k, double balance) {
+            if (k == 300000)
+                seen = balance;
+        });
+        if (c.payments > 0) {
+            EXPECT_EQ(s.payments, c.payments);
+            EXPECT_NEAR(seen, c.at300000, 1e-12);
+        } else { // 0.01 more each payment reaches -0.995 in about 130 payments
+            EXPECT_GT(s.payments, 300100);
+            EXPECT_LT(s.payments, 300200);
+        }
+    }
+}
+
 // Amounts near the top of the range of doubles are split for the exact products differently.
 TEST(ExtraPayments, HugeAmountsStayExact) {
     const Plan plan{1e306, 0.01, 2.3e304, 1e300, 60};
