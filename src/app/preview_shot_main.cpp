@@ -51,7 +51,7 @@ int main(int argc, char* argv[]) {
             print.setOutputFormat(QPrinter::PdfFormat);
             print.setOutputFileName(QString::fromLocal8Bit(argv[3]));
             print.setPageLayout(dialog->printer()->pageLayout());
-            const bool printed = selvane::printWithProgress(&window, print, layout);
+            const bool printed = selvane::printWithProgress(&window, print, layout).ok;
             status = shot && pages && printed ? 0 : 1;
             if (status != 0)
                 std::fprintf(stderr, "cannot write %s, %s or %s\n", argv[1], argv[2], argv[3]);

@@ -30,7 +30,7 @@ void FinCalc::ShowDetails() {
 // The printed report is computed afresh from the stored values; the host shows the print
 // dialog and prints nothing when it is cancelled.
 void FinCalc::mnPrint_Click() {
-    m_host.printPages(PrintedPages::layout(reportInputs(), m_currency));
+    noteWrite(m_host.printPages(PrintedPages::layout(reportInputs(), m_currency)));
 }
 
 void FinCalc::mnTable_Click() {

@@ -128,6 +128,10 @@ class FinCalc {
     std::string noPlan;                 // why there is none, while plan is empty
     std::uint64_t planRevision = 0;     // bumped by every calculation
     std::optional<PlanFigures> kept;    // Keep for Comparison, until cleared
+    // The last write to a file (Save, Save As, a printout to a file, an export, a chart) and how
+    // it ended; writeCount counts them, so a driver can tell that a command wrote.
+    std::optional<WriteOutcome> lastWrite;
+    std::uint64_t writeCount = 0;
     int windowLeft = 0, windowTop = 0, windowWidth = 0, windowHeight = 0; // twips
     int reportBoxHeight = kReportHeight;
 
@@ -255,9 +259,10 @@ class FinCalc {
     void switchMode(Mode mode);
     void setupResult(Mode mode);
     bool writeScenario(const std::string& path); // false when the file was not written
-    void planChanged();                          // forgets the found rate and its note
-    void keepPlan(std::optional<Plan> solved);   // the plan a branch solved; none when it failed
-    const ScheduleTotals* planSchedule() const;  // the plan's schedule without extras
+    bool noteWrite(WriteOutcome outcome); // kept as lastWrite when it was aimed at a file; its ok
+    void planChanged();                   // forgets the found rate and its note
+    void keepPlan(std::optional<Plan> solved);  // the plan a branch solved; none when it failed
+    const ScheduleTotals* planSchedule() const; // the plan's schedule without extras
 
     Host& m_host;
     CurrencyFormat m_currency;

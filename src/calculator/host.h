@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "core/file_io.h"
 #include "core/twips.h"
 
 namespace selvane {
@@ -30,8 +31,10 @@ class Host {
     // The chosen path, or nullopt when the user cancels.
     virtual std::optional<std::string> chooseOpenPath(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> chooseSavePath(const FileDialogRequest& request) = 0;
-    // Shows the print dialog and prints the pages; false when cancelled or failed.
-    virtual bool printPages(const PrintedPages& pages) = 0;
+    // Shows the print dialog and prints the pages. What became of a printout to a file (its
+    // path, and why it failed); a printout to a printer, or a cancelled one, has no path, and
+    // `ok` says whether it printed.
+    virtual WriteOutcome printPages(const PrintedPages& pages) = 0;
     virtual int screenHeightTwips() = 0;
     virtual void showAbout() = 0;
     virtual void closeAbout() = 0;
@@ -52,10 +55,12 @@ class Host {
     // Shows the pages as File > Print would print them, with a way to print them from there.
     virtual bool previewPages(const PrintedPages&) { return false; }
     // The chart window: shown, closed with the main window, and its picture written to a file
-    // (PNG or SVG by the name's ending); false when the file could not be written.
+    // (PNG or SVG by the name's ending).
     virtual void showChart() {}
     virtual void closeChart() {}
-    virtual bool saveChart(const std::string&, const ChartSource&) { return false; }
+    virtual WriteOutcome saveChart(const std::string& path, const ChartSource&) {
+        return {path, false, "charts are not drawn here"};
+    }
     // The What If window: shown (raised when it is already), and closed with the main window.
     virtual void showWhatIf() {}
     virtual void closeWhatIf() {}
@@ -71,7 +76,7 @@ class NullHost : public Host {
   public:
     std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return {}; }
     std::optional<std::string> chooseSavePath(const FileDialogRequest&) override { return {}; }
-    bool printPages(const PrintedPages&) override { return false; }
+    WriteOutcome printPages(const PrintedPages&) override { return {}; }
     int screenHeightTwips() override { return 768 * kTwipsPerPixel; }
     void showAbout() override {}
     void closeAbout() override {}

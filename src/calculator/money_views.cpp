@@ -47,7 +47,7 @@ void FinCalc::mnSaveChart_Click() {
     const auto path = m_host.chooseSavePath(request);
     if (!path)
         return;
-    if (!m_host.saveChart(*path, chartSource()))
+    if (!noteWrite(m_host.saveChart(*path, chartSource())))
         m_host.showMessage("Save Chart", "The chart could not be written to " + *path + ".");
 }
 
@@ -65,13 +65,11 @@ void FinCalc::mnExport_Click() {
     const bool investment = mode() == Mode::Investment;
     const YearlySummary years = yearlySummary();
     // The same safe replacement as a scenario file: a failed write leaves the old file whole.
-    const bool written = replaceFileWith(choice->path, [&](const WritePiece& write) {
+    const bool written = noteWrite(replaceFileWith(choice->path, [&](const WritePiece& write) {
         if (choice->filterIndex == 2)
-            writeYearlyCsv(years, investment, write);
-        else
-            writePaymentTableCsv(report, write);
-        return true;
-    });
+            return writeYearlyCsv(years, investment, write);
+        return writePaymentTableCsv(report, write);
+    }));
     if (!written)
         m_host.showMessage("Export Report", "The report could not be written to " + choice->path +
                                                 ". Any file already there is unchanged.");

@@ -21,7 +21,16 @@ bool FinCalc::writeScenario(const std::string& path) {
     for (int i = 0; i < kScenarioFieldCount; ++i)
         texts[static_cast<size_t>(i)] = fields[static_cast<size_t>(i)].text;
     // A failed write leaves the previous file as it was; nothing else changes.
-    return replaceFile(path, scenarioText(CalculatorMode, cmResult.selected, texts));
+    return noteWrite(replaceFile(path, scenarioText(CalculatorMode, cmResult.selected, texts)));
+}
+
+bool FinCalc::noteWrite(WriteOutcome outcome) {
+    const bool ok = outcome.ok;
+    if (!outcome.path.empty()) {
+        lastWrite = std::move(outcome);
+        ++writeCount;
+    }
+    return ok;
 }
 
 void FinCalc::mnSave_Click() {

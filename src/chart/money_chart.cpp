@@ -224,10 +224,10 @@ void paintCharts(MoneyCharts& charts, QPainter& painter, QSize size) {
 
 } // namespace
 
-bool writeChartImage(const ChartSource& source, const std::string& path, QSize size) {
+WriteOutcome writeChartImage(const ChartSource& source, const std::string& path, QSize size) {
     const std::string ending = fileEnding(path);
     if (ending != "png" && ending != "svg")
-        return false;
+        return {path, false, "a chart is written as .png or .svg"};
     MoneyCharts charts;
     charts.update(source, size.width());
     QByteArray bytes;
@@ -242,7 +242,7 @@ bool writeChartImage(const ChartSource& source, const std::string& path, QSize s
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         if (!image.save(&buffer, "PNG"))
-            return false;
+            return {path, false, "the image could not be encoded"};
     } else {
         QBuffer buffer(&bytes);
         QSvgGenerator svg;
@@ -254,8 +254,7 @@ bool writeChartImage(const ChartSource& source, const std::string& path, QSize s
         paintCharts(charts, painter, size);
     }
     return replaceFileWith(path, [&bytes](const WritePiece& write) {
-        write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-        return true;
+        return write(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     });
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/chart_data.h"
+#include "core/file_io.h"
 
 class QGraphicsScene;
 class QLineSeries;
@@ -40,7 +41,7 @@ class MoneyCharts : public QObject {
 };
 
 // Writes the charts of a source to path, PNG or SVG by its ending (any case), through the safe
-// file replacement; false for another ending or a failed write. Needs a QApplication.
-bool writeChartImage(const ChartSource& source, const std::string& path, QSize size);
+// file replacement; fails for another ending or a failed write. Needs a QApplication.
+WriteOutcome writeChartImage(const ChartSource& source, const std::string& path, QSize size);
 
 } // namespace selvane

@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     }
     std::istream fileStream(&file);
     std::istream& script = argc == 2 ? fileStream : std::cin;
-    const auto error = selvane::runScript(script, std::cout, selvane::writePages);
+    const auto error = selvane::runScript(script, std::cout, selvane::writePages, &std::cerr);
     if (error) {
         std::cout.flush();
         std::cerr << "selvane-cli: line " << error->line << ": " << error->message << "\n";

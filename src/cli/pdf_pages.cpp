@@ -24,7 +24,7 @@ void ensureGuiApplication() {
     static auto app = std::make_unique<QApplication>(argc, argv);
 }
 
-bool writePages(const PrintedPages& pages, const std::string& path, const Paper& paper) {
+WriteOutcome writePages(const PrintedPages& pages, const std::string& path, const Paper& paper) {
     if (fileEnding(path) != "pdf")
         return writePlainTextPages(pages, path, paper);
     ensureGuiApplication();

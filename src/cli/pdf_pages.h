@@ -4,12 +4,13 @@
 
 #include <string>
 
+#include "core/file_io.h"
 #include "core/paper.h"
 
 namespace selvane {
 
 class PrintedPages;
-bool writePages(const PrintedPages& pages, const std::string& path, const Paper& paper);
+WriteOutcome writePages(const PrintedPages& pages, const std::string& path, const Paper& paper);
 
 // Starts the Qt application that fonts and charts need, once, without a display: the driver
 // never opens a window.

@@ -32,8 +32,10 @@ class ScriptHost : public Host {
 
     std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return answer; }
     std::optional<std::string> chooseSavePath(const FileDialogRequest&) override { return answer; }
-    bool printPages(const PrintedPages& pages) override {
-        return answer && m_writer(pages, *answer, paper);
+    WriteOutcome printPages(const PrintedPages& pages) override {
+        if (!answer)
+            return {};
+        return m_writer(pages, *answer, paper);
     }
     int screenHeightTwips() override { return 1080 * kTwipsPerPixel; }
     void showAbout() override {}
@@ -43,7 +45,7 @@ class ScriptHost : public Host {
             return std::nullopt;
         return SaveChoice{*answer, typeAnswer};
     }
-    bool saveChart(const std::string& path, const ChartSource& source) override {
+    WriteOutcome saveChart(const std::string& path, const ChartSource& source) override {
         ensureGuiApplication();
         return writeChartImage(source, path, kChartImageSize);
     }
@@ -134,17 +136,21 @@ LineRead readScriptLine(std::streambuf& in, std::string& line) {
 
 } // namespace
 
-bool writePlainTextPages(const PrintedPages& pages, const std::string& path, const Paper&) {
+WriteOutcome writePlainTextPages(const PrintedPages& pages, const std::string& path, const Paper&) {
+    if (!pages.complete())
+        return {path, false, kNoReportToPrint};
     // Page by page: a printout of millions of rows is never held whole.
     return replaceFileWith(path, [&pages](const WritePiece& write) {
-        for (std::int64_t p = 0; p < pages.pageCount(); ++p)
-            write(pages.pageText(p));
+        for (std::int64_t p = 0; p < pages.pageCount(); ++p) {
+            if (!write(pages.pageText(p)))
+                return false;
+        }
         return true;
     });
 }
 
 std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
-                                     const PageWriter& writer) {
+                                     const PageWriter& writer, std::ostream* warnings) {
     ScriptHost host(writer);
     FinCalc calc(host);
     calc.Form_Load();
@@ -166,6 +172,8 @@ std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
         line.remove_prefix(start);
 
         auto fail = [&](std::string message) { return ScriptError{lineNo, std::move(message)}; };
+        // A command that writes a file (a save, a print, an export, a chart) and fails is told.
+        const std::uint64_t writesBefore = calc.writeCount;
         const auto [word, rest] = splitWord(line);
         const std::string_view arg = rest.value_or(std::string_view());
 
@@ -249,6 +257,9 @@ std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
         } else {
             return fail("unknown command '" + std::string(word) + "'");
         }
+        if (warnings != nullptr && calc.writeCount != writesBefore && !calc.lastWrite->ok)
+            *warnings << "selvane-cli: line " << lineNo << ": could not write "
+                      << calc.lastWrite->path << ": " << calc.lastWrite->reason << '\n';
     }
     out.flush();
     return std::nullopt;

@@ -22,13 +22,16 @@ struct ScriptError {
 // margins before any). The default writes plain text, which has no sheet to lay out on; the
 // program installs a writer that also knows PDF.
 using PageWriter =
-    std::function<bool(const PrintedPages&, const std::string& path, const Paper& paper)>;
-bool writePlainTextPages(const PrintedPages& pages, const std::string& path,
-                         const Paper& paper = {});
+    std::function<WriteOutcome(const PrintedPages&, const std::string& path, const Paper& paper)>;
+WriteOutcome writePlainTextPages(const PrintedPages& pages, const std::string& path,
+                                 const Paper& paper = {});
 
 // Starts the calculator as the window does, runs the script and prints each `dump` to out.
-// Returns the first line that is not a command, or whose arguments are not of its form.
+// Returns the first line that is not a command, or whose arguments are not of its form. A write
+// that fails is told on `warnings` ("selvane-cli: line N: could not write PATH: REASON"), and the
+// script goes on.
 std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
-                                     const PageWriter& writer = writePlainTextPages);
+                                     const PageWriter& writer = writePlainTextPages,
+                                     std::ostream* warnings = nullptr);
 
 } // namespace selvane

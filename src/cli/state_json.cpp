@@ -274,6 +274,20 @@ void writeStateJson(std::ostream& out, const FinCalc& c) {
     });
     out << ']';
     writeWhatIfJson(out, c);
+    // The last write to a file and how it ended; null before any.
+    out << ",\"lastWrite\":";
+    if (const auto& w = c.lastWrite) {
+        out << "{\"path\":";
+        jsonString(out, w->path);
+        out << ",\"ok\":" << (w->ok ? "true" : "false") << ",\"reason\":";
+        if (w->ok)
+            out << "null";
+        else
+            jsonString(out, w->reason);
+        out << '}';
+    } else {
+        out << "null";
+    }
     out << "}\n";
 }
 

@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "core/currency.h"
@@ -68,7 +70,7 @@ class DetailsReport {
     // Rows first .. first + count - 1 in one replay of the recurrence.
     std::vector<Row> rowRange(std::int64_t first, std::int64_t count) const;
     // Calls f(k, row) for rows first .. last (clamped to the report) in one replay, holding
-    // nothing: a walk over ten million rows costs no memory.
+    // nothing: a walk over ten million rows costs no memory. An f that returns false stops it.
     template <class F> void forEachRow(std::int64_t first, std::int64_t last, F&& f) const;
     std::string rowText(std::int64_t k) const;
     // The text of row k with the given figures and payment text, written at p (room for
@@ -84,7 +86,8 @@ class DetailsReport {
     // The whole text, lines joined by CR LF, as the report box holds it.
     std::string text() const;
     template <class Sink> void writeText(Sink&& sink) const; // sink(std::string_view) per piece
-    // Rows first .. last (clamped to the report) alone, each preceded by a line break.
+    // Rows first .. last (clamped to the report) alone, each preceded by a line break. A sink
+    // that returns false takes no more pieces.
     template <class Sink>
     void writeRowsText(Sink&& sink, const TextBreaks& breaks = {}, std::int64_t first = 1,
                        std::int64_t last = INT64_MAX) const;
@@ -139,6 +142,17 @@ class DetailsReport {
     std::int64_t m_rows = 0;
 };
 
+// Calls f(args...), and tells whether to go on: f's answer when it gives one (a writer that
+// can take no more), otherwise yes.
+template <class F, class... Args> bool goesOn(F& f, Args&&... args) {
+    if constexpr (std::is_same_v<std::invoke_result_t<F&, Args...>, bool>) {
+        return f(std::forward<Args>(args)...);
+    } else {
+        f(std::forward<Args>(args)...);
+        return true;
+    }
+}
+
 template <class F>
 void DetailsReport::forEachRow(std::int64_t first, std::int64_t last, F&& f) const {
     first = std::max<std::int64_t>(first, 1);
@@ -147,8 +161,7 @@ void DetailsReport::forEachRow(std::int64_t first, std::int64_t last, F&& f) con
         return;
     State s = replayTo(first);
     for (std::int64_t k = first;; ++k) {
-        f(k, rowFrom(k, s));
-        if (k == last)
+        if (!goesOn(f, k, rowFrom(k, s)) || k == last)
             break;
         advance(s);
     }
@@ -180,7 +193,7 @@ void DetailsReport::writeRowsText(Sink&& sink, const TextBreaks& breaks, std::in
     if (rows <= kPieceRows) {
         std::string piece;
         appendRowsText(piece, first, rows, breaks);
-        sink(std::string_view(piece));
+        goesOn(sink, std::string_view(piece));
         return;
     }
     const std::int64_t count = (rows + kPieceRows - 1) / kPieceRows;
@@ -203,7 +216,8 @@ void DetailsReport::writeRowsText(Sink&& sink, const TextBreaks& breaks, std::in
     for (std::int64_t i = 0; i < count; ++i) {
         pending[i % 3].get();
         start(i + 2); // into the buffer of the piece sunk last
-        sink(std::string_view(buffers[i % 3]));
+        if (!goesOn(sink, std::string_view(buffers[i % 3])))
+            break; // the pieces being formatted are waited for as they go
     }
 }
 

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -63,11 +64,16 @@ bool writeAll(int fd, const char* data, size_t size) {
 }
 
 // Root may write anything, so the permission bits themselves decide: a file or folder that no
-// one may write stays unwritten, for root too. Others ask the system as they are.
-bool mayWrite(const std::string& path, const struct stat& st) {
-    if (::geteuid() == 0)
-        return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
-    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+// one may write stays unwritten, for root too. Others ask the system as they are. When not, why.
+std::optional<std::string> mayNotWrite(const std::string& path, const struct stat& st) {
+    if (::geteuid() == 0) {
+        if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0)
+            return std::nullopt;
+        return std::strerror(EACCES);
+    }
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0)
+        return std::nullopt;
+    return std::strerror(errno);
 }
 
 std::string folderOf(const std::string& path) {
@@ -87,22 +93,35 @@ struct Target {
     std::optional<struct stat> existing;
 };
 
-std::optional<Target> resolveTarget(const std::string& path) {
+// Why a path that names something other than a regular file is not written.
+std::string notRegular(const struct stat& st) {
+    return S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+}
+
+std::optional<Target> resolveTarget(const std::string& path, std::string& why) {
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0) {
-        if (errno != ENOENT)
+        if (errno != ENOENT) {
+            why = std::strerror(errno);
             return std::nullopt;
+        }
         return Target{path, std::nullopt};
     }
     if (S_ISREG(st.st_mode))
         return Target{path, st};
-    if (!S_ISLNK(st.st_mode))
+    if (!S_ISLNK(st.st_mode)) {
+        why = notRegular(st);
         return std::nullopt;
+    }
     char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved) == nullptr)
+    if (::realpath(path.c_str(), resolved) == nullptr || ::stat(resolved, &st) != 0) {
+        why = std::strerror(errno);
         return std::nullopt;
-    if (::stat(resolved, &st) != 0 || !S_ISREG(st.st_mode))
+    }
+    if (!S_ISREG(st.st_mode)) {
+        why = notRegular(st);
         return std::nullopt;
+    }
     return Target{resolved, st};
 }
 
@@ -155,40 +174,52 @@ std::string nameFor(int fd, const std::string& folder) {
 
 // Writes the produced bytes into a new file beside target, syncs it to disk and gives it the
 // old file's permissions (and owner, where allowed) or a new file's usual ones. Its name when
-// every byte is there, otherwise nullopt with nothing left behind. Until the bytes are all there
-// no name shows the file, so a kill at any instant leaves nothing.
-std::optional<std::string> writeTemporary(const Target& target, const ProducePieces& produce) {
+// every byte is there, otherwise nullopt with nothing left behind and `why` said. Until the bytes
+// are all there no name shows the file, so a kill at any instant leaves nothing.
+std::optional<std::string> writeTemporary(const Target& target, const ProducePieces& produce,
+                                          std::string& why) {
     const std::string folder = folderOf(target.path);
     std::string named;
     Descriptor fd(unnamedFile(folder, named));
-    if (!fd.valid())
+    if (!fd.valid()) {
+        why = std::strerror(errno);
         return std::nullopt;
-    bool ok = true;
+    }
+    // The first failure is the one reported; every later step is skipped.
+    auto step = [&why](bool done) {
+        if (!done && why.empty())
+            why = std::strerror(errno);
+        return done;
+    };
     std::string block;
     block.reserve(kBlock);
     const bool complete = produce([&](std::string_view piece) {
-        if (!ok)
-            return;
+        if (!why.empty())
+            return false;
         if (block.size() + piece.size() <= kBlock) {
             block.append(piece);
-            return;
+            return true;
         }
-        ok = writeAll(fd.get(), block.data(), block.size()) &&
-             writeAll(fd.get(), piece.data(), piece.size());
+        const bool written = step(writeAll(fd.get(), block.data(), block.size()) &&
+                                  writeAll(fd.get(), piece.data(), piece.size()));
         block.clear();
+        return written;
     });
-    ok = ok && complete && writeAll(fd.get(), block.data(), block.size());
+    if (!complete && why.empty())
+        why = kWriteCancelled;
+    bool ok = why.empty() && step(writeAll(fd.get(), block.data(), block.size()));
     if (ok && target.existing) {
         if (::geteuid() == 0) // before chmod, which a change of owner would undo in part
             (void)!::fchown(fd.get(), target.existing->st_uid, target.existing->st_gid);
-        ok = ::fchmod(fd.get(), target.existing->st_mode & 07777) == 0;
+        ok = step(::fchmod(fd.get(), target.existing->st_mode & 07777) == 0);
     } else if (ok) {
-        ok = ::fchmod(fd.get(), newFileMode()) == 0;
+        ok = step(::fchmod(fd.get(), newFileMode()) == 0);
     }
-    ok = ok && ::fsync(fd.get()) == 0;
+    ok = ok && step(::fsync(fd.get()) == 0);
     if (ok && named.empty())
         named = nameFor(fd.get(), folder);
-    ok = fd.close() && ok && !named.empty();
+    ok = ok && step(!named.empty());
+    ok = step(fd.close()) && ok;
     if (!ok) {
         if (!named.empty())
             ::unlink(named.c_str());
@@ -228,37 +259,50 @@ std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t
     return bytes;
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes) {
-    return replaceFileWith(path, [bytes](const WritePiece& write) {
-        write(bytes);
-        return true;
-    });
+WriteOutcome replaceFile(const std::string& path, std::string_view bytes) {
+    return replaceFileWith(path, [bytes](const WritePiece& write) { return write(bytes); });
 }
 
-bool replaceFileWith(const std::string& path, const ProducePieces& produce) {
+namespace {
+std::string whyNotWritten(const std::string& path, const ProducePieces& produce) {
+    if (path.empty())
+        return "no file name";
     if (!usablePath(path))
-        return false;
-    const auto target = resolveTarget(path);
+        return "the name holds a NUL byte";
+    std::string why;
+    const auto target = resolveTarget(path, why);
     if (!target)
-        return false;
+        return why;
     const std::string folder = folderOf(target->path);
     struct stat folderStat {};
-    if (::stat(folder.c_str(), &folderStat) != 0 || !mayWrite(folder, folderStat))
-        return false;
-    if (target->existing && !mayWrite(target->path, *target->existing))
-        return false;
+    if (::stat(folder.c_str(), &folderStat) != 0)
+        return std::strerror(errno);
+    if (auto no = mayNotWrite(folder, folderStat))
+        return *no;
+    if (target->existing) {
+        if (auto no = mayNotWrite(target->path, *target->existing))
+            return *no;
+    }
 
     // Every name of the old file keeps its old contents until the rename: a hard link, another
     // name of the same file, goes on holding them after it.
-    const auto temporary = writeTemporary(*target, produce);
+    const auto temporary = writeTemporary(*target, produce, why);
     if (!temporary)
-        return false;
+        return why;
     if (::rename(temporary->c_str(), target->path.c_str()) != 0) {
+        why = std::strerror(errno);
         ::unlink(temporary->c_str());
-        return false;
+        return why;
     }
     syncFolder(folder);
-    return true;
+    return {};
+}
+} // namespace
+
+WriteOutcome replaceFileWith(const std::string& path, const ProducePieces& produce) {
+    std::string why = whyNotWritten(path, produce);
+    const bool ok = why.empty();
+    return {path, ok, std::move(why)};
 }
 
 namespace {

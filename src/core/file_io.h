@@ -24,14 +24,30 @@ std::string withoutEnding(const std::string& path);
 // bytes. Empty when the working directory cannot be had.
 std::string absolutePath(const std::string& path);
 
-// Writes a temporary file beside the target and renames it over the target once complete, so a
-// failure (read-only folder, full disk, a path that is a directory) leaves the old file intact.
-bool replaceFile(const std::string& path, std::string_view bytes);
+// How a write ended: the path it was aimed at and, when it failed, why, in the system's words
+// ("No space left on device", "Permission denied").
+struct WriteOutcome {
+    std::string path;
+    bool ok = false;
+    std::string reason; // empty when ok
+    explicit operator bool() const { return ok; }
+};
 
-// The same, for contents too large to hold at once: produce hands each piece to write, and
-// returns false to abandon the file (a cancelled printout): then nothing on disk changes.
-using WritePiece = std::function<void(std::string_view)>;
+// Writes the bytes where no name shows them and, once they are complete and on disk, renames them
+// over the target, so a failure (read-only folder, full disk, a path that is a directory) or a
+// kill at any instant leaves every name of the old file with its old contents.
+WriteOutcome replaceFile(const std::string& path, std::string_view bytes);
+
+// The same, for contents too large to hold at once: produce hands each piece to write, which
+// returns false once the file can take no more (the producer should stop then), and returns
+// false itself to abandon the file (a cancelled printout): then nothing on disk changes.
+using WritePiece = std::function<bool(std::string_view)>;
 using ProducePieces = std::function<bool(const WritePiece&)>;
-bool replaceFileWith(const std::string& path, const ProducePieces& produce);
+WriteOutcome replaceFileWith(const std::string& path, const ProducePieces& produce);
+
+// The reason given when the producer abandoned the file without a failed write.
+inline constexpr const char* kWriteCancelled = "the writing was cancelled";
+// The reason a printout whose report has no totals is not written.
+inline constexpr const char* kNoReportToPrint = "the report's totals cannot be computed";
 
 } // namespace selvane

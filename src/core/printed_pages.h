@@ -37,6 +37,9 @@ class PrintedPages {
     static PrintedPages layout(const ReportInputs& in, const CurrencyFormat& cur);
 
     std::int64_t pageCount() const;
+    // Whether the report's totals could be computed: a printout that is not complete is still
+    // printed on paper, but never replaces a file.
+    bool complete() const { return m_ok; }
     std::vector<PrintLine> page(std::int64_t index) const;
 
     // The plain-text form: items at their columns, lines ended by LF, a form feed at the start

@@ -15,37 +15,41 @@ std::string yearlyCsvHeader(bool investment) {
            yearlyInterestCaption(investment) + ",Balance";
 }
 
-void writePaymentTableCsv(const DetailsReport& report, const WritePiece& write) {
-    write(kPaymentTableCsvHeader);
+bool writePaymentTableCsv(const DetailsReport& report, const WritePiece& write) {
+    bool taken = write(kPaymentTableCsvHeader);
     // The report's own row writer with commas for tabs and no indent: the same characters.
-    report.writeRowsText([&write](std::string_view piece) { write(piece); },
-                         TextBreaks{"\r\n", ",", ""});
-    write("\r\n");
+    if (taken)
+        report.writeRowsText([&](std::string_view piece) { return taken = write(piece); },
+                             TextBreaks{"\r\n", ",", ""});
+    return taken && write("\r\n");
 }
 
 namespace {
-void writeYearRow(const WritePiece& write, const std::string& label, const YearRow& y) {
-    write(label + "," + std::to_string(y.payments) + "," + y.principal + "," + y.interest + "," +
-          y.balance + "\r\n");
+bool writeYearRow(const WritePiece& write, const std::string& label, const YearRow& y) {
+    return write(label + "," + std::to_string(y.payments) + "," + y.principal + "," + y.interest +
+                 "," + y.balance + "\r\n");
 }
 } // namespace
 
-void writeYearlyCsv(const YearlySummary& years, bool investment, const WritePiece& write) {
-    write(yearlyCsvHeader(investment) + "\r\n");
+bool writeYearlyCsv(const YearlySummary& years, bool investment, const WritePiece& write) {
+    bool taken = write(yearlyCsvHeader(investment) + "\r\n");
     // Years go out in pieces of many rows: a call per year would cost more than the years.
     std::string piece;
-    years.forEachYear([&](const YearRow& y) {
-        piece += std::to_string(y.year) + "," + std::to_string(y.payments) + "," + y.principal +
-                 "," + y.interest + "," + y.balance + "\r\n";
-        if (piece.size() >= (1u << 16)) {
-            write(piece);
-            piece.clear();
-        }
-    });
-    if (!piece.empty())
-        write(piece);
-    if (years.yearCount() > 0)
-        writeYearRow(write, "Total", years.total());
+    if (taken)
+        years.forEachYear([&](const YearRow& y) {
+            piece += std::to_string(y.year) + "," + std::to_string(y.payments) + "," + y.principal +
+                     "," + y.interest + "," + y.balance + "\r\n";
+            if (piece.size() >= (1u << 16)) {
+                taken = write(piece);
+                piece.clear();
+            }
+            return taken;
+        });
+    if (taken && !piece.empty())
+        taken = write(piece);
+    if (taken && years.yearCount() > 0)
+        taken = writeYearRow(write, "Total", years.total());
+    return taken;
 }
 
 } // namespace selvane

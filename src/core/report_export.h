@@ -22,8 +22,9 @@ const char* yearlyPrincipalCaption(bool investment);
 const char* yearlyInterestCaption(bool investment);
 
 // One row per payment. Rows are formatted on other threads in large pieces, as the report's text.
-void writePaymentTableCsv(const DetailsReport& report, const WritePiece& write);
+// Both writers stop as soon as write refuses a piece, and then return false.
+bool writePaymentTableCsv(const DetailsReport& report, const WritePiece& write);
 // One row per year, then a "Total" row.
-void writeYearlyCsv(const YearlySummary& years, bool investment, const WritePiece& write);
+bool writeYearlyCsv(const YearlySummary& years, bool investment, const WritePiece& write);
 
 } // namespace selvane

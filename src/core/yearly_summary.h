@@ -49,7 +49,8 @@ class YearlySummary {
     // The whole plan: every payment, and the sums of the years, which are the last row's
     // cumulative figures.
     YearRow total() const;
-    // Calls f(const YearRow&) for every year in order, in one pass over the rows.
+    // Calls f(const YearRow&) for every year in order, in one pass over the rows, until an f
+    // that returns false does.
     template <class F> void forEachYear(F&& f) const;
 
   private:
@@ -63,7 +64,7 @@ template <class F> void YearlySummary::forEachYear(F&& f) const {
     const std::int64_t rows = m_report->rowCount();
     m_report->forEachRow(1, rows, [&](std::int64_t k, const DetailsReport::Row& row) {
         if (k % m_perYear != 0 && k != rows)
-            return;
+            return true;
         ++y;
         YearRow out;
         out.year = y;
@@ -75,7 +76,7 @@ template <class F> void YearlySummary::forEachYear(F&& f) const {
         out.balance = moneyText(row.balance);
         principal = std::move(p);
         interest = std::move(i);
-        f(static_cast<const YearRow&>(out));
+        return goesOn(f, static_cast<const YearRow&>(out));
     });
 }
 

@@ -106,8 +106,8 @@ class SystemDialogs : public Dialogs {
 };
 } // namespace
 
-bool printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages,
-                       const ProgressTiming& timing) {
+WriteOutcome printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages,
+                               const ProgressTiming& timing) {
     PageRange range;
     if (printer.printRange() == QPrinter::PageRange) {
         range.from = printer.fromPage();
@@ -120,12 +120,12 @@ bool printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& p
     // resolution are the ones the dialog settled on.
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
     if (toFile && printer.outputFileName().isEmpty())
-        return false; // PDF output needs a file to go to
+        return {}; // PDF output needs a file to go to
     auto print = [&](const PrintProgress& progress) {
         if (toFile)
             return writePdf(pages, printer.outputFileName().toStdString(), printer.pageLayout(),
                             progress, range, printer.resolution());
-        return paintPages(pages, printer, progress, range);
+        return WriteOutcome{{}, paintPages(pages, printer, progress, range), {}};
     };
 
     // A short report prints at once; a long one (a page takes about a millisecond, and a report
@@ -138,12 +138,12 @@ bool printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& p
     progress.setWindowTitle(QStringLiteral("Print"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(timing.minimumDurationMs);
-    const bool printed = print([&](std::int64_t done, std::int64_t total) {
+    WriteOutcome printed = print([&](std::int64_t done, std::int64_t total) {
         progress.setValue(static_cast<int>(done * 1000 / total));
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
     });
-    if (!printed && progress.wasCanceled() && !toFile)
+    if (!printed.ok && progress.wasCanceled() && !toFile)
         printer.abort();
     return printed;
 }
@@ -203,12 +203,12 @@ QPrinter& QtHost::sessionPrinter() {
     return *m_printer;
 }
 
-bool QtHost::printPages(const PrintedPages& pages) {
+WriteOutcome QtHost::printPages(const PrintedPages& pages) {
     sessionPrinter();
     // Each printout chooses its pages afresh; the printer, file and paper stay as last chosen.
     m_printer->setPrintRange(QPrinter::AllPages);
     if (!m_dialogs->choosePrinter(m_window, *m_printer, pages.pageCount()))
-        return false;
+        return {};
     return printWithProgress(m_window, *m_printer, pages);
 }
 
@@ -239,7 +239,7 @@ bool QtHost::previewPages(const PrintedPages& pages) {
         const QPaintEngine* engine = p.paintEngine();
         if (engine != nullptr && engine->type() == QPaintEngine::Picture)
             return paintPrinterRange(p, pages);
-        return printWithProgress(m_window, p, pages);
+        return printWithProgress(m_window, p, pages).ok;
     });
 }
 
@@ -287,7 +287,7 @@ frmChart* QtHost::chartWindow() const {
     return m_chart;
 }
 
-bool QtHost::saveChart(const std::string& path, const ChartSource& source) {
+WriteOutcome QtHost::saveChart(const std::string& path, const ChartSource& source) {
     QSize size(1000, 600);
     if (m_chart && !m_chart->chartArea()->size().isEmpty())
         size = m_chart->chartArea()->size();

@@ -71,9 +71,10 @@ struct ProgressTiming {
 // What follows an accepted print dialog: paints the pages of the printer's page range behind a
 // cancellable progress dialog when there are many. PDF output to a file is written to a
 // temporary file that replaces the chosen one only when complete, so a cancelled or failed
-// printout leaves no file, or the previous one as it was. False when cancelled or failed.
-bool printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages,
-                       const ProgressTiming& timing = {});
+// printout leaves no file, or the previous one as it was. What became of it: a file's path and
+// why it failed; no path for a printer.
+WriteOutcome printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages,
+                               const ProgressTiming& timing = {});
 
 // Replacements for the desktop's services; each one left null is the real one.
 struct DesktopServices {
@@ -91,7 +92,7 @@ class QtHost : public Host {
 
     std::optional<std::string> chooseOpenPath(const FileDialogRequest& request) override;
     std::optional<std::string> chooseSavePath(const FileDialogRequest& request) override;
-    bool printPages(const PrintedPages& pages) override;
+    WriteOutcome printPages(const PrintedPages& pages) override;
     int screenHeightTwips() override;
     void showAbout() override;
     void closeAbout() override;
@@ -106,7 +107,7 @@ class QtHost : public Host {
     void showChart() override;
     void closeChart() override;
     // The image is the size of the window's chart area, or 1000 x 600 when it is not open.
-    bool saveChart(const std::string& path, const ChartSource& source) override;
+    WriteOutcome saveChart(const std::string& path, const ChartSource& source) override;
     void showMessage(const std::string& title, const std::string& text) override;
     // Puts the file at the top of File > Recent Files, in the settings and in the window's menu.
     void scenarioFileUsed(const std::string& path) override;

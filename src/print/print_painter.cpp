@@ -101,25 +101,38 @@ class PieceDevice : public QIODevice {
   public:
     explicit PieceDevice(const WritePiece& write) : m_write(write) {}
     bool isSequential() const override { return true; }
+    // The file took no more: the document being painted is lost.
+    bool failed() const { return m_failed; }
 
   protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 size) override {
-        m_write(std::string_view(data, static_cast<size_t>(size)));
+        if (m_failed || !m_write(std::string_view(data, static_cast<size_t>(size)))) {
+            m_failed = true;
+            return -1;
+        }
         return size;
     }
 
   private:
     const WritePiece& m_write;
+    bool m_failed = false;
 };
 } // namespace
 
-bool writePdf(const PrintedPages& pages, const std::string& path, const QPageLayout& layout,
-              const PrintProgress& progress, PageRange range, int resolution) {
+WriteOutcome writePdf(const PrintedPages& pages, const std::string& path, const QPageLayout& layout,
+                      const PrintProgress& progress, PageRange range, int resolution) {
+    if (!pages.complete())
+        return {path, false, kNoReportToPrint};
     return replaceFileWith(path, [&](const WritePiece& write) {
         PieceDevice device(write);
         if (!device.open(QIODevice::WriteOnly))
             return false;
+        // A page is painted only while the file takes what came before it: a full disk stops a
+        // printout of thousands of pages at once, not after laying out all of them.
+        const PrintProgress goOn = [&](std::int64_t done, std::int64_t total) {
+            return !device.failed() && (!progress || progress(done, total));
+        };
         bool painted = false;
         {
             // The writer finishes the document when it goes: before the device is closed.
@@ -128,10 +141,10 @@ bool writePdf(const PrintedPages& pages, const std::string& path, const QPageLay
             writer.setPageLayout(layout);
             writer.setTitle(QStringLiteral("Selvane report"));
             writer.setCreator(QStringLiteral("Selvane"));
-            painted = paintPages(pages, writer, progress, range);
+            painted = paintPages(pages, writer, goOn, range);
         }
         device.close();
-        return painted;
+        return painted && !device.failed();
     });
 }
 

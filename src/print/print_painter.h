@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_io.h"
 #include "core/paper.h"
 #include "core/printed_pages.h"
 
@@ -51,8 +52,10 @@ QPageSize defaultPaper(QLocale::Territory territory,
 
 // Writes the pages as a PDF file laid out on layout, through a temporary file that replaces path
 // only when the document is complete: a failed or cancelled printout leaves any previous file
-// as it was. resolution is in dots per inch.
-bool writePdf(const PrintedPages& pages, const std::string& path, const QPageLayout& layout,
-              const PrintProgress& progress = {}, PageRange range = {}, int resolution = 1200);
+// as it was, and so does a printout whose report has no totals. resolution is in dots per inch.
+// A failed write stops the layout at the page it is on.
+WriteOutcome writePdf(const PrintedPages& pages, const std::string& path, const QPageLayout& layout,
+                      const PrintProgress& progress = {}, PageRange range = {},
+                      int resolution = 1200);
 
 } // namespace selvane

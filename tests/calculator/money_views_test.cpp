@@ -38,10 +38,10 @@ class RecordingHost : public NullHost {
             s += pages.pageText(p);
         return s;
     }
-    bool printPages(const PrintedPages& pages) override {
+    WriteOutcome printPages(const PrintedPages& pages) override {
         calls.push_back("print");
         pageTexts.push_back(allText(pages));
-        return true;
+        return {{}, true, {}};
     }
     bool previewPages(const PrintedPages& pages) override {
         calls.push_back("preview");
@@ -50,10 +50,10 @@ class RecordingHost : public NullHost {
     }
     void showChart() override { calls.push_back("showChart"); }
     void closeChart() override { calls.push_back("closeChart"); }
-    bool saveChart(const std::string& path, const ChartSource& source) override {
+    WriteOutcome saveChart(const std::string& path, const ChartSource& source) override {
         calls.push_back("saveChart " + path + " rows " +
                         std::to_string(source.report ? source.report->rowCount() : -1));
-        return chartWritten;
+        return {path, chartWritten, chartWritten ? "" : "refused"};
     }
     void showMessage(const std::string& title, const std::string& text) override {
         messages.push_back(title + ": " + text);
@@ -130,7 +130,10 @@ TEST_F(MoneyViews, ExportWritesTheChosenTypeOrSaysWhyNot) {
     calc.Calculate();
     calc.mnExport_Click();
     std::string years;
-    writeYearlyCsv(calc.yearlySummary(), true, [&](std::string_view p) { years += p; });
+    writeYearlyCsv(calc.yearlySummary(), true, [&](std::string_view p) {
+        years += p;
+        return true;
+    });
     EXPECT_EQ(slurp(path), years);
     EXPECT_EQ(years.substr(0, years.find("\r\n")),
               "Year,Payments,Deposits,Interest Earned,Balance");

@@ -52,8 +52,16 @@ cp "$disk/target.fin" "$keep/target.fin"
 fill 0
 state=$(printf 'type 0 5\nopen %s\ntype 0 9\ndump\n' "$disk/target.fin" | run "open")
 after=$(printf 'type 0 5\nopen %s\ntype 0 9\ndump\nsaveas %s\nsave %s\ndump\n' \
-    "$disk/target.fin" "$disk/target.fin" "$disk/target.fin" | run "saves on a full disk")
-[ "$after" = "$state"$'\n'"$state" ] || fail "a failed save changed the state"
+    "$disk/target.fin" "$disk/target.fin" "$disk/target.fin" | run "saves on a full disk" \
+    2>"$keep/err")
+# Nothing changes but the record of the last write, and both failures are told.
+said="could not write $disk/target.fin: No space left on device"
+[ "$(cat "$keep/err")" = "selvane-cli: line 5: $said"$'\n'"selvane-cli: line 6: $said" ] ||
+    fail "standard error says '$(cat "$keep/err")'"
+last="\"lastWrite\":{\"path\":\"$disk/target.fin\",\"ok\":false,\"reason\":\"No space left on device\"}}"
+[[ "$after" == *"$last" ]] || fail "the dump ends '${after: -120}'"
+[ "${after%"$last"}" = "$state"$'\n'"${state%'"lastWrite":null}'}" ] ||
+    fail "a failed save changed the state"
 cmp -s "$disk/target.fin" "$keep/target.fin" || fail "the scenario file changed on a full disk"
 only fill target.fin
 

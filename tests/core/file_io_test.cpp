@@ -128,7 +128,7 @@ TEST_F(FileIo, PermissionsOfTheOldFileAreKept) {
 TEST_F(FileIo, PiecesArriveInOrderAndAnAbandonedFileChangesNothing) {
     std::mt19937 random(7);
     std::string expected;
-    const bool written = replaceFileWith(path("long.txt"), [&](const WritePiece& write) {
+    const WriteOutcome written = replaceFileWith(path("long.txt"), [&](const WritePiece& write) {
         for (int i = 0; i < 400; ++i) { // small pieces and pieces larger than a block
             const size_t size = (i % 7 == 0) ? 70000 + random() % 1000 : random() % 300;
             std::string piece(size, static_cast<char>('a' + i % 26));
@@ -140,7 +140,7 @@ TEST_F(FileIo, PiecesArriveInOrderAndAnAbandonedFileChangesNothing) {
     ASSERT_TRUE(written);
     EXPECT_EQ(slurp(path("long.txt")), expected);
 
-    const bool abandoned = replaceFileWith(path("long.txt"), [](const WritePiece& write) {
+    const WriteOutcome abandoned = replaceFileWith(path("long.txt"), [](const WritePiece& write) {
         write(std::string(300000, 'x'));
         return false;
     });

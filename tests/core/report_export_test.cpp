@@ -29,7 +29,10 @@ std::vector<std::string> split(const std::string& text, const std::string& by) {
 
 std::string collect(const std::function<void(const WritePiece&)>& produce) {
     std::string s;
-    produce([&s](std::string_view piece) { s += piece; });
+    produce([&s](std::string_view piece) {
+        s += piece;
+        return true;
+    });
     return s;
 }
 

@@ -177,7 +177,10 @@ void PreviewExportTest::exportWritesTheChosenTable() {
 
     const FinCalc& calc = m_fake.window->calc();
     std::string want;
-    const WritePiece collect = [&want](std::string_view piece) { want += piece; };
+    const WritePiece collect = [&want](std::string_view piece) {
+        want += piece;
+        return true;
+    };
     if (type == 1)
         writePaymentTableCsv(calc.report, collect);
     else

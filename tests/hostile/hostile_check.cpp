@@ -1,6 +1,7 @@
 // Runs one hostile script through the real selvane-cli and checks that it survives: exit status
-// 0, nothing on standard error, one line of well-formed JSON for every `dump`, and whatever the
-// script states about a dump in the comment lines just before it:
+// 0, on standard error exactly the lines the script's "#! " comments give (failed writes), one
+// line of well-formed JSON for every `dump`, and whatever the script states about a dump in the
+// comment lines just before it:
 //   #> {"stored":{"PERS":1e9}}   these members, as in the cli session tests (numbers to 1e-9)
 //   #> same-report               the report is the one the previous dump showed
 //   #> rows N                    the report has N payment rows
@@ -57,11 +58,14 @@ int main(int argc, char** argv) {
     // The expectations of each dump, in order.
     QList<Expectations> expected;
     Expectations pending;
+    QByteArray expectedErrors;
     int lineNo = 0;
     for (const QByteArray& raw : scriptFile.readAll().split('\n')) {
         ++lineNo;
         const QByteArray line = raw.trimmed();
-        if (line.startsWith("#> ")) {
+        if (line.startsWith("#! ")) {
+            expectedErrors += line.mid(3) + '\n';
+        } else if (line.startsWith("#> ")) {
             const QByteArray what = line.mid(3).trimmed();
             if (what == "same-report") {
                 pending.sameReport = true;
@@ -97,7 +101,7 @@ int main(int argc, char** argv) {
                  .arg(cli.exitCode())
                  .arg(cli.exitStatus() != QProcess::NormalExit));
     const QByteArray err = cli.readAllStandardError();
-    if (!err.isEmpty())
+    if (err != expectedErrors)
         fail("standard error: " + QString::fromUtf8(err.left(500)));
 
     QList<QByteArray> lines = cli.readAllStandardOutput().split('\n');

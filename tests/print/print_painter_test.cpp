@@ -13,7 +13,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
 
+#include "core/file_io.h"
 #include "core/printed_pages.h"
 #include "print/print_painter.h"
 
@@ -274,6 +278,42 @@ TEST(WritePdf, CancelledPrintoutLeavesThePreviousFile) {
     QFile written(fresh);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.readAll().startsWith("%PDF-"));
+}
+
+// A file that can take no more (here: past the process's file size limit, a real refusal of the
+// file system) stops a long printout at the page it is on, keeps the old file, and says why. A
+// report whose totals cannot be computed replaces nothing either.
+TEST(WritePdf, AFailedWriteStopsThePrintoutAtOnce) {
+    ensureApp();
+    const auto pages = PrintedPages::layout(income(20000), kUsd); // 401 pages
+    QTemporaryDir dir;
+    const std::string old = dir.filePath("old.pdf").toStdString();
+    ASSERT_TRUE(replaceFile(old, "the previous printout"));
+    std::int64_t painted = 0;
+    const auto count = [&painted](std::int64_t done, std::int64_t) {
+        painted = done;
+        return true;
+    };
+    struct rlimit was {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &was), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = was;
+    small.rlim_cur = 64 * 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const WriteOutcome out = writePdf(pages, old, pageLayout({}), count);
+    ::setrlimit(RLIMIT_FSIZE, &was);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(out.ok);
+    EXPECT_EQ(out.reason, std::strerror(EFBIG));
+    EXPECT_LT(painted, pages.pageCount() / 4) << "pages laid out after the write failed";
+    EXPECT_EQ(readWholeFile(old, 1 << 20), "the previous printout");
+
+    ReportInputs overflowing = income(120);
+    overflowing.PMT = 1e308; // the totals overflow
+    const auto none = PrintedPages::layout(overflowing, kUsd);
+    const WriteOutcome refused = writePdf(none, old, pageLayout({}));
+    EXPECT_EQ(refused.reason, kNoReportToPrint);
+    EXPECT_EQ(readWholeFile(old, 1 << 20), "the previous printout");
 }
 
 TEST(Paper, DefaultFollowsThePrinterThenTheTerritory) {

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Replacing a file on a real file system, with real kills and real refusals:
+#  - an export of a million rows to a file with a second (hard) name, killed with SIGKILL at 20
+#    random instants: each name holds its old contents or the whole new export, the second name
+#    always the old ones, and no temporary file is left beside them;
+#  - a name of 255 bytes, the longest a name may be, is written;
+#  - writes that cannot be done (a read-only folder, /dev/full, a folder, a pipe, a link to
+#    nothing, a name too long) leave the old file, and selvane-cli says why on standard error and
+#    in the dump's lastWrite, and goes on with the script.
+set -uo pipefail
+cli=$(realpath "$1")
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
+cd "$work" || exit 1
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+temporaries() { find "$work" -name '.sv-*' | wc -l; }
+
+# A million payments at 0 %: every row is written, none overflows.
+long=$'clear 0\ntype 0 0\nclear 5\ntype 5 1000000\ncalculate\n'
+start=$(date +%s%N)
+printf '%sexport %s\n' "$long" "$work/whole.csv" | "$cli" || fail "the reference export failed"
+took=$((($(date +%s%N) - start) / 1000000)) # milliseconds
+[ "$(wc -l <whole.csv)" -eq 1000001 ] || fail "the reference export has $(wc -l <whole.csv) lines"
+
+# 1. Kills at random instants between the start and a little past the usual end.
+mkdir links
+replaced=0
+for kill in $(seq 1 20); do
+    printf 'precious\n' >links/old.csv
+    ln -f links/old.csv links/other.csv
+    printf '%sexport %s\n' "$long" "$work/links/old.csv" | "$cli" &
+    pid=$!
+    delay=$((RANDOM % (took * 12 / 10 + 1)))
+    sleep "$(printf '0.%03d' "$delay")" 2>/dev/null || sleep "$((delay / 1000))"
+    kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    cmp -s links/old.csv whole.csv && replaced=$((replaced + 1))
+    if [ "$(cat links/old.csv)" != precious ] && ! cmp -s links/old.csv whole.csv; then
+        fail "kill $kill after ${delay} ms: old.csv holds $(stat -c %s links/old.csv) bytes of neither"
+    fi
+    [ "$(cat links/other.csv)" = precious ] ||
+        fail "kill $kill after ${delay} ms: the other name lost its contents"
+    [ "$(temporaries)" -eq 0 ] || fail "kill $kill after ${delay} ms: a temporary file was left"
+done
+
+# 2. The longest name a file may have (255 bytes).
+name=$(printf 'n%.0s' $(seq 1 251)).csv
+printf 'export %s\n' "$work/$name" | "$cli" 2>err.txt || fail "the 255-byte export exited $?"
+[ -s "$work/$name" ] || fail "a name of 255 bytes was not written: $(cat err.txt)"
+[ -s err.txt ] && fail "a good write said: $(cat err.txt)"
+
+# 3. Writes that cannot be done: the old file stays, the reason is told.
+mkdir locked && printf 'precious\n' >locked/old.fin && chmod 555 locked
+mkfifo pipe
+mkdir folder
+ln -s nowhere/at/all dangling.csv
+too=$(printf 'n%.0s' $(seq 1 252)).csv
+check() { # command, path, reason
+    local out err
+    out=$(printf '%s %s\ndump\n' "$1" "$2" | "$cli" 2>err.txt) || fail "$1 $2 exited $?"
+    err=$(cat err.txt)
+    [ "$err" = "selvane-cli: line 1: could not write $2: $3" ] ||
+        fail "$1 $2: standard error says '$err'"
+    local want="\"lastWrite\":{\"path\":\"$2\",\"ok\":false,\"reason\":\"$3\"}}"
+    [[ "$out" == *"$want" ]] || fail "$1 $2: the dump ends '${out: -160}'"
+}
+check saveas "$work/locked/old.fin" "Permission denied"
+check export "$work/locked/new.csv" "Permission denied"
+[ "$(cat locked/old.fin)" = precious ] || fail "the file in the read-only folder changed"
+[ -e locked/new.csv ] && fail "a file was made in the read-only folder"
+check export /dev/full "not a regular file"
+check print "$work/folder" "Is a directory"
+check export "$work/pipe" "not a regular file"
+check saveas "$work/dangling.csv" "No such file or directory"
+check export "$work/$too" "File name too long"
+check export-yearly "$work/no/such/folder/y.csv" "No such file or directory"
+[ "$(temporaries)" -eq 0 ] || fail "a refused write left a temporary file"
+
+# 4. A good write after a failed one: lastWrite follows the last write, and says nothing is wrong.
+out=$(printf 'export %s\nsaveas %s\ndump\n' /dev/full "$work/good.fin" | "$cli" 2>err.txt)
+[[ "$out" == *"\"lastWrite\":{\"path\":\"$work/good.fin\",\"ok\":true,\"reason\":null}}" ]] ||
+    fail "after a good save the dump ends '${out: -120}'"
+[ "$(wc -l <err.txt)" -eq 1 ] || fail "standard error holds $(wc -l <err.txt) lines, not 1"
+out=$(printf 'dump\n' | "$cli")
+[[ "$out" == *'"lastWrite":null}' ]] || fail "before any write lastWrite is '${out: -40}'"
+
+if [ "$failures" -ne 0 ]; then exit 1; fi
+echo "write safety: 20 kills ($replaced after the new export was in place), a 255-byte name and 8 refused writes, all as they should be"
