@@ -13,17 +13,22 @@ std::string recentFileKey(const std::string& path) {
     return QDir::cleanPath(QDir::current().absoluteFilePath(p)).toStdString();
 }
 
-std::vector<std::string> tidyRecentFiles(const std::vector<std::string>& list, std::size_t max) {
+std::vector<std::string> tidyRecentFiles(std::size_t count,
+                                         const std::function<std::string(std::size_t)>& entry,
+                                         std::size_t max) {
     std::vector<std::string> tidy;
-    for (const std::string& entry : list) {
-        if (tidy.size() >= max)
-            break;
-        std::string key = recentFileKey(entry);
+    for (std::size_t i = 0; i < count && tidy.size() < max; ++i) {
+        std::string key = recentFileKey(entry(i));
         if (key.empty() || std::find(tidy.begin(), tidy.end(), key) != tidy.end())
             continue;
         tidy.push_back(std::move(key));
     }
     return tidy;
+}
+
+std::vector<std::string> tidyRecentFiles(const std::vector<std::string>& list, std::size_t max) {
+    return tidyRecentFiles(
+        list.size(), [&list](std::size_t i) { return list[i]; }, max);
 }
 
 std::vector<std::string> withRecentFile(const std::vector<std::string>& list,

@@ -3,6 +3,7 @@
 // keeps the list in its settings; these functions only say what the list becomes.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,11 @@ std::vector<std::string> withoutRecentFile(const std::vector<std::string>& list,
 // A list read back from storage, put in order: each file once (the first time it appears), no
 // empty entries, at most max entries.
 std::vector<std::string> tidyRecentFiles(const std::vector<std::string>& list,
+                                         std::size_t max = kRecentFilesMax);
+// The same for a stored list of `count` entries read one at a time: entry(i) is asked for only
+// until max entries are listed, so a list of any length costs no more than the entries shown.
+std::vector<std::string> tidyRecentFiles(std::size_t count,
+                                         const std::function<std::string(std::size_t)>& entry,
                                          std::size_t max = kRecentFilesMax);
 
 } // namespace selvane

@@ -3,10 +3,15 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <memory>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include "core/recent_files.h"
@@ -17,18 +22,50 @@ namespace {
 
 const QString kKey = QStringLiteral("RecentFiles");
 
-// The program sets only its application name; that name stands for the organisation too, so the
-// settings live in Selvane/Selvane.conf under the user's configuration folder.
-std::unique_ptr<QSettings> settings() {
-    const QString app = QCoreApplication::applicationName();
-    const QString org = QCoreApplication::organizationName();
-    return std::make_unique<QSettings>(org.isEmpty() ? app : org, app);
+// What identifies one version of the settings file: a change of any of these is a new list.
+struct FileVersion {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    std::int64_t modifiedNs = 0;
+    bool operator==(const FileVersion&) const = default;
+};
+
+FileVersion versionOf(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return {true, st.st_dev, st.st_ino, st.st_size,
+            std::int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec};
 }
 
-std::vector<std::string> stored() {
+// The list as last read, and the version of the file it was read from.
+struct ReadList {
+    std::optional<FileVersion> version;
+    QString path;
     std::vector<std::string> list;
-    for (const QString& path : settings()->value(kKey).toStringList())
-        list.push_back(path.toStdString());
+};
+ReadList& lastRead() {
+    static ReadList read;
+    return read;
+}
+
+// The stored list, tidied; only its first entries are converted and tidied, as many as are shown.
+std::vector<std::string> stored() {
+    const QString path = recentFilesSettingsPath();
+    const FileVersion version = versionOf(path);
+    ReadList& read = lastRead();
+    if (read.version == version && read.path == path)
+        return read.list;
+    std::vector<std::string> list;
+    if (version.exists && version.size <= kMaxSettingsBytes) {
+        const QStringList paths = QSettings(path, QSettings::IniFormat).value(kKey).toStringList();
+        list = tidyRecentFiles(static_cast<std::size_t>(paths.size()), [&paths](std::size_t i) {
+            return paths[static_cast<qsizetype>(i)].toStdString();
+        });
+    }
+    read = {version, path, list};
     return list;
 }
 
@@ -36,18 +73,32 @@ void store(const std::vector<std::string>& list) {
     QStringList paths;
     for (const std::string& path : list)
         paths << QString::fromStdString(path);
-    auto s = settings();
-    if (paths.isEmpty())
-        s->remove(kKey);
-    else
-        s->setValue(kKey, paths);
+    const QString file = recentFilesSettingsPath();
+    // A file too large to read is not merged into either: the new list replaces it.
+    if (versionOf(file).size > kMaxSettingsBytes)
+        QFile::remove(file);
+    {
+        QSettings s(file, QSettings::IniFormat);
+        if (paths.isEmpty())
+            s.remove(kKey);
+        else
+            s.setValue(kKey, paths);
+    }
+    lastRead().version.reset();
 }
 
 } // namespace
 
+QString recentFilesSettingsPath() {
+    const QString app = QCoreApplication::applicationName();
+    const QString org = QCoreApplication::organizationName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+           (org.isEmpty() ? app : org) + '/' + app + QStringLiteral(".conf");
+}
+
 QStringList recentFiles() {
     QStringList paths;
-    for (const std::string& path : tidyRecentFiles(stored()))
+    for (const std::string& path : stored())
         paths << QString::fromStdString(path);
     return paths;
 }
@@ -57,7 +108,7 @@ void rememberRecentFile(const QString& path) {
 }
 
 void forgetRecentFile(const QString& path) {
-    store(tidyRecentFiles(withoutRecentFile(stored(), path.toStdString())));
+    store(withoutRecentFile(stored(), path.toStdString()));
 }
 
 void clearRecentFiles() {

@@ -11,7 +11,16 @@
 
 namespace selvane {
 
+// The settings file the list is kept in: Selvane/Selvane.conf under the user's configuration
+// folder (the program sets only its application name, which stands for the organisation too).
+QString recentFilesSettingsPath();
+// Selvane writes at most five names; a settings file larger than this was not written by it and
+// is not read (parsing one of a million names would take most of a second and 180 MB). The menu
+// is then empty, and the next file listed replaces the file.
+inline constexpr qint64 kMaxSettingsBytes = 256 * 1024;
+
 // The stored list, tidied (absolute clean paths, each once, at most five), and changes to it.
+// The list is read again only when the settings file has changed since it was last read.
 QStringList recentFiles();
 void rememberRecentFile(const QString& path); // to the front
 void forgetRecentFile(const QString& path);
@@ -19,9 +28,9 @@ void clearRecentFiles();
 // What the message box says when a chosen entry's file is gone.
 QString recentFileGoneText(const QString& path);
 
-// The submenu: "&1 path" ... "&5 path", a divider and "&Clear Menu". It reads the stored list
-// afresh whenever the menu holding it is about to show, so it shows what another window or an
-// earlier run stored too; it is disabled while the list is empty.
+// The submenu: "&1 path" ... "&5 path", a divider and "&Clear Menu". Whenever the menu holding
+// it is about to show it shows the stored list as it is then (what another window or an earlier
+// run stored too), read again only if the file changed; it is disabled while the list is empty.
 class RecentFilesMenu : public QMenu {
     Q_OBJECT
 

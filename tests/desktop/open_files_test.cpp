@@ -53,11 +53,9 @@ std::string openedThroughTheDialog(const QString& path) {
     return stateOf(calc);
 }
 
-// The settings the window keeps its list in: the program's name for organisation and application
-// alike, as main sets no organisation.
+// The settings the window keeps its list in.
 std::unique_ptr<QSettings> settings() {
-    const QString app = QCoreApplication::applicationName();
-    return std::make_unique<QSettings>(app, app);
+    return std::make_unique<QSettings>(recentFilesSettingsPath(), QSettings::IniFormat);
 }
 
 } // namespace
@@ -83,6 +81,7 @@ class OpenFilesTest : public QObject {
     void recentEntryOpensAsFileOpenDoes();
     void vanishedRecentFileIsRemovedWithAMessage();
     void clearMenuEmptiesTheList();
+    void oversizedSettingsAreNotRead();
 
   private:
     // A scenario in mortgage mode with its second result type and a few values of its own.
@@ -390,6 +389,24 @@ void OpenFilesTest::clearMenuEmptiesTheList() {
     QVERIFY(!action(QStringLiteral("mnClearRecent"))->isEnabled());
     QVERIFY(!action(QStringLiteral("mnRecent"))->isEnabled());
     QCOMPARE(m_fake.window->calc().ScenarioFileName, a.toStdString()); // the scenario stays
+}
+
+// A settings file Selvane could not have written (a list of 20,000 names) is not read: the menu is
+// empty, and the next file listed replaces the whole file with a list of one.
+void OpenFilesTest::oversizedSettingsAreNotRead() {
+    const QString a = writeScenario("a.fin");
+    QStringList many;
+    for (int i = 0; i < 20000; ++i)
+        many << path(QString::number(i).toLatin1() + ".fin");
+    settings()->setValue(QStringLiteral("RecentFiles"), many);
+    QVERIFY(QFileInfo(recentFilesSettingsPath()).size() > kMaxSettingsBytes);
+    QVERIFY(m_fake.open());
+    QVERIFY(shownRecent().isEmpty());
+    QVERIFY(recentFiles().isEmpty());
+    openThroughTheDialog(a);
+    QCOMPARE(shownRecent(), QStringList{a});
+    QCOMPARE(settings()->value(QStringLiteral("RecentFiles")).toStringList(), QStringList{a});
+    QVERIFY(QFileInfo(recentFilesSettingsPath()).size() < 1024);
 }
 
 QTEST_MAIN(OpenFilesTest)

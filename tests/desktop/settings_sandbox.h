@@ -11,7 +11,8 @@
 inline QString sandboxSettings() {
     static QTemporaryDir dir;
     static const bool done = [] {
-        QStandardPaths::setTestModeEnabled(true);
+        // The recent files' settings file is found where the user's configuration folder is.
+        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
         for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
             for (const auto scope : {QSettings::UserScope, QSettings::SystemScope})
                 QSettings::setPath(format, scope, dir.path());
