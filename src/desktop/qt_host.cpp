@@ -58,6 +58,19 @@ namespace {
 constexpr QFileDialog::Options kFileDialogOptions =
     QFileDialog::HideNameFilterDetails | QFileDialog::DontConfirmOverwrite;
 
+// The pair (from 1) the dialog's chosen filter is. With its details hidden the dialog reports the
+// filter as it showed it, without its last "(patterns)": "Yearly Summary (*.csv) (*.csv)" comes
+// back as "Yearly Summary (*.csv)". 0 when it is none of them.
+int filterNumber(const QStringList& filters, const QString& selected) {
+    for (qsizetype i = 0; i < filters.size(); ++i) {
+        const QString& filter = filters[i];
+        const qsizetype details = filter.lastIndexOf(QLatin1String(" ("));
+        if (filter == selected || (details >= 0 && filter.left(details) == selected))
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}
+
 std::optional<QString> chosen(const QString& path) {
     if (path.isEmpty())
         return std::nullopt;
@@ -91,7 +104,7 @@ class SystemDialogs : public Dialogs {
                                                               &selected, kFileDialogOptions));
         if (!path)
             return std::nullopt;
-        return std::pair{*path, static_cast<int>(s.filters.indexOf(selected)) + 1};
+        return std::pair{*path, filterNumber(s.filters, selected)};
     }
     bool preview(QWidget* parent, QPrinter& printer, const PaintOnto& paint) override {
         // The dialog has its own paper, orientation and zoom choices, and a Print button that

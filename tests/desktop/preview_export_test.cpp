@@ -1,11 +1,18 @@
 // File > Print Preview and File > Export Report ... through the window: the preview's pages are
 // File > Print's pages, printing from it prints them, and the export writes the report's rows.
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -28,6 +35,8 @@ class PreviewExportTest : public QObject {
     void exportWritesTheChosenTable_data();
     void exportWritesTheChosenTable();
     void cancelledOrFailedExportKeepsWhatWasThere();
+    void fileDialogsThroughTheRealDialog_data();
+    void fileDialogsThroughTheRealDialog();
 
   private:
     void trigger(const char* name) {
@@ -212,6 +221,109 @@ void PreviewExportTest::cancelledOrFailedExportKeepsWhatWasThere() {
     QCOMPARE(m_fake.messenger.shown.size(), size_t(1));
     QCOMPARE(m_fake.messenger.shown[0].first, std::string("Export Report"));
     QVERIFY(m_fake.messenger.shown[0].second.find(path.toStdString()) != std::string::npos);
+}
+
+namespace {
+// Acts on the real file dialog as a user would once it shows: the next file type chosen with the
+// keyboard (when asked), the name typed, then Enter in the name or a click on the accept button.
+void driveFileDialog(const QString& name, bool nextType, bool clickButton) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible())
+            return;
+        poll->deleteLater();
+        poll->stop();
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+        if (types == nullptr || edit == nullptr || buttons == nullptr) {
+            dialog->reject();
+            return;
+        }
+        // Offscreen nothing activates a window by itself; a user's dialog has the focus.
+        QApplication::setActiveWindow(dialog);
+        if (nextType)
+            QTest::keyClick(types, Qt::Key_Down);
+        edit->clear();
+        QTest::keyClicks(edit, name);
+        if (edit->completer() != nullptr)
+            edit->completer()->popup()->hide();
+        if (clickButton)
+            QTest::mouseClick(buttons->buttons().constFirst(), Qt::LeftButton);
+        else
+            QTest::keyClick(edit, Qt::Key_Return);
+        // A dialog the keys did not close fails the test instead of hanging it.
+        QTimer::singleShot(2000, dialog, [dialog] { dialog->reject(); });
+    });
+    poll->start(10);
+}
+} // namespace
+
+void PreviewExportTest::fileDialogsThroughTheRealDialog_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("nextType");
+    QTest::addColumn<bool>("clickButton");
+    QTest::addColumn<QString>("written"); // "yearly", "table" or "scenario"
+    QTest::newRow("yearly, Enter") << "mnExport"
+                                   << "years.csv" << true << false << "yearly";
+    QTest::newRow("yearly, Save") << "mnExport"
+                                  << "years.csv" << true << true << "yearly";
+    QTest::newRow("yearly, no .csv") << "mnExport"
+                                     << "years" << true << false << "yearly";
+    QTest::newRow("payment table") << "mnExport"
+                                   << "table.csv" << false << false << "table";
+    QTest::newRow("save as, Save") << "mnSaveAs"
+                                   << "plan.fin" << false << true << "scenario";
+    QTest::newRow("save as, Enter") << "mnSaveAs"
+                                    << "plan.fin" << false << false << "scenario";
+}
+
+// Every file dialog through the real Qt dialog: the type the user chose there decides what an
+// export writes, whatever way it is confirmed; a Save As writes the scenario, which the Open
+// dialog then opens.
+void PreviewExportTest::fileDialogsThroughTheRealDialog() {
+    QFETCH(QString, action);
+    QFETCH(QString, name);
+    QFETCH(bool, nextType);
+    QFETCH(bool, clickButton);
+    QFETCH(QString, written);
+    m_fake.watchdog.reset(); // these dialogs are meant to open
+    const auto dialogs = makeSystemDialogs();
+    frmFinCalc window(
+        DesktopServices{dialogs.get(), &m_fake.registry, &m_fake.launcher, &m_fake.messenger});
+    window.Form_Load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString path = m_dir.filePath(name);
+    driveFileDialog(path, nextType, clickButton);
+    window.findChild<QAction*>(action)->trigger();
+    QVERIFY(m_fake.messenger.shown.empty());
+
+    const FinCalc& calc = window.calc();
+    if (written == "scenario") {
+        QVERIFY2(fileBytes(path).startsWith("\"PersonalLoan\"\r\n"), fileBytes(path).constData());
+        frmFinCalc reopened(
+            DesktopServices{dialogs.get(), &m_fake.registry, &m_fake.launcher, &m_fake.messenger});
+        reopened.Form_Load();
+        reopened.findChild<QAction*>(QStringLiteral("mnMortgage"))->trigger();
+        driveFileDialog(path, false, clickButton);
+        reopened.findChild<QAction*>(QStringLiteral("mnOpen"))->trigger();
+        QCOMPARE(QString::fromStdString(reopened.calc().ScenarioFileName), path);
+        QCOMPARE(reopened.calc().CalculatorMode, std::string("PersonalLoan"));
+        return;
+    }
+    std::string want;
+    const WritePiece collect = [&want](std::string_view piece) {
+        want += piece;
+        return true;
+    };
+    if (written == "yearly")
+        writeYearlyCsv(calc.yearlySummary(), false, collect);
+    else
+        writePaymentTableCsv(calc.report, collect);
+    QCOMPARE(fileBytes(path), QByteArray::fromStdString(want));
 }
 
 QTEST_MAIN(PreviewExportTest)
