@@ -278,6 +278,8 @@ void PreviewExportTest::fileDialogsThroughTheRealDialog_data() {
                                    << "plan.fin" << false << true << "scenario";
     QTest::newRow("save as, Enter") << "mnSaveAs"
                                     << "plan.fin" << false << false << "scenario";
+    QTest::newRow("chart, SVG") << "cmdSaveImage"
+                                << "chart.svg" << true << false << "svg";
 }
 
 // Every file dialog through the real Qt dialog: the type the user chose there decides what an
@@ -298,10 +300,25 @@ void PreviewExportTest::fileDialogsThroughTheRealDialog() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QString path = m_dir.filePath(name);
     driveFileDialog(path, nextType, clickButton);
-    window.findChild<QAction*>(action)->trigger();
+    if (action == "cmdSaveImage") { // the chart window's button
+        window.findChild<QAction*>(QStringLiteral("mnChart"))->trigger();
+        QWidget* chart = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmChart"))
+                chart = w;
+        QVERIFY(chart != nullptr);
+        QTest::mouseClick(chart->findChild<QPushButton*>(action), Qt::LeftButton);
+        chart->close();
+    } else {
+        window.findChild<QAction*>(action)->trigger();
+    }
     QVERIFY(m_fake.messenger.shown.empty());
 
     const FinCalc& calc = window.calc();
+    if (written == "svg") {
+        QVERIFY(fileBytes(path).contains("<svg"));
+        return;
+    }
     if (written == "scenario") {
         QVERIFY2(fileBytes(path).startsWith("\"PersonalLoan\"\r\n"), fileBytes(path).constData());
         frmFinCalc reopened(
