@@ -3,9 +3,9 @@
 #  - an export of a million rows to a file with a second (hard) name, killed with SIGKILL at 20
 #    random instants: each name holds its old contents or the whole new export, the second name
 #    always the old ones, and no temporary file is left beside them;
-#  - a name of 255 bytes, the longest a name may be, is written;
-#  - writes that cannot be done (a read-only folder, /dev/full, a folder, a pipe, a link to
-#    nothing, a name too long) leave the old file, and selvane-cli says why on standard error and
+#  - a name of 255 bytes, the longest a name may be, is written; links and permissions survive;
+#  - writes that cannot be done (a read-only folder or file, /dev/full, a folder, a pipe or a link
+#    to one, a link to nothing or to itself, a name too long) leave the old file, and selvane-cli says why on standard error and
 #    in the dump's lastWrite, and goes on with the script.
 set -uo pipefail
 cli=$(realpath "$1")
@@ -53,11 +53,24 @@ printf 'export %s\n' "$work/$name" | "$cli" 2>err.txt || fail "the 255-byte expo
 [ -s "$work/$name" ] || fail "a name of 255 bytes was not written: $(cat err.txt)"
 [ -s err.txt ] && fail "a good write said: $(cat err.txt)"
 
-# 3. Writes that cannot be done: the old file stays, the reason is told.
+# 3. A symbolic link stays a link to the file it names, which is replaced; a file keeps its
+#    permissions, and a new one gets the usual ones under the umask.
+printf 'old\n' >real.fin && chmod 640 real.fin && ln -s real.fin soft.fin
+(umask 022 && printf 'saveas %s\nsaveas %s\n' "$work/soft.fin" "$work/fresh.fin" | "$cli") ||
+    fail "saves through a link exited $?"
+[ -L soft.fin ] && [ "$(head -c 14 real.fin)" = '"PersonalLoan"' ] ||
+    fail "the link or the file it names is not as it should be"
+[ "$(stat -c %a real.fin) $(stat -c %a fresh.fin)" = "640 644" ] ||
+    fail "permissions are $(stat -c %a real.fin) and $(stat -c %a fresh.fin)"
+
+# 4. Writes that cannot be done: the old file stays, the reason is told.
 mkdir locked && printf 'precious\n' >locked/old.fin && chmod 555 locked
+printf 'precious\n' >readonly.csv && chmod 444 readonly.csv
+ln -s loop.csv loop.csv
 mkfifo pipe
 mkdir folder
 ln -s nowhere/at/all dangling.csv
+ln -s pipe to-pipe.csv
 too=$(printf 'n%.0s' $(seq 1 252)).csv
 check() { # command, path, reason
     local out err
@@ -72,7 +85,11 @@ check saveas "$work/locked/old.fin" "Permission denied"
 check export "$work/locked/new.csv" "Permission denied"
 [ "$(cat locked/old.fin)" = precious ] || fail "the file in the read-only folder changed"
 [ -e locked/new.csv ] && fail "a file was made in the read-only folder"
+check export "$work/readonly.csv" "Permission denied"
+[ "$(cat readonly.csv)" = precious ] || fail "the read-only file changed"
 check export /dev/full "not a regular file"
+check export "$work/loop.csv" "Too many levels of symbolic links"
+check export "$work/to-pipe.csv" "not a regular file"
 check print "$work/folder" "Is a directory"
 check export "$work/pipe" "not a regular file"
 check saveas "$work/dangling.csv" "No such file or directory"
@@ -80,7 +97,7 @@ check export "$work/$too" "File name too long"
 check export-yearly "$work/no/such/folder/y.csv" "No such file or directory"
 [ "$(temporaries)" -eq 0 ] || fail "a refused write left a temporary file"
 
-# 4. A good write after a failed one: lastWrite follows the last write, and says nothing is wrong.
+# 5. A good write after a failed one: lastWrite follows the last write, and says nothing is wrong.
 out=$(printf 'export %s\nsaveas %s\ndump\n' /dev/full "$work/good.fin" | "$cli" 2>err.txt)
 [[ "$out" == *"\"lastWrite\":{\"path\":\"$work/good.fin\",\"ok\":true,\"reason\":null}}" ]] ||
     fail "after a good save the dump ends '${out: -120}'"
@@ -89,4 +106,4 @@ out=$(printf 'dump\n' | "$cli")
 [[ "$out" == *'"lastWrite":null}' ]] || fail "before any write lastWrite is '${out: -40}'"
 
 if [ "$failures" -ne 0 ]; then exit 1; fi
-echo "write safety: 20 kills ($replaced after the new export was in place), a 255-byte name and 8 refused writes, all as they should be"
+echo "write safety: 20 kills ($replaced after the new export was in place), a 255-byte name and 11 refused writes, all as they should be"

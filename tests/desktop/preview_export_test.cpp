@@ -32,8 +32,6 @@ class PreviewExportTest : public QObject {
     void previewShowsThePagesOfPrint();
     void printingFromThePreviewPrintsThosePages();
     void closingThePreviewPrintsNothing();
-    void exportWritesTheChosenTable_data();
-    void exportWritesTheChosenTable();
     void cancelledOrFailedExportKeepsWhatWasThere();
     void fileDialogsThroughTheRealDialog_data();
     void fileDialogsThroughTheRealDialog();
@@ -164,40 +162,6 @@ void PreviewExportTest::closingThePreviewPrintsNothing() {
     trigger("mnPrintPreview"); // closed without printing
     QCOMPARE(m_fake.dialogs.previewCalls, 1);
     QCOMPARE(fileBytes(printed), before);
-    QVERIFY(m_fake.messenger.shown.empty());
-}
-
-void PreviewExportTest::exportWritesTheChosenTable_data() {
-    QTest::addColumn<int>("type");
-    QTest::newRow("payment table") << 1;
-    QTest::newRow("yearly summary") << 2;
-}
-
-void PreviewExportTest::exportWritesTheChosenTable() {
-    QFETCH(int, type);
-    const QString path = m_dir.filePath(QStringLiteral("report.csv"));
-    m_fake.dialogs.answer = path;
-    m_fake.dialogs.typeAnswer = type;
-    trigger("mnExport");
-    QCOMPARE(m_fake.dialogs.saveCalls, 1);
-    QCOMPARE(m_fake.dialogs.last.title, QStringLiteral("Export Report"));
-    QCOMPARE(m_fake.dialogs.last.filters.size(), 2);
-    QCOMPARE(m_fake.dialogs.last.selectedFilter, m_fake.dialogs.last.filters[0]);
-
-    const FinCalc& calc = m_fake.window->calc();
-    std::string want;
-    const WritePiece collect = [&want](std::string_view piece) {
-        want += piece;
-        return true;
-    };
-    if (type == 1)
-        writePaymentTableCsv(calc.report, collect);
-    else
-        writeYearlyCsv(calc.yearlySummary(), false, collect);
-    const QByteArray got = fileBytes(path);
-    QCOMPARE(got, QByteArray::fromStdString(want));
-    // The start-up plan's 60 payments, or its five years and a total, under a header.
-    QCOMPARE(got.count("\r\n"), type == 1 ? 61 : 7);
     QVERIFY(m_fake.messenger.shown.empty());
 }
 

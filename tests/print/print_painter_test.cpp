@@ -250,70 +250,46 @@ TEST(WritePdf, PageRangeGivesThoseSheetsOnly) {
     EXPECT_EQ(sortedWords(sheets[0]), sortedWords(pages.pageText(1)));
 }
 
-// A printout cancelled half-way (or failing) leaves the file it was to replace byte for byte,
-// and creates none where there was none.
-TEST(WritePdf, CancelledPrintoutLeavesThePreviousFile) {
-    ensureApp();
-    const auto pages = PrintedPages::layout(income(120), kUsd);
-    QTemporaryDir dir;
-    const QString old = dir.filePath("old.pdf");
-    {
-        QFile f(old);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("the previous printout");
-    }
-    const auto cancelAfterOnePage = [](std::int64_t done, std::int64_t) { return done < 1; };
-    EXPECT_FALSE(writePdf(pages, old.toStdString(), pageLayout({}), cancelAfterOnePage));
-    QFile f(old);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("the previous printout"));
-
-    const QString fresh = dir.filePath("fresh.pdf");
-    EXPECT_FALSE(writePdf(pages, fresh.toStdString(), pageLayout({}), cancelAfterOnePage));
-    EXPECT_FALSE(QFile::exists(fresh));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QStringLiteral("old.pdf")}); // no temporary file left behind
-
-    EXPECT_TRUE(writePdf(pages, fresh.toStdString(), pageLayout({})));
-    QFile written(fresh);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(written.readAll().startsWith("%PDF-"));
-}
-
-// A file that can take no more (here: past the process's file size limit, a real refusal of the
-// file system) stops a long printout at the page it is on, keeps the old file, and says why. A
-// report whose totals cannot be computed replaces nothing either.
-TEST(WritePdf, AFailedWriteStopsThePrintoutAtOnce) {
+// A printout that is cancelled, or that the file cannot take (here: past the process's file size
+// limit, a real refusal of the file system), or whose totals cannot be computed, leaves the file
+// it was to replace byte for byte and creates none; a failed write stops the layout at once.
+TEST(WritePdf, CancelledFailedOrEmptyPrintoutsLeaveThePreviousFile) {
     ensureApp();
     const auto pages = PrintedPages::layout(income(20000), kUsd); // 401 pages
+    ReportInputs overflowing = income(120);
+    overflowing.PMT = 1e308;
+    const auto none = PrintedPages::layout(overflowing, kUsd);
     QTemporaryDir dir;
     const std::string old = dir.filePath("old.pdf").toStdString();
+    const std::string fresh = dir.filePath("fresh.pdf").toStdString();
     ASSERT_TRUE(replaceFile(old, "the previous printout"));
     std::int64_t painted = 0;
-    const auto count = [&painted](std::int64_t done, std::int64_t) {
-        painted = done;
-        return true;
+    const auto cancelAfterOne = [&painted](std::int64_t done, std::int64_t) {
+        return (painted = done) < 1;
     };
+    const auto count = [&painted](std::int64_t done, std::int64_t) { return (painted = done) > 0; };
+
     struct rlimit was {};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &was), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = was;
     small.rlim_cur = 64 * 1024;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const WriteOutcome out = writePdf(pages, old, pageLayout({}), count);
+    const WriteOutcome full = writePdf(pages, old, pageLayout({}), count);
     ::setrlimit(RLIMIT_FSIZE, &was);
     std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(out.ok);
-    EXPECT_EQ(out.reason, std::strerror(EFBIG));
+    EXPECT_EQ(full.reason, std::strerror(EFBIG));
     EXPECT_LT(painted, pages.pageCount() / 4) << "pages laid out after the write failed";
-    EXPECT_EQ(readWholeFile(old, 1 << 20), "the previous printout");
 
-    ReportInputs overflowing = income(120);
-    overflowing.PMT = 1e308; // the totals overflow
-    const auto none = PrintedPages::layout(overflowing, kUsd);
-    const WriteOutcome refused = writePdf(none, old, pageLayout({}));
-    EXPECT_EQ(refused.reason, kNoReportToPrint);
+    for (const std::string& target : {old, fresh})
+        EXPECT_EQ(writePdf(pages, target, pageLayout({}), cancelAfterOne).reason, kWriteCancelled);
+    EXPECT_EQ(writePdf(none, old, pageLayout({})).reason, kNoReportToPrint);
     EXPECT_EQ(readWholeFile(old, 1 << 20), "the previous printout");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("old.pdf")}); // no temporary file left behind
+
+    EXPECT_TRUE(writePdf(PrintedPages::layout(income(120), kUsd), fresh, pageLayout({})));
+    EXPECT_TRUE(readWholeFile(fresh, 1 << 30).value_or("").starts_with("%PDF-"));
 }
 
 TEST(Paper, DefaultFollowsThePrinterThenTheTerritory) {
