@@ -298,9 +298,9 @@ WhatIfTexts FinCalc::whatIfTexts() const {
         return t;
     }
     t.note = w->note;
-    t.figures = {std::to_string(w->payments),       m_currency(w->lastPayment),
-                 m_currency(w->totalPaid),          m_currency(w->totalInterest),
-                 m_currency(w->interestSaved),      std::to_string(w->paymentsSaved),
+    t.figures = {std::to_string(w->payments),         m_currency.amount(w->lastPayment),
+                 m_currency.amount(w->totalPaid),     m_currency.amount(w->totalInterest),
+                 m_currency.amount(w->interestSaved), std::to_string(w->paymentsSaved),
                  yearsAndMonths(w->yearsSaved * 12)};
     return t;
 }
@@ -323,7 +323,7 @@ RateTexts FinCalc::rateTexts() const {
 CompareTexts FinCalc::compareTexts() const {
     const PlanFigures now = planFigures();
     using Text = std::string (*)(const FinCalc&, double);
-    const Text money = [](const FinCalc& c, double v) { return c.m_currency(v); };
+    const Text money = [](const FinCalc& c, double v) { return c.m_currency.amount(v); };
     const Text count = [](const FinCalc&, double v) {
         return v == std::floor(v) && std::fabs(v) < 1e15 ? formatFixed(v, 0) : roundTripText(v);
     };

@@ -227,9 +227,9 @@ std::string chartPointText(const ChartSource& source, std::int64_t payment) {
     const DetailsReport::Row row = source.report->rowValues(payment);
     const ChartCaptions c = chartCaptions(source.investment);
     const CurrencyFormat& cur = source.currency;
-    return "Payment " + std::to_string(payment) + "\n" + c.balance + ": " + cur(row.balance) +
-           "\n" + c.principal + ": " + cur(row.principal) + "\n" + c.interest + ": " +
-           cur(row.interest);
+    return "Payment " + std::to_string(payment) + "\n" + c.balance + ": " +
+           cur.amount(row.balance) + "\n" + c.principal + ": " + cur.amount(row.principal) + "\n" +
+           c.interest + ": " + cur.amount(row.interest);
 }
 
 } // namespace selvane

@@ -3,6 +3,7 @@
 // pure function of its inputs and tests can pin the locale.
 
 #include <QLocale>
+#include <cmath>
 #include <string>
 
 namespace selvane {
@@ -13,9 +14,16 @@ class CurrencyFormat {
     std::string operator()(double value) const {
         return m_locale.toCurrencyString(value).toStdString();
     }
-    // Whole currency units, for the ticks of a chart's axis: "$250,000".
+    // The same, but an amount that rounds to no cents is plain zero, without the sign the report
+    // keeps ("-$0.00"): for the figures of What If, Compare and the chart.
+    std::string amount(double value) const {
+        return (*this)(std::fabs(value) < 0.005 ? 0.0 : value);
+    }
+    // Whole currency units, for the ticks of a chart's axis: "$250,000" (never "-$0").
     std::string whole(double value) const {
-        return m_locale.toCurrencyString(value, m_locale.currencySymbol(), 0).toStdString();
+        return m_locale
+            .toCurrencyString(std::fabs(value) < 0.5 ? 0.0 : value, m_locale.currencySymbol(), 0)
+            .toStdString();
     }
 
     // A count with the locale's grouping: "1,234".

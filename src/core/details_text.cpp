@@ -119,6 +119,16 @@ DetailsReport::Row DetailsReport::rowValues(std::int64_t k) const {
 }
 
 namespace {
+// A figure as the report writes it, or with a sign dropped from "-0.00".
+char* figure(char* p, double v, bool signedZero) {
+    char* end = writeFixed2(p, v);
+    if (!signedZero && end - p == 5 && std::memcmp(p, "-0.00", 5) == 0) {
+        std::memmove(p, p + 1, 4);
+        --end;
+    }
+    return end;
+}
+
 char* put(char* p, std::string_view s) {
     for (char c : s)
         *p++ = c; // a few characters: a loop beats a call to memcpy
@@ -134,11 +144,11 @@ char* DetailsReport::writeRowText(char* p, std::int64_t k, std::string_view paym
     std::memcpy(p, payment.data(), payment.size());
     p += payment.size();
     p = put(p, breaks.tab);
-    p = writeFixed2(p, row.balance);
+    p = figure(p, row.balance, breaks.signedZero);
     p = put(p, breaks.tab);
-    p = writeFixed2(p, row.principal);
+    p = figure(p, row.principal, breaks.signedZero);
     p = put(p, breaks.tab);
-    return writeFixed2(p, row.interest);
+    return figure(p, row.interest, breaks.signedZero);
 }
 
 std::string DetailsReport::paymentText() const {
@@ -203,7 +213,9 @@ void DetailsReport::appendRowsText(std::string& out, std::int64_t first, std::in
     State s = replayTo(first);
     // Each row is written whole into a buffer and appended once: a long report is tens of
     // millions of figures, and a call per figure into the string would cost more than them.
-    const std::string payment = paymentText(); // the same in every row
+    std::string payment = paymentText(); // the same in every row
+    if (!breaks.signedZero && payment == "-0.00")
+        payment.erase(0, 1);
     char buf[4 + kRowRoom];
     char* const row = put(buf, breaks.line);
     for (std::int64_t k = first;; ++k) {

@@ -47,6 +47,9 @@ struct SummaryPieces {
 // forms when the rows go straight into a quoted string, commas and no indent in a CSV file.
 struct TextBreaks {
     std::string_view line = "\r\n", tab = "\t", indent = "  ";
+    // A figure that rounds to no cents keeps its sign, as the report shows "-0.00"; a spreadsheet
+    // is given plain "0.00".
+    bool signedZero = true;
 };
 
 class DetailsReport {

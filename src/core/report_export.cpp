@@ -20,7 +20,7 @@ bool writePaymentTableCsv(const DetailsReport& report, const WritePiece& write) 
     // The report's own row writer with commas for tabs and no indent: the same characters.
     if (taken)
         report.writeRowsText([&](std::string_view piece) { return taken = write(piece); },
-                             TextBreaks{"\r\n", ",", ""});
+                             TextBreaks{"\r\n", ",", "", false});
     return taken && write("\r\n");
 }
 

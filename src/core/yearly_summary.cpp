@@ -18,7 +18,11 @@ std::int64_t paymentsPerYear(double paymentsPerMonth) {
 }
 
 std::string moneyText(double value) {
-    return format00(value);
+    // A figure that rounds to no cents is zero: "0.00", not the report's "-0.00".
+    std::string text = format00(value);
+    if (text == "-0.00")
+        text.erase(0, 1);
+    return text;
 }
 
 namespace {

@@ -144,5 +144,15 @@ TEST(NiceTicks, RoundStepsCoverTheRange) {
     }
 }
 
+// The additions' figures never show a zero with a sign, where the report would ("-0.00").
+TEST(AmountTexts, AZeroHasNoSign) {
+    EXPECT_EQ(kUsd.amount(-0.004), "$0.00");
+    EXPECT_EQ(kUsd.amount(-0.006), "($0.01)");
+    EXPECT_EQ(kUsd.whole(-0.4), "$0");
+    EXPECT_EQ(kUsd.whole(-0.6), "($1)");
+    EXPECT_EQ(moneyText(-0.004), "0.00");
+    EXPECT_EQ(moneyText(-0.006), "-0.01");
+}
+
 } // namespace
 } // namespace selvane
