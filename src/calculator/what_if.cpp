@@ -292,6 +292,10 @@ WhatIfTexts FinCalc::whatIfTexts() const {
         return t;
     }
     t.refused = extrasMessage;
+    // Figures for the last extras taken, beside a text that was refused, would read as figures
+    // for the text: none are shown until every text is taken.
+    if (!t.refused.empty())
+        return t;
     const auto w = whatIf();
     if (!w) {
         t.unavailable = noFigures();

@@ -336,9 +336,11 @@ TEST_F(WhatIf, RefusedExtrasKeepTheOnesBeforeAndSayWhy) {
         EXPECT_FALSE(c.setExtras(k.extra, k.from, k.lump, k.at)) << k.extra << " " << k.from;
         EXPECT_NE(c.extrasMessage.find(k.says), std::string::npos) << c.extrasMessage;
         EXPECT_EQ(c.extras, good);
+        EXPECT_EQ(c.whatIfTexts().figures[0], "\u2013"); // no figures (a dash) for the text before
     }
     EXPECT_TRUE(c.setExtras("0", "1", "0", "1"));
     EXPECT_TRUE(c.extrasMessage.empty());
+    EXPECT_NE(c.whatIfTexts().figures[0], "\u2013");
 }
 
 TEST_F(WhatIf, OnlyLoansAndMortgagesTakeExtrasButEveryModeIsCompared) {

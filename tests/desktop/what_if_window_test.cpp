@@ -31,7 +31,7 @@ class WhatIfWindowTest : public QObject {
     void cleanup();
 
     void opensOnceAndFollowsACalculation();
-    void refusedExtrasSayWhyAndKeepTheFigures();
+    void refusedExtrasSayWhyAndShowNoFigures();
     void extrasAreOffOutsideLoansAndMortgages();
     void findAndUseTheRateThroughTheButtons();
     void keptPlanIsComparedWithTheOneNow();
@@ -143,7 +143,7 @@ void WhatIfWindowTest::opensOnceAndFollowsACalculation() {
     QVERIFY(w.isNull());
 }
 
-void WhatIfWindowTest::refusedExtrasSayWhyAndKeepTheFigures() {
+void WhatIfWindowTest::refusedExtrasSayWhyAndShowNoFigures() {
     frmWhatIf* w = openWhatIf();
     QVERIFY(w);
     retype(child<QLineEdit>(w, "txtLump"), QStringLiteral("5000"));
@@ -159,6 +159,10 @@ void WhatIfWindowTest::refusedExtrasSayWhyAndKeepTheFigures() {
     QVERIFY(!calc().extrasMessage.empty());
     QCOMPARE(message->text(), QString::fromStdString(calc().extrasMessage));
     QVERIFY(calc().extras == good);
+    // No figures for a text that was not taken: the ones shown were for the text before.
+    QCOMPARE(figureTexts(w), QStringList(figures.size(), QStringLiteral("\u2013")));
+    retype(child<QLineEdit>(w, "txtExtra"), QStringLiteral("0"));
+    QVERIFY(message->isHidden());
     QCOMPARE(figureTexts(w), figures);
 }
 
