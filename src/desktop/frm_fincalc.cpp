@@ -282,6 +282,30 @@ void frmFinCalc::buildFields(QWidget* client) {
     // PER exists like every field but lies hidden under INFL.
     m_lblSL[field::PER]->hide();
     m_txtSL[field::PER]->hide();
+
+    // Tab goes through the fields in reading order, row by row from the top, left to right (the
+    // fields are made in index order, which puts Tax after Asset Value).
+    for (int i = 0; i < kFieldCount; ++i)
+        m_readingOrder[static_cast<size_t>(i)] = i;
+    auto placeOf = [](int i) {
+        const FieldPlace& p = kFields[static_cast<size_t>(i)];
+        return std::make_pair(kFrames[static_cast<size_t>(p.frame)].rect.top, p.left);
+    };
+    std::stable_sort(m_readingOrder.begin(), m_readingOrder.end(),
+                     [&](int a, int b) { return placeOf(a) < placeOf(b); });
+    for (size_t k = 1; k < m_readingOrder.size(); ++k)
+        setTabOrder(m_txtSL[static_cast<size_t>(m_readingOrder[k - 1])],
+                    m_txtSL[static_cast<size_t>(m_readingOrder[k])]);
+}
+
+void frmFinCalc::focusFirstField() {
+    for (const int i : m_readingOrder) {
+        QLineEdit* edit = m_txtSL[static_cast<size_t>(i)];
+        if (!edit->isHidden() && edit->isEnabled() && !edit->isReadOnly()) {
+            edit->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
 }
 
 void frmFinCalc::buildMenus() {
@@ -348,6 +372,8 @@ void frmFinCalc::buildMenus() {
 
 void frmFinCalc::Form_Load() {
     run([&] { m_calc.Form_Load(); });
+    // Typing starts in the first field that takes it, not on the first button.
+    focusFirstField();
 }
 
 void frmFinCalc::openScenario(const QString& path) {

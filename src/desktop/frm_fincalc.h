@@ -56,6 +56,7 @@ class frmFinCalc : public QMainWindow {
 
     void buildTopStrip(QWidget* client);
     void buildFields(QWidget* client);
+    void focusFirstField(); // the first field in reading order that can be typed into
     void buildMenus();
     QLabel* makeLabel(QWidget* parent, const char* name, const QRect& rect, const QString& caption,
                       std::string_view tooltip);
@@ -89,6 +90,7 @@ class frmFinCalc : public QMainWindow {
     std::array<QGroupBox*, 3> m_fraSL{};
     std::array<QLabel*, kFieldCount> m_lblSL{};
     std::array<QLineEdit*, kFieldCount> m_txtSL{};
+    std::array<int, kFieldCount> m_readingOrder{}; // field indices, row by row, left to right
     QPlainTextEdit* m_txtComments = nullptr;
     ReportView* m_rtDetails = nullptr;
     QAction* m_mnTable = nullptr;

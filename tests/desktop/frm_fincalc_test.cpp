@@ -48,6 +48,7 @@ class FrmFinCalcTest : public QObject {
 
     void startsInPersonalLoans();
     void perStaysHiddenInEveryMode();
+    void typingStartsInAFieldAndTabReadsRowByRow();
 
     void enterInAFieldCalculatesAndIsSwallowed();
     void editsThatAreNotKeysReachTheState();
@@ -197,6 +198,29 @@ void FrmFinCalcTest::perStaysHiddenInEveryMode() {
         QVERIFY(!field(field::PER)->isVisible());
         QVERIFY(!m_fake.window->findChild<QLabel*>(QStringLiteral("lblSL_1"))->isVisible());
         verifyShowsState();
+    }
+}
+
+// The first field takes the keys at start-up; Tab visits the shown fields as they are read, row
+// by row from the top and left to right within a row, in every mode.
+void FrmFinCalcTest::typingStartsInAFieldAndTabReadsRowByRow() {
+    QCOMPARE(m_fake.window->focusWidget(), field(field::APR));
+    for (const char* mode :
+         {"mnMortgage", "mnLease", "mnIncome", "mnInvestment", "mnPersonalLoan"}) {
+        action(mode)->trigger();
+        QList<QWidget*> shown;
+        for (int i = 0; i < kFieldCount; ++i)
+            if (field(i)->isVisible())
+                shown << field(i);
+        auto at = [&](QWidget* w) { return w->mapTo(m_fake.window.get(), QPoint(0, 0)); };
+        std::stable_sort(shown.begin(), shown.end(), [&](QWidget* a, QWidget* b) {
+            return std::make_pair(at(a).y(), at(a).x()) < std::make_pair(at(b).y(), at(b).x());
+        });
+        QList<QWidget*> tabbed;
+        for (QWidget* w = shown.first(); tabbed.size() < shown.size(); w = w->nextInFocusChain())
+            if (shown.contains(w) && !tabbed.contains(w))
+                tabbed << w;
+        QCOMPARE(tabbed, shown);
     }
 }
 
