@@ -56,12 +56,12 @@ printf 'export %s\n' "$work/$name" | "$cli" 2>err.txt || fail "the 255-byte expo
 # 3. A symbolic link stays a link to the file it names, which is replaced; a file keeps its
 #    permissions, and a new one gets the usual ones under the umask.
 printf 'old\n' >real.fin && chmod 640 real.fin && ln -s real.fin soft.fin
-(umask 022 && printf 'saveas %s\nsaveas %s\n' "$work/soft.fin" "$work/fresh.fin" | "$cli") ||
-    fail "saves through a link exited $?"
+(umask 022 && printf 'saveas %s\nsaveas %s\nsaveas %s\n' "$work/soft.fin" "$work/fresh.fin" \
+    "$work/fresh2.fin" | "$cli") || fail "saves through a link exited $?"
 [ -L soft.fin ] && [ "$(head -c 14 real.fin)" = '"PersonalLoan"' ] ||
     fail "the link or the file it names is not as it should be"
-[ "$(stat -c %a real.fin) $(stat -c %a fresh.fin)" = "640 644" ] ||
-    fail "permissions are $(stat -c %a real.fin) and $(stat -c %a fresh.fin)"
+modes="$(stat -c %a real.fin) $(stat -c %a fresh.fin) $(stat -c %a fresh2.fin)"
+[ "$modes" = "640 644 644" ] || fail "permissions are $modes"
 
 # 4. Writes that cannot be done: the old file stays, the reason is told.
 mkdir locked && printf 'precious\n' >locked/old.fin && chmod 555 locked

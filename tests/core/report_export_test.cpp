@@ -186,6 +186,11 @@ TEST(YearlySummary, CsvHasAYearARowAndTheTotal) {
     const YearRow total = years.total();
     EXPECT_EQ(lines[6], "Total,49," + total.principal + "," + total.interest + "," + total.balance);
     EXPECT_EQ(yearlyCsvHeader(true), "Year,Payments,Deposits,Interest Earned,Balance");
+    // A plan of one year has its year and its total.
+    const DetailsReport one = build({"one", 1, 12, false});
+    const std::string single =
+        collect([&](const WritePiece& w) { writeYearlyCsv(YearlySummary(one, 12), false, w); });
+    EXPECT_EQ(split(single, "\r\n").size(), 4u) << single; // header, year, total, end
 }
 
 TEST(YearlySummary, EmptyReportHasNoYears) {
