@@ -18,11 +18,15 @@ inline constexpr const char* kScenarioFilter =
 // The pair of kScenarioFilter the file dialogs preselect, counted from 1: Financial Files.
 inline constexpr int kScenarioFilterFin = 3;
 
+// What a file dialog is for: each kind starts in the folder last chosen for it.
+enum class FileKind { Scenario, Report, Chart };
+
 struct FileDialogRequest {
     std::string title;  // "Open" or "Save As"
     std::string filter; // "All Files (*.*)|*.*|..." pairs of description and pattern
     int filterIndex = kScenarioFilterFin; // 1-based, the preselected pair
     std::string fileName;                 // preset name
+    FileKind kind = FileKind::Scenario;
 };
 
 class Host {

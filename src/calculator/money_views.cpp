@@ -43,7 +43,7 @@ std::string suggestedName(const std::string& scenario, const std::string& ending
 
 void FinCalc::mnSaveChart_Click() {
     FileDialogRequest request{"Save Chart", "PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg", 1,
-                              suggestedName(ScenarioFileName, ".png")};
+                              suggestedName(ScenarioFileName, ".png"), FileKind::Chart};
     const auto path = m_host.chooseSavePath(request);
     if (!path)
         return;
@@ -58,7 +58,7 @@ void FinCalc::mnPrintPreview_Click() {
 void FinCalc::mnExport_Click() {
     FileDialogRequest request{"Export Report",
                               "Payment Table (*.csv)|*.csv|Yearly Summary (*.csv)|*.csv", 1,
-                              suggestedName(ScenarioFileName, ".csv")};
+                              suggestedName(ScenarioFileName, ".csv"), FileKind::Report};
     const auto choice = m_host.chooseSavePathAndType(request);
     if (!choice)
         return;

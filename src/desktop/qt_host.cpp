@@ -1,7 +1,9 @@
 #include "desktop/qt_host.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPaintEngine>
 #include <QPrintDialog>
@@ -190,18 +192,33 @@ QtHost::~QtHost() {
     delete m_whatIf.data();
 }
 
-std::optional<std::string> QtHost::chooseOpenPath(const FileDialogRequest& request) {
-    const auto path = m_dialogs->openFile(m_window, fileDialogSettings(request));
+namespace {
+// The dialog's settings, starting in the folder last chosen for its kind of file when the
+// suggested name names no folder of its own.
+FileDialogSettings startingWhereLastChosen(const FileDialogRequest& request) {
+    FileDialogSettings s = fileDialogSettings(request);
+    const QString folder = lastFolder(request.kind);
+    if (!folder.isEmpty() && !s.fileName.contains(QLatin1Char('/')) && QFileInfo(folder).isDir())
+        s.fileName = s.fileName.isEmpty() ? folder : QDir(folder).filePath(s.fileName);
+    return s;
+}
+
+std::optional<std::string> chosenPath(const std::optional<QString>& path, FileKind kind) {
     if (!path)
         return std::nullopt;
+    rememberFolder(kind, *path);
     return path->toStdString();
+}
+} // namespace
+
+std::optional<std::string> QtHost::chooseOpenPath(const FileDialogRequest& request) {
+    return chosenPath(m_dialogs->openFile(m_window, startingWhereLastChosen(request)),
+                      request.kind);
 }
 
 std::optional<std::string> QtHost::chooseSavePath(const FileDialogRequest& request) {
-    const auto path = m_dialogs->saveFile(m_window, fileDialogSettings(request));
-    if (!path)
-        return std::nullopt;
-    return path->toStdString();
+    return chosenPath(m_dialogs->saveFile(m_window, startingWhereLastChosen(request)),
+                      request.kind);
 }
 
 QPrinter& QtHost::sessionPrinter() {
@@ -226,9 +243,10 @@ WriteOutcome QtHost::printPages(const PrintedPages& pages) {
 }
 
 std::optional<Host::SaveChoice> QtHost::chooseSavePathAndType(const FileDialogRequest& request) {
-    const auto choice = m_dialogs->saveFileWithType(m_window, fileDialogSettings(request));
+    const auto choice = m_dialogs->saveFileWithType(m_window, startingWhereLastChosen(request));
     if (!choice)
         return std::nullopt;
+    rememberFolder(request.kind, choice->first);
     return SaveChoice{choice->first.toStdString(), choice->second};
 }
 

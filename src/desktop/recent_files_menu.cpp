@@ -69,22 +69,39 @@ std::vector<std::string> stored() {
     return list;
 }
 
-void store(const std::vector<std::string>& list) {
-    QStringList paths;
-    for (const std::string& path : list)
-        paths << QString::fromStdString(path);
+// Sets (or with an empty value removes) one key of the settings file.
+void storeValue(const QString& key, const QVariant& value) {
     const QString file = recentFilesSettingsPath();
-    // A file too large to read is not merged into either: the new list replaces it.
+    // A file too large to read is not merged into either: the new value replaces it.
     if (versionOf(file).size > kMaxSettingsBytes)
         QFile::remove(file);
     {
         QSettings s(file, QSettings::IniFormat);
-        if (paths.isEmpty())
-            s.remove(kKey);
+        if (value.isNull())
+            s.remove(key);
         else
-            s.setValue(kKey, paths);
+            s.setValue(key, value);
     }
     lastRead().version.reset();
+}
+
+void store(const std::vector<std::string>& list) {
+    QStringList paths;
+    for (const std::string& path : list)
+        paths << QString::fromStdString(path);
+    storeValue(kKey, paths.isEmpty() ? QVariant() : QVariant(paths));
+}
+
+QString folderKey(FileKind kind) {
+    switch (kind) {
+    case FileKind::Report:
+        return QStringLiteral("LastFolder/Report");
+    case FileKind::Chart:
+        return QStringLiteral("LastFolder/Chart");
+    case FileKind::Scenario:
+        break;
+    }
+    return QStringLiteral("LastFolder/Scenario");
 }
 
 } // namespace
@@ -113,6 +130,20 @@ void forgetRecentFile(const QString& path) {
 
 void clearRecentFiles() {
     store({});
+}
+
+QString lastFolder(FileKind kind) {
+    const QString file = recentFilesSettingsPath();
+    const FileVersion version = versionOf(file);
+    if (!version.exists || version.size > kMaxSettingsBytes)
+        return {};
+    return QSettings(file, QSettings::IniFormat).value(folderKey(kind)).toString();
+}
+
+void rememberFolder(FileKind kind, const QString& chosenFile) {
+    const QString folder = QFileInfo(chosenFile).absolutePath();
+    if (folder != lastFolder(kind))
+        storeValue(folderKey(kind), folder);
 }
 
 QString recentFileGoneText(const QString& path) {

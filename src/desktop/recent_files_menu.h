@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "calculator/host.h"
+
 namespace selvane {
 
 // The settings file the list is kept in: Selvane/Selvane.conf under the user's configuration
@@ -25,6 +27,10 @@ QStringList recentFiles();
 void rememberRecentFile(const QString& path); // to the front
 void forgetRecentFile(const QString& path);
 void clearRecentFiles();
+// The folder a file dialog of this kind last chose a file in (empty before any), kept beside the
+// list, and the folder of a file just chosen.
+QString lastFolder(FileKind kind);
+void rememberFolder(FileKind kind, const QString& chosenFile);
 // What the message box says when a chosen entry's file is gone.
 QString recentFileGoneText(const QString& path);
 

@@ -332,7 +332,15 @@ void OpenFilesTest::recentFilesLastToTheNextWindow() {
     QVERIFY(m_fake.window->calc().ScenarioFileName.empty());
     QCOMPARE(m_fake.window->calc().CalculatorMode, std::string("PersonalLoan"));
     QVERIFY(!m_fake.window->calc().detailsChecked);
-    QCOMPARE(settings()->allKeys(), QStringList{QStringLiteral("RecentFiles")});
+    QCOMPARE(settings()->allKeys(),
+             (QStringList{QStringLiteral("LastFolder/Scenario"), QStringLiteral("RecentFiles")}));
+    // The Open dialog starts where the last scenario was chosen; an export, never chosen, does
+    // not.
+    m_fake.dialogs.answer.reset();
+    action(QStringLiteral("mnOpen"))->trigger();
+    QCOMPARE(m_fake.dialogs.last.fileName, m_dir.path());
+    action(QStringLiteral("mnExport"))->trigger();
+    QCOMPARE(m_fake.dialogs.last.fileName, QString());
     action(QStringLiteral("mnRecent2"))->trigger();
     QCOMPARE(shownRecent(), (QStringList{a, b}));
     // Two windows at once: the second sees what the first listed when its menu opens.
