@@ -72,7 +72,9 @@ frmChart::frmChart(const FinCalc& calc) : m_calc(calc) {
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    // Columns keep their widths: a table made narrower (or one whose scroll bar appears) scrolls
+    // sideways rather than cutting the last column short.
+    m_table->horizontalHeader()->setStretchLastSection(false);
     sizeColumns(m_table);
 
     auto* splitter = new QSplitter(Qt::Horizontal, this);

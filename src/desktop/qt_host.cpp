@@ -298,10 +298,32 @@ void QtHost::closeAbout() {
         m_about->close();
 }
 
+void fitOnScreen(QWidget* window, const QWidget* beside) {
+    const QScreen* screen = beside != nullptr ? beside->screen() : window->screen();
+    if (screen == nullptr)
+        return;
+    const QRect room = screen->availableGeometry();
+    // The frame the window system adds is known only once a window is shown; the main window's
+    // tells what it will be.
+    const QWidget* framed = beside != nullptr ? beside : window;
+    const QSize frame = framed->frameGeometry().size() - framed->geometry().size();
+    const QSize most = (room.size() - frame).expandedTo(window->minimumSizeHint());
+    window->resize(window->size().boundedTo(most));
+    QRect place = window->frameGeometry();
+    place.setSize(window->size() + frame);
+    place.moveRight(std::min(place.right(), room.right()));
+    place.moveBottom(std::min(place.bottom(), room.bottom()));
+    place.moveLeft(std::max(place.left(), room.left()));
+    place.moveTop(std::max(place.top(), room.top()));
+    window->move(place.topLeft());
+}
+
 void QtHost::showChart() {
     // Like the About box, a window of its own: the main window stays usable beside it.
-    if (!m_chart && m_makeChart)
+    if (!m_chart && m_makeChart) {
         m_chart = m_makeChart();
+        fitOnScreen(m_chart, m_window);
+    }
     if (!m_chart)
         return;
     m_chart->show();
@@ -326,8 +348,10 @@ WriteOutcome QtHost::saveChart(const std::string& path, const ChartSource& sourc
 }
 
 void QtHost::showWhatIf() {
-    if (!m_whatIf && m_makeWhatIf)
+    if (!m_whatIf && m_makeWhatIf) {
         m_whatIf = m_makeWhatIf();
+        fitOnScreen(m_whatIf, m_window);
+    }
     if (!m_whatIf)
         return;
     m_whatIf->show();

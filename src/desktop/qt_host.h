@@ -68,6 +68,10 @@ struct ProgressTiming {
     int minimumDurationMs = 300;
 };
 
+// Sizes a window that is about to show to the available area of the screen the main window is on
+// (beside; the window's own when null), and moves it inside that area, frame and all.
+void fitOnScreen(QWidget* window, const QWidget* beside);
+
 // What follows an accepted print dialog: paints the pages of the printer's page range behind a
 // cancellable progress dialog when there are many. PDF output to a file is written to a
 // temporary file that replaces the chosen one only when complete, so a cancelled or failed

@@ -67,6 +67,7 @@ class ChartWindowTest : public QObject {
     void cleanup();
 
     void viewChartOpensOneWindowOfItsOwn();
+    void everyWindowFitsTheScreen();
     void chartFollowsEveryCalculation();
     void resizeRedrawsAtThePlotWidth();
     void closingTheMainWindowClosesTheChart();
@@ -368,6 +369,31 @@ void ChartWindowTest::hugeReportTableWorksOutOnlyWhatIsShown() {
     view.scrollToBottom();
     QTest::qWait(20);
     QVERIFY2(model.yearsComputed() < 200, qPrintable(QString::number(model.yearsComputed())));
+}
+
+// The main window, the chart and What If open with every control inside the screen's available
+// area. ctest runs this also on a 1366x768 screen and at scale 2 on a 1600x1200 one.
+void ChartWindowTest::everyWindowFitsTheScreen() {
+    QVERIFY(openChart());
+    action("mnWhatIf")->trigger();
+    const QRect room = m_fake.window->screen()->availableGeometry();
+    int windows = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        ++windows;
+        QVERIFY2(room.contains(window->frameGeometry()), qPrintable(window->objectName()));
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->objectName().isEmpty())
+                continue;
+            // The part the window shows: the collapsed details box lies past its bottom edge.
+            const QRect global =
+                QRect(w->mapToGlobal(QPoint(0, 0)), w->size()).intersected(window->geometry());
+            QVERIFY2(global.isEmpty() || room.contains(global),
+                     qPrintable(window->objectName() + "/" + w->objectName()));
+        }
+    }
+    QCOMPARE(windows, 3);
 }
 
 QTEST_MAIN(ChartWindowTest)
