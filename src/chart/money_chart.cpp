@@ -34,7 +34,7 @@ const QColor kExtrasColour(0x00, 0x9E, 0x73);
 QCategoryAxis* moneyAxis(double low, double high, const CurrencyFormat& currency) {
     auto* axis = new QCategoryAxis;
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const std::vector<double> ticks = niceTicks(std::min(low, 0.0), std::max(high, 0.0), 6);
+    const std::vector<double> ticks = niceTicks(std::min(low, 0.0), std::max(high, 0.0), 6, 1);
     for (double t : ticks)
         axis->append(QString::fromStdString(currency.whole(t)), t);
     if (!ticks.empty())
@@ -129,10 +129,12 @@ void MoneyCharts::update(const ChartSource& source, int columns) {
     // Ticks on round payment numbers (60, 120, 180 ...), whatever the count of payments; the
     // axis starts at 0, the loan before its first payment.
     const double lastPayment = std::max<double>(2, static_cast<double>(m_data.rows));
-    const std::vector<double> xTicks = niceTicks(0, lastPayment, 10);
+    const std::vector<double> xTicks = niceTicks(0, lastPayment, 10, 1);
     xAxis->setRange(0, lastPayment);
     xAxis->setTickType(QValueAxis::TicksDynamic);
     xAxis->setTickAnchor(0);
+    // Payments are whole: a short plan's ticks are one payment apart, never half a payment
+    // (which would label 0 1 1 2 2).
     xAxis->setTickInterval(xTicks.size() >= 2 ? xTicks[1] - xTicks[0] : lastPayment);
     m_lines->addAxis(xAxis, Qt::AlignBottom);
     const std::vector<ChartPoint>* series[] = {&m_data.balance, &m_data.principal,
@@ -147,6 +149,8 @@ void MoneyCharts::update(const ChartSource& source, int columns) {
         pen.setWidthF(2);
         line->setPen(pen);
         line->replace(pointsOf(*series[i]));
+        // A plan of one payment has one point a line: it is drawn as a dot.
+        line->setPointsVisible(series[i]->size() == 1);
         extent(*series[i], low, high);
         m_lines->addSeries(line);
         line->attachAxis(xAxis);
@@ -246,6 +250,9 @@ WriteOutcome writeChartImage(const ChartSource& source, const std::string& path,
     } else {
         QBuffer buffer(&bytes);
         QSvgGenerator svg;
+        // The image's resolution (96 dots an inch, QImage's own), so that letters sized in
+        // points come out as large as in the PNG rather than at 72 dots an inch.
+        svg.setResolution(QImage(1, 1, QImage::Format_ARGB32).logicalDpiX());
         svg.setOutputDevice(&buffer);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));

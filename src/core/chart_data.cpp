@@ -59,15 +59,17 @@ const std::vector<ChartPoint>& MinMaxDecimator::points() {
     return m_points;
 }
 
-std::vector<double> niceTicks(double low, double high, int count) {
+std::vector<double> niceTicks(double low, double high, int count, double minStep) {
     std::vector<double> ticks;
     if (!std::isfinite(low) || !std::isfinite(high))
         return ticks;
     if (low > high)
         std::swap(low, high);
     if (high == low) {
-        // A flat line still gets an axis: one unit around it.
-        low -= 1;
+        // A flat line still gets an axis: one unit around it, or up to one from a line at zero
+        // (a plan without payments), whose axis then starts at zero like every other.
+        if (low != 0)
+            low -= 1;
         high += 1;
     }
     count = std::max(count, 2);
@@ -79,6 +81,7 @@ std::vector<double> niceTicks(double low, double high, int count) {
             step = m * power;
             break;
         }
+    step = std::max(step, minStep);
     if (!std::isfinite(step) || step <= 0)
         return ticks;
     // A value a hair past a tick (a balance that ends at -0.0000001) does not earn a tick of its

@@ -73,7 +73,9 @@ std::vector<ChartPoint> extrasBalancePoints(const Plan& plan, const Extras& x, s
 
 // Round tick values (1, 2 or 5 times a power of ten apart) covering [low, high], at most about
 // `count` of them; the first is at or below low and the last at or above high.
-std::vector<double> niceTicks(double low, double high, int count);
+// Ticks are at least minStep apart: 1 where labels are whole payments or whole currency units, so
+// that no two ticks carry the same label.
+std::vector<double> niceTicks(double low, double high, int count, double minStep = 0);
 
 // Years a bar: 1, 2, 5, 10, 20, 50 ... the first that needs at most maxBars bars.
 std::int64_t yearsPerBar(std::int64_t years, int maxBars);

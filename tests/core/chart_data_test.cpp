@@ -125,9 +125,16 @@ TEST(NiceTicks, RoundStepsCoverTheRange) {
     const struct {
         double low, high;
         int count;
-    } cases[] = {{0, 360, 10}, {0, 1e7, 8}, {-0.0000001, 150000, 6}, {12.5, 12.5, 5}, {-3, 7, 4}};
+        double minStep = 0;
+    } cases[] = {{0, 360, 10},     {0, 1e7, 8},   {-0.0000001, 150000, 6}, {12.5, 12.5, 5},
+                 {-3, 7, 4},       {0, 2, 10, 1}, // a short plan's payments: 0 1 2, never 0.5
+                 {0, 0, 6, 1},                    // a line at zero: $0 and $1, not -$1 $0 $1
+                 {-0.3, 3.2, 6, 1}};
     for (const auto& t : cases) {
-        const std::vector<double> ticks = niceTicks(t.low, t.high, t.count);
+        const std::vector<double> ticks = niceTicks(t.low, t.high, t.count, t.minStep);
+        if (t.minStep > 0 && t.low >= 0) {
+            EXPECT_EQ(ticks.front(), 0) << t.high;
+        }
         ASSERT_GE(ticks.size(), 2u);
         const double step = ticks[1] - ticks[0];
         // A value a hair past a round tick (a balance ending at -0.0000001) gets no tick of its
@@ -141,6 +148,7 @@ TEST(NiceTicks, RoundStepsCoverTheRange) {
             << step;
         for (size_t i = 1; i < ticks.size(); ++i)
             EXPECT_NEAR(ticks[i] - ticks[i - 1], step, step * 1e-9);
+        EXPECT_GE(step, t.minStep);
     }
 }
 

@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QValueAxis>
 #include <cstdlib>
 #include <memory>
 
@@ -68,6 +69,7 @@ class ChartWindowTest : public QObject {
 
     void viewChartOpensOneWindowOfItsOwn();
     void everyWindowFitsTheScreen();
+    void aOnePaymentPlanIsDrawn();
     void chartFollowsEveryCalculation();
     void resizeRedrawsAtThePlotWidth();
     void closingTheMainWindowClosesTheChart();
@@ -394,6 +396,22 @@ void ChartWindowTest::everyWindowFitsTheScreen() {
         }
     }
     QCOMPARE(windows, 3);
+}
+
+// One payment gives one point a line: drawn as a dot, with whole payment ticks.
+void ChartWindowTest::aOnePaymentPlanIsDrawn() {
+    auto* count = m_fake.window->findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(field::PERS));
+    count->selectAll();
+    QTest::keyClick(count, Qt::Key_Backspace);
+    QTest::keyClicks(count, QStringLiteral("1"));
+    QTest::keyClick(count, Qt::Key_Return);
+    QCOMPARE(m_fake.window->calc().report.rowCount(), 1);
+    frmChart* chart = openChart();
+    QVERIFY(chart);
+    for (QLineSeries* line : lineSeries(chart))
+        QVERIFY(line->count() == 1 && line->pointsVisible());
+    auto* x = qobject_cast<QValueAxis*>(chart->charts().lines()->axes(Qt::Horizontal).first());
+    QVERIFY(x && x->tickInterval() >= 1);
 }
 
 QTEST_MAIN(ChartWindowTest)
