@@ -37,6 +37,7 @@ TEST(RecentFiles, PathsAreMadeAbsoluteAgainstTheWorkingDirectory) {
     const std::string here = QDir::currentPath().toStdString();
     EXPECT_EQ(recentFileKey("plan.fin"), here + "/plan.fin");
     EXPECT_EQ(recentFileKey("./sub/../plan.fin"), here + "/plan.fin");
+    EXPECT_EQ(recentFileKey(":plan.fin"), here + "/:plan.fin"); // a name, not a Qt resource
     EXPECT_EQ(recentFileKey(""), "");
     const List list = withRecentFile({here + "/plan.fin"}, "plan.fin");
     EXPECT_EQ(list, (List{here + "/plan.fin"}));
