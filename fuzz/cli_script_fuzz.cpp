@@ -5,14 +5,17 @@
 // Bounds, and why: a script is at most 4 KiB and runs at most 64 actions (a line, or an Enter
 // typed inside a line, counts as one), because every action may legitimately run payment loops
 // of up to ten million passes; past that an input only measures how long a script is. Paths
-// must be plain names: the target runs in a scratch folder, and Save As, Print and Open must
-// touch nothing outside it. Output grows with the report, up to ten million rows: a dump past
-// 4 MiB or a print past 2,000 pages ends the input where it stands (their cost in time and
-// memory is measured by tools/hostile, not searched for here).
+// must be plain names: the target runs in a scratch folder, and no command that names a file
+// (open, save, saveas, print, chart, export, export-yearly) may touch anything outside it. Output
+// grows with the report, up to ten million rows: a dump past 4 MiB or a print past 2,000 pages ends
+// the input where it stands (their cost in time and memory is measured by tools/hostile, not
+// searched for here).
 
 #include <QByteArray>
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -52,13 +55,33 @@ struct WorkFolder {
         for (const auto& [name, bytes] : topics)
             std::ofstream(dir / name, std::ios::binary) << bytes;
     }
-    ~WorkFolder() {
-        std::error_code ec;
-        if (!dir.empty())
-            fs::remove_all(dir, ec);
-    }
 };
 WorkFolder g_work;
+
+// libFuzzer ends an interrupted run, a timeout, a crash and a memory blow-up with _Exit or
+// abort, which run no destructor and no atexit handler. So a watcher process removes the folder
+// once this one has ended, however it ended: the write end of a pipe closes with this process.
+// The watcher leaves the session, so a Ctrl-C meant for the fuzzer does not stop it first.
+void removeWhenProcessEnds(const fs::path& dir) {
+    int fds[2];
+    FUZZ_CHECK(::pipe2(fds, O_CLOEXEC) == 0);
+    const pid_t pid = ::fork();
+    FUZZ_CHECK(pid >= 0);
+    if (pid == 0) {
+        ::close(fds[1]);
+        ::setsid();
+        const int null = ::open("/dev/null", O_RDWR);
+        for (int fd = 0; fd <= 2; ++fd)
+            ::dup2(null, fd); // holds no pipe of whoever waits for the fuzzer's output
+        char byte;
+        while (::read(fds[0], &byte, 1) < 0 && errno == EINTR) {
+        }
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+        ::_exit(0);
+    }
+    ::close(fds[0]); // the write end stays open, unused, as long as this process lives
+}
 
 void checkDump(const std::string& line) {
     QString why;
@@ -106,8 +129,10 @@ class DumpChecker : public std::streambuf {
     std::string m_line;
 };
 
+// Every command whose argument is a file name: docs/selvane-cli.md's table.
 bool pathCommand(std::string_view word) {
-    return word == "open" || word == "save" || word == "saveas" || word == "print";
+    return word == "open" || word == "save" || word == "saveas" || word == "print" ||
+           word == "chart" || word == "export" || word == "export-yearly";
 }
 
 } // namespace
@@ -117,6 +142,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     setenv("LC_ALL", "en_US.UTF-8", 1);
     g_work.dir = fs::temp_directory_path() / ("selvane-cli-fuzz-" + std::to_string(::getpid()));
     fs::create_directories(g_work.dir);
+    removeWhenProcessEnds(g_work.dir);
     for (const auto& e : fs::directory_iterator(SELVANE_HELP_DIR)) {
         std::ifstream in(e.path(), std::ios::binary);
         g_work.topics.emplace_back(e.path().filename().string(),

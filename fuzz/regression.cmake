@@ -2,7 +2,8 @@
 # is built with this build's compiler (no clang or libFuzzer needed) into a driver that feeds it
 # every file of fuzz/corpus/TARGET/. Included by tests/hostile/hostile_tests.cmake.
 set(SELVANE_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})
-foreach(target field_text scenario_reader help_topic cli_script)
+foreach(target field_text scenario_reader help_topic cli_script paper_text what_if_text
+               recent_files)
   add_executable(selvane_replay_${target} ${SELVANE_FUZZ_DIR}/${target}_fuzz.cpp
                  ${SELVANE_FUZZ_DIR}/replay_main.cpp)
   target_link_libraries(selvane_replay_${target} PRIVATE selvane_cli)

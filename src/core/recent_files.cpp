@@ -9,8 +9,17 @@ namespace selvane {
 std::string recentFileKey(const std::string& path) {
     if (path.empty())
         return {};
-    const QString p = QString::fromStdString(path);
-    return QDir::cleanPath(QDir::current().absoluteFilePath(p)).toStdString();
+    QString p = QString::fromStdString(path);
+    // Joined by hand: QDir::absoluteFilePath takes a name starting with ':' for a Qt resource and
+    // leaves it relative.
+    if (!p.startsWith(u'/'))
+        p = QDir::currentPath() + u'/' + p;
+    std::string key = QDir::cleanPath(p).toStdString();
+    // cleanPath keeps a ".." that climbs above the root ("/../a"); the root's parent is the root
+    // itself, so that is "/a", and the same file must have the same key.
+    while (key.starts_with("/..") && (key.size() == 3 || key[3] == '/'))
+        key.erase(0, 3);
+    return key.empty() ? "/" : key;
 }
 
 std::vector<std::string> tidyRecentFiles(std::size_t count,

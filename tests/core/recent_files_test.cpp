@@ -28,6 +28,7 @@ TEST(RecentFiles, AFileListedAgainMovesToTheFrontOnce) {
     // The same file spelt another way is the same entry.
     EXPECT_EQ(withRecentFile(list, "/d/x/../b.fin"), (List{"/d/b.fin", "/d/a.fin", "/d/c.fin"}));
     EXPECT_EQ(withRecentFile(list, "/d//./c.fin"), (List{"/d/c.fin", "/d/a.fin", "/d/b.fin"}));
+    EXPECT_EQ(withRecentFile(list, "/../../d/a.fin"), list); // above the root is the root
     // A name that differs only in case is another file.
     EXPECT_EQ(withRecentFile(list, "/d/A.fin").size(), 4u);
 }
@@ -36,6 +37,7 @@ TEST(RecentFiles, PathsAreMadeAbsoluteAgainstTheWorkingDirectory) {
     const std::string here = QDir::currentPath().toStdString();
     EXPECT_EQ(recentFileKey("plan.fin"), here + "/plan.fin");
     EXPECT_EQ(recentFileKey("./sub/../plan.fin"), here + "/plan.fin");
+    EXPECT_EQ(recentFileKey(":plan.fin"), here + "/:plan.fin"); // a name, not a Qt resource
     EXPECT_EQ(recentFileKey(""), "");
     const List list = withRecentFile({here + "/plan.fin"}, "plan.fin");
     EXPECT_EQ(list, (List{here + "/plan.fin"}));
