@@ -155,8 +155,13 @@ void checkWindow(const FinCalc& calc) {
                fuzz::validUtf8(t.note));
     for (const std::string& f : t.figures)
         FUZZ_CHECK(!f.empty() && fuzz::validUtf8(f));
-    // Where extras apply, a refused text is told beside the figures.
+    // Where extras apply, a refused text is told instead of figures.
     FUZZ_CHECK(calc.extrasUnavailable() || t.refused == calc.extrasMessage);
+    if (!t.refused.empty()) {
+        for (const std::string& f : t.figures)
+            FUZZ_CHECK(f == noFigure);
+        return;
+    }
 
     const std::optional<WhatIfFigures> w = calc.whatIf();
     if (!w) {
