@@ -458,6 +458,13 @@ void frmFinCalc::showField(int i) {
         edit->setText(text);
         edit->setCursorPosition(0);
     }
+    // A text longer than its box shows whole in the tooltip, after the box's own tip (the line
+    // edit keeps two pixels of margin on each side of its contents).
+    const QString tip = qs(kFields[static_cast<size_t>(i)].textTooltip);
+    const bool cut = edit->fontMetrics().horizontalAdvance(text) > edit->contentsRect().width() - 4;
+    const QString shownTip = !cut ? tip : tip.isEmpty() ? text : tip + QLatin1Char('\n') + text;
+    if (edit->toolTip() != shownTip)
+        edit->setToolTip(shownTip);
     setBackground(edit, rgb(f.back));
     if (edit->isReadOnly() != f.locked)
         edit->setReadOnly(f.locked);

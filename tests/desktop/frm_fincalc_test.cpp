@@ -49,6 +49,7 @@ class FrmFinCalcTest : public QObject {
     void startsInPersonalLoans();
     void perStaysHiddenInEveryMode();
     void typingStartsInAFieldAndTabReadsRowByRow();
+    void aTextTooLongForItsBoxShowsInTheTooltip();
 
     void enterInAFieldCalculatesAndIsSwallowed();
     void editsThatAreNotKeysReachTheState();
@@ -222,6 +223,18 @@ void FrmFinCalcTest::typingStartsInAFieldAndTabReadsRowByRow() {
                 tabbed << w;
         QCOMPARE(tabbed, shown);
     }
+}
+
+void FrmFinCalcTest::aTextTooLongForItsBoxShowsInTheTooltip() {
+    QLineEdit* amount = field(field::SBAL);
+    QCOMPARE(amount->toolTip(), QString());
+    clear(amount);
+    QTest::keyClicks(amount, QStringLiteral("123456789012345678"));
+    QCOMPARE(amount->toolTip(), QStringLiteral("123456789012345678"));
+    clear(amount);
+    QTest::keyClicks(amount, QStringLiteral("12"));
+    QCOMPARE(amount->toolTip(), QString());
+    QCOMPARE(field(field::APR)->toolTip(), QStringLiteral("Annual Percentage Rate (APR)"));
 }
 
 // ----- keys and edits
