@@ -67,6 +67,9 @@ QCategoryAxis* yearAxis(const QStringList& labels, int columns) {
     // Years 2, 4, 6 ... or 5, 10, 15 ...: the round ones.
     for (qsizetype i = every - 1; i < labels.size(); i += every)
         axis->append(labels[i], static_cast<double>(i));
+    // A plan without payments has no year; a blank one keeps the axis and its title in place.
+    if (labels.isEmpty())
+        axis->append(QStringLiteral(" "), 0);
     return axis;
 }
 
