@@ -60,6 +60,10 @@ screenshot: build
 	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
 		./selvane-preview-shot $(CURDIR)/docs/print-preview.png \
 		$(CURDIR)/docs/print-preview.pdf $(CURDIR)/docs/print.pdf
+	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1680x1050x24" \
+		./selvane-screenshot --loan 123000000000 $(CURDIR)/docs/big-loan.png
+	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1680x1050x24" \
+		./selvane-screenshot --loan 123000000000 --width 1600 $(CURDIR)/docs/wide.png
 
 # The window under the dark look with the details view open, and the window scaled to twice its
 # size, for the documentation.

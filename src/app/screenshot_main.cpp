@@ -3,6 +3,8 @@
 // Usage: selvane-screenshot OUTPUT.png
 //        selvane-screenshot --dark OUTPUT.png     (the window under the dark look)
 //        selvane-screenshot --chart loan|investment OUTPUT.png
+//        selvane-screenshot --loan AMOUNT [--width PIXELS] OUTPUT.png  (a personal loan of
+//                           AMOUNT, the window widened to PIXELS)
 // (run from the folder that holds the help topics).
 
 #include <QAction>
@@ -10,8 +12,10 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "core/fields.h"
@@ -37,15 +41,23 @@ void trigger(selvane::frmFinCalc& window, const char* action) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The pictures show the windows as they first open, whatever sizes this user's own runs
+    // left in the settings.
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication app(argc, argv);
+    const bool loan = (argc == 4 || argc == 6) && std::strcmp(argv[1], "--loan") == 0 &&
+                      (argc == 4 || std::strcmp(argv[3], "--width") == 0);
+    const int width = loan && argc == 6 ? std::atoi(argv[4]) : 0;
     const bool chart =
         argc == 4 && std::strcmp(argv[1], "--chart") == 0 &&
         (std::strcmp(argv[2], "loan") == 0 || std::strcmp(argv[2], "investment") == 0);
     const bool dark = argc == 3 && std::strcmp(argv[1], "--dark") == 0;
-    if (argc != 2 && !chart && !dark) {
-        std::fprintf(
-            stderr, "usage: %s [--dark] OUTPUT.png\n       %s --chart loan|investment OUTPUT.png\n",
-            argv[0], argv[0]);
+    if (argc != 2 && !chart && !dark && !loan) {
+        std::fprintf(stderr,
+                     "usage: %s [--dark] OUTPUT.png\n       %s --chart loan|investment OUTPUT.png\n"
+                     "       %s --loan AMOUNT [--width PIXELS] OUTPUT.png\n",
+                     argv[0], argv[0], argv[0]);
         return 2;
     }
     if (dark)
@@ -56,7 +68,13 @@ int main(int argc, char* argv[]) {
     window.Form_Load();
     window.show();
     QWidget* shown = &window;
-    if (!chart) {
+    if (loan) {
+        enter(window, selvane::field::SBAL, argv[2]);
+        window.findChild<QPushButton*>(QStringLiteral("btnCalculate"))->click();
+        window.findChild<QPushButton*>(QStringLiteral("btnDetails"))->click();
+        if (width > 0)
+            window.resize(width, window.height());
+    } else if (!chart) {
         // Through the Details button, as a user opens the view.
         window.findChild<QPushButton*>(QStringLiteral("btnDetails"))->click();
     } else {

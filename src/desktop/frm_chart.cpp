@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "desktop/recent_files_menu.h"
 #include "desktop/yearly_model.h"
 
 namespace selvane {
@@ -102,6 +103,9 @@ frmChart::frmChart(const FinCalc& calc) : m_calc(calc) {
         tableWidth += m_table->columnWidth(c);
     resize(760 + tableWidth, 760);
     splitter->setSizes({width() - tableWidth, tableWidth});
+    // The size it had when last closed; the host fits it on the screen it opens on.
+    if (const QSize last = rememberedSize(QStringLiteral("Chart")); !last.isEmpty())
+        resize(last);
 
     connect(&m_charts, &MoneyCharts::hovered, this, &frmChart::showPointText);
     m_resizeTimer.setSingleShot(true);
@@ -153,6 +157,7 @@ void frmChart::showPointText(qint64 payment, bool state) {
 
 void frmChart::closeEvent(QCloseEvent* event) {
     QToolTip::hideText();
+    rememberSize(QStringLiteral("Chart"), size());
     event->accept();
     emit closed();
 }

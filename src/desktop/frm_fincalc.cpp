@@ -66,10 +66,12 @@ void setBackground(QWidget* w, const QColor& colour) {
 }
 
 // A label is at least as wide as its caption, so no caption a mode gives it is ever cut off.
+int captionWidth(const QLabel* label, int tableWidth) {
+    return std::max(tableWidth, label->fontMetrics().horizontalAdvance(label->text()) + 1);
+}
 void setCaption(QLabel* label, const QString& caption, int tableWidth) {
     label->setText(caption);
-    const int needed = label->fontMetrics().horizontalAdvance(caption) + 1;
-    label->resize(std::max(tableWidth, needed), label->height());
+    label->resize(captionWidth(label, tableWidth), label->height());
 }
 
 } // namespace
@@ -87,10 +89,12 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
     m_txtComments->setGeometry(toPixels(place(Control::txtComments).rect));
     m_txtComments->setReadOnly(true); // it only shows the help topics
     m_txtComments->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    stretched(m_txtComments, Stretch::Whole);
 
     m_rtDetails = new ReportView(client);
     m_rtDetails->setObjectName(QStringLiteral("rtDetails"));
     m_rtDetails->setGeometry(toPixels(place(Control::rtDetails).rect));
+    stretched(m_rtDetails, Stretch::Whole);
     connect(m_rtDetails, &ReportView::copyRefused, this, [this](std::int64_t) {
         // The count stopped at the limit: how much more the selection holds is not known.
         const QLocale english(QLocale::English);
@@ -109,6 +113,7 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
     QPalette ring = focusRing->palette();
     ring.setColor(QPalette::WindowText, ring.color(QPalette::Active, QPalette::Highlight));
     focusRing->setPalette(ring);
+    m_chosenWidth = rememberedSize(QStringLiteral("Main")).width();
     connect(qApp, &QApplication::focusChanged, focusRing,
             [this, focusRing](QWidget*, QWidget* now) {
                 focusRing->setWidget(now == m_txtComments || now == m_rtDetails ? now : nullptr);
@@ -158,6 +163,7 @@ QLabel* frmFinCalc::makeLabel(QWidget* parent, const char* name, const QRect& re
     label->setObjectName(QLatin1String(name));
     label->setGeometry(rect);
     setCaption(label, caption, rect.width());
+    stretched(label, Stretch::Caption);
     if (!tooltip.empty())
         label->setToolTip(qs(tooltip));
     label->installEventFilter(this);
@@ -168,6 +174,7 @@ QComboBox* frmFinCalc::makeList(QWidget* parent, const char* name, const QRect& 
     auto* box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(rect);
+    stretched(box, Stretch::Whole);
     // The text part can be typed into, but only a choice from the list means anything: typed
     // text never becomes an entry or selects one. Qt would select the entry a typed text names
     // when the text part is left, and complete a typed letter into an entry's text: neither.
@@ -186,12 +193,14 @@ void frmFinCalc::buildTopStrip(QWidget* client) {
     auto* frame1 = new QGroupBox(client);
     frame1->setObjectName(QStringLiteral("Frame1"));
     frame1->setGeometry(toPixels(place(Control::Frame1).rect));
+    stretched(frame1, Stretch::Whole);
 
     auto pictureButton = [&](Control c, const char* name, ButtonPicture picture,
                              const char* spoken) {
         auto* b = new QPushButton(frame1);
         b->setObjectName(QLatin1String(name));
         b->setGeometry(toPixels(place(c).rect));
+        stretched(b, Stretch::KeepWidth);
         b->setIcon(buttonIcon(picture));
         b->setIconSize(QSize(16, 15));
         b->setAccessibleName(QLatin1String(spoken));
@@ -216,6 +225,7 @@ void frmFinCalc::buildTopStrip(QWidget* client) {
         auto* b = new QPushButton(qs(place(c).caption), frame1);
         b->setObjectName(QLatin1String(name));
         b->setGeometry(toPixels(place(c).rect));
+        stretched(b, Stretch::KeepWidth);
         return b;
     };
     m_btnDetails = button(Control::btnDetails, "btnDetails");
@@ -254,6 +264,7 @@ void frmFinCalc::buildFields(QWidget* client) {
         auto* frame = new QGroupBox(qs(p.caption), client);
         frame->setObjectName(QStringLiteral("fraSL_%1").arg(f));
         frame->setGeometry(toPixels(p.rect));
+        stretched(frame, Stretch::Whole);
         QFont bold = plain;
         bold.setBold(true);
         frame->setFont(bold); // the caption only: every field sets its own plain font
@@ -270,6 +281,7 @@ void frmFinCalc::buildFields(QWidget* client) {
         edit->setObjectName(QStringLiteral("txtSL_%1").arg(i));
         edit->setFont(plain);
         edit->setGeometry(fieldTextRect(i));
+        stretched(edit, Stretch::Whole);
         if (!p.textTooltip.empty())
             edit->setToolTip(qs(p.textTooltip));
         edit->installEventFilter(this);
@@ -449,7 +461,7 @@ void frmFinCalc::showField(int i) {
 
     const QString caption = qs(f.caption);
     if (label->text() != caption)
-        setCaption(label, caption, fieldLabelRect(i).width());
+        setCaption(label, caption, across(fieldLabelRect(i)).width());
     nameAfterLabel(edit, label);
     const QString text = qs(f.text);
     // A number the program writes shows from its first digit: cut off at the left, a long
@@ -474,9 +486,9 @@ void frmFinCalc::showField(int i) {
     }
 }
 
-// The user cannot resize the window: the calculator sets its size at start-up and with the
-// details view. The size is never below what shows every control of the current view whole,
-// however small the screen it was computed from.
+// The calculator sets the window's size at start-up and with the details view; the user can
+// make it wider, not narrower or taller. The size is never below what shows every control of the
+// current view whole, however small the screen it was computed from.
 void frmFinCalc::showWindowSize() {
     if (m_calc.windowLeft != m_shownLeft || m_calc.windowTop != m_shownTop) {
         m_shownLeft = m_calc.windowLeft;
@@ -501,20 +513,71 @@ void frmFinCalc::showWindowSize() {
     if (m_shownWidth <= 0 || m_shownHeight <= 0)
         return; // not placed before start-up
 
-    // The controls of the view whole: a few pixels below the comments box, which the frames end
-    // with, and the report right down to the bottom, where the details view puts its end.
-    QRect controls;
-    for (QWidget* w : centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (w != m_rtDetails && !w->isHidden() && !qobject_cast<QFocusFrame*>(w))
-            controls |= w->geometry();
+    // The controls of the view whole, at the width the calculator sets: a few pixels below the
+    // comments box, which the frames end with, and the report right down to the bottom, where
+    // the details view puts its end.
+    QRect controls =
+        toPixels(place(Control::Frame1).rect) | toPixels(place(Control::txtComments).rect);
+    for (const FramePlace& frame : kFrames)
+        controls |= toPixels(frame.rect);
     QSize least(controls.right() + 1 + 4, controls.bottom() + 1 + 4);
+    const QRect report(toPixels(place(Control::rtDetails).rect).topLeft(), m_rtDetails->size());
     if (m_shownDetails)
-        least = least.expandedTo(
-            QSize(m_rtDetails->geometry().right() + 1 + 4, m_rtDetails->geometry().bottom() + 1));
+        least = least.expandedTo(QSize(report.right() + 1 + 4, report.bottom() + 1));
     const int client =
         twipsToPixels(m_shownHeight) - kClassicCaption - kClassicBorders - kClassicMenuBar;
-    setFixedSize(std::max(twipsToPixels(m_shownWidth) - kClassicBorders, least.width()),
-                 menuBar()->sizeHint().height() + std::max(client, least.height()));
+    m_setWidth = std::max(twipsToPixels(m_shownWidth) - kClassicBorders, least.width());
+    const int height = menuBar()->sizeHint().height() + std::max(client, least.height());
+    // A width the user chose, within the screen it is on now.
+    int width = m_setWidth;
+    if (m_chosenWidth > m_setWidth) {
+        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+        const int frame = isVisible() ? frameGeometry().width() - this->width() : kClassicBorders;
+        width = s ? std::clamp(s->availableGeometry().width() - frame, m_setWidth, m_chosenWidth)
+                  : m_setWidth;
+    }
+    setMinimumSize(m_setWidth, height);
+    setMaximumSize(QWIDGETSIZE_MAX, height);
+    resize(width, height);
+}
+
+void frmFinCalc::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (m_setWidth <= 0)
+        return;
+    m_chosenWidth = width() > m_setWidth ? width() : 0;
+    const double across = std::max(1.0, static_cast<double>(width()) / m_setWidth);
+    if (across == m_across)
+        return;
+    m_across = across;
+    stretchAcross();
+    for (int i = 0; i < kFieldCount; ++i)
+        showField(i); // a text may fit now, or no longer: its tooltip follows
+}
+
+QWidget* frmFinCalc::stretched(QWidget* widget, Stretch how) {
+    m_stretched.push_back({widget, widget->geometry(), how});
+    return widget;
+}
+
+QRect frmFinCalc::across(const QRect& place) const {
+    if (m_across == 1.0)
+        return place;
+    const auto at = [this](int x) { return static_cast<int>(std::lround(x * m_across)); };
+    const int left = at(place.left());
+    return QRect(left, place.top(), at(place.left() + place.width()) - left, place.height());
+}
+
+// Only the left edges and widths change: the calculator sets the heights.
+void frmFinCalc::stretchAcross() {
+    for (const Stretched& s : m_stretched) {
+        QRect r = across(s.place);
+        if (s.how == Stretch::KeepWidth)
+            r.setWidth(s.place.width());
+        else if (s.how == Stretch::Caption)
+            r.setWidth(captionWidth(static_cast<QLabel*>(s.widget), r.width()));
+        s.widget->setGeometry(r.left(), s.widget->y(), r.width(), s.widget->height());
+    }
 }
 
 } // namespace selvane

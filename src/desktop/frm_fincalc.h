@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "calculator/fincalc.h"
 #include "desktop/qt_host.h"
@@ -46,6 +47,7 @@ class frmFinCalc : public QMainWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // Runs a handler of the state, then shows what it changed.
@@ -72,6 +74,19 @@ class frmFinCalc : public QMainWindow {
     void showList(QComboBox* box, const ComboList& list);
     void showField(int index);
     void showWindowSize();
+
+    // The window is as wide as the calculator sets it, or wider when the user widens it: then
+    // the controls stretch across by the window's width over the set width (m_across); heights,
+    // and the widths of the buttons, stay.
+    enum class Stretch { Whole, KeepWidth, Caption };
+    struct Stretched {
+        QWidget* widget;
+        QRect place; // at the width the calculator sets, in its parent
+        Stretch how;
+    };
+    QWidget* stretched(QWidget* widget, Stretch how);
+    QRect across(const QRect& place) const;
+    void stretchAcross();
 
     QtHost m_host;
     FinCalc m_calc;
@@ -104,6 +119,11 @@ class frmFinCalc : public QMainWindow {
     int m_shownLeft = -1, m_shownTop = -1;
     int m_shownWidth = -1, m_shownHeight = -1, m_shownBoxHeight = -1;
     bool m_shownDetails = false;
+
+    std::vector<Stretched> m_stretched;
+    double m_across = 1.0;
+    int m_setWidth = 0;    // what the calculator sets, at least what shows every control whole
+    int m_chosenWidth = 0; // what the user made it (or it was when last closed), 0 for none
 };
 
 } // namespace selvane

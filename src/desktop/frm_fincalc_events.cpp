@@ -10,6 +10,7 @@
 
 #include "desktop/frm_fincalc.h"
 #include "desktop/key_translation.h"
+#include "desktop/recent_files_menu.h"
 
 namespace selvane {
 
@@ -111,6 +112,7 @@ bool frmFinCalc::labelClicked(QObject* watched) {
 
 void frmFinCalc::closeEvent(QCloseEvent* event) {
     // Unloading takes the About box with it, so no window of the program remains.
+    rememberSize(QStringLiteral("Main"), QSize(m_chosenWidth, height()));
     run([&] { m_calc.Form_Unload(); });
     event->accept();
 }

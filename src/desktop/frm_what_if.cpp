@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "desktop/readable_colours.h"
+#include "desktop/recent_files_menu.h"
 
 namespace selvane {
 
@@ -63,6 +64,10 @@ frmWhatIf::frmWhatIf(const FinCalc& calc) : m_calc(calc) {
     layout->addWidget(buildCompare());
     layout->addStretch(1); // a taller window leaves the room below the groups
     showState();
+    // The size it had when last closed, never below what its groups need; the host fits it on
+    // the screen it opens on.
+    if (const QSize last = rememberedSize(QStringLiteral("WhatIf")); !last.isEmpty())
+        resize(last.expandedTo(minimumSizeHint()));
 }
 
 frmWhatIf::~frmWhatIf() = default;
@@ -254,6 +259,7 @@ void frmWhatIf::showCompare() {
 }
 
 void frmWhatIf::closeEvent(QCloseEvent* event) {
+    rememberSize(QStringLiteral("WhatIf"), size());
     event->accept();
     emit closed();
 }

@@ -146,6 +146,23 @@ void rememberFolder(FileKind kind, const QString& chosenFile) {
         storeValue(folderKey(kind), folder);
 }
 
+QSize rememberedSize(const QString& window) {
+    const QString file = recentFilesSettingsPath();
+    const FileVersion version = versionOf(file);
+    if (!version.exists || version.size > kMaxSettingsBytes)
+        return {};
+    const QSize size = QSettings(file, QSettings::IniFormat)
+                           .value(QStringLiteral("WindowSize/") + window)
+                           .toSize();
+    // A size no window of the program has is not one it stored.
+    return size.isValid() && size.width() < 100'000 && size.height() < 100'000 ? size : QSize();
+}
+
+void rememberSize(const QString& window, const QSize& size) {
+    if (size != rememberedSize(window))
+        storeValue(QStringLiteral("WindowSize/") + window, size);
+}
+
 QString recentFileGoneText(const QString& path) {
     return QStringLiteral("The file %1 is no longer there. It has been removed from the list of "
                           "recent files.")

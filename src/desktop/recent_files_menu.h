@@ -1,11 +1,13 @@
 #pragma once
 // File > Recent Files: the last scenario files opened, or saved under a name the Save As dialog
 // gave, newest first. The list is kept in the user's settings (QSettings, under the
-// application's name), so it lasts from one run to the next; nothing else of the window is kept.
+// application's name), so it lasts from one run to the next, with the folders the file dialogs
+// last used and the sizes the windows had when they were last closed.
 // The rules of the list are core's (core/recent_files.h); this file only stores and shows it.
 
 #include <QList>
 #include <QMenu>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -31,6 +33,10 @@ void clearRecentFiles();
 // list, and the folder of a file just chosen.
 QString lastFolder(FileKind kind);
 void rememberFolder(FileKind kind, const QString& chosenFile);
+// The size a window had when it was last closed (invalid before any), and the size it has now,
+// for the window named: "Main", "Chart" or "WhatIf".
+QSize rememberedSize(const QString& window);
+void rememberSize(const QString& window, const QSize& size);
 // What the message box says when a chosen entry's file is gone.
 QString recentFileGoneText(const QString& path);
 

@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -21,6 +22,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -70,6 +72,7 @@ class FrmFinCalcTest : public QObject {
     void altLetterAndF10OpenMenusAndNeverType();
     void textSetByTheProgramShowsItsStart();
     void windowNeverShrinksBelowItsControls();
+    void widerWindowStretchesItsControls();
     void readOnlyBoxesShowTheirFocus_data();
     void readOnlyBoxesShowTheirFocus();
 
@@ -641,6 +644,68 @@ void FrmFinCalcTest::windowNeverShrinksBelowItsControls() {
     c.windowWidth = 3000;
     QTest::mouseClick(named<QLabel>("lblSL_0"), Qt::LeftButton); // any handler shows the state
     verifyWhole(true);
+}
+
+// The user can widen the window, not narrow it or make it taller: the controls stretch across
+// with it, so a long figure can be read whole, and at the set width each is back in its place.
+// The width lasts to the next run, within the screen.
+void FrmFinCalcTest::widerWindowStretchesItsControls() {
+    frmFinCalc* window = m_fake.window.get();
+    action("mnTable")->trigger();
+    const QSize set = window->size();
+    const QRegularExpression ours(
+        QStringLiteral("^(txtSL|lblSL|fraSL|Frame1|txtComments|rtDetails|cm|btn|Label|lblResult)"));
+    QMap<QWidget*, QRect> places;
+    for (QWidget* w : window->centralWidget()->findChildren<QWidget*>())
+        if (ours.match(w->objectName()).hasMatch())
+            places[w] = w->geometry();
+    QCOMPARE(places.size(), 2 * kFieldCount + 3 + 14);
+
+    QLineEdit* amount = field(field::SBAL);
+    clear(amount);
+    QTest::keyClicks(amount, QStringLiteral("123456789012"));
+    QTest::keyClick(amount, Qt::Key_Return);
+    QLineEdit* payment = field(field::PMT);
+    auto fits = [](const QLineEdit* e) {
+        return e->fontMetrics().horizontalAdvance(e->text()) <= e->contentsRect().width() - 4;
+    };
+    QVERIFY(!fits(payment));
+
+    window->resize(1600, set.height() + 200);
+    QCOMPARE(window->size(), QSize(1600, set.height()));
+    QVERIFY2(fits(payment), qPrintable(payment->text()));
+    QCOMPARE(payment->toolTip(), QString()); // the whole text shows: no tip repeats it
+    const double across = 1600.0 / set.width();
+    for (auto [w, was] : places.asKeyValueRange()) {
+        const QRect now = w->geometry();
+        const QString name = w->objectName();
+        QCOMPARE(now.top(), was.top());
+        QCOMPARE(now.height(), was.height());
+        QVERIFY2(qAbs(now.left() - was.left() * across) <= 1, qPrintable(name));
+        const double width = name.startsWith("btn") ? was.width() : was.width() * across;
+        QVERIFY2(name.startsWith("lbl") || name.startsWith("Label") ||
+                     qAbs(now.width() - width) <= 1,
+                 qPrintable(name));
+        QVERIFY2(now.right() < w->parentWidget()->width(), qPrintable(name)); // inside its frame
+    }
+    QVERIFY(named<QWidget>("fraSL_0")->geometry().right() <
+            named<QWidget>("txtComments")->geometry().left());
+
+    window->resize(set.width() - 100, set.height());
+    QCOMPARE(window->size(), set);
+    for (auto [w, was] : places.asKeyValueRange())
+        QVERIFY2(w->geometry() == was, qPrintable(w->objectName()));
+    QVERIFY(!fits(payment));
+    QVERIFY(payment->toolTip().contains(payment->text()));
+
+    window->resize(1600, set.height());
+    window->close();
+    QVERIFY(m_fake.close().isEmpty());
+    QVERIFY(m_fake.open(true));
+    const int room = m_fake.window->screen()->availableGeometry().width();
+    QVERIFY2(m_fake.window->width() > set.width() &&
+                 m_fake.window->frameGeometry().width() <= std::max(room, set.width()),
+             qPrintable(QString::number(m_fake.window->width())));
 }
 
 // The comments box and the report take the focus; a frame shows which of them has it.

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "desktop/frm_fincalc.h"
+#include "desktop/recent_files_menu.h"
 #include "fakes.h"
 #include "modal_watchdog.h"
 #include "settings_sandbox.h"
@@ -23,8 +24,12 @@ struct FakeWindow {
     std::unique_ptr<selvane::frmFinCalc> window;
 
     // Fresh dialogs and messages, and a started window on the screen; false when it never showed.
-    bool open() {
+    // The windows open at their first-run sizes unless told to keep those of the last run.
+    bool open(bool keepSizes = false) {
         sandboxSettings(); // never the user's own settings
+        if (!keepSizes)
+            QSettings(selvane::recentFilesSettingsPath(), QSettings::IniFormat)
+                .remove(QStringLiteral("WindowSize"));
         watchdog = std::make_unique<ModalWatchdog>();
         dialogs = FakeDialogs();
         messenger = FakeMessenger();
