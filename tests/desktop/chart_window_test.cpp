@@ -74,6 +74,7 @@ class ChartWindowTest : public QObject {
     void resizeRedrawsAtThePlotWidth();
     void closingTheMainWindowClosesTheChart();
     void closingTheChartTellsTheState();
+    void windowsReopenAtTheirLastSizeWithinTheScreen();
     void hoveringALineShowsThePointsFigures();
 
     void saveImageWritesAPicture_data();
@@ -215,6 +216,36 @@ void ChartWindowTest::closingTheMainWindowClosesTheChart() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(chart.isNull());
     QVERIFY(!m_fake.window->calc().chartOpen);
+}
+
+// The chart and What If windows open at the size they were closed at, brought within the screen.
+void ChartWindowTest::windowsReopenAtTheirLastSizeWithinTheScreen() {
+    const QRect room = m_fake.window->screen()->availableGeometry();
+    auto reopen = [&](const char* entry, QSize size) -> QWidget* {
+        action(entry)->trigger();
+        QWidget* window = QApplication::activeWindow();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != m_fake.window.get())
+                window = w;
+        window->resize(size);
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        action(entry)->trigger();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != m_fake.window.get())
+                return w;
+        return nullptr;
+    };
+    for (const char* entry : {"mnChart", "mnWhatIf"}) {
+        const QSize small(room.width() / 2, room.height() * 3 / 4);
+        QWidget* window = reopen(entry, small);
+        QVERIFY(window);
+        QCOMPARE(window->size(), small.expandedTo(window->minimumSizeHint()));
+        window = reopen(entry, room.size() * 3);
+        QVERIFY2(room.contains(window->frameGeometry()), entry);
+        window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 void ChartWindowTest::closingTheChartTellsTheState() {
