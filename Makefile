@@ -11,8 +11,10 @@ all: build
 deps:
 	@bash scripts/install-deps
 
+# The benchmarks are built (not run) with everything else, so that `make bench` never finds them
+# broken by a change.
 configure: deps
-	@cmake -S . -B $(BUILD) -DSELVANE_WERROR=$(WERROR) $(CMAKE_ARGS) > /dev/null
+	@cmake -S . -B $(BUILD) -DSELVANE_WERROR=$(WERROR) -DSELVANE_BUILD_BENCH=ON $(CMAKE_ARGS) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -39,6 +41,7 @@ bench: deps
 	build-bench/bin/selvane-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	build-bench/bin/selvane-chart-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	build-bench/bin/selvane-rate-bench
+	build-bench/bin/selvane-chart-window-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	bash bench/startup.sh build-bench 21
 
 # A Debian package of the program, its help topics, icon, desktop entry and metainfo.

@@ -30,28 +30,41 @@ const QColor kInterestColour(0xD5, 0x5E, 0x00);
 // from the plan's balance where the two lines run together.
 const QColor kExtrasColour(0x00, 0x9E, 0x73);
 
+// An axis's labels at their values, put on the axis only when they differ from its labels: a
+// relabelled axis lays the whole chart out again, which costs more than the new figures.
+void setTicks(QCategoryAxis* axis, const QList<std::pair<QString, double>>& ticks, double low,
+              double high) {
+    const QStringList labels = axis->categoriesLabels();
+    bool same = labels.size() == ticks.size() && axis->min() == low && axis->max() == high;
+    for (qsizetype i = 0; same && i < ticks.size(); ++i)
+        same = labels[i] == ticks[i].first && axis->endValue(labels[i]) == ticks[i].second;
+    if (same)
+        return;
+    for (const QString& label : labels)
+        axis->remove(label);
+    for (const auto& [label, value] : ticks)
+        axis->append(label, value);
+    axis->setRange(low, high);
+}
+
 // A money axis whose ticks are round amounts written in the locale's currency.
-QCategoryAxis* moneyAxis(double low, double high, const CurrencyFormat& currency) {
-    auto* axis = new QCategoryAxis;
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+void setMoneyTicks(QCategoryAxis* axis, double low, double high, const CurrencyFormat& currency) {
     const std::vector<double> ticks = niceTicks(std::min(low, 0.0), std::max(high, 0.0), 6, 1);
+    QList<std::pair<QString, double>> labelled;
     for (double t : ticks)
-        axis->append(QString::fromStdString(currency.whole(t)), t);
+        labelled.append({QString::fromStdString(currency.whole(t)), t});
     if (!ticks.empty())
-        axis->setRange(ticks.front(), ticks.back());
-    return axis;
+        setTicks(axis, labelled, ticks.front(), ticks.back());
+    else
+        setTicks(axis, labelled, axis->min(), axis->max());
 }
 
 // The bars' axis: bar i stands at i. A label would be cut to "..." where bars are narrower
 // than it, so only every first, second, fifth, tenth ... bar is labelled, as many as fit in a
 // plot `columns` pixels wide.
-QCategoryAxis* yearAxis(const QStringList& labels, int columns) {
-    auto* axis = new QCategoryAxis;
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    axis->setGridLineVisible(false);
+void setYearTicks(QCategoryAxis* axis, const QStringList& labels, int columns) {
     const auto bars = std::max<qsizetype>(labels.size(), 1);
     axis->setStartValue(-0.5);
-    axis->setRange(-0.5, static_cast<double>(bars) - 0.5);
     const QFontMetrics metrics(axis->labelsFont());
     int widest = 0;
     for (const QString& label : labels)
@@ -65,11 +78,18 @@ QCategoryAxis* yearAxis(const QStringList& labels, int columns) {
             break;
     }
     // Years 2, 4, 6 ... or 5, 10, 15 ...: the round ones.
+    QList<std::pair<QString, double>> labelled;
     for (qsizetype i = every - 1; i < labels.size(); i += every)
-        axis->append(labels[i], static_cast<double>(i));
+        labelled.append({labels[i], static_cast<double>(i)});
     // A plan without payments has no year; a blank one keeps the axis and its title in place.
     if (labels.isEmpty())
-        axis->append(QStringLiteral(" "), 0);
+        labelled.append({QStringLiteral(" "), 0});
+    setTicks(axis, labelled, -0.5, static_cast<double>(bars) - 0.5);
+}
+
+QCategoryAxis* categoryAxis() {
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     return axis;
 }
 
@@ -94,25 +114,71 @@ QString barLabel(const ChartBar& b) {
     return QStringLiteral("%1-%2").arg(b.firstYear).arg(b.lastYear);
 }
 
-void clearChart(QChart* chart) {
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-        delete axis;
-    }
-}
-
 } // namespace
 
+// The series and axes are made once and given new figures at every update: making them anew
+// costs a window several times what the new figures do.
 MoneyCharts::MoneyCharts() : m_lines(new QChart), m_bars(new QChart) {
     for (QChart* c : {m_lines, m_bars}) {
         c->legend()->setAlignment(Qt::AlignBottom);
         c->setMargins(QMargins(4, 4, 4, 4));
     }
+    m_xAxis = new QValueAxis;
+    m_xAxis->setTitleText(QStringLiteral("Payment"));
+    m_xAxis->setLabelFormat(QStringLiteral("%.0f"));
+    m_xAxis->setTickType(QValueAxis::TicksDynamic);
+    m_xAxis->setTickAnchor(0);
+    m_lines->addAxis(m_xAxis, Qt::AlignBottom);
+    m_yAxis = categoryAxis();
+    m_lines->addAxis(m_yAxis, Qt::AlignLeft);
+    const QColor colours[] = {kBalanceColour, kPrincipalColour, kInterestColour, kExtrasColour};
+    for (int i = 0; i < 4; ++i) {
+        auto* line = new QLineSeries;
+        QPen pen(colours[i]);
+        pen.setWidthF(2);
+        if (i == 3) {
+            // The balance with extra payments, dashed, drawn only while there are extras.
+            line->setObjectName(QStringLiteral("balanceWithExtras"));
+            line->setName(QString::fromUtf8(kBalanceWithExtrasCaption));
+            pen.setStyle(Qt::DashLine);
+        } else {
+            connect(line, &QLineSeries::hovered, this, [this](const QPointF& p, bool state) {
+                emit hovered(static_cast<qint64>(std::llround(p.x())), state);
+            });
+        }
+        line->setPen(pen);
+        m_lineSeries[static_cast<size_t>(i)] = line;
+        if (i < 3) {
+            m_lines->addSeries(line);
+            line->attachAxis(m_xAxis);
+            line->attachAxis(m_yAxis);
+        }
+    }
+    m_extrasShown = false;
+
+    m_principalBars = new QBarSet(QString());
+    m_interestBars = new QBarSet(QString());
+    m_principalBars->setColor(kPrincipalColour);
+    m_principalBars->setBorderColor(kPrincipalColour);
+    m_interestBars->setColor(kInterestColour);
+    m_interestBars->setBorderColor(kInterestColour);
+    auto* bars = new QBarSeries;
+    bars->append(m_principalBars);
+    bars->append(m_interestBars);
+    m_bars->addSeries(bars);
+    m_yearAxis = categoryAxis();
+    m_yearAxis->setGridLineVisible(false);
+    m_bars->addAxis(m_yearAxis, Qt::AlignBottom);
+    bars->attachAxis(m_yearAxis);
+    m_barAxis = categoryAxis();
+    m_bars->addAxis(m_barAxis, Qt::AlignLeft);
+    bars->attachAxis(m_barAxis);
 }
 
 MoneyCharts::~MoneyCharts() {
     // A chart placed in a view or scene belongs to it; the others are ours.
+    if (!m_extrasShown)
+        delete m_lineSeries[3];
     if (m_lines->scene() == nullptr)
         delete m_lines;
     if (m_bars->scene() == nullptr)
@@ -120,96 +186,76 @@ MoneyCharts::~MoneyCharts() {
 }
 
 void MoneyCharts::update(const ChartSource& source, int columns) {
-    m_data = source.data(columns);
-    const ChartCaptions captions = chartCaptions(m_data.investment);
-    const CurrencyFormat& currency = source.currency;
+    show(source.data(columns), source.currency, columns);
+}
 
-    clearChart(m_lines);
-    double low = 0, high = 0;
-    auto* xAxis = new QValueAxis;
-    xAxis->setTitleText(QStringLiteral("Payment"));
-    xAxis->setLabelFormat(QStringLiteral("%.0f"));
+void MoneyCharts::show(ChartData data, const CurrencyFormat& currency, int columns) {
+    m_data = std::move(data);
+    const ChartCaptions captions = chartCaptions(m_data.investment);
+
     // Ticks on round payment numbers (60, 120, 180 ...), whatever the count of payments; the
     // axis starts at 0, the loan before its first payment.
     const double lastPayment = std::max<double>(2, static_cast<double>(m_data.rows));
     const std::vector<double> xTicks = niceTicks(0, lastPayment, 10, 1);
-    xAxis->setRange(0, lastPayment);
-    xAxis->setTickType(QValueAxis::TicksDynamic);
-    xAxis->setTickAnchor(0);
+    m_xAxis->setRange(0, lastPayment);
     // Payments are whole: a short plan's ticks are one payment apart, never half a payment
     // (which would label 0 1 1 2 2).
-    xAxis->setTickInterval(xTicks.size() >= 2 ? xTicks[1] - xTicks[0] : lastPayment);
-    m_lines->addAxis(xAxis, Qt::AlignBottom);
-    const std::vector<ChartPoint>* series[] = {&m_data.balance, &m_data.principal,
-                                               &m_data.interest};
-    const char* names[] = {captions.balance, captions.principal, captions.interest};
-    const QColor colours[] = {kBalanceColour, kPrincipalColour, kInterestColour};
-    QList<QLineSeries*> lines;
-    for (int i = 0; i < 3; ++i) {
-        auto* line = new QLineSeries;
-        line->setName(QString::fromUtf8(names[i]));
-        QPen pen(colours[i]);
-        pen.setWidthF(2);
-        line->setPen(pen);
-        line->replace(pointsOf(*series[i]));
-        // A plan of one payment has one point a line: it is drawn as a dot.
-        line->setPointsVisible(series[i]->size() == 1);
-        extent(*series[i], low, high);
-        m_lines->addSeries(line);
-        line->attachAxis(xAxis);
-        connect(line, &QLineSeries::hovered, this, [this](const QPointF& p, bool state) {
-            emit hovered(static_cast<qint64>(std::llround(p.x())), state);
-        });
-        lines.append(line);
-    }
-    if (!m_data.balanceWithExtras.empty()) {
-        auto* line = new QLineSeries;
-        line->setObjectName(QStringLiteral("balanceWithExtras"));
-        line->setName(QString::fromUtf8(kBalanceWithExtrasCaption));
-        QPen pen(kExtrasColour);
-        pen.setWidthF(2);
-        pen.setStyle(Qt::DashLine);
-        line->setPen(pen);
-        line->replace(pointsOf(m_data.balanceWithExtras));
-        extent(m_data.balanceWithExtras, low, high);
-        m_lines->addSeries(line);
-        line->attachAxis(xAxis);
-        lines.append(line);
-    }
-    QCategoryAxis* yAxis = moneyAxis(low, high, currency);
-    m_lines->addAxis(yAxis, Qt::AlignLeft);
-    for (QLineSeries* line : lines)
-        line->attachAxis(yAxis);
+    m_xAxis->setTickInterval(xTicks.size() >= 2 ? xTicks[1] - xTicks[0] : lastPayment);
 
-    clearChart(m_bars);
-    auto* principal = new QBarSet(QString::fromUtf8(captions.principalBar));
-    auto* interest = new QBarSet(QString::fromUtf8(captions.interestBar));
-    principal->setColor(kPrincipalColour);
-    principal->setBorderColor(kPrincipalColour);
-    interest->setColor(kInterestColour);
-    interest->setBorderColor(kInterestColour);
+    const std::vector<ChartPoint>* series[] = {&m_data.balance, &m_data.principal, &m_data.interest,
+                                               &m_data.balanceWithExtras};
+    const char* names[] = {captions.balance, captions.principal, captions.interest};
+    double low = 0, high = 0;
+    for (size_t i = 0; i < 4; ++i) {
+        QLineSeries* line = m_lineSeries[i];
+        // A new name lays the legend out again: it is set only when it changes.
+        if (i < 3 && line->name() != QString::fromUtf8(names[i]))
+            line->setName(QString::fromUtf8(names[i]));
+        // A plan of one payment has one point a line: it is drawn as a dot.
+        if (i < 3 && line->pointsVisible() != (series[i]->size() == 1))
+            line->setPointsVisible(series[i]->size() == 1);
+        line->replace(pointsOf(*series[i]));
+        extent(*series[i], low, high);
+    }
+    const bool extras = !m_data.balanceWithExtras.empty();
+    if (extras != m_extrasShown) {
+        QLineSeries* line = m_lineSeries[3];
+        if (extras) {
+            m_lines->addSeries(line);
+            line->attachAxis(m_xAxis);
+            line->attachAxis(m_yAxis);
+        } else {
+            m_lines->removeSeries(line); // back to us
+        }
+        m_extrasShown = extras;
+    }
+    setMoneyTicks(m_yAxis, low, high, currency);
+
+    if (m_principalBars->label() != QString::fromUtf8(captions.principalBar)) {
+        m_principalBars->setLabel(QString::fromUtf8(captions.principalBar));
+        m_interestBars->setLabel(QString::fromUtf8(captions.interestBar));
+    }
+    QList<qreal> principal, interest;
     QStringList labels;
     double barLow = 0, barHigh = 0;
     for (const ChartBar& b : m_data.bars) {
-        principal->append(b.principal);
-        interest->append(b.interest);
+        principal.append(b.principal);
+        interest.append(b.interest);
         labels.append(barLabel(b));
         barLow = std::min({barLow, b.principal, b.interest});
         barHigh = std::max({barHigh, b.principal, b.interest});
     }
-    auto* bars = new QBarSeries;
-    bars->append(principal);
-    bars->append(interest);
-    m_bars->addSeries(bars);
-    QCategoryAxis* years = yearAxis(labels, columns);
-    years->setTitleText(m_data.yearsPerBar == 1
-                            ? QStringLiteral("Year")
-                            : QStringLiteral("Years, %1 a bar").arg(m_data.yearsPerBar));
-    m_bars->addAxis(years, Qt::AlignBottom);
-    bars->attachAxis(years);
-    QCategoryAxis* barAxis = moneyAxis(barLow, barHigh, currency);
-    m_bars->addAxis(barAxis, Qt::AlignLeft);
-    bars->attachAxis(barAxis);
+    m_principalBars->remove(0, m_principalBars->count());
+    m_principalBars->append(principal);
+    m_interestBars->remove(0, m_interestBars->count());
+    m_interestBars->append(interest);
+    setYearTicks(m_yearAxis, labels, columns);
+    const QString yearTitle = m_data.yearsPerBar == 1
+                                  ? QStringLiteral("Year")
+                                  : QStringLiteral("Years, %1 a bar").arg(m_data.yearsPerBar);
+    if (m_yearAxis->titleText() != yearTitle)
+        m_yearAxis->setTitleText(yearTitle);
+    setMoneyTicks(m_barAxis, barLow, barHigh, currency);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include <QChart>
 #include <QObject>
 #include <QSize>
+#include <array>
 #include <functional>
 #include <string>
 
@@ -13,7 +14,10 @@
 #include "core/file_io.h"
 
 class QGraphicsScene;
+class QBarSet;
+class QCategoryAxis;
 class QLineSeries;
+class QValueAxis;
 
 namespace selvane {
 
@@ -23,8 +27,11 @@ class MoneyCharts : public QObject {
     MoneyCharts();
     ~MoneyCharts() override;
 
-    // Replaces every series with the source's figures for a plot `columns` pixels wide.
+    // Gives every series the source's figures for a plot `columns` pixels wide.
     void update(const ChartSource& source, int columns);
+    // The same with the figures worked out beforehand (by source.data(columns), which may run
+    // on another thread).
+    void show(ChartData data, const CurrencyFormat& currency, int columns);
 
     QChart* lines() const { return m_lines; }
     QChart* bars() const { return m_bars; }
@@ -38,6 +45,14 @@ class MoneyCharts : public QObject {
     QChart* m_lines;
     QChart* m_bars;
     ChartData m_data;
+    QValueAxis* m_xAxis;
+    QCategoryAxis* m_yAxis;
+    std::array<QLineSeries*, 4> m_lineSeries{}; // balance, principal, interest, with extras
+    bool m_extrasShown = false;
+    QBarSet* m_principalBars;
+    QBarSet* m_interestBars;
+    QCategoryAxis* m_yearAxis;
+    QCategoryAxis* m_barAxis;
 };
 
 // Writes the charts of a source to path, PNG or SVG by its ending (any case), through the safe

@@ -1,18 +1,22 @@
 #include "desktop/frm_chart.h"
 
+#include <QApplication>
 #include <QChartView>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStyle>
 #include <QTableView>
+#include <QThreadPool>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "desktop/recent_files_menu.h"
 #include "desktop/yearly_model.h"
@@ -143,8 +147,48 @@ void frmChart::showState() {
 
 void frmChart::redraw() {
     m_drawnColumns = plotColumns();
-    m_charts.update(m_source, m_drawnColumns);
     m_drawn = true;
+    if (m_source.report == nullptr || m_source.report->rowCount() < kRowsOffThread) {
+        ++m_job; // a drawing still being worked out is not wanted any more
+        m_charts.update(m_source, m_drawnColumns);
+        return;
+    }
+    // One drawing is worked out at a time; what comes meanwhile is drawn after it, from the
+    // state as it is then, and the drawing in between is not shown.
+    if (m_working) {
+        m_redrawWhenDone = true;
+        return;
+    }
+    m_working = true;
+    const std::uint64_t job = ++m_job;
+    // The worker reads its own copy of the report (the checkpoints, not the rows: a few hundred
+    // kilobytes for ten million payments), as the next calculation rebuilds the state's.
+    auto report = std::make_shared<const DetailsReport>(*m_source.report);
+    ChartSource source = m_source;
+    source.report = report.get();
+    const int columns = m_drawnColumns;
+    const QPointer<frmChart> window(this);
+    QThreadPool::globalInstance()->start([window, report, source, columns, job] {
+        auto figures = std::make_shared<ChartData>(source.data(columns));
+        // Back on the window's thread, where the pointer may be looked at.
+        QMetaObject::invokeMethod(
+            qApp, [window, figures, currency = source.currency, columns, job] {
+                if (window)
+                    window->drawWorkedOut(std::move(*figures), currency, columns, job);
+            });
+    });
+}
+
+void frmChart::drawWorkedOut(ChartData figures, const CurrencyFormat& currency, int columns,
+                             std::uint64_t job) {
+    m_working = false;
+    if (m_redrawWhenDone) {
+        m_redrawWhenDone = false;
+        redraw();
+        return;
+    }
+    if (job == m_job)
+        m_charts.show(std::move(figures), currency, columns);
 }
 
 void frmChart::showPointText(qint64 payment, bool state) {

@@ -43,6 +43,10 @@ class frmChart : public QWidget {
     YearlyModel* model() const { return m_model; }
     int drawnColumns() const { return m_drawnColumns; } // the plot width of the last drawing
     int plotColumns() const;                            // the plot width now
+    // A report this long is drawn from figures worked out on another thread, so that the main
+    // window answers meanwhile; working() tells whether such a drawing is still to come.
+    static constexpr std::int64_t kRowsOffThread = 100'000;
+    bool working() const { return m_working; }
 
   signals:
     void saveClicked(); // the Save Image button
@@ -54,6 +58,8 @@ class frmChart : public QWidget {
 
   private:
     void redraw();
+    void drawWorkedOut(ChartData figures, const CurrencyFormat& currency, int columns,
+                       std::uint64_t job);
 
     const FinCalc& m_calc;
     MoneyCharts m_charts;
@@ -70,6 +76,8 @@ class frmChart : public QWidget {
     std::uint64_t m_shownRevision = 0;
     bool m_drawn = false;
     int m_drawnColumns = 0;
+    std::uint64_t m_job = 0; // the drawing last asked for
+    bool m_working = false, m_redrawWhenDone = false;
 };
 
 } // namespace selvane

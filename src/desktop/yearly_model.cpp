@@ -39,15 +39,23 @@ int YearlyModel::columnCount(const QModelIndex& parent) const {
 YearRow YearlyModel::yearRow(int row) const {
     if (!m_summary || row < 0 || row >= rowCount())
         return {};
+    return shown(row).row;
+}
+
+const YearlyModel::Shown& YearlyModel::shown(int row) const {
     const bool total = row == rowCount() - 1;
     const std::int64_t year = total ? 0 : row + 1;
     for (auto it = m_cache.begin(); it != m_cache.end(); ++it)
-        if (it->year == year) {
+        if (it->row.year == year) {
             m_cache.splice(m_cache.begin(), m_cache, it);
             return m_cache.front();
         }
     ++m_computed;
-    m_cache.push_front(total ? m_summary->total() : m_summary->year(year));
+    Shown s{total ? m_summary->total() : m_summary->year(year), {}};
+    const auto texts = yearRowTexts(s.row, m_currency);
+    for (size_t c = 0; c < texts.size(); ++c)
+        s.texts[c] = QString::fromStdString(texts[c]);
+    m_cache.push_front(std::move(s));
     if (m_cache.size() > kCacheRows)
         m_cache.pop_back();
     return m_cache.front();
@@ -65,8 +73,9 @@ QVariant YearlyModel::data(const QModelIndex& index, int role) const {
         return {};
     if (index.column() < Year || index.column() > Balance)
         return {};
-    const auto texts = yearRowTexts(yearRow(index.row()), m_currency);
-    return QString::fromStdString(texts[static_cast<size_t>(index.column())]);
+    if (!m_summary)
+        return {};
+    return shown(index.row()).texts[static_cast<size_t>(index.column())];
 }
 
 QVariant YearlyModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -4,6 +4,7 @@
 // million payments costs no more than the rows on screen.
 
 #include <QAbstractTableModel>
+#include <array>
 #include <cstdint>
 #include <list>
 #include <optional>
@@ -44,7 +45,13 @@ class YearlyModel : public QAbstractTableModel {
     std::optional<YearlySummary> m_summary;
     bool m_investment = false;
     CurrencyFormat m_currency;
-    mutable std::list<YearRow> m_cache; // most recently used first; a total row has year 0
+    // A year worked out, with the texts its cells show (each repaint asks for every cell).
+    struct Shown {
+        YearRow row;
+        std::array<QString, ColumnCount> texts;
+    };
+    const Shown& shown(int row) const;
+    mutable std::list<Shown> m_cache; // most recently used first; a total row has year 0
     mutable std::int64_t m_computed = 0;
 };
 

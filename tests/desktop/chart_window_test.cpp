@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QValueAxis>
 #include <cstdlib>
 #include <memory>
@@ -71,6 +72,7 @@ class ChartWindowTest : public QObject {
     void everyWindowFitsTheScreen();
     void aOnePaymentPlanIsDrawn();
     void chartFollowsEveryCalculation();
+    void longPlansAreDrawnOffTheInputPath();
     void resizeRedrawsAtThePlotWidth();
     void closingTheMainWindowClosesTheChart();
     void closingTheChartTellsTheState();
@@ -194,6 +196,30 @@ void ChartWindowTest::chartFollowsEveryCalculation() {
     QCOMPARE(chart->table()->model()->headerData(YearlyModel::Principal, Qt::Horizontal).toString(),
              QString::fromUtf8(yearlyPrincipalCaption(true)));
     QCOMPARE(lineSeries(chart)[1]->name(), QString::fromUtf8(chartCaptions(true).principal));
+}
+
+// A long plan's figures are worked out on another thread: the window draws the last calculation's
+// once they come, never an earlier one's over it, and a window closed meanwhile is not touched.
+void ChartWindowTest::longPlansAreDrawnOffTheInputPath() {
+    QPointer<frmChart> chart = openChart();
+    QVERIFY(chart);
+    auto* count = m_fake.window->findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(field::PERS));
+    count->selectAll();
+    QTest::keyClicks(count, QString::number(frmChart::kRowsOffThread + 1));
+    calculateWithRate(QStringLiteral("3"));
+    QVERIFY(chart->working());
+    calculateWithRate(QStringLiteral("4")); // while the first is worked out
+    QCOMPARE(m_fake.window->calc().report.rowCount(), frmChart::kRowsOffThread + 1);
+    QTRY_VERIFY(!chart->working());
+    verifyShowsReport(chart);
+
+    calculateWithRate(QStringLiteral("5"));
+    QVERIFY(chart->working());
+    QVERIFY(chart->close());
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(chart.isNull());
 }
 
 void ChartWindowTest::resizeRedrawsAtThePlotWidth() {
