@@ -2,12 +2,15 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QIODevice>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QString>
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 #include "core/file_io.h"
 #include "print/report_font.h"
@@ -26,6 +29,75 @@ double fitScale(const std::vector<double>& lineWidths, double lineHeight, QSizeF
     return scale;
 }
 
+namespace {
+
+// The printout puts each character in a cell of its own, one column wide, as the text printout
+// does. The report font's characters fill their cells exactly; one it lacks comes from a fallback
+// font at that font's width (a yen sign of a Japanese font is nearly two cells wide), and is
+// squeezed across into its cell, so that the characters after it, and the line's end, stay in
+// their columns. A narrower one stands at its cell's left edge.
+class CellPainter {
+  public:
+    CellPainter(QPainter& painter, const QFontMetricsF& metrics)
+        : m_painter(painter), m_metrics(metrics),
+          m_cell(metrics.horizontalAdvance(QLatin1Char('0'))) {
+        for (char32_t c = 0; c < m_ascii.size(); ++c)
+            m_ascii[c] = advanceOf(c);
+    }
+    double cell() const { return m_cell; }
+
+    // Draws text with its first character's cell at x, on the baseline y.
+    void draw(double x, double y, const QString& text) {
+        const QList<uint> chars = text.toUcs4();
+        bool fits = true;
+        for (const uint c : chars)
+            fits = fits && fillsCell(advance(c));
+        if (fits) {
+            m_painter.drawText(QPointF(x, y), text);
+            return;
+        }
+        for (qsizetype i = 0; i < chars.size(); ++i) {
+            const auto c = static_cast<char32_t>(chars[i]);
+            const QString one = QString::fromUcs4(&c, 1);
+            const double at = x + static_cast<double>(i) * m_cell, wide = advance(c);
+            if (wide <= m_cell * (1 + kSlack)) {
+                m_painter.drawText(QPointF(at, y), one);
+                continue;
+            }
+            m_painter.save();
+            m_painter.translate(at, y);
+            m_painter.scale(m_cell / wide, 1.0);
+            m_painter.drawText(QPointF(0, 0), one);
+            m_painter.restore();
+        }
+    }
+
+  private:
+    static constexpr double kSlack = 1e-3; // rounding in the font's advances
+    bool fillsCell(double advance) const { return std::abs(advance - m_cell) <= m_cell * kSlack; }
+    double advanceOf(char32_t c) const {
+        return m_metrics.horizontalAdvance(QString::fromUcs4(&c, 1));
+    }
+    double advance(uint c) {
+        if (c < m_ascii.size())
+            return m_ascii[c];
+        const auto found = m_others.constFind(c);
+        if (found != m_others.constEnd())
+            return *found;
+        return *m_others.insert(c, advanceOf(static_cast<char32_t>(c)));
+    }
+
+    QPainter& m_painter;
+    const QFontMetricsF& m_metrics;
+    double m_cell;
+    std::array<double, 128> m_ascii{};
+    QHash<uint, double> m_others;
+};
+
+} // namespace
+
+constexpr double kPrintableShare = 0.995;
+
 bool paintPages(const PrintedPages& pages, QPagedPaintDevice& device, const PrintProgress& progress,
                 PageRange range) {
     const std::int64_t first = std::max<std::int64_t>(range.from, 1);
@@ -40,7 +112,8 @@ bool paintPages(const PrintedPages& pages, QPagedPaintDevice& device, const Prin
     QFont font = reportFont(10.0);
     painter.setFont(font);
     const QFontMetricsF metrics(font, &device);
-    const double cell = metrics.horizontalAdvance(QLatin1Char('0'));
+    CellPainter cells(painter, metrics);
+    const double cell = cells.cell();
     const double lineHeight = metrics.lineSpacing();
     const QSizeF printable = painter.viewport().size();
 
@@ -54,7 +127,9 @@ bool paintPages(const PrintedPages& pages, QPagedPaintDevice& device, const Prin
         for (const PrintLine& line : lines)
             widths.push_back(
                 line.empty() ? 0.0 : (line.back().column - 1 + columnsOf(line.back().text)) * cell);
-        const double scale = fitScale(widths, lineHeight, printable);
+        // A hair inside the printable area: the PDF places glyphs by the font's own advances,
+        // which come out up to about a tenth of a percent wider than the metrics measure.
+        const double scale = fitScale(widths, lineHeight, printable * kPrintableShare);
         if (scale < 1.0) {
             painter.save();
             painter.scale(scale, scale);
@@ -64,7 +139,7 @@ bool paintPages(const PrintedPages& pages, QPagedPaintDevice& device, const Prin
             for (const PrintItem& item : line) {
                 QString text = QString::fromStdString(item.text);
                 text.replace(QLatin1Char('\t'), QLatin1Char(' '));
-                painter.drawText(QPointF((item.column - 1) * cell, y + metrics.ascent()), text);
+                cells.draw((item.column - 1) * cell, y + metrics.ascent(), text);
             }
             y += lineHeight;
         }
