@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QSvgRenderer>
@@ -82,6 +83,7 @@ class ChartWindowTest : public QObject {
     void saveImageWritesAPicture_data();
     void saveImageWritesAPicture();
     void failedSaveSaysSo();
+    void svgDrawsAsThePngDoes();
 
     void tableRowsAreTheSummarysYears_data();
     void tableRowsAreTheSummarysYears();
@@ -330,6 +332,35 @@ void ChartWindowTest::saveImageWritesAPicture() {
         QVERIFY(svg.isValid());
         QCOMPARE(svg.viewBox(), QRect(QPoint(0, 0), area));
     }
+}
+
+// The SVG, drawn at the PNG's size, is the PNG but for the edges of its strokes: its letters as
+// large, so the plot and its lines stand where the PNG has them.
+void ChartWindowTest::svgDrawsAsThePngDoes() {
+    QTemporaryDir dir;
+    const ChartSource source = m_fake.window->calc().chartSource();
+    const QSize size(1000, 600);
+    const QString png = dir.filePath(QStringLiteral("chart.png"));
+    const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+    QVERIFY(writeChartImage(source, png.toStdString(), size).ok);
+    QVERIFY(writeChartImage(source, svg.toStdString(), size).ok);
+    const QImage picture = QImage(png).convertToFormat(QImage::Format_RGB32);
+    QImage drawing(size, QImage::Format_RGB32);
+    drawing.fill(Qt::white);
+    {
+        QPainter painter(&drawing);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QSvgRenderer(svg).render(&painter);
+    }
+    qint64 inked = 0, apart = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            const int a = qGray(picture.pixel(x, y)), b = qGray(drawing.pixel(x, y));
+            inked += a < 160 || b < 160;
+            apart += std::abs(a - b) > 96;
+        }
+    QVERIFY(inked > 5000);
+    QVERIFY2(apart < inked / 50, qPrintable(QStringLiteral("%1 of %2").arg(apart).arg(inked)));
 }
 
 void ChartWindowTest::failedSaveSaysSo() {
