@@ -3,6 +3,7 @@
 // FILE after start-up as File > Open does.
 
 #include <QApplication>
+#include <QThreadPool>
 #include <string>
 #include <vector>
 
@@ -26,5 +27,9 @@ int main(int argc, char* argv[]) {
     // taken as bytes: a file name need not be valid text.
     selvane::openCommandLineFile(window, std::vector<std::string>(argv, argv + argc));
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // A chart still being worked out on another thread posts its figures to the application:
+    // it ends before the application goes.
+    QThreadPool::globalInstance()->waitForDone();
+    return status;
 }
