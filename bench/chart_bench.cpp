@@ -15,6 +15,7 @@
 
 #include "chart/money_chart.h"
 #include "core/details_text.h"
+#include "qt_bench_main.h"
 
 namespace selvane {
 namespace {
@@ -77,18 +78,9 @@ BENCHMARK(BM_ChartUpdate)
 
 int main(int argc, char** argv) {
     // The charts are Qt objects and need an application; no window is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    {
+    return runQtBenchmarks(argc, argv, [] {
         // The first drawing loads the fonts, once a process; that is not the charts' cost.
         selvane::MoneyCharts charts;
         charts.update(selvane::ChartSource{&selvane::report(360), false, 12, selvane::kUsd}, 1000);
-    }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    });
 }

@@ -17,6 +17,7 @@
 #include "core/fields.h"
 #include "desktop/frm_chart.h"
 #include "desktop/frm_fincalc.h"
+#include "qt_bench_main.h"
 
 namespace selvane {
 namespace {
@@ -77,16 +78,8 @@ BENCHMARK(BM_CalculateMillionPayments)
 } // namespace selvane
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     // The windows open at their first-run sizes, whatever this user's own runs left.
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv, [] {});
 }
