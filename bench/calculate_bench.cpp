@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "calculator/fincalc.h"
+#include "calculator/keyboard.h"
 #include "calculator/mode_menu.h"
-#include "cli/keyboard.h"
 #include "core/annuity.h"
 #include "core/number_text.h"
 

@@ -9,7 +9,6 @@
 
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
-#include "desktop/open_paths.h"
 #include "desktop/readable_colours.h"
 
 int main(int argc, char* argv[]) {
@@ -25,7 +24,7 @@ int main(int argc, char* argv[]) {
     window.Form_Load();
     // QApplication has taken its own options (-style, -platform, ...) out of argv. The rest are
     // taken as bytes: a file name need not be valid text.
-    selvane::openCommandLineFile(window, std::vector<std::string>(argv, argv + argc));
+    window.openCommandLineFile(std::vector<std::string>(argv, argv + argc));
     window.show();
     const int status = QApplication::exec();
     // A chart still being worked out on another thread posts its figures to the application:

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "calculator/keyboard.h"
 #include "calculator/mode_menu.h"
 #include "chart/money_chart.h"
-#include "cli/keyboard.h"
 #include "cli/pdf_pages.h"
 #include "cli/state_json.h"
 #include "cli/what_if_commands.h"

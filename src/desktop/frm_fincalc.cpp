@@ -396,6 +396,12 @@ void frmFinCalc::openScenarioBytes(const std::string& path) {
     run([&] { m_calc.openScenario(path); });
 }
 
+void frmFinCalc::openCommandLineFile(const std::vector<std::string>& arguments) {
+    const std::string path = scenarioArgument(arguments);
+    if (!path.empty())
+        openScenarioBytes(path);
+}
+
 // ----- showing the state
 
 void frmFinCalc::showState() {

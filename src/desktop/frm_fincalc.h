@@ -43,6 +43,8 @@ class frmFinCalc : public QMainWindow {
     // file, an entry of File > Recent Files), then the state shown.
     void openScenario(const QString& path);
     void openScenarioBytes(const std::string& path); // a path of any bytes, as the system has it
+    // What main runs after start-up: opens the file the command line names, if any.
+    void openCommandLineFile(const std::vector<std::string>& arguments);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include "core/file_io.h"
-#include "desktop/frm_fincalc.h"
 
 namespace selvane {
 
@@ -37,12 +36,6 @@ std::string scenarioArgument(const std::vector<std::string>& arguments) {
         return absolutePath(a);
     }
     return {};
-}
-
-void openCommandLineFile(frmFinCalc& window, const std::vector<std::string>& arguments) {
-    const std::string path = scenarioArgument(arguments);
-    if (!path.empty())
-        window.openScenarioBytes(path);
 }
 
 QString droppedFile(const QMimeData* data) {

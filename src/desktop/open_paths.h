@@ -14,17 +14,12 @@ class QMimeData;
 
 namespace selvane {
 
-class frmFinCalc;
-
 // The file a command line names: the first argument that is no option ("-x", "--x"; every
 // argument after "--" is a file), made absolute as the Open dialog's answer is. Empty when
 // there is none. arguments[0] is the program and is skipped; Qt's own options are expected to be
 // removed already (QApplication does so from argv). The arguments are argv's bytes: a name that
 // is not valid UTF-8 opens as `selvane-cli`'s `open` opens it.
 std::string scenarioArgument(const std::vector<std::string>& arguments);
-
-// What main runs after the window's start-up: opens the file the arguments name, if any.
-void openCommandLineFile(frmFinCalc& window, const std::vector<std::string>& arguments);
 
 // The first local file a drag carries, absolute; empty when it carries none (text, a web
 // address), and then the drop is refused.

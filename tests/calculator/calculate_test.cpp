@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "calculator/fincalc.h"
-#include "cli/keyboard.h"
+#include "calculator/keyboard.h"
 
 namespace selvane {
 namespace {

@@ -169,7 +169,7 @@ void OpenFilesTest::commandLineNamesTheFirstFile() {
 void OpenFilesTest::commandLineOpensANameOfAnyBytes() {
     const std::string name = (m_dir.path() + QStringLiteral("/caf")).toStdString() + "\xe9.fin";
     QCOMPARE(std::rename(writeScenario("plain.fin").toStdString().c_str(), name.c_str()), 0);
-    openCommandLineFile(*m_fake.window, {"selvane", name});
+    m_fake.window->openCommandLineFile({"selvane", name});
     QCOMPARE(m_fake.window->calc().ScenarioFileName, name);
     QCOMPARE(m_fake.window->calc().CalculatorMode, std::string("Mortgage"));
 }
@@ -182,7 +182,7 @@ void OpenFilesTest::commandLineOpensAsFileOpenDoes() {
     // A relative name, as typed in a shell: the dialog would have answered the absolute one.
     const QString relative = QDir::current().relativeFilePath(file);
     QVERIFY(QFileInfo(relative).isRelative());
-    openCommandLineFile(*m_fake.window, {"selvane", relative.toStdString(), other.toStdString()});
+    m_fake.window->openCommandLineFile({"selvane", relative.toStdString(), other.toStdString()});
 
     QCOMPARE(windowState(), openedThroughTheDialog(file));
     const FinCalc& calc = m_fake.window->calc();
@@ -201,7 +201,7 @@ void OpenFilesTest::commandLineFailsSilentlyAsFileOpenDoes() {
     bad.close();
     for (const char* name : {"missing.fin", "bad.fin"}) {
         QVERIFY(m_fake.open());
-        openCommandLineFile(*m_fake.window, {"selvane", path(name).toStdString()});
+        m_fake.window->openCommandLineFile({"selvane", path(name).toStdString()});
         QCOMPARE(windowState(), openedThroughTheDialog(path(name)));
         QVERIFY(m_fake.window->calc().ScenarioFileName.empty());
         QVERIFY(m_fake.messenger.shown.empty());
@@ -211,7 +211,7 @@ void OpenFilesTest::commandLineFailsSilentlyAsFileOpenDoes() {
     // No file at all: the window as started.
     QVERIFY(m_fake.open());
     const std::string started = windowState();
-    openCommandLineFile(*m_fake.window, {"selvane"});
+    m_fake.window->openCommandLineFile({"selvane"});
     QCOMPARE(windowState(), started);
 }
 

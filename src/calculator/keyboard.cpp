@@ -1,4 +1,4 @@
-#include "cli/keyboard.h"
+#include "calculator/keyboard.h"
 
 #include "core/utf8.h"
 
