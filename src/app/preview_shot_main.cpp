@@ -45,7 +45,7 @@ int main(int argc, char* argv[]) {
             pdf.setPageLayout(dialog->printer()->pageLayout());
             const selvane::FinCalc& calc = window.calc();
             const auto layout = selvane::PrintedPages::layout(calc.reportInputs(), calc.currency());
-            const bool pages = selvane::paintPrinterRange(pdf, layout);
+            const bool pages = selvane::paintPages(layout, pdf, {}, selvane::printerRange(pdf));
             // File > Print to a PDF file on that paper: what follows the accepted print dialog.
             QPrinter print(QPrinter::HighResolution);
             print.setOutputFormat(QPrinter::PdfFormat);

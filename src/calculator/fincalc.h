@@ -243,7 +243,7 @@ class FinCalc {
     void lblResult_Click();
     void lblSL_Click(int index);
     void mnTopics_Click();
-    void mnAbout_Click() { m_host.showAbout(); }
+    void mnAbout_Click() { m_host.showWindow(Window::About); }
 
     const CurrencyFormat& currency() const { return m_currency; }
 

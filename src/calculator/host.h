@@ -21,6 +21,9 @@ inline constexpr int kScenarioFilterFin = 3;
 // What a file dialog is for: each kind starts in the folder last chosen for it.
 enum class FileKind { Scenario, Report, Chart };
 
+// The windows of the program beside the main one, each of its own: the main window stays usable.
+enum class Window { About, Chart, WhatIf };
+
 struct FileDialogRequest {
     std::string title;  // "Open" or "Save As"
     std::string filter; // "All Files (*.*)|*.*|..." pairs of description and pattern
@@ -40,8 +43,10 @@ class Host {
     // `ok` says whether it printed.
     virtual WriteOutcome printPages(const PrintedPages& pages) = 0;
     virtual int screenHeightTwips() = 0;
-    virtual void showAbout() = 0;
-    virtual void closeAbout() = 0;
+    // A window shown (made the first time, raised when it is already shown), and closed (with the
+    // main window). Hosts without windows do neither.
+    virtual void showWindow(Window) {}
+    virtual void closeWindow(Window) {}
 
     // The save dialog with its file-type choice: the path and the chosen pair of the filter
     // (counted from 1), or nullopt when cancelled. A host without a type choice answers with the
@@ -58,16 +63,10 @@ class Host {
     }
     // Shows the pages as File > Print would print them, with a way to print them from there.
     virtual bool previewPages(const PrintedPages&) { return false; }
-    // The chart window: shown, closed with the main window, and its picture written to a file
-    // (PNG or SVG by the name's ending).
-    virtual void showChart() {}
-    virtual void closeChart() {}
+    // The chart window's picture written to a file (PNG or SVG by the name's ending).
     virtual WriteOutcome saveChart(const std::string& path, const ChartSource&) {
         return {path, false, "charts are not drawn here"};
     }
-    // The What If window: shown (raised when it is already), and closed with the main window.
-    virtual void showWhatIf() {}
-    virtual void closeWhatIf() {}
     // Tells the user that something asked for did not happen, and why.
     virtual void showMessage(const std::string& /*title*/, const std::string& /*text*/) {}
     // A scenario file was opened, or written under the name the Save As dialog gave: the window
@@ -82,8 +81,6 @@ class NullHost : public Host {
     std::optional<std::string> chooseSavePath(const FileDialogRequest&) override { return {}; }
     WriteOutcome printPages(const PrintedPages&) override { return {}; }
     int screenHeightTwips() override { return 768 * kTwipsPerPixel; }
-    void showAbout() override {}
-    void closeAbout() override {}
 };
 
 } // namespace selvane

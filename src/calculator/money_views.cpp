@@ -26,7 +26,7 @@ ChartSource FinCalc::chartSource() const {
 
 void FinCalc::mnChart_Click() {
     chartOpen = true; // a second click shows the one window again
-    m_host.showChart();
+    m_host.showWindow(Window::Chart);
 }
 
 void FinCalc::chartClosed() {

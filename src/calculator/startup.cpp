@@ -30,10 +30,11 @@ void FinCalc::Form_Load() {
 }
 
 void FinCalc::Form_Unload() {
-    m_host.closeAbout();
-    m_host.closeChart(); // the chart window closes with the main window
+    // The windows beside the main one close with it.
+    m_host.closeWindow(Window::About);
+    m_host.closeWindow(Window::Chart);
     chartOpen = false;
-    m_host.closeWhatIf();
+    m_host.closeWindow(Window::WhatIf);
     whatIfOpen = false;
 }
 

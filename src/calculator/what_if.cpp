@@ -34,7 +34,7 @@ std::optional<double> wholeNumber(std::string_view text) {
 
 void FinCalc::mnWhatIf_Click() {
     whatIfOpen = true; // a second click shows the one window again
-    m_host.showWhatIf();
+    m_host.showWindow(Window::WhatIf);
 }
 
 void FinCalc::whatIfClosed() {

@@ -38,8 +38,6 @@ class ScriptHost : public Host {
         return m_writer(pages, *answer, paper);
     }
     int screenHeightTwips() override { return 1080 * kTwipsPerPixel; }
-    void showAbout() override {}
-    void closeAbout() override {}
     std::optional<SaveChoice> chooseSavePathAndType(const FileDialogRequest&) override {
         if (!answer)
             return std::nullopt;

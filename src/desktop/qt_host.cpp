@@ -123,11 +123,7 @@ class SystemDialogs : public Dialogs {
 
 WriteOutcome printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages,
                                const ProgressTiming& timing) {
-    PageRange range;
-    if (printer.printRange() == QPrinter::PageRange) {
-        range.from = printer.fromPage();
-        range.to = printer.toPage();
-    }
+    const PageRange range = printerRange(printer);
     const std::int64_t first = std::max<std::int64_t>(range.from, 1);
     const std::int64_t last =
         range.to > 0 ? std::min(range.to, pages.pageCount()) : pages.pageCount();
@@ -250,13 +246,10 @@ std::optional<Host::SaveChoice> QtHost::chooseSavePathAndType(const FileDialogRe
     return SaveChoice{choice->first.toStdString(), choice->second};
 }
 
-bool paintPrinterRange(QPrinter& printer, const PrintedPages& pages) {
-    PageRange range;
-    if (printer.printRange() == QPrinter::PageRange) {
-        range.from = printer.fromPage();
-        range.to = printer.toPage();
-    }
-    return paintPages(pages, printer, {}, range);
+PageRange printerRange(const QPrinter& printer) {
+    if (printer.printRange() != QPrinter::PageRange)
+        return {};
+    return {printer.fromPage(), printer.toPage()};
 }
 
 bool QtHost::previewPages(const PrintedPages& pages) {
@@ -269,7 +262,7 @@ bool QtHost::previewPages(const PrintedPages& pages) {
         // as File > Print does.
         const QPaintEngine* engine = p.paintEngine();
         if (engine != nullptr && engine->type() == QPaintEngine::Picture)
-            return paintPrinterRange(p, pages);
+            return paintPages(pages, p, {}, printerRange(p));
         return printWithProgress(m_window, p, pages).ok;
     });
 }
@@ -280,22 +273,8 @@ int QtHost::screenHeightTwips() {
     return pixels * kTwipsPerPixel;
 }
 
-void QtHost::showAbout() {
-    // The box has no owner: it is a window of its own, and the main window stays usable.
-    if (!m_about)
-        m_about = new frmAbout(m_sysInfo);
-    m_about->show();
-    m_about->raise();
-    m_about->activateWindow();
-}
-
 frmAbout* QtHost::aboutBox() const {
-    return m_about;
-}
-
-void QtHost::closeAbout() {
-    if (m_about)
-        m_about->close();
+    return qobject_cast<frmAbout*>(m_about.data());
 }
 
 void fitOnScreen(QWidget* window, const QWidget* beside) {
@@ -318,54 +297,47 @@ void fitOnScreen(QWidget* window, const QWidget* beside) {
     window->move(place.topLeft());
 }
 
-void QtHost::showChart() {
-    // Like the About box, a window of its own: the main window stays usable beside it.
-    if (!m_chart && m_makeChart) {
-        m_chart = m_makeChart();
-        fitOnScreen(m_chart, m_window);
-    }
-    if (!m_chart)
-        return;
-    m_chart->show();
-    m_chart->raise();
-    m_chart->activateWindow();
+QPointer<QWidget>& QtHost::loaded(Window window) {
+    return window == Window::About ? m_about : window == Window::Chart ? m_chart : m_whatIf;
 }
 
-void QtHost::closeChart() {
-    if (m_chart)
-        m_chart->close();
+void QtHost::showWindow(Window window) {
+    QPointer<QWidget>& shown = loaded(window);
+    if (!shown) {
+        if (window == Window::About)
+            shown = new frmAbout(m_sysInfo);
+        else if (window == Window::Chart && m_makeChart)
+            shown = m_makeChart();
+        else if (window == Window::WhatIf && m_makeWhatIf)
+            shown = m_makeWhatIf();
+        if (shown && window != Window::About)
+            fitOnScreen(shown, m_window);
+    }
+    if (!shown)
+        return;
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
+}
+
+void QtHost::closeWindow(Window window) {
+    if (QWidget* shown = loaded(window))
+        shown->close();
 }
 
 frmChart* QtHost::chartWindow() const {
-    return m_chart;
+    return qobject_cast<frmChart*>(m_chart.data());
 }
 
 WriteOutcome QtHost::saveChart(const std::string& path, const ChartSource& source) {
     QSize size(1000, 600);
-    if (m_chart && !m_chart->chartArea()->size().isEmpty())
-        size = m_chart->chartArea()->size();
+    if (const frmChart* chart = chartWindow(); chart && !chart->chartArea()->size().isEmpty())
+        size = chart->chartArea()->size();
     return writeChartImage(source, path, size);
 }
 
-void QtHost::showWhatIf() {
-    if (!m_whatIf && m_makeWhatIf) {
-        m_whatIf = m_makeWhatIf();
-        fitOnScreen(m_whatIf, m_window);
-    }
-    if (!m_whatIf)
-        return;
-    m_whatIf->show();
-    m_whatIf->raise();
-    m_whatIf->activateWindow();
-}
-
-void QtHost::closeWhatIf() {
-    if (m_whatIf)
-        m_whatIf->close();
-}
-
 frmWhatIf* QtHost::whatIfWindow() const {
-    return m_whatIf;
+    return qobject_cast<frmWhatIf*>(m_whatIf.data());
 }
 
 void QtHost::showMessage(const std::string& title, const std::string& text) {

@@ -13,6 +13,7 @@
 
 #include "calculator/host.h"
 #include "desktop/sysinfo.h"
+#include "print/print_painter.h"
 
 class QPrinter;
 class QWidget;
@@ -98,8 +99,8 @@ class QtHost : public Host {
     std::optional<std::string> chooseSavePath(const FileDialogRequest& request) override;
     WriteOutcome printPages(const PrintedPages& pages) override;
     int screenHeightTwips() override;
-    void showAbout() override;
-    void closeAbout() override;
+    void showWindow(Window window) override;
+    void closeWindow(Window window) override;
     std::optional<SaveChoice> chooseSavePathAndType(const FileDialogRequest& request) override;
     bool previewPages(const PrintedPages& pages) override;
 
@@ -108,8 +109,6 @@ class QtHost : public Host {
     // The chart window is made by the main window, which owns the state it shows and wires its
     // buttons to the state's handlers; the host shows it, keeps it single and closes it.
     void setChartMaker(std::function<frmChart*()> make) { m_makeChart = std::move(make); }
-    void showChart() override;
-    void closeChart() override;
     // The image is the size of the window's chart area, or 1000 x 600 when it is not open.
     WriteOutcome saveChart(const std::string& path, const ChartSource& source) override;
     void showMessage(const std::string& title, const std::string& text) override;
@@ -118,8 +117,6 @@ class QtHost : public Host {
     frmChart* chartWindow() const; // null while the window is not loaded
     // The What If window likewise: made by the main window, shown, kept single and closed here.
     void setWhatIfMaker(std::function<frmWhatIf*()> make) { m_makeWhatIf = std::move(make); }
-    void showWhatIf() override;
-    void closeWhatIf() override;
     frmWhatIf* whatIfWindow() const; // null while the window is not loaded
     // A message box with an OK button, through the messenger the host was given.
     void tell(const std::string& title, const std::string& text);
@@ -132,19 +129,17 @@ class QtHost : public Host {
     std::unique_ptr<Messenger> m_systemMessenger;
     Dialogs* m_dialogs;
     SysInfoServices m_sysInfo;
-    QPointer<frmAbout> m_about;
     std::function<frmChart*()> m_makeChart;
-    QPointer<frmChart> m_chart;
     std::function<frmWhatIf*()> m_makeWhatIf;
-    QPointer<frmWhatIf> m_whatIf;
+    QPointer<QWidget> m_about, m_chart, m_whatIf; // null while not loaded
+    QPointer<QWidget>& loaded(Window window);
     // The print dialog's choices (printer, output file, paper), kept for the rest of the session
     // so the next printout offers them again; nothing of them is saved.
     std::unique_ptr<QPrinter> m_printer;
     QPrinter& sessionPrinter();
 };
 
-// Paints the pages in the printer's page range onto it: what the print preview shows, and what
-// it prints.
-bool paintPrinterRange(QPrinter& printer, const PrintedPages& pages);
+// The pages the print dialog chose: all, or its from and to.
+PageRange printerRange(const QPrinter& printer);
 
 } // namespace selvane

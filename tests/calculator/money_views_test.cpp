@@ -48,8 +48,14 @@ class RecordingHost : public NullHost {
         pageTexts.push_back(allText(pages));
         return true;
     }
-    void showChart() override { calls.push_back("showChart"); }
-    void closeChart() override { calls.push_back("closeChart"); }
+    void showWindow(Window w) override {
+        if (w == Window::Chart)
+            calls.push_back("showChart");
+    }
+    void closeWindow(Window w) override {
+        if (w == Window::Chart)
+            calls.push_back("closeChart");
+    }
     WriteOutcome saveChart(const std::string& path, const ChartSource& source) override {
         calls.push_back("saveChart " + path + " rows " +
                         std::to_string(source.report ? source.report->rowCount() : -1));

@@ -25,7 +25,7 @@ class WhatIfHost : public NullHost {
     std::optional<std::string> chooseSavePath(const FileDialogRequest&) override {
         return savePath;
     }
-    void showWhatIf() override { ++shown; }
+    void showWindow(Window w) override { shown += w == Window::WhatIf ? 1 : 0; }
 };
 
 class WhatIf : public ::testing::Test {

@@ -117,8 +117,9 @@ void PreviewExportTest::previewShowsThePagesOfPrint() {
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setOutputFileName(previewed);
         pdf.setPageLayout(printer.pageLayout());
-        return paintPrinterRange(pdf, PrintedPages::layout(m_fake.window->calc().reportInputs(),
-                                                           m_fake.window->calc().currency()));
+        const FinCalc& calc = m_fake.window->calc();
+        return paintPages(PrintedPages::layout(calc.reportInputs(), calc.currency()), pdf, {},
+                          printerRange(pdf));
     };
     trigger("mnPrintPreview");
     QCOMPARE(m_fake.dialogs.previewCalls, 1);
