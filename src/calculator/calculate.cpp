@@ -15,15 +15,10 @@
 namespace selvane {
 
 Stored* storedFor(StoredValues& s, int i) {
-    static constexpr Stored StoredValues::*kMembers[kFieldCount] = {
-        &StoredValues::APR,   &StoredValues::APR,   &StoredValues::INFL,  &StoredValues::DEPR,
-        &StoredValues::RAPR,  &StoredValues::PERS,  &StoredValues::SBAL,  &StoredValues::DPMT,
-        &StoredValues::FBAL,  &StoredValues::PMT,   &StoredValues::AFTER, &StoredValues::BAL,
-        &StoredValues::PPAID, &StoredValues::IPAID, &StoredValues::VALUE, &StoredValues::TAX,
-        &StoredValues::PCOST};
-    if (i < 0 || i >= kFieldCount || i == field::PER)
-        return nullptr;
-    return &(s.*kMembers[i]);
+    for (const StoredEntry& e : kStoredEntries)
+        if (e.field == i && i >= 0)
+            return &(s.*e.member);
+    return nullptr;
 }
 
 namespace {

@@ -52,6 +52,35 @@ struct StoredValues {
     Stored PeriodRate, PrincipalPart, InterestPart;
 };
 
+// Every stored value: its name (as the state dump gives it), its member, and the field it is read
+// from (none for the three the engine works out for itself), in the dump's order.
+struct StoredEntry {
+    const char* name;
+    Stored StoredValues::*member;
+    int field; // -1 for none
+};
+inline constexpr StoredEntry kStoredEntries[] = {
+    {"APR", &StoredValues::APR, field::APR},
+    {"INFL", &StoredValues::INFL, field::INFL},
+    {"DEPR", &StoredValues::DEPR, field::DEPR},
+    {"RAPR", &StoredValues::RAPR, field::RAPR},
+    {"PERS", &StoredValues::PERS, field::PERS},
+    {"SBAL", &StoredValues::SBAL, field::SBAL},
+    {"DPMT", &StoredValues::DPMT, field::DPMT},
+    {"FBAL", &StoredValues::FBAL, field::FBAL},
+    {"PMT", &StoredValues::PMT, field::PMT},
+    {"AFTER", &StoredValues::AFTER, field::AFTER},
+    {"BAL", &StoredValues::BAL, field::BAL},
+    {"PPAID", &StoredValues::PPAID, field::PPAID},
+    {"IPAID", &StoredValues::IPAID, field::IPAID},
+    {"VALUE", &StoredValues::VALUE, field::VALUE},
+    {"TAX", &StoredValues::TAX, field::TAX},
+    {"PCOST", &StoredValues::PCOST, field::PCOST},
+    {"PeriodRate", &StoredValues::PeriodRate, -1},
+    {"PrincipalPart", &StoredValues::PrincipalPart, -1},
+    {"InterestPart", &StoredValues::InterestPart, -1},
+};
+
 // The stored value that belongs to a field; nullptr for PER, which the engine never reads.
 Stored* storedFor(StoredValues& s, int fieldIndex);
 

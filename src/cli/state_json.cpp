@@ -219,34 +219,14 @@ void writeStateJson(std::ostream& out, const FinCalc& c) {
         out << ",\"back\":\"" << colour(f.back) << "\",\"locked\":" << (f.locked ? "true" : "false")
             << ",\"enabled\":" << (f.enabled ? "true" : "false") << '}';
     }
-    const StoredValues& s = c.stored;
-    const std::pair<const char*, const Stored*> stored[] = {{"APR", &s.APR},
-                                                            {"INFL", &s.INFL},
-                                                            {"DEPR", &s.DEPR},
-                                                            {"RAPR", &s.RAPR},
-                                                            {"PERS", &s.PERS},
-                                                            {"SBAL", &s.SBAL},
-                                                            {"DPMT", &s.DPMT},
-                                                            {"FBAL", &s.FBAL},
-                                                            {"PMT", &s.PMT},
-                                                            {"AFTER", &s.AFTER},
-                                                            {"BAL", &s.BAL},
-                                                            {"PPAID", &s.PPAID},
-                                                            {"IPAID", &s.IPAID},
-                                                            {"VALUE", &s.VALUE},
-                                                            {"TAX", &s.TAX},
-                                                            {"PCOST", &s.PCOST},
-                                                            {"PeriodRate", &s.PeriodRate},
-                                                            {"PrincipalPart", &s.PrincipalPart},
-                                                            {"InterestPart", &s.InterestPart}};
     out << "],\"stored\":{";
     bool first = true;
-    for (const auto& [name, value] : stored) {
+    for (const StoredEntry& e : kStoredEntries) {
         if (!first)
             out << ',';
         first = false;
-        out << '"' << name << "\":";
-        jsonNumber(out, *value);
+        out << '"' << e.name << "\":";
+        jsonNumber(out, c.stored.*e.member);
     }
     out << "},\"report\":\"";
     // The report can be millions of lines: its rows are streamed in pieces of many thousand.
