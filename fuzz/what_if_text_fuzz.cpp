@@ -17,13 +17,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "calculator/fincalc.h"
 #include "calculator/mode_menu.h"
-#include "cli/what_if_commands.h"
+#include "cli/commands.h"
 #include "core/fields.h"
 #include "fuzz_check.h"
 
@@ -115,7 +116,8 @@ void setInputs(FinCalc& calc, const std::array<std::string, 4>& texts) {
 
 // `extra AMOUNT FROM` or `lump AMOUNT AT`: two words of the rest of the line, separated by
 // blanks; the other pair stays as it is.
-void runCommand(FinCalc& calc, bool extra, std::string_view rest) {
+void runExtrasLine(ScriptSession& session, bool extra, std::string_view rest) {
+    FinCalc& calc = session.calc;
     std::vector<std::string_view> words;
     for (size_t pos = 0; pos < rest.size();) {
         const size_t start = rest.find_first_not_of(' ', pos);
@@ -126,7 +128,7 @@ void runCommand(FinCalc& calc, bool extra, std::string_view rest) {
         pos = end;
     }
     const Extras before = calc.extras;
-    const auto problem = runWhatIfCommand(calc, extra ? "extra" : "lump", rest);
+    const auto problem = runCommand(session, extra ? "extra" : "lump", rest);
     if (problem) {
         FUZZ_CHECK(!problem->empty() && fuzz::validUtf8(*problem));
         FUZZ_CHECK(sameExtras(calc.extras, before));
@@ -204,8 +206,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
                                           line(first + 3)};
     };
 
-    NullHost host;
+    const PageWriter writer = writePlainTextPages;
+    ScriptHost host(writer);
     FinCalc calc(host, CurrencyFormat(QLocale(QLocale::English, QLocale::UnitedStates)));
+    std::ostringstream dumps;
+    ScriptSession session{calc, host, dumps};
     calc.Form_Load();
     runModeSwitch(calc, static_cast<Mode>(data[0] % kModeCount));
     calc.choosePeriod(data[0] / kModeCount % 4);
@@ -225,7 +230,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     checkWindow(calc);
 
     for (size_t i = 13; i < lines.size(); ++i) {
-        runCommand(calc, i % 2 == 1, lines[i]);
+        runExtrasLine(session, i % 2 == 1, lines[i]);
         checkWindow(calc);
     }
     return 0;

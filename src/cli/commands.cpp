@@ -1,0 +1,314 @@
+#include "cli/commands.h"
+
+#include <charconv>
+#include <limits>
+
+#include "calculator/keyboard.h"
+#include "calculator/mode_menu.h"
+#include "chart/money_chart.h"
+#include "cli/pdf_pages.h"
+#include "cli/state_json.h"
+#include "core/fields.h"
+#include "core/twips.h"
+
+namespace selvane {
+
+WriteOutcome ScriptHost::printPages(const PrintedPages& pages) {
+    if (!answer)
+        return {};
+    return m_writer(pages, *answer, paper);
+}
+
+int ScriptHost::screenHeightTwips() {
+    return 1080 * kTwipsPerPixel;
+}
+
+std::optional<Host::SaveChoice> ScriptHost::chooseSavePathAndType(const FileDialogRequest&) {
+    if (!answer)
+        return std::nullopt;
+    return SaveChoice{*answer, typeAnswer};
+}
+
+WriteOutcome ScriptHost::saveChart(const std::string& path, const ChartSource& source) {
+    ensureGuiApplication();
+    return writeChartImage(source, path, kChartImageSize);
+}
+
+std::pair<std::string_view, std::optional<std::string_view>> splitWord(std::string_view s) {
+    const size_t blank = s.find(' ');
+    if (blank == std::string_view::npos)
+        return {s, std::nullopt};
+    return {s.substr(0, blank), s.substr(blank + 1)};
+}
+
+namespace {
+
+// A whole decimal number; values beyond int are kept as "outside any list".
+std::optional<int> integerArgument(std::string_view s) {
+    if (s.empty())
+        return std::nullopt;
+    long long v = 0;
+    const char* first = s.data();
+    const auto [ptr, ec] = std::from_chars(first, s.data() + s.size(), v);
+    if (ptr != s.data() + s.size())
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range || v > std::numeric_limits<int>::max() ||
+        v < std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::min();
+    if (ec != std::errc())
+        return std::nullopt;
+    return static_cast<int>(v);
+}
+
+std::optional<int> fieldArgument(std::string_view s) {
+    if (s.empty() || s.size() > 2 || s.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    const int v = std::stoi(std::string(s));
+    if (v < 0 || v >= kFieldCount)
+        return std::nullopt;
+    return v;
+}
+
+// "AMOUNT NUMBER": the two words between any blanks, or nullopt when there are not exactly two.
+std::optional<std::pair<std::string, std::string>> twoWords(std::string_view s) {
+    auto next = [&s]() {
+        const size_t start = s.find_first_not_of(' ');
+        if (start == std::string_view::npos)
+            return std::string_view();
+        s.remove_prefix(start);
+        const size_t end = std::min(s.find(' '), s.size());
+        const std::string_view w = s.substr(0, end);
+        s.remove_prefix(end);
+        return w;
+    };
+    const std::string_view a = next(), b = next();
+    if (a.empty() || b.empty() || !next().empty())
+        return std::nullopt;
+    return std::make_pair(std::string(a), std::string(b));
+}
+
+// What follows a command's word.
+enum class Form {
+    Nothing,          // trailing blanks are forgiven
+    WholeNumber,      // a list entry, from 0
+    Field,            // a field index
+    FieldAndText,     // a field index, a blank, and the text to type
+    ModeName,         // PersonalLoan, Mortgage, ...
+    HelpTarget,       // a label's name or a field index
+    PaperAndMargin,   // A4 10
+    FileName,         // any text but blanks alone
+    Path,             // any text, also none: a dialog answered with it
+    AmountAndPayment, // two words
+};
+
+struct Args {
+    std::string_view text; // everything after the word's blank
+    int number = 0;        // the list entry or the field
+    std::string_view typed;
+    Mode mode{};
+    Paper paper;
+    std::pair<std::string, std::string> pair;
+};
+
+std::optional<Args> read(Form form, std::optional<std::string_view> rest) {
+    Args a;
+    a.text = rest.value_or(std::string_view());
+    switch (form) {
+    case Form::Nothing:
+        return a.text.find_first_not_of(' ') == std::string_view::npos ? std::optional(a)
+                                                                       : std::nullopt;
+    case Form::WholeNumber:
+    case Form::Field: {
+        const auto n = form == Form::Field ? fieldArgument(a.text) : integerArgument(a.text);
+        if (!n)
+            return std::nullopt;
+        a.number = *n;
+        return a;
+    }
+    case Form::FieldAndText: {
+        const auto [index, text] = splitWord(a.text);
+        const auto i = fieldArgument(index);
+        if (!i)
+            return std::nullopt;
+        a.number = *i;
+        a.typed = text.value_or(std::string_view());
+        return a;
+    }
+    case Form::ModeName: {
+        const std::optional<Mode> m = modeOfCliName(a.text);
+        if (!m)
+            return std::nullopt;
+        a.mode = *m;
+        return a;
+    }
+    case Form::PaperAndMargin: {
+        const auto [size, margin] = splitWord(a.text);
+        const auto paper = margin ? parsePaper(size, *margin) : std::nullopt;
+        if (!paper)
+            return std::nullopt;
+        a.paper = *paper;
+        return a;
+    }
+    case Form::FileName:
+        return a.text.find_first_not_of(' ') == std::string_view::npos ? std::nullopt
+                                                                       : std::optional(a);
+    case Form::AmountAndPayment: {
+        const auto words = twoWords(a.text);
+        if (!words)
+            return std::nullopt;
+        a.pair = *words;
+        return a;
+    }
+    case Form::HelpTarget: // the handler knows the targets
+    case Form::Path:
+        return a;
+    }
+    return std::nullopt;
+}
+
+// Why a line of the command `word` is not of the command's form.
+std::string refusal(Form form, std::string_view word, std::string_view text) {
+    const std::string w(word);
+    switch (form) {
+    case Form::Nothing:
+        return w + " takes no argument";
+    case Form::WholeNumber:
+        return w + " needs a whole number";
+    case Form::Field:
+    case Form::FieldAndText:
+        return w + " needs a field index 0 to " + std::to_string(kFieldCount - 1);
+    case Form::ModeName:
+        return "unknown mode '" + std::string(text) + "'";
+    case Form::HelpTarget:
+        return "unknown help target '" + std::string(text) + "'";
+    case Form::PaperAndMargin:
+        return w + " needs A4, Letter or Legal and a margin of 0 to 50 millimetres";
+    case Form::FileName:
+        return w + " needs a file name";
+    case Form::AmountAndPayment:
+        return w + " needs an amount of at least 0 and a whole payment number from 1";
+    case Form::Path:
+        break;
+    }
+    return w + " cannot be run";
+}
+
+// A handler runs the command; false refuses it after all (a text the state does not take).
+using Handler = bool (*)(ScriptSession&, const Args&);
+
+template <void (FinCalc::*Click)()> bool click(ScriptSession& s, const Args&) {
+    (s.calc.*Click)();
+    return true;
+}
+
+// A menu entry whose file dialog the line's text answers (with the file type `type` of a save).
+template <void (FinCalc::*Click)(), int type = 1> bool answered(ScriptSession& s, const Args& a) {
+    s.host.answer = std::string(a.text);
+    s.host.typeAnswer = type;
+    (s.calc.*Click)();
+    s.host.answer.reset();
+    s.host.typeAnswer = 1;
+    return true;
+}
+
+template <void (*Key)(FinCalc&, int)> bool key(ScriptSession& s, const Args& a) {
+    Key(s.calc, a.number);
+    return true;
+}
+
+template <void (FinCalc::*Choose)(int)> bool choose(ScriptSession& s, const Args& a) {
+    (s.calc.*Choose)(a.number);
+    return true;
+}
+
+bool help(ScriptSession& s, const Args& a) {
+    FinCalc& calc = s.calc;
+    if (a.text == "Label1")
+        calc.Label1_Click();
+    else if (a.text == "Label2")
+        calc.Label2_Click();
+    else if (a.text == "lblResult")
+        calc.lblResult_Click();
+    else if (a.text == "General")
+        calc.mnTopics_Click();
+    else if (auto i = fieldArgument(a.text))
+        calc.lblSL_Click(*i);
+    else
+        return false;
+    return true;
+}
+
+// The What If window's extras: one pair of its inputs, the other pair as it is.
+template <bool lump> bool extras(ScriptSession& s, const Args& a) {
+    const std::array<std::string, 4> now = s.calc.extrasTexts();
+    return lump ? s.calc.setExtras(now[0], now[1], a.pair.first, a.pair.second)
+                : s.calc.setExtras(a.pair.first, a.pair.second, now[2], now[3]);
+}
+
+struct Command {
+    std::string_view word;
+    Form form;
+    Handler run;
+};
+
+constexpr Command kCommands[] = {
+    {"dump", Form::Nothing,
+     [](ScriptSession& s, const Args&) {
+         writeStateJson(s.out, s.calc);
+         return true;
+     }},
+    {"calculate", Form::Nothing, click<&FinCalc::btnCalculate_Click>},
+    {"details", Form::Nothing, click<&FinCalc::mnTable_Click>},
+    {"mode", Form::ModeName,
+     [](ScriptSession& s, const Args& a) {
+         runModeSwitch(s.calc, a.mode);
+         return true;
+     }},
+    {"result", Form::WholeNumber, choose<&FinCalc::chooseResult>},
+    {"compound", Form::WholeNumber, choose<&FinCalc::chooseCompound>},
+    {"period", Form::WholeNumber, choose<&FinCalc::choosePeriod>},
+    {"type", Form::FieldAndText,
+     [](ScriptSession& s, const Args& a) {
+         typeText(s.calc, a.number, a.typed);
+         return true;
+     }},
+    {"erase", Form::Field, key<pressBackspace>},
+    {"clear", Form::Field, key<selectAllAndDelete>},
+    {"enter", Form::Field, key<pressEnter>},
+    {"help", Form::HelpTarget, help},
+    {"paper", Form::PaperAndMargin,
+     [](ScriptSession& s, const Args& a) {
+         s.host.paper = a.paper;
+         return true;
+     }},
+    {"chart", Form::FileName, answered<&FinCalc::mnSaveChart_Click>},
+    {"export", Form::FileName, answered<&FinCalc::mnExport_Click>},
+    {"export-yearly", Form::FileName, answered<&FinCalc::mnExport_Click, 2>},
+    {"extra", Form::AmountAndPayment, extras<false>},
+    {"lump", Form::AmountAndPayment, extras<true>},
+    {"findrate", Form::Nothing, click<&FinCalc::mnFindRate_Click>},
+    {"userate", Form::Nothing, click<&FinCalc::mnUseRate_Click>},
+    {"keep", Form::Nothing, click<&FinCalc::mnKeep_Click>},
+    {"unkeep", Form::Nothing, click<&FinCalc::mnClearKept_Click>},
+    {"open", Form::Path, answered<&FinCalc::mnOpen_Click>},
+    {"save", Form::Path, answered<&FinCalc::mnSave_Click>},
+    {"saveas", Form::Path, answered<&FinCalc::mnSaveAs_Click>},
+    {"print", Form::Path, answered<&FinCalc::mnPrint_Click>},
+};
+
+} // namespace
+
+std::optional<std::string> runCommand(ScriptSession& session, std::string_view word,
+                                      std::optional<std::string_view> rest) {
+    for (const Command& c : kCommands) {
+        if (c.word != word)
+            continue;
+        const std::optional<Args> args = read(c.form, rest);
+        if (args && c.run(session, *args))
+            return std::nullopt;
+        return refusal(c.form, word, rest.value_or(std::string_view()));
+    }
+    return "unknown command '" + std::string(word) + "'";
+}
+
+} // namespace selvane
