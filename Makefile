@@ -33,6 +33,7 @@ test-sanitize: deps
 	  -DSELVANE_BUILD_UI=OFF -DSELVANE_WERROR=$(WERROR) > /dev/null
 	@cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 bench: deps

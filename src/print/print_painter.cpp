@@ -41,7 +41,9 @@ class CellPainter {
     CellPainter(QPainter& painter, const QFontMetricsF& metrics)
         : m_painter(painter), m_metrics(metrics),
           m_cell(metrics.horizontalAdvance(QLatin1Char('0'))) {
-        for (char32_t c = 0; c < m_ascii.size(); ++c)
+        // Only the printable ones: asking for a control character sends the font machinery
+        // looking through every fallback font for a glyph no report ever has.
+        for (char32_t c = kFirstPrintable; c <= kLastPrintable; ++c)
             m_ascii[c] = advanceOf(c);
     }
     double cell() const { return m_cell; }
@@ -74,12 +76,13 @@ class CellPainter {
 
   private:
     static constexpr double kSlack = 1e-3; // rounding in the font's advances
+    static constexpr char32_t kFirstPrintable = 0x20, kLastPrintable = 0x7e;
     bool fillsCell(double advance) const { return std::abs(advance - m_cell) <= m_cell * kSlack; }
     double advanceOf(char32_t c) const {
         return m_metrics.horizontalAdvance(QString::fromUcs4(&c, 1));
     }
     double advance(uint c) {
-        if (c < m_ascii.size())
+        if (c >= kFirstPrintable && c <= kLastPrintable)
             return m_ascii[c];
         const auto found = m_others.constFind(c);
         if (found != m_others.constEnd())
@@ -90,7 +93,7 @@ class CellPainter {
     QPainter& m_painter;
     const QFontMetricsF& m_metrics;
     double m_cell;
-    std::array<double, 128> m_ascii{};
+    std::array<double, kLastPrintable + 1> m_ascii{};
     QHash<uint, double> m_others;
 };
 

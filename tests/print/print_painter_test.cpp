@@ -168,6 +168,25 @@ TEST(PaintPages, EveryPageFitsOneSheetWithinTheMargins) {
                     // Without a font that has the yen sign it is not drawn at all.
                     ASSERT_EQ(sortedWords(s), sortedWords(pages.pageText(p)))
                         << what << ", page " << p + 1 << " (is fonts-vlgothic installed?)";
+                    // Lines stand where the text printout has them, counted from the top of
+                    // the printable area: the first text line at its line number times the
+                    // pitch from it to the last.
+                    QStringList lines = QString::fromStdString(pages.pageText(p)).split('\n');
+                    const auto blank = [](const QString& l) { return l.trimmed().isEmpty(); };
+                    const auto first = std::find_if_not(lines.begin(), lines.end(), blank);
+                    const auto last = std::find_if_not(lines.rbegin(), lines.rend(), blank);
+                    const auto top = std::min_element(
+                        s.words.begin(), s.words.end(),
+                        [](const Word& a, const Word& b) { return a.yMin < b.yMin; });
+                    const auto bottom = std::max_element(
+                        s.words.begin(), s.words.end(),
+                        [](const Word& a, const Word& b) { return a.yMin < b.yMin; });
+                    const double firstLine = static_cast<double>(first - lines.begin());
+                    const double lastLine = static_cast<double>(lines.rend() - last - 1);
+                    if (lastLine > firstLine) {
+                        const double pitch = (bottom->yMin - top->yMin) / (lastLine - firstLine);
+                        EXPECT_NEAR(top->yMin, m + firstLine * pitch, pitch / 4) << what;
+                    }
                     double cell = 1e9;
                     for (const Word& w : s.words)
                         if (w.text.size() >= 4 && w.text.toLatin1() == w.text.toUtf8())
