@@ -10,6 +10,7 @@
 #include "calculator/fincalc.h"
 #include "core/printed_pages.h"
 #include "core/report_export.h"
+#include "support/files.h"
 
 namespace selvane {
 namespace {
@@ -66,12 +67,7 @@ class RecordingHost : public NullHost {
     }
 };
 
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using selvane::testing::slurp;
 
 class MoneyViews : public ::testing::Test {
   protected:

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "calculator/fincalc.h"
+#include "support/files.h"
 
 namespace selvane {
 namespace {
@@ -30,12 +31,7 @@ class FakeHost : public NullHost {
     void scenarioFileUsed(const std::string& p) override { used.push_back(p); }
 };
 
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using selvane::testing::slurp;
 
 class Scenario : public ::testing::Test {
   protected:
@@ -87,22 +83,6 @@ TEST_F(Scenario, CancelledDialogsChangeNothing) {
     EXPECT_TRUE(calc.ScenarioFileName.empty());
     for (size_t i = 0; i < fields.size(); ++i)
         EXPECT_EQ(calc.fields[i].text, fields[i].text);
-}
-
-TEST_F(Scenario, OpenInAnotherModeKeepsLabelsAndRecalculates) {
-    calc.mnMortgage_Click();
-    calc.chooseResult(1);
-    host.answer = path("m.fin");
-    calc.mnSaveAs_Click();
-    calc.mnInvestment_Click();
-    calc.mnOpen_Click();
-    EXPECT_EQ(calc.CalculatorMode, "Mortgage");
-    EXPECT_EQ(calc.caption, "Investments"); // no mode switch happened
-    EXPECT_EQ(calc.cmResult.entries.size(), 4u);
-    EXPECT_EQ(calc.cmResult.selected, 1);
-    EXPECT_EQ(calc.fields[field::PMT].text, "1000.00"); // the mortgage set-up ran
-    EXPECT_EQ(calc.fields[field::PER].text, "6");       // loaded, single-precision text
-    EXPECT_EQ(calc.fields[field::APR].text, "5.000");
 }
 
 TEST_F(Scenario, BadFilesEndTheOpenSilently) {

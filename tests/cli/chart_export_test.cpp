@@ -76,14 +76,4 @@ TEST(ChartCli, ChartWritesAfterAPrintoutStartedTheApplication) {
     EXPECT_FALSE(QImage(dir.filePath("after.png")).isNull());
 }
 
-TEST(ExportCli, CommandsWithoutAFileNameAreScriptErrors) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    for (const char* line : {"chart", "export", "export-yearly", "chart ", "export-yearly   "}) {
-        const CliRun run = runCli(dir.path(), QByteArray("dump\n") + line + "\n");
-        EXPECT_EQ(run.exitCode, 2) << line;
-        EXPECT_TRUE(run.errors.startsWith("selvane-cli: line 2: ")) << run.errors.toStdString();
-    }
-}
-
 } // namespace

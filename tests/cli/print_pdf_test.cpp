@@ -93,17 +93,4 @@ TEST(PrintPdf, PaperChoosesTheSheet) {
     EXPECT_EQ(plain.readAll(), letter.readAll());
 }
 
-TEST(PrintPdf, BadPaperArgumentsAreScriptErrors) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    for (const char* line :
-         {"paper", "paper A4", "paper A4 ", "paper Letter 6.35 mm", "paper A5 10", "paper a4 10",
-          "paper Legal -1", "paper A4 1e1", "paper A4 51", "paper A4  10", "paper A4 ten"}) {
-        const CliRun run = runCli(dir.path(), QByteArray("dump\n") + line + "\nprint x.pdf\n");
-        EXPECT_EQ(run.exitCode, 2) << line;
-        EXPECT_TRUE(run.errors.startsWith("selvane-cli: line 2: ")) << run.errors.toStdString();
-        EXPECT_FALSE(QFile::exists(dir.filePath("x.pdf"))) << line; // the script stopped there
-    }
-}
-
 } // namespace

@@ -16,12 +16,12 @@ namespace {
 
 const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
 
-DetailsReport makeReport(double rows, bool investment) {
+DetailsReport makeReport(double rows, bool investment, double rate) {
     ReportInputs in;
     in.SBAL = investment ? 1000 : 250000;
     in.PERS = rows;
     // Long reports run at a near-zero rate so that their balance stays within bounds.
-    in.PeriodRate = rows > 1000 ? 1e-6 : 0.004;
+    in.PeriodRate = rate >= 0 ? rate : rows > 1000 ? 1e-6 : 0.004;
     in.PMT = rows > 1000 ? 0.2 : 1300;
     in.APR = in.RAPR = in.PeriodRate * 1200;
     in.investment = investment;
@@ -70,13 +70,14 @@ struct Case {
     bool investment;
     std::int64_t perYear;
     int columns;
+    double rate = -1; // the period rate, or -1 for one that suits the length
 };
 
 class ChartDataTest : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ChartDataTest, LinesAreEachColumnsExtremesAndBarsAreTheYears) {
     const Case c = GetParam();
-    const DetailsReport report = makeReport(c.rows, c.investment);
+    const DetailsReport report = makeReport(c.rows, c.investment, c.rate);
     std::vector<double> balance, principal, interest;
     report.forEachRow(1, report.rowCount(), [&](std::int64_t, const DetailsReport::Row& row) {
         balance.push_back(row.balance);
@@ -119,7 +120,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{100, false, 52, 40},      // a partial last year
                       Case{100'003, false, 12, 997}, // walked in two halves
                       Case{200'000, true, 26, 1000}, // two halves, runs of years a bar
-                      Case{70'000, false, 12, 3}));  // two halves of uneven columns
+                      Case{70'000, false, 12, 3},    // two halves of uneven columns
+                      Case{1, false, 12, 800},       // one payment
+                      Case{600, false, 12, 7, 0}));  // no interest: ties in every column
 
 TEST(NiceTicks, RoundStepsCoverTheRange) {
     const struct {

@@ -1,4 +1,5 @@
-// The details report text: summary, rows, totals and the failure cases.
+// The details report text: summary, rows, totals and the failure cases. The worked examples of
+// each family are the recorded sessions' reports (tests/cli/sessions).
 
 #include <gtest/gtest.h>
 
@@ -32,27 +33,6 @@ std::vector<std::string> splitLines(const std::string& text) {
     return lines;
 }
 
-TEST(DetailsReport, PersonalLoanRowsAndTotals) {
-    DetailsReport r;
-    ASSERT_TRUE(DetailsReport::build(loan(60), kUsd, r));
-    const auto lines = splitLines(r.text());
-    ASSERT_EQ(lines.size(), 70u);
-    EXPECT_EQ(lines[0], "  Starting Balance = $20,000.00\tEnding Balance = $0.00");
-    EXPECT_EQ(lines[1], "  Down Payment = $0.00\t");
-    EXPECT_EQ(lines[2], "  APR = 7.50%\t\tReal APR = 7.76%");
-    EXPECT_EQ(lines[3], "  Payment = $400.76\t\tPayment (With Tax) = $400.76");
-    EXPECT_EQ(lines[4], "  Principal Paid = $20,000.00\tInterest Paid= $4,045.54");
-    EXPECT_EQ(lines[5], "  Total Paid = $24,045.54");
-    EXPECT_EQ(lines[7], "  Pmnt\t\t\tPrincipal\tInterest");
-    EXPECT_EQ(lines[8], "  No.\tPayment\tBalance\tPaid\tPaid");
-    EXPECT_EQ(lines[9], "");
-    EXPECT_EQ(lines[10], "  1\t400.76\t19724.24\t275.76\t125.00");
-    EXPECT_EQ(lines[69].substr(0, 11), "  60\t400.76");
-    // The last balance is a hair below zero, and a value below zero keeps its sign.
-    EXPECT_NE(lines[69].find("\t-0.00\t20000.00\t4045.54"), std::string::npos) << lines[69];
-    EXPECT_EQ(r.text().substr(r.text().size() - 7), "4045.54"); // no trailing line break
-}
-
 TEST(DetailsReport, CountsBelowOneGiveNoRows) {
     for (double pers : {0.0, -3.0, 0.5}) {
         DetailsReport r;
@@ -62,33 +42,6 @@ TEST(DetailsReport, CountsBelowOneGiveNoRows) {
         EXPECT_EQ(t.substr(t.size() - 2), "\r\n") << "ends with the break before empty line 10";
         EXPECT_NE(t.find("Interest Paid= $0.00\r\n  Total Paid = $20,000.00"), std::string::npos);
     }
-}
-
-TEST(DetailsReport, FractionalCountRunsWholeRows) {
-    DetailsReport r;
-    ASSERT_TRUE(DetailsReport::build(loan(2.5), kUsd, r));
-    EXPECT_EQ(r.rowCount(), 2);
-    const double i2 = r.rowValues(2).interest;
-    EXPECT_DOUBLE_EQ(r.totals().interest, i2); // the total runs over the same two payments
-}
-
-TEST(DetailsReport, InvestmentRowsAndTotals) {
-    ReportInputs in;
-    in.investment = true;
-    in.SBAL = 1000;
-    in.PMT = 100;
-    in.PeriodRate = 0.01;
-    in.PERS = 2;
-    DetailsReport r;
-    ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
-    EXPECT_EQ(r.line(10), "  1\t100.00\t1110.00\t100.00\t10.00");
-    EXPECT_EQ(r.line(11), "  2\t100.00\t1221.10\t200.00\t21.10");
-    EXPECT_EQ(r.line(4), "  Principal Paid = $200.00\tInterest Paid= $21.10");
-    EXPECT_EQ(r.line(5), "  Total Paid = $221.10");
-    // With a fractional count the principal total is PERS x PMT, the rows whole payments.
-    in.PERS = 2.5;
-    ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
-    EXPECT_EQ(r.line(4).substr(0, 26), "  Principal Paid = $250.00");
 }
 
 TEST(DetailsReport, NegativeBalanceAndTaxLine) {

@@ -13,18 +13,14 @@
 #include <unistd.h>
 
 #include "core/file_io.h"
+#include "support/files.h"
 
 namespace selvane {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using selvane::testing::slurp;
 
 void put(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;

@@ -10,6 +10,7 @@
 
 #include "core/codepage.h"
 #include "core/help_topics.h"
+#include "support/files.h"
 #include "support/topic_text.h"
 
 namespace selvane {
@@ -17,12 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
+using selvane::testing::slurp;
 
 size_t characters(std::string_view s) {
     size_t n = 0;
@@ -118,7 +114,7 @@ TEST(CommentsText, ShippedTopicsShowAsStored) {
     int topics = 0;
     for (const char* folder : {SELVANE_HELP_DIR, SELVANE_CLI_HELP_DIR}) {
         for (const auto& e : fs::directory_iterator(folder)) {
-            const std::string text = utf8FromCp1252(slurp(e.path()));
+            const std::string text = utf8FromCp1252(slurp(e.path().string()));
             EXPECT_TRUE(commentsText(text) == text) << e.path();
             const auto read = readTopic(e.path().string());
             ASSERT_TRUE(read.has_value()) << e.path();

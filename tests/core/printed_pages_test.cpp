@@ -1,4 +1,5 @@
-// The printed report's page layout.
+// The printed report's page layout at its edges. A whole printout of three pages, its columns and
+// form feeds, is a recorded session's (tests/cli/sessions/17-print-120-rows).
 
 #include <gtest/gtest.h>
 
@@ -37,37 +38,6 @@ TEST(PlaceItems, ItemsMoveDownOnlyWhenThePositionIsPastTheirColumn) {
     EXPECT_EQ(lines[1][0].column, 48);
 }
 
-TEST(PrintedPages, FiftyRowsAPageWithoutRepeatedHeading) {
-    const auto pages = PrintedPages::layout(income(120), kUsd);
-    ASSERT_EQ(pages.pageCount(), 3);
-    const auto p1 = pages.page(0), p2 = pages.page(1), p3 = pages.page(2);
-    EXPECT_EQ(p1.size(), 8u + 10u + 50u);
-    EXPECT_EQ(p2.size(), 8u + 50u);
-    EXPECT_EQ(p3.size(), 8u + 20u);
-    for (const auto* p : {&p1, &p2, &p3})
-        for (int i = 0; i < 8; ++i)
-            EXPECT_TRUE((*p)[static_cast<size_t>(i)].empty());
-    EXPECT_EQ(textAt(p1[8], 16), "Starting Balance = $50,000.00");
-    EXPECT_EQ(textAt(p1[15], 16), "Pmnt");
-    EXPECT_EQ(textAt(p1[18], 16), " 1 ");
-    EXPECT_EQ(textAt(p2[8], 16), " 51 ");
-    EXPECT_EQ(textAt(p3.back(), 16), " 120 ");
-}
-
-TEST(PrintedPages, FiguresEqualTheDetailsReport) {
-    DetailsReport report;
-    ASSERT_TRUE(DetailsReport::build(income(120), kUsd, report));
-    const auto pages = PrintedPages::layout(income(120), kUsd);
-    const auto p2 = pages.page(1);
-    const auto row = report.line(10 + 77 - 1); // row 77 of the report
-    const auto& printed = p2[8 + 26];          // row 77 is the 27th row of page 2
-    EXPECT_EQ(textAt(printed, 16), " 77 ");
-    const std::string joined = "  77\t" + textAt(printed, 32) + "\t" + textAt(printed, 48) + "\t" +
-                               textAt(printed, 64) + "\t" + textAt(printed, 80);
-    EXPECT_EQ(joined, row);
-    EXPECT_EQ(textAt(pages.page(0)[12], 16), report.pieces().principalPaid);
-}
-
 TEST(PrintedPages, ExactlyFiftyRowsStillStartsANewPage) {
     const auto pages = PrintedPages::layout(income(50), kUsd);
     ASSERT_EQ(pages.pageCount(), 2);
@@ -90,19 +60,6 @@ TEST(PrintedPages, LongAmountPushesNextItemDown) {
     EXPECT_EQ(page[9][0].text.rfind("Ending Balance = ", 0), 0u);
 }
 
-TEST(PrintedPages, PlainTextColumnsAndFormFeeds) {
-    const std::string text = PrintedPages::layout(income(51), kUsd).plainText();
-    EXPECT_EQ(text.substr(0, 8), std::string(8, '\n'));
-    EXPECT_EQ(text.substr(8, 15 + 19), std::string(15, ' ') + "Starting Balance = ");
-    EXPECT_NE(text.find("Down Payment = $0.00\t\n"), std::string::npos);
-    const size_t ff = text.find('\f');
-    ASSERT_NE(ff, std::string::npos);
-    EXPECT_EQ(text.substr(ff, 9), "\f" + std::string(8, '\n'));
-    EXPECT_EQ(text.substr(ff + 9, 20), std::string(15, ' ') + " 51  ");
-}
-
-// The plain text and the painted pages both show the placed items: each item at its column,
-// pushed items included.
 TEST(PrintedPages, PlainTextIsThePlacedItemsAtTheirColumns) {
     ReportInputs pushedSummary = income(3);
     pushedSummary.SBAL = 1e25;

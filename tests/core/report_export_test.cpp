@@ -130,6 +130,19 @@ TEST(PaymentTableCsv, AMillionRowsAndThreeAllCome) {
         expectRowMatches(report, lines[static_cast<size_t>(k)], k);
     for (std::int64_t k = 1; k <= plan.rows; k += 9973)
         expectRowMatches(report, lines[static_cast<size_t>(k)], k);
+
+    // Its 83,334 years go out in many pieces, each year once.
+    const YearlySummary years(report, 12);
+    const std::string yearly =
+        collect([&](const WritePiece& w) { writeYearlyCsv(years, false, w); });
+    const auto yearLines = split(yearly.substr(0, yearly.size() - 2), "\r\n");
+    ASSERT_EQ(static_cast<std::int64_t>(yearLines.size()), years.yearCount() + 2);
+    for (std::int64_t y : {1LL, 1500LL, 3000LL, 41667LL, 83334LL}) {
+        const YearRow row = years.year(y);
+        EXPECT_EQ(yearLines[static_cast<size_t>(y)],
+                  std::to_string(y) + "," + std::to_string(row.payments) + "," + row.principal +
+                      "," + row.interest + "," + row.balance);
+    }
 }
 
 TEST(YearlySummary, YearsAddUpToTheReportToTheCent) {
@@ -230,54 +243,6 @@ TEST(PaymentsPerYear, TwelveMonthsOfPayments) {
                  {1.0 / 12, 1},      {0, 1},  {-3, 1}, {std::nan(""), 1}, {1e300, kMaxPasses}};
     for (const auto& c : cases)
         EXPECT_EQ(paymentsPerYear(c.perMonth), c.want) << c.perMonth;
-}
-
-// The columns of the decimation, worked out independently: column c holds the payments k with
-// c * count / columns < k <= (c + 1) * count / columns.
-TEST(MinMaxDecimator, KeepsEveryColumnsLowestAndHighest) {
-    std::mt19937 random(7);
-    std::uniform_real_distribution<double> value(-1000, 1000);
-    for (const auto& [count, columns] : std::vector<std::pair<std::int64_t, int>>{
-             {1, 1}, {1, 800}, {7, 10}, {10, 10}, {11, 10}, {1000, 7}, {100003, 1366}}) {
-        SCOPED_TRACE(std::to_string(count) + " over " + std::to_string(columns));
-        std::vector<double> ys(static_cast<size_t>(count) + 1);
-        for (std::int64_t k = 1; k <= count; ++k)
-            ys[static_cast<size_t>(k)] =
-                k % 5 == 0 ? ys[static_cast<size_t>(k - 1)] : value(random);
-        MinMaxDecimator d(count, columns);
-        for (std::int64_t k = 1; k <= count; ++k)
-            d.add(k, ys[static_cast<size_t>(k)]);
-        const std::vector<ChartPoint> points = d.points();
-        EXPECT_LE(points.size(), static_cast<size_t>(2 * columns));
-        for (size_t i = 0; i < points.size(); ++i) {
-            EXPECT_EQ(points[i].value, ys[static_cast<size_t>(points[i].payment)]);
-            if (i > 0) {
-                EXPECT_LT(points[i - 1].payment, points[i].payment);
-            }
-        }
-        auto kept = [&](std::int64_t k) {
-            return std::any_of(points.begin(), points.end(),
-                               [k](const ChartPoint& p) { return p.payment == k; });
-        };
-        for (std::int64_t c = 0; c < columns; ++c) {
-            const std::int64_t lo = c * count / columns + 1, hi = (c + 1) * count / columns;
-            if (lo > hi)
-                continue;
-            std::int64_t kMin = lo, kMax = lo;
-            for (std::int64_t k = lo; k <= hi; ++k) {
-                if (ys[static_cast<size_t>(k)] < ys[static_cast<size_t>(kMin)])
-                    kMin = k;
-                if (ys[static_cast<size_t>(k)] > ys[static_cast<size_t>(kMax)])
-                    kMax = k;
-            }
-            EXPECT_TRUE(kept(kMin)) << "column " << c << " lowest at " << kMin;
-            EXPECT_TRUE(kept(kMax)) << "column " << c << " highest at " << kMax;
-            const auto inColumn = std::count_if(points.begin(), points.end(), [&](auto& p) {
-                return p.payment >= lo && p.payment <= hi;
-            });
-            EXPECT_EQ(inColumn, kMin == kMax ? 1 : 2) << "column " << c;
-        }
-    }
 }
 
 TEST(ChartData, ManyYearsGoInRunsOfRoundLength) {
