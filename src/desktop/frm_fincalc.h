@@ -23,6 +23,9 @@ class QPushButton;
 
 namespace selvane {
 
+// The width of a label that shows all of its caption, at least the width its table gives it.
+int captionWidth(const QLabel* label, int tableWidth);
+
 class ReportView;
 
 class frmFinCalc : public QMainWindow {
