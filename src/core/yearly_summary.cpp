@@ -112,12 +112,7 @@ std::optional<std::int64_t> smallCents(std::string_view s) {
 }
 
 std::string centsText(std::int64_t cents) {
-    const bool negative = cents < 0;
-    std::string digits = std::to_string(negative ? -cents : cents);
-    if (digits.size() < 3)
-        digits.insert(0, 3 - digits.size(), '0');
-    digits.insert(digits.size() - 2, 1, '.');
-    return negative ? "-" + digits : digits;
+    return decimalText({cents < 0, std::to_string(cents < 0 ? -cents : cents)});
 }
 
 } // namespace

@@ -230,6 +230,9 @@ TEST(DecimalDifference, ExactForAnySize) {
         {"123456789012345678901234.56", "0.57", "123456789012345678901233.99"},
         {"-123456789012345678901234.56", "123456789012345678901234.56",
          "-246913578024691357802469.12"},
+        // Figures beyond whole numbers whose difference is below a dollar, or nothing.
+        {"123456789012345678901234.56", "123456789012345678901234.50", "0.06"},
+        {"-123456789012345678901234.56", "-123456789012345678901234.56", "0.00"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(decimalDifference(c.a, c.b), c.want) << c.a << " - " << c.b;
