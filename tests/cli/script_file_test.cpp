@@ -3,60 +3,25 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
+
+#include "support/cli_run.h"
 
 namespace {
 
-struct CliRun {
-    bool finished = false;
-    int exitCode = -1;
-    QProcess::ExitStatus status = QProcess::CrashExit;
-    QList<QByteArray> out;
-    QString err;
-};
-
-// Runs selvane-cli in a fresh folder. Its address space is bounded, so that a reading without
-// end fails instead of taking the machine's memory (not under AddressSanitizer, which reserves
-// far more).
-CliRun runCli(const QStringList& args, const QString& stdinFile = {}) {
-    QTemporaryDir work;
-    QProcess cli;
-    cli.setWorkingDirectory(work.path());
-#if !defined(__SANITIZE_ADDRESS__)
-    cli.setChildProcessModifier([] {
-        const rlimit limit{2ul << 30, 2ul << 30};
-        setrlimit(RLIMIT_AS, &limit);
-    });
-#endif
-    if (!stdinFile.isEmpty())
-        cli.setStandardInputFile(stdinFile);
-    cli.start(QStringLiteral(SELVANE_CLI), args);
-    CliRun r;
-    r.finished = cli.waitForFinished(60000);
-    if (!r.finished) {
-        cli.kill();
-        cli.waitForFinished();
-    }
-    r.exitCode = cli.exitCode();
-    r.status = cli.exitStatus();
-    r.out = cli.readAllStandardOutput().split('\n');
-    r.out.removeAll(QByteArray());
-    r.err = QString::fromUtf8(cli.readAllStandardError());
-    return r;
-}
+using selvane::testing::CliRun;
+using selvane::testing::runCliWith;
 
 void expectOneLineError(const CliRun& r, const QString& says) {
     ASSERT_TRUE(r.finished) << "selvane-cli did not finish";
     EXPECT_EQ(r.status, QProcess::NormalExit);
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_TRUE(r.err.startsWith("selvane-cli: ")) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(says)) << r.err.toStdString();
-    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    EXPECT_TRUE(r.errors.startsWith("selvane-cli: ")) << r.errors.toStdString();
+    EXPECT_TRUE(r.errors.contains(says)) << r.errors.toStdString();
+    EXPECT_EQ(r.errors.count('\n'), 1) << r.errors.toStdString();
 }
 
 TEST(ScriptFile, WhatIsNotARegularFileIsNoScript) {
@@ -77,7 +42,7 @@ TEST(ScriptFile, WhatIsNotARegularFileIsNoScript) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const CliRun r = runCli({c.path});
+        const CliRun r = runCliWith({c.path});
         expectOneLineError(r, c.path + ": " + c.says);
         EXPECT_TRUE(r.out.isEmpty());
     }
@@ -92,13 +57,13 @@ TEST(ScriptFile, ALineOverOneMebibyteEndsTheScriptThere) {
     const QByteArray longest = "# " + QByteArray((1 << 20) - 2, 'x'); // exactly 1 MiB
     f.write("dump\r\n" + longest + "\r\ndump\n# a comment\n" + longest + "x\ndump\n");
     f.close();
-    const CliRun r = runCli({path});
+    const CliRun r = runCliWith({path});
     expectOneLineError(r, "line 5: line longer than 1048576 bytes");
     EXPECT_EQ(r.out.size(), 2); // the dumps before the long line, none after it
 }
 
 TEST(ScriptFile, StandardInputWithoutEndStopsAtItsFirstLine) {
-    const CliRun r = runCli({}, "/dev/zero");
+    const CliRun r = runCliWith({}, "/dev/zero");
     expectOneLineError(r, "line 1: line longer than 1048576 bytes");
 }
 
@@ -109,9 +74,9 @@ TEST(ScriptFile, StandardInputStaysAScript) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("mode Income\ndump");
     f.close();
-    const CliRun r = runCli({}, path);
+    const CliRun r = runCliWith({}, path);
     ASSERT_TRUE(r.finished);
-    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.exitCode, 0) << r.errors.toStdString();
     ASSERT_EQ(r.out.size(), 1);
     EXPECT_TRUE(r.out[0].contains("\"mode\":\"Income\""));
 }

@@ -6,15 +6,17 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
+#include "support/cli_run.h"
 #include "support/json_compare.h"
 
 namespace {
 
+using selvane::testing::CliRun;
 using selvane::testing::compareMembers;
 using selvane::testing::parseDump;
+using selvane::testing::runCli;
 
 const QString kRoot = QStringLiteral(SELVANE_SESSIONS);
 
@@ -39,20 +41,17 @@ TEST_P(Session, DumpsAndFilesMatch) {
     for (const QString& f : help.entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(help.filePath(f), work.filePath(f)));
 
-    QProcess cli;
-    cli.setWorkingDirectory(work.path());
-    cli.start(QStringLiteral(SELVANE_CLI), {base + ".script"});
-    ASSERT_TRUE(cli.waitForFinished(60000)) << "selvane-cli did not finish";
-    const QList<QByteArray> lines = cli.readAllStandardOutput().split('\n');
-    const QString stderrText = QString::fromUtf8(cli.readAllStandardError());
+    const CliRun cli = runCli(work.path(), {base + ".script"}, {});
+    ASSERT_TRUE(cli.finished) << "selvane-cli did not finish";
+    const QString stderrText = cli.errors;
 
     QFile errorFile(base + ".error");
     if (errorFile.open(QIODevice::ReadOnly)) {
-        EXPECT_EQ(cli.exitCode(), 2);
+        EXPECT_EQ(cli.exitCode, 2);
         EXPECT_TRUE(stderrText.startsWith(QString::fromUtf8(errorFile.readAll()).trimmed()))
             << stderrText.toStdString();
     } else {
-        EXPECT_EQ(cli.exitCode(), 0) << stderrText.toStdString();
+        EXPECT_EQ(cli.exitCode, 0) << stderrText.toStdString();
     }
 
     QFile expectedFile(base + ".expected.jsonl");
@@ -61,8 +60,7 @@ TEST_P(Session, DumpsAndFilesMatch) {
     auto dropEmpty = [](QList<QByteArray>& l) {
         l.removeIf([](const QByteArray& b) { return b.trimmed().isEmpty(); });
     };
-    QList<QByteArray> got = lines;
-    dropEmpty(got);
+    const QList<QByteArray>& got = cli.out;
     dropEmpty(expected);
     ASSERT_EQ(got.size(), expected.size()) << "number of dumps";
     for (qsizetype i = 0; i < got.size(); ++i) {
