@@ -20,6 +20,7 @@
 #include "core/file_io.h"
 #include "core/printed_pages.h"
 #include "print/print_painter.h"
+#include "support/pdf_text.h"
 
 namespace selvane {
 namespace {
@@ -46,43 +47,9 @@ ReportInputs income(double pers, double scale = 1) {
     return in;
 }
 
-struct Word {
-    QString text;
-    double xMin, yMin, xMax, yMax;
-};
-struct Sheet {
-    double width = 0, height = 0; // points
-    std::vector<Word> words;
-};
-
-// Every sheet of a PDF with its words and their boxes, in points from the top left corner.
-std::vector<Sheet> readSheets(const QString& pdf) {
-    QProcess p;
-    p.start("pdftotext", {"-bbox", pdf, "-"});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression tag(
-        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
-        R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::vector<Sheet> sheets;
-    for (auto it = tag.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        if (!m.captured(1).isEmpty()) {
-            sheets.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), {}});
-        } else if (!sheets.empty()) {
-            QString text = m.captured(7);
-            text.replace("&amp;", "&").replace("&lt;", "<").replace("&gt;", ">");
-            sheets.back().words.push_back({text, m.captured(3).toDouble(), m.captured(4).toDouble(),
-                                           m.captured(5).toDouble(), m.captured(6).toDouble()});
-        }
-    }
-    return sheets;
-}
-
-QStringList sortedWords(const Sheet& sheet) {
+QStringList sortedWords(const testing::Sheet& sheet) {
     QStringList words;
-    for (const Word& w : sheet.words)
+    for (const testing::Word& w : sheet.words)
         words << w.text;
     words.sort();
     return words;
@@ -93,17 +60,6 @@ QStringList sortedWords(const std::string& text) {
         QString::fromStdString(text).split(QRegularExpression(R"(\s+)"), Qt::SkipEmptyParts);
     words.sort();
     return words;
-}
-
-const Word* find(const Sheet& sheet, const QString& text) {
-    for (const Word& w : sheet.words)
-        if (w.text == text)
-            return &w;
-    return nullptr;
-}
-
-bool havePdfToText() {
-    return !QStandardPaths::findExecutable("pdftotext").isEmpty();
 }
 
 TEST(FitScale, OnlyWhatDoesNotFitShrinks) {
@@ -129,7 +85,7 @@ TEST(FitScale, OnlyWhatDoesNotFitShrinks) {
 // one cell, so a word is never wider than its characters' cells (measured on the sheet itself).
 TEST(PaintPages, EveryPageFitsOneSheetWithinTheMargins) {
     ensureApp();
-    if (!havePdfToText())
+    if (!testing::havePdfToText())
         GTEST_FAIL() << "pdftotext (poppler-utils) is missing: scripts/install-deps installs it";
     ReportInputs wrapped = income(120);
     wrapped.SBAL = 1e25; // the summary's first line wraps
@@ -157,14 +113,14 @@ TEST(PaintPages, EveryPageFitsOneSheetWithinTheMargins) {
                 const PrintedPages pages = PrintedPages::layout(in, currency);
                 const QString pdf = dir.filePath("fit.pdf");
                 ASSERT_TRUE(writePdf(pages, pdf.toStdString(), pageLayout({size, margin})));
-                const std::vector<Sheet> sheets = readSheets(pdf);
+                const std::vector<testing::Sheet> sheets = testing::readSheets(pdf);
                 const std::string what = std::string(name) + " on paper " +
                                          std::to_string(static_cast<int>(size)) + ", margin " +
                                          std::to_string(margin) + " mm";
                 ASSERT_EQ(static_cast<std::int64_t>(sheets.size()), pages.pageCount()) << what;
                 const double m = margin * 72 / 25.4, slack = 0.05;
                 for (std::int64_t p = 0; p < pages.pageCount(); ++p) {
-                    const Sheet& s = sheets[static_cast<size_t>(p)];
+                    const testing::Sheet& s = sheets[static_cast<size_t>(p)];
                     // Without a font that has the yen sign it is not drawn at all.
                     ASSERT_EQ(sortedWords(s), sortedWords(pages.pageText(p)))
                         << what << ", page " << p + 1 << " (is fonts-vlgothic installed?)";
@@ -175,12 +131,16 @@ TEST(PaintPages, EveryPageFitsOneSheetWithinTheMargins) {
                     const auto blank = [](const QString& l) { return l.trimmed().isEmpty(); };
                     const auto first = std::find_if_not(lines.begin(), lines.end(), blank);
                     const auto last = std::find_if_not(lines.rbegin(), lines.rend(), blank);
-                    const auto top = std::min_element(
-                        s.words.begin(), s.words.end(),
-                        [](const Word& a, const Word& b) { return a.yMin < b.yMin; });
-                    const auto bottom = std::max_element(
-                        s.words.begin(), s.words.end(),
-                        [](const Word& a, const Word& b) { return a.yMin < b.yMin; });
+                    const auto top =
+                        std::min_element(s.words.begin(), s.words.end(),
+                                         [](const testing::Word& a, const testing::Word& b) {
+                                             return a.yMin < b.yMin;
+                                         });
+                    const auto bottom =
+                        std::max_element(s.words.begin(), s.words.end(),
+                                         [](const testing::Word& a, const testing::Word& b) {
+                                             return a.yMin < b.yMin;
+                                         });
                     const double firstLine = static_cast<double>(first - lines.begin());
                     const double lastLine = static_cast<double>(lines.rend() - last - 1);
                     if (lastLine > firstLine) {
@@ -188,10 +148,10 @@ TEST(PaintPages, EveryPageFitsOneSheetWithinTheMargins) {
                         EXPECT_NEAR(top->yMin, m + firstLine * pitch, pitch / 4) << what;
                     }
                     double cell = 1e9;
-                    for (const Word& w : s.words)
+                    for (const testing::Word& w : s.words)
                         if (w.text.size() >= 4 && w.text.toLatin1() == w.text.toUtf8())
                             cell = std::min(cell, (w.xMax - w.xMin) / w.text.size());
-                    for (const Word& w : s.words) {
+                    for (const testing::Word& w : s.words) {
                         const std::string word = what + ": " + w.text.toStdString();
                         EXPECT_GE(w.xMin, m - slack) << word;
                         EXPECT_LE(w.xMax, s.width - m + slack) << word;
@@ -210,7 +170,7 @@ TEST(PaintPages, EveryPageFitsOneSheetWithinTheMargins) {
 // had to shrink.
 TEST(PaintPages, OnlyAPageThatDoesNotFitIsScaled) {
     ensureApp();
-    if (!havePdfToText())
+    if (!testing::havePdfToText())
         GTEST_FAIL() << "pdftotext (poppler-utils) is missing: scripts/install-deps installs it";
     struct Case {
         Paper paper;
@@ -222,10 +182,10 @@ TEST(PaintPages, OnlyAPageThatDoesNotFitIsScaled) {
                           Case{{PaperSize::Letter, 6.35}, true}}) {
         const QString pdf = dir.filePath("scaled.pdf");
         ASSERT_TRUE(writePdf(pages, pdf.toStdString(), pageLayout(c.paper)));
-        const std::vector<Sheet> sheets = readSheets(pdf);
+        const std::vector<testing::Sheet> sheets = testing::readSheets(pdf);
         ASSERT_EQ(sheets.size(), 3u);
-        const Word *pmnt = find(sheets[0], "Pmnt"), *no = find(sheets[0], "No.");
-        const Word *r51 = find(sheets[1], "51"), *r52 = find(sheets[1], "52");
+        const testing::Word *pmnt = find(sheets[0], "Pmnt"), *no = find(sheets[0], "No.");
+        const testing::Word *r51 = find(sheets[1], "51"), *r52 = find(sheets[1], "52");
         ASSERT_TRUE(pmnt && no && r51 && r52);
         const double pitch1 = no->yMin - pmnt->yMin, pitch2 = r52->yMin - r51->yMin;
         if (c.pageOneScaled)
@@ -276,13 +236,13 @@ TEST(PaintPages, ProgressSeesEveryPageOfTheRangeAndCanStop) {
 
 TEST(WritePdf, PageRangeGivesThoseSheetsOnly) {
     ensureApp();
-    if (!havePdfToText())
+    if (!testing::havePdfToText())
         GTEST_FAIL() << "pdftotext (poppler-utils) is missing: scripts/install-deps installs it";
     const auto pages = PrintedPages::layout(income(120), kUsd);
     QTemporaryDir dir;
     const QString pdf = dir.filePath("two.pdf");
     ASSERT_TRUE(writePdf(pages, pdf.toStdString(), pageLayout({}), {}, PageRange{2, 2}));
-    const auto sheets = readSheets(pdf);
+    const auto sheets = testing::readSheets(pdf);
     ASSERT_EQ(sheets.size(), 1u);
     EXPECT_EQ(sortedWords(sheets[0]), sortedWords(pages.pageText(1)));
 }
