@@ -11,26 +11,12 @@
 
 #include "calculator/fincalc.h"
 #include "support/files.h"
+#include "support/recording_host.h"
 
 namespace selvane {
 namespace {
 
-class FakeHost : public NullHost {
-  public:
-    std::optional<std::string> answer;
-    std::vector<FileDialogRequest> requests;
-    std::optional<std::string> chooseOpenPath(const FileDialogRequest& r) override {
-        requests.push_back(r);
-        return answer;
-    }
-    std::optional<std::string> chooseSavePath(const FileDialogRequest& r) override {
-        requests.push_back(r);
-        return answer;
-    }
-    std::vector<std::string> used; // what File > Recent Files would list, oldest first
-    void scenarioFileUsed(const std::string& p) override { used.push_back(p); }
-};
-
+using FakeHost = selvane::testing::RecordingHost;
 using selvane::testing::slurp;
 
 class Scenario : public ::testing::Test {

@@ -13,20 +13,11 @@
 #include "calculator/fincalc.h"
 #include "calculator/mode_menu.h"
 #include "core/number_text.h"
+#include "support/recording_host.h"
 #include "support/schedule_model.h"
 
 namespace selvane {
 namespace {
-
-class WhatIfHost : public NullHost {
-  public:
-    int shown = 0;
-    std::string savePath;
-    std::optional<std::string> chooseSavePath(const FileDialogRequest&) override {
-        return savePath;
-    }
-    void showWindow(Window w) override { shown += w == Window::WhatIf ? 1 : 0; }
-};
 
 class WhatIf : public ::testing::Test {
   protected:
@@ -34,7 +25,7 @@ class WhatIf : public ::testing::Test {
         c.Form_Load();
         c.mnMortgage_Click();
     }
-    WhatIfHost host;
+    testing::RecordingHost host;
     FinCalc c{host};
 };
 
@@ -368,7 +359,7 @@ TEST_F(WhatIf, OnlyLoansAndMortgagesTakeExtrasButEveryModeIsCompared) {
 
 // A rate found for the plan as it was cannot be used once the plan changed, whatever changed it.
 TEST_F(WhatIf, AFoundRateGoesWithAnyChangeToThePlan) {
-    host.savePath = ::testing::TempDir() + "what_if_rate.fin";
+    host.answer = ::testing::TempDir() + "what_if_rate.fin";
     c.mnSaveAs_Click();
     const std::pair<const char*, std::function<void(FinCalc&)>> changes[] = {
         {"a digit typed",
@@ -381,15 +372,15 @@ TEST_F(WhatIf, AFoundRateGoesWithAnyChangeToThePlan) {
         {"a calculation", [](FinCalc& f) { f.Calculate(); }},
         {"a mode switch", [](FinCalc& f) { f.mnPersonalLoan_Click(); }},
         {"a payment period", [](FinCalc& f) { f.choosePeriod(1); }},
-        {"an Open", [&](FinCalc& f) { f.openScenario(host.savePath); }},
+        {"an Open", [&](FinCalc& f) { f.openScenario(*host.answer); }},
     };
     for (const auto& [name, change] : changes) {
         c.mnMortgage_Click();
         c.chooseResult(2);
         c.fields[field::PMT].text = "900";
-        const int shown = host.shown;
+        const int shown = host.count("showWhatIf");
         c.mnFindRate_Click(); // shows its answer in the What If window
-        EXPECT_EQ(host.shown, shown + 1);
+        EXPECT_EQ(host.count("showWhatIf"), shown + 1);
         ASSERT_TRUE(c.rateUsable()) << name;
         change(c);
         EXPECT_FALSE(c.rateUsable()) << name;
