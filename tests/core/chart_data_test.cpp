@@ -10,11 +10,13 @@
 
 #include "core/chart_data.h"
 #include "core/yearly_summary.h"
+#include "support/report_inputs.h"
 
 namespace selvane {
 namespace {
 
-const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
+using testing::kUsd;
+using testing::reportInputs;
 
 DetailsReport makeReport(double rows, bool investment, double rate) {
     ReportInputs in;

@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "core/chart_data.h"
+#include "support/report_inputs.h"
 
 namespace selvane {
 namespace {
 
-const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
+using testing::kUsd;
+using testing::reportInputs;
 
 // The same payments with the same balances; `tolerance` allows for the last payment, which the
 // schedule ends exactly at the end amount where the report may leave a rounding residue.

@@ -7,20 +7,17 @@
 #include <bit>
 
 #include "core/details_text.h"
+#include "support/report_inputs.h"
 
 namespace selvane {
 namespace {
 
-const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
+using testing::kUsd;
+using testing::reportInputs;
 
 ReportInputs loan(double pers) {
-    ReportInputs in;
-    in.SBAL = 20000;
-    in.APR = 7.5;
+    ReportInputs in = reportInputs(pers, 20000, 400.7589719124764, 0.00625);
     in.RAPR = 7.763259885603113;
-    in.PMT = 400.7589719124764;
-    in.PERS = pers;
-    in.PeriodRate = 0.006250000000000089;
     return in;
 }
 

@@ -5,21 +5,16 @@
 
 #include "core/paper.h"
 #include "core/printed_pages.h"
+#include "support/report_inputs.h"
 
 namespace selvane {
 namespace {
 
-const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
+using testing::kUsd;
+using testing::reportInputs;
 
 ReportInputs income(double pers) {
-    ReportInputs in;
-    in.SBAL = 50000;
-    in.APR = 7.5;
-    in.RAPR = 7.763259885603113;
-    in.PMT = 593.5088;
-    in.PERS = pers;
-    in.PeriodRate = 0.00625;
-    return in;
+    return reportInputs(pers, 50000, 593.5088, 0.00625);
 }
 
 std::string textAt(const PrintLine& line, int column) {

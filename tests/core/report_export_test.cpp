@@ -12,11 +12,13 @@
 #include "core/chart_data.h"
 #include "core/report_export.h"
 #include "core/yearly_summary.h"
+#include "support/report_inputs.h"
 
 namespace selvane {
 namespace {
 
-const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
+using testing::kUsd;
+using testing::reportInputs;
 
 std::vector<std::string> split(const std::string& text, const std::string& by) {
     std::vector<std::string> out;

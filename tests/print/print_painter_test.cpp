@@ -21,6 +21,7 @@
 #include "core/printed_pages.h"
 #include "print/print_painter.h"
 #include "support/pdf_text.h"
+#include "support/report_inputs.h"
 
 namespace selvane {
 namespace {
@@ -35,16 +36,11 @@ void ensureApp() {
     static QGuiApplication app(argc, argv);
 }
 
-const CurrencyFormat kUsd{QLocale(QLocale::English, QLocale::UnitedStates)};
+using testing::kUsd;
+using testing::reportInputs;
 
 ReportInputs income(double pers, double scale = 1) {
-    ReportInputs in;
-    in.SBAL = 50000 * scale;
-    in.PMT = 593.5088 * scale;
-    in.PeriodRate = 0.00625;
-    in.APR = 7.5;
-    in.PERS = pers;
-    return in;
+    return reportInputs(pers, 50000 * scale, 593.5088 * scale, 0.00625);
 }
 
 QStringList sortedWords(const testing::Sheet& sheet) {
