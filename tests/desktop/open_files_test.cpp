@@ -1,20 +1,17 @@
 // Scenario files opened without File > Open's dialog: `selvane FILE`, a file dropped on the
-// window and File > Recent Files. Each leaves the state exactly as File > Open with that file
-// does, and the list of recent files is kept in settings that live in a temporary folder.
+// window and File > Recent Files, through the real file system. Each leaves the state exactly as
+// File > Open with that file does, and the list of recent files lasts, in settings that live in
+// a temporary folder. The list's rules are core's (tests/core/recent_files_test.cpp) and which
+// opens and saves list a file is the state's (tests/calculator/scenario_test.cpp).
 
-#include <QAction>
-#include <QApplication>
 #include <QDir>
-#include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QSettings>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QUrl>
 #include <cstdio>
 #include <sstream>
@@ -22,20 +19,16 @@
 #include "cli/state_json.h"
 #include "desktop/open_paths.h"
 #include "desktop/recent_files_menu.h"
-#include "window_fixture.h"
+#include "window_fixture.h" // the window over fakes, settings kept apart; QAction and QTest
 
 using namespace selvane;
 
 namespace {
 
 // File > Open as the command-line driver runs `open PATH`: a host whose dialog answers PATH.
-class AnsweringHost : public NullHost {
-  public:
-    explicit AnsweringHost(std::string path) : m_path(std::move(path)) {}
-    std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return m_path; }
-
-  private:
-    std::string m_path;
+struct AnsweringHost : NullHost {
+    std::string path;
+    std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return path; }
 };
 
 std::string stateOf(const FinCalc& calc) {
@@ -46,7 +39,8 @@ std::string stateOf(const FinCalc& calc) {
 
 // The state after start-up and File > Open choosing path.
 std::string openedThroughTheDialog(const QString& path) {
-    AnsweringHost host(path.toStdString());
+    AnsweringHost host;
+    host.path = path.toStdString();
     FinCalc calc(host);
     calc.Form_Load();
     calc.mnOpen_Click();
@@ -63,36 +57,33 @@ std::unique_ptr<QSettings> settings() {
 class OpenFilesTest : public QObject {
     Q_OBJECT
 
-  private slots:
-    void init();
-    void cleanup();
+    QTemporaryDir m_dir;
+    FakeWindow m_fake;
 
-    void commandLineNamesTheFirstFile();
-    void commandLineOpensANameOfAnyBytes();
-    void commandLineOpensAsFileOpenDoes();
-    void commandLineFailsSilentlyAsFileOpenDoes();
-    void droppedFileOpensAsFileOpenDoes();
-    void dropOnAFieldOpensTheFileToo();
-    void dropsOfNoFileAreRefused();
-
-    void recentFilesNewestFirstOnceAtMostFive();
-    void recentFilesListOnlyDialogSavesAndOpens();
-    void recentFilesLastToTheNextWindow();
-    void recentEntryOpensAsFileOpenDoes();
-    void vanishedRecentFileIsRemovedWithAMessage();
-    void clearMenuEmptiesTheList();
-    void oversizedSettingsAreNotRead();
-
-  private:
     // A scenario in mortgage mode with its second result type and a few values of its own.
-    QString writeScenario(const char* name);
+    QString writeScenario(const char* name) {
+        const QString file = path(name);
+        QFile f(file);
+        if (!f.open(QIODevice::WriteOnly))
+            qFatal("cannot write %s", qPrintable(file));
+        f.write("\"Mortgage\"\r\n1\r\n\"6.25\"\r\n\"6\"\r\n\"2\"\r\n\"1\"\r\n\"0\"\r\n\"300\"\r\n"
+                "\"250000\"\r\n\"50000\"\r\n\"0\"\r\n\"1500\"\r\n\"60\"\r\n\"0\"\r\n\"0\"\r\n"
+                "\"0\"\r\n\"0\"\r\n\"0\"\r\n");
+        return file;
+    }
     QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
     std::string windowState() const { return stateOf(m_fake.window->calc()); }
-    void verifyFieldsShown();
-    RecentFilesMenu* recentMenu() const {
-        return m_fake.window->findChild<RecentFilesMenu*>(QStringLiteral("mnRecentFiles"));
+    // The state is File > Open's with that file, and the fields show it; no dialog was asked.
+    void verifyOpenedAsFileOpenDoes(const QString& file) {
+        QCOMPARE(windowState(), openedThroughTheDialog(file));
+        const auto* pmt =
+            m_fake.window->findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(field::PMT));
+        QCOMPARE(pmt->text().toStdString(), m_fake.window->calc().fields[field::PMT].text);
+        QCOMPARE(m_fake.dialogs.openCalls, 0);
+        QVERIFY(m_fake.messenger.shown.empty());
     }
-    QAction* action(const QString& name) const { return m_fake.window->findChild<QAction*>(name); }
+    QAction* action(const char* name) const { return m_fake.action(name); }
+    RecentFilesMenu* recentMenu() const { return m_fake.window->findChild<RecentFilesMenu*>(); }
     // The File menu as the user opens it: the Recent Files entries are read afresh.
     QStringList shownRecent() const {
         emit m_fake.window->findChild<QMenu*>(QStringLiteral("mnFile"))->aboutToShow();
@@ -100,322 +91,174 @@ class OpenFilesTest : public QObject {
     }
     void openThroughTheDialog(const QString& file) {
         m_fake.dialogs.answer = file;
-        action(QStringLiteral("mnOpen"))->trigger();
+        action("mnOpen")->trigger();
     }
-    void saveThroughTheDialog(const QString& file) {
-        m_fake.dialogs.answer = file;
-        action(QStringLiteral("mnSaveAs"))->trigger();
+    // A drag over target and, when it is taken, its drop: copied, so the file stays where it is,
+    // even with Shift held, which asks to move it.
+    void sendDrop(QWidget* target, const QMimeData& data, bool taken) {
+        const QPoint at = target->rect().center();
+        const auto actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragMoveEvent move(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        for (QDragMoveEvent* e : {static_cast<QDragMoveEvent*>(&enter), &move}) {
+            QApplication::sendEvent(target, e);
+            QCOMPARE(e->isAccepted(), taken);
+        }
+        if (!taken)
+            return; // a refused drag is never dropped
+        QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(target, &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
     }
-    void sendDrop(QWidget* target, const QMimeData& data, bool expectAccepted);
 
-    QTemporaryDir m_dir;
-    FakeWindow m_fake;
-};
-
-void OpenFilesTest::init() {
-    QVERIFY(m_dir.isValid());
-    QVERIFY(m_fake.open());
-    // The settings are the test program's own (window_fixture.h); each test starts empty.
-    QVERIFY(settings()->fileName().startsWith(sandboxSettings()));
-    clearRecentFiles();
-    QVERIFY(shownRecent().isEmpty());
-}
-
-void OpenFilesTest::cleanup() {
-    const QStringList modal = m_fake.close();
-    QVERIFY2(modal.isEmpty(), qPrintable(modal.join(", ")));
-    clearRecentFiles();
-}
-
-QString OpenFilesTest::writeScenario(const char* name) {
-    const QString file = path(name);
-    QFile f(file);
-    if (!f.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(file));
-    f.write("\"Mortgage\"\r\n1\r\n\"6.25\"\r\n\"6\"\r\n\"2\"\r\n\"1\"\r\n\"0\"\r\n\"300\"\r\n"
-            "\"250000\"\r\n\"50000\"\r\n\"0\"\r\n\"1500\"\r\n\"60\"\r\n\"0\"\r\n\"0\"\r\n"
-            "\"0\"\r\n\"0\"\r\n\"0\"\r\n");
-    return file;
-}
-
-void OpenFilesTest::verifyFieldsShown() {
-    const FinCalc& calc = m_fake.window->calc();
-    for (int i = 0; i < kFieldCount; ++i) {
-        const auto* edit = m_fake.window->findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(i));
-        QVERIFY(edit);
-        QCOMPARE(edit->text().toStdString(), calc.fields[static_cast<size_t>(i)].text);
-    }
-}
-
-// ----- the command line
-
-void OpenFilesTest::commandLineNamesTheFirstFile() {
-    const std::string here = QDir::currentPath().toStdString();
-    const auto arg = [](std::vector<std::string> rest) {
-        rest.insert(rest.begin(), "selvane");
-        return scenarioArgument(rest);
-    };
-    QCOMPARE(arg({}), std::string());
-    QCOMPARE(arg({"/a/b.fin", "/c/d.fin"}), std::string("/a/b.fin"));
-    QCOMPARE(arg({"--verbose", "x.fin"}), here + "/x.fin");
-    QCOMPARE(arg({"--", "-odd.fin"}), here + "/-odd.fin");
-    QCOMPARE(arg({"-z"}), std::string());
-    QCOMPARE(arg({"", "sub/../y.fin"}), here + "/y.fin");
-    QCOMPARE(arg({"/a//./b/../../c/"}), std::string("/c"));
-    QCOMPARE(arg({"caf\xe9.fin"}), here + "/caf\xe9.fin"); // not UTF-8: the bytes stand
-}
-
-// A name that is not valid UTF-8 (Latin-1 "café") opens from the command line as `open` opens it.
-void OpenFilesTest::commandLineOpensANameOfAnyBytes() {
-    const std::string name = (m_dir.path() + QStringLiteral("/caf")).toStdString() + "\xe9.fin";
-    QCOMPARE(std::rename(writeScenario("plain.fin").toStdString().c_str(), name.c_str()), 0);
-    m_fake.window->openCommandLineFile({"selvane", name});
-    QCOMPARE(m_fake.window->calc().ScenarioFileName, name);
-    QCOMPARE(m_fake.window->calc().CalculatorMode, std::string("Mortgage"));
-}
-
-// What main runs after start-up gives the state File > Open gives for the same file, and the
-// window shows it.
-void OpenFilesTest::commandLineOpensAsFileOpenDoes() {
-    const QString file = writeScenario("mortgage.fin");
-    const QString other = writeScenario("other.fin");
-    // A relative name, as typed in a shell: the dialog would have answered the absolute one.
-    const QString relative = QDir::current().relativeFilePath(file);
-    QVERIFY(QFileInfo(relative).isRelative());
-    m_fake.window->openCommandLineFile({"selvane", relative.toStdString(), other.toStdString()});
-
-    QCOMPARE(windowState(), openedThroughTheDialog(file));
-    const FinCalc& calc = m_fake.window->calc();
-    QCOMPARE(calc.CalculatorMode, std::string("Mortgage"));
-    QCOMPARE(calc.cmResult.selected, 1);
-    QCOMPARE(calc.ScenarioFileName, file.toStdString());
-    verifyFieldsShown();
-    QCOMPARE(m_fake.dialogs.openCalls, 0);
-    QCOMPARE(shownRecent(), QStringList{file}); // an open like any other
-}
-
-void OpenFilesTest::commandLineFailsSilentlyAsFileOpenDoes() {
-    QFile bad(path("bad.fin"));
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write("\"Income\"\r\n7\r\n\"1\"\r\n"); // a result type the list does not have
-    bad.close();
-    for (const char* name : {"missing.fin", "bad.fin"}) {
+  private slots:
+    void init() {
+        // The settings are the test program's own (settings_sandbox.h); each test starts with
+        // an empty list.
+        const QString sandbox = sandboxSettings();
+        QVERIFY(settings()->fileName().startsWith(sandbox));
+        clearRecentFiles();
         QVERIFY(m_fake.open());
-        m_fake.window->openCommandLineFile({"selvane", path(name).toStdString()});
-        QCOMPARE(windowState(), openedThroughTheDialog(path(name)));
-        QVERIFY(m_fake.window->calc().ScenarioFileName.empty());
-        QVERIFY(m_fake.messenger.shown.empty());
-        verifyFieldsShown();
     }
-    QVERIFY(shownRecent().isEmpty());
-    // No file at all: the window as started.
-    QVERIFY(m_fake.open());
-    const std::string started = windowState();
-    m_fake.window->openCommandLineFile({"selvane"});
-    QCOMPARE(windowState(), started);
-}
+    void cleanup() {
+        const QStringList modal = m_fake.close();
+        QVERIFY2(modal.isEmpty(), qPrintable(modal.join(", ")));
+    }
 
-// ----- drops
+    // The file a command line names: its first argument that is no option, made absolute as
+    // the dialog's answer is. What main runs with it after start-up is an open like any other,
+    // listed; a missing file fails as silently as File > Open.
+    void commandLineOpensAsFileOpenDoes() {
+        const std::string here = QDir::currentPath().toStdString();
+        const auto arg = [](std::vector<std::string> rest) {
+            rest.insert(rest.begin(), "selvane");
+            return scenarioArgument(rest);
+        };
+        QCOMPARE(arg({}), std::string());
+        QCOMPARE(arg({"/a/b.fin", "/c/d.fin"}), std::string("/a/b.fin"));
+        QCOMPARE(arg({"--verbose", "x.fin"}), here + "/x.fin");
+        QCOMPARE(arg({"--", "-odd.fin"}), here + "/-odd.fin");
+        QCOMPARE(arg({"", "sub/../y.fin"}), here + "/y.fin");
 
-void OpenFilesTest::sendDrop(QWidget* target, const QMimeData& data, bool expectAccepted) {
-    const QPoint at = target->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data,
-                          Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QCOMPARE(enter.isAccepted(), expectAccepted);
-    QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data, Qt::LeftButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
-    QCOMPARE(move.isAccepted(), expectAccepted);
-    if (!expectAccepted)
-        return; // a refused drag is never dropped
-    QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction | Qt::LinkAction, &data,
-                    Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    QVERIFY(drop.isAccepted());
-    QCOMPARE(drop.dropAction(), Qt::CopyAction); // the dragged file stays where it is
-}
+        const QString file = writeScenario("mortgage.fin");
+        const QString relative = QDir::current().relativeFilePath(file); // as typed in a shell
+        m_fake.window->openCommandLineFile(
+            {"selvane", relative.toStdString(), writeScenario("other.fin").toStdString()});
+        verifyOpenedAsFileOpenDoes(file);
+        QCOMPARE(shownRecent(), QStringList{file});
+        QVERIFY(m_fake.open());
+        m_fake.window->openCommandLineFile({"selvane", path("missing.fin").toStdString()});
+        verifyOpenedAsFileOpenDoes(path("missing.fin"));
 
-void OpenFilesTest::droppedFileOpensAsFileOpenDoes() {
-    const QString file = writeScenario("dropped.scenario"); // any name, as File > Open takes
-    const QString second = writeScenario("second.fin");
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(file), QUrl::fromLocalFile(second)});
-    sendDrop(m_fake.window.get(), data, true);
+        // A name that is not valid UTF-8 (Latin-1 "café") opens as `open` opens it: the bytes
+        // stand.
+        const std::string name = (m_dir.path() + QStringLiteral("/caf")).toStdString() + "\xe9.fin";
+        QCOMPARE(std::rename(file.toStdString().c_str(), name.c_str()), 0);
+        m_fake.window->openCommandLineFile({"selvane", name});
+        QCOMPARE(m_fake.window->calc().ScenarioFileName, name); // set once it is read
+    }
 
-    QCOMPARE(windowState(), openedThroughTheDialog(file));
-    QCOMPARE(m_fake.window->calc().ScenarioFileName, file.toStdString());
-    verifyFieldsShown();
-    QCOMPARE(m_fake.dialogs.openCalls, 0);
-    QCOMPARE(shownRecent(), QStringList{file});
-}
+    // The first of the files dropped on the window, or on a field (which takes dropped text, but
+    // not the file's name), opens.
+    void droppedFileOpensAsFileOpenDoes() {
+        const QString file = writeScenario("dropped.scenario"); // any name, as File > Open takes
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file), QUrl::fromLocalFile(writeScenario("second.fin"))});
+        data.setText(file); // file managers offer the path as text too
+        sendDrop(m_fake.window.get(), data, true);
+        verifyOpenedAsFileOpenDoes(file);
 
-// A field takes dropped text, but a dropped file opens: its name is not typed into the field.
-void OpenFilesTest::dropOnAFieldOpensTheFileToo() {
-    const QString file = writeScenario("on-field.fin");
-    auto* apr = m_fake.window->findChild<QLineEdit*>(QStringLiteral("txtSL_0"));
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(file)});
-    data.setText(file); // file managers offer the path as text too
-    sendDrop(apr, data, true);
-    QCOMPARE(windowState(), openedThroughTheDialog(file));
-    QVERIFY(!apr->text().contains(QLatin1String("on-field")));
-    verifyFieldsShown();
-}
+        QVERIFY(m_fake.open());
+        auto* apr = m_fake.window->findChild<QLineEdit*>(QStringLiteral("txtSL_0"));
+        sendDrop(apr, data, true);
+        verifyOpenedAsFileOpenDoes(file);
+        QVERIFY(!apr->text().contains(QLatin1String("dropped")));
 
-void OpenFilesTest::dropsOfNoFileAreRefused() {
-    const std::string started = windowState();
-    QMimeData text;
-    text.setText(QStringLiteral("hello"));
-    QMimeData web;
-    web.setUrls({QUrl(QStringLiteral("https://example.com/plan.fin"))});
-    QMimeData nothing;
-    for (const QMimeData* data : {&text, &web, &nothing})
-        sendDrop(m_fake.window.get(), *data, false);
-    // A dropped file the Open cannot read fails as silently as File > Open.
-    QMimeData missing;
-    missing.setUrls({QUrl(QStringLiteral("https://example.com/x.fin")),
-                     QUrl::fromLocalFile(path("missing.fin"))});
-    sendDrop(m_fake.window.get(), missing, true);
-    QCOMPARE(windowState(), started);
-    QVERIFY(m_fake.messenger.shown.empty());
-}
+        // Drags of no file are refused; a file the Open cannot read fails silently as it does.
+        QMimeData text, web, nothing, missing;
+        text.setText(QStringLiteral("hello"));
+        web.setUrls({QUrl(QStringLiteral("https://example.com/plan.fin"))});
+        for (const QMimeData* refused : {&text, &web, &nothing})
+            sendDrop(m_fake.window.get(), *refused, false);
+        missing.setUrls({QUrl(QStringLiteral("https://example.com/x.fin")),
+                         QUrl::fromLocalFile(path("missing.fin"))});
+        sendDrop(m_fake.window.get(), missing, true);
+        QCOMPARE(windowState(), openedThroughTheDialog(file)); // still the file dropped before
+        QVERIFY(m_fake.messenger.shown.empty());
+    }
 
-// ----- File > Recent Files
+    // Files opened and saved through the dialogs are listed, newest first, and the list (with
+    // the folder the Open dialog last chose in, and nothing else) lasts to the next run and is
+    // seen by another window when its menu opens.
+    void recentFilesLastToTheNextWindow() {
+        QVERIFY(!action("mnRecent")->isEnabled()); // nothing to list yet
+        const QString a = writeScenario("a.fin");
+        openThroughTheDialog(a);
+        m_fake.dialogs.answer = path("b.fin");
+        action("mnSaveAs")->trigger();
+        QCOMPARE(shownRecent(), (QStringList{path("b.fin"), a}));
+        QVERIFY(action("mnRecent")->isEnabled() &&
+                action("mnRecent1")->text() == "&1 " + path("b.fin"));
 
-void OpenFilesTest::recentFilesNewestFirstOnceAtMostFive() {
-    QVERIFY(!action(QStringLiteral("mnRecent"))->isEnabled()); // nothing to list yet
-    QStringList files;
-    for (const char* name : {"1.fin", "2.fin", "3.fin", "4.fin", "5.fin", "6.fin"})
-        files << writeScenario(name);
-    for (const QString& f : files)
-        openThroughTheDialog(f);
-    QCOMPARE(shownRecent(), (QStringList{files[5], files[4], files[3], files[2], files[1]}));
-    QVERIFY(action(QStringLiteral("mnRecent"))->isEnabled());
-    QCOMPARE(action(QStringLiteral("mnRecent1"))->text(), "&1 " + files[5]);
+        QVERIFY(m_fake.open()); // a new run: a fresh window over the same settings
+        QCOMPARE(shownRecent(), (QStringList{path("b.fin"), a}));
+        QCOMPARE(settings()->allKeys(), (QStringList{QStringLiteral("LastFolder/Scenario"),
+                                                     QStringLiteral("RecentFiles")}));
+        m_fake.dialogs.answer.reset();
+        action("mnOpen")->trigger();
+        QCOMPARE(m_fake.dialogs.last.fileName, m_dir.path());
+        action("mnExport")->trigger(); // never chosen a file for
+        QCOMPARE(m_fake.dialogs.last.fileName, QString());
 
-    // The same file by another spelling moves to the front, listed once.
-    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("sub")));
-    openThroughTheDialog(m_dir.path() + "/./sub/..//3.fin");
-    QCOMPARE(m_fake.window->calc().ScenarioFileName,
-             (m_dir.path() + "/./sub/..//3.fin").toStdString()); // opened as given
-    QCOMPARE(shownRecent(), (QStringList{files[2], files[5], files[4], files[3], files[1]}));
-    QCOMPARE(recentFiles(), shownRecent());
-}
+        m_fake.dialogs.openCalls = 0;   // that Open was cancelled
+        action("mnRecent2")->trigger(); // opens as File > Open does, and moves to the front
+        verifyOpenedAsFileOpenDoes(a);
+        QCOMPARE(shownRecent(), (QStringList{a, path("b.fin")}));
+        frmFinCalc second(DesktopServices{&m_fake.dialogs, &m_fake.registry, &m_fake.launcher,
+                                          &m_fake.messenger});
+        second.Form_Load();
+        openThroughTheDialog(path("b.fin"));
+        emit second.findChild<QMenu*>(QStringLiteral("mnFile"))->aboutToShow();
+        QCOMPARE(second.findChild<RecentFilesMenu*>()->shownFiles(),
+                 (QStringList{path("b.fin"), a}));
+    }
 
-// Save As lists the file it wrote; a Save that asks for no name, and a failed open or save, do
-// not change the list.
-void OpenFilesTest::recentFilesListOnlyDialogSavesAndOpens() {
-    const QString a = writeScenario("a.fin");
-    openThroughTheDialog(a);
-    saveThroughTheDialog(path("saved.fin"));
-    QCOMPARE(shownRecent(), (QStringList{path("saved.fin"), a}));
-    action(QStringLiteral("mnSave"))->trigger(); // back to a.fin, no dialog
-    QCOMPARE(m_fake.dialogs.saveCalls, 1);
-    QCOMPARE(shownRecent(), (QStringList{path("saved.fin"), a}));
-    saveThroughTheDialog(path("no/such/folder/x.fin"));
-    openThroughTheDialog(path("missing.fin"));
-    m_fake.dialogs.answer.reset();
-    action(QStringLiteral("mnOpen"))->trigger();
-    QCOMPARE(shownRecent(), (QStringList{path("saved.fin"), a}));
-}
+    void vanishedRecentFileIsRemovedWithAMessageAndClearEmptiesTheList() {
+        const QString gone = writeScenario("gone.fin");
+        for (const QString& f : {writeScenario("a.fin"), gone, writeScenario("c.fin")})
+            openThroughTheDialog(f);
+        QVERIFY(QFile::remove(gone));
+        const std::string before = windowState();
+        action("mnRecent2")->trigger();
+        QCOMPARE(m_fake.messenger.shown.size(), size_t{1});
+        QVERIFY(m_fake.messenger.shown[0].first == "Recent Files" &&
+                QString::fromStdString(m_fake.messenger.shown[0].second).contains(gone));
+        QCOMPARE(recentMenu()->shownFiles(), (QStringList{path("c.fin"), path("a.fin")}));
+        QCOMPARE(windowState(), before); // nothing was opened
+        // Clear Menu empties the list; the scenario open stays.
+        action("mnClearRecent")->trigger();
+        QVERIFY(recentMenu()->shownFiles().isEmpty() && recentFiles().isEmpty());
+        QVERIFY(!action("mnClearRecent")->isEnabled() && !action("mnRecent")->isEnabled());
+        QCOMPARE(m_fake.window->calc().ScenarioFileName, path("c.fin").toStdString());
+    }
 
-void OpenFilesTest::recentFilesLastToTheNextWindow() {
-    const QString a = writeScenario("a.fin");
-    const QString b = writeScenario("b.fin");
-    openThroughTheDialog(a);
-    openThroughTheDialog(b);
-    // A new run: a fresh window over the same settings.
-    QVERIFY(m_fake.open());
-    QCOMPARE(shownRecent(), (QStringList{b, a}));
-    // Nothing else was kept: the window starts as every window starts.
-    QVERIFY(m_fake.window->calc().ScenarioFileName.empty());
-    QCOMPARE(m_fake.window->calc().CalculatorMode, std::string("PersonalLoan"));
-    QVERIFY(!m_fake.window->calc().detailsChecked);
-    QCOMPARE(settings()->allKeys(),
-             (QStringList{QStringLiteral("LastFolder/Scenario"), QStringLiteral("RecentFiles")}));
-    // The Open dialog starts where the last scenario was chosen; an export, never chosen, does
-    // not.
-    m_fake.dialogs.answer.reset();
-    action(QStringLiteral("mnOpen"))->trigger();
-    QCOMPARE(m_fake.dialogs.last.fileName, m_dir.path());
-    action(QStringLiteral("mnExport"))->trigger();
-    QCOMPARE(m_fake.dialogs.last.fileName, QString());
-    action(QStringLiteral("mnRecent2"))->trigger();
-    QCOMPARE(shownRecent(), (QStringList{a, b}));
-    // Two windows at once: the second sees what the first listed when its menu opens.
-    FakeDialogs dialogs;
-    frmFinCalc second(
-        DesktopServices{&dialogs, &m_fake.registry, &m_fake.launcher, &m_fake.messenger});
-    second.Form_Load();
-    openThroughTheDialog(b);
-    QMenu* secondFile = second.findChild<QMenu*>(QStringLiteral("mnFile"));
-    emit secondFile->aboutToShow();
-    QCOMPARE(second.findChild<RecentFilesMenu*>()->shownFiles(), (QStringList{b, a}));
-}
-
-void OpenFilesTest::recentEntryOpensAsFileOpenDoes() {
-    const QString a = writeScenario("a.fin");
-    openThroughTheDialog(a);
-    action(QStringLiteral("mnPersonalLoan"))->trigger();
-    QVERIFY(m_fake.open()); // a fresh start
-    const int opens = m_fake.dialogs.openCalls;
-    action(QStringLiteral("mnRecent1"))->trigger();
-    QCOMPARE(m_fake.dialogs.openCalls, opens); // no dialog
-    QCOMPARE(windowState(), openedThroughTheDialog(a));
-    verifyFieldsShown();
-    QVERIFY(m_fake.messenger.shown.empty());
-}
-
-void OpenFilesTest::vanishedRecentFileIsRemovedWithAMessage() {
-    const QString a = writeScenario("a.fin");
-    const QString gone = writeScenario("gone.fin");
-    const QString c = writeScenario("c.fin");
-    for (const QString& f : {a, gone, c})
-        openThroughTheDialog(f);
-    QCOMPARE(shownRecent(), (QStringList{c, gone, a}));
-    QVERIFY(QFile::remove(gone));
-    const std::string before = windowState();
-
-    action(QStringLiteral("mnRecent2"))->trigger();
-    QCOMPARE(m_fake.messenger.shown.size(), size_t{1});
-    QCOMPARE(m_fake.messenger.shown[0].first, std::string("Recent Files"));
-    QVERIFY(QString::fromStdString(m_fake.messenger.shown[0].second).contains(gone));
-    QCOMPARE(recentMenu()->shownFiles(), (QStringList{c, a})); // gone from the open menu too
-    QCOMPARE(shownRecent(), (QStringList{c, a}));
-    QCOMPARE(windowState(), before); // nothing was opened
-    QVERIFY(!action(QStringLiteral("mnRecent3"))->isVisible());
-}
-
-void OpenFilesTest::clearMenuEmptiesTheList() {
-    const QString a = writeScenario("a.fin");
-    openThroughTheDialog(a);
-    QVERIFY(action(QStringLiteral("mnClearRecent"))->isEnabled());
-    action(QStringLiteral("mnClearRecent"))->trigger();
-    QVERIFY(recentMenu()->shownFiles().isEmpty());
-    QVERIFY(recentFiles().isEmpty());
-    QVERIFY(!action(QStringLiteral("mnClearRecent"))->isEnabled());
-    QVERIFY(!action(QStringLiteral("mnRecent"))->isEnabled());
-    QCOMPARE(m_fake.window->calc().ScenarioFileName, a.toStdString()); // the scenario stays
-}
-
-// A settings file Selvane could not have written (a list of 20,000 names) is not read: the menu is
-// empty, and the next file listed replaces the whole file with a list of one.
-void OpenFilesTest::oversizedSettingsAreNotRead() {
-    const QString a = writeScenario("a.fin");
-    QStringList many;
-    for (int i = 0; i < 20000; ++i)
-        many << path(QString::number(i).toLatin1() + ".fin");
-    settings()->setValue(QStringLiteral("RecentFiles"), many);
-    QVERIFY(QFileInfo(recentFilesSettingsPath()).size() > kMaxSettingsBytes);
-    QVERIFY(m_fake.open());
-    QVERIFY(shownRecent().isEmpty());
-    QVERIFY(recentFiles().isEmpty());
-    openThroughTheDialog(a);
-    QCOMPARE(shownRecent(), QStringList{a});
-    QCOMPARE(settings()->value(QStringLiteral("RecentFiles")).toStringList(), QStringList{a});
-    QVERIFY(QFileInfo(recentFilesSettingsPath()).size() < 1024);
-}
+    // A settings file Selvane could not have written (a list of 20,000 names) is not read: the
+    // menu is empty, and the next file listed replaces the whole file with a list of one.
+    void oversizedSettingsAreNotRead() {
+        QStringList many;
+        for (int i = 0; i < 20000; ++i)
+            many << path(QString::number(i).toLatin1() + ".fin");
+        settings()->setValue(QStringLiteral("RecentFiles"), many);
+        QVERIFY(QFileInfo(recentFilesSettingsPath()).size() > kMaxSettingsBytes);
+        QVERIFY(m_fake.open());
+        QVERIFY(shownRecent().isEmpty() && recentFiles().isEmpty());
+        openThroughTheDialog(writeScenario("a.fin"));
+        QCOMPARE(shownRecent(), QStringList{path("a.fin")});
+        QCOMPARE(settings()->value(QStringLiteral("RecentFiles")).toStringList(), shownRecent());
+        QVERIFY(QFileInfo(recentFilesSettingsPath()).size() < 1024);
+    }
+};
 
 QTEST_MAIN(OpenFilesTest)
 #include "open_files_test.moc"
