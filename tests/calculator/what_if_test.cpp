@@ -391,7 +391,13 @@ TEST_F(WhatIf, AFoundRateGoesWithAnyChangeToThePlan) {
 }
 
 TEST_F(WhatIf, UseThisRateSaysWhatTheRoundedAprGives) {
-    c.chooseResult(2); // number of payments: the payment is typed
+    c.chooseResult(2);               // number of payments: the payment is typed
+    c.fields[field::PMT].text = "0"; // no rate gives it: the window says why, with no figures
+    c.mnFindRate_Click();
+    ASSERT_TRUE(c.foundRate && !c.foundRate->apr);
+    EXPECT_FALSE(c.foundRate->message.empty());
+    EXPECT_EQ(c.rateTexts().message, c.foundRate->message);
+    EXPECT_EQ(c.rateTexts().apr, "\u2013");
     c.fields[field::APR].text = "6.125";
     c.fields[field::PMT].text = "1500";
     c.Calculate();

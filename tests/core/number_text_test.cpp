@@ -55,6 +55,19 @@ INSTANTIATE_TEST_SUITE_P(
                  1}),
     [](const auto& p) { return std::string(p.param.name); });
 
+// A text is what its view holds: a letter after the end of it is not read.
+TEST(FieldValue, OnlyTheTextsOwnCharactersAreRead) {
+    for (const char* text : {"&H1F", "&O17", "1E5", "2.5"}) {
+        const std::string_view first(text, text[0] == '&' ? 1 : 1 + (text[1] == '.'));
+        const LeadingNumber n = scanLeadingNumber(first),
+                            alone = scanLeadingNumber(std::string(first));
+        EXPECT_EQ(n.found, alone.found) << text;
+        EXPECT_EQ(n.value, alone.value) << text;
+        EXPECT_EQ(n.digits, alone.digits) << text;
+        EXPECT_EQ(n.radix, alone.radix) << text;
+    }
+}
+
 TEST(FieldValue, NumberBeyondDoubleRangeIsNotRead) {
     EXPECT_FALSE(fieldValue("1e400").has_value());
     EXPECT_FALSE(fieldValue("-1e400").has_value());
