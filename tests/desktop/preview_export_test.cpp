@@ -1,8 +1,11 @@
 // File > Print Preview and File > Export Report ... through the window: the preview's pages are
-// File > Print's pages, printing from it prints them, and the export writes the report's rows.
+// File > Print's pages and printing from it prints them; a closed preview prints nothing; an
+// export that is cancelled or fails leaves the old file; and the real file dialog's choices
+// decide what an export or a Save As writes. What the pages and files hold is tested below the
+// window (tests/print, tests/core/report_export_test.cpp).
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QAction>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
@@ -12,64 +15,16 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QtTest>
 #include <sys/stat.h>
 
 #include "core/report_export.h"
-#include "desktop/frm_fincalc.h"
-#include "window_fixture.h"
+#include "window_fixture.h" // the window over fakes; QAction, QApplication and QTest
 
 using namespace selvane;
 
-class PreviewExportTest : public QObject {
-    Q_OBJECT
-  private slots:
-    void init();
-    void cleanup();
-    void previewShowsThePagesOfPrint();
-    void printingFromThePreviewPrintsThosePages();
-    void closingThePreviewPrintsNothing();
-    void cancelledOrFailedExportKeepsWhatWasThere();
-    void fileDialogsThroughTheRealDialog_data();
-    void fileDialogsThroughTheRealDialog();
-
-  private:
-    void trigger(const char* name) {
-        auto* a = m_fake.window->findChild<QAction*>(QLatin1String(name));
-        QVERIFY2(a, name);
-        a->trigger();
-    }
-    void printToPdf(const QString& path) {
-        m_fake.dialogs.printAccepted = true;
-        m_fake.dialogs.printFile = path;
-        trigger("mnPrint");
-        m_fake.dialogs.printFile.reset();
-    }
-
-    FakeWindow m_fake; // the window, its fakes and the modal watchdog
-    QTemporaryDir m_dir;
-};
-
-void PreviewExportTest::init() {
-    QVERIFY(m_fake.open());
-}
-
-void PreviewExportTest::cleanup() {
-    const QStringList modal = m_fake.close();
-    QVERIFY2(modal.isEmpty(), qPrintable(modal.join(", ")));
-}
-
 namespace {
-
-void requireTool(const char* tool) {
-    if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
-        QFAIL(qPrintable(QStringLiteral("%1 (poppler-utils) is missing: scripts/install-deps "
-                                        "installs it")
-                             .arg(QLatin1String(tool))));
-}
 
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
@@ -78,117 +33,20 @@ QByteArray fileBytes(const QString& path) {
 
 // Each sheet of a PDF as a picture: two PDFs made at different times differ in their dates,
 // but the same pages rasterise to the same pixels.
-QList<QByteArray> sheetPictures(const QString& pdf, const QString& prefix) {
+QList<QByteArray> sheetPictures(const QString& pdf) {
     QProcess p;
-    p.start(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-gray"), pdf, prefix});
+    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("40"),
+                                         QStringLiteral("-gray"), pdf, pdf + QStringLiteral("-")});
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         return {QByteArray("<pdftoppm failed>")};
     QList<QByteArray> sheets;
-    const QDir dir = QFileInfo(prefix).dir();
-    const QString base = QFileInfo(prefix).fileName();
-    for (const QString& f :
-         dir.entryList({base + QStringLiteral("-*.pgm")}, QDir::Files, QDir::Name))
-        sheets.append(fileBytes(dir.filePath(f)));
+    const QFileInfo info(pdf);
+    for (const QString& f : info.dir().entryList({info.fileName() + QStringLiteral("--*.pgm")},
+                                                 QDir::Files, QDir::Name))
+        sheets.append(fileBytes(info.dir().filePath(f)));
     return sheets;
 }
 
-} // namespace
-
-// What the preview shows: the page painter over the session printer. The same painter drawn
-// into a PDF gives File > Print's sheets, pixel for pixel, and the preview counts as many pages.
-void PreviewExportTest::previewShowsThePagesOfPrint() {
-    requireTool("pdftoppm");
-    const QString printed = m_dir.filePath(QStringLiteral("print.pdf"));
-    printToPdf(printed);
-    const QList<QByteArray> printSheets = sheetPictures(printed, m_dir.filePath("print"));
-    QVERIFY(printSheets.size() >= 2); // 60 payments: two sheets
-
-    int previewPages = -1;
-    QString previewed = m_dir.filePath(QStringLiteral("preview.pdf"));
-    m_fake.dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
-        QPrintPreviewWidget widget(&printer);
-        connect(&widget, &QPrintPreviewWidget::paintRequested, &widget,
-                [&](QPrinter* p) { paint(*p); });
-        widget.updatePreview();
-        previewPages = widget.pageCount();
-        // The preview's own painting, into a PDF of the same paper.
-        QPrinter pdf(QPrinter::HighResolution);
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setOutputFileName(previewed);
-        pdf.setPageLayout(printer.pageLayout());
-        const FinCalc& calc = m_fake.window->calc();
-        return paintPages(PrintedPages::layout(calc.reportInputs(), calc.currency()), pdf, {},
-                          printerRange(pdf));
-    };
-    trigger("mnPrintPreview");
-    QCOMPARE(m_fake.dialogs.previewCalls, 1);
-    QCOMPARE(previewPages, static_cast<int>(printSheets.size()));
-    QCOMPARE(sheetPictures(previewed, m_dir.filePath("preview")), printSheets);
-}
-
-// Print in the preview paints onto the printer the user chose there: a PDF file is the same file
-// File > Print writes, and a page range prints just those sheets.
-void PreviewExportTest::printingFromThePreviewPrintsThosePages() {
-    requireTool("pdftoppm");
-    const QString printed = m_dir.filePath(QStringLiteral("print.pdf"));
-    printToPdf(printed);
-    const QList<QByteArray> printSheets = sheetPictures(printed, m_dir.filePath("print"));
-
-    const QString fromPreview = m_dir.filePath(QStringLiteral("from-preview.pdf"));
-    m_fake.dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(fromPreview);
-        return paint(printer);
-    };
-    trigger("mnPrintPreview");
-    QCOMPARE(sheetPictures(fromPreview, m_dir.filePath("from-preview")), printSheets);
-
-    const QString second = m_dir.filePath(QStringLiteral("second.pdf"));
-    m_fake.dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(second);
-        printer.setPrintRange(QPrinter::PageRange);
-        printer.setFromTo(2, 2);
-        return paint(printer);
-    };
-    trigger("mnPrintPreview");
-    QCOMPARE(sheetPictures(second, m_dir.filePath("second")), printSheets.mid(1, 1));
-}
-
-void PreviewExportTest::closingThePreviewPrintsNothing() {
-    const QString printed = m_dir.filePath(QStringLiteral("kept.pdf"));
-    printToPdf(printed);
-    const QByteArray before = fileBytes(printed);
-    trigger("mnPrintPreview"); // closed without printing
-    QCOMPARE(m_fake.dialogs.previewCalls, 1);
-    QCOMPARE(fileBytes(printed), before);
-    QVERIFY(m_fake.messenger.shown.empty());
-}
-
-void PreviewExportTest::cancelledOrFailedExportKeepsWhatWasThere() {
-    const QString path = m_dir.filePath(QStringLiteral("old.csv"));
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("old contents\n");
-    }
-    m_fake.dialogs.answer.reset(); // Cancel
-    trigger("mnExport");
-    QCOMPARE(fileBytes(path), QByteArray("old contents\n"));
-    QVERIFY(m_fake.messenger.shown.empty());
-
-    // A file the user may not write: refused, the old contents stay, and the user is told.
-    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
-    m_fake.dialogs.answer = path;
-    trigger("mnExport");
-    QCOMPARE(fileBytes(path), QByteArray("old contents\n"));
-    QCOMPARE(m_fake.messenger.shown.size(), size_t(1));
-    QCOMPARE(m_fake.messenger.shown[0].first, std::string("Export Report"));
-    QVERIFY(m_fake.messenger.shown[0].second.find(path.toStdString()) != std::string::npos);
-}
-
-namespace {
 // Acts on the real file dialog as a user would once it shows: the next file type chosen with the
 // keyboard (when asked), the name typed, then Enter in the name or a click on the accept button.
 void driveFileDialog(const QString& name, bool nextType, bool clickButton) {
@@ -202,10 +60,8 @@ void driveFileDialog(const QString& name, bool nextType, bool clickButton) {
         auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
         auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-        if (types == nullptr || edit == nullptr || buttons == nullptr) {
-            dialog->reject();
-            return;
-        }
+        if (types == nullptr || edit == nullptr || buttons == nullptr)
+            return dialog->reject(); // not the dialog these steps know: the test fails
         // Offscreen nothing activates a window by itself; a user's dialog has the focus.
         QApplication::setActiveWindow(dialog);
         if (nextType)
@@ -223,90 +79,128 @@ void driveFileDialog(const QString& name, bool nextType, bool clickButton) {
     });
     poll->start(10);
 }
+
 } // namespace
 
-void PreviewExportTest::fileDialogsThroughTheRealDialog_data() {
-    QTest::addColumn<QString>("action");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("nextType");
-    QTest::addColumn<bool>("clickButton");
-    QTest::addColumn<QString>("written"); // "yearly", "table" or "scenario"
-    QTest::newRow("yearly, Enter") << "mnExport"
-                                   << "years.csv" << true << false << "yearly";
-    QTest::newRow("yearly, Save") << "mnExport"
-                                  << "years.csv" << true << true << "yearly";
-    QTest::newRow("yearly, no .csv") << "mnExport"
-                                     << "years" << true << false << "yearly";
-    QTest::newRow("payment table") << "mnExport"
-                                   << "table.csv" << false << false << "table";
-    QTest::newRow("save as, Save") << "mnSaveAs"
-                                   << "plan.fin" << false << true << "scenario";
-    QTest::newRow("save as, Enter") << "mnSaveAs"
-                                    << "plan.fin" << false << false << "scenario";
-    QTest::newRow("chart, SVG") << "cmdSaveImage"
-                                << "chart.svg" << true << false << "svg";
-}
+class PreviewExportTest : public QObject {
+    Q_OBJECT
 
-// Every file dialog through the real Qt dialog: the type the user chose there decides what an
-// export writes, whatever way it is confirmed; a Save As writes the scenario, which the Open
-// dialog then opens.
-void PreviewExportTest::fileDialogsThroughTheRealDialog() {
-    QFETCH(QString, action);
-    QFETCH(QString, name);
-    QFETCH(bool, nextType);
-    QFETCH(bool, clickButton);
-    QFETCH(QString, written);
-    m_fake.watchdog.reset(); // these dialogs are meant to open
-    const auto dialogs = makeSystemDialogs();
-    frmFinCalc window(
-        DesktopServices{dialogs.get(), &m_fake.registry, &m_fake.launcher, &m_fake.messenger});
-    window.Form_Load();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QString path = m_dir.filePath(name);
-    driveFileDialog(path, nextType, clickButton);
-    if (action == "cmdSaveImage") { // the chart window's button
-        window.findChild<QAction*>(QStringLiteral("mnChart"))->trigger();
-        QWidget* chart = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String("frmChart"))
-                chart = w;
-        QVERIFY(chart != nullptr);
-        QTest::mouseClick(chart->findChild<QPushButton*>(action), Qt::LeftButton);
-        chart->close();
-    } else {
-        window.findChild<QAction*>(action)->trigger();
-    }
-    QVERIFY(m_fake.messenger.shown.empty());
+    FakeWindow m_fake; // the window, its fakes and the modal watchdog
+    QTemporaryDir m_dir;
 
-    const FinCalc& calc = window.calc();
-    if (written == "svg") {
-        QVERIFY(fileBytes(path).contains("<svg"));
-        return;
+    void trigger(const char* name) { m_fake.action(name)->trigger(); }
+    QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
+
+  private slots:
+    void init() { QVERIFY(m_fake.open()); }
+    void cleanup() {
+        const QStringList modal = m_fake.close();
+        QVERIFY2(modal.isEmpty(), qPrintable(modal.join(", ")));
     }
-    if (written == "scenario") {
-        QVERIFY2(fileBytes(path).startsWith("\"PersonalLoan\"\r\n"), fileBytes(path).constData());
-        frmFinCalc reopened(
-            DesktopServices{dialogs.get(), &m_fake.registry, &m_fake.launcher, &m_fake.messenger});
-        reopened.Form_Load();
-        reopened.findChild<QAction*>(QStringLiteral("mnMortgage"))->trigger();
-        driveFileDialog(path, false, clickButton);
-        reopened.findChild<QAction*>(QStringLiteral("mnOpen"))->trigger();
-        QCOMPARE(QString::fromStdString(reopened.calc().ScenarioFileName), path);
-        QCOMPARE(reopened.calc().CalculatorMode, std::string("PersonalLoan"));
-        return;
+
+    // The preview counts File > Print's sheets; its Print paints them onto the printer chosen
+    // there, pixel for pixel as File > Print does. Closed without printing, nothing is printed.
+    void previewShowsAndPrintsThePagesOfPrint() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QFAIL("pdftoppm (poppler-utils) is missing: scripts/install-deps installs it");
+        m_fake.dialogs.printAccepted = true;
+        m_fake.dialogs.printFile = path("print.pdf");
+        trigger("mnPrint");
+        const QList<QByteArray> printSheets = sheetPictures(path("print.pdf"));
+
+        int previewPages = -1;
+        m_fake.dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
+            QPrintPreviewWidget widget(&printer);
+            connect(&widget, &QPrintPreviewWidget::paintRequested, &widget,
+                    [&](QPrinter* p) { paint(*p); });
+            widget.updatePreview();
+            previewPages = widget.pageCount();
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path("from-preview.pdf"));
+            return paint(printer);
+        };
+        trigger("mnPrintPreview");
+        QCOMPARE(previewPages, static_cast<int>(printSheets.size()));
+        QCOMPARE(sheetPictures(path("from-preview.pdf")), printSheets);
+
+        const QByteArray before = fileBytes(path("print.pdf"));
+        m_fake.dialogs.onPreview = nullptr; // closed without printing
+        trigger("mnPrintPreview");
+        QCOMPARE(m_fake.dialogs.previewCalls, 2);
+        QCOMPARE(fileBytes(path("print.pdf")), before);
+        QVERIFY(m_fake.messenger.shown.empty());
     }
-    std::string want;
-    const WritePiece collect = [&want](std::string_view piece) {
-        want += piece;
-        return true;
-    };
-    if (written == "yearly")
-        writeYearlyCsv(calc.yearlySummary(), false, collect);
-    else
-        writePaymentTableCsv(calc.report, collect);
-    QCOMPARE(fileBytes(path), QByteArray::fromStdString(want));
-}
+
+    // A cancelled export leaves the old file alone; so does one to a file the user may not
+    // write, and the user is told.
+    void cancelledOrFailedExportKeepsWhatWasThere() {
+        const QString file = path("old.csv");
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("old contents\n") > 0);
+        f.close();
+        trigger("mnExport"); // no answer: Cancel
+        QCOMPARE(fileBytes(file), QByteArray("old contents\n"));
+        QVERIFY(m_fake.messenger.shown.empty());
+        QVERIFY(::chmod(QFile::encodeName(file).constData(), 0444) == 0);
+        m_fake.dialogs.answer = file;
+        trigger("mnExport");
+        QCOMPARE(fileBytes(file), QByteArray("old contents\n"));
+        QVERIFY(m_fake.messenger.shown.size() == 1 &&
+                m_fake.messenger.shown[0].first == "Export Report");
+        QVERIFY(m_fake.messenger.shown[0].second.find(file.toStdString()) != std::string::npos);
+    }
+
+    void fileDialogsThroughTheRealDialog_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("nextType");
+        QTest::addColumn<bool>("clickButton");
+        QTest::newRow("yearly summary, no .csv, Enter") << "years" << true << false;
+        QTest::newRow("payment table, Save") << "table.csv" << false << true;
+        QTest::newRow("save as, then open") << "plan.fin" << false << false;
+    }
+
+    // Every file dialog through the real Qt dialog: the type the user chose there decides what
+    // an export writes, whatever way it is confirmed; a Save As writes the scenario, which the
+    // Open dialog then opens.
+    void fileDialogsThroughTheRealDialog() {
+        QFETCH(QString, name);
+        QFETCH(bool, nextType);
+        QFETCH(bool, clickButton);
+        m_fake.watchdog.reset(); // these dialogs are meant to open
+        const auto dialogs = makeSystemDialogs();
+        const DesktopServices services{dialogs.get(), &m_fake.registry, &m_fake.launcher,
+                                       &m_fake.messenger};
+        frmFinCalc window(services);
+        window.Form_Load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QString file = m_dir.filePath(name);
+        const bool scenario = name.endsWith(QLatin1String(".fin"));
+        driveFileDialog(file, nextType, clickButton);
+        window.findChild<QAction*>(scenario ? "mnSaveAs" : "mnExport")->trigger();
+        QVERIFY(m_fake.messenger.shown.empty());
+        if (scenario) {
+            frmFinCalc reopened(services);
+            reopened.Form_Load();
+            reopened.findChild<QAction*>(QStringLiteral("mnMortgage"))->trigger();
+            driveFileDialog(file, false, true);
+            reopened.findChild<QAction*>(QStringLiteral("mnOpen"))->trigger();
+            QCOMPARE(QString::fromStdString(reopened.calc().ScenarioFileName), file);
+            QCOMPARE(reopened.calc().CalculatorMode, window.calc().CalculatorMode);
+            return;
+        }
+        std::string want;
+        const WritePiece collect = [&want](std::string_view piece) {
+            want += piece;
+            return true;
+        };
+        if (nextType)
+            writeYearlyCsv(window.calc().yearlySummary(), false, collect);
+        else
+            writePaymentTableCsv(window.calc().report, collect);
+        QCOMPARE(fileBytes(file), QByteArray::fromStdString(want));
+    }
+};
 
 QTEST_MAIN(PreviewExportTest)
 #include "preview_export_test.moc"
