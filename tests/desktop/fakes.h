@@ -59,15 +59,14 @@ struct FakeDialogs : selvane::Dialogs {
         return true;
     }
 
-    // The save dialog's file type the user leaves chosen, counted from 1.
-    int typeAnswer = 1;
+    // The user leaves the save dialog's first file type chosen.
     std::optional<std::pair<QString, int>>
     saveFileWithType(QWidget*, const selvane::FileDialogSettings& s) override {
         ++saveCalls;
         last = s;
         if (!answer)
             return std::nullopt;
-        return std::pair{*answer, typeAnswer};
+        return std::pair{*answer, 1};
     }
     // What the print preview does with the printer and its painter; unset, it closes unprinted.
     int previewCalls = 0;
@@ -78,11 +77,9 @@ struct FakeDialogs : selvane::Dialogs {
     }
 };
 
-// A registry holding the values put into it; it counts opened and closed keys.
+// A registry holding the values put into it.
 struct FakeRegistry : selvane::RegistryLayer {
     std::map<std::string, std::map<std::string, selvane::RegistryValue>> keys;
-    std::vector<std::uint32_t> accessAsked;
-    int opened = 0, closed = 0;
 
     void putString(const std::string& key, const std::string& value, const std::string& text) {
         selvane::RegistryValue v{selvane::kRegSz, {text.begin(), text.end()}};
@@ -90,14 +87,12 @@ struct FakeRegistry : selvane::RegistryLayer {
         keys[key][value] = v;
     }
     std::optional<Key> openKey(std::uint32_t root, const std::string& keyName,
-                               std::uint32_t access) override {
-        accessAsked.push_back(access);
+                               std::uint32_t) override {
         if (root != selvane::kHKeyLocalMachine)
             return std::nullopt;
         auto it = keys.find(keyName);
         if (it == keys.end())
             return std::nullopt;
-        ++opened;
         return reinterpret_cast<Key>(&it->second);
     }
     std::optional<selvane::RegistryValue> queryValue(Key key, const std::string& valueName,
@@ -109,17 +104,15 @@ struct FakeRegistry : selvane::RegistryLayer {
             return std::nullopt;
         return it->second;
     }
-    void closeKey(Key) override { ++closed; }
+    void closeKey(Key) override {}
 };
 
 struct FakeLauncher : selvane::Launcher {
     std::vector<std::string> existing; // files that exist
     bool startSucceeds = true;
     std::vector<std::string> started; // every program a start was tried for
-    std::vector<std::string> probed;  // every path asked about
 
     bool fileExists(const std::string& path) override {
-        probed.push_back(path);
         for (const auto& e : existing)
             if (e == path)
                 return true;

@@ -15,7 +15,6 @@ class ModalWatchdog : public QObject {
     }
     // Class and title of every modal window seen, for the failure message.
     const QStringList& seen() const { return m_seen; }
-    void forget() { m_seen.clear(); }
 
   private:
     void check() {
