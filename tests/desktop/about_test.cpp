@@ -4,7 +4,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <algorithm>
 
 #include "desktop/frm_about.h"
 #include "fakes.h"
@@ -16,25 +15,13 @@ namespace {
 const std::string kToolPath = "/opt/tools/sysinfo-tool";
 const std::string kToolFolder = "C:\\Program Files\\Shared\\MSINFO";
 const std::string kInFolder = kToolFolder + "\\MSINFO32.EXE";
+
 using Messages = std::vector<std::pair<std::string, std::string>>;
+const Messages kUnavailable = {{"Selvane", kSysInfoUnavailable}};
 
-// A registry holding the tool's own path (first) and the tools folder (second), or neither.
-FakeRegistry registered(bool first, bool second) {
-    FakeRegistry registry;
-    if (first)
-        registry.putString(kMsInfoKey, kMsInfoValue, kToolPath);
-    if (second)
-        registry.putString(kToolsLocationKey, kToolsLocationValue, kToolFolder);
-    return registry;
-}
-
-// What StartSysInfo does over the registry, with the tool in the tools folder or not, and
-// starting it working or failing.
-struct Outcome {
-    std::vector<std::string> started; // every program a start was tried for
-    Messages shown;
-};
-Outcome startSysInfo(RegistryLayer& registry, bool fileThere = false, bool startWorks = true) {
+// What StartSysInfo tried to start, and the messages it showed.
+using Outcome = std::pair<std::vector<std::string>, Messages>;
+Outcome startSysInfo(RegistryLayer& registry, bool fileThere, bool startWorks) {
     FakeLauncher launcher;
     if (fileThere)
         launcher.existing.push_back(kInFolder);
@@ -49,48 +36,45 @@ class AboutTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The tool's own path is trusted as registered (the launcher knows no such file), and when
+    // it does not start the tools folder is not tried; otherwise the folder is looked into.
     void startSysInfoOutcomes() {
-        const Messages unavailable = {{"Selvane", kSysInfoUnavailable}};
-        FakeRegistry both = registered(true, true), folder = registered(false, true), none;
-        // The tool's own path is trusted as registered (the launcher knows no such file), and
-        // when it does not start the tools folder is not tried; the folder is looked into.
+        FakeRegistry both, folder, none;
+        both.keys[kMsInfoKey][kMsInfoValue] = kToolPath;
+        for (FakeRegistry* r : {&both, &folder})
+            r->keys[kToolsLocationKey][kToolsLocationValue] = kToolFolder;
         for (const bool works : {true, false}) {
-            const Outcome own = startSysInfo(both, true, works);
-            QCOMPARE(own.started, std::vector<std::string>{kToolPath});
-            QCOMPARE(own.shown, works ? Messages() : unavailable);
-            const Outcome inFolder = startSysInfo(folder, true, works);
-            QCOMPARE(inFolder.started, std::vector<std::string>{kInFolder});
-            QCOMPARE(inFolder.shown, works ? Messages() : unavailable);
+            const Messages said = works ? Messages() : kUnavailable;
+            QCOMPARE(startSysInfo(both, true, works), Outcome({kToolPath}, said));
+            QCOMPARE(startSysInfo(folder, true, works), Outcome({kInFolder}, said));
         }
-        QCOMPARE(startSysInfo(folder, false).shown, unavailable); // not in the folder
-        QCOMPARE(startSysInfo(none, true).shown, unavailable);
-    }
-
-    // Where there is no registry, the first lookup names the first tool found on the PATH, in
-    // the order of the candidates.
-    void pathRegistryAnswersTheFirstLookup() {
+        QCOMPARE(startSysInfo(folder, false, true), Outcome({}, kUnavailable)); // not in the folder
+        QCOMPARE(startSysInfo(none, true, true), Outcome({}, kUnavailable));
+        // Where there is no registry, the first lookup names the first tool found on the PATH,
+        // in the order of the candidates.
         std::vector<std::string> installed = {"gnome-system-monitor", "hardinfo"};
-        PathRegistry registry([&](const std::string& p) -> std::optional<std::string> {
+        PathRegistry path([&](const std::string& p) -> std::optional<std::string> {
             return std::ranges::count(installed, p) ? "/usr/bin/" + p
                                                     : std::optional<std::string>();
         });
-        QCOMPARE(startSysInfo(registry).started, std::vector<std::string>{"/usr/bin/hardinfo"});
+        QCOMPARE(startSysInfo(path, false, true).first,
+                 std::vector<std::string>{"/usr/bin/hardinfo"});
         installed.clear();
-        QCOMPARE(startSysInfo(registry).shown.size(), size_t(1));
+        QCOMPARE(startSysInfo(path, false, true).second, kUnavailable);
     }
 
     // System Info starts the tool and leaves the box open; OK closes and unloads it. Every
     // message goes to the fake: the watchdog sees no modal window.
     void aboutBoxButtons() {
         ModalWatchdog watchdog;
-        FakeRegistry registry = registered(true, false);
+        FakeRegistry registry;
+        registry.keys[kMsInfoKey][kMsInfoValue] = kToolPath;
         FakeLauncher launcher;
         FakeMessenger messenger;
         QPointer<frmAbout> box = new frmAbout({&registry, &launcher, &messenger});
         box->show();
         QTest::mouseClick(box->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
-        QCOMPARE(launcher.started, std::vector<std::string>{kToolPath});
-        QVERIFY(box->isVisible());
+        QVERIFY(launcher.started == std::vector<std::string>{kToolPath} && box->isVisible());
         QTest::mouseClick(box->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(box.isNull());

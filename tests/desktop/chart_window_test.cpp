@@ -28,36 +28,25 @@
 
 using namespace selvane;
 
-namespace {
-
-QList<QLineSeries*> lineSeries(frmChart* chart) {
-    QList<QLineSeries*> out;
-    for (QAbstractSeries* s : chart->charts().lines()->series())
-        out.append(qobject_cast<QLineSeries*>(s));
-    return out;
-}
-
-} // namespace
-
 class ChartWindowTest : public QObject {
     Q_OBJECT
 
     FakeWindow m_fake; // the window, its fakes and the modal watchdog
 
     QAction* action(const char* name) const { return m_fake.action(name); }
-    const FinCalc& calc() const { return m_fake.window->calc(); }
+    const FinCalc& calc() const { return m_fake.calc(); }
+    static QList<QLineSeries*> lineSeries(frmChart* chart) {
+        QList<QLineSeries*> out;
+        for (QAbstractSeries* s : chart->charts().lines()->series())
+            out.append(qobject_cast<QLineSeries*>(s));
+        return out;
+    }
     frmChart* openChart() {
         action("mnChart")->trigger();
         frmChart* chart = m_fake.window->host().chartWindow();
         if (!chart || !QTest::qWaitForWindowExposed(chart))
             qFatal("View > Chart showed no window");
         return chart;
-    }
-    void enter(int field, const QString& text) {
-        auto* edit = m_fake.window->findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(field));
-        edit->selectAll();
-        QTest::keyClicks(edit, text); // over the selection
-        QTest::keyClick(edit, Qt::Key_Return);
     }
     // Every drawn point of the lines is the state's report row of that payment, up to the last;
     // the table shows the state's years in the state's texts, under the state's captions.
@@ -67,13 +56,12 @@ class ChartWindowTest : public QObject {
         const QList<QLineSeries*> lines = lineSeries(chart);
         QCOMPARE(lines.size(), 3);
         double lastPayment = 0;
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 3; ++i)
             for (const QPointF& p : lines[i]->points()) {
                 const auto row = report.rowValues(static_cast<std::int64_t>(p.x()));
                 QCOMPARE(p.y(), i == 0 ? row.balance : i == 1 ? row.principal : row.interest);
                 lastPayment = std::max(lastPayment, p.x());
             }
-        }
         QCOMPARE(lastPayment, static_cast<double>(report.rowCount()));
         QCOMPARE(lines[1]->name(), QString::fromUtf8(chartCaptions(investment).principal));
 
@@ -81,8 +69,8 @@ class ChartWindowTest : public QObject {
         const QAbstractItemModel* model = chart->table()->model();
         QCOMPARE(model->rowCount(), static_cast<int>(years.yearCount() + 1));
         for (std::int64_t y : {std::int64_t{1}, years.yearCount(), years.yearCount() + 1}) {
-            const YearRow row = y > years.yearCount() ? years.total() : years.year(y);
-            const auto texts = yearRowTexts(row, calc().currency());
+            const auto texts = yearRowTexts(y > years.yearCount() ? years.total() : years.year(y),
+                                            calc().currency());
             for (int column = 0; column < YearlyModel::ColumnCount; ++column)
                 QCOMPARE(model->index(static_cast<int>(y - 1), column).data().toString(),
                          QString::fromStdString(texts[static_cast<size_t>(column)]));
@@ -97,33 +85,42 @@ class ChartWindowTest : public QObject {
     void init() {
         QVERIFY(m_fake.open());
         action("mnMortgage")->trigger();
-        enter(field::APR, QStringLiteral("6.5"));
+        m_fake.enter(field::APR, QStringLiteral("6.5"));
     }
-    void cleanup() {
-        const QStringList modal = m_fake.close();
-        QVERIFY2(modal.isEmpty(), qPrintable(modal.join(", ")));
-    }
+    void cleanup() { QVERIFY(m_fake.close()); }
 
+    // View > Chart opens one window, not modal and of its own, that follows each calculation;
+    // hovering a line tells the point's figures, and a resize draws again, once settled, for the
+    // plot's new width. Closed, the state knows; the main window takes it along.
     void viewChartOpensOneWindowThatFollowsTheState() {
         QPointer<frmChart> chart = openChart();
         QVERIFY(calc().chartOpen);
         QVERIFY(!chart->isModal() && !chart->parentWidget() && m_fake.window->isEnabled());
         QCOMPARE(openChart(), chart.data()); // a second View > Chart shows the same window
         verifyShowsState(chart);
-        enter(field::APR, QStringLiteral("9"));
+        m_fake.enter(field::APR, QStringLiteral("9"));
         verifyShowsState(chart);
+        // The pointer is near payment 37, between two drawn points.
+        emit lineSeries(chart)[0]->hovered(QPointF(37.3, 1000), true);
+        QCOMPARE(chart->pointText(),
+                 QString::fromStdString(chartPointText(calc().chartSource(), 37)));
+        emit lineSeries(chart)[0]->hovered(QPointF(37.3, 1000), false);
+        QVERIFY(chart->pointText().isEmpty());
+        QTRY_COMPARE(chart->drawnColumns(), chart->plotColumns());
+        const int before = chart->drawnColumns();
+        chart->resize(chart->width() + 300, chart->height());
+        QTRY_VERIFY(chart->plotColumns() > before);
+        QTRY_COMPARE(chart->drawnColumns(), chart->plotColumns());
         // Another function's calculation: the captions become an investment's.
         action("mnInvestment")->trigger();
-        m_fake.window->findChild<QPushButton*>(QStringLiteral("btnCalculate"))->click();
+        m_fake.named<QPushButton>("btnCalculate")->click();
         QVERIFY(calc().chartSource().investment && calc().report.rowCount() > 0);
         verifyShowsState(chart);
 
-        // Closed, the state knows, and View > Chart opens it anew; the main window takes it along.
         QVERIFY(chart->close() && !calc().chartOpen);
         QTRY_VERIFY(chart.isNull());
         chart = openChart();
-        QVERIFY(calc().chartOpen);
-        QVERIFY(m_fake.window->close());
+        QVERIFY(calc().chartOpen && m_fake.window->close());
         QTRY_VERIFY(chart.isNull());
         QVERIFY(!calc().chartOpen);
     }
@@ -148,10 +145,10 @@ class ChartWindowTest : public QObject {
         };
         const auto freed = qScopeGuard([&] { release(), release(), release(); });
         busy();
-        enter(field::PERS, QString::number(frmChart::kRowsOffThread + 1));
+        m_fake.enter(field::PERS, QString::number(frmChart::kRowsOffThread + 1));
         QVERIFY(chart->working());
         const DetailsReport first = calc().report;
-        enter(field::APR, QStringLiteral("4")); // while the first is worked out
+        m_fake.enter(field::APR, QStringLiteral("4")); // while the first is worked out
         QCOMPARE(calc().report.rowCount(), frmChart::kRowsOffThread + 1);
         release(); // the first drawing comes, and is not shown
         QVERIFY(lineSeries(chart)[2]->points().last().y() !=
@@ -167,9 +164,9 @@ class ChartWindowTest : public QObject {
         // A one-payment plan calculated meanwhile is drawn at once, as a dot a line with whole
         // payment ticks, and the long plan's drawing is not shown over it when it comes.
         busy();
-        enter(field::APR, QStringLiteral("5"));
+        m_fake.enter(field::APR, QStringLiteral("5"));
         QVERIFY(chart->working());
-        enter(field::PERS, QStringLiteral("1"));
+        m_fake.enter(field::PERS, QStringLiteral("1"));
         release();
         verifyShowsState(chart);
         for (QLineSeries* line : lineSeries(chart))
@@ -178,22 +175,12 @@ class ChartWindowTest : public QObject {
         QVERIFY(x && x->tickInterval() >= 1);
 
         busy();
-        enter(field::PERS, QString::number(frmChart::kRowsOffThread + 1));
+        m_fake.enter(field::PERS, QString::number(frmChart::kRowsOffThread + 1));
         QVERIFY(chart->working());
         QVERIFY(chart->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(chart.isNull());
         release(); // the drawing comes for a window that is gone
-    }
-
-    // A resize draws again, once settled, for the plot's new width.
-    void resizeRedrawsAtThePlotWidth() {
-        frmChart* chart = openChart();
-        QTRY_COMPARE(chart->drawnColumns(), chart->plotColumns());
-        const int before = chart->drawnColumns();
-        chart->resize(chart->width() + 300, chart->height());
-        QTRY_VERIFY(chart->plotColumns() > before);
-        QTRY_COMPARE(chart->drawnColumns(), chart->plotColumns());
     }
 
     // The chart and What If open at the size they were closed at, brought within the screen.
@@ -223,17 +210,6 @@ class ChartWindowTest : public QObject {
         }
     }
 
-    void hoveringALineShowsThePointsFigures() {
-        frmChart* chart = openChart();
-        // The pointer is near payment 37, between two drawn points.
-        emit lineSeries(chart)[0]->hovered(QPointF(37.3, 1000), true);
-        QCOMPARE(chart->pointText(),
-                 QString::fromStdString(chartPointText(calc().chartSource(), 37)));
-        QVERIFY(chart->pointText().startsWith(QStringLiteral("Payment 37\n")));
-        emit lineSeries(chart)[0]->hovered(QPointF(37.3, 1000), false);
-        QVERIFY(chart->pointText().isEmpty());
-    }
-
     // Save Image asks for a name, and writes the charts at the size the window shows them; a
     // failed write says so.
     void saveImageWritesThePictureShown() {
@@ -242,13 +218,13 @@ class ChartWindowTest : public QObject {
         m_fake.dialogs.answer = dir.filePath(QStringLiteral("no-such-folder/chart.png"));
         auto* save = chart->findChild<QPushButton*>(QStringLiteral("cmdSaveImage"));
         save->click();
-        QCOMPARE(m_fake.messenger.shown.size(), size_t{1});
-        QCOMPARE(m_fake.messenger.shown[0].first, std::string("Save Chart"));
+        const auto& shown = m_fake.messenger.shown;
+        QVERIFY(shown.size() == 1 && shown[0].first == "Save Chart");
 
         m_fake.dialogs.answer = dir.filePath(QStringLiteral("chart.png"));
         save->click();
         QCOMPARE(m_fake.dialogs.last.filters.size(), 2); // PNG and SVG
-        QCOMPARE(m_fake.messenger.shown.size(), size_t{1});
+        QCOMPARE(shown.size(), size_t{1});
         QCOMPARE(QImage(*m_fake.dialogs.answer).size(), chart->chartArea()->size());
     }
 

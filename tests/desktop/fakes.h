@@ -4,6 +4,7 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QString>
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -16,10 +17,8 @@
 
 struct FakeDialogs : selvane::Dialogs {
     std::optional<QString> answer; // the path the user picks; nullopt cancels
-    bool printAccepted = false;
-    int openCalls = 0, saveCalls = 0, printCalls = 0;
+    int openCalls = 0, saveCalls = 0, printCalls = 0, previewCalls = 0;
     selvane::FileDialogSettings last;
-    std::int64_t printedPageCount = -1;
 
     std::optional<QString> openFile(QWidget*, const selvane::FileDialogSettings& s) override {
         ++openCalls;
@@ -31,10 +30,19 @@ struct FakeDialogs : selvane::Dialogs {
         last = s;
         return answer;
     }
-    // What the print dialog was opened with, and what the user then chooses in it: print to a
-    // PDF file, another paper, a page range (from, to; 0 keeps "all pages").
+    // The user leaves the save dialog's first file type chosen.
+    std::optional<std::pair<QString, int>>
+    saveFileWithType(QWidget* parent, const selvane::FileDialogSettings& s) override {
+        const auto path = saveFile(parent, s);
+        return path ? std::optional(std::pair{*path, 1}) : std::nullopt;
+    }
+
+    // What the print dialog was offered (the pages, the file and paper of the printer), and what
+    // the user chooses in it, unless cancelled: a PDF file, a paper, pages from..to (0: all).
+    std::int64_t printedPageCount = -1;
     QString offeredFile;
     QPageSize offeredPaper;
+    bool printAccepted = false;
     std::optional<QString> printFile;
     std::optional<QPageSize> paper;
     int fromPage = 0, toPage = 0;
@@ -58,18 +66,7 @@ struct FakeDialogs : selvane::Dialogs {
         }
         return true;
     }
-
-    // The user leaves the save dialog's first file type chosen.
-    std::optional<std::pair<QString, int>>
-    saveFileWithType(QWidget*, const selvane::FileDialogSettings& s) override {
-        ++saveCalls;
-        last = s;
-        if (!answer)
-            return std::nullopt;
-        return std::pair{*answer, 1};
-    }
     // What the print preview does with the printer and its painter; unset, it closes unprinted.
-    int previewCalls = 0;
     std::function<bool(QPrinter&, const PaintOnto&)> onPreview;
     bool preview(QWidget*, QPrinter& printer, const PaintOnto& paint) override {
         ++previewCalls;
@@ -77,32 +74,27 @@ struct FakeDialogs : selvane::Dialogs {
     }
 };
 
-// A registry holding the values put into it.
+// A registry of string values under keys of HKEY_LOCAL_MACHINE: keys[key][value] = text.
 struct FakeRegistry : selvane::RegistryLayer {
-    std::map<std::string, std::map<std::string, selvane::RegistryValue>> keys;
+    using Values = std::map<std::string, std::string>;
+    std::map<std::string, Values> keys;
 
-    void putString(const std::string& key, const std::string& value, const std::string& text) {
-        selvane::RegistryValue v{selvane::kRegSz, {text.begin(), text.end()}};
-        v.bytes.push_back(0);
-        keys[key][value] = v;
-    }
-    std::optional<Key> openKey(std::uint32_t root, const std::string& keyName,
+    std::optional<Key> openKey(std::uint32_t root, const std::string& name,
                                std::uint32_t) override {
-        if (root != selvane::kHKeyLocalMachine)
-            return std::nullopt;
-        auto it = keys.find(keyName);
-        if (it == keys.end())
+        const auto it = keys.find(name);
+        if (root != selvane::kHKeyLocalMachine || it == keys.end())
             return std::nullopt;
         return reinterpret_cast<Key>(&it->second);
     }
-    std::optional<selvane::RegistryValue> queryValue(Key key, const std::string& valueName,
-                                                     std::size_t bufferBytes) override {
-        const auto& values =
-            *reinterpret_cast<const std::map<std::string, selvane::RegistryValue>*>(key);
-        auto it = values.find(valueName);
-        if (it == values.end() || it->second.bytes.size() > bufferBytes)
+    std::optional<selvane::RegistryValue> queryValue(Key key, const std::string& name,
+                                                     std::size_t) override {
+        const Values& values = *reinterpret_cast<const Values*>(key);
+        const auto it = values.find(name);
+        if (it == values.end())
             return std::nullopt;
-        return it->second;
+        selvane::RegistryValue v{selvane::kRegSz, {it->second.begin(), it->second.end()}};
+        v.bytes.push_back(0); // stored with its terminating zero
+        return v;
     }
     void closeKey(Key) override {}
 };
@@ -113,10 +105,7 @@ struct FakeLauncher : selvane::Launcher {
     std::vector<std::string> started; // every program a start was tried for
 
     bool fileExists(const std::string& path) override {
-        for (const auto& e : existing)
-            if (e == path)
-                return true;
-        return false;
+        return std::ranges::find(existing, path) != existing.end();
     }
     bool start(const std::string& program) override {
         started.push_back(program);

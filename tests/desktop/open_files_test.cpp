@@ -8,7 +8,6 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -18,18 +17,11 @@
 
 #include "cli/state_json.h"
 #include "desktop/open_paths.h"
-#include "desktop/recent_files_menu.h"
 #include "window_fixture.h" // the window over fakes, settings kept apart; QAction and QTest
 
 using namespace selvane;
 
 namespace {
-
-// File > Open as the command-line driver runs `open PATH`: a host whose dialog answers PATH.
-struct AnsweringHost : NullHost {
-    std::string path;
-    std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return path; }
-};
 
 std::string stateOf(const FinCalc& calc) {
     std::ostringstream out;
@@ -37,9 +29,15 @@ std::string stateOf(const FinCalc& calc) {
     return out.str();
 }
 
-// The state after start-up and File > Open choosing path.
+// The state after start-up and File > Open choosing path, as the command-line driver runs
+// `open PATH`: over a host whose dialog answers path.
 std::string openedThroughTheDialog(const QString& path) {
-    AnsweringHost host;
+    struct AnsweringHost : NullHost {
+        std::string path;
+        std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override {
+            return path;
+        }
+    } host;
     host.path = path.toStdString();
     FinCalc calc(host);
     calc.Form_Load();
@@ -47,9 +45,8 @@ std::string openedThroughTheDialog(const QString& path) {
     return stateOf(calc);
 }
 
-// The settings the window keeps its list in.
-std::unique_ptr<QSettings> settings() {
-    return std::make_unique<QSettings>(recentFilesSettingsPath(), QSettings::IniFormat);
+QSettings settings() {
+    return QSettings(recentFilesSettingsPath(), QSettings::IniFormat);
 }
 
 } // namespace
@@ -60,35 +57,32 @@ class OpenFilesTest : public QObject {
     QTemporaryDir m_dir;
     FakeWindow m_fake;
 
+    QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
     // A scenario in mortgage mode with its second result type and a few values of its own.
     QString writeScenario(const char* name) {
-        const QString file = path(name);
-        QFile f(file);
+        QFile f(path(name));
         if (!f.open(QIODevice::WriteOnly))
-            qFatal("cannot write %s", qPrintable(file));
+            qFatal("cannot write %s", name);
         f.write("\"Mortgage\"\r\n1\r\n\"6.25\"\r\n\"6\"\r\n\"2\"\r\n\"1\"\r\n\"0\"\r\n\"300\"\r\n"
                 "\"250000\"\r\n\"50000\"\r\n\"0\"\r\n\"1500\"\r\n\"60\"\r\n\"0\"\r\n\"0\"\r\n"
                 "\"0\"\r\n\"0\"\r\n\"0\"\r\n");
-        return file;
+        return f.fileName();
     }
-    QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
-    std::string windowState() const { return stateOf(m_fake.window->calc()); }
+    std::string windowState() const { return stateOf(m_fake.calc()); }
     // The state is File > Open's with that file, and the fields show it; no dialog was asked.
     void verifyOpenedAsFileOpenDoes(const QString& file) {
         QCOMPARE(windowState(), openedThroughTheDialog(file));
-        const auto* pmt =
-            m_fake.window->findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(field::PMT));
-        QCOMPARE(pmt->text().toStdString(), m_fake.window->calc().fields[field::PMT].text);
-        QCOMPARE(m_fake.dialogs.openCalls, 0);
-        QVERIFY(m_fake.messenger.shown.empty());
+        QCOMPARE(m_fake.field(field::PMT)->text().toStdString(),
+                 m_fake.calc().fields[field::PMT].text);
+        QVERIFY(m_fake.dialogs.openCalls == 0 && m_fake.messenger.shown.empty());
     }
     QAction* action(const char* name) const { return m_fake.action(name); }
-    RecentFilesMenu* recentMenu() const { return m_fake.window->findChild<RecentFilesMenu*>(); }
-    // The File menu as the user opens it: the Recent Files entries are read afresh.
-    QStringList shownRecent() const {
-        emit m_fake.window->findChild<QMenu*>(QStringLiteral("mnFile"))->aboutToShow();
-        return recentMenu()->shownFiles();
+    // File > Recent Files as the user opens the File menu: the entries are read afresh.
+    static QStringList shownRecent(const frmFinCalc& window) {
+        emit window.findChild<QMenu*>(QStringLiteral("mnFile"))->aboutToShow();
+        return window.findChild<RecentFilesMenu*>()->shownFiles();
     }
+    QStringList shownRecent() const { return shownRecent(*m_fake.window); }
     void openThroughTheDialog(const QString& file) {
         m_fake.dialogs.answer = file;
         action("mnOpen")->trigger();
@@ -108,38 +102,34 @@ class OpenFilesTest : public QObject {
             return; // a refused drag is never dropped
         QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(target, &drop);
-        QVERIFY(drop.isAccepted());
-        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+        QVERIFY(drop.isAccepted() && drop.dropAction() == Qt::CopyAction);
     }
 
   private slots:
+    // The settings are the test program's own (settings_sandbox.h); each test starts with an
+    // empty list.
     void init() {
-        // The settings are the test program's own (settings_sandbox.h); each test starts with
-        // an empty list.
-        const QString sandbox = sandboxSettings();
-        QVERIFY(settings()->fileName().startsWith(sandbox));
+        const QString sandbox = sandboxSettings(); // before the first QSettings
+        QVERIFY(settings().fileName().startsWith(sandbox));
         clearRecentFiles();
         QVERIFY(m_fake.open());
     }
-    void cleanup() {
-        const QStringList modal = m_fake.close();
-        QVERIFY2(modal.isEmpty(), qPrintable(modal.join(", ")));
-    }
+    void cleanup() { QVERIFY(m_fake.close()); }
 
     // The file a command line names: its first argument that is no option, made absolute as
     // the dialog's answer is. What main runs with it after start-up is an open like any other,
-    // listed; a missing file fails as silently as File > Open.
+    // listed; a missing file fails as silently as File > Open; a name that is not valid UTF-8
+    // (Latin-1 "café") opens as `open` opens it: the bytes stand.
     void commandLineOpensAsFileOpenDoes() {
         const std::string here = QDir::currentPath().toStdString();
-        const auto arg = [](std::vector<std::string> rest) {
-            rest.insert(rest.begin(), "selvane");
-            return scenarioArgument(rest);
-        };
-        QCOMPARE(arg({}), std::string());
-        QCOMPARE(arg({"/a/b.fin", "/c/d.fin"}), std::string("/a/b.fin"));
-        QCOMPARE(arg({"--verbose", "x.fin"}), here + "/x.fin");
-        QCOMPARE(arg({"--", "-odd.fin"}), here + "/-odd.fin");
-        QCOMPARE(arg({"", "sub/../y.fin"}), here + "/y.fin");
+        const std::pair<std::vector<std::string>, std::string> arguments[] = {
+            {{"selvane"}, ""},
+            {{"selvane", "/a/b.fin", "/c/d.fin"}, "/a/b.fin"},
+            {{"selvane", "--verbose", "x.fin"}, here + "/x.fin"},
+            {{"selvane", "--", "-odd.fin"}, here + "/-odd.fin"},
+            {{"selvane", "", "sub/../y.fin"}, here + "/y.fin"}};
+        for (const auto& [line, file] : arguments)
+            QCOMPARE(scenarioArgument(line), file);
 
         const QString file = writeScenario("mortgage.fin");
         const QString relative = QDir::current().relativeFilePath(file); // as typed in a shell
@@ -150,33 +140,27 @@ class OpenFilesTest : public QObject {
         QVERIFY(m_fake.open());
         m_fake.window->openCommandLineFile({"selvane", path("missing.fin").toStdString()});
         verifyOpenedAsFileOpenDoes(path("missing.fin"));
-
-        // A name that is not valid UTF-8 (Latin-1 "café") opens as `open` opens it: the bytes
-        // stand.
         const std::string name = (m_dir.path() + QStringLiteral("/caf")).toStdString() + "\xe9.fin";
         QCOMPARE(std::rename(file.toStdString().c_str(), name.c_str()), 0);
         m_fake.window->openCommandLineFile({"selvane", name});
-        QCOMPARE(m_fake.window->calc().ScenarioFileName, name); // set once it is read
+        QCOMPARE(m_fake.calc().ScenarioFileName, name); // set once it is read
     }
 
     // The first of the files dropped on the window, or on a field (which takes dropped text, but
-    // not the file's name), opens.
+    // not the file's name), opens. Drags of no file are refused; a file the Open cannot read
+    // fails silently as it does.
     void droppedFileOpensAsFileOpenDoes() {
         const QString file = writeScenario("dropped.scenario"); // any name, as File > Open takes
-        QMimeData data;
+        QMimeData data, text, web, nothing, missing;
         data.setUrls({QUrl::fromLocalFile(file), QUrl::fromLocalFile(writeScenario("second.fin"))});
         data.setText(file); // file managers offer the path as text too
         sendDrop(m_fake.window.get(), data, true);
         verifyOpenedAsFileOpenDoes(file);
-
         QVERIFY(m_fake.open());
-        auto* apr = m_fake.window->findChild<QLineEdit*>(QStringLiteral("txtSL_0"));
-        sendDrop(apr, data, true);
+        sendDrop(m_fake.field(field::APR), data, true);
         verifyOpenedAsFileOpenDoes(file);
-        QVERIFY(!apr->text().contains(QLatin1String("dropped")));
+        QVERIFY(!m_fake.field(field::APR)->text().contains(QLatin1String("dropped")));
 
-        // Drags of no file are refused; a file the Open cannot read fails silently as it does.
-        QMimeData text, web, nothing, missing;
         text.setText(QStringLiteral("hello"));
         web.setUrls({QUrl(QStringLiteral("https://example.com/plan.fin"))});
         for (const QMimeData* refused : {&text, &web, &nothing})
@@ -188,42 +172,41 @@ class OpenFilesTest : public QObject {
         QVERIFY(m_fake.messenger.shown.empty());
     }
 
-    // Files opened and saved through the dialogs are listed, newest first, and the list (with
-    // the folder the Open dialog last chose in, and nothing else) lasts to the next run and is
-    // seen by another window when its menu opens.
+    // Files opened and saved through the dialogs (Open offering the scenario files first) are
+    // listed, newest first, and the list (with the folder the Open dialog last chose in, and
+    // nothing else) lasts to the next run and is seen by another window when its menu opens.
     void recentFilesLastToTheNextWindow() {
         QVERIFY(!action("mnRecent")->isEnabled()); // nothing to list yet
-        const QString a = writeScenario("a.fin");
+        const QString a = writeScenario("a.fin"), b = path("b.fin");
         openThroughTheDialog(a);
-        m_fake.dialogs.answer = path("b.fin");
+        QCOMPARE(m_fake.dialogs.last.filters,
+                 (QStringList{"All Files (*.*) (*)", "Text Files (*.txt) (*.txt)",
+                              "Financial Files (*.fin) (*.fin)"}));
+        QCOMPARE(m_fake.dialogs.last.selectedFilter, m_fake.dialogs.last.filters.value(2));
+        m_fake.dialogs.answer = b;
         action("mnSaveAs")->trigger();
-        QCOMPARE(shownRecent(), (QStringList{path("b.fin"), a}));
-        QVERIFY(action("mnRecent")->isEnabled() &&
-                action("mnRecent1")->text() == "&1 " + path("b.fin"));
+        QCOMPARE(shownRecent(), (QStringList{b, a}));
+        QVERIFY(action("mnRecent")->isEnabled() && action("mnRecent1")->text() == "&1 " + b);
 
         QVERIFY(m_fake.open()); // a new run: a fresh window over the same settings
-        QCOMPARE(shownRecent(), (QStringList{path("b.fin"), a}));
-        QCOMPARE(settings()->allKeys(), (QStringList{QStringLiteral("LastFolder/Scenario"),
-                                                     QStringLiteral("RecentFiles")}));
-        m_fake.dialogs.answer.reset();
-        action("mnOpen")->trigger();
+        QCOMPARE(shownRecent(), (QStringList{b, a}));
+        QCOMPARE(settings().allKeys(), (QStringList{"LastFolder/Scenario", "RecentFiles"}));
+        action("mnOpen")->trigger(); // cancelled
         QCOMPARE(m_fake.dialogs.last.fileName, m_dir.path());
         action("mnExport")->trigger(); // never chosen a file for
         QCOMPARE(m_fake.dialogs.last.fileName, QString());
-
-        m_fake.dialogs.openCalls = 0;   // that Open was cancelled
+        m_fake.dialogs.openCalls = 0;
         action("mnRecent2")->trigger(); // opens as File > Open does, and moves to the front
         verifyOpenedAsFileOpenDoes(a);
-        QCOMPARE(shownRecent(), (QStringList{a, path("b.fin")}));
-        frmFinCalc second(DesktopServices{&m_fake.dialogs, &m_fake.registry, &m_fake.launcher,
-                                          &m_fake.messenger});
+        QCOMPARE(shownRecent(), (QStringList{a, b}));
+        frmFinCalc second(m_fake.services());
         second.Form_Load();
-        openThroughTheDialog(path("b.fin"));
-        emit second.findChild<QMenu*>(QStringLiteral("mnFile"))->aboutToShow();
-        QCOMPARE(second.findChild<RecentFilesMenu*>()->shownFiles(),
-                 (QStringList{path("b.fin"), a}));
+        openThroughTheDialog(b);
+        QCOMPARE(shownRecent(second), (QStringList{b, a}));
     }
 
+    // An entry whose file is gone is taken off the list, with a message, and opens nothing;
+    // Clear Menu empties the list, and the scenario open stays.
     void vanishedRecentFileIsRemovedWithAMessageAndClearEmptiesTheList() {
         const QString gone = writeScenario("gone.fin");
         for (const QString& f : {writeScenario("a.fin"), gone, writeScenario("c.fin")})
@@ -231,16 +214,15 @@ class OpenFilesTest : public QObject {
         QVERIFY(QFile::remove(gone));
         const std::string before = windowState();
         action("mnRecent2")->trigger();
-        QCOMPARE(m_fake.messenger.shown.size(), size_t{1});
-        QVERIFY(m_fake.messenger.shown[0].first == "Recent Files" &&
-                QString::fromStdString(m_fake.messenger.shown[0].second).contains(gone));
-        QCOMPARE(recentMenu()->shownFiles(), (QStringList{path("c.fin"), path("a.fin")}));
-        QCOMPARE(windowState(), before); // nothing was opened
-        // Clear Menu empties the list; the scenario open stays.
+        const auto& shown = m_fake.messenger.shown;
+        QVERIFY(shown.size() == 1 && shown[0].first == "Recent Files" &&
+                QString::fromStdString(shown[0].second).contains(gone));
+        QCOMPARE(shownRecent(), (QStringList{path("c.fin"), path("a.fin")}));
+        QCOMPARE(windowState(), before);
         action("mnClearRecent")->trigger();
-        QVERIFY(recentMenu()->shownFiles().isEmpty() && recentFiles().isEmpty());
+        QVERIFY(shownRecent().isEmpty() && recentFiles().isEmpty());
         QVERIFY(!action("mnClearRecent")->isEnabled() && !action("mnRecent")->isEnabled());
-        QCOMPARE(m_fake.window->calc().ScenarioFileName, path("c.fin").toStdString());
+        QCOMPARE(m_fake.calc().ScenarioFileName, path("c.fin").toStdString());
     }
 
     // A settings file Selvane could not have written (a list of 20,000 names) is not read: the
@@ -248,14 +230,14 @@ class OpenFilesTest : public QObject {
     void oversizedSettingsAreNotRead() {
         QStringList many;
         for (int i = 0; i < 20000; ++i)
-            many << path(QString::number(i).toLatin1() + ".fin");
-        settings()->setValue(QStringLiteral("RecentFiles"), many);
+            many << path("a.fin") + QString::number(i);
+        settings().setValue(QStringLiteral("RecentFiles"), many);
         QVERIFY(QFileInfo(recentFilesSettingsPath()).size() > kMaxSettingsBytes);
         QVERIFY(m_fake.open());
         QVERIFY(shownRecent().isEmpty() && recentFiles().isEmpty());
         openThroughTheDialog(writeScenario("a.fin"));
         QCOMPARE(shownRecent(), QStringList{path("a.fin")});
-        QCOMPARE(settings()->value(QStringLiteral("RecentFiles")).toStringList(), shownRecent());
+        QCOMPARE(settings().value(QStringLiteral("RecentFiles")).toStringList(), shownRecent());
         QVERIFY(QFileInfo(recentFilesSettingsPath()).size() < 1024);
     }
 };

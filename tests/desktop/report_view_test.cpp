@@ -1,6 +1,7 @@
 // The report view: what is selected, by mouse, keys or Select All, is the report's own text
 // between the two ends, and Copy and the size count agree with it; the copy keys and menu, the
-// copy limit, the scroll range, what is painted where, and a report of a million rows.
+// copy limit, the scroll range, what is painted where, and a report of a million rows. The
+// report's text itself is core's (tests/core/details_text_test.cpp).
 
 #include <QAction>
 #include <QApplication>
@@ -12,38 +13,22 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "core/details_text.h"
 #include "desktop/report_view.h"
+#include "support/report_inputs.h"
 
 using namespace selvane;
 
 namespace {
 
 DetailsReport buildReport(double pers, double sbal, double pmt, double rate,
-                          const QLocale& locale = QLocale(QLocale::English,
-                                                          QLocale::UnitedStates)) {
-    const ReportInputs in{.SBAL = sbal,
-                          .APR = rate * 1200,
-                          .RAPR = rate * 1200,
-                          .PMT = pmt,
-                          .PERS = pers,
-                          .PeriodRate = rate};
+                          const CurrencyFormat& currency = testing::kUsd) {
     DetailsReport report;
-    if (!DetailsReport::build(in, CurrencyFormat(locale), report))
+    if (!DetailsReport::build(testing::reportInputs(pers, sbal, pmt, rate), currency, report))
         qFatal("report did not build");
     return report;
 }
-
 DetailsReport loan60() {
     return buildReport(60, 20000, 400.7589719124764, 0.00625);
-}
-
-// Sizes the view, gives it the report and shows it; false when the window never appeared.
-bool showReport(ReportView& view, const DetailsReport& report, int width, int height) {
-    view.resize(width, height);
-    view.setReport(&report);
-    view.show();
-    return QTest::qWaitForWindowExposed(&view);
 }
 
 // The report's lines, and its text from one place to another (either order, each end brought
@@ -97,11 +82,8 @@ class ReportViewTest : public QObject {
     // the selected text, the copy and the counted size are the report's text between the ends.
     void selectionsAreTheReportsTextBetweenTheirEnds() {
         const DetailsReport reports[] = {
-            loan60(),
-            buildReport(12, 20000, 1750, 0.005, QLocale(QLocale::German, QLocale::Germany)),
-            buildReport(0, 1000, 10, 0.01),
-            buildReport(200'100, 100000, 0.01, 0.0),
-        };
+            loan60(), buildReport(12, 20000, 1750, 0.005, CurrencyFormat(QLocale(QLocale::German))),
+            buildReport(0, 1000, 10, 0.01), buildReport(200'100, 100000, 0.01, 0.0)};
         QVERIFY(reports[1].line(0).size() >
                 size_t(QString::fromStdString(reports[1].line(0)).size()));
         const std::pair<ReportPosition, ReportPosition> selections[] = {
@@ -122,27 +104,38 @@ class ReportViewTest : public QObject {
                     continue;
                 view.copy();
                 QCOMPARE(QGuiApplication::clipboard()->text(), expected);
-                const auto bytes = static_cast<std::int64_t>(expected.toUtf8().size());
-                QCOMPARE(view.selectionBytes(), bytes);
+                QCOMPARE(view.selectionBytes(),
+                         static_cast<std::int64_t>(expected.toUtf8().size()));
             }
         }
     }
 
-    // A drag, or a click and a shift+click, selects from the one place to the other; a double
-    // click selects a figure; a drag past the bottom edge scrolls on and selects on.
-    void mouseSelects() {
+    // In a window: a drag, or a click and a shift+click, selects from the one place to the
+    // other; a double click selects a figure; a drag past the bottom edge scrolls on and selects
+    // on. Ctrl+C and the context menu copy, and the view keeps Ctrl+C from the window around it.
+    void mouseAndKeysSelectAndCopy() {
         const DetailsReport report = loan60();
         const QStringList lines = linesOf(report);
-        ReportView view;
-        QVERIFY(showReport(view, report, 700, 400));
-        QWidget* vp = view.viewport();
+        QWidget window;
+        auto* view = new ReportView(&window);
+        view->resize(700, 400);
+        window.resize(view->size());
+        view->setReport(&report);
+        int windowCopies = 0;
+        auto* windowCopy = new QAction(&window);
+        windowCopy->setShortcut(QKeySequence::Copy);
+        connect(windowCopy, &QAction::triggered, [&] { ++windowCopies; });
+        window.addAction(windowCopy);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWidget* vp = view->viewport();
         const struct {
             int pressLine, pressTab, releaseLine, releaseTab;
         } cases[] = {{12, 1, 12, 3}, {11, 2, 14, 1}, {14, 1, 11, 2}, {3, 0, 10, 4}};
         for (const bool shift : {false, true})
             for (const auto& c : cases) {
-                const QPoint p1 = tabPoint(view, c.pressLine, c.pressTab),
-                             p2 = tabPoint(view, c.releaseLine, c.releaseTab);
+                const QPoint p1 = tabPoint(*view, c.pressLine, c.pressTab),
+                             p2 = tabPoint(*view, c.releaseLine, c.releaseTab);
                 if (shift) {
                     QTest::mouseClick(vp, Qt::LeftButton, {}, p1);
                     QTest::mouseClick(vp, Qt::LeftButton, Qt::ShiftModifier, p2);
@@ -151,45 +144,26 @@ class ReportViewTest : public QObject {
                     QTest::mouseMove(vp, p2);
                     QTest::mouseRelease(vp, Qt::LeftButton, {}, p2);
                 }
-                QCOMPARE(view.selectedText(),
+                QCOMPARE(view->selectedText(),
                          between(lines, afterTab(report, c.pressLine, c.pressTab),
                                  afterTab(report, c.releaseLine, c.releaseTab)));
             }
-        QTest::mouseDClick(vp, Qt::LeftButton, {}, tabPoint(view, 12, 2) + QPoint(10, 0));
-        QCOMPARE(view.selectedText(), lines[12].split(u'\t').at(2));
-
+        QTest::mouseDClick(vp, Qt::LeftButton, {}, tabPoint(*view, 12, 2) + QPoint(10, 0));
+        QCOMPARE(view->selectedText(), lines[12].split(u'\t').at(2));
         const QPoint below(50, vp->height() + 40);
-        QTest::mousePress(vp, Qt::LeftButton, {}, tabPoint(view, 2, 0));
+        QTest::mousePress(vp, Qt::LeftButton, {}, tabPoint(*view, 2, 0));
         QTest::mouseMove(vp, below);
-        QTRY_VERIFY(view.firstVisibleLine() > 5);
+        QTRY_VERIFY(view->firstVisibleLine() > 5);
         QTest::mouseRelease(vp, Qt::LeftButton, {}, below);
-        const auto [from, to] = view.selection();
+        const auto [from, to] = view->selection();
         QCOMPARE(from, (ReportPosition{2, 0}));
-        QVERIFY(to.line >= view.firstVisibleLine() + view.visibleLineCount());
-    }
+        QVERIFY(to.line >= view->firstVisibleLine() + view->visibleLineCount());
 
-    // Ctrl+C and the context menu copy, and the view keeps Ctrl+C from the window around it.
-    void copyKeysAndMenu() {
-        const DetailsReport report = loan60();
-        const QString all = QString::fromStdString(report.text());
-        QWidget window;
-        auto* view = new ReportView(&window);
-        view->resize(600, 300);
-        int windowCopies = 0;
-        auto* windowCopy = new QAction(&window);
-        windowCopy->setShortcut(QKeySequence::Copy);
-        connect(windowCopy, &QAction::triggered, [&] { ++windowCopies; });
-        window.addAction(windowCopy);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        view->setFocus();
-        view->setReport(&report);
         QClipboard* clipboard = QGuiApplication::clipboard();
+        view->setFocus();
         QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(clipboard->text(), all);
-        QCOMPARE(windowCopies, 0);
-
+        QVERIFY(clipboard->text() == QString::fromStdString(report.text()) && windowCopies == 0);
         view->clearSelection();
         clipboard->setText("untouched");
         QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier); // nothing selected
@@ -197,9 +171,8 @@ class ReportViewTest : public QObject {
         QVERIFY(!menu->actions().at(0)->isEnabled()); // Copy
         menu->actions().at(1)->trigger();             // Select All
         QCOMPARE(clipboard->text(), QString("untouched"));
-        std::unique_ptr<QMenu> again(view->createContextMenu());
-        again->actions().at(0)->trigger();
-        QCOMPARE(clipboard->text(), all);
+        std::unique_ptr<QMenu>(view->createContextMenu())->actions().at(0)->trigger();
+        QCOMPARE(clipboard->text(), QString::fromStdString(report.text()));
     }
 
     // Copy takes at most kMaxCopyBytes. Rows of 309-digit figures make a report over the limit
@@ -208,27 +181,26 @@ class ReportViewTest : public QObject {
     void copyLimitIsInBytes() {
         const DetailsReport report = buildReport(310'000, 1.7e308, 1, 0.0);
         const std::string text = report.text();
-        const auto limit = static_cast<std::size_t>(ReportView::kMaxCopyBytes);
         std::int64_t line = -1;
         std::size_t end = 0;
-        for (std::size_t next = text.find("\r\n"); next <= limit;
+        for (std::size_t next = text.find("\r\n"); next <= size_t(ReportView::kMaxCopyBytes);
              next = text.find("\r\n", next + 2))
             ++line, end = next;
         ReportView view;
         view.setReport(&report);
         QSignalSpy refused(&view, &ReportView::copyRefused);
+        const auto copied = [] {
+            return QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/plain"));
+        };
         view.setSelection({0, 0}, {line, 1 << 30}); // to the end of the line
         view.copy();
         QCOMPARE(refused.count(), 0);
-        const QByteArray copied =
-            QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/plain"));
-        QVERIFY(std::string_view(copied.constData(), copied.size()) ==
-                std::string_view(text).substr(0, end));
+        const QByteArray whole = copied();
+        QVERIFY(std::string_view(whole.constData(), whole.size()) == text.substr(0, end));
         view.setSelection({0, 0}, {line + 1, 1 << 30});
         view.copy();
         QCOMPARE(refused.count(), 1);
-        QCOMPARE(QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/plain")),
-                 copied);
+        QCOMPARE(copied(), whole);
     }
 
     // The scroll bar pages by the lines on screen, up to the last of a million rows, which
@@ -237,11 +209,13 @@ class ReportViewTest : public QObject {
     void scrollRangeFollowsTheReport() {
         const DetailsReport report = buildReport(1e6, 10000, 0.01, 0.0);
         ReportView view;
-        QVERIFY(showReport(view, report, 700, 400));
+        view.resize(700, 400);
+        view.setReport(&report);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
         const QScrollBar* bar = view.verticalScrollBar();
         const int lh = view.lineHeight(), page = view.viewport()->height() / lh;
-        QCOMPARE(bar->pageStep(), page);
-        QCOMPARE(bar->singleStep(), 1);
+        QVERIFY(bar->pageStep() == page && bar->singleStep() == 1);
         QCOMPARE(bar->maximum() + page, report.lineCount());
         view.setFocus();
         QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
@@ -253,8 +227,7 @@ class ReportViewTest : public QObject {
             return QRect(static_cast<int>(ReportView::kTextMargin + 8 * cell + 1), row * lh + 1,
                          static_cast<int>(cell) - 2, lh - 2);
         };
-        QVERIFY(inkIn(image, ninthCell(page - 1)));
-        QVERIFY(!inkIn(image, ninthCell(page - 2)));
+        QVERIFY(inkIn(image, ninthCell(page - 1)) && !inkIn(image, ninthCell(page - 2)));
         const QPoint start = tabPoint(view, report.lineCount() - 1, 0);
         QTest::mousePress(view.viewport(), Qt::LeftButton, {}, start);
         QTest::mouseMove(view.viewport(), start + QPoint(600, 0));
@@ -264,8 +237,7 @@ class ReportViewTest : public QObject {
 
         const DetailsReport other = loan60();
         view.setReport(&other);
-        QCOMPARE(view.firstVisibleLine(), 0);
-        QVERIFY(!view.hasSelection());
+        QVERIFY(view.firstVisibleLine() == 0 && !view.hasSelection());
         QCOMPARE(bar->maximum(), static_cast<int>(other.lineCount()) - page);
         const auto band = [&](int x0, int x1) { // of the first payment row
             return QRect(QPoint(x0, 10 * lh + 1), QPoint(x1, 11 * lh - 2));
@@ -282,10 +254,8 @@ class ReportViewTest : public QObject {
                      band(tabPoint(view, 0, 1).x() - 5, 0).topLeft()),
                  view.palette().color(QPalette::Highlight));
         view.setReport(nullptr);
-        QCOMPARE(bar->maximum(), 0);
         view.selectAll();
-        QCOMPARE(view.selectedText(), QString());
-        QVERIFY(!view.grab().isNull());
+        QVERIFY(bar->maximum() == 0 && view.selectedText().isEmpty() && !view.grab().isNull());
     }
 };
 
