@@ -6,8 +6,7 @@
 #include <QTest>
 
 #include "desktop/frm_about.h"
-#include "fakes.h"
-#include "modal_watchdog.h"
+#include "window_fixture.h"
 
 using namespace selvane;
 

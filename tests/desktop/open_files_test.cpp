@@ -106,7 +106,7 @@ class OpenFilesTest : public QObject {
     }
 
   private slots:
-    // The settings are the test program's own (settings_sandbox.h); each test starts with an
+    // The settings are the test program's own (window_fixture.h); each test starts with an
     // empty list.
     void init() {
         const QString sandbox = sandboxSettings(); // before the first QSettings

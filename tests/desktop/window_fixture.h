@@ -1,21 +1,172 @@
 #pragma once
-// The calculator window over scripted dialogs and services, started as a user starts it, with a
-// watchdog that fails the test when a modal window opens. One per window test class.
+// The calculator window over scripted dialogs, registry, program start and message box, started
+// as a user starts it, with settings of its own and a watchdog that fails the test when a modal
+// window opens: every dialog of the program must reach the tests through a fake.
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QEvent>
+#include <QApplication>
 #include <QLineEdit>
-#include <QStringList>
+#include <QPageSize>
+#include <QPrinter>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 
 #include "desktop/frm_fincalc.h"
+#include "desktop/qt_host.h"
 #include "desktop/recent_files_menu.h"
-#include "fakes.h"
-#include "modal_watchdog.h"
-#include "settings_sandbox.h"
+#include "desktop/sysinfo.h"
 
+// Keeps the tests away from the user's own settings (File > Recent Files is kept there): every
+// QSettings of the test program reads and writes a temporary folder of its own, removed when the
+// program ends. Call before the first window is made; the folder.
+inline QString sandboxSettings() {
+    static QTemporaryDir dir;
+    static const bool done = [] {
+        // The recent files' settings file is found where the user's configuration folder is.
+        qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+        for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
+            for (const auto scope : {QSettings::UserScope, QSettings::SystemScope})
+                QSettings::setPath(format, scope, dir.path());
+        return true;
+    }();
+    (void)done;
+    return dir.path();
+}
+
+// Class and title of every modal window that opens while it lives; each is closed again so that
+// the test can finish.
+class ModalWatchdog : public QObject {
+  public:
+    ModalWatchdog() {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                m_seen << QString::fromLatin1(w->metaObject()->className()) + QLatin1String(" \"") +
+                              w->windowTitle() + QLatin1Char('"');
+                w->close();
+            }
+        });
+        m_timer.start(10);
+    }
+    const QStringList& seen() const { return m_seen; }
+
+  private:
+    QTimer m_timer;
+    QStringList m_seen;
+};
+
+struct FakeDialogs : selvane::Dialogs {
+    std::optional<QString> answer; // the path the user picks; nullopt cancels
+    int openCalls = 0, saveCalls = 0, printCalls = 0, previewCalls = 0;
+    selvane::FileDialogSettings last;
+
+    std::optional<QString> openFile(QWidget*, const selvane::FileDialogSettings& s) override {
+        ++openCalls;
+        last = s;
+        return answer;
+    }
+    std::optional<QString> saveFile(QWidget*, const selvane::FileDialogSettings& s) override {
+        ++saveCalls;
+        last = s;
+        return answer;
+    }
+    // The user leaves the save dialog's first file type chosen.
+    std::optional<std::pair<QString, int>>
+    saveFileWithType(QWidget* parent, const selvane::FileDialogSettings& s) override {
+        const auto path = saveFile(parent, s);
+        return path ? std::optional(std::pair{*path, 1}) : std::nullopt;
+    }
+
+    // What the print dialog was offered (the pages, the file and paper of the printer), and what
+    // the user chooses in it, unless cancelled: a PDF file, a paper, pages from..to (0: all).
+    std::int64_t printedPageCount = -1;
+    QString offeredFile;
+    QPageSize offeredPaper;
+    bool printAccepted = false;
+    std::optional<QString> printFile;
+    std::optional<QPageSize> paper;
+    int fromPage = 0, toPage = 0;
+
+    bool choosePrinter(QWidget*, QPrinter& printer, std::int64_t pageCount) override {
+        ++printCalls;
+        printedPageCount = pageCount;
+        offeredFile = printer.outputFileName();
+        offeredPaper = printer.pageLayout().pageSize();
+        if (!printAccepted)
+            return false;
+        if (printFile) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(*printFile);
+        }
+        if (paper)
+            printer.setPageSize(*paper);
+        if (fromPage > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(fromPage, toPage);
+        }
+        return true;
+    }
+    // What the print preview does with the printer and its painter; unset, it closes unprinted.
+    std::function<bool(QPrinter&, const PaintOnto&)> onPreview;
+    bool preview(QWidget*, QPrinter& printer, const PaintOnto& paint) override {
+        ++previewCalls;
+        return onPreview ? onPreview(printer, paint) : false;
+    }
+};
+
+// A registry of string values under keys of HKEY_LOCAL_MACHINE: keys[key][value] = text.
+struct FakeRegistry : selvane::RegistryLayer {
+    using Values = std::map<std::string, std::string>;
+    std::map<std::string, Values> keys;
+
+    std::optional<Key> openKey(std::uint32_t root, const std::string& name,
+                               std::uint32_t) override {
+        const auto it = keys.find(name);
+        if (root != selvane::kHKeyLocalMachine || it == keys.end())
+            return std::nullopt;
+        return reinterpret_cast<Key>(&it->second);
+    }
+    std::optional<selvane::RegistryValue> queryValue(Key key, const std::string& name,
+                                                     std::size_t) override {
+        const Values& values = *reinterpret_cast<const Values*>(key);
+        const auto it = values.find(name);
+        if (it == values.end())
+            return std::nullopt;
+        selvane::RegistryValue v{selvane::kRegSz, {it->second.begin(), it->second.end()}};
+        v.bytes.push_back(0); // stored with its terminating zero
+        return v;
+    }
+    void closeKey(Key) override {}
+};
+
+struct FakeLauncher : selvane::Launcher {
+    std::vector<std::string> existing; // files that exist
+    bool startSucceeds = true;
+    std::vector<std::string> started; // every program a start was tried for
+
+    bool fileExists(const std::string& path) override {
+        return std::ranges::find(existing, path) != existing.end();
+    }
+    bool start(const std::string& program) override {
+        started.push_back(program);
+        return startSucceeds;
+    }
+};
+
+struct FakeMessenger : selvane::Messenger {
+    std::vector<std::pair<std::string, std::string>> shown; // title, text
+    void showMessage(const std::string& title, const std::string& text) override {
+        shown.emplace_back(title, text);
+    }
+};
+
+// The window over the fakes; one per window test class.
 struct FakeWindow {
     std::unique_ptr<ModalWatchdog> watchdog;
     FakeDialogs dialogs;
