@@ -42,9 +42,7 @@ std::vector<std::string> tidyRecentFiles(const std::vector<std::string>& list, s
 
 std::vector<std::string> withRecentFile(const std::vector<std::string>& list,
                                         const std::string& path, std::size_t max) {
-    std::vector<std::string> front;
-    front.reserve(list.size() + 1);
-    front.push_back(path);
+    std::vector<std::string> front{path};
     front.insert(front.end(), list.begin(), list.end());
     return tidyRecentFiles(front, max);
 }

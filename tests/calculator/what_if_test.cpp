@@ -372,6 +372,7 @@ TEST_F(WhatIf, AFoundRateGoesWithAnyChangeToThePlan) {
         {"a calculation", [](FinCalc& f) { f.Calculate(); }},
         {"a mode switch", [](FinCalc& f) { f.mnPersonalLoan_Click(); }},
         {"a payment period", [](FinCalc& f) { f.choosePeriod(1); }},
+        {"a compound period", [](FinCalc& f) { f.chooseCompound(3); }},
         {"an Open", [&](FinCalc& f) { f.openScenario(*host.answer); }},
     };
     for (const auto& [name, change] : changes) {

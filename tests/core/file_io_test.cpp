@@ -73,5 +73,15 @@ TEST_F(FileIo, ReadingAPipeNeitherWaitsNorReadsIt) {
     EXPECT_EQ(readWholeFile(path("big"), 1001), std::string(1001, 'b'));
 }
 
+TEST(AbsolutePath, DotsAndDoubleSlashesGoAndRelativePathsStartHere) {
+    const struct {
+        const char *path, *absolute;
+    } cases[] = {{"/a/./b/../c", "/a/c"}, {"/a//b/", "/a/b"}, {"/..", "/"},
+                 {"/../x/..", "/"},       {"/", "/"},         {"/a/b/..", "/a"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(absolutePath(c.path), c.absolute) << c.path;
+    EXPECT_EQ(absolutePath("x/./y"), fs::current_path().string() + "/x/y");
+}
+
 } // namespace
 } // namespace selvane

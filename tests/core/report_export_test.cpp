@@ -256,6 +256,8 @@ TEST(ChartData, ManyYearsGoInRunsOfRoundLength) {
     EXPECT_EQ(yearsPerBar(61, 60), 2);
     EXPECT_EQ(yearsPerBar(121, 60), 5);
     EXPECT_EQ(yearsPerBar(833'334, 60), 20'000);
+    EXPECT_EQ(yearsPerBar(3, 1), 5); // one bar: a run as long as the plan, rounded up
+    EXPECT_EQ(yearsPerBar(3, 0), 5);
     const DetailsReport report = build({"long", 1'000'003, 12, false});
     const ChartData d = chartData(report, false, 12, 1000);
     EXPECT_EQ(d.yearsPerBar, 2000); // 83,334 years

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/codepage.h"
 #include "core/utf8.h"
 
 namespace selvane {
@@ -82,6 +83,20 @@ TEST(Utf8, LastCharacterFromTheBackAgreesWithTheFront) {
     }
     EXPECT_EQ(utf8LastLength(""), 0u);
     EXPECT_EQ(utf8LastLength("ab\xF0\x9F\x92\xB0"), 4u);
+}
+
+// Files in the old code page: every byte comes back as it was through its Unicode character (the
+// five undefined ones as the C1 controls of the same number); what the page lacks becomes '?'.
+TEST(CodePage, EveryByteRoundTripsAndOthersBecomeAQuestionMark) {
+    std::string bytes;
+    for (int b = 0; b < 256; ++b)
+        bytes += static_cast<char>(b);
+    EXPECT_EQ(cp1252FromUtf8(utf8FromCp1252(bytes)), bytes);
+    EXPECT_EQ(utf8FromCp1252("\x80\x9F"), "\xE2\x82\xAC\xC5\xB8"); // the euro and Y with diaeresis
+    EXPECT_EQ(cp1252FromUtf8("\xE2\x82\xAC"
+                             "1 \xE2\x82\xB9 \xF0\x9F\x98\x80"),
+              "\x80"
+              "1 ? ?");
 }
 
 } // namespace
