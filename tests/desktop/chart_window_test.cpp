@@ -1,13 +1,16 @@
-// The chart window: View > Chart opens one window of its own that draws the state's report
-// after every calculation and closes with the main window, the yearly table shows the state's
-// years and stays lazy on a huge report, hovering a line tells the point's figures, and Save
-// Image writes the picture the window shows. The figures and their texts are worked out below
-// the window (tests/core/chart_data_test.cpp, report_export_test.cpp); here the window is checked
-// to show them.
+// The windows beside the main one. View > Chart and Tools > What If each open one window of
+// its own that follows the state and closes with the main window, and reopen at their last size
+// within the screen. The chart draws the state's report after every calculation, long plans off
+// the input path, the yearly table shows the state's years and stays lazy on a huge report,
+// hovering a line tells the point's figures, and Save Image writes the picture the window shows.
+// What If shows the state's texts after every handler the user's typing and clicking runs, here
+// or in the main window, and the chart draws the balance with extras only while there are some.
+// The figures and texts are worked out below the window (tests/core/chart_data_test.cpp,
+// report_export_test.cpp, tests/calculator/what_if_test.cpp); here the windows show them.
 
 #include <QChart>
 #include <QImage>
-#include <QLineEdit>
+#include <QLabel>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPointer>
@@ -16,6 +19,7 @@
 #include <QSemaphore>
 #include <QSvgRenderer>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QThreadPool>
 #include <QValueAxis>
@@ -23,6 +27,7 @@
 
 #include "core/report_export.h"
 #include "desktop/frm_chart.h"
+#include "desktop/frm_what_if.h"
 #include "desktop/yearly_model.h"
 #include "window_fixture.h" // the window over fakes; QAction, QApplication and QTest
 
@@ -81,6 +86,51 @@ class ChartWindowTest : public QObject {
                 Qt::AlignRight);
     }
 
+    frmWhatIf* openWhatIf() {
+        action("mnWhatIf")->trigger();
+        return m_fake.window->host().whatIfWindow();
+    }
+    template <class T = QLabel> static T* child(QWidget* w, const char* name) {
+        if (auto* c = w->findChild<T*>(QLatin1String(name)))
+            return c;
+        qFatal("no child %s", name);
+    }
+    // Every text of What If is the state's, and what can be used now can be, there and in the
+    // main window's menu.
+    void verifyShowsState(frmWhatIf* w) {
+        const auto qs = [](const std::string& s) { return QString::fromStdString(s); };
+        const auto text = [w](const char* name) { return child(w, name)->text(); };
+        const WhatIfTexts t = calc().whatIfTexts();
+        const bool off = calc().extrasUnavailable().has_value();
+        const char* figures[] = {"lblNeededPayments", "lblLastPayment",   "lblTotalPaid",
+                                 "lblTotalInterest",  "lblInterestSaved", "lblPaymentsSaved",
+                                 "lblYearsSaved"};
+        for (size_t i = 0; i < t.figures.size(); ++i)
+            QCOMPARE(text(figures[i]), qs(t.figures[i]));
+        QCOMPARE(child<QLineEdit>(w, "txtAt")->isEnabled(), !off);
+        QCOMPARE(text("lblExtrasMessage"), qs(t.refused));
+        QCOMPARE(child(w, "lblExtrasMessage")->isVisible(), !t.refused.empty() && !off);
+        QCOMPARE(text("lblExtrasUnavailable"), qs(t.unavailable + t.note));
+        const RateTexts rate = calc().rateTexts();
+        QVERIFY(text("lblFoundApr") == qs(rate.apr) && text("lblFoundRealApr") == qs(rate.realApr));
+        QCOMPARE(text("lblRateMessage"), qs(rate.message.empty() ? rate.note : rate.message));
+        QVERIFY(child<QPushButton>(w, "cmdUseRate")->isEnabled() == rate.usable &&
+                action("mnUseRate")->isEnabled() == rate.usable);
+        auto* table = child<QTableWidget>(w, "tblCompare");
+        for (int row = 0; row < frmWhatIf::CompareRowCount; ++row)
+            for (int column = 0; column < frmWhatIf::CompareColumnCount; ++column)
+                QCOMPARE(table->item(row, column)->text(), qs(calc().compareTexts()[row][column]));
+        QVERIFY(child<QPushButton>(w, "cmdClearKept")->isEnabled() == calc().kept.has_value() &&
+                action("mnClearKept")->isEnabled() == calc().kept.has_value());
+    }
+    // The one window shown beside the main window.
+    QWidget* beside() const {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != m_fake.window.get())
+                return w;
+        return nullptr;
+    }
+
   private slots:
     void init() {
         QVERIFY(m_fake.open());
@@ -89,14 +139,32 @@ class ChartWindowTest : public QObject {
     }
     void cleanup() { QVERIFY(m_fake.close()); }
 
-    // View > Chart opens one window, not modal and of its own, that follows each calculation;
-    // hovering a line tells the point's figures, and a resize draws again, once settled, for the
-    // plot's new width. Closed, the state knows; the main window takes it along.
-    void viewChartOpensOneWindowThatFollowsTheState() {
-        QPointer<frmChart> chart = openChart();
-        QVERIFY(calc().chartOpen);
-        QVERIFY(!chart->isModal() && !chart->parentWidget() && m_fake.window->isEnabled());
-        QCOMPARE(openChart(), chart.data()); // a second View > Chart shows the same window
+    // View > Chart and Tools > What If each open one window, not modal and of its own, and
+    // again the same one; closed, the state knows, and the main window takes an open one along.
+    void eachOpensOneWindowOfItsOwn() {
+        const std::pair<const char*, bool FinCalc::*> views[] = {
+            {"mnChart", &FinCalc::chartOpen}, {"mnWhatIf", &FinCalc::whatIfOpen}};
+        for (const auto& [entry, open] : views) {
+            action(entry)->trigger();
+            QPointer<QWidget> w = beside();
+            QVERIFY(w && calc().*open && !w->isModal() && !w->parentWidget());
+            QVERIFY(m_fake.window->isEnabled());
+            action(entry)->trigger();
+            QCOMPARE(beside(), w.data());
+            QVERIFY(w->close() && !(calc().*open));
+            QTRY_VERIFY(w.isNull());
+            action(entry)->trigger();
+            w = beside();
+            QVERIFY(calc().*open && m_fake.window->close());
+            QTRY_VERIFY(w.isNull());
+            QVERIFY(!(calc().*open) && m_fake.close() && m_fake.open());
+        }
+    }
+
+    // The chart follows each calculation, in another function too; hovering a line tells the
+    // point's figures, and a resize draws again, once settled, for the plot's new width.
+    void chartFollowsTheState() {
+        frmChart* chart = openChart();
         verifyShowsState(chart);
         m_fake.enter(field::APR, QStringLiteral("9"));
         verifyShowsState(chart);
@@ -116,13 +184,6 @@ class ChartWindowTest : public QObject {
         m_fake.named<QPushButton>("btnCalculate")->click();
         QVERIFY(calc().chartSource().investment && calc().report.rowCount() > 0);
         verifyShowsState(chart);
-
-        QVERIFY(chart->close() && !calc().chartOpen);
-        QTRY_VERIFY(chart.isNull());
-        chart = openChart();
-        QVERIFY(calc().chartOpen && m_fake.window->close());
-        QTRY_VERIFY(chart.isNull());
-        QVERIFY(!calc().chartOpen);
     }
 
     // A long plan's figures are worked out on another thread: the window draws the last
@@ -186,12 +247,7 @@ class ChartWindowTest : public QObject {
     // The chart and What If open at the size they were closed at, brought within the screen.
     void windowsReopenAtTheirLastSizeWithinTheScreen() {
         const QRect room = m_fake.window->screen()->availableGeometry();
-        const auto shown = [&] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->isVisible() && w != m_fake.window.get())
-                    return w;
-            return static_cast<QWidget*>(nullptr);
-        };
+        const auto shown = [this] { return beside(); };
         const auto closeAt = [&](const QSize& size) {
             shown()->resize(size);
             shown()->close();
@@ -210,21 +266,15 @@ class ChartWindowTest : public QObject {
         }
     }
 
-    // Save Image asks for a name, and writes the charts at the size the window shows them; a
-    // failed write says so.
+    // Save Image asks for a name, PNG or SVG, and writes the charts at the size the window shows
+    // them. (A failed write: tests/calculator/money_views_test.cpp and the command line's
+    // chart_export_test.)
     void saveImageWritesThePictureShown() {
         frmChart* chart = openChart();
         QTemporaryDir dir;
-        m_fake.dialogs.answer = dir.filePath(QStringLiteral("no-such-folder/chart.png"));
-        auto* save = chart->findChild<QPushButton*>(QStringLiteral("cmdSaveImage"));
-        save->click();
-        const auto& shown = m_fake.messenger.shown;
-        QVERIFY(shown.size() == 1 && shown[0].first == "Save Chart");
-
         m_fake.dialogs.answer = dir.filePath(QStringLiteral("chart.png"));
-        save->click();
-        QCOMPARE(m_fake.dialogs.last.filters.size(), 2); // PNG and SVG
-        QCOMPARE(shown.size(), size_t{1});
+        chart->findChild<QPushButton*>(QStringLiteral("cmdSaveImage"))->click();
+        QVERIFY(m_fake.dialogs.last.filters.size() == 2 && m_fake.messenger.shown.empty());
         QCOMPARE(QImage(*m_fake.dialogs.answer).size(), chart->chartArea()->size());
     }
 
@@ -257,6 +307,73 @@ class ChartWindowTest : public QObject {
         QVERIFY2(apart < inked / 50, qPrintable(QStringLiteral("%1 of %2").arg(apart).arg(inked)));
     }
 
+    // What is typed in What If reaches the state; a calculation or another function chosen in
+    // the main window shows there too. Opened again, the refused text went with it.
+    void whatIfFollowsTheState() {
+        QPointer<frmWhatIf> w = openWhatIf();
+        FakeWindow::type(child<QLineEdit>(w, "txtExtra"), QStringLiteral("200"));
+        QCOMPARE(calc().extras.extra, 200.0);
+        m_fake.enter(field::APR, QStringLiteral("8"));
+        verifyShowsState(w);
+        action("mnLease")->trigger(); // no extras for a lease
+        QVERIFY(calc().extrasUnavailable());
+        verifyShowsState(w);
+        action("mnMortgage")->trigger();
+        FakeWindow::type(child<QLineEdit>(w, "txtExtra"), QStringLiteral("abc"));
+        QVERIFY(!calc().extrasMessage.empty());
+        verifyShowsState(w);
+
+        QVERIFY(w->close());
+        QTRY_VERIFY(w.isNull()); // deleted once events are handled
+        w = openWhatIf();
+        QCOMPARE(child<QLineEdit>(w, "txtExtra")->text().toDouble(), calc().extras.extra);
+        verifyShowsState(w);
+    }
+
+    // What If's buttons and the menu entries run their handlers.
+    void whatIfButtonsAndMenuEntriesRunTheirHandlers() {
+        frmWhatIf* w = openWhatIf();
+        child<QPushButton>(w, "cmdFindRate")->click();
+        QVERIFY(calc().rateTexts().usable);
+        verifyShowsState(w);
+        // Another calculation makes the rate stale; the menu entry finds it again.
+        m_fake.enter(field::APR, QStringLiteral("9"));
+        QVERIFY(!calc().rateTexts().usable);
+        action("mnFindRate")->trigger();
+        QVERIFY(calc().rateTexts().usable);
+        // Used: what the rounded APR field gives is said here.
+        child<QPushButton>(w, "cmdUseRate")->click();
+        QVERIFY(!calc().rateNote.empty() && child(w, "lblRateMessage")->isVisible());
+        verifyShowsState(w);
+
+        // Kept, compared with the plan of the next calculation, and cleared.
+        child<QPushButton>(w, "cmdKeep")->click();
+        QVERIFY(calc().kept);
+        m_fake.enter(field::APR, QStringLiteral("4.25"));
+        verifyShowsState(w);
+        child<QPushButton>(w, "cmdClearKept")->click();
+        QVERIFY(!calc().kept);
+        verifyShowsState(w);
+    }
+
+    // The chart draws the balance with extras as they are typed in What If, ending where they
+    // pay the plan off, before the plan's own end; extras that do not apply draw nothing.
+    void chartDrawsExtrasOnlyWhenThereAreSome() {
+        action("mnChart")->trigger();
+        const auto lines = [this] {
+            return m_fake.window->host().chartWindow()->charts().lines()->series();
+        };
+        QCOMPARE(lines().size(), 3);
+        frmWhatIf* w = openWhatIf();
+        FakeWindow::type(child<QLineEdit>(w, "txtLump"), QStringLiteral("20000"));
+        QCOMPARE(lines().size(), 4); // drawn as the extras are typed
+        auto* extras = qobject_cast<QLineSeries*>(lines().last());
+        QCOMPARE(extras->name(), QLatin1String(kBalanceWithExtrasCaption));
+        QCOMPARE(static_cast<std::int64_t>(extras->points().last().x()), calc().whatIf()->payments);
+        QVERIFY(calc().whatIf()->payments < calc().report.rowCount());
+        action("mnLease")->trigger();
+        QCOMPARE(lines().size(), 3);
+    }
     // The main window, the chart and What If open with every control inside the screen's
     // available area. ctest runs this also on a 1366x768 screen and at scale 2 on a 1600x1200
     // one.

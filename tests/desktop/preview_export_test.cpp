@@ -95,8 +95,11 @@ class PreviewExportTest : public QObject {
     void previewShowsAndPrintsThePagesOfPrint() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
             QFAIL("pdftoppm (poppler-utils) is missing: scripts/install-deps installs it");
-        m_fake.dialogs.printAccepted = true;
-        m_fake.dialogs.printFile = path("print.pdf");
+        m_fake.dialogs.onPrint = [this](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path("print.pdf"));
+            return true;
+        };
         trigger("mnPrint");
         const QList<QByteArray> printSheets = sheetPictures(path("print.pdf"));
 

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QPageSize>
 #include <QPrinter>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -83,34 +82,14 @@ struct FakeDialogs : selvane::Dialogs {
         return path ? std::optional(std::pair{*path, 1}) : std::nullopt;
     }
 
-    // What the print dialog was offered (the pages, the file and paper of the printer), and what
-    // the user chooses in it, unless cancelled: a PDF file, a paper, pages from..to (0: all).
+    // What the user does in the print dialog offered the printer for so many pages: false
+    // cancels, as the user does here unless told otherwise.
+    std::function<bool(QPrinter&)> onPrint = [](QPrinter&) { return false; };
     std::int64_t printedPageCount = -1;
-    QString offeredFile;
-    QPageSize offeredPaper;
-    bool printAccepted = false;
-    std::optional<QString> printFile;
-    std::optional<QPageSize> paper;
-    int fromPage = 0, toPage = 0;
-
     bool choosePrinter(QWidget*, QPrinter& printer, std::int64_t pageCount) override {
         ++printCalls;
         printedPageCount = pageCount;
-        offeredFile = printer.outputFileName();
-        offeredPaper = printer.pageLayout().pageSize();
-        if (!printAccepted)
-            return false;
-        if (printFile) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(*printFile);
-        }
-        if (paper)
-            printer.setPageSize(*paper);
-        if (fromPage > 0) {
-            printer.setPrintRange(QPrinter::PageRange);
-            printer.setFromTo(fromPage, toPage);
-        }
-        return true;
+        return onPrint(printer);
     }
     // What the print preview does with the printer and its painter; unset, it closes unprinted.
     std::function<bool(QPrinter&, const PaintOnto&)> onPreview;
