@@ -10,17 +10,13 @@
 
 #include <QChart>
 #include <QImage>
-#include <QLabel>
 #include <QLineSeries>
 #include <QPainter>
-#include <QPointer>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSvgRenderer>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QThreadPool>
 #include <QValueAxis>
 #include <cstdlib>
@@ -29,7 +25,7 @@
 #include "desktop/frm_chart.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/yearly_model.h"
-#include "window_fixture.h" // the window over fakes; QAction, QApplication and QTest
+#include "window_fixture.h"
 
 using namespace selvane;
 
@@ -40,11 +36,11 @@ class ChartWindowTest : public QObject {
 
     QAction* action(const char* name) const { return m_fake.action(name); }
     const FinCalc& calc() const { return m_fake.calc(); }
-    static QList<QLineSeries*> lineSeries(frmChart* chart) {
-        QList<QLineSeries*> out;
-        for (QAbstractSeries* s : chart->charts().lines()->series())
-            out.append(qobject_cast<QLineSeries*>(s));
-        return out;
+    static QList<QAbstractSeries*> lines(frmChart* chart) {
+        return chart->charts().lines()->series();
+    }
+    static QLineSeries* line(frmChart* chart, int i) {
+        return qobject_cast<QLineSeries*>(lines(chart).value(i));
     }
     frmChart* openChart() {
         action("mnChart")->trigger();
@@ -58,17 +54,16 @@ class ChartWindowTest : public QObject {
     void verifyShowsState(frmChart* chart) {
         const DetailsReport& report = calc().report;
         const bool investment = calc().chartSource().investment;
-        const QList<QLineSeries*> lines = lineSeries(chart);
-        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines(chart).size(), 3);
         double lastPayment = 0;
         for (int i = 0; i < 3; ++i)
-            for (const QPointF& p : lines[i]->points()) {
+            for (const QPointF& p : line(chart, i)->points()) {
                 const auto row = report.rowValues(static_cast<std::int64_t>(p.x()));
                 QCOMPARE(p.y(), i == 0 ? row.balance : i == 1 ? row.principal : row.interest);
                 lastPayment = std::max(lastPayment, p.x());
             }
         QCOMPARE(lastPayment, static_cast<double>(report.rowCount()));
-        QCOMPARE(lines[1]->name(), QString::fromUtf8(chartCaptions(investment).principal));
+        QCOMPARE(line(chart, 1)->name(), QString::fromUtf8(chartCaptions(investment).principal));
 
         const YearlySummary years = calc().yearlySummary();
         const QAbstractItemModel* model = chart->table()->model();
@@ -98,28 +93,28 @@ class ChartWindowTest : public QObject {
     // Every text of What If is the state's, and what can be used now can be, there and in the
     // main window's menu.
     void verifyShowsState(frmWhatIf* w) {
-        const auto qs = [](const std::string& s) { return QString::fromStdString(s); };
-        const auto text = [w](const char* name) { return child(w, name)->text(); };
         const WhatIfTexts t = calc().whatIfTexts();
-        const bool off = calc().extrasUnavailable().has_value();
-        const char* figures[] = {"lblNeededPayments", "lblLastPayment",   "lblTotalPaid",
-                                 "lblTotalInterest",  "lblInterestSaved", "lblPaymentsSaved",
-                                 "lblYearsSaved"};
-        for (size_t i = 0; i < t.figures.size(); ++i)
-            QCOMPARE(text(figures[i]), qs(t.figures[i]));
-        QCOMPARE(child<QLineEdit>(w, "txtAt")->isEnabled(), !off);
-        QCOMPARE(text("lblExtrasMessage"), qs(t.refused));
-        QCOMPARE(child(w, "lblExtrasMessage")->isVisible(), !t.refused.empty() && !off);
-        QCOMPARE(text("lblExtrasUnavailable"), qs(t.unavailable + t.note));
         const RateTexts rate = calc().rateTexts();
-        QVERIFY(text("lblFoundApr") == qs(rate.apr) && text("lblFoundRealApr") == qs(rate.realApr));
-        QCOMPARE(text("lblRateMessage"), qs(rate.message.empty() ? rate.note : rate.message));
+        const bool off = calc().extrasUnavailable().has_value();
+        std::vector<std::string> want(t.figures.begin(), t.figures.end());
+        want.insert(want.end(), {t.refused, t.unavailable + t.note, rate.apr, rate.realApr,
+                                 rate.message.empty() ? rate.note : rate.message});
+        const char* labels[] = {"lblNeededPayments", "lblLastPayment",   "lblTotalPaid",
+                                "lblTotalInterest",  "lblInterestSaved", "lblPaymentsSaved",
+                                "lblYearsSaved",     "lblExtrasMessage", "lblExtrasUnavailable",
+                                "lblFoundApr",       "lblFoundRealApr",  "lblRateMessage"};
+        QCOMPARE(want.size(), std::size(labels));
+        for (size_t i = 0; i < want.size(); ++i)
+            QCOMPARE(child(w, labels[i])->text(), QString::fromStdString(want[i]));
+        QCOMPARE(child(w, "lblExtrasMessage")->isVisible(), !t.refused.empty() && !off);
+        QCOMPARE(child<QLineEdit>(w, "txtAt")->isEnabled(), !off);
         QVERIFY(child<QPushButton>(w, "cmdUseRate")->isEnabled() == rate.usable &&
                 action("mnUseRate")->isEnabled() == rate.usable);
         auto* table = child<QTableWidget>(w, "tblCompare");
         for (int row = 0; row < frmWhatIf::CompareRowCount; ++row)
             for (int column = 0; column < frmWhatIf::CompareColumnCount; ++column)
-                QCOMPARE(table->item(row, column)->text(), qs(calc().compareTexts()[row][column]));
+                QCOMPARE(table->item(row, column)->text(),
+                         QString::fromStdString(calc().compareTexts()[row][column]));
         QVERIFY(child<QPushButton>(w, "cmdClearKept")->isEnabled() == calc().kept.has_value() &&
                 action("mnClearKept")->isEnabled() == calc().kept.has_value());
     }
@@ -169,10 +164,10 @@ class ChartWindowTest : public QObject {
         m_fake.enter(field::APR, QStringLiteral("9"));
         verifyShowsState(chart);
         // The pointer is near payment 37, between two drawn points.
-        emit lineSeries(chart)[0]->hovered(QPointF(37.3, 1000), true);
+        emit line(chart, 0)->hovered(QPointF(37.3, 1000), true);
         QCOMPARE(chart->pointText(),
                  QString::fromStdString(chartPointText(calc().chartSource(), 37)));
-        emit lineSeries(chart)[0]->hovered(QPointF(37.3, 1000), false);
+        emit line(chart, 0)->hovered(QPointF(37.3, 1000), false);
         QVERIFY(chart->pointText().isEmpty());
         QTRY_COMPARE(chart->drawnColumns(), chart->plotColumns());
         const int before = chart->drawnColumns();
@@ -212,8 +207,7 @@ class ChartWindowTest : public QObject {
         m_fake.enter(field::APR, QStringLiteral("4")); // while the first is worked out
         QCOMPARE(calc().report.rowCount(), frmChart::kRowsOffThread + 1);
         release(); // the first drawing comes, and is not shown
-        QVERIFY(lineSeries(chart)[2]->points().last().y() !=
-                first.rowValues(first.rowCount()).interest);
+        QVERIFY(line(chart, 2)->points().last().y() != first.rowValues(first.rowCount()).interest);
         QTRY_VERIFY_WITH_TIMEOUT(!chart->working(), 60000);
         verifyShowsState(chart);
         // The table works out only the years it shows, of more than eight thousand.
@@ -230,8 +224,8 @@ class ChartWindowTest : public QObject {
         m_fake.enter(field::PERS, QStringLiteral("1"));
         release();
         verifyShowsState(chart);
-        for (QLineSeries* line : lineSeries(chart))
-            QVERIFY(line->count() == 1 && line->pointsVisible());
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(line(chart, i)->count() == 1 && line(chart, i)->pointsVisible());
         auto* x = qobject_cast<QValueAxis*>(chart->charts().lines()->axes(Qt::Horizontal).first());
         QVERIFY(x && x->tickInterval() >= 1);
 

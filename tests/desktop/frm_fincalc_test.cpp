@@ -5,20 +5,13 @@
 // tooltips, menus, printing. Dialogs are fakes; the watchdog fails a test in which one opens.
 
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
 #include <QMap>
-#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QWheelEvent>
 #include <climits>
 

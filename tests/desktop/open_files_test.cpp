@@ -6,18 +6,15 @@
 
 #include <QDir>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
-#include <QMenu>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <cstdio>
 #include <sstream>
 
 #include "cli/state_json.h"
 #include "desktop/open_paths.h"
-#include "window_fixture.h" // the window over fakes, settings kept apart; QAction and QTest
+#include "window_fixture.h"
 
 using namespace selvane;
 

@@ -7,20 +7,15 @@
 // cause (tests/cli/write_safety_test.sh).
 
 #include <QAbstractItemView>
-#include <QComboBox>
 #include <QCompleter>
-#include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <sys/stat.h>
 
 #include "core/report_export.h"
-#include "window_fixture.h" // the window over fakes; QAction, QApplication and QTest
+#include "window_fixture.h"
 
 using namespace selvane;
 
@@ -145,7 +140,7 @@ class PreviewExportTest : public QObject {
     void exportThroughTheRealDialog() {
         m_fake.watchdog.reset(); // this dialog is meant to open
         const auto dialogs = makeSystemDialogs();
-        frmFinCalc window({dialogs.get(), &m_fake.registry, &m_fake.launcher, &m_fake.messenger});
+        frmFinCalc window({dialogs.get(), nullptr, nullptr, &m_fake.messenger});
         window.Form_Load();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -3,11 +3,7 @@
 // The captions and tooltips themselves are the state's and the field table's.
 
 #include <QAccessible>
-#include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSet>
 #include <QStyle>
 #include <QStyleFactory>
@@ -19,7 +15,7 @@
 #include "desktop/frm_what_if.h"
 #include "desktop/icons.h"
 #include "desktop/readable_colours.h"
-#include "window_fixture.h" // the window over fakes; QAction, QApplication and QTest
+#include "window_fixture.h"
 
 using namespace selvane;
 

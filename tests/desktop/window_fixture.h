@@ -1,19 +1,25 @@
 #pragma once
-// The calculator window over scripted dialogs, registry, program start and message box, started
+// The calculator window over scripted dialogs and message box, started
 // as a user starts it, with settings of its own and a watchdog that fails the test when a modal
-// window opens: every dialog of the program must reach the tests through a fake.
+// window opens: every dialog of the program must reach the tests through a fake. It brings the
+// Qt headers the window tests share.
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 
@@ -99,31 +105,6 @@ struct FakeDialogs : selvane::Dialogs {
     }
 };
 
-// A registry of string values under keys of HKEY_LOCAL_MACHINE: keys[key][value] = text.
-struct FakeRegistry : selvane::RegistryLayer {
-    using Values = std::map<std::string, std::string>;
-    std::map<std::string, Values> keys;
-
-    std::optional<Key> openKey(std::uint32_t root, const std::string& name,
-                               std::uint32_t) override {
-        const auto it = keys.find(name);
-        if (root != selvane::kHKeyLocalMachine || it == keys.end())
-            return std::nullopt;
-        return reinterpret_cast<Key>(&it->second);
-    }
-    std::optional<selvane::RegistryValue> queryValue(Key key, const std::string& name,
-                                                     std::size_t) override {
-        const Values& values = *reinterpret_cast<const Values*>(key);
-        const auto it = values.find(name);
-        if (it == values.end())
-            return std::nullopt;
-        selvane::RegistryValue v{selvane::kRegSz, {it->second.begin(), it->second.end()}};
-        v.bytes.push_back(0); // stored with its terminating zero
-        return v;
-    }
-    void closeKey(Key) override {}
-};
-
 struct FakeLauncher : selvane::Launcher {
     std::vector<std::string> existing; // files that exist
     bool startSucceeds = true;
@@ -149,12 +130,11 @@ struct FakeMessenger : selvane::Messenger {
 struct FakeWindow {
     std::unique_ptr<ModalWatchdog> watchdog;
     FakeDialogs dialogs;
-    FakeRegistry registry;
-    FakeLauncher launcher;
     FakeMessenger messenger;
     std::unique_ptr<selvane::frmFinCalc> window;
 
-    selvane::DesktopServices services() { return {&dialogs, &registry, &launcher, &messenger}; }
+    // The desktop's own registry and program start: only the About box's button reaches them.
+    selvane::DesktopServices services() { return {&dialogs, nullptr, nullptr, &messenger}; }
     // Fresh dialogs and messages, and a started window on the screen; false when it never showed.
     // The windows open at their first-run sizes unless told to keep those of the last run.
     bool open(bool keepSizes = false) {
