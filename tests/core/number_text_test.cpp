@@ -222,6 +222,8 @@ TEST(SingleText, SevenDigitsOfTheFloat) {
 TEST(SingleValue, RoundsTheDecimalTextStraightToFloat) {
     // 0.1000000015 rounds to the float nearest 0.1 directly; a detour through double must not
     // change which float is chosen.
+    EXPECT_EQ(singleValue(scanLeadingNumber("&H1F")), 31.0f); // radix numbers and no number
+    EXPECT_EQ(singleValue(scanLeadingNumber("abc")), 0.0f);
     const float f = *singleValue(scanLeadingNumber("0.1000000015"));
     EXPECT_EQ(f, 0.1f);
     EXPECT_FALSE(singleValue(scanLeadingNumber("1e39")).has_value());
