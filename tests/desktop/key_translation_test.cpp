@@ -41,16 +41,15 @@ class KeyTranslationTest : public QObject {
         QCOMPARE(keyAscii(Qt::Key_unknown, QString::fromUcs4(U"\U0001F600")), 0x1F600);
     }
 
-    void modifiersAndKeyKinds() {
+    // The modifier mask of a release; Alt with a letter is an access key, unless Ctrl composes
+    // with it. (Enter and access keys at work: frm_fincalc_test.)
+    void modifiersAndAccessKeys() {
         QCOMPARE(shiftState(Qt::ShiftModifier), 1);
         QCOMPARE(shiftState(Qt::ControlModifier), 2);
         QCOMPARE(shiftState(Qt::AltModifier | Qt::KeypadModifier | Qt::MetaModifier), 4);
         QVERIFY(isAccessKey(Qt::AltModifier | Qt::ShiftModifier, u"F"));
         QVERIFY(!isAccessKey(Qt::AltModifier, u"\t") && !isAccessKey(Qt::AltModifier, u""));
-        QVERIFY(!isAccessKey(Qt::AltModifier | Qt::ControlModifier, u"f")); // composes
-        QVERIFY(!isAccessKey(Qt::ControlModifier, u"f"));
-        QVERIFY(isEnterKey(Qt::Key_Enter) && isEnterKey(Qt::Key_Return) &&
-                !isEnterKey(Qt::Key_Space));
+        QVERIFY(!isAccessKey(Qt::AltModifier | Qt::ControlModifier, u"f"));
     }
 };
 

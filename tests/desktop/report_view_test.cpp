@@ -181,11 +181,8 @@ class ReportViewTest : public QObject {
     void copyLimitIsInBytes() {
         const DetailsReport report = buildReport(310'000, 1.7e308, 1, 0.0);
         const std::string text = report.text();
-        std::int64_t line = -1;
-        std::size_t end = 0;
-        for (std::size_t next = text.find("\r\n"); next <= size_t(ReportView::kMaxCopyBytes);
-             next = text.find("\r\n", next + 2))
-            ++line, end = next;
+        const std::size_t end = text.rfind("\r\n", ReportView::kMaxCopyBytes); // of `line`
+        const std::int64_t line = std::count(text.begin(), text.begin() + end, '\n');
         ReportView view;
         view.setReport(&report);
         QSignalSpy refused(&view, &ReportView::copyRefused);

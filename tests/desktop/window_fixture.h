@@ -18,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -102,20 +101,6 @@ struct FakeDialogs : selvane::Dialogs {
     bool preview(QWidget*, QPrinter& printer, const PaintOnto& paint) override {
         ++previewCalls;
         return onPreview ? onPreview(printer, paint) : false;
-    }
-};
-
-struct FakeLauncher : selvane::Launcher {
-    std::vector<std::string> existing; // files that exist
-    bool startSucceeds = true;
-    std::vector<std::string> started; // every program a start was tried for
-
-    bool fileExists(const std::string& path) override {
-        return std::ranges::find(existing, path) != existing.end();
-    }
-    bool start(const std::string& program) override {
-        started.push_back(program);
-        return startSucceeds;
     }
 };
 
