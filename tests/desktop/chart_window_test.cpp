@@ -163,7 +163,7 @@ class ChartWindowTest : public QObject {
     }
 
     // The chart follows each calculation, in another function too; hovering a line tells the
-    // point's figures, and a resize draws again, once settled, for the plot's new width.
+    // point's figures.
     void chartFollowsTheState() {
         frmChart* chart = openChart();
         verifyShowsState(chart);
@@ -175,11 +175,6 @@ class ChartWindowTest : public QObject {
                  QString::fromStdString(chartPointText(calc().chartSource(), 37)));
         emit line(chart, 0)->hovered(QPointF(37.3, 1000), false);
         QVERIFY(chart->pointText().isEmpty());
-        QTRY_COMPARE(chart->drawnColumns(), chart->plotColumns());
-        const int before = chart->drawnColumns();
-        chart->resize(chart->width() + 300, chart->height());
-        QTRY_VERIFY(chart->plotColumns() > before);
-        QTRY_COMPARE(chart->drawnColumns(), chart->plotColumns());
         // Another function's calculation: the captions become an investment's.
         action("mnInvestment")->trigger();
         m_fake.named<QPushButton>("btnCalculate")->click();
@@ -284,8 +279,9 @@ class ChartWindowTest : public QObject {
     // What is typed in What If reaches the state, and the chart draws the balance with extras
     // as they are typed, ending where they pay the plan off; a calculation or another function
     // chosen in the main window shows there too, and extras that do not apply draw nothing.
-    // Opened again, the refused text went with it.
-    void whatIfFollowsTheState() {
+    // Opened again, the refused text went with it. What If's buttons and the menu entries run
+    // their handlers.
+    void whatIfFollowsTheStateAndRunsItsHandlers() {
         frmChart* chart = openChart();
         QPointer<frmWhatIf> w = openWhatIf();
         FakeWindow::type(child<QLineEdit>(w, "txtExtra"), QStringLiteral("200"));
@@ -308,13 +304,9 @@ class ChartWindowTest : public QObject {
         w = openWhatIf();
         QCOMPARE(child<QLineEdit>(w, "txtExtra")->text(), QStringLiteral("200"));
         verifyShowsState(w);
-    }
 
-    // What If's buttons and the menu entries run their handlers: a rate found, made stale by
-    // another calculation, found again from the menu and used; a plan kept, compared with the
-    // next calculation's, and cleared.
-    void whatIfButtonsAndMenuEntriesRunTheirHandlers() {
-        frmWhatIf* w = openWhatIf();
+        // A rate found, made stale by another calculation, found again from the menu and used;
+        // a plan kept, compared with the next calculation's, and cleared.
         child<QPushButton>(w, "cmdFindRate")->click();
         QVERIFY(calc().rateTexts().usable);
         m_fake.enter(field::APR, QStringLiteral("9"));

@@ -1,5 +1,5 @@
 // What a screen reader hears from the calculator window and from What If, and whether their
-// text can be read under a dark palette; picture buttons on a screen that scales the window up.
+// text can be read under a dark palette.
 // The captions and tooltips themselves are the state's and the field table's.
 
 #include <QAccessible>
@@ -13,7 +13,6 @@
 
 #include "desktop/field_layout.h"
 #include "desktop/frm_what_if.h"
-#include "desktop/icons.h"
 #include "desktop/readable_colours.h"
 #include "window_fixture.h"
 
@@ -97,8 +96,7 @@ class ReadableTest : public QObject {
 
     // A list's name is its value to some readers: its caption comes as the label it is labelled
     // by, its tooltip tells it, and its text part, where the focus is while typing, is the same
-    // control to a reader. Picture buttons and boxes without a caption have names of their own.
-    // What If's inputs are called by their captions.
+    // control to a reader. What If's inputs are called by their captions.
     void listsAndButtonsHaveNamesAndDescriptions() {
         const char* const lists[][2] = {
             {"cmCompound", "Label2"}, {"cmPeriod", "Label1"}, {"cmResult", "lblResult"}};
@@ -116,13 +114,6 @@ class ReadableTest : public QObject {
             }));
             QCOMPARE(spoken(box, QAccessible::Description), tip);
         }
-        const char* const controls[][2] = {{"btnSave", "Save"},         {"btnOpen", "Open"},
-                                           {"btnPrint", "Print"},       {"btnDetails", "Details"},
-                                           {"txtComments", "Comments"}, {"rtDetails", "Details"}};
-        for (const auto& [control, name] : controls)
-            QVERIFY2(spoken(named(control), QAccessible::Name) == QLatin1String(name) &&
-                         !spoken(named(control), QAccessible::Description).isEmpty(),
-                     control);
         int inputs = 0;
         for (const QLabel* caption : openWhatIf()->findChildren<QLabel*>())
             if (caption->buddy() && ++inputs)
@@ -194,27 +185,6 @@ class ReadableTest : public QObject {
         QApplication::setPalette(m_palette);
         choose("mnPersonalLoan");
         verifyPalettesText({QPalette::Active});
-    }
-
-    // At its own size a picture button shows the hand-drawn pixels unchanged; at twice the size
-    // a picture drawn at that size, not the small one blown up.
-    void pictureButtonsAreSharpWhenScaled() {
-        const std::pair<ButtonPicture, const char*> pictures[] = {
-            {ButtonPicture::Save, ":/icons/save.xpm"},
-            {ButtonPicture::Open, ":/icons/open.xpm"},
-            {ButtonPicture::Print, ":/icons/print.xpm"}};
-        for (const auto& [picture, file] : pictures) {
-            const auto drawn = [&](qreal scale) {
-                return buttonIcon(picture)
-                    .pixmap(QSize(16, 15), scale)
-                    .toImage()
-                    .convertToFormat(QImage::Format_ARGB32);
-            };
-            const QImage pixels =
-                QImage(QLatin1String(file)).convertToFormat(QImage::Format_ARGB32);
-            QCOMPARE(drawn(1), pixels);
-            QVERIFY(drawn(2).size() == QSize(32, 30) && drawn(2) != pixels.scaled(32, 30));
-        }
     }
 };
 

@@ -44,27 +44,6 @@ inline QString sandboxSettings() {
     return dir.path();
 }
 
-// Class and title of every modal window that opens while it lives; each is closed again so that
-// the test can finish.
-class ModalWatchdog : public QObject {
-  public:
-    ModalWatchdog() {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (QWidget* w = QApplication::activeModalWidget()) {
-                m_seen << QString::fromLatin1(w->metaObject()->className()) + QLatin1String(" \"") +
-                              w->windowTitle() + QLatin1Char('"');
-                w->close();
-            }
-        });
-        m_timer.start(10);
-    }
-    const QStringList& seen() const { return m_seen; }
-
-  private:
-    QTimer m_timer;
-    QStringList m_seen;
-};
-
 struct FakeDialogs : selvane::Dialogs {
     std::optional<QString> answer; // the path the user picks; nullopt cancels
     int openCalls = 0, saveCalls = 0, printCalls = 0, previewCalls = 0;
@@ -113,12 +92,24 @@ struct FakeMessenger : selvane::Messenger {
 
 // The window over the fakes; one per window test class.
 struct FakeWindow {
-    std::unique_ptr<ModalWatchdog> watchdog;
+    // Every 10 ms while a window is open, a modal window is noted, by class and title, and closed
+    // again so that the test can finish.
+    QTimer watchdog;
+    QStringList modal;
     FakeDialogs dialogs;
     FakeMessenger messenger;
     std::unique_ptr<selvane::frmFinCalc> window;
 
     // The desktop's own registry and program start: only the About box's button reaches them.
+    FakeWindow() {
+        QObject::connect(&watchdog, &QTimer::timeout, [this] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                modal << QString::fromLatin1(w->metaObject()->className()) + QLatin1String(" \"") +
+                             w->windowTitle() + QLatin1Char('"');
+                w->close();
+            }
+        });
+    }
     selvane::DesktopServices services() { return {&dialogs, nullptr, nullptr, &messenger}; }
     // Fresh dialogs and messages, and a started window on the screen; false when it never showed.
     // The windows open at their first-run sizes unless told to keep those of the last run.
@@ -127,7 +118,8 @@ struct FakeWindow {
         if (!keepSizes)
             QSettings(selvane::recentFilesSettingsPath(), QSettings::IniFormat)
                 .remove(QStringLiteral("WindowSize"));
-        watchdog = std::make_unique<ModalWatchdog>();
+        modal.clear();
+        watchdog.start(10);
         dialogs = FakeDialogs();
         messenger = FakeMessenger();
         window = std::make_unique<selvane::frmFinCalc>(services());
@@ -139,11 +131,10 @@ struct FakeWindow {
     bool close() {
         window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const QStringList seen = watchdog ? watchdog->seen() : QStringList();
-        watchdog.reset();
-        if (!seen.isEmpty())
-            qWarning("modal windows opened: %s", qPrintable(seen.join(", ")));
-        return seen.isEmpty();
+        watchdog.stop();
+        if (!modal.isEmpty())
+            qWarning("modal windows opened: %s", qPrintable(modal.join(", ")));
+        return modal.isEmpty();
     }
 
     // A child of the window by its object name; a missing one ends the test run.
