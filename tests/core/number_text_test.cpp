@@ -76,6 +76,7 @@ TEST(FieldValue, NumberBeyondDoubleRangeIsNotRead) {
     const std::string zeros(200000, '0');
     EXPECT_EQ(fieldValue("1" + zeros + "e-1000000"), 0.0);
     EXPECT_FALSE(fieldValue("0." + zeros + "1e+1000000").has_value());
+    EXPECT_EQ(fieldValue("0." + std::string(11000, '0') + "1e9999"), 0.0); // 1e-1002: too small
 }
 
 struct FormatCase {
