@@ -35,12 +35,8 @@ class ChartWindowTest : public QObject {
 
     QAction* action(const char* name) const { return m_fake.action(name); }
     const FinCalc& calc() const { return m_fake.calc(); }
-    static QList<QAbstractSeries*> lines(frmChart* chart) {
-        return chart->charts().lines()->series();
-    }
-    static QLineSeries* line(frmChart* chart, int i) {
-        return qobject_cast<QLineSeries*>(lines(chart).value(i));
-    }
+    static QList<QAbstractSeries*> lines(frmChart* c) { return c->charts().lines()->series(); }
+    static auto* line(frmChart* c, int i) { return qobject_cast<QLineSeries*>(lines(c).value(i)); }
     frmChart* openChart() {
         action("mnChart")->trigger();
         frmChart* chart = m_fake.window->host().chartWindow();
@@ -163,8 +159,10 @@ class ChartWindowTest : public QObject {
     }
 
     // The chart follows each calculation, in another function too; hovering a line tells the
-    // point's figures.
-    void chartFollowsTheState() {
+    // point's figures; Save Image asks for a name, PNG or SVG, and writes the charts at the size
+    // the window shows them (a failed write: tests/calculator/money_views_test.cpp and the
+    // command line's chart_export_test).
+    void chartFollowsTheStateAndSavesItsPicture() {
         frmChart* chart = openChart();
         verifyShowsState(chart);
         m_fake.enter(field::APR, QStringLiteral("9"));
@@ -180,6 +178,11 @@ class ChartWindowTest : public QObject {
         m_fake.named<QPushButton>("btnCalculate")->click();
         QVERIFY(calc().chartSource().investment && calc().report.rowCount() > 0);
         verifyShowsState(chart);
+        QTemporaryDir dir;
+        m_fake.dialogs.answer = dir.filePath(QStringLiteral("chart.png"));
+        chart->findChild<QPushButton*>(QStringLiteral("cmdSaveImage"))->click();
+        QVERIFY(m_fake.dialogs.last.filters.size() == 2 && m_fake.messenger.shown.empty());
+        QCOMPARE(QImage(*m_fake.dialogs.answer).size(), chart->chartArea()->size());
     }
 
     // A long plan's figures are worked out on another thread: the window draws the last
@@ -233,18 +236,6 @@ class ChartWindowTest : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(chart.isNull());
         release(); // the drawing comes for a window that is gone
-    }
-
-    // Save Image asks for a name, PNG or SVG, and writes the charts at the size the window shows
-    // them. (A failed write: tests/calculator/money_views_test.cpp and the command line's
-    // chart_export_test.)
-    void saveImageWritesThePictureShown() {
-        frmChart* chart = openChart();
-        QTemporaryDir dir;
-        m_fake.dialogs.answer = dir.filePath(QStringLiteral("chart.png"));
-        chart->findChild<QPushButton*>(QStringLiteral("cmdSaveImage"))->click();
-        QVERIFY(m_fake.dialogs.last.filters.size() == 2 && m_fake.messenger.shown.empty());
-        QCOMPARE(QImage(*m_fake.dialogs.answer).size(), chart->chartArea()->size());
     }
 
     // The SVG, drawn at the PNG's size, is the PNG but for the edges of its strokes: its

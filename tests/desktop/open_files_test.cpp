@@ -95,10 +95,6 @@ void driveFileDialog(const QString& name) {
     poll->start(10);
 }
 
-QSettings settings() {
-    return QSettings(recentFilesSettingsPath(), QSettings::IniFormat);
-}
-
 } // namespace
 
 class OpenFilesTest : public QObject {
@@ -108,6 +104,7 @@ class OpenFilesTest : public QObject {
     FakeWindow m_fake;
 
     QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
+    static QSettings settings() { return {recentFilesSettingsPath(), QSettings::IniFormat}; }
     // A scenario in mortgage mode with its second result type and a few values of its own.
     QString writeScenario(const char* name) {
         QFile f(path(name));

@@ -66,90 +66,19 @@ class ReadableTest : public QObject {
         QVERIFY(noModal);
     }
 
-    // In every function each field, and its label, is called what the label says, and the field
-    // is told by its tooltip; every control shown has a name (a frame without a caption only
-    // holds the top row together).
-    void everyControlIsCalledWhatItsCaptionSays() {
-        for (const char* function : kFunctions) {
-            choose(function);
-            for (int i = 0; i < kFieldCount; ++i) {
-                const QString caption = QString::fromStdString(m_fake.calc().fields[i].caption);
-                const FieldPlace& p = kFields[static_cast<size_t>(i)];
-                const std::string_view tip = p.textTooltip.empty() ? p.labelTooltip : p.textTooltip;
-                QCOMPARE(spoken(field(i), QAccessible::Name), caption);
-                QCOMPARE(spoken(named(QStringLiteral("lblSL_%1").arg(i)), QAccessible::Name),
-                         caption);
-                QCOMPARE(spoken(field(i), QAccessible::Description), QString::fromUtf8(tip));
-            }
-            for (QWidget* w : m_fake.window->centralWidget()->findChildren<QWidget*>()) {
-                const auto* frame = qobject_cast<QGroupBox*>(w);
-                const auto* label = qobject_cast<QLabel*>(w);
-                if (w->isVisibleTo(m_fake.window.get()) &&
-                    (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
-                     qobject_cast<QPushButton*>(w) || (frame && !frame->title().isEmpty()) ||
-                     (label && !label->text().isEmpty())))
-                    QVERIFY2(!spoken(w, QAccessible::Name).isEmpty(),
-                             qPrintable(QStringLiteral("%1 in %2").arg(w->objectName(), function)));
-            }
-        }
-    }
-
-    // A list's name is its value to some readers: its caption comes as the label it is labelled
-    // by, its tooltip tells it, and its text part, where the focus is while typing, is the same
-    // control to a reader. What If's inputs are called by their captions.
-    void listsAndButtonsHaveNamesAndDescriptions() {
-        const char* const lists[][2] = {
-            {"cmCompound", "Label2"}, {"cmPeriod", "Label1"}, {"cmResult", "lblResult"}};
-        for (const auto& [list, labelName] : lists) {
-            auto* box = named<QComboBox>(list);
-            const QString caption = named<QLabel>(labelName)->text();
-            const QString tip = named<QLabel>(labelName)->toolTip();
-            QVERIFY(!caption.isEmpty() && !tip.isEmpty());
-            QVERIFY(box->accessibleName() == caption &&
-                    spoken(box->lineEdit(), QAccessible::Name) == caption);
-            const auto labels =
-                QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label);
-            QVERIFY(std::ranges::any_of(labels, [&](const auto& r) {
-                return r.first->text(QAccessible::Name) == caption;
-            }));
-            QCOMPARE(spoken(box, QAccessible::Description), tip);
-        }
-        int inputs = 0;
-        for (const QLabel* caption : openWhatIf()->findChildren<QLabel*>())
-            if (caption->buddy() && ++inputs)
-                QCOMPARE(spoken(caption->buddy(), QAccessible::Name),
-                         QString(caption->text()).remove(u'&'));
-        QCOMPARE(inputs, 4);
-    }
-
-    // Every field whose text a calculation changed tells the screen reader so.
-    void aCalculatedResultIsAnnounced() {
-        choose("mnMortgage");
-        m_fake.type(field(field::APR), QStringLiteral("6.5"));
-        m_fake.type(field(field::PERS), QStringLiteral("360"));
-        const auto before = m_fake.calc().fields;
-        // As when a screen reader is running: only then does Qt send the events on.
-        QPlatformAccessibility* platform =
-            QGuiApplicationPrivate::platformIntegration()->accessibility();
-        QVERIFY(platform);
-        platform->setActive(true);
-        QAccessible::installUpdateHandler(record);
-        named<QPushButton>("btnCalculate")->click();
-        QAccessible::installUpdateHandler(nullptr);
-        platform->setActive(false);
-        int changed = 0;
-        for (int i = 0; i < kFieldCount; ++i)
-            if (field(i)->text().toStdString() != before[i].text && ++changed)
-                QVERIFY2(g_told.contains(field(i)), qPrintable(QString::number(i)));
-        QVERIFY(changed > 0);
-    }
-
-    // In the dark look every text of the window, in every function, and of What If (its warning
-    // in red too) reads at 4.5:1 or more on what is behind it: a box's on its base, a label's on
-    // its frame; hidden ones too, as a warning before it shows. The ratio is the guidelines':
-    // the sRGB curve puts mid grey at luminance 0.2159, not 0.5, and blue counts little. In a
-    // light palette, before and after, the fields' text is the palette's own.
-    void everyTextIsReadableInTheDarkLook() {
+    // In the dark look, in every function, each field, and its label, is called what the label
+    // says, and the field is told by its tooltip; every control shown has a name (a frame
+    // without a caption only holds the top row together). A list's name is its value to some
+    // readers: its caption comes as the label it is labelled by, its tooltip tells it, and its
+    // text part, where the focus is while typing, is the same control to a reader. What If's
+    // inputs are called by their captions.
+    //
+    // Every text of the window, in every function, and of What If (its warning in red too) reads
+    // at 4.5:1 or more on what is behind it: a box's on its base, a label's on its frame; hidden
+    // ones too, as a warning before it shows. The ratio is the guidelines': the sRGB curve puts
+    // mid grey at luminance 0.2159, not 0.5, and blue counts little. In a light palette, before
+    // and after, the fields' text is the palette's own.
+    void everyControlIsNamedAndReadableInTheDarkLook() {
         QCOMPARE(contrastRatio(Qt::black, Qt::white), 21.0);
         QCOMPARE(contrastRatio(Qt::white, Qt::black), 21.0);
         QVERIFY(std::abs(contrastRatio(QColor(0x80, 0x80, 0x80), Qt::white) - 3.949) < 0.01);
@@ -177,14 +106,78 @@ class ReadableTest : public QObject {
                          qPrintable(where + " " + w->objectName()));
             }
         };
+        const char* const lists[][2] = {
+            {"cmCompound", "Label2"}, {"cmPeriod", "Label1"}, {"cmResult", "lblResult"}};
+        for (const auto& [list, labelName] : lists) {
+            auto* box = named<QComboBox>(list);
+            const QString caption = named<QLabel>(labelName)->text();
+            const QString tip = named<QLabel>(labelName)->toolTip();
+            QVERIFY(!caption.isEmpty() && !tip.isEmpty());
+            QVERIFY(box->accessibleName() == caption &&
+                    spoken(box->lineEdit(), QAccessible::Name) == caption);
+            const auto labels =
+                QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label);
+            QVERIFY(std::ranges::any_of(labels, [&](const auto& r) {
+                return r.first->text(QAccessible::Name) == caption;
+            }));
+            QCOMPARE(spoken(box, QAccessible::Description), tip);
+        }
         for (const char* function : kFunctions) {
             choose(function);
+            for (int i = 0; i < kFieldCount; ++i) {
+                const QString caption = QString::fromStdString(m_fake.calc().fields[i].caption);
+                const FieldPlace& p = kFields[static_cast<size_t>(i)];
+                const std::string_view tip = p.textTooltip.empty() ? p.labelTooltip : p.textTooltip;
+                QCOMPARE(spoken(field(i), QAccessible::Name), caption);
+                QCOMPARE(spoken(named(QStringLiteral("lblSL_%1").arg(i)), QAccessible::Name),
+                         caption);
+                QCOMPARE(spoken(field(i), QAccessible::Description), QString::fromUtf8(tip));
+            }
+            for (QWidget* w : m_fake.window->centralWidget()->findChildren<QWidget*>()) {
+                const auto* frame = qobject_cast<QGroupBox*>(w);
+                const auto* label = qobject_cast<QLabel*>(w);
+                if (w->isVisibleTo(m_fake.window.get()) &&
+                    (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                     qobject_cast<QPushButton*>(w) || (frame && !frame->title().isEmpty()) ||
+                     (label && !label->text().isEmpty())))
+                    QVERIFY2(!spoken(w, QAccessible::Name).isEmpty(),
+                             qPrintable(QStringLiteral("%1 in %2").arg(w->objectName(), function)));
+            }
             verifyReadable(m_fake.window->centralWidget(), QLatin1String(function));
         }
-        verifyReadable(openWhatIf(), QStringLiteral("What If"));
+        QWidget* whatIf = openWhatIf();
+        int inputs = 0;
+        for (const QLabel* caption : whatIf->findChildren<QLabel*>())
+            if (caption->buddy() && ++inputs)
+                QCOMPARE(spoken(caption->buddy(), QAccessible::Name),
+                         QString(caption->text()).remove(u'&'));
+        QCOMPARE(inputs, 4);
+        verifyReadable(whatIf, QStringLiteral("What If"));
         QApplication::setPalette(m_palette);
         choose("mnPersonalLoan");
         verifyPalettesText({QPalette::Active});
+    }
+
+    // Every field whose text a calculation changed tells the screen reader so.
+    void aCalculatedResultIsAnnounced() {
+        choose("mnMortgage");
+        m_fake.type(field(field::APR), QStringLiteral("6.5"));
+        m_fake.type(field(field::PERS), QStringLiteral("360"));
+        const auto before = m_fake.calc().fields;
+        // As when a screen reader is running: only then does Qt send the events on.
+        QPlatformAccessibility* platform =
+            QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QVERIFY(platform);
+        platform->setActive(true);
+        QAccessible::installUpdateHandler(record);
+        named<QPushButton>("btnCalculate")->click();
+        QAccessible::installUpdateHandler(nullptr);
+        platform->setActive(false);
+        int changed = 0;
+        for (int i = 0; i < kFieldCount; ++i)
+            if (field(i)->text().toStdString() != before[i].text && ++changed)
+                QVERIFY2(g_told.contains(field(i)), qPrintable(QString::number(i)));
+        QVERIFY(changed > 0);
     }
 };
 
