@@ -1,6 +1,6 @@
 // What a screen reader hears from the calculator window and from What If, and whether their
-// text can be read under a dark palette.
-// The captions and tooltips themselves are the state's and the field table's.
+// text can be read under a dark palette. The captions and tooltips themselves are the state's
+// and the field table's.
 
 #include <QAccessible>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 // The report view: what is selected, by mouse, keys or Select All, is the report's own text
-// between the two ends, and Copy and the size count agree with it; the copy keys and menu, the
-// copy limit, the scroll range, what is painted where, and a report of a million rows. The
-// report's text itself is core's (tests/core/details_text_test.cpp).
+// between the two ends, and Copy and the size count agree with it; the copy keys, the copy
+// limit, the scroll range, what is painted where, and a report of a million rows. The report's
+// text itself is core's (tests/core/details_text_test.cpp).
 
 #include <QAction>
 #include <QApplication>
