@@ -90,7 +90,7 @@ TEST_F(MoneyViews, ExportWritesTheChosenType) {
     EXPECT_EQ(years.substr(0, years.find("\r\n")),
               "Year,Payments,Deposits,Interest Earned,Balance");
 
-    EXPECT_TRUE(host.messages.empty()); // the window's test sees the message of a failed export
+    EXPECT_TRUE(host.messages.empty()); // a failed export's message: write_safety_test.sh
 }
 
 TEST_F(MoneyViews, SavingTheChartHandsTheReportToTheFrontEnd) {
