@@ -41,7 +41,13 @@ class FileIo : public ::testing::Test {
     }
 };
 
+// The descriptors open in this process.
+std::size_t openDescriptors() {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator("/proc/self/fd"), {}));
+}
+
 TEST_F(FileIo, PiecesArriveInOrderAndAnAbandonedFileChangesNothing) {
+    const std::size_t descriptors = openDescriptors();
     std::mt19937 random(7);
     std::string expected;
     const WriteOutcome written = replaceFileWith(path("long.txt"), [&](const WritePiece& write) {
@@ -63,6 +69,8 @@ TEST_F(FileIo, PiecesArriveInOrderAndAnAbandonedFileChangesNothing) {
     EXPECT_FALSE(abandoned);
     EXPECT_EQ(slurp(path("long.txt")), expected);
     EXPECT_EQ(names(), std::vector<std::string>{"long.txt"});
+    EXPECT_TRUE(readWholeFile(path("long.txt"), 1u << 30));
+    EXPECT_EQ(openDescriptors(), descriptors); // every file written or read is closed again
 }
 
 TEST_F(FileIo, ReadingAPipeNeitherWaitsNorReadsIt) {
