@@ -18,9 +18,7 @@ void FinCalc::switchMode(Mode m) {
     if (m == Mode::Lease) {
         s.SBAL = 30000;
         s.DEPR = 20;
-        s.PERS = 48;
-        // The asset's value after 48 months of 20 % yearly depreciation, in this exact order.
-        s.FBAL = *s.SBAL * std::pow(std::pow(1 - *s.DEPR / 100, 1.0 / 12), *s.PERS);
+        s.PERS = 48; // the buy-back amount is the result set-up's residual value of these
     } else if (m == Mode::Mortgage) {
         s.DEPR = 0;
         s.FBAL = 0;
