@@ -72,24 +72,6 @@ template <class F> Sample refine(F&& f, Sample a, Sample b, double target) {
     return std::fabs(a.payment - target) < std::fabs(b.payment - target) ? a : b;
 }
 
-// The period rate reaches the payment through 1 + rate, a number near 1 whose last bit is a
-// step of about 2e-16: APRs closer than that give the same payment, and neighbouring steps give
-// payments that differ by rounding alone. When the bracket ends on a payment off by more than
-// rounding should leave, the best of the neighbouring steps is taken.
-template <class F> Sample polish(F&& f, Sample best, double target, double paymentsPerMonth) {
-    const double step =
-        std::max(std::fabs(best.apr) * 0x1p-52, 1200.0 * paymentsPerMonth * 0x1p-53);
-    for (int i = -64; i <= 64; ++i) {
-        const double apr = best.apr + i * step;
-        if (i == 0 || apr <= -100)
-            continue;
-        const auto p = f(apr);
-        if (p && std::fabs(*p - target) < std::fabs(best.payment - target))
-            best = {apr, *p};
-    }
-    return best;
-}
-
 FoundRate noRate(std::string message) {
     return FoundRate{std::nullopt, std::nullopt, std::move(message)};
 }
@@ -238,10 +220,7 @@ FoundRate findRate(const PaymentQuestion& q, double payment) {
         // A stretch entirely farther from 0 than a rate already found cannot give a nearer one.
         if (found && std::min(std::fabs(x.apr), std::fabs(y.apr)) > std::fabs(found->apr))
             continue;
-        Sample best = refine(at, x, y, payment);
-        if (std::fabs(best.payment - payment) > 1e-12 * std::fabs(payment))
-            best = polish(at, best, payment, P);
-        nearer(best);
+        nearer(refine(at, x, y, payment));
     }
     if (found) {
         const Num real = realAprOf(periodRateOf(found->apr, C, P), P);
