@@ -165,9 +165,10 @@ ChartData chartData(const DetailsReport& report, bool investment, std::int64_t p
     }
 
     // The lines walk every row; a long report is walked in two halves at once, cut where a
-    // column begins, the second half starting from the report's checkpoint there.
+    // column begins, the second half starting from the report's checkpoint there. (On one core
+    // the two halves take turns, at no cost worth a second path.)
     columns = std::max(columns, 1);
-    if (d.rows < kRowsForTwoThreads || columns < 2 || std::thread::hardware_concurrency() < 2) {
+    if (d.rows < kRowsForTwoThreads || columns < 2) {
         LinePoints all = walkLines(report, 1, d.rows, columns);
         d.balance = std::move(all.balance);
         d.principal = std::move(all.principal);

@@ -31,7 +31,6 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
 
 std::string utf8FromCp1252(std::string_view bytes) {
     std::string out;
-    out.reserve(bytes.size());
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         std::uint32_t cp = b;
@@ -44,7 +43,6 @@ std::string utf8FromCp1252(std::string_view bytes) {
 
 std::string cp1252FromUtf8(std::string_view text) {
     std::string out;
-    out.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
         const Utf8Char ch = decodeUtf8(text, i);
         const std::uint32_t cp = ch.codePoint;

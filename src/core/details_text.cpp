@@ -27,7 +27,6 @@ bool DetailsReport::build(const ReportInputs& in, const CurrencyFormat& cur, Det
     DetailsReport rep;
     rep.m_in = in;
     rep.m_P0 = P0.v;
-    rep.m_checkpoints.reserve(static_cast<size_t>(n / kCheckpointEvery + 1));
     rep.m_checkpoints.push_back({P0.v, 0.0, false});
     // One pass gives both the totals and the table: the table's balance and interest follow the
     // very same recurrence, so only its principal column can fail where the totals did not.
@@ -123,8 +122,7 @@ namespace {
 char* figure(char* p, double v, bool signedZero) {
     char* end = writeFixed2(p, v);
     if (!signedZero && end - p == 5 && std::memcmp(p, "-0.00", 5) == 0) {
-        std::memmove(p, p + 1, 4);
-        --end;
+        end = writeFixed2(p, 0.0);
     }
     return end;
 }

@@ -198,10 +198,11 @@ std::uint64_t scaledRounded(double a, std::uint64_t scale) {
     return h;
 }
 
-// Characters of the whole part and decimals of a scaled, rounded value below 1e13.
+// Characters of the whole part and decimals of a scaled, rounded value below 1e13 (so h is below
+// 1e16, and p stops long before it could overflow).
 int scaledLength(std::uint64_t h, std::uint64_t scale, int decimals) {
     int len = decimals + 2; // "0.00" or "0.000"
-    for (std::uint64_t p = scale * 10; h >= p && len < 21; p *= 10)
+    for (std::uint64_t p = scale * 10; h >= p; p *= 10)
         ++len;
     return len;
 }

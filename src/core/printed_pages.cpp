@@ -17,7 +17,7 @@ namespace {
 // The placement rule, appending the physical lines of one requested line to lines: an item whose
 // column the print position has already passed starts a new line at its column.
 template <class Items> void placeOnto(std::vector<PrintLine>& lines, const Items& requested) {
-    lines.emplace_back().reserve(requested.size());
+    lines.emplace_back();
     int position = 1;
     for (const auto& item : requested) {
         if (position > item.column) {
@@ -96,7 +96,6 @@ std::vector<PrintLine> PrintedPages::page(std::int64_t index) const {
     std::vector<PrintLine> lines(kTopLines);
     if (!m_ok || index < 0 || index >= pageCount())
         return lines;
-    lines.reserve(kTopLines + (index == 0 ? 10 : 0) + kRowsPerPage);
     request(index, [&lines](std::initializer_list<ItemRef> items) { placeOnto(lines, items); });
     return lines;
 }

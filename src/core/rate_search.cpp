@@ -86,7 +86,6 @@ FoundRate noRate(std::string message) {
 std::vector<double> sampledAprs() {
     constexpr int kSide = 600;
     std::vector<double> v;
-    v.reserve(2 * kSide + 1);
     // Below 0 the distance to -100 % shrinks geometrically, down to 1e-11 points above it.
     const double lowest = std::asinh(std::log(100 / 1e-11) / 1e-6);
     for (int i = kSide; i >= 1; --i)
@@ -146,14 +145,13 @@ FoundRate findRate(const PaymentQuestion& q, double payment) {
     // The payment at every sampled APR it can be computed at. Where a long plan's growth at a
     // high rate leaves the range of numbers, the edge is found by halving and sampled too.
     std::vector<Sample> samples;
-    samples.reserve(aprs.size() + 8);
     std::optional<double> lastApr;
     bool lastOk = false;
     for (const double apr : aprs) {
         const auto p = at(apr);
         if (lastApr && p.has_value() != lastOk) {
             double inside = lastOk ? *lastApr : apr, outside = lastOk ? apr : *lastApr;
-            for (int k = 0; k < 64; ++k) {
+            for (;;) { // the halves of two doubles meet in a few dozen steps
                 const double mid = 0.5 * (inside + outside);
                 if (mid == inside || mid == outside)
                     break;
