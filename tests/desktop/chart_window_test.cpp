@@ -21,29 +21,16 @@
 #include <cstdlib>
 
 #include "core/report_export.h"
-#include "desktop/frm_chart.h"
-#include "desktop/frm_what_if.h"
 #include "desktop/yearly_model.h"
 #include "window_fixture.h"
 
 using namespace selvane;
 
-class ChartWindowTest : public QObject {
+class ChartWindowTest : public QObject, FakeWindow {
     Q_OBJECT
 
-    FakeWindow m_fake; // the window, its fakes and the modal watchdog
-
-    QAction* action(const char* name) const { return m_fake.action(name); }
-    const FinCalc& calc() const { return m_fake.calc(); }
     static QList<QAbstractSeries*> lines(frmChart* c) { return c->charts().lines()->series(); }
     static auto* line(frmChart* c, int i) { return qobject_cast<QLineSeries*>(lines(c).value(i)); }
-    frmChart* openChart() {
-        action("mnChart")->trigger();
-        frmChart* chart = m_fake.window->host().chartWindow();
-        if (!chart || !QTest::qWaitForWindowExposed(chart))
-            qFatal("View > Chart showed no window");
-        return chart;
-    }
     // Every drawn point of the lines is the state's report row of that payment, up to the last;
     // the table shows the state's years in the state's texts, under the state's captions.
     void verifyShowsState(frmChart* chart) {
@@ -74,15 +61,6 @@ class ChartWindowTest : public QObject {
                  QString::fromUtf8(yearlyPrincipalCaption(investment)));
     }
 
-    frmWhatIf* openWhatIf() {
-        action("mnWhatIf")->trigger();
-        return m_fake.window->host().whatIfWindow();
-    }
-    template <class T = QLabel> static T* child(QWidget* w, const char* name) {
-        if (auto* c = w->findChild<T*>(QLatin1String(name)))
-            return c;
-        qFatal("no child %s", name);
-    }
     // Every text of What If is the state's, and what can be used now can be, there and in the
     // main window's menu.
     void verifyShowsState(frmWhatIf* w) {
@@ -98,52 +76,52 @@ class ChartWindowTest : public QObject {
                                 "lblFoundApr",       "lblFoundRealApr",  "lblRateMessage"};
         QCOMPARE(want.size(), std::size(labels));
         for (size_t i = 0; i < want.size(); ++i)
-            QCOMPARE(child(w, labels[i])->text(), QString::fromStdString(want[i]));
-        QCOMPARE(child(w, "lblExtrasMessage")->isVisible(), !t.refused.empty() && !off);
-        QCOMPARE(child<QLineEdit>(w, "txtAt")->isEnabled(), !off);
-        QVERIFY(child<QPushButton>(w, "cmdUseRate")->isEnabled() == rate.usable &&
+            QCOMPARE(childOf<QLabel>(w, labels[i])->text(), QString::fromStdString(want[i]));
+        QCOMPARE(childOf<QLabel>(w, "lblExtrasMessage")->isVisible(), !t.refused.empty() && !off);
+        QCOMPARE(childOf<QLineEdit>(w, "txtAt")->isEnabled(), !off);
+        QVERIFY(childOf<QPushButton>(w, "cmdUseRate")->isEnabled() == rate.usable &&
                 action("mnUseRate")->isEnabled() == rate.usable);
-        auto* table = child<QTableWidget>(w, "tblCompare");
+        auto* table = childOf<QTableWidget>(w, "tblCompare");
         for (int row = 0; row < frmWhatIf::CompareRowCount; ++row)
             for (int column = 0; column < frmWhatIf::CompareColumnCount; ++column)
                 QCOMPARE(table->item(row, column)->text(),
                          QString::fromStdString(calc().compareTexts()[row][column]));
-        QVERIFY(child<QPushButton>(w, "cmdClearKept")->isEnabled() == calc().kept.has_value() &&
+        QVERIFY(childOf<QPushButton>(w, "cmdClearKept")->isEnabled() == calc().kept.has_value() &&
                 action("mnClearKept")->isEnabled() == calc().kept.has_value());
     }
     // The one window shown beside the main window.
     QWidget* beside() const {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w != m_fake.window.get())
+            if (w->isVisible() && w != window.get())
                 return w;
         return nullptr;
     }
 
   private slots:
     void init() {
-        QVERIFY(m_fake.open());
+        QVERIFY(open());
         action("mnMortgage")->trigger();
-        m_fake.enter(field::APR, QStringLiteral("6.5"));
+        enter(field::APR, QStringLiteral("6.5"));
     }
-    void cleanup() { QVERIFY(m_fake.close()); }
+    void cleanup() { QVERIFY(close()); }
 
     // View > Chart and Tools > What If each open one window, not modal and of its own, and
     // again the same one; closed, the state knows, and it opens again at the size it was closed
     // at, brought within the screen. The main window takes an open one along.
     void eachOpensOneWindowOfItsOwnAtItsLastSize() {
-        const QRect room = m_fake.window->screen()->availableGeometry();
+        const QRect room = window->screen()->availableGeometry();
         const QSize small(room.width() / 2, room.height() * 3 / 4);
         const std::pair<const char*, bool FinCalc::*> views[] = {
             {"mnChart", &FinCalc::chartOpen}, {"mnWhatIf", &FinCalc::whatIfOpen}};
-        for (const auto& [entry, open] : views) {
+        for (const auto& [entry, isOpen] : views) {
             action(entry)->trigger();
             QPointer<QWidget> w = beside();
-            QVERIFY(w && calc().*open && !w->isModal() && !w->parentWidget());
+            QVERIFY(w && calc().*isOpen && !w->isModal() && !w->parentWidget());
             action(entry)->trigger();
-            QVERIFY(beside() == w && m_fake.window->isEnabled());
+            QVERIFY(beside() == w && window->isEnabled());
             const auto reopenAt = [&](const QSize& size) { // closed at that size, then opened
                 w->resize(size);
-                const bool closed = w->close() && !(calc().*open);
+                const bool closed = w->close() && !(calc().*isOpen);
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 action(entry)->trigger();
                 return closed && w.isNull() && (w = beside());
@@ -152,9 +130,9 @@ class ChartWindowTest : public QObject {
             QCOMPARE(w->size(), small.expandedTo(w->minimumSizeHint()));
             QVERIFY(reopenAt(room.size() * 3));
             QVERIFY2(room.contains(w->frameGeometry()), entry);
-            QVERIFY(calc().*open && m_fake.window->close());
+            QVERIFY(calc().*isOpen && window->close());
             QTRY_VERIFY(w.isNull());
-            QVERIFY(!(calc().*open) && m_fake.close() && m_fake.open());
+            QVERIFY(!(calc().*isOpen) && close() && open());
         }
     }
 
@@ -165,7 +143,7 @@ class ChartWindowTest : public QObject {
     void chartFollowsTheStateAndSavesItsPicture() {
         frmChart* chart = openChart();
         verifyShowsState(chart);
-        m_fake.enter(field::APR, QStringLiteral("9"));
+        enter(field::APR, QStringLiteral("9"));
         verifyShowsState(chart);
         // The pointer is near payment 37, between two drawn points.
         emit line(chart, 0)->hovered(QPointF(37.3, 1000), true);
@@ -175,14 +153,14 @@ class ChartWindowTest : public QObject {
         QVERIFY(chart->pointText().isEmpty());
         // Another function's calculation: the captions become an investment's.
         action("mnInvestment")->trigger();
-        m_fake.named<QPushButton>("btnCalculate")->click();
+        named<QPushButton>("btnCalculate")->click();
         QVERIFY(calc().chartSource().investment && calc().report.rowCount() > 0);
         verifyShowsState(chart);
         QTemporaryDir dir;
-        m_fake.dialogs.answer = dir.filePath(QStringLiteral("chart.png"));
-        chart->findChild<QPushButton*>(QStringLiteral("cmdSaveImage"))->click();
-        QVERIFY(m_fake.dialogs.last.filters.size() == 2 && m_fake.messenger.shown.empty());
-        QCOMPARE(QImage(*m_fake.dialogs.answer).size(), chart->chartArea()->size());
+        dialogs.answer = dir.filePath(QStringLiteral("chart.png"));
+        childOf<QPushButton>(chart, "cmdSaveImage")->click();
+        QVERIFY(dialogs.last.filters.size() == 2 && messenger.shown.empty());
+        QCOMPARE(QImage(*dialogs.answer).size(), chart->chartArea()->size());
     }
 
     // A long plan's figures are worked out on another thread: the window draws the last
@@ -205,10 +183,10 @@ class ChartWindowTest : public QObject {
         };
         const auto freed = qScopeGuard([&] { release(), release(), release(); });
         busy();
-        m_fake.enter(field::PERS, QString::number(frmChart::kRowsOffThread + 1));
+        enter(field::PERS, QString::number(frmChart::kRowsOffThread + 1));
         QVERIFY(chart->working());
         const DetailsReport first = calc().report;
-        m_fake.enter(field::APR, QStringLiteral("4")); // while the first is worked out
+        enter(field::APR, QStringLiteral("4")); // while the first is worked out
         QCOMPARE(calc().report.rowCount(), frmChart::kRowsOffThread + 1);
         release(); // the first drawing comes, and is not shown
         QVERIFY(line(chart, 2)->points().last().y() != first.rowValues(first.rowCount()).interest);
@@ -223,14 +201,14 @@ class ChartWindowTest : public QObject {
         // A one-payment plan calculated meanwhile is drawn at once, and the long plan's drawing
         // is not shown over it when it comes.
         busy();
-        m_fake.enter(field::APR, QStringLiteral("5"));
+        enter(field::APR, QStringLiteral("5"));
         QVERIFY(chart->working());
-        m_fake.enter(field::PERS, QStringLiteral("1"));
+        enter(field::PERS, QStringLiteral("1"));
         release();
         verifyShowsState(chart);
 
         busy();
-        m_fake.enter(field::PERS, QString::number(frmChart::kRowsOffThread + 1));
+        enter(field::PERS, QString::number(frmChart::kRowsOffThread + 1));
         QVERIFY(chart->working());
         QVERIFY(chart->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -268,50 +246,45 @@ class ChartWindowTest : public QObject {
     }
 
     // What is typed in What If reaches the state, and the chart draws the balance with extras
-    // as they are typed, ending where they pay the plan off; a calculation or another function
-    // chosen in the main window shows there too, and extras that do not apply draw nothing.
-    // Opened again, the refused text went with it. What If's buttons and the menu entries run
-    // their handlers.
+    // as they are typed (where that line ends: chart_extras_test); a calculation or another
+    // function chosen in the main window shows there too, and extras that do not apply draw
+    // nothing. Opened again, the refused text went with it. What If's buttons and the menu entries
+    // run their handlers.
     void whatIfFollowsTheStateAndRunsItsHandlers() {
         frmChart* chart = openChart();
         QPointer<frmWhatIf> w = openWhatIf();
-        FakeWindow::type(child<QLineEdit>(w, "txtExtra"), QStringLiteral("200"));
+        type(childOf<QLineEdit>(w, "txtExtra"), QStringLiteral("200"));
         QCOMPARE(lines(chart).size(), 4);
         QCOMPARE(line(chart, 3)->name(), QLatin1String(kBalanceWithExtrasCaption));
-        QCOMPARE(static_cast<std::int64_t>(line(chart, 3)->points().last().x()),
-                 calc().whatIf()->payments);
-        QVERIFY(calc().whatIf()->payments < calc().report.rowCount());
-        m_fake.enter(field::APR, QStringLiteral("8"));
+        enter(field::APR, QStringLiteral("8"));
         verifyShowsState(w);
         action("mnLease")->trigger();
         QVERIFY(calc().extrasUnavailable() && lines(chart).size() == 3);
         verifyShowsState(w);
         action("mnMortgage")->trigger();
-        FakeWindow::type(child<QLineEdit>(w, "txtExtra"), QStringLiteral("abc"));
+        type(childOf<QLineEdit>(w, "txtExtra"), QStringLiteral("abc"));
         QVERIFY(!calc().extrasMessage.empty());
         verifyShowsState(w);
         QVERIFY(w->close());
         QTRY_VERIFY(w.isNull()); // deleted once events are handled
         w = openWhatIf();
-        QCOMPARE(child<QLineEdit>(w, "txtExtra")->text(), QStringLiteral("200"));
+        QCOMPARE(childOf<QLineEdit>(w, "txtExtra")->text(), QStringLiteral("200"));
         verifyShowsState(w);
 
-        // A rate found, made stale by another calculation, found again from the menu and used;
-        // a plan kept, compared with the next calculation's, and cleared.
-        child<QPushButton>(w, "cmdFindRate")->click();
-        QVERIFY(calc().rateTexts().usable);
-        m_fake.enter(field::APR, QStringLiteral("9"));
-        QVERIFY(!calc().rateTexts().usable);
-        verifyShowsState(w);
+        // A rate found from the menu and used, then found with the button; a plan kept,
+        // compared with the next calculation's, and cleared.
         action("mnFindRate")->trigger();
-        child<QPushButton>(w, "cmdUseRate")->click(); // a button only a found rate enables
-        QVERIFY(!calc().rateNote.empty());
+        childOf<QPushButton>(w, "cmdUseRate")->click(); // a button only a found rate enables
+        QVERIFY(!calc().rateNote.empty() && !calc().rateTexts().usable);
         verifyShowsState(w);
-        child<QPushButton>(w, "cmdKeep")->click();
-        m_fake.enter(field::APR, QStringLiteral("4.25"));
+        childOf<QPushButton>(w, "cmdFindRate")->click();
+        QVERIFY(calc().rateTexts().usable);
+        verifyShowsState(w);
+        childOf<QPushButton>(w, "cmdKeep")->click();
+        enter(field::APR, QStringLiteral("4.25"));
         QVERIFY(calc().kept);
         verifyShowsState(w);
-        child<QPushButton>(w, "cmdClearKept")->click();
+        childOf<QPushButton>(w, "cmdClearKept")->click();
         QVERIFY(!calc().kept);
         verifyShowsState(w);
     }
@@ -322,21 +295,21 @@ class ChartWindowTest : public QObject {
     void everyWindowFitsTheScreen() {
         QVERIFY(openChart());
         action("mnWhatIf")->trigger();
-        const QRect room = m_fake.window->screen()->availableGeometry();
+        const QRect room = window->screen()->availableGeometry();
         int windows = 0;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (!window->isVisible())
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (!top->isVisible())
                 continue;
             ++windows;
-            QVERIFY2(room.contains(window->frameGeometry()), qPrintable(window->objectName()));
-            for (QWidget* w : window->findChildren<QWidget*>()) {
+            QVERIFY2(room.contains(top->frameGeometry()), qPrintable(top->objectName()));
+            for (QWidget* w : top->findChildren<QWidget*>()) {
                 if (!w->isVisible() || w->objectName().isEmpty())
                     continue;
                 // The part the window shows: the collapsed details box lies past its bottom edge.
                 const QRect global =
-                    QRect(w->mapToGlobal(QPoint(0, 0)), w->size()).intersected(window->geometry());
+                    QRect(w->mapToGlobal(QPoint(0, 0)), w->size()).intersected(top->geometry());
                 QVERIFY2(global.isEmpty() || room.contains(global),
-                         qPrintable(window->objectName() + "/" + w->objectName()));
+                         qPrintable(top->objectName() + "/" + w->objectName()));
             }
         }
         QCOMPARE(windows, 3);

@@ -12,7 +12,6 @@
 #include <QtGui/qpa/qplatformintegration.h>
 
 #include "desktop/field_layout.h"
-#include "desktop/frm_what_if.h"
 #include "desktop/readable_colours.h"
 #include "window_fixture.h"
 
@@ -32,35 +31,22 @@ QString spoken(QObject* control, QAccessible::Text what) {
     return iface ? iface->text(what) : QStringLiteral("<no interface>");
 }
 
-const char* const kFunctions[] = {"mnPersonalLoan", "mnMortgage", "mnLease", "mnIncome",
-                                  "mnInvestment"};
-
 } // namespace
 
-class ReadableTest : public QObject {
+class ReadableTest : public QObject, FakeWindow {
     Q_OBJECT
 
-    FakeWindow m_fake;
     QString m_style;
     QPalette m_palette;
-
-    template <class W = QWidget> W* named(const QString& name) { return m_fake.named<W>(name); }
-    QLineEdit* field(int i) { return m_fake.field(i); }
-    void choose(const char* function) { m_fake.action(function)->trigger(); }
-    QWidget* openWhatIf() {
-        choose("mnMortgage");
-        choose("mnWhatIf");
-        return m_fake.window->host().whatIfWindow();
-    }
 
   private slots:
     void init() {
         m_style = QApplication::style()->name();
         m_palette = QApplication::palette();
-        QVERIFY(m_fake.open());
+        QVERIFY(open());
     }
     void cleanup() {
-        const bool noModal = m_fake.close();
+        const bool noModal = close();
         QApplication::setStyle(QStyleFactory::create(m_style));
         QApplication::setPalette(m_palette);
         QVERIFY(noModal);
@@ -91,9 +77,9 @@ class ReadableTest : public QObject {
         };
         verifyPalettesText({QPalette::Active, QPalette::Disabled});
         useDarkLook();
-        QVERIFY(m_fake.open());
-        const auto verifyReadable = [](QWidget* window, const QString& where) {
-            for (const QWidget* w : window->findChildren<QWidget*>()) {
+        QVERIFY(open());
+        const auto verifyReadable = [](QWidget* top, const QString& where) {
+            for (const QWidget* w : top->findChildren<QWidget*>()) {
                 const bool box = qobject_cast<const QLineEdit*>(w) != nullptr;
                 if (!(box || qobject_cast<const QLabel*>(w) || qobject_cast<const QGroupBox*>(w)))
                     continue;
@@ -122,10 +108,12 @@ class ReadableTest : public QObject {
             }));
             QCOMPARE(spoken(box, QAccessible::Description), tip);
         }
-        for (const char* function : kFunctions) {
-            choose(function);
+        // Mortgages last: What If opens where extras apply and it shows figures.
+        for (const char* function :
+             {"mnPersonalLoan", "mnLease", "mnIncome", "mnInvestment", "mnMortgage"}) {
+            action(function)->trigger();
             for (int i = 0; i < kFieldCount; ++i) {
-                const QString caption = QString::fromStdString(m_fake.calc().fields[i].caption);
+                const QString caption = QString::fromStdString(calc().fields[i].caption);
                 const FieldPlace& p = kFields[static_cast<size_t>(i)];
                 const std::string_view tip = p.textTooltip.empty() ? p.labelTooltip : p.textTooltip;
                 QCOMPARE(spoken(field(i), QAccessible::Name), caption);
@@ -133,17 +121,17 @@ class ReadableTest : public QObject {
                          caption);
                 QCOMPARE(spoken(field(i), QAccessible::Description), QString::fromUtf8(tip));
             }
-            for (QWidget* w : m_fake.window->centralWidget()->findChildren<QWidget*>()) {
+            for (QWidget* w : window->centralWidget()->findChildren<QWidget*>()) {
                 const auto* frame = qobject_cast<QGroupBox*>(w);
                 const auto* label = qobject_cast<QLabel*>(w);
-                if (w->isVisibleTo(m_fake.window.get()) &&
+                if (w->isVisibleTo(window.get()) &&
                     (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
                      qobject_cast<QPushButton*>(w) || (frame && !frame->title().isEmpty()) ||
                      (label && !label->text().isEmpty())))
                     QVERIFY2(!spoken(w, QAccessible::Name).isEmpty(),
                              qPrintable(QStringLiteral("%1 in %2").arg(w->objectName(), function)));
             }
-            verifyReadable(m_fake.window->centralWidget(), QLatin1String(function));
+            verifyReadable(window->centralWidget(), QLatin1String(function));
         }
         QWidget* whatIf = openWhatIf();
         int inputs = 0;
@@ -154,16 +142,16 @@ class ReadableTest : public QObject {
         QCOMPARE(inputs, 4);
         verifyReadable(whatIf, QStringLiteral("What If"));
         QApplication::setPalette(m_palette);
-        choose("mnPersonalLoan");
+        action("mnPersonalLoan")->trigger();
         verifyPalettesText({QPalette::Active});
     }
 
     // Every field whose text a calculation changed tells the screen reader so.
     void aCalculatedResultIsAnnounced() {
-        choose("mnMortgage");
-        m_fake.type(field(field::APR), QStringLiteral("6.5"));
-        m_fake.type(field(field::PERS), QStringLiteral("360"));
-        const auto before = m_fake.calc().fields;
+        action("mnMortgage")->trigger();
+        type(field(field::APR), QStringLiteral("6.5"));
+        type(field(field::PERS), QStringLiteral("360"));
+        const auto before = calc().fields;
         // As when a screen reader is running: only then does Qt send the events on.
         QPlatformAccessibility* platform =
             QGuiApplicationPrivate::platformIntegration()->accessibility();

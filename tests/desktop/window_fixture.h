@@ -1,9 +1,10 @@
 #pragma once
-// The calculator window over scripted dialogs and message box, started
-// as a user starts it, with settings of its own and a watchdog that fails the test when a modal
-// window opens: every dialog of the program must reach the tests through a fake. It brings the
-// Qt headers the window tests share.
+// The calculator window over scripted dialogs and message box, started as a user starts it, with
+// settings of its own and a watchdog that fails the test when a modal window opens: every dialog
+// of the program must reach the tests through a fake. It brings the Qt and window headers the
+// window tests share.
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -22,7 +23,9 @@
 #include <memory>
 #include <optional>
 
+#include "desktop/frm_chart.h"
 #include "desktop/frm_fincalc.h"
+#include "desktop/frm_what_if.h"
 #include "desktop/qt_host.h"
 #include "desktop/recent_files_menu.h"
 
@@ -88,7 +91,8 @@ struct FakeMessenger : selvane::Messenger {
     }
 };
 
-// The window over the fakes; one per window test class.
+// The window over the fakes. Each window test class is one, so that its tests reach the window,
+// the fakes and the helpers below by their names.
 struct FakeWindow {
     // Every 10 ms while a window is open, a modal window is noted, by class and title, and closed
     // again so that the test can finish.
@@ -135,11 +139,14 @@ struct FakeWindow {
         return modal.isEmpty();
     }
 
-    // A child of the window by its object name; a missing one ends the test run.
-    template <class T = QWidget> T* named(const QString& name) const {
-        if (T* w = window->findChild<T*>(name))
+    // A child by its object name; a missing one ends the test run.
+    template <class T = QWidget> static T* childOf(const QWidget* parent, const QString& name) {
+        if (T* w = parent->findChild<T*>(name))
             return w;
-        qFatal("no %s in the window", qPrintable(name));
+        qFatal("no %s in %s", qPrintable(name), qPrintable(parent->objectName()));
+    }
+    template <class T = QWidget> T* named(const QString& name) const {
+        return childOf<T>(window.get(), name);
     }
     QAction* action(const char* name) const { return named<QAction>(QLatin1String(name)); }
     QLineEdit* field(int i) const { return named<QLineEdit>(QStringLiteral("txtSL_%1").arg(i)); }
@@ -152,4 +159,28 @@ struct FakeWindow {
             QTest::keyClick(edit, Qt::Key_Return);
     }
     void enter(int field, const QString& text) { type(this->field(field), text, true); }
+    // Picks an entry as a user does: open the list, move to the entry, press Enter.
+    static void choose(QComboBox* box, int index) {
+        box->showPopup();
+        box->view()->setCurrentIndex(box->view()->model()->index(index, 0));
+        QTest::keyClick(box->view(), Qt::Key_Return);
+    }
+    // Gives the window the keyboard, as a user's click on it does; false when it never came.
+    bool activate() {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    // View > Chart's window, shown; Tools > What If's.
+    selvane::frmChart* openChart() {
+        action("mnChart")->trigger();
+        selvane::frmChart* chart = window->host().chartWindow();
+        if (!chart || !QTest::qWaitForWindowExposed(chart))
+            qFatal("View > Chart showed no window");
+        return chart;
+    }
+    selvane::frmWhatIf* openWhatIf() {
+        action("mnWhatIf")->trigger();
+        return window->host().whatIfWindow();
+    }
 };
