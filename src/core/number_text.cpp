@@ -345,4 +345,11 @@ std::string roundTripText(double value) {
     return std::string(buf.data(), r.ptr);
 }
 
+std::string moneyText(double value) {
+    std::string text = format00(value);
+    if (text == "-0.00")
+        text.erase(0, 1);
+    return text;
+}
+
 } // namespace selvane

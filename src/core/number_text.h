@@ -30,6 +30,9 @@ std::string formatFixed(double value, int decimals);
 inline std::string format00(double value) {
     return formatFixed(value, 2);
 }
+// A money figure outside the report, in a sentence or a summary: a figure that rounds to no cents
+// is zero, "0.00", not the report's "-0.00".
+std::string moneyText(double value);
 
 // formatFixed written straight into a buffer, for the millions of figures of a long report: at
 // least kFixedRoom characters must be free at out. Returns the end of the text.

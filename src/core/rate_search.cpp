@@ -238,20 +238,20 @@ FoundRate findRate(const PaymentQuestion& q, double payment) {
         if (n * net < amount - q.DPMT - q.FBAL)
             return noRate("The payments add up to less than the amount borrowed minus the end "
                           "amount; not even a rate near -100 % brings the payment down to " +
-                          format00(payment) + ".");
+                          moneyText(payment) + ".");
     }
     if (investment && payment > high->payment && n * payment > q.FBAL - q.SBAL)
         return noRate("The deposits add up to more than the end amount minus the start amount; not "
                       "even a rate near -100 % brings the deposit up to " +
-                      format00(payment) + ".");
+                      moneyText(payment) + ".");
     const std::string from = lowestTried < -99 ? "just above -100" : shortText(lowestTried);
     // A bound that would read like the payment itself is shown with the digits that tell them
     // apart.
     auto bound = [&](double v) {
-        return format00(v) == format00(payment) ? shortText(v) : format00(v);
+        return moneyText(v) == moneyText(payment) ? shortText(v) : moneyText(v);
     };
     const std::string to = highestTried == std::floor(highestTried) ? formatFixed(highestTried, 0)
-                                                                    : format00(highestTried);
+                                                                    : moneyText(highestTried);
     return noRate("No rate from " + from + " % to " + to + " % gives a payment of " +
                   shortText(payment) + ": over that range it runs from " + bound(low->payment) +
                   " to " + bound(high->payment) + ".");

@@ -17,14 +17,6 @@ std::int64_t paymentsPerYear(double paymentsPerMonth) {
     return n > static_cast<double>(kMaxPasses) ? kMaxPasses : static_cast<std::int64_t>(n);
 }
 
-std::string moneyText(double value) {
-    // A figure that rounds to no cents is zero: "0.00", not the report's "-0.00".
-    std::string text = format00(value);
-    if (text == "-0.00")
-        text.erase(0, 1);
-    return text;
-}
-
 namespace {
 
 struct Decimal {

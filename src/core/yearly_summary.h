@@ -19,7 +19,6 @@ namespace selvane {
 std::int64_t paymentsPerYear(double paymentsPerMonth);
 
 // The text of a report figure: two decimals, a period, no grouping, as the rows show it.
-std::string moneyText(double value); // never "-0.00"
 
 // a - b, exactly, for texts of the form [-]digits.dd (what moneyText writes); "-0.00" is zero.
 std::string decimalDifference(std::string_view a, std::string_view b);

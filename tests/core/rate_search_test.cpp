@@ -51,6 +51,8 @@ TEST(FindRate, SaysWhyWhenNoRateGivesThePayment) {
          2000,
          "deposits add up to more than the end amount minus the start amount"},
         {"too high a payment", {K::Loan, 12, 1000, 0, 0, 0, daily, 1}, 1e300, "just above -100"},
+        // The payment only nears 0 from below: a bound with no cents has no sign either.
+        {"nothing borrowed", {K::Loan, 234, 0, 50000, 0, 0, 6, 1}, 900, "-156766.17 to 0.00."},
     };
     for (const Case& c : cases) {
         const FoundRate r = findRate(c.q, c.payment);
