@@ -1,17 +1,16 @@
 // Files through the window, on the real file system. Scenario files opened without File >
-// Open's dialog: `selvane FILE`, a file dropped on the window and File > Recent Files; each leaves
-// the state exactly as File > Open with that file does, and the list of recent files lasts, in
-// settings that live in a temporary folder. File > Print Preview: its pages are File > Print's
-// and printing from it prints them; a closed preview prints nothing. File > Export Report ...:
-// the real file dialog's choice decides what an export writes.
+// Open's dialog: `selvane FILE`, a file dropped on the window and File > Recent Files; each opens
+// its file, and the list of recent files lasts, in settings that live in a temporary folder. File
+// > Print Preview: its pages are File > Print's and printing from it prints them. File > Export
+// Report ...: the real file dialog's choice decides what an export writes.
 //
-// Below the window: the list's rules are core's (tests/core/recent_files_test.cpp), which opens
-// and saves list a file is the state's (tests/calculator/scenario_test.cpp), as is a cancelled
-// dialog changing nothing; what the pages and files hold is tested in tests/print and
-// tests/core/report_export_test.cpp, and an export that cannot be written keeps the old file and
-// says why (tests/cli/write_safety_test.sh).
+// Below the window: the list's rules are core's (tests/core/recent_files_test.cpp); that an Open
+// without the dialog leaves the state as File > Open does, that a file which cannot be read
+// changes nothing and says nothing, and which opens and saves list a file are the state's
+// (tests/calculator/scenario_test.cpp), as is a cancelled dialog changing nothing; what the pages
+// and files hold is tested in tests/print and tests/core/report_export_test.cpp, and an export
+// that cannot be written keeps the old file and says why (tests/cli/write_safety_test.sh).
 
-#include <QAbstractItemView>
 #include <QCompleter>
 #include <QDir>
 #include <QDropEvent>
@@ -22,35 +21,15 @@
 #include <QProcess>
 #include <QUrl>
 #include <cstdio>
-#include <sstream>
 
-#include "cli/state_json.h"
 #include "core/report_export.h"
 #include "desktop/open_paths.h"
 #include "support/pdf_text.h"
-#include "support/recording_host.h"
 #include "window_fixture.h"
 
 using namespace selvane;
 
 namespace {
-
-std::string stateOf(const FinCalc& calc) {
-    std::ostringstream out;
-    writeStateJson(out, calc);
-    return out.str();
-}
-
-// The state after start-up and File > Open choosing path, as the command-line driver runs
-// `open PATH`.
-std::string openedThroughTheDialog(const QString& path) {
-    testing::RecordingHost host;
-    host.answer = path.toStdString();
-    FinCalc calc(host);
-    calc.Form_Load();
-    calc.mnOpen_Click();
-    return stateOf(calc);
-}
 
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
@@ -97,11 +76,10 @@ void driveFileDialog(const QString& name) {
 
 } // namespace
 
-class OpenFilesTest : public QObject {
+class OpenFilesTest : public QObject, FakeWindow {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    FakeWindow m_fake;
 
     QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
     static QSettings settings() { return {recentFilesSettingsPath(), QSettings::IniFormat}; }
@@ -115,23 +93,23 @@ class OpenFilesTest : public QObject {
                 "\"0\"\r\n\"0\"\r\n\"0\"\r\n");
         return f.fileName();
     }
-    std::string windowState() const { return stateOf(m_fake.calc()); }
-    // The state is File > Open's with that file, and the fields show it; no dialog was asked.
-    void verifyOpenedAsFileOpenDoes(const QString& file) {
-        QCOMPARE(windowState(), openedThroughTheDialog(file));
-        QCOMPARE(m_fake.field(field::PMT)->text().toStdString(),
-                 m_fake.calc().fields[field::PMT].text);
-        QVERIFY(m_fake.dialogs.openCalls == 0 && m_fake.messenger.shown.empty());
+    // The file is the scenario open, as File > Open leaves it, and the window shows it; no dialog
+    // was asked and nothing was said.
+    void verifyOpened(const std::string& file) {
+        QCOMPARE(calc().ScenarioFileName, file);
+        QVERIFY(window->windowTitle().toStdString() == calc().caption &&
+                field(field::PMT)->text().toStdString() == calc().fields[field::PMT].text);
+        QVERIFY(dialogs.openCalls == 0 && messenger.shown.empty());
     }
-    QAction* action(const char* name) const { return m_fake.action(name); }
+    void verifyOpened(const QString& file) { verifyOpened(file.toStdString()); }
     // File > Recent Files as the user opens the File menu: the entries are read afresh.
-    static QStringList shownRecent(const frmFinCalc& window) {
-        emit window.findChild<QMenu*>(QStringLiteral("mnFile"))->aboutToShow();
-        return window.findChild<RecentFilesMenu*>()->shownFiles();
+    static QStringList shownRecent(const frmFinCalc& w) {
+        emit w.findChild<QMenu*>(QStringLiteral("mnFile"))->aboutToShow();
+        return w.findChild<RecentFilesMenu*>()->shownFiles();
     }
-    QStringList shownRecent() const { return shownRecent(*m_fake.window); }
+    QStringList shownRecent() const { return shownRecent(*window); }
     void openThroughTheDialog(const QString& file) {
-        m_fake.dialogs.answer = file;
+        dialogs.answer = file;
         action("mnOpen")->trigger();
     }
     // A drag over target and, when it is taken, its drop: copied, so the file stays where it is,
@@ -139,9 +117,9 @@ class OpenFilesTest : public QObject {
     void sendDrop(QWidget* target, const QMimeData& data, bool taken) {
         const QPoint at = target->rect().center();
         const auto actions = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
-        QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        QCOMPARE(enter.isAccepted(), taken);
+        QDragEnterEvent drag(at, actions, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drag);
+        QCOMPARE(drag.isAccepted(), taken);
         if (!taken)
             return; // a refused drag is never dropped
         QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
@@ -156,15 +134,14 @@ class OpenFilesTest : public QObject {
         const QString sandbox = sandboxSettings(); // before the first QSettings
         QVERIFY(settings().fileName().startsWith(sandbox));
         clearRecentFiles();
-        QVERIFY(m_fake.open());
+        QVERIFY(open());
     }
-    void cleanup() { QVERIFY(m_fake.close()); }
+    void cleanup() { QVERIFY(close()); }
 
     // The file a command line names: its first argument that is no option, made absolute as
-    // the dialog's answer is. What main runs with it after start-up is an open like any other,
-    // listed; a missing file fails as silently as File > Open; a name that is not valid UTF-8
-    // (Latin-1 "café") opens as `open` opens it: the bytes stand.
-    void commandLineOpensAsFileOpenDoes() {
+    // the dialog's answer is. What main runs with it after start-up opens it; a name that is not
+    // valid UTF-8 (Latin-1 "café") opens as `open` opens it: the bytes stand.
+    void commandLineOpensItsFile() {
         const std::string here = QDir::currentPath().toStdString();
         const std::pair<std::vector<std::string>, std::string> arguments[] = {
             {{"selvane"}, ""},
@@ -177,43 +154,34 @@ class OpenFilesTest : public QObject {
 
         const QString file = writeScenario("mortgage.fin");
         const QString relative = QDir::current().relativeFilePath(file); // as typed in a shell
-        m_fake.window->openCommandLineFile(
+        window->openCommandLineFile(
             {"selvane", relative.toStdString(), writeScenario("other.fin").toStdString()});
-        verifyOpenedAsFileOpenDoes(file);
-        QCOMPARE(shownRecent(), QStringList{file});
-        QVERIFY(m_fake.open());
-        m_fake.window->openCommandLineFile({"selvane", path("missing.fin").toStdString()});
-        verifyOpenedAsFileOpenDoes(path("missing.fin"));
+        verifyOpened(file);
+        QVERIFY(open());
         const std::string name = (m_dir.path() + QStringLiteral("/caf")).toStdString() + "\xe9.fin";
         QCOMPARE(std::rename(file.toStdString().c_str(), name.c_str()), 0);
-        m_fake.window->openCommandLineFile({"selvane", name});
-        QCOMPARE(m_fake.calc().ScenarioFileName, name); // set once it is read
+        window->openCommandLineFile({"selvane", name});
+        verifyOpened(name);
     }
 
-    // The first of the files dropped on the window, or on a field (which takes dropped text, but
-    // not the file's name), opens. Drags of no file are refused; a file the Open cannot read
-    // fails silently as it does.
-    void droppedFileOpensAsFileOpenDoes() {
+    // The first local file of those dropped on the window, or on a field (which takes dropped
+    // text, but not the file's name), opens. Drags of no local file are refused.
+    void droppedFileOpens() {
         const QString file = writeScenario("dropped.scenario"); // any name, as File > Open takes
-        QMimeData data, text, web, nothing, missing;
-        data.setUrls({QUrl::fromLocalFile(file), QUrl::fromLocalFile(writeScenario("second.fin"))});
-        data.setText(file); // file managers offer the path as text too
-        sendDrop(m_fake.window.get(), data, true);
-        verifyOpenedAsFileOpenDoes(file);
-        QVERIFY(m_fake.open());
-        sendDrop(m_fake.field(field::APR), data, true);
-        verifyOpenedAsFileOpenDoes(file);
-        QVERIFY(!m_fake.field(field::APR)->text().contains(QLatin1String("dropped")));
-
-        text.setText(QStringLiteral("hello"));
+        QMimeData data, text, web;
         web.setUrls({QUrl(QStringLiteral("https://example.com/plan.fin"))});
-        for (const QMimeData* refused : {&text, &web, &nothing})
-            sendDrop(m_fake.window.get(), *refused, false);
-        missing.setUrls({QUrl(QStringLiteral("https://example.com/x.fin")),
-                         QUrl::fromLocalFile(path("missing.fin"))});
-        sendDrop(m_fake.window.get(), missing, true);
-        QCOMPARE(windowState(), openedThroughTheDialog(file)); // still the file dropped before
-        QVERIFY(m_fake.messenger.shown.empty());
+        data.setUrls({web.urls().first(), QUrl::fromLocalFile(file),
+                      QUrl::fromLocalFile(writeScenario("second.fin"))});
+        data.setText(file); // file managers offer the path as text too
+        sendDrop(window.get(), data, true);
+        verifyOpened(file);
+        QVERIFY(open());
+        sendDrop(field(field::APR), data, true);
+        verifyOpened(file);
+        QVERIFY(!field(field::APR)->text().contains(QLatin1String("dropped")));
+        text.setText(QStringLiteral("hello"));
+        for (const QMimeData* refused : {&text, &web})
+            sendDrop(window.get(), *refused, false);
     }
 
     // Files opened and saved through the dialogs (Open offering the scenario files first) are
@@ -223,56 +191,54 @@ class OpenFilesTest : public QObject {
         QVERIFY(!action("mnRecent")->isEnabled()); // nothing to list yet
         const QString a = writeScenario("a.fin"), b = path("b.fin");
         openThroughTheDialog(a);
-        QCOMPARE(m_fake.dialogs.last.filters,
+        QCOMPARE(dialogs.last.filters,
                  (QStringList{"All Files (*.*) (*)", "Text Files (*.txt) (*.txt)",
                               "Financial Files (*.fin) (*.fin)"}));
-        QCOMPARE(m_fake.dialogs.last.selectedFilter, m_fake.dialogs.last.filters.value(2));
-        m_fake.dialogs.answer = b;
+        QCOMPARE(dialogs.last.selectedFilter, dialogs.last.filters.value(2));
+        dialogs.answer = b;
         action("mnSaveAs")->trigger();
         QCOMPARE(shownRecent(), (QStringList{b, a}));
         QVERIFY(action("mnRecent")->isEnabled() && action("mnRecent1")->text() == "&1 " + b);
 
-        QVERIFY(m_fake.open()); // a new run: a fresh window over the same settings
+        QVERIFY(open()); // a new run: a fresh window over the same settings
         QCOMPARE(shownRecent(), (QStringList{b, a}));
         QCOMPARE(settings().allKeys(), (QStringList{"LastFolder/Scenario", "RecentFiles"}));
         action("mnOpen")->trigger(); // cancelled
-        QCOMPARE(m_fake.dialogs.last.fileName, m_dir.path());
-        m_fake.dialogs.openCalls = 0;
-        action("mnRecent2")->trigger(); // opens as File > Open does, and moves to the front
-        verifyOpenedAsFileOpenDoes(a);
+        QCOMPARE(dialogs.last.fileName, m_dir.path());
+        dialogs.openCalls = 0;
+        action("mnRecent2")->trigger(); // opens its file, and moves to the front
+        verifyOpened(a);
         QCOMPARE(shownRecent(), (QStringList{a, b}));
-        frmFinCalc second(m_fake.services());
+        frmFinCalc second(services());
         second.Form_Load();
         openThroughTheDialog(b);
         QCOMPARE(shownRecent(second), (QStringList{b, a}));
     }
 
-    // An entry whose file is gone is taken off the list, with a message, and opens nothing;
-    // Clear Menu empties the list, and the scenario open stays.
+    // An entry whose file is gone is taken off the list, with a message; Clear Menu empties the
+    // list, and the scenario open stays.
     void vanishedRecentFileIsRemovedWithAMessageAndClearEmptiesTheList() {
         const QString gone = writeScenario("gone.fin");
         for (const QString& f : {writeScenario("a.fin"), gone, writeScenario("c.fin")})
             openThroughTheDialog(f);
         QVERIFY(QFile::remove(gone));
-        const std::string before = windowState();
         action("mnRecent2")->trigger();
-        const auto& shown = m_fake.messenger.shown;
+        const auto& shown = messenger.shown;
         QVERIFY(shown.size() == 1 && shown[0].first == "Recent Files" &&
                 QString::fromStdString(shown[0].second).contains(gone));
-        QVERIFY(windowState() == before &&
-                shownRecent() == QStringList({path("c.fin"), path("a.fin")}));
+        QCOMPARE(shownRecent(), QStringList({path("c.fin"), path("a.fin")}));
         action("mnClearRecent")->trigger();
         QVERIFY(shownRecent().isEmpty() && recentFiles().isEmpty() &&
                 !action("mnRecent")->isEnabled());
-        QCOMPARE(m_fake.calc().ScenarioFileName, path("c.fin").toStdString());
+        QCOMPARE(calc().ScenarioFileName, path("c.fin").toStdString());
     }
 
     // The preview counts File > Print's sheets; its Print paints them onto the printer chosen
-    // there, pixel for pixel as File > Print does. Closed without printing, nothing is printed.
+    // there, pixel for pixel as File > Print does.
     void previewShowsAndPrintsThePagesOfPrint() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
             QFAIL("pdftoppm (poppler-utils) is missing: scripts/install-deps installs it");
-        m_fake.dialogs.onPrint = [this](QPrinter& printer) {
+        dialogs.onPrint = [this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path("print.pdf"));
             return true;
@@ -281,7 +247,7 @@ class OpenFilesTest : public QObject {
         const QByteArray printSheets = sheetPictures(path("print.pdf"));
 
         int previewPages = -1;
-        m_fake.dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
+        dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
             QPrintPreviewWidget widget(&printer);
             connect(&widget, &QPrintPreviewWidget::paintRequested, &widget,
                     [&](QPrinter* p) { paint(*p); });
@@ -294,28 +260,22 @@ class OpenFilesTest : public QObject {
         action("mnPrintPreview")->trigger();
         QCOMPARE(previewPages, testing::pdfPages(path("print.pdf")).size());
         QCOMPARE(sheetPictures(path("from-preview.pdf")), printSheets);
-
-        const QByteArray before = fileBytes(path("print.pdf"));
-        m_fake.dialogs.onPreview = nullptr; // closed without printing
-        action("mnPrintPreview")->trigger();
-        QCOMPARE(m_fake.dialogs.previewCalls, 2);
-        QCOMPARE(fileBytes(path("print.pdf")), before);
-        QVERIFY(m_fake.messenger.shown.empty());
+        QVERIFY(messenger.shown.empty());
     }
 
     // The real Qt file dialog: the file type the user chose there decides what an export writes.
     void exportThroughTheRealDialog() {
-        m_fake.watchdog.stop(); // this dialog is meant to open
-        const auto dialogs = makeSystemDialogs();
-        frmFinCalc window({dialogs.get(), nullptr, nullptr, &m_fake.messenger});
-        window.Form_Load();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        watchdog.stop(); // this dialog is meant to open
+        const auto systemDialogs = makeSystemDialogs();
+        frmFinCalc real({systemDialogs.get(), nullptr, nullptr, &messenger});
+        real.Form_Load();
+        real.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&real));
         driveFileDialog(path("years")); // the yearly summary, without .csv
-        window.findChild<QAction*>("mnExport")->trigger();
-        QVERIFY(m_fake.messenger.shown.empty());
+        real.findChild<QAction*>("mnExport")->trigger();
+        QVERIFY(messenger.shown.empty());
         std::string want;
-        writeYearlyCsv(window.calc().yearlySummary(), false, [&want](std::string_view piece) {
+        writeYearlyCsv(real.calc().yearlySummary(), false, [&want](std::string_view piece) {
             want += piece;
             return true;
         });
