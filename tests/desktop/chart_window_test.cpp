@@ -156,8 +156,7 @@ class ChartWindowTest : public QObject, FakeWindow {
         named<QPushButton>("btnCalculate")->click();
         QVERIFY(calc().chartSource().investment && calc().report.rowCount() > 0);
         verifyShowsState(chart);
-        QTemporaryDir dir;
-        dialogs.answer = dir.filePath(QStringLiteral("chart.png"));
+        dialogs.answer = path("chart.png");
         childOf<QPushButton>(chart, "cmdSaveImage")->click();
         QVERIFY(dialogs.last.filters.size() == 2 && messenger.shown.empty());
         QCOMPARE(QImage(*dialogs.answer).size(), chart->chartArea()->size());
@@ -219,11 +218,9 @@ class ChartWindowTest : public QObject, FakeWindow {
     // The SVG, drawn at the PNG's size, is the PNG but for the edges of its strokes: its
     // letters as large, so the plot and its lines stand where the PNG has them.
     void svgDrawsAsThePngDoes() {
-        QTemporaryDir dir;
         const ChartSource source = calc().chartSource();
         const QSize size(1000, 600);
-        const QString png = dir.filePath(QStringLiteral("chart.png"));
-        const QString svg = dir.filePath(QStringLiteral("chart.svg"));
+        const QString png = path("chart.png"), svg = path("chart.svg");
         QVERIFY(writeChartImage(source, png.toStdString(), size).ok);
         QVERIFY(writeChartImage(source, svg.toStdString(), size).ok);
         const QImage picture = QImage(png).convertToFormat(QImage::Format_RGB32);

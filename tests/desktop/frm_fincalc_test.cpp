@@ -6,7 +6,9 @@
 
 #include <QMap>
 #include <QPlainTextEdit>
+#include <QPrintPreviewWidget>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSet>
@@ -21,6 +23,21 @@
 #include "window_fixture.h"
 
 using namespace selvane;
+
+namespace {
+
+// The sheets of a PDF as pictures, one after the other: two PDFs made at different times differ
+// in their dates, but the same pages rasterise to the same pixels. A file that cannot be read
+// gives a text naming it, which no other file's pictures equal.
+QByteArray sheetPictures(const QString& pdf) {
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-gray"), pdf});
+    const bool done = p.waitForFinished(60000) && p.exitCode() == 0;
+    return done ? p.readAllStandardOutput() : ("<pdftoppm failed on " + pdf + ">").toUtf8();
+}
+
+} // namespace
 
 class FrmFinCalcTest : public QObject, FakeWindow {
     Q_OBJECT
@@ -298,10 +315,13 @@ class FrmFinCalcTest : public QObject, FakeWindow {
 
     // The print dialog is offered the report's pages and the file and paper chosen last in this
     // session (at first the locale's paper, Letter under en_US as these tests run, unless a
-    // printer names one); a page range chosen holds for that printout only.
-    void printGoesThroughThePrintDialog() {
-        if (!testing::havePdfToText())
-            QFAIL("pdftotext (poppler-utils) is missing: scripts/install-deps installs it");
+    // printer names one); a page range chosen holds for that printout only. The print preview
+    // counts the same pages, and its Print paints them, on the paper chosen last, pixel for pixel
+    // as File > Print does.
+    void printGoesThroughThePrintDialogAndThePreview() {
+        for (const char* tool : {"pdftotext", "pdftoppm"})
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+                QFAIL("poppler-utils is missing: scripts/install-deps installs it");
         QString offeredFile;
         QPageSize::PageSizeId offeredPaper{};
         std::function<void(QPrinter&)> choose; // what the user chooses there; none cancels
@@ -318,30 +338,43 @@ class FrmFinCalcTest : public QObject, FakeWindow {
         if (QPrinterInfo::defaultPrinter().isNull())
             QCOMPARE(offeredPaper, QPageSize::Letter);
 
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("legal.pdf"));
+        const QString printed = path("legal.pdf");
         choose = [&](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
+            printer.setOutputFileName(printed);
             printer.setPageSize(QPageSize(QPageSize::Legal));
             printer.setPrintRange(QPrinter::PageRange);
             printer.setFromTo(2, 2);
         };
         named<QPushButton>("btnPrint")->click();
-        const QStringList sheets = testing::pdfPages(path);
+        const QStringList sheets = testing::pdfPages(printed);
         QCOMPARE(sheets.size(), 1);
         QVERIFY2(sheets[0].simplified().startsWith(QLatin1String("51 ")), qPrintable(sheets[0]));
         choose = [](QPrinter&) {}; // as offered
         action("mnPrint")->trigger();
-        QVERIFY(offeredFile == path && offeredPaper == QPageSize::Legal);
-        QCOMPARE(testing::pdfPages(path).size(), 2);
+        QVERIFY(offeredFile == printed && offeredPaper == QPageSize::Legal);
+        QCOMPARE(testing::pdfPages(printed).size(), 2);
+
+        int previewPages = -1;
+        dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
+            QPrintPreviewWidget widget(&printer);
+            connect(&widget, &QPrintPreviewWidget::paintRequested, &widget,
+                    [&](QPrinter* p) { paint(*p); });
+            widget.updatePreview();
+            previewPages = widget.pageCount();
+            printer.setOutputFileName(path("from-preview.pdf")); // its Print
+            return paint(printer);
+        };
+        action("mnPrintPreview")->trigger();
+        QCOMPARE(previewPages, 2);
+        QCOMPARE(sheetPictures(path("from-preview.pdf")), sheetPictures(printed));
+        QVERIFY(messenger.shown.empty());
     }
 
     // A printout of more than twenty pages runs behind a progress dialog whose Cancel abandons
     // it; a shorter one prints at once. The progress dialog is kept from showing (its minimum
     // duration never passes), however slow the machine: only the printout may cancel itself.
     void longPrintoutShowsProgressAndCanBeCancelled() {
-        QTemporaryDir dir;
         const PrintedPages pages =
             PrintedPages::layout(testing::reportInputs(1000, 1000, 1, 0), testing::kUsd);
         const PrintedPages twenty =
@@ -350,7 +383,7 @@ class FrmFinCalcTest : public QObject, FakeWindow {
         const auto print = [&](const PrintedPages& what, const char* name) {
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(dir.filePath(QLatin1String(name)));
+            printer.setOutputFileName(path(name));
             return printWithProgress(window.get(), printer, what, {20, INT_MAX});
         };
         int progressSeen = 0;

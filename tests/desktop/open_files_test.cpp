@@ -1,30 +1,26 @@
 // Files through the window, on the real file system. Scenario files opened without File >
 // Open's dialog: `selvane FILE`, a file dropped on the window and File > Recent Files; each opens
 // its file, and the list of recent files lasts, in settings that live in a temporary folder. File
-// > Print Preview: its pages are File > Print's and printing from it prints them. File > Export
-// Report ...: the real file dialog's choice decides what an export writes.
+// > Export Report ...: the real file dialog's choice decides what an export writes. (Print
+// Preview is checked with File > Print, in frm_fincalc_test.)
 //
 // Below the window: the list's rules are core's (tests/core/recent_files_test.cpp); that an Open
 // without the dialog leaves the state as File > Open does, that a file which cannot be read
 // changes nothing and says nothing, and which opens and saves list a file are the state's
-// (tests/calculator/scenario_test.cpp), as is a cancelled dialog changing nothing; what the pages
-// and files hold is tested in tests/print and tests/core/report_export_test.cpp, and an export
-// that cannot be written keeps the old file and says why (tests/cli/write_safety_test.sh).
+// (tests/calculator/scenario_test.cpp), as is a cancelled dialog changing nothing; what the
+// exported files hold is tested in tests/core/report_export_test.cpp, and an export that cannot
+// be written keeps the old file and says why (tests/cli/write_safety_test.sh).
 
 #include <QCompleter>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMimeData>
-#include <QPrintPreviewWidget>
-#include <QProcess>
 #include <QUrl>
 #include <cstdio>
 
 #include "core/report_export.h"
 #include "desktop/open_paths.h"
-#include "support/pdf_text.h"
 #include "window_fixture.h"
 
 using namespace selvane;
@@ -34,16 +30,6 @@ namespace {
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-// The sheets of a PDF as pictures, one after the other: two PDFs made at different times differ
-// in their dates, but the same pages rasterise to the same pixels.
-QByteArray sheetPictures(const QString& pdf) {
-    QProcess p;
-    p.start(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-gray"), pdf});
-    const bool done = p.waitForFinished(60000) && p.exitCode() == 0;
-    return done ? p.readAllStandardOutput() : QByteArray("<pdftoppm failed>");
 }
 
 // Acts on the real file dialog as a user would once it shows: the next file type chosen with the
@@ -79,9 +65,6 @@ void driveFileDialog(const QString& name) {
 class OpenFilesTest : public QObject, FakeWindow {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-
-    QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
     static QSettings settings() { return {recentFilesSettingsPath(), QSettings::IniFormat}; }
     // A scenario in mortgage mode with its second result type and a few values of its own.
     QString writeScenario(const char* name) {
@@ -158,7 +141,7 @@ class OpenFilesTest : public QObject, FakeWindow {
             {"selvane", relative.toStdString(), writeScenario("other.fin").toStdString()});
         verifyOpened(file);
         QVERIFY(open());
-        const std::string name = (m_dir.path() + QStringLiteral("/caf")).toStdString() + "\xe9.fin";
+        const std::string name = (files.path() + QStringLiteral("/caf")).toStdString() + "\xe9.fin";
         QCOMPARE(std::rename(file.toStdString().c_str(), name.c_str()), 0);
         window->openCommandLineFile({"selvane", name});
         verifyOpened(name);
@@ -204,7 +187,7 @@ class OpenFilesTest : public QObject, FakeWindow {
         QCOMPARE(shownRecent(), (QStringList{b, a}));
         QCOMPARE(settings().allKeys(), (QStringList{"LastFolder/Scenario", "RecentFiles"}));
         action("mnOpen")->trigger(); // cancelled
-        QCOMPARE(dialogs.last.fileName, m_dir.path());
+        QCOMPARE(dialogs.last.fileName, files.path());
         dialogs.openCalls = 0;
         action("mnRecent2")->trigger(); // opens its file, and moves to the front
         verifyOpened(a);
@@ -231,36 +214,6 @@ class OpenFilesTest : public QObject, FakeWindow {
         QVERIFY(shownRecent().isEmpty() && recentFiles().isEmpty() &&
                 !action("mnRecent")->isEnabled());
         QCOMPARE(calc().ScenarioFileName, path("c.fin").toStdString());
-    }
-
-    // The preview counts File > Print's sheets; its Print paints them onto the printer chosen
-    // there, pixel for pixel as File > Print does.
-    void previewShowsAndPrintsThePagesOfPrint() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
-            QFAIL("pdftoppm (poppler-utils) is missing: scripts/install-deps installs it");
-        dialogs.onPrint = [this](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path("print.pdf"));
-            return true;
-        };
-        action("mnPrint")->trigger();
-        const QByteArray printSheets = sheetPictures(path("print.pdf"));
-
-        int previewPages = -1;
-        dialogs.onPreview = [&](QPrinter& printer, const Dialogs::PaintOnto& paint) {
-            QPrintPreviewWidget widget(&printer);
-            connect(&widget, &QPrintPreviewWidget::paintRequested, &widget,
-                    [&](QPrinter* p) { paint(*p); });
-            widget.updatePreview();
-            previewPages = widget.pageCount();
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path("from-preview.pdf"));
-            return paint(printer);
-        };
-        action("mnPrintPreview")->trigger();
-        QCOMPARE(previewPages, testing::pdfPages(path("print.pdf")).size());
-        QCOMPARE(sheetPictures(path("from-preview.pdf")), printSheets);
-        QVERIFY(messenger.shown.empty());
     }
 
     // The real Qt file dialog: the file type the user chose there decides what an export writes.

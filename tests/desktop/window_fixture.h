@@ -101,6 +101,9 @@ struct FakeWindow {
     FakeDialogs dialogs;
     FakeMessenger messenger;
     std::unique_ptr<selvane::frmFinCalc> window;
+    QTemporaryDir files; // what the tests write, removed when the program ends
+
+    QString path(const char* name) const { return files.filePath(QLatin1String(name)); }
 
     // The desktop's own registry and program start: only the About box's button reaches them.
     FakeWindow() {
