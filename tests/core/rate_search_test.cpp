@@ -7,58 +7,31 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <random>
 #include <tuple>
 #include <vector>
 
 #include "core/rate_search.h"
+#include "support/case_table.h"
 
 namespace selvane {
 namespace {
 
+// The cases are in tests/data/no_rate_cases.csv: each must give no rate and a sentence saying why.
 TEST(FindRate, SaysWhyWhenNoRateGivesThePayment) {
     using K = PaymentQuestion::Kind;
-    const double daily = 12 / 365.25;
-    struct Case {
-        const char* name;
-        PaymentQuestion q;
-        double payment;
-        const char* says;
-    };
-    const Case cases[] = {
-        {"no period chosen", {K::Loan, 60, 20000, 0, 0, 0, kFailed, 1}, 400, "Choose a payment"},
-        {"no payments a month", {K::Loan, 60, 20000, 0, 0, 0, 1, 0}, 400, "Choose a payment"},
-        {"no payments", {K::Loan, 0, 20000, 0, 0, 0, 1, 1}, 400, "more than 0"},
-        {"negative count", {K::Investment, -3, 0, 0, 1000, 0, 1, 1}, 100, "more than 0"},
-        {"yearly compounding, 6 payments",
-         {K::Loan, 6, 20000, 0, 0, 0, 12, 1},
-         4000,
-         "more than 11 payments"},
-        {"payments far below the loan",
-         {K::Loan, 60, 20000, 0, 0, 0, 1, 1},
-         1,
-         "add up to less than the amount borrowed minus the end amount"},
-        {"lease, the same with tax",
-         {K::Lease, 36, 30000, 0, 0, 5, 1, 1},
-         0.5,
-         "add up to less than the amount borrowed minus the end amount"},
-        {"lease, a tax that doubles the payment",
-         {K::Lease, 36, 30000, 0, 0, 100, 1, 1},
-         0.5,
-         "add up to less than the amount borrowed minus the end amount"},
-        {"deposits far above the goal",
-         {K::Investment, 12, 0, 0, 10000, 0, 1, 1},
-         2000,
-         "deposits add up to more than the end amount minus the start amount"},
-        {"too high a payment", {K::Loan, 12, 1000, 0, 0, 0, daily, 1}, 1e300, "just above -100"},
-        // The payment only nears 0 from below: a bound with no cents has no sign either.
-        {"nothing borrowed", {K::Loan, 234, 0, 50000, 0, 0, 6, 1}, 900, "-156766.17 to 0.00."},
-    };
-    for (const Case& c : cases) {
-        const FoundRate r = findRate(c.q, c.payment);
-        EXPECT_FALSE(r.apr) << c.name << ": " << *r.apr;
-        EXPECT_FALSE(r.realApr) << c.name;
-        EXPECT_NE(r.message.find(c.says), std::string::npos) << c.name << ": " << r.message;
+    const std::map<std::string, K> kinds{
+        {"Loan", K::Loan}, {"Lease", K::Lease}, {"Investment", K::Investment}};
+    for (const testing::CaseRow& c : testing::readCases("no_rate_cases.csv")) {
+        const PaymentQuestion q{kinds.at(c.text("kind")), c.number("PERS"),  c.number("SBAL"),
+                                c.number("DPMT"),         c.number("FBAL"),  c.number("TAX"),
+                                c.number("compound"),     c.number("period")};
+        const FoundRate r = findRate(q, c.number("payment"));
+        const std::string name = c.text("name");
+        EXPECT_FALSE(r.apr) << name << ": " << *r.apr;
+        EXPECT_FALSE(r.realApr) << name;
+        EXPECT_NE(r.message.find(c.text("says")), std::string::npos) << name << ": " << r.message;
     }
 }
 
@@ -142,7 +115,7 @@ TEST(FindRate, FindsTheRateNearestZeroWheneverAScanFindsOne) {
         const double payment = uniform(0, 1) < 0.7 ? *at : *at * uniform(0.9, 1.1);
         const auto [changes, nearest] = scan(q, payment);
         const FoundRate r = findRate(q, payment);
-        SCOPED_TRACE(testing::Message() << "plan " << i << " payment " << payment);
+        SCOPED_TRACE(::testing::Message() << "plan " << i << " payment " << payment);
         turning += changes > 1;
         if (changes == 0) {
             // A rate the scan passed over (a touch at a turning point) must still be one.
