@@ -217,29 +217,6 @@ TEST(YearlySummary, EmptyReportHasNoYears) {
     EXPECT_EQ(csv, "Year,Payments,Principal Paid,Interest Paid,Balance\r\n");
 }
 
-TEST(DecimalDifference, ExactForAnySize) {
-    const struct {
-        const char *a, *b, *want;
-    } cases[] = {
-        {"10.00", "2.50", "7.50"},
-        {"1.00", "3.25", "-2.25"},
-        {"-1.00", "-3.25", "2.25"},
-        {"0.00", "-5.05", "5.05"},
-        {"-0.00", "0.00", "0.00"},
-        {"-0.01", "-0.01", "0.00"},
-        {"0.10", "0.20", "-0.10"},
-        {"99999.99", "-0.01", "100000.00"},
-        {"123456789012345678901234.56", "0.57", "123456789012345678901233.99"},
-        {"-123456789012345678901234.56", "123456789012345678901234.56",
-         "-246913578024691357802469.12"},
-        // Figures beyond whole numbers whose difference is below a dollar, or nothing.
-        {"123456789012345678901234.56", "123456789012345678901234.50", "0.06"},
-        {"-123456789012345678901234.56", "-123456789012345678901234.56", "0.00"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(decimalDifference(c.a, c.b), c.want) << c.a << " - " << c.b;
-}
-
 TEST(PaymentsPerYear, TwelveMonthsOfPayments) {
     const struct {
         double perMonth;
