@@ -47,7 +47,7 @@ inline QString sandboxSettings() {
 
 struct FakeDialogs : selvane::Dialogs {
     std::optional<QString> answer; // the path the user picks; nullopt cancels
-    int openCalls = 0, saveCalls = 0, printCalls = 0, previewCalls = 0;
+    int openCalls = 0, saveCalls = 0, printCalls = 0;
     selvane::FileDialogSettings last;
 
     std::optional<QString> openFile(QWidget*, const selvane::FileDialogSettings& s) override {
@@ -79,7 +79,6 @@ struct FakeDialogs : selvane::Dialogs {
     // What the print preview does with the printer and its painter; unset, it closes unprinted.
     std::function<bool(QPrinter&, const PaintOnto&)> onPreview;
     bool preview(QWidget*, QPrinter& printer, const PaintOnto& paint) override {
-        ++previewCalls;
         return onPreview ? onPreview(printer, paint) : false;
     }
 };
