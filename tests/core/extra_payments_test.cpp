@@ -7,50 +7,26 @@
 #include <cmath>
 
 #include "core/extra_payments.h"
+#include "support/case_table.h"
 #include "support/schedule_model.h"
 
 namespace selvane {
 namespace {
 
+// The cases are in tests/data/schedule_cases.csv: extras refused with the sentence saying why,
+// and plans without a schedule with theirs.
 TEST(ExtraPayments, ProblemsAreNamed) {
-    const struct {
-        double extra, from, lump, at;
-        bool fine;
-    } cases[] = {
-        {0, 1, 0, 1, true},        {100, 12, 5000, 60, true}, {-1, 1, 0, 1, false},
-        {0, 1, -0.01, 1, false},   {NAN, 1, 0, 1, false},     {INFINITY, 1, 0, 1, false},
-        {0, 0, 0, 1, false},       {0, 1.5, 0, 1, false},     {0, 1, 0, 0, false},
-        {0, 1, 0, 2.25, false},    {0, 1e300, 0, 1, false},   {0, 1e7, 0, 1e7, true},
-        {0, 1e7 + 1, 0, 1, false}, {0, 1, 0, 1e7 + 1, false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(!extrasProblem(c.extra, c.from, c.lump, c.at).has_value(), c.fine)
-            << c.extra << " " << c.from << " " << c.lump << " " << c.at;
-}
-
-TEST(ExtraPayments, PlansThatDoNotPayDownHaveNoSchedule) {
-    const struct {
-        Plan plan;
-        const char* says; // nullptr: the plan has a schedule
-    } cases[] = {
-        {{1000, 0.01, 100, 0, 12}, nullptr},
-        {{1000, -0.01, 1, 0, 12}, nullptr},
-        {{1000, 0.01, 10.000001, 0, 12}, nullptr},
-        {{1000, 0.01, 10, 0, 12}, "no more than"}, // exactly the first period's interest
-        {{1000, 0.01, 100, 1000, 12}, "at or above"},
-        {{1000, 0.01, 100, 1000.01, 12}, "at or above"},
-        {{1000, 0.01, 100, 0, 0}, "no payments"},
-        {{1000, 0.01, 100, 0, 10000001}, "more than 10000000"},
-        {{1000, -1, 100, 0, 12}, "-100 %"},
-        {{INFINITY, 0.01, 100, 0, 12}, "beyond the range"},
-        {{1000, 0.01, NAN, 0, 12}, "beyond the range"},
-    };
-    for (const auto& c : cases) {
-        const auto problem = scheduleProblem(c.plan);
-        if (c.says == nullptr)
-            EXPECT_FALSE(problem) << *problem;
+    for (const testing::CaseRow& c : testing::readCases("schedule_cases.csv")) {
+        const double v1 = c.number("v1"), v2 = c.number("v2"), v3 = c.number("v3"),
+                     v4 = c.number("v4");
+        const auto problem =
+            c.text("check") == "extras"
+                ? extrasProblem(v1, v2, v3, v4)
+                : scheduleProblem({v1, v2, v3, v4, static_cast<std::int64_t>(c.number("v5"))});
+        if (c.empty("says"))
+            EXPECT_FALSE(problem) << c.line << ": " << *problem;
         else
-            EXPECT_NE(problem.value_or("").find(c.says), std::string::npos) << c.says;
+            EXPECT_NE(problem.value_or("").find(c.text("says")), std::string::npos) << c.line;
     }
 }
 

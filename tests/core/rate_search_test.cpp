@@ -28,10 +28,9 @@ TEST(FindRate, SaysWhyWhenNoRateGivesThePayment) {
                                 c.number("DPMT"),         c.number("FBAL"),  c.number("TAX"),
                                 c.number("compound"),     c.number("period")};
         const FoundRate r = findRate(q, c.number("payment"));
-        const std::string name = c.text("name");
-        EXPECT_FALSE(r.apr) << name << ": " << *r.apr;
-        EXPECT_FALSE(r.realApr) << name;
-        EXPECT_NE(r.message.find(c.text("says")), std::string::npos) << name << ": " << r.message;
+        EXPECT_FALSE(r.apr) << c.line << ": " << *r.apr;
+        EXPECT_FALSE(r.realApr) << c.line;
+        EXPECT_NE(r.message.find(c.text("says")), std::string::npos) << c.line << ": " << r.message;
     }
 }
 

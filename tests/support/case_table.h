@@ -44,6 +44,7 @@ inline std::string unescaped(const std::string& s) {
 }
 
 struct CaseRow {
+    std::string line; // as the file has it, to name the case in a failure
     std::map<std::string, std::string> cells;
     std::string text(const std::string& column) const { return unescaped(cells.at(column)); }
     bool empty(const std::string& column) const { return cells.at(column).empty(); }
@@ -70,6 +71,7 @@ inline std::vector<CaseRow> readCases(const std::string& name) {
         std::vector<std::string> cells = csvCells(line);
         cells.resize(header.size());
         CaseRow& row = rows.emplace_back();
+        row.line = line;
         for (size_t i = 0; i < header.size(); ++i)
             row.cells[header[i]] = cells[i];
     }
