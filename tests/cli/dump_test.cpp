@@ -44,45 +44,27 @@ std::string dumpOf(const FinCalc& calc) {
     return out.str();
 }
 
+// Which bytes become U+FFFD is the UTF-8 decoder's rule (tests/core/utf8_test.cpp); here every
+// text member goes through it, and valid text stays as it is.
 TEST(Dump, BytesThatAreNotUtf8BecomeReplacementCharacters) {
-    const std::string r = "\xEF\xBF\xBD"; // U+FFFD
-    const struct {
-        const char* name;
-        std::string typed, dumped;
-    } cases[] = {
-        {"valid text as it is", "7.5\xE2\x82\xAC \xC3\xA9\xF0\x9F\x92\xB0\x7F", ""},
-        {"a byte that starts nothing",
-         "a\xFF"
-         "b",
-         "a" + r + "b"},
-        {"a lone continuation byte", "\x80", r},
-        {"an overlong form", "\xC0\xAF", r + r},
-        {"an overlong three-byte form", "\xE0\x80\xAF", r + r + r},
-        {"a surrogate", "\xED\xA0\x80", r + r + r},
-        {"beyond U+10FFFF", "\xF4\x90\x80\x80", r + r + r + r},
-        {"a sequence cut short",
-         "\xE2\x82"
-         "1",
-         r + "1"},
-        {"a sequence cut short at the end", "1\xF0\x9F\x92", "1" + r},
-    };
+    const std::string valid = "7.5\xE2\x82\xAC \xC3\xA9\xF0\x9F\x92\xB0\x7F", r = "\xEF\xBF\xBD";
+    const std::pair<std::string, std::string> cases[] = {{valid, valid},
+                                                         {"a\xFF\xC0\xAF", "a" + r + r + r}};
     NullHost host;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [typed, want] : cases) {
+        SCOPED_TRACE(want);
         FinCalc calc(host);
-        calc.fields[field::APR].text = c.typed;
-        calc.ScenarioFileName = c.typed;
-        calc.comments = c.typed;
+        calc.fields[field::APR].text = typed;
+        calc.ScenarioFileName = typed;
+        calc.comments = typed;
         const std::string json = dumpOf(calc);
         QJsonParseError error{};
         const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
         ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-        const std::string want = c.dumped.empty() ? c.typed : c.dumped;
         const QJsonObject o = doc.object();
         EXPECT_EQ(o["fields"].toArray()[field::APR].toObject()["text"].toString().toStdString(),
                   want);
         EXPECT_EQ(o["scenarioFile"].toString().toStdString(), want);
-        EXPECT_EQ(o["comments"].toString().toStdString(), want);
         // The bytes themselves, not only what a parser makes of them.
         EXPECT_NE(json.find("\"comments\":\"" + want + "\""), std::string::npos);
     }
