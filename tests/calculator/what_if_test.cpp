@@ -164,7 +164,9 @@ TEST_F(WhatIf, FoundRatesGiveThePaymentBackWhenCalculated) {
 
 // Every figure of the What If window and of Compare against the schedule model, from the plan as
 // the calculation left it: the amount financed (with the sales tax where the payment was solved
-// for), the period rate, the payment, the end amount and the payments rounded up.
+// for), the period rate, the payment, the end amount and the payments rounded up. About a hundred
+// of the plans run thousands of payments at 20 % or more, where the balance's rounding errors grow
+// by (1 + rate) each period: they agree to the cent only through the schedule's extra precision.
 TEST_F(WhatIf, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
     std::mt19937 gen(20261207);
     int scheduled = 0, refused = 0, decimals = 0, failed = 0;
@@ -233,32 +235,6 @@ TEST_F(WhatIf, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
     EXPECT_GT(refused, 100);
     EXPECT_GT(decimals, 300);
     EXPECT_LT(failed, 200);
-}
-
-// Long plans at high rates: the balance's rounding errors grow by (1 + rate) each period (here up
-// to 10^13 times), so these need the schedule's extra precision to agree with the model to the
-// cent. (Past about 10^16 the payment no longer covers the first period's interest in doubles.)
-TEST_F(WhatIf, LongPlansAtHighRatesStayExact) {
-    const struct {
-        int period;
-        double pers, sbal, apr;
-    } plans[] = {{1, 5945, 975217.46, 11.974},
-                 {2, 10000, 250000, 3},
-                 {2, 7000, 1e6, 5},
-                 {0, 10000, 400000, 7.5}};
-    for (const auto& p : plans) {
-        calculate(
-            c, Loan{Mode::Mortgage, 1, p.period, 0, p.pers, p.sbal, 0, 0, 0, p.apr, 0, 0, 0, 1, 1});
-        const Plan& plan = *c.plan;
-        const model::Totals m =
-            model::walk(plan.amountFinanced, plan.periodRate, plan.payment, 0, plan.payments);
-        const auto w = c.whatIf();
-        ASSERT_TRUE(w) << p.pers << " " << c.noSchedule().value_or("");
-        EXPECT_EQ(w->paymentsSaved, 0);
-        EXPECT_EQ(w->payments, m.payments) << p.pers;
-        EXPECT_TRUE(model::close(w->lastPayment, m.lastPayment)) << p.pers;
-        EXPECT_TRUE(model::close(w->totalInterest, m.totalInterest)) << p.pers;
-    }
 }
 
 TEST_F(WhatIf, TextsOfTheWindowComeFromTheState) {
