@@ -188,26 +188,6 @@ TEST(YearlySummary, YearsAddUpToTheReportToTheCent) {
     }
 }
 
-TEST(YearlySummary, CsvHasAYearARowAndTheTotal) {
-    const Plan plan{"49", 49, 12, false};
-    const DetailsReport report = build(plan);
-    const YearlySummary years(report, 12);
-    const std::string csv = collect([&](const WritePiece& w) { writeYearlyCsv(years, false, w); });
-    const auto lines = split(csv.substr(0, csv.size() - 2), "\r\n");
-    ASSERT_EQ(lines.size(), 7u); // header, five years, total
-    EXPECT_EQ(lines[0], "Year,Payments,Principal Paid,Interest Paid,Balance");
-    const YearRow fifth = years.year(5);
-    EXPECT_EQ(lines[5], "5,1," + fifth.principal + "," + fifth.interest + "," + fifth.balance);
-    const YearRow total = years.total();
-    EXPECT_EQ(lines[6], "Total,49," + total.principal + "," + total.interest + "," + total.balance);
-    EXPECT_EQ(yearlyCsvHeader(true), "Year,Payments,Deposits,Interest Earned,Balance");
-    // A plan of one year has its year and its total.
-    const DetailsReport one = build({"one", 1, 12, false});
-    const std::string single =
-        collect([&](const WritePiece& w) { writeYearlyCsv(YearlySummary(one, 12), false, w); });
-    EXPECT_EQ(split(single, "\r\n").size(), 4u) << single; // header, year, total, end
-}
-
 TEST(YearlySummary, EmptyReportHasNoYears) {
     const DetailsReport none;
     const YearlySummary years(none, 12);
