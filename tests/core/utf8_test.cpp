@@ -3,16 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/codepage.h"
 #include "core/utf8.h"
+#include "support/case_table.h"
 
 namespace selvane {
 namespace {
-
-constexpr char32_t R = kReplacementCharacter;
 
 std::vector<char32_t> codePoints(std::string_view s) {
     std::vector<char32_t> out;
@@ -24,29 +24,15 @@ std::vector<char32_t> codePoints(std::string_view s) {
     return out;
 }
 
+// The cases are in tests/data/utf8_cases.csv: bytes and the code points read from them.
 TEST(Utf8, DecodesWellFormedAndReplacesEachMaximalIllFormedPart) {
-    struct Case {
-        const char* what;
-        std::string bytes;
+    for (const testing::CaseRow& c : testing::readCases("utf8_cases.csv")) {
         std::vector<char32_t> expected;
-    } cases[] = {
-        {"ASCII and NUL", std::string("a\0~", 3), {0x61, 0, 0x7E}},
-        {"two, three and four bytes",
-         "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x92\xB0",
-         {0xE9, 0x20AC, 0x1F4B0}},
-        {"the ends of the range", "\xC2\x80\xEF\xBF\xBF\xF4\x8F\xBF\xBF", {0x80, 0xFFFF, 0x10FFFF}},
-        {"a lone continuation byte", "\x80", {R}},
-        {"bytes that never start a sequence", "\xC0\xC1\xF5\xFF", {R, R, R, R}},
-        {"an overlong two-byte form", "\xC0\xAF", {R, R}},
-        {"an overlong three-byte form", "\xE0\x80\xAF", {R, R, R}},
-        {"an overlong four-byte form", "\xF0\x8F\xBF\xBF", {R, R, R, R}},
-        {"a surrogate", "\xED\xA0\x80", {R, R, R}},
-        {"beyond U+10FFFF", "\xF4\x90\x80\x80", {R, R, R, R}},
-        {"a cut sequence is one character", "\xE2\x82x", {R, 0x78}},
-        {"a cut four-byte sequence at the end", "1\xF0\x9F\x92", {0x31, R}},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(codePoints(c.bytes), c.expected) << c.what;
+        std::istringstream hex(c.text("code_points"));
+        for (unsigned long cp; hex >> std::hex >> cp;)
+            expected.push_back(static_cast<char32_t>(cp));
+        EXPECT_EQ(codePoints(c.text("bytes")), expected) << c.line;
+    }
 }
 
 TEST(Utf8, CountsAndCutsByCharacter) {
@@ -79,7 +65,7 @@ TEST(Utf8, LastCharacterFromTheBackAgreesWithTheFront) {
             last = decodeUtf8(s, i).length;
             i += last;
         }
-        ASSERT_EQ(utf8LastLength(s), last) << testing::PrintToString(s);
+        ASSERT_EQ(utf8LastLength(s), last) << ::testing::PrintToString(s);
     }
     EXPECT_EQ(utf8LastLength(""), 0u);
     EXPECT_EQ(utf8LastLength("ab\xF0\x9F\x92\xB0"), 4u);
