@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "core/tab_layout.h"
+#include "support/case_table.h"
 
 namespace selvane {
 namespace {
@@ -21,56 +23,30 @@ double stop(int twips) {
     return twips / 15.0;
 }
 
-TEST(TabLayout, TabStopAfter) {
-    struct Case {
-        const char* name;
-        double x, expected;
-    };
-    for (const Case& c : {
-             Case{"line start", 0.0, stop(1250)},
-             Case{"inside the first column", 50.0, stop(1250)},
-             Case{"exactly on a stop goes to the next", stop(1250), stop(2500)},
-             Case{"third column", 200.0, stop(3750)},
-             Case{"on the last stop", stop(5000), stop(5000) + stop(1250)},
-             Case{"past the last stop: one more step", 340.0, 340.0 + stop(1250)},
-             Case{"far past", 1000.0, 1000.0 + stop(1250)},
-         }) {
-        SCOPED_TRACE(c.name);
-        EXPECT_DOUBLE_EQ(tabStopAfter(c.x), c.expected);
-    }
-}
-
-TEST(TabLayout, RunsStartAtTheStopsAndTheLineEndsAfterTheLastRun) {
-    struct Case {
-        const char* name;
-        QString line;
-        std::vector<double> runXs;
-        double width;
-    };
-    const std::vector<Case> cases{
-        {"empty", "", {0}, 0.0},
-        {"no tab", "abc", {0}, 30.0},
-        {"one tab", "a\tb", {0, stop(1250)}, stop(1250) + 10},
-        {"tabs only", "\t\t", {0, stop(1250), stop(2500)}, stop(2500)},
-        {"fits the column", "12345678\tx", {0, stop(1250)}, stop(1250) + 10},
-        {"overflows the column", "123456789\tx", {0, stop(2500)}, stop(2500) + 10},
-        {"run ends on a stop", QString(25, u'a') + "\tz", {0, stop(5000)}, stop(5000) + 10},
-        {"five tabs",
-         "ab\t\t\t\t\tz",
-         {0, stop(1250), stop(2500), stop(3750), stop(5000), stop(5000) + stop(1250)},
-         stop(5000) + stop(1250) + 10},
-        {"past the last stop",
-         QString(35, u'a') + "\tz",
-         {0, 350 + stop(1250)},
-         350 + stop(1250) + 10},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::vector<TextRun> runs = layoutRuns(c.line, kTenPixels);
-        ASSERT_EQ(runs.size(), c.runXs.size());
-        for (size_t i = 0; i < runs.size(); ++i)
-            EXPECT_DOUBLE_EQ(runs[i].x, c.runXs[i]) << "run " << i;
-        EXPECT_DOUBLE_EQ(expandedWidth(c.line, kTenPixels), c.width);
+// The cases are in tests/data/tab_layout_cases.csv, every place in twips: the stop after a place,
+// where the runs of a line start and how wide it is, and the character a place falls on.
+TEST(TabLayout, TableOfCases) {
+    for (const testing::CaseRow& c : testing::readCases("tab_layout_cases.csv")) {
+        SCOPED_TRACE(c.line);
+        const QString line = QString::fromStdString(c.text("line"));
+        const double x = c.number("x") / 15;
+        std::vector<double> places;
+        std::istringstream expected(c.text("expected"));
+        for (double twips; expected >> twips;)
+            places.push_back(twips / 15);
+        if (c.text("check") == "stop") {
+            EXPECT_DOUBLE_EQ(tabStopAfter(x), places.at(0));
+        } else if (c.text("check") == "column") {
+            EXPECT_EQ(characterAt(line, x, kTenPixels), c.number("expected"));
+        } else if (c.text("check") == "runs") {
+            const std::vector<TextRun> runs = layoutRuns(line, kTenPixels);
+            ASSERT_EQ(runs.size(), places.size());
+            for (size_t i = 0; i < runs.size(); ++i)
+                EXPECT_DOUBLE_EQ(runs[i].x, places[i]) << "run " << i;
+            EXPECT_DOUBLE_EQ(expandedWidth(line, kTenPixels), c.number("width") / 15);
+        } else {
+            ADD_FAILURE() << "no check " << c.text("check");
+        }
     }
 }
 
@@ -81,28 +57,9 @@ TEST(TabLayout, RunsCoverTheTextBetweenTabs) {
     EXPECT_EQ(runs, expected);
 }
 
-TEST(TabLayout, CharacterAtTheNearestEdge) {
-    // "ab\tc": edges 0, 10, 20, 83.33 (after the tab), 93.33.
+TEST(TabLayout, CharacterEdgesFollowTheTabs) {
     const std::vector<double> edges{0, 10, 20, stop(1250), stop(1250) + 10};
     EXPECT_EQ(characterEdges(u"ab\tc", kTenPixels), edges);
-    struct Case {
-        const char* name;
-        double x;
-        qsizetype column;
-    };
-    for (const Case& c : {
-             Case{"left of the line", -5.0, 0},
-             Case{"left half of a", 4.0, 0},
-             Case{"right half of a", 6.0, 1},
-             Case{"right half of b", 16.0, 2},
-             Case{"left half of the tab", 40.0, 2},
-             Case{"right half of the tab", 60.0, 3},
-             Case{"left half of c", 88.0, 3},
-             Case{"past the end", 500.0, 4},
-         }) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(characterAt(u"ab\tc", c.x, kTenPixels), c.column);
-    }
 }
 
 } // namespace
