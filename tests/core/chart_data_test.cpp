@@ -10,6 +10,7 @@
 
 #include "core/chart_data.h"
 #include "core/yearly_summary.h"
+#include "support/case_table.h"
 #include "support/report_inputs.h"
 
 namespace selvane {
@@ -67,93 +68,76 @@ void expectSame(const std::vector<ChartPoint>& got, const std::vector<ChartPoint
     }
 }
 
-struct Case {
-    double rows;
-    bool investment;
-    std::int64_t perYear;
-    int columns;
-    double rate = -1; // the period rate, or -1 for one that suits the length
-};
+// The cases are in tests/data/chart_data_cases.csv: short and long reports, loans and
+// investments, few and many columns.
+TEST(ChartData, LinesAreEachColumnsExtremesAndBarsAreTheYears) {
+    for (const testing::CaseRow& c : testing::readCases("chart_data_cases.csv")) {
+        SCOPED_TRACE(c.line);
+        const bool investment = c.text("investment") == "yes";
+        const auto perYear = static_cast<std::int64_t>(c.number("per_year"));
+        const int columns = static_cast<int>(c.number("columns"));
+        const DetailsReport report =
+            makeReport(c.number("rows"), investment, c.empty("rate") ? -1 : c.number("rate"));
+        std::vector<double> balance, principal, interest;
+        report.forEachRow(1, report.rowCount(), [&](std::int64_t, const DetailsReport::Row& row) {
+            balance.push_back(row.balance);
+            principal.push_back(row.principal);
+            interest.push_back(row.interest);
+        });
 
-class ChartDataTest : public ::testing::TestWithParam<Case> {};
+        const ChartData d = chartData(report, investment, perYear, columns);
+        EXPECT_EQ(d.rows, report.rowCount());
+        expectSame(d.balance, expectedPoints(balance, columns), "balance");
+        expectSame(d.principal, expectedPoints(principal, columns), "principal");
+        expectSame(d.interest, expectedPoints(interest, columns), "interest");
 
-TEST_P(ChartDataTest, LinesAreEachColumnsExtremesAndBarsAreTheYears) {
-    const Case c = GetParam();
-    const DetailsReport report = makeReport(c.rows, c.investment, c.rate);
-    std::vector<double> balance, principal, interest;
-    report.forEachRow(1, report.rowCount(), [&](std::int64_t, const DetailsReport::Row& row) {
-        balance.push_back(row.balance);
-        principal.push_back(row.principal);
-        interest.push_back(row.interest);
-    });
-
-    const ChartData d = chartData(report, c.investment, c.perYear, c.columns);
-    EXPECT_EQ(d.rows, report.rowCount());
-    expectSame(d.balance, expectedPoints(balance, c.columns), "balance");
-    expectSame(d.principal, expectedPoints(principal, c.columns), "principal");
-    expectSame(d.interest, expectedPoints(interest, c.columns), "interest");
-
-    // Bars of single years are the summary's years; runs of years add up to the whole plan.
-    const YearlySummary years(report, c.perYear);
-    ASSERT_EQ(static_cast<std::int64_t>(d.bars.size()),
-              (years.yearCount() + d.yearsPerBar - 1) / d.yearsPerBar);
-    double principalSum = 0, interestSum = 0;
-    for (size_t b = 0; b < d.bars.size(); ++b) {
-        const ChartBar& bar = d.bars[b];
-        EXPECT_EQ(bar.firstYear, static_cast<std::int64_t>(b) * d.yearsPerBar + 1);
-        if (d.yearsPerBar == 1) {
-            const YearRow y = years.year(bar.firstYear);
-            EXPECT_NEAR(bar.principal, std::strtod(y.principal.c_str(), nullptr), 0.005);
-            EXPECT_NEAR(bar.interest, std::strtod(y.interest.c_str(), nullptr), 0.005);
+        // Bars of single years are the summary's years; runs of years add up to the whole plan.
+        const YearlySummary years(report, perYear);
+        ASSERT_EQ(static_cast<std::int64_t>(d.bars.size()),
+                  (years.yearCount() + d.yearsPerBar - 1) / d.yearsPerBar);
+        double principalSum = 0, interestSum = 0;
+        for (size_t b = 0; b < d.bars.size(); ++b) {
+            const ChartBar& bar = d.bars[b];
+            EXPECT_EQ(bar.firstYear, static_cast<std::int64_t>(b) * d.yearsPerBar + 1);
+            if (d.yearsPerBar == 1) {
+                const YearRow y = years.year(bar.firstYear);
+                EXPECT_NEAR(bar.principal, std::strtod(y.principal.c_str(), nullptr), 0.005);
+                EXPECT_NEAR(bar.interest, std::strtod(y.interest.c_str(), nullptr), 0.005);
+            }
+            principalSum += bar.principal;
+            interestSum += bar.interest;
         }
-        principalSum += bar.principal;
-        interestSum += bar.interest;
+        EXPECT_EQ(d.bars.back().lastYear, years.yearCount());
+        const YearRow total = years.total();
+        EXPECT_NEAR(principalSum, std::strtod(total.principal.c_str(), nullptr), 0.01);
+        EXPECT_NEAR(interestSum, std::strtod(total.interest.c_str(), nullptr), 0.01);
     }
-    EXPECT_EQ(d.bars.back().lastYear, years.yearCount());
-    const YearRow total = years.total();
-    EXPECT_NEAR(principalSum, std::strtod(total.principal.c_str(), nullptr), 0.01);
-    EXPECT_NEAR(interestSum, std::strtod(total.interest.c_str(), nullptr), 0.01);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Reports, ChartDataTest,
-    ::testing::Values(Case{360, false, 12, 1000},    // fewer rows than columns
-                      Case{300, true, 12, 7},        // many rows a column
-                      Case{100, false, 52, 40},      // a partial last year
-                      Case{100'003, false, 12, 997}, // walked in two halves
-                      Case{200'000, true, 26, 1000}, // two halves, runs of years a bar
-                      Case{70'000, false, 12, 3},    // two halves of uneven columns
-                      Case{1, false, 12, 800},       // one payment
-                      Case{600, false, 12, 7, 0}));  // no interest: ties in every column
-
+// The cases are in tests/data/nice_ticks_cases.csv: ranges, the ticks wanted and the least
+// step.
 TEST(NiceTicks, RoundStepsCoverTheRange) {
-    const struct {
-        double low, high;
-        int count;
-        double minStep = 0;
-    } cases[] = {{0, 360, 10},     {0, 1e7, 8},   {-0.0000001, 150000, 6}, {12.5, 12.5, 5},
-                 {-3, 7, 4},       {0, 2, 10, 1}, // a short plan's payments: 0 1 2, never 0.5
-                 {0, 0, 6, 1},                    // a line at zero: $0 and $1, not -$1 $0 $1
-                 {-0.3, 3.2, 6, 1}};
-    for (const auto& t : cases) {
-        const std::vector<double> ticks = niceTicks(t.low, t.high, t.count, t.minStep);
-        if (t.minStep > 0 && t.low >= 0) {
-            EXPECT_EQ(ticks.front(), 0) << t.high;
+    for (const testing::CaseRow& c : testing::readCases("nice_ticks_cases.csv")) {
+        SCOPED_TRACE(c.line);
+        const double low = c.number("low"), high = c.number("high"), minStep = c.number("min_step");
+        const int count = static_cast<int>(c.number("count"));
+        const std::vector<double> ticks = niceTicks(low, high, count, minStep);
+        if (minStep > 0 && low >= 0) {
+            EXPECT_EQ(ticks.front(), 0);
         }
         ASSERT_GE(ticks.size(), 2u);
         const double step = ticks[1] - ticks[0];
-        // A value a hair past a round tick (a balance ending at -0.0000001) gets no tick of its
-        // own.
-        EXPECT_LE(ticks.front(), t.low + step * 1e-6);
-        EXPECT_GE(ticks.back(), t.high - step * 1e-6);
-        EXPECT_LE(ticks.size(), static_cast<size_t>(t.count) + 2);
+        // A value a hair past a round tick gets no tick of its own.
+        EXPECT_LE(ticks.front(), low + step * 1e-6);
+        EXPECT_GE(ticks.back(), high - step * 1e-6);
+        EXPECT_LE(ticks.size(), static_cast<size_t>(count) + 2);
         const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
         EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
                     std::abs(mantissa - 5) < 1e-9)
             << step;
         for (size_t i = 1; i < ticks.size(); ++i)
             EXPECT_NEAR(ticks[i] - ticks[i - 1], step, step * 1e-9);
-        EXPECT_GE(step, t.minStep);
+        EXPECT_GE(step, minStep);
     }
 }
 
