@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/chart_data.h"
+#include "support/case_table.h"
 #include "support/report_inputs.h"
 
 namespace selvane {
@@ -27,56 +28,45 @@ void expectSame(const std::vector<ChartPoint>& got, const std::vector<ChartPoint
     }
 }
 
-struct Case {
-    const char* name;
-    double principal, rate, payments, endAmount;
-    Extras extras;
-    int columns;
-};
-
-const Case kCases[] = {
-    {"mortgage, extra from the start", 250000, 0.05 / 12, 360, 0, {200, 1, 0, 1}, 500},
-    {"mortgage, lump later, few columns", 250000, 0.05 / 12, 360, 0, {0, 1, 5000, 24}, 7},
-    {"more columns than payments", 20000, 0.07 / 12, 60, 0, {100, 13, 2000, 30}, 400},
-    {"balloon plan", 200000, 0.065 / 12, 120, 60000, {300, 6, 0, 1}, 90},
-    {"no interest", 12000, 0, 48, 0, {50, 1, 0, 1}, 13},
-    {"lump pays everything at once", 20000, 0.07 / 12, 60, 0, {0, 1, 1e6, 2}, 30},
-};
-
+// The cases are in tests/data/extras_chart_cases.csv: plans, their extras and the columns drawn.
 TEST(ExtrasBalancePoints, FollowThePlansBalanceAndEndAtThePayOff) {
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(c.name);
+    for (const testing::CaseRow& c : testing::readCases("extras_chart_cases.csv")) {
+        SCOPED_TRACE(c.line);
+        const double principal = c.number("principal"), rate = c.number("rate"),
+                     payments = c.number("payments"), endAmount = c.number("end_amount");
+        const Extras extras{c.number("extra"), static_cast<std::int64_t>(c.number("from")),
+                            c.number("lump"), static_cast<std::int64_t>(c.number("at"))};
+        const int columns = static_cast<int>(c.number("columns"));
         ReportInputs in;
-        in.SBAL = c.principal;
-        in.FBAL = c.endAmount;
-        in.PERS = c.payments;
-        in.PeriodRate = c.rate;
-        const double g = std::pow(1 + c.rate, c.payments);
-        in.PMT = c.rate == 0 ? (c.principal - c.endAmount) / c.payments
-                             : (c.principal * g - c.endAmount) * c.rate / (g - 1);
+        in.SBAL = principal;
+        in.FBAL = endAmount;
+        in.PERS = payments;
+        in.PeriodRate = rate;
+        const double g = std::pow(1 + rate, payments);
+        in.PMT = rate == 0 ? (principal - endAmount) / payments
+                           : (principal * g - endAmount) * rate / (g - 1);
         DetailsReport report;
         ASSERT_TRUE(DetailsReport::build(in, kUsd, report));
         ChartSource source;
         source.report = &report;
         source.currency = kUsd;
-        source.plan =
-            Plan{c.principal, c.rate, in.PMT, c.endAmount, static_cast<std::int64_t>(c.payments)};
+        source.plan = Plan{principal, rate, in.PMT, endAmount, static_cast<std::int64_t>(payments)};
         source.extras = Extras{};
-        const ChartData d = source.data(c.columns);
+        const ChartData d = source.data(columns);
         expectSame(d.balanceWithExtras, d.balance, 1e-6);
 
         // Without extras in the source nothing is walked, and the plan's lines are unchanged.
         source.extras.reset();
-        const ChartData plain = source.data(c.columns);
+        const ChartData plain = source.data(columns);
         EXPECT_TRUE(plain.balanceWithExtras.empty());
         expectSame(plain.balance, d.balance, 0);
 
-        source.extras = c.extras;
-        const std::vector<ChartPoint> got = source.data(c.columns).balanceWithExtras;
+        source.extras = extras;
+        const std::vector<ChartPoint> got = source.data(columns).balanceWithExtras;
         ASSERT_FALSE(got.empty());
-        EXPECT_EQ(got.back().payment, schedule(source.plan, c.extras).payments);
-        EXPECT_LT(got.back().payment, c.payments);
-        EXPECT_EQ(got.back().value, c.endAmount);
+        EXPECT_EQ(got.back().payment, schedule(source.plan, extras).payments);
+        EXPECT_LT(got.back().payment, payments);
+        EXPECT_EQ(got.back().value, endAmount);
     }
 }
 
