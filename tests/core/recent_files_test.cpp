@@ -3,34 +3,38 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <sstream>
 
 #include "core/recent_files.h"
+#include "support/case_table.h"
 
 namespace selvane {
 namespace {
 
 using List = std::vector<std::string>;
 
-TEST(RecentFiles, NewestFirstAndAtMostFive) {
+// A list as the case table writes it: entries with | between them; a blank cell is no entries.
+List listOf(const std::string& cell) {
     List list;
-    for (const char* name : {"/d/1.fin", "/d/2.fin", "/d/3.fin", "/d/4.fin", "/d/5.fin"})
-        list = withRecentFile(list, name);
-    EXPECT_EQ(list, (List{"/d/5.fin", "/d/4.fin", "/d/3.fin", "/d/2.fin", "/d/1.fin"}));
-    list = withRecentFile(list, "/d/6.fin");
-    EXPECT_EQ(list, (List{"/d/6.fin", "/d/5.fin", "/d/4.fin", "/d/3.fin", "/d/2.fin"}));
-    EXPECT_EQ(kRecentFilesMax, 5u);
+    std::istringstream in(cell);
+    for (std::string entry; std::getline(in, entry, '|');)
+        list.push_back(entry);
+    return list;
 }
 
-TEST(RecentFiles, AFileListedAgainMovesToTheFrontOnce) {
-    List list{"/d/a.fin", "/d/b.fin", "/d/c.fin"};
-    EXPECT_EQ(withRecentFile(list, "/d/c.fin"), (List{"/d/c.fin", "/d/a.fin", "/d/b.fin"}));
-    EXPECT_EQ(withRecentFile(list, "/d/a.fin"), (List{"/d/a.fin", "/d/b.fin", "/d/c.fin"}));
-    // The same file spelt another way is the same entry.
-    EXPECT_EQ(withRecentFile(list, "/d/x/../b.fin"), (List{"/d/b.fin", "/d/a.fin", "/d/c.fin"}));
-    EXPECT_EQ(withRecentFile(list, "/d//./c.fin"), (List{"/d/c.fin", "/d/a.fin", "/d/b.fin"}));
-    EXPECT_EQ(withRecentFile(list, "/../../d/a.fin"), list); // above the root is the root
-    // A name that differs only in case is another file.
-    EXPECT_EQ(withRecentFile(list, "/d/A.fin").size(), 4u);
+// The cases are in tests/data/recent_files_cases.csv: a file put at the front of a list, taken
+// out of one, and a stored list tidied when read.
+TEST(RecentFiles, TableOfCases) {
+    for (const testing::CaseRow& c : testing::readCases("recent_files_cases.csv")) {
+        const std::string f = c.text("function"), path = c.text("path");
+        const List list = listOf(c.text("list"));
+        if (f != "with" && f != "without" && f != "tidy")
+            ADD_FAILURE() << "no function " << f;
+        const List got = f == "with"      ? withRecentFile(list, path)
+                         : f == "without" ? withoutRecentFile(list, path)
+                                          : tidyRecentFiles(list);
+        EXPECT_EQ(got, listOf(c.text("expected"))) << c.line;
+    }
 }
 
 TEST(RecentFiles, PathsAreMadeAbsoluteAgainstTheWorkingDirectory) {
@@ -41,23 +45,6 @@ TEST(RecentFiles, PathsAreMadeAbsoluteAgainstTheWorkingDirectory) {
     EXPECT_EQ(recentFileKey(""), "");
     const List list = withRecentFile({here + "/plan.fin"}, "plan.fin");
     EXPECT_EQ(list, (List{here + "/plan.fin"}));
-}
-
-TEST(RecentFiles, RemovingKeepsTheOthersInOrder) {
-    const List list{"/d/a.fin", "/d/b.fin", "/d/c.fin"};
-    EXPECT_EQ(withoutRecentFile(list, "/d/b.fin"), (List{"/d/a.fin", "/d/c.fin"}));
-    EXPECT_EQ(withoutRecentFile(list, "/d/./a.fin"), (List{"/d/b.fin", "/d/c.fin"}));
-    EXPECT_EQ(withoutRecentFile(list, "/d/none.fin"), list);
-    EXPECT_TRUE(withoutRecentFile({}, "/d/a.fin").empty());
-}
-
-TEST(RecentFiles, AStoredListIsTidiedWhenRead) {
-    // Settings edited by hand: duplicates, empty entries, too many.
-    const List stored{"/d/a.fin", "",         "/d/./a.fin", "/d/b.fin",
-                      "/d/c.fin", "/d/d.fin", "/d/e.fin",   "/d/f.fin"};
-    EXPECT_EQ(tidyRecentFiles(stored),
-              (List{"/d/a.fin", "/d/b.fin", "/d/c.fin", "/d/d.fin", "/d/e.fin"}));
-    EXPECT_TRUE(withRecentFile({}, "").empty()); // an empty path is never listed
 }
 
 } // namespace
