@@ -61,13 +61,8 @@ bool FinCalc::setExtras(const std::string& extra, const std::string& from, const
 }
 
 std::array<std::string, 4> FinCalc::extrasTexts() const {
-    auto plain = [](double v) {
-        char text[400];
-        const auto r = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed);
-        return std::string(text, r.ptr);
-    };
-    return {plain(extras.extra), std::to_string(extras.from), plain(extras.lump),
-            std::to_string(extras.at)};
+    return {plainDecimalText(extras.extra), std::to_string(extras.from),
+            plainDecimalText(extras.lump), std::to_string(extras.at)};
 }
 
 std::optional<std::string> FinCalc::extrasUnavailable() const {
@@ -217,9 +212,7 @@ void FinCalc::mnUseRate_Click() {
         return;
     const double apr = *foundRate->apr;
     // Every digit the rate needs, in plain decimals, so the field reads back the very same number.
-    char text[400];
-    const auto r = std::to_chars(text, text + sizeof text, apr, std::chars_format::fixed);
-    fields[field::APR].text.assign(text, r.ptr);
+    fields[field::APR].text = plainDecimalText(apr);
     Calculate();
     // The calculation used every digit, but the field now shows three decimals, which is what a
     // later Calculate reads.

@@ -302,7 +302,7 @@ std::string formatFixed(double value, int decimals) {
 std::string numberText(double value) {
     if (value == 0.0)
         return "0";
-    std::array<char, 64> buf{};
+    std::array<char, kShortRoom> buf{};
     const auto r =
         std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 15);
     return upperExponent(std::string(buf.data(), r.ptr));
@@ -311,7 +311,7 @@ std::string numberText(double value) {
 std::string singleText(float value) {
     if (value == 0.0f)
         return "0";
-    std::array<char, 64> buf{};
+    std::array<char, kShortRoom> buf{};
     const auto r =
         std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 7);
     return upperExponent(std::string(buf.data(), r.ptr));
@@ -340,8 +340,15 @@ std::optional<float> singleValue(const LeadingNumber& number) {
 }
 
 std::string roundTripText(double value) {
-    std::array<char, 64> buf{};
+    std::array<char, kShortRoom> buf{};
     const auto r = std::to_chars(buf.data(), buf.data() + buf.size(), value);
+    return std::string(buf.data(), r.ptr);
+}
+
+std::string plainDecimalText(double value) {
+    std::array<char, kFixedRoom> buf{}; // the longest, -5e-324's, has 327 characters
+    const auto r =
+        std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed);
     return std::string(buf.data(), r.ptr);
 }
 

@@ -54,7 +54,14 @@ std::string singleText(float value);
 // A decimal text rounded straight to the nearest float; nullopt when it is beyond float range.
 std::optional<float> singleValue(const LeadingNumber& number);
 
-// Shortest text that reads back as the same double (for the JSON dump).
+// Shortest text that reads back as the same double (for the JSON dump and messages).
 std::string roundTripText(double value);
+// Every digit a double needs to read back the same, in plain decimals without an exponent: what
+// a front end types into a field for a value the user did not type.
+std::string plainDecimalText(double value);
+
+// Room for the short texts above: 24 characters is the longest ("-2.2250738585072014e-308"), and
+// a row number of 19 digits fits too.
+inline constexpr size_t kShortRoom = 32;
 
 } // namespace selvane

@@ -73,7 +73,7 @@ template <class Place> void PrintedPages::request(std::int64_t index, Place&& pl
     const std::int64_t first = index * kRowsPerPage + 1;
     const auto rows = m_report.rowRange(first, kRowsPerPage);
     const std::string pmt = m_report.paymentText();
-    char number[32], balance[kFixedRoom], principal[kFixedRoom], interest[kFixedRoom];
+    char number[kShortRoom], balance[kFixedRoom], principal[kFixedRoom], interest[kFixedRoom];
     auto fixed = [](char* buf, double v) {
         return std::string_view(buf, static_cast<size_t>(writeFixed2(buf, v) - buf));
     };

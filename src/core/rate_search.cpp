@@ -1,7 +1,6 @@
 #include "core/rate_search.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -42,12 +41,6 @@ std::optional<double> paymentAtApr(const PaymentQuestion& q, double apr) {
 }
 
 namespace {
-
-std::string shortText(double v) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, r.ptr);
-}
 
 struct Sample {
     double apr = 0, payment = 0;
@@ -134,7 +127,7 @@ FoundRate findRate(const PaymentQuestion& q, double payment) {
         return noRate("The number of payments must be more than 0 for the payment to have a rate.");
     if (!(C < q.PERS + 1))
         return noRate("With this compound period the payment is computed only for more than " +
-                      shortText(std::ceil(C - 1)) +
+                      roundTripText(std::ceil(C - 1)) +
                       " payments; with fewer it does not depend on the rate.");
     if (!std::isfinite(payment))
         return noRate("The payment is not a number the calculator can use.");
@@ -244,16 +237,16 @@ FoundRate findRate(const PaymentQuestion& q, double payment) {
         return noRate("The deposits add up to more than the end amount minus the start amount; not "
                       "even a rate near -100 % brings the deposit up to " +
                       moneyText(payment) + ".");
-    const std::string from = lowestTried < -99 ? "just above -100" : shortText(lowestTried);
+    const std::string from = lowestTried < -99 ? "just above -100" : roundTripText(lowestTried);
     // A bound that would read like the payment itself is shown with the digits that tell them
     // apart.
     auto bound = [&](double v) {
-        return moneyText(v) == moneyText(payment) ? shortText(v) : moneyText(v);
+        return moneyText(v) == moneyText(payment) ? roundTripText(v) : moneyText(v);
     };
     const std::string to = highestTried == std::floor(highestTried) ? formatFixed(highestTried, 0)
                                                                     : moneyText(highestTried);
     return noRate("No rate from " + from + " % to " + to + " % gives a payment of " +
-                  shortText(payment) + ": over that range it runs from " + bound(low->payment) +
+                  roundTripText(payment) + ": over that range it runs from " + bound(low->payment) +
                   " to " + bound(high->payment) + ".");
 }
 
