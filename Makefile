@@ -62,14 +62,14 @@ MUTANTS ?= 80
 SEED    ?= 2026
 # Only the programs a fault in those folders can change are rebuilt for each mutant.
 MUTATE_TARGETS ?= selvane-cli selvane_headless_tests selvane_cli_tests selvane_print_tests \
-                  selvane_dump_tests
+                  selvane_dump_tests selvane_hostile_check
 mutate: deps
 	@test -f $(MUTATE) || { echo "make mutate: no $(MUTATE); set MUTATE=path/to/mutate.py"; exit 2; }
 	@cmake -S . -B build-mutate -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSELVANE_BUILD_UI=OFF \
 	  -DSELVANE_WERROR=$(WERROR) > /dev/null
 	@cmake --build build-mutate -j $(JOBS)
 	python3 $(MUTATE) --src . --build build-mutate -n $(MUTANTS) --seed $(SEED) --order random \
-	  --jobs $(JOBS) -E '^(fuzz|hostile|Layers|MimeType|Install)' \
+	  --jobs $(JOBS) -E '^(fuzz|Layers|MimeType|Install)' \
 	  $(foreach t,$(MUTATE_TARGETS),--target $(t)) --json build-mutate/mutants-$(SEED).jsonl \
 	  $(foreach f,$(FOLDERS),'$(f)/*.cpp')
 

@@ -1,5 +1,6 @@
 // The engine through the state object where no script can reach it: a calculation with no result
-// chosen, a state never loaded, and a mode no menu offers. The worked examples, the error rule,
+// chosen and a state never loaded. A mode no menu offers is opened from a file and calculated in
+// the hostile script tests/hostile/files.script. The worked examples, the error rule,
 // the lease tax and the live update are recorded scripts (tests/cli/cases/engine-rules).
 
 #include <gtest/gtest.h>
@@ -55,25 +56,6 @@ TEST(EngineUnset, MissingPeriodFactorsKeepRate) {
     calc.Calculate();
     EXPECT_FALSE(calc.stored.PeriodRate.has_value());
     EXPECT_FALSE(calc.stored.RAPR.has_value() && calc.stored.RAPR != 0.0);
-}
-
-TEST_F(Engine, UnknownModeReadsButSolvesNothing) {
-    // A scenario file can name any mode: its fields are read and the rate derived, no more.
-    calc.CalculatorMode = "Spaceship";
-    EXPECT_FALSE(calc.mode().has_value());
-    set(field::APR, "12");
-    set(field::PMT, "123");
-    set(field::BAL, "456");
-    const auto fieldsBefore = calc.fields;
-    const Stored principalPart = calc.stored.PrincipalPart;
-    calc.Calculate();
-    EXPECT_EQ(v(calc.stored.APR), 12.0);
-    EXPECT_NEAR(v(calc.stored.PeriodRate), 0.01, 1e-15);
-    EXPECT_EQ(v(calc.stored.PMT), 123.0); // read, not solved for
-    EXPECT_EQ(v(calc.stored.BAL), 456.0); // no payment loop
-    EXPECT_EQ(calc.stored.PrincipalPart, principalPart);
-    for (int i = 0; i < kFieldCount; ++i) // nothing written back
-        EXPECT_EQ(text(i), fieldsBefore[static_cast<size_t>(i)].text) << i;
 }
 
 } // namespace
