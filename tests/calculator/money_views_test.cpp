@@ -3,27 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-#include <fstream>
-#include <sstream>
-
 #include "calculator/fincalc.h"
 #include "core/printed_pages.h"
-#include "core/report_export.h"
-#include "support/files.h"
 #include "support/recording_host.h"
 
 namespace selvane {
 namespace {
 
 using selvane::testing::RecordingHost;
-using selvane::testing::slurp;
 
 class MoneyViews : public ::testing::Test {
   protected:
     RecordingHost host;
     FinCalc calc{host};
-    QTemporaryDir dir;
     void SetUp() override { calc.Form_Load(); }
 };
 
@@ -72,25 +64,6 @@ TEST_F(MoneyViews, DialogsSuggestANameBesideTheScenario) {
         EXPECT_EQ(host.requests[1].fileName, c.png) << c.scenario;
     }
     EXPECT_TRUE(host.messages.empty()); // cancelled dialogs say nothing
-}
-
-TEST_F(MoneyViews, ExportWritesTheChosenType) {
-    const std::string path = dir.filePath("out.csv").toStdString();
-    host.answer = path;
-    host.typeAnswer = 2;
-    calc.mnInvestment_Click();
-    calc.Calculate();
-    calc.mnExport_Click();
-    std::string years;
-    writeYearlyCsv(calc.yearlySummary(), true, [&](std::string_view p) {
-        years += p;
-        return true;
-    });
-    EXPECT_EQ(slurp(path), years);
-    EXPECT_EQ(years.substr(0, years.find("\r\n")),
-              "Year,Payments,Deposits,Interest Earned,Balance");
-
-    EXPECT_TRUE(host.messages.empty()); // a failed export's message: write_safety_test.sh
 }
 
 TEST_F(MoneyViews, SavingTheChartHandsTheReportToTheFrontEnd) {

@@ -61,33 +61,6 @@ TEST(PrintedPages, LongAmountPushesNextItemDown) {
     EXPECT_EQ(page[9][0].text.rfind("Ending Balance = ", 0), 0u);
 }
 
-TEST(PrintedPages, PlainTextIsThePlacedItemsAtTheirColumns) {
-    ReportInputs pushedSummary = income(3);
-    pushedSummary.SBAL = 1e25;
-    ReportInputs pushedRows = income(120);
-    pushedRows.PMT = 1e20; // payment and balance texts longer than their 16 columns
-    ReportInputs abutting = income(2);
-    abutting.PMT = 1234567890123.0; // "1234567890123.00" fills its 16 columns exactly: no push
-    ReportInputs failed = income(1e9);
-    for (const ReportInputs& in :
-         {income(51), income(0), pushedSummary, pushedRows, abutting, failed}) {
-        const auto pages = PrintedPages::layout(in, kUsd);
-        for (std::int64_t p = 0; p <= pages.pageCount(); ++p) { // one past the end too
-            std::string expected = p > 0 ? "\f" : "";
-            for (const PrintLine& line : pages.page(p)) {
-                std::string text;
-                for (const PrintItem& item : line) {
-                    ASSERT_LE(text.size(), static_cast<size_t>(item.column - 1));
-                    text.resize(static_cast<size_t>(item.column - 1), ' ');
-                    text += item.text;
-                }
-                expected += text + "\n";
-            }
-            EXPECT_EQ(pages.pageText(p), expected) << "page " << p << " of SBAL " << in.SBAL;
-        }
-    }
-}
-
 // Columns count the characters the fixed-pitch font draws, not the bytes of their UTF-8: a "€"
 // (three bytes) or "£" (two) takes one column, in the placed items and in the plain text alike.
 TEST(PrintedPages, ColumnsCountCharactersNotBytes) {
