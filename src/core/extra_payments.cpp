@@ -40,16 +40,37 @@ std::optional<std::string> scheduleProblem(const Plan& p) {
     return std::nullopt;
 }
 
-DD paymentsBefore(const Plan& p, const Extras& x, std::int64_t last) {
+DD paymentsBefore(const Plan& p, const Extras& x, std::int64_t last, std::int64_t changeFrom,
+                  DD changed) {
     const std::int64_t n = last - 1;
     if (n < 1)
         return DD();
-    DD sum = DD(p.payment) * static_cast<double>(n);
+    const std::int64_t before = std::min(n, changeFrom - 1);
+    DD sum = DD(p.payment) * static_cast<double>(before);
+    if (before < n)
+        sum += changed * static_cast<double>(n - before);
     if (x.from <= n)
         sum += DD(x.extra) * static_cast<double>(n - x.from + 1);
     if (x.at <= n)
         sum += DD(x.lump);
     return sum;
+}
+
+DD levelPayment(DD balance, double rate, std::int64_t count, double end) {
+    // In extended precision: the growth factor's error grows with the count, and a payment
+    // should be good to far better than a cent after 10,000 of them.
+    const long double b = static_cast<long double>(balance.hi) + balance.lo;
+    const long double n = static_cast<long double>(count), r = rate;
+    long double level;
+    if (rate == 0) {
+        level = (b - end) / n;
+    } else {
+        // The interest on the balance, and the sinking-fund share of what is to be paid off.
+        const long double growth = std::expm1(n * std::log1p(r));
+        level = b * r + (b - end) * r / growth;
+    }
+    const double hi = static_cast<double>(level);
+    return DD{hi, static_cast<double>(level - hi)};
 }
 
 } // namespace selvane
