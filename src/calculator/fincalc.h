@@ -105,6 +105,36 @@ struct WhatIfFigures {
     std::string note; // extras that come after the last payment and so are not used
 };
 
+// The What If window's rate change: the new APR, the first payment charged at it, and how the
+// lender answers, keeping the payment (the number of payments follows) or the end date (the
+// payment is worked out again at the change).
+struct RateChangeInput {
+    double apr = 0;
+    std::int64_t from = 1;
+    bool keepEndDate = false;
+    bool operator==(const RateChangeInput&) const = default;
+};
+
+// The schedule with the rate change and the extras, against the schedule with the extras alone.
+// Where the kept payment no longer pays the balance down, only `message` is set: why, and the
+// payment that would still end the plan on time.
+struct RateChangeFigures {
+    RateChangeInput input;
+    double payment = 0; // from the change on
+    std::int64_t payments = 0;
+    double lastPayment = 0, totalPaid = 0, totalInterest = 0;
+    double extraInterest = 0;        // interest beyond the schedule without the change
+    std::int64_t paymentsChange = 0; // payments beyond it
+    double yearsChange = 0;          // paymentsChange / (12 x payments per month)
+    std::string message;
+};
+
+// A rate shock: the plan's APR so many points higher from the change (from the first payment
+// without one), the end date kept, with the extras.
+struct ShockFigures {
+    double points = 0, payment = 0, totalInterest = 0;
+};
+
 // A plan's headline figures, for Keep for Comparison: the payment as the payment field shows it,
 // and the plan's schedule without extras (for an investment, the deposits and the interest they
 // earn). The totals are unknown where the plan has no schedule.
@@ -153,10 +183,13 @@ class FinCalc {
     std::string extrasMessage;          // why the last extras typed were refused; empty when taken
     std::optional<FoundRate> foundRate; // Find the Rate's answer, until the plan changes
     std::string rateNote;               // after Use This Rate: what the rounded APR field gives
-    std::optional<Plan> plan;           // the loan the last calculation solved
-    std::string noPlan;                 // why there is none, while plan is empty
-    std::uint64_t planRevision = 0;     // bumped by every calculation
-    std::optional<PlanFigures> kept;    // Keep for Comparison, until cleared
+    std::optional<RateChangeInput> rateChange;  // the What If window's rate change, if any
+    std::string rateChangeMessage;              // why the last rate change typed was refused
+    std::optional<Plan> plan;                   // the loan the last calculation solved
+    double planCompoundMonths = 1, planApr = 0; // and the compound period and APR it was solved at
+    std::string noPlan;                         // why there is none, while plan is empty
+    std::uint64_t planRevision = 0;             // bumped by every calculation
+    std::optional<PlanFigures> kept;            // Keep for Comparison, until cleared
     // The last write to a file (Save, Save As, a printout to a file, an export, a chart) and how
     // it ended; writeCount counts them, so a driver can tell that a command wrote.
     std::optional<WriteOutcome> lastWrite;
@@ -243,6 +276,14 @@ class FinCalc {
     // Why whatIf() has no figures where extras apply: noSchedule(), or payments beyond the range
     // of numbers.
     std::string noFigures() const;
+    // A rate change as typed: an APR above -100 and a whole payment number from 1. Anything else
+    // keeps the change as it was and says why in rateChangeMessage; returns whether it was taken.
+    bool setRateChange(const std::string& apr, const std::string& from, bool keepEndDate);
+    void clearRateChange();
+    // Why a rate change has no figures for the plan as it stands, or nullopt: as for the extras.
+    std::optional<std::string> rateChangeUnavailable() const;
+    std::optional<RateChangeFigures> rateChangeFigures() const; // nullopt without a change
+    std::optional<std::array<ShockFigures, 3>> shock() const;   // +1, +2 and +3 points
     void mnFindRate_Click(); // opens the What If window, which shows the answer
     void mnUseRate_Click();  // nothing to do unless rateUsable()
     bool rateUsable() const; // a rate was found for the plan as it stands

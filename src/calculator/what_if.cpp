@@ -12,26 +12,6 @@
 
 namespace selvane {
 
-namespace {
-
-// A number typed into the What If window: the whole text, blanks around it aside, must be one
-// decimal number. Unlike a field, "12abc" is not 12: a refused text is said to be refused.
-std::optional<double> wholeNumber(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    double v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return v;
-}
-
-} // namespace
-
 void FinCalc::mnWhatIf_Click() {
     whatIfOpen = true; // a second click shows the one window again
     m_host.showWindow(Window::WhatIf);
@@ -99,6 +79,8 @@ void FinCalc::keepPlan(std::optional<Plan> solved) {
     // Before a period is chosen the calculation reads payments as monthly.
     solved->paymentsPerMonth = PaymentsPerMonth.value_or(1.0);
     plan = *solved;
+    planCompoundMonths = CompoundMonths.value_or(1.0);
+    planApr = val(stored.APR).v;
     noPlan.clear();
 }
 

@@ -1,7 +1,9 @@
 #include "cli/commands.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
+#include <vector>
 
 #include "calculator/keyboard.h"
 #include "calculator/mode_menu.h"
@@ -99,6 +101,7 @@ enum class Form {
     FileName,         // any text but blanks alone
     Path,             // any text, also none: a dialog answered with it
     AmountAndPayment, // two words
+    RateChange,       // APR FROM payment|term, or off
 };
 
 struct Args {
@@ -108,6 +111,7 @@ struct Args {
     Mode mode{};
     Paper paper;
     std::pair<std::string, std::string> pair;
+    std::vector<std::string> words;
 };
 
 std::optional<Args> read(Form form, std::optional<std::string_view> rest) {
@@ -159,6 +163,18 @@ std::optional<Args> read(Form form, std::optional<std::string_view> rest) {
         a.pair = *words;
         return a;
     }
+    case Form::RateChange: {
+        for (size_t i = a.text.find_first_not_of(' '); i < a.text.size();
+             i = a.text.find_first_not_of(' ', i)) {
+            const size_t end = std::min(a.text.find(' ', i), a.text.size());
+            a.words.emplace_back(a.text.substr(i, end - i));
+            i = end;
+        }
+        const bool off = a.words.size() == 1 && a.words[0] == "off";
+        const bool change =
+            a.words.size() == 3 && (a.words[2] == "payment" || a.words[2] == "term");
+        return off || change ? std::optional(a) : std::nullopt;
+    }
     case Form::HelpTarget: // the handler knows the targets
     case Form::Path:
         return a;
@@ -187,6 +203,9 @@ std::string refusal(Form form, std::string_view word, std::string_view text) {
         return w + " needs a file name";
     case Form::AmountAndPayment:
         return w + " needs an amount of at least 0 and a whole payment number from 1";
+    case Form::RateChange:
+        return w + " needs an APR above -100, a whole payment number from 1 and payment or term, "
+                   "or off";
     case Form::Path:
         break;
     }
@@ -245,6 +264,16 @@ template <bool lump> bool extras(ScriptSession& s, const Args& a) {
                 : s.calc.setExtras(a.pair.first, a.pair.second, now[2], now[3]);
 }
 
+// The What If window's rate change, or none ("off"). From here on the dumps show its figures.
+bool rateChange(ScriptSession& s, const Args& a) {
+    s.rateChangeMembers = true;
+    if (a.words.size() == 1) {
+        s.calc.clearRateChange();
+        return true;
+    }
+    return s.calc.setRateChange(a.words[0], a.words[1], a.words[2] == "term");
+}
+
 struct Command {
     std::string_view word;
     Form form;
@@ -254,7 +283,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"dump", Form::Nothing,
      [](ScriptSession& s, const Args&) {
-         writeStateJson(s.out, s.calc);
+         writeStateJson(s.out, s.calc, s.rateChangeMembers);
          return true;
      }},
     {"calculate", Form::Nothing, click<&FinCalc::btnCalculate_Click>},
@@ -286,6 +315,7 @@ constexpr Command kCommands[] = {
     {"export-yearly", Form::FileName, answered<&FinCalc::mnExport_Click, 2>},
     {"extra", Form::AmountAndPayment, extras<false>},
     {"lump", Form::AmountAndPayment, extras<true>},
+    {"ratechange", Form::RateChange, rateChange},
     {"findrate", Form::Nothing, click<&FinCalc::mnFindRate_Click>},
     {"userate", Form::Nothing, click<&FinCalc::mnUseRate_Click>},
     {"keep", Form::Nothing, click<&FinCalc::mnKeep_Click>},

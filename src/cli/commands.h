@@ -39,7 +39,8 @@ class ScriptHost : public Host {
 struct ScriptSession {
     FinCalc& calc;
     ScriptHost& host;
-    std::ostream& out; // where `dump` writes
+    std::ostream& out;              // where `dump` writes
+    bool rateChangeMembers = false; // `ratechange` was used: dumps show its figures
 };
 
 // Splits "word rest": the rest is everything after the single blank that follows the word.

@@ -100,7 +100,7 @@ std::string colour(std::uint32_t rgb) {
 
 // The What If window's figures: the extras against the plan (null where extras do not apply),
 // the found rate (null before any search) and the kept plan (null while nothing is kept).
-void writeWhatIfJson(std::ostream& out, const FinCalc& c) {
+void writeWhatIfJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers) {
     const char* separator = "{";
     auto member = [&](const char* name, const std::optional<double>& v) {
         out << separator << '"' << name << "\":";
@@ -143,6 +143,44 @@ void writeWhatIfJson(std::ostream& out, const FinCalc& c) {
         member("yearsSaved", w->yearsSaved);
         if (!w->note.empty())
             message("note", w->note);
+        if (rateChangeMembers) {
+            out << ",\"rateChange\":";
+            separator = "{";
+            if (const auto r = c.rateChangeFigures()) {
+                member("apr", r->input.apr);
+                member("from", static_cast<double>(r->input.from));
+                message("keep", r->input.keepEndDate ? "term" : "payment");
+                if (!r->message.empty()) {
+                    message("message", r->message);
+                } else {
+                    member("payment", r->payment);
+                    member("payments", static_cast<double>(r->payments));
+                    member("lastPayment", r->lastPayment);
+                    member("totalPaid", r->totalPaid);
+                    member("totalInterest", r->totalInterest);
+                    member("extraInterest", r->extraInterest);
+                    member("paymentsChange", static_cast<double>(r->paymentsChange));
+                    member("yearsChange", r->yearsChange);
+                }
+                out << '}';
+            } else {
+                out << "null";
+            }
+            out << ",\"shock\":";
+            if (const auto shock = c.shock()) {
+                for (size_t i = 0; i < shock->size(); ++i) {
+                    out << (i == 0 ? "[" : ",");
+                    separator = "{";
+                    member("points", (*shock)[i].points);
+                    member("payment", (*shock)[i].payment);
+                    member("totalInterest", (*shock)[i].totalInterest);
+                    out << '}';
+                }
+                out << ']';
+            } else {
+                out << "null";
+            }
+        }
         out << '}';
     } else {
         message("message", c.noFigures());
@@ -185,7 +223,7 @@ void writeWhatIfJson(std::ostream& out, const FinCalc& c) {
 
 } // namespace
 
-void writeStateJson(std::ostream& out, const FinCalc& c) {
+void writeStateJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers) {
     out << "{\"caption\":";
     jsonString(out, c.caption);
     out << ",\"mode\":";
@@ -253,7 +291,7 @@ void writeStateJson(std::ostream& out, const FinCalc& c) {
         firstYear = false;
     });
     out << ']';
-    writeWhatIfJson(out, c);
+    writeWhatIfJson(out, c, rateChangeMembers);
     // The last write to a file and how it ended; null before any.
     out << ",\"lastWrite\":";
     if (const auto& w = c.lastWrite) {

@@ -7,6 +7,8 @@
 
 namespace selvane {
 
-void writeStateJson(std::ostream& out, const FinCalc& calc);
+// whatIf.rateChange and whatIf.shock are written only when rateChangeMembers is set (once a script
+// has used `ratechange`), so that the dumps of scripts from before them read as they did.
+void writeStateJson(std::ostream& out, const FinCalc& calc, bool rateChangeMembers = false);
 
 } // namespace selvane

@@ -56,6 +56,10 @@ std::optional<float> singleValue(const LeadingNumber& number);
 
 // Shortest text that reads back as the same double (for the JSON dump and messages).
 std::string roundTripText(double value);
+// A number typed into a What If input: the whole text, blanks around it aside, must be one
+// decimal number. Unlike a field, "12abc" is not 12: a refused text is said to be refused.
+std::optional<double> wholeNumber(std::string_view text);
+
 // Every digit a double needs to read back the same, in plain decimals without an exponent: what
 // a front end types into a field for a value the user did not type.
 std::string plainDecimalText(double value);

@@ -1,0 +1,121 @@
+// What if the rate changes: a new APR from a payment on, the lender keeping the payment or the
+// end date, and rate shocks of one to three points with the end date kept. Each walks the plan's
+// schedule with the What If window's extras, so a change and the extras make one schedule.
+
+#include <cmath>
+
+#include "calculator/fincalc.h"
+#include "core/number_text.h"
+
+namespace selvane {
+
+bool FinCalc::setRateChange(const std::string& apr, const std::string& from, bool keepEndDate) {
+    const auto a = wholeNumber(apr), f = wholeNumber(from);
+    if (!a || !(*a > -100) || !std::isfinite(*a)) {
+        rateChangeMessage = "The new APR must be a number above -100.";
+        return false;
+    }
+    if (!f || !(*f >= 1) || *f != std::floor(*f) || *f > static_cast<double>(kMaxPasses)) {
+        rateChangeMessage = "The new rate starts at a whole payment number from 1 to 10000000.";
+        return false;
+    }
+    rateChange = RateChangeInput{*a, static_cast<std::int64_t>(*f), keepEndDate};
+    rateChangeMessage.clear();
+    return true;
+}
+
+void FinCalc::clearRateChange() {
+    rateChange.reset();
+    rateChangeMessage.clear();
+}
+
+std::optional<std::string> FinCalc::rateChangeUnavailable() const {
+    if (extrasUnavailable())
+        return "A rate change is for loans and mortgages, whose lender can reset the rate.";
+    return noSchedule();
+}
+
+namespace {
+
+// The rate per payment an APR gives the plan, derived as the calculation derives it.
+std::optional<double> ratePerPayment(double apr, double compoundMonths, double perMonth) {
+    const Num r = periodRateOf(Num(apr), Num(compoundMonths), Num(perMonth));
+    if (!r.ok() || !(r.v > -1))
+        return std::nullopt;
+    return r.v;
+}
+
+bool finite(const ScheduleTotals& s) {
+    return std::isfinite(s.totalPaid.value()) && std::isfinite(s.totalInterest.value()) &&
+           std::isfinite(s.changedPayment.value());
+}
+
+} // namespace
+
+std::optional<RateChangeFigures> FinCalc::rateChangeFigures() const {
+    if (!rateChange || rateChangeUnavailable())
+        return std::nullopt;
+    RateChangeFigures f;
+    f.input = *rateChange;
+    const auto rate = ratePerPayment(rateChange->apr, planCompoundMonths, plan->paymentsPerMonth);
+    if (!rate) {
+        f.message = "The new APR gives no rate per payment the calculator can use.";
+        return f;
+    }
+    const RateChange change{*rate, rateChange->from, rateChange->keepEndDate};
+    const ScheduleTotals with = schedule(*plan, extras, &change);
+    if (with.endless) {
+        // Keeping the payment fails; the lender's other answer still ends the plan on time.
+        const RateChange onTime{*rate, rateChange->from, true};
+        const ScheduleTotals t = schedule(*plan, extras, &onTime);
+        f.message = "At " + formatFixed(rateChange->apr, 3) + " % the payment of " +
+                    m_currency.amount(plan->payment) +
+                    (with.payments == 0 ? " no longer covers the interest, so the balance is never "
+                                          "paid off."
+                                        : " pays the balance off only after more than 10000000 "
+                                          "payments, more than the calculator schedules.");
+        if (finite(t))
+            f.message += " A payment of " + m_currency.amount(t.changedPayment.value()) +
+                         " from payment " + std::to_string(rateChange->from) +
+                         " on would still end the plan on time.";
+        return f;
+    }
+    const ScheduleTotals base = schedule(*plan, extras);
+    if (!finite(with) || !finite(base)) {
+        f.message = "The payments with this rate add up to more than the calculator can hold.";
+        return f;
+    }
+    f.payment = with.changedPayment.value();
+    f.payments = with.payments;
+    f.lastPayment = with.lastPayment.value();
+    f.totalPaid = with.totalPaid.value();
+    f.totalInterest = with.totalInterest.value();
+    f.extraInterest = (with.totalInterest - base.totalInterest).value();
+    f.paymentsChange = with.payments - base.payments;
+    f.yearsChange = static_cast<double>(f.paymentsChange) / (12 * plan->paymentsPerMonth);
+    return f;
+}
+
+std::optional<std::array<ShockFigures, 3>> FinCalc::shock() const {
+    if (rateChangeUnavailable())
+        return std::nullopt;
+    const std::int64_t from = rateChange ? rateChange->from : 1;
+    std::array<ShockFigures, 3> out;
+    for (int k = 0; k < 3; ++k) {
+        const double points = k + 1;
+        out[static_cast<size_t>(k)].points = points;
+        const auto rate =
+            ratePerPayment(planApr + points, planCompoundMonths, plan->paymentsPerMonth);
+        if (!rate)
+            return std::nullopt;
+        const RateChange change{*rate, from, true};
+        const ScheduleTotals s = schedule(*plan, extras, &change);
+        if (s.endless || !finite(s))
+            return std::nullopt;
+        out[static_cast<size_t>(k)].payment = s.changedPayment.value();
+        out[static_cast<size_t>(k)].totalInterest = s.totalInterest.value();
+    }
+    return out;
+}
+
+} // namespace selvane
