@@ -85,6 +85,23 @@ inline DD operator*(DD a, double b) {
     return Multiplier(b)(a);
 }
 
+// The product and the quotient of two DDs, to about 2^-104 of the result.
+inline DD operator*(DD a, DD b) {
+    const double p = a.hi * b.hi;
+    double ah, al, bh, bl;
+    dd_detail::split(a.hi, ah, al);
+    dd_detail::split(b.hi, bh, bl);
+    const double e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
+    return dd_detail::quickTwoSum(p, e + (a.hi * b.lo + a.lo * b.hi));
+}
+inline DD operator/(DD a, DD b) {
+    const double q1 = a.hi / b.hi;
+    const DD r = a - b * q1;
+    const double q2 = r.hi / b.hi;
+    const double q3 = (r - b * q2).hi / b.hi;
+    return DD(q1) + (DD(q2) + DD(q3));
+}
+
 inline DD& operator+=(DD& a, DD b) {
     return a = a + b;
 }

@@ -57,20 +57,19 @@ DD paymentsBefore(const Plan& p, const Extras& x, std::int64_t last, std::int64_
 }
 
 DD levelPayment(DD balance, double rate, std::int64_t count, double end) {
-    // In extended precision: the growth factor's error grows with the count, and a payment
-    // should be good to far better than a cent after 10,000 of them.
-    const long double b = static_cast<long double>(balance.hi) + balance.lo;
-    const long double n = static_cast<long double>(count), r = rate;
-    long double level;
-    if (rate == 0) {
-        level = (b - end) / n;
-    } else {
-        // The interest on the balance, and the sinking-fund share of what is to be paid off.
-        const long double growth = std::expm1(n * std::log1p(r));
-        level = b * r + (b - end) * r / growth;
-    }
-    const double hi = static_cast<double>(level);
-    return DD{hi, static_cast<double>(level - hi)};
+    // Worked out in double-double, the growth factor by squaring, and rounded to a double, as
+    // the calculation's own payment is: a long plan at a high rate multiplies any difference in
+    // the payment by (1 + rate) each period up to its last payment, so the payment must be the
+    // one number every correct computation of it gives.
+    if (rate == 0)
+        return ((balance - DD(end)) / DD(static_cast<double>(count))).value();
+    DD growth(1.0);
+    DD x = DD(1.0) + DD(rate);
+    for (std::int64_t e = count; e > 0; e /= 2, x = x * x)
+        if (e % 2 == 1)
+            growth = growth * x;
+    // The interest on the balance, and the sinking-fund share of what is to be paid off.
+    return (balance * DD(rate) + (balance - DD(end)) * DD(rate) / (growth - DD(1.0))).value();
 }
 
 } // namespace selvane

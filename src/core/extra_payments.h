@@ -97,7 +97,8 @@ DD paymentsBefore(const Plan& plan, const Extras& x, std::int64_t last,
                   std::int64_t changeFrom = std::numeric_limits<std::int64_t>::max(),
                   DD changed = DD());
 
-// The level payment that takes `balance` to `end` in `count` payments at `rate` per payment.
+// The level payment that takes `balance` to `end` in `count` payments at `rate` per payment, to
+// the nearest double.
 DD levelPayment(DD balance, double rate, std::int64_t count, double end);
 
 template <class F>

@@ -1,9 +1,10 @@
 #pragma once
 // An independent model of a plan's payment schedule, written from its definition in quadruple
-// precision (113 bits): interest on the balance each period, then the payment with its extras;
-// the payment that would take the balance to the end amount or below, or leave it less than half
-// a cent above, pays exactly what is left, as does the plan's last payment. Totals are the sums
-// of the payments made and of the interest charged, each term added one by one.
+// precision (113 bits): interest on the balance each period (at a new rate from a rate change
+// on), then the payment with its extras; the payment that would take the balance to the end
+// amount or below, or leave it less than half a cent above, pays exactly what is left, as does
+// the plan's last payment. Totals are the sums of the payments made and of the interest charged,
+// each term added one by one.
 
 #include <algorithm>
 #include <cmath>
@@ -16,28 +17,68 @@ __extension__ typedef __float128 Quad; // GCC and Clang on x86-64
 struct Totals {
     std::int64_t payments = 0;
     Quad lastPayment = 0, totalPaid = 0, totalInterest = 0;
+    Quad changedPayment = 0; // the payment from a rate change on
+    bool endless = false;    // a kept payment that never pays the balance off
+};
+
+// A new rate from payment `from` on. Keeping the end date, the payment there becomes the level
+// payment that takes the balance to the end amount in the plan's remaining payments (to the
+// nearest double); keeping the
+// payment, the schedule runs until the balance is paid (or for 10,000,000 payments, then endless).
+struct Change {
+    double rate = 0;
+    std::int64_t from = 1;
+    bool keepEndDate = false;
 };
 
 inline Totals walk(double financed, double rate, double payment, double end, std::int64_t n,
-                   double extra = 0, std::int64_t from = 1, double lump = 0, std::int64_t at = 1) {
+                   double extra = 0, std::int64_t from = 1, double lump = 0, std::int64_t at = 1,
+                   const Change* change = nullptr) {
     Totals t;
-    Quad balance = financed;
-    for (std::int64_t k = 1; k <= n; ++k) {
-        const Quad interest = balance * static_cast<Quad>(rate);
+    Quad balance = financed, r = rate, pay = payment;
+    t.changedPayment = pay;
+    std::int64_t last = n;
+    for (std::int64_t k = 1; k <= last; ++k) {
+        if (change && k == change->from && k <= n) {
+            r = change->rate;
+            if (change->keepEndDate) {
+                const std::int64_t m = n - k + 1;
+                Quad g = 1, x = 1 + r; // (1 + r)^m, by squaring
+                for (std::int64_t e = m; e > 0; e /= 2, x *= x)
+                    if (e % 2 == 1)
+                        g *= x;
+                // To the nearest double, as a payment is.
+                pay = static_cast<double>(r == 0 ? (balance - end) / m
+                                                 : (balance * g - end) * r / (g - 1));
+            } else {
+                if (!(pay > balance * r)) {
+                    t.endless = true;
+                    return t;
+                }
+                last = 10'000'000;
+            }
+            t.changedPayment = pay;
+        }
+        const Quad interest = balance * r;
         t.totalInterest += interest;
         balance += interest;
-        Quad due = payment;
+        Quad due = pay;
         if (k >= from)
             due += extra;
         if (k == at)
             due += lump;
-        const bool last = k == n || balance - due < static_cast<Quad>(end) + Quad(0.005);
-        const Quad paid = last ? balance - static_cast<Quad>(end) : due;
-        balance -= paid;
-        t.totalPaid += paid;
+        const bool paid = balance - due < static_cast<Quad>(end) + Quad(0.005);
+        if (k == last && last != n && !paid) {
+            t.endless = true;
+            return t;
+        }
+        const bool ends = k == last || paid;
+        const Quad made = ends ? balance - static_cast<Quad>(end) : due;
+        balance -= made;
+        t.totalPaid += made;
         t.payments = k;
-        t.lastPayment = paid;
-        if (last)
+        t.lastPayment = made;
+        if (ends)
             break;
     }
     return t;
