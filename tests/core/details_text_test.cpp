@@ -63,6 +63,8 @@ TEST(DetailsReport, RangesReplayExactlyLikeSingleLines) {
     const auto whole = splitLines(r.text());
     EXPECT_EQ(whole[1009], r.line(1009));
     EXPECT_EQ(whole.size(), static_cast<size_t>(r.lineCount()));
+    EXPECT_EQ(r.line(r.lineCount()), ""); // past the last line there is none
+    EXPECT_EQ(r.line(-1), "");
 }
 
 // Rows past the point where a payment leaves balance and interest bit for bit unchanged are not
