@@ -130,7 +130,8 @@ struct RateChangeFigures {
 };
 
 // A rate shock: the plan's APR so many points higher from the change (from the first payment
-// without one), the end date kept, with the extras.
+// without one, or where it comes after the plan's last payment), the end date kept, with the
+// extras.
 struct ShockFigures {
     double points = 0, payment = 0, totalInterest = 0;
 };

@@ -99,7 +99,9 @@ std::optional<RateChangeFigures> FinCalc::rateChangeFigures() const {
 std::optional<std::array<ShockFigures, 3>> FinCalc::shock() const {
     if (rateChangeUnavailable())
         return std::nullopt;
-    const std::int64_t from = rateChange ? rateChange->from : 1;
+    // At the change, where it comes within the plan; at the first payment otherwise.
+    const std::int64_t from =
+        rateChange && rateChange->from <= plan->payments ? rateChange->from : 1;
     std::array<ShockFigures, 3> out;
     for (int k = 0; k < 3; ++k) {
         const double points = k + 1;

@@ -40,8 +40,8 @@ TEST(RateChange, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
         const Plan& p = *c.plan;
         ASSERT_TRUE(c.setExtras(roundTripText(l.extra), std::to_string(l.from),
                                 roundTripText(l.lump), std::to_string(l.at)));
-        const std::int64_t places[] = {1, p.payments / 2 + 1, p.payments};
-        const std::int64_t from = places[i % 3];
+        const std::int64_t places[] = {1, p.payments / 2 + 1, p.payments, p.payments + 1};
+        const std::int64_t from = places[i % 7 == 6 ? 3 : i % 3]; // the last: after the plan
         const bool keepEndDate = i % 4 < 2;
         const bool unchanged = i % 10 == 9; // the plan's own APR
         const double apr = unchanged ? c.planApr : std::round(uniform(-2, 30) * 1000) / 1000;
@@ -112,7 +112,8 @@ TEST(RateChange, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
         const auto shock = c.shock();
         ASSERT_TRUE(shock) << trace;
         for (int k = 1; k <= 3; ++k) {
-            const model::Change up{perPayment(c.planApr + k, C, P), from, true};
+            const model::Change up{perPayment(c.planApr + k, C, P), from <= p.payments ? from : 1,
+                                   true};
             const model::Totals s = walk(&up);
             const ShockFigures& got = (*shock)[static_cast<size_t>(k - 1)];
             EXPECT_EQ(got.points, k);
