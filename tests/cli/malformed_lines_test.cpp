@@ -57,7 +57,11 @@ TEST(ScriptLines, MalformedLinesAreScriptErrors) {
                            "ratechange 6.5 1.5 term",
                            "ratechange x 61 term",
                            "ratechange off now",
-                           "ratechange 6.5 61 term 1"};
+                           "ratechange 6.5 61 term 1",
+                           "type x 5",
+                           "clear 1x",
+                           "enter",
+                           "erase 17"};
     for (const char* line : lines) {
         const CliRun run = runCli(dir.path(), QByteArray("dump\n") + line + "\nprint x.pdf\n");
         EXPECT_EQ(run.exitCode, 2) << line;
