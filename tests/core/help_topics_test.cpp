@@ -125,5 +125,15 @@ TEST(CommentsText, ShippedTopicsShowAsStored) {
     EXPECT_GE(topics, 2 * 21);
 }
 
+// A topic file is read up to 16 MiB; a larger file is no help text and shows nothing.
+TEST(ReadTopic, AFileOverSixteenMebibytesIsNoTopic) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("big.txt").toStdString();
+    for (const size_t size : {size_t{16} << 20, (size_t{16} << 20) + 1}) {
+        std::ofstream(path, std::ios::binary) << std::string(size, 'x');
+        EXPECT_EQ(readTopic(path).has_value(), size == size_t{16} << 20) << size;
+    }
+}
+
 } // namespace
 } // namespace selvane
