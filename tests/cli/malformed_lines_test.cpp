@@ -61,7 +61,9 @@ TEST(ScriptLines, MalformedLinesAreScriptErrors) {
                            "type x 5",
                            "clear 1x",
                            "enter",
-                           "erase 17"};
+                           "erase 17",
+                           "frobnicate",
+                           "Dump"};
     for (const char* line : lines) {
         const CliRun run = runCli(dir.path(), QByteArray("dump\n") + line + "\nprint x.pdf\n");
         EXPECT_EQ(run.exitCode, 2) << line;
