@@ -114,7 +114,7 @@ chart-screenshots: build
 whatif-screenshots: build
 	@mkdir -p docs
 	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
-		./selvane-whatif-shot $(CURDIR)/docs/what-if.png $(CURDIR)/docs/chart-what-if.png
+		./selvane-whatif-shot $(CURDIR)/docs
 
 # libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each
 # on a growing copy of fuzz/corpus/ in build-fuzz/; findings are kept in build-fuzz/findings/.

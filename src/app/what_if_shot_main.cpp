@@ -1,12 +1,17 @@
-// Writes a picture of the What If window over a 30-year mortgage, with extra payments, a found
-// rate and a kept plan, and one of the chart window with the balance the extras give drawn over
-// the plan's, for the documentation.
-// Usage: selvane-whatif-shot WHATIF.png CHART.png (run from the folder that holds the help topics).
+// Writes pictures for the documentation into FOLDER: the What If window over a 30-year mortgage,
+// with extra payments, a found rate and a kept plan, and the chart window with the balance the
+// extras give drawn over the plan's (what-if.png, chart-what-if.png); then a 25-year mortgage whose
+// rate goes from 4 % to 6.5 % after 5 years, the lender keeping the payment and keeping the end
+// date (rate-change-payment.png, chart-rate-change-payment.png, rate-change-term.png,
+// chart-rate-change.png).
+// Usage: selvane-whatif-shot FOLDER (run from the folder that holds the help topics).
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <cstdio>
 
@@ -30,18 +35,19 @@ void trigger(QWidget& window, const char* action) {
     window.findChild<QAction*>(QLatin1String(action))->trigger();
 }
 
-void click(QWidget& window, const char* button) {
-    window.findChild<QPushButton*>(QLatin1String(button))->click();
+template <typename Button = QPushButton> void click(QWidget& window, const char* button) {
+    window.findChild<Button*>(QLatin1String(button))->click();
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s WHATIF.png CHART.png\n", argv[0]);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;
     }
+    const QString folder = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
     QApplication::setWindowIcon(selvane::programIcon());
     selvane::frmFinCalc window;
     window.Form_Load();
@@ -70,15 +76,40 @@ int main(int argc, char* argv[]) {
     trigger(window, "mnChart");
     selvane::frmChart* chart = window.host().chartWindow();
 
-    int status = 1;
+    int status = 0;
+    const auto shoot = [&](QWidget* w, const char* name) {
+        if (w == nullptr || !w->grab().save(folder + QLatin1String(name))) {
+            std::fprintf(stderr, "cannot write %s\n", name);
+            status = 1;
+        }
+    };
+    // The rate change: a 25-year mortgage at 4 %, no extras, 6.5 % from payment 61.
+    const auto rateChange = [&] {
+        type(*whatIf, QStringLiteral("txtExtra"), "0");
+        type(*whatIf, QStringLiteral("txtLump"), "0");
+        trigger(window, "mnClearKept");
+        type(window, field(APR), "4");
+        type(window, field(PERS), "300");
+        click(window, "btnCalculate");
+        trigger(window, "mnKeep");
+        click<QCheckBox>(*whatIf, "chkRateChange");
+        type(*whatIf, QStringLiteral("txtNewApr"), "6.5");
+        type(*whatIf, QStringLiteral("txtChangeFrom"), "61");
+    };
     QTimer::singleShot(500, &window, [&] {
-        const bool shots = chart != nullptr &&
-                           whatIf->grab().save(QString::fromLocal8Bit(argv[1])) &&
-                           chart->grab().save(QString::fromLocal8Bit(argv[2]));
-        status = shots ? 0 : 1;
-        if (status != 0)
-            std::fprintf(stderr, "cannot write %s or %s\n", argv[1], argv[2]);
-        window.close();
+        shoot(whatIf, "what-if.png");
+        shoot(chart, "chart-what-if.png");
+        rateChange();
+        QTimer::singleShot(500, &window, [&] {
+            shoot(whatIf, "rate-change-payment.png");
+            shoot(chart, "chart-rate-change-payment.png");
+            click<QRadioButton>(*whatIf, "optKeepEndDate");
+            QTimer::singleShot(500, &window, [&] {
+                shoot(whatIf, "rate-change-term.png");
+                shoot(chart, "chart-rate-change.png");
+                window.close();
+            });
+        });
     });
     QApplication::exec();
     return status;

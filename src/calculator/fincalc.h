@@ -138,7 +138,8 @@ struct ShockFigures {
 
 // A plan's headline figures, for Keep for Comparison: the payment as the payment field shows it,
 // and the plan's schedule without extras (for an investment, the deposits and the interest they
-// earn). The totals are unknown where the plan has no schedule.
+// earn), with the What If window's rate change where one is set. The totals are unknown where the
+// plan has no schedule; payments and years too where the change's schedule never ends.
 struct PlanFigures {
     std::string mode; // CalculatorMode
     double payment = 0, payments = 0, years = 0;
@@ -152,6 +153,17 @@ struct WhatIfTexts {
     std::string note;                   // extras that are not used
     std::array<std::string, 7> figures; // payments needed, last payment, total paid, total
                                         // interest, interest saved, payments saved, years saved
+};
+// The rate change group and the shock line. The inputs are the change in use, or the plan's APR
+// from payment 1 while there is none; `on` stays set while a text typed for the change is refused.
+struct RateChangeTexts {
+    std::string apr, from;
+    bool on = false, keepEndDate = false;
+    std::string unavailable, refused, message;
+    std::array<std::string, 7> figures; // payment from the change, payments needed, last payment,
+                                        // total paid, total interest, interest and term change
+    std::string shockFrom;              // where the shocks start
+    std::array<std::array<std::string, 3>, 3> shock; // a row a shock: APR, payment, interest
 };
 struct RateTexts {
     std::string apr, realApr, message, note;
@@ -285,6 +297,7 @@ class FinCalc {
     std::optional<std::string> rateChangeUnavailable() const;
     std::optional<RateChangeFigures> rateChangeFigures() const; // nullopt without a change
     std::optional<std::array<ShockFigures, 3>> shock() const;   // +1, +2 and +3 points
+    RateChangeTexts rateChangeTexts() const;
     void mnFindRate_Click(); // opens the What If window, which shows the answer
     void mnUseRate_Click();  // nothing to do unless rateUsable()
     bool rateUsable() const; // a rate was found for the plan as it stands
@@ -334,6 +347,8 @@ class FinCalc {
     void planChanged();                   // forgets the found rate and its note
     void keepPlan(std::optional<Plan> solved);  // the plan a branch solved; none when it failed
     const ScheduleTotals* planSchedule() const; // the plan's schedule without extras
+    // The rate change as the schedule walks it, where it has figures for the plan as it stands.
+    std::optional<RateChange> changeInUse() const;
 
     Host& m_host;
     CurrencyFormat m_currency;

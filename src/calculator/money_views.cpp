@@ -21,6 +21,11 @@ ChartSource FinCalc::chartSource() const {
         source.extras = extras;
         source.plan = *plan;
     }
+    // A rate change is drawn the same way, in one schedule with the extras.
+    if (const std::optional<RateChange> change = changeInUse()) {
+        source.change = change;
+        source.plan = *plan;
+    }
     return source;
 }
 

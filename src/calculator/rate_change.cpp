@@ -52,21 +52,29 @@ bool finite(const ScheduleTotals& s) {
 
 } // namespace
 
+std::optional<RateChange> FinCalc::changeInUse() const {
+    if (!rateChange || rateChangeUnavailable())
+        return std::nullopt;
+    const auto rate = ratePerPayment(rateChange->apr, planCompoundMonths, plan->paymentsPerMonth);
+    if (!rate)
+        return std::nullopt;
+    return RateChange{*rate, rateChange->from, rateChange->keepEndDate};
+}
+
 std::optional<RateChangeFigures> FinCalc::rateChangeFigures() const {
     if (!rateChange || rateChangeUnavailable())
         return std::nullopt;
     RateChangeFigures f;
     f.input = *rateChange;
-    const auto rate = ratePerPayment(rateChange->apr, planCompoundMonths, plan->paymentsPerMonth);
-    if (!rate) {
+    const std::optional<RateChange> inUse = changeInUse();
+    if (!inUse) {
         f.message = "The new APR gives no rate per payment the calculator can use.";
         return f;
     }
-    const RateChange change{*rate, rateChange->from, rateChange->keepEndDate};
-    const ScheduleTotals with = schedule(*plan, extras, &change);
+    const ScheduleTotals with = schedule(*plan, extras, &*inUse);
     if (with.endless) {
         // Keeping the payment fails; the lender's other answer still ends the plan on time.
-        const RateChange onTime{*rate, rateChange->from, true};
+        const RateChange onTime{inUse->periodRate, rateChange->from, true};
         const ScheduleTotals t = schedule(*plan, extras, &onTime);
         f.message = "At " + formatFixed(rateChange->apr, 3) + " % the payment of " +
                     m_currency.amount(plan->payment) +

@@ -19,8 +19,10 @@ void FinCalc::mnWhatIf_Click() {
 
 void FinCalc::whatIfClosed() {
     whatIfOpen = false;
-    // A refused text goes with the window; a window opened again shows the extras in use.
+    // A refused text goes with the window; a window opened again shows the extras and the rate
+    // change in use.
     extrasMessage.clear();
+    rateChangeMessage.clear();
 }
 
 bool FinCalc::setExtras(const std::string& extra, const std::string& from, const std::string& lump,
@@ -212,7 +214,17 @@ PlanFigures FinCalc::planFigures() const {
     const double pmt = val(stored.PMT).v;
     f.payment = mode() == Mode::Lease ? pmt * (1 + 0.01 * val(stored.TAX).v) : pmt;
     f.payments = plan ? static_cast<double>(plan->payments) : val(stored.PERS).v;
-    if (const ScheduleTotals* s = planSchedule()) {
+    // With a rate change the plan is that of the change: the payment it starts with, and its
+    // schedule with the change. One that never ends has no number of payments.
+    const std::optional<RateChange> change = changeInUse();
+    std::optional<ScheduleTotals> changed;
+    if (change)
+        changed = schedule(*plan, Extras{}, &*change);
+    if (changed && changed->endless) {
+        f.payments = f.years = kFailed;
+        return f;
+    }
+    if (const ScheduleTotals* s = changed ? &*changed : planSchedule()) {
         f.payments = static_cast<double>(s->payments);
         const double paid = s->totalPaid.value(), interest = s->totalInterest.value();
         if (std::isfinite(paid) && std::isfinite(interest)) {
@@ -284,6 +296,63 @@ WhatIfTexts FinCalc::whatIfTexts() const {
     return t;
 }
 
+namespace {
+// A change against a plan: a plus before an amount that adds.
+std::string changeText(const CurrencyFormat& currency, double v) {
+    const std::string text = currency.amount(v);
+    return v > 0 && text != currency.amount(0) ? "+" + text : text;
+}
+} // namespace
+
+RateChangeTexts FinCalc::rateChangeTexts() const {
+    RateChangeTexts t;
+    t.figures.fill(kNoFigure);
+    for (auto& row : t.shock)
+        row.fill(kNoFigure);
+    t.apr = plainDecimalText(rateChange ? rateChange->apr : planApr);
+    t.from = std::to_string(rateChange ? rateChange->from : 1);
+    t.keepEndDate = rateChange && rateChange->keepEndDate;
+    t.on = rateChange || !rateChangeMessage.empty();
+    if (const auto why = rateChangeUnavailable()) {
+        t.unavailable = *why;
+        return t;
+    }
+    // As for the extras: no figures beside a text that was refused.
+    t.refused = rateChangeMessage;
+    if (!t.refused.empty())
+        return t;
+    const std::int64_t from =
+        rateChange && rateChange->from <= plan->payments ? rateChange->from : 1;
+    t.shockFrom = "From payment " + std::to_string(from) + " on, the end date kept:";
+    if (const auto shock = this->shock()) {
+        for (size_t i = 0; i < shock->size(); ++i) {
+            const ShockFigures& s = (*shock)[i];
+            t.shock[i] = {"+" + formatFixed(s.points, 0) +
+                              (s.points == 1 ? " point (" : " points (") +
+                              formatFixed(planApr + s.points, 3) + " %)",
+                          m_currency.amount(s.payment), m_currency.amount(s.totalInterest)};
+        }
+    }
+    const auto f = rateChangeFigures();
+    if (!f)
+        return t;
+    if (!f->message.empty()) {
+        t.message = f->message;
+        return t;
+    }
+    const std::int64_t more = f->paymentsChange;
+    t.figures = {m_currency.amount(f->payment),
+                 std::to_string(f->payments),
+                 m_currency.amount(f->lastPayment),
+                 m_currency.amount(f->totalPaid),
+                 m_currency.amount(f->totalInterest),
+                 changeText(m_currency, f->extraInterest),
+                 (more > 0 ? "+" : "") + std::to_string(more) +
+                     (more == 1 || more == -1 ? " payment" : " payments") +
+                     (more == 0 ? "" : " (" + yearsAndMonths(f->yearsChange * 12) + ")")};
+    return t;
+}
+
 RateTexts FinCalc::rateTexts() const {
     RateTexts t{kNoFigure, kNoFigure, {}, rateNote, rateUsable()};
     if (!foundRate)
@@ -304,6 +373,8 @@ CompareTexts FinCalc::compareTexts() const {
     using Text = std::string (*)(const FinCalc&, double);
     const Text money = [](const FinCalc& c, double v) { return c.m_currency.amount(v); };
     const Text count = [](const FinCalc&, double v) {
+        if (std::isnan(v))
+            return kNoFigure;
         return v == std::floor(v) && std::fabs(v) < 1e15 ? formatFixed(v, 0) : roundTripText(v);
     };
     struct Row {

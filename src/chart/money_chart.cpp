@@ -137,9 +137,9 @@ MoneyCharts::MoneyCharts() : m_lines(new QChart), m_bars(new QChart) {
         QPen pen(colours[i]);
         pen.setWidthF(2);
         if (i == 3) {
-            // The balance with extra payments, dashed, drawn only while there are extras.
+            // The balance with extra payments or a rate change, dashed, drawn only while there
+            // is one; named as it is shown.
             line->setObjectName(QStringLiteral("balanceWithExtras"));
-            line->setName(QString::fromUtf8(kBalanceWithExtrasCaption));
             pen.setStyle(Qt::DashLine);
         } else {
             connect(line, &QLineSeries::hovered, this, [this](const QPointF& p, bool state) {
@@ -195,7 +195,8 @@ void MoneyCharts::show(ChartData data, const CurrencyFormat& currency, int colum
 
     // Ticks on round payment numbers (60, 120, 180 ...), whatever the count of payments; the
     // axis starts at 0, the loan before its first payment.
-    const double lastPayment = std::max<double>(2, static_cast<double>(m_data.rows));
+    const double lastPayment =
+        std::max<double>(2, static_cast<double>(std::max(m_data.rows, m_data.dashedRows)));
     const std::vector<double> xTicks = niceTicks(0, lastPayment, 10, 1);
     m_xAxis->setRange(0, lastPayment);
     // Payments are whole: a short plan's ticks are one payment apart, never half a payment
@@ -229,6 +230,8 @@ void MoneyCharts::show(ChartData data, const CurrencyFormat& currency, int colum
         }
         m_extrasShown = extras;
     }
+    if (extras && m_lineSeries[3]->name() != QString::fromUtf8(m_data.dashedCaption))
+        m_lineSeries[3]->setName(QString::fromUtf8(m_data.dashedCaption));
     setMoneyTicks(m_yAxis, low, high, currency);
 
     if (m_principalBars->label() != QString::fromUtf8(captions.principalBar)) {

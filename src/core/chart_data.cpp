@@ -199,9 +199,9 @@ ChartData chartData(const DetailsReport& report, bool investment, std::int64_t p
 }
 
 std::vector<ChartPoint> extrasBalancePoints(const Plan& plan, const Extras& x, std::int64_t rows,
-                                            int columns) {
+                                            int columns, const RateChange* change) {
     MinMaxDecimator balance(rows, columns);
-    walkSchedule(plan, x, [&](std::int64_t k, double balanceAfter) {
+    walkSchedule(plan, x, change, [&](std::int64_t k, double balanceAfter) {
         if (k <= rows)
             balance.add(k, balanceAfter);
     });
@@ -212,8 +212,25 @@ ChartData ChartSource::data(int columns) const {
     if (report == nullptr)
         return {};
     ChartData d = chartData(*report, investment, paymentsPerYear, columns);
-    if (extras && !investment && d.rows > 0)
-        d.balanceWithExtras = extrasBalancePoints(plan, *extras, d.rows, std::max(columns, 1));
+    if ((extras || change) && !investment && d.rows > 0) {
+        const Extras x = extras.value_or(Extras{});
+        const RateChange* c = change ? &*change : nullptr;
+        d.dashedRows = d.rows;
+        if (c) {
+            // A kept payment that never pays the balance off has no line to draw.
+            const ScheduleTotals t = schedule(plan, x, c);
+            if (t.endless)
+                c = nullptr;
+            else
+                d.dashedRows = std::max(d.rows, t.payments);
+        }
+        if (!c && !extras)
+            return d;
+        d.balanceWithExtras = extrasBalancePoints(plan, x, d.dashedRows, std::max(columns, 1), c);
+        d.dashedCaption = !c       ? kBalanceWithExtrasCaption
+                          : extras ? kBalanceWithBothCaption
+                                   : kBalanceWithChangeCaption;
+    }
     return d;
 }
 

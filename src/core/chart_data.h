@@ -55,8 +55,12 @@ struct ChartData {
     // show them.
     std::vector<ChartPoint> balance, principal, interest;
     std::vector<ChartBar> bars;
-    // The balance with extra payments, over the same columns as balance; empty without extras.
+    // The balance with extra payments or a rate change, over the same columns as balance; empty
+    // without either. A change that lengthens the plan draws it to its last payment,
+    // `dashedRows`, and the payment axis reaches that far.
     std::vector<ChartPoint> balanceWithExtras;
+    std::int64_t dashedRows = 0;
+    const char* dashedCaption = "";
 };
 
 inline constexpr int kMaxChartBars = 60;
@@ -65,11 +69,12 @@ inline constexpr int kMaxChartBars = 60;
 ChartData chartData(const DetailsReport& report, bool investment, std::int64_t paymentsPerYear,
                     int columns, int maxBars = kMaxChartBars);
 
-// The balance after each payment of the schedule with extras, cut down to the pixel columns of
-// a plan of `rows` payments, so that it lies over the plan's balance payment for payment. The
-// line ends at the payment that reaches the end amount; payments past `rows` are left out.
+// The balance after each payment of the schedule with extras (and a rate change, if any), cut
+// down to the pixel columns of a plan of `rows` payments, so that it lies over the plan's balance
+// payment for payment. The line ends at the payment that reaches the end amount; payments past
+// `rows` are left out.
 std::vector<ChartPoint> extrasBalancePoints(const Plan& plan, const Extras& x, std::int64_t rows,
-                                            int columns);
+                                            int columns, const RateChange* change = nullptr);
 
 // Round tick values (1, 2 or 5 times a power of ten apart) covering [low, high], at most about
 // `count` of them; the first is at or below low and the last at or above high.
@@ -87,9 +92,10 @@ struct ChartSource {
     bool investment = false;
     std::int64_t paymentsPerYear = 12;
     CurrencyFormat currency;
-    // Extra payments to draw over the balance, and the plan they are paid on;
-    // unset, the chart shows the plan alone.
+    // Extra payments and a rate change to draw over the balance, and the plan they are paid on;
+    // with neither, the chart shows the plan alone.
     std::optional<Extras> extras = std::nullopt;
+    std::optional<RateChange> change = std::nullopt;
     Plan plan = {};
     ChartData data(int columns) const;
 };
@@ -103,5 +109,7 @@ struct ChartCaptions {
 };
 ChartCaptions chartCaptions(bool investment);
 inline constexpr const char* kBalanceWithExtrasCaption = "Balance with extras";
+inline constexpr const char* kBalanceWithChangeCaption = "Balance with the rate change";
+inline constexpr const char* kBalanceWithBothCaption = "Balance with extras and the rate change";
 
 } // namespace selvane

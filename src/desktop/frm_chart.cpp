@@ -130,10 +130,11 @@ int frmChart::plotColumns() const {
 }
 
 void frmChart::showState() {
-    // The extras drawn over the balance change without a new report, as they are typed.
+    // The extras and the rate change drawn over the balance change without a new report, as
+    // they are typed.
     const ChartSource source = m_calc.chartSource();
     const bool newReport = !m_drawn || m_calc.reportRevision != m_shownRevision;
-    if (!newReport && source.extras == m_source.extras)
+    if (!newReport && source.extras == m_source.extras && source.change == m_source.change)
         return;
     m_shownRevision = m_calc.reportRevision;
     m_source = source;

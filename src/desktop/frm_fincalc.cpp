@@ -127,6 +127,14 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
                                          lump.toStdString(), at.toStdString());
                     });
                 });
+        connect(whatIf, &frmWhatIf::rateChangeEdited, this,
+                [this](const QString& apr, const QString& from, bool keepEndDate) {
+                    run([&] {
+                        m_calc.setRateChange(apr.toStdString(), from.toStdString(), keepEndDate);
+                    });
+                });
+        connect(whatIf, &frmWhatIf::rateChangeCleared, this,
+                [this] { run([&] { m_calc.clearRateChange(); }); });
         connect(whatIf, &frmWhatIf::findRateClicked, this,
                 [this] { run([&] { m_calc.mnFindRate_Click(); }); });
         connect(whatIf, &frmWhatIf::useRateClicked, this,

@@ -1,5 +1,7 @@
 #include "desktop/frm_what_if.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -58,11 +61,17 @@ frmWhatIf::frmWhatIf(const FinCalc& calc) : m_calc(calc) {
     setAttribute(Qt::WA_DeleteOnClose); // closing unloads the window, as the chart's
     setWindowTitle(QStringLiteral("What If"));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(buildExtras());
-    layout->addWidget(buildRate());
-    layout->addWidget(buildCompare());
-    layout->addStretch(1); // a taller window leaves the room below the groups
+    // The two questions about the plan's payments side by side, the rate shock under the rate
+    // change it follows, and the comparison across the bottom.
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(buildExtras(), 0, 0);
+    layout->addWidget(buildRateChange(), 0, 1);
+    layout->addWidget(buildRate(), 1, 0);
+    layout->addWidget(buildShock(), 1, 1);
+    layout->addWidget(buildCompare(), 2, 0, 1, 2);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(1, 1);
+    layout->setRowStretch(3, 1); // a taller window leaves the room below the groups
     showState();
     // The size it had when last closed, never below what its groups need; the host fits it on
     // the screen it opens on.
@@ -139,6 +148,118 @@ QGroupBox* frmWhatIf::buildExtras() {
     return box;
 }
 
+QGroupBox* frmWhatIf::buildRateChange() {
+    auto* box = new QGroupBox(QStringLiteral("Rate change"), this);
+    box->setObjectName(QStringLiteral("fraRateChange"));
+    const RateChangeTexts texts = m_calc.rateChangeTexts();
+
+    m_chkRateChange = new QCheckBox(QStringLiteral("C&hange the rate"), box);
+    m_chkRateChange->setObjectName(QStringLiteral("chkRateChange"));
+    m_chkRateChange->setChecked(texts.on);
+    const struct {
+        const char *name, *caption;
+        const std::string& text;
+    } inputs[] = {{"txtNewApr", "&New APR (%)", texts.apr},
+                  {"txtChangeFrom", "From pa&yment", texts.from}};
+    auto* typed = new QFormLayout;
+    typed->addRow(m_chkRateChange);
+    for (size_t i = 0; i < m_changeInputs.size(); ++i) {
+        auto* edit = new QLineEdit(qs(inputs[i].text), box);
+        edit->setObjectName(QLatin1String(inputs[i].name));
+        edit->setAlignment(Qt::AlignRight);
+        m_changeInputs[i] = edit;
+        auto* caption = new QLabel(QLatin1String(inputs[i].caption), box);
+        caption->setBuddy(edit);
+        typed->addRow(caption, edit);
+    }
+    m_optKeepPayment = new QRadioButton(QStringLiteral("Keep the &payment"), box);
+    m_optKeepPayment->setObjectName(QStringLiteral("optKeepPayment"));
+    m_optKeepEndDate = new QRadioButton(QStringLiteral("Keep the en&d date"), box);
+    m_optKeepEndDate->setObjectName(QStringLiteral("optKeepEndDate"));
+    (texts.keepEndDate ? m_optKeepEndDate : m_optKeepPayment)->setChecked(true);
+    auto* answers = new QButtonGroup(box);
+    answers->addButton(m_optKeepPayment);
+    answers->addButton(m_optKeepEndDate);
+    typed->addRow(m_optKeepPayment);
+    typed->addRow(m_optKeepEndDate);
+
+    // Every edit, and every choice of the lender's answer, goes to the state while the change is
+    // on; turning it off removes it.
+    auto edited = [this] {
+        if (m_chkRateChange->isChecked())
+            emit rateChangeEdited(m_changeInputs[0]->text(), m_changeInputs[1]->text(),
+                                  m_optKeepEndDate->isChecked());
+    };
+    for (QLineEdit* edit : m_changeInputs)
+        connect(edit, &QLineEdit::textEdited, this, edited);
+    connect(answers, &QButtonGroup::buttonClicked, this, edited);
+    connect(m_chkRateChange, &QCheckBox::clicked, this, [this, edited](bool on) {
+        if (on)
+            edited();
+        else
+            emit rateChangeCleared();
+    });
+
+    const char* figures[] = {"lblChangePayment",   "lblChangePayments",      "lblChangeLastPayment",
+                             "lblChangeTotalPaid", "lblChangeTotalInterest", "lblChangeInterest",
+                             "lblChangeTerm"};
+    const char* captions[] = {
+        "Payment from the change", "Payments needed", "Last payment", "Total paid",
+        "Total interest",          "Interest change", "Term change"};
+    auto* shown = new QGridLayout;
+    shown->setColumnStretch(1, 1);
+    for (size_t i = 0; i < m_changeFigures.size(); ++i) {
+        m_changeCaptions[i] = new QLabel(QLatin1String(captions[i]), box);
+        m_changeFigures[i] = figureLabel(box, figures[i]);
+        shown->addWidget(m_changeCaptions[i], static_cast<int>(i), 0);
+        shown->addWidget(m_changeFigures[i], static_cast<int>(i), 1);
+    }
+
+    m_changeMessage = new QLabel(box);
+    m_changeMessage->setObjectName(QStringLiteral("lblChangeMessage"));
+    m_changeMessage->setWordWrap(true);
+    QPalette red = m_changeMessage->palette();
+    red.setColor(QPalette::WindowText, warningColour(red.color(QPalette::Window)));
+    m_changeMessage->setPalette(red);
+    m_changeUnavailable = new QLabel(box);
+    m_changeUnavailable->setObjectName(QStringLiteral("lblChangeUnavailable"));
+    m_changeUnavailable->setWordWrap(true);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(typed, 1);
+    columns->addSpacing(16);
+    columns->addLayout(shown, 1);
+    auto* all = new QVBoxLayout(box);
+    all->addLayout(columns);
+    all->addWidget(m_changeMessage);
+    all->addWidget(m_changeUnavailable);
+    return box;
+}
+
+QGroupBox* frmWhatIf::buildShock() {
+    auto* box = new QGroupBox(QStringLiteral("Rate shock"), this);
+    box->setObjectName(QStringLiteral("fraShock"));
+    m_shockFrom = new QLabel(box);
+    m_shockFrom->setObjectName(QStringLiteral("lblShockFrom"));
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(m_shockFrom, 0, 0, 1, 3);
+    const char* headings[] = {"APR", "Payment", "Total interest"};
+    for (int column = 0; column < 3; ++column) {
+        auto* heading = new QLabel(QLatin1String(headings[column]), box);
+        heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(heading, 1, column);
+        for (int row = 0; row < 3; ++row) {
+            const std::string name =
+                "lblShock" + std::to_string(row + 1) + "_" + std::to_string(column);
+            QLabel* label = figureLabel(box, name.c_str());
+            m_shock[static_cast<size_t>(row)][static_cast<size_t>(column)] = label;
+            grid->addWidget(label, row + 2, column);
+        }
+    }
+    grid->setRowStretch(5, 1);
+    return box;
+}
+
 QGroupBox* frmWhatIf::buildRate() {
     auto* box = new QGroupBox(QStringLiteral("Find the rate"), this);
     box->setObjectName(QStringLiteral("fraRate"));
@@ -212,6 +333,7 @@ QGroupBox* frmWhatIf::buildCompare() {
 
 void frmWhatIf::showState() {
     showExtras();
+    showRateChange();
     showRate();
     showCompare();
     // A wrapped sentence shown or hidden changes the height the groups need at this width,
@@ -238,6 +360,33 @@ void frmWhatIf::showExtras() {
         m_figures[i]->setEnabled(!unavailable);
         setText(m_figures[i], qs(t.figures[static_cast<size_t>(i)]));
     }
+}
+
+void frmWhatIf::showRateChange() {
+    const RateChangeTexts t = m_calc.rateChangeTexts();
+    const bool unavailable = !t.unavailable.empty();
+    // The check follows the state (a script or another window may change it); the texts are the
+    // user's own while typed.
+    m_chkRateChange->setChecked(t.on);
+    m_chkRateChange->setEnabled(!unavailable);
+    for (QLineEdit* edit : m_changeInputs)
+        edit->setEnabled(t.on && !unavailable);
+    m_optKeepPayment->setEnabled(t.on && !unavailable);
+    m_optKeepEndDate->setEnabled(t.on && !unavailable);
+    const QString message = qs(t.refused.empty() ? t.message : t.refused);
+    setText(m_changeMessage, message);
+    m_changeMessage->setVisible(!message.isEmpty());
+    setText(m_changeUnavailable, qs(t.unavailable));
+    m_changeUnavailable->setVisible(unavailable);
+    for (size_t i = 0; i < m_changeFigures.size(); ++i) {
+        m_changeCaptions[i]->setEnabled(t.on && !unavailable);
+        m_changeFigures[i]->setEnabled(t.on && !unavailable);
+        setText(m_changeFigures[i], qs(t.figures[i]));
+    }
+    setText(m_shockFrom, qs(t.shockFrom));
+    for (size_t row = 0; row < t.shock.size(); ++row)
+        for (size_t column = 0; column < t.shock[row].size(); ++column)
+            setText(m_shock[row][column], qs(t.shock[row][column]));
 }
 
 void frmWhatIf::showRate() {

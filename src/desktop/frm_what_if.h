@@ -13,10 +13,12 @@
 
 #include "calculator/fincalc.h"
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QTableWidget;
 
 namespace selvane {
@@ -40,6 +42,10 @@ class frmWhatIf : public QWidget {
     // The four inputs' texts after any of them was edited.
     void extrasEdited(const QString& extra, const QString& from, const QString& lump,
                       const QString& at);
+    // The rate change's texts and the lender's answer, whenever the change is on and one of
+    // them is edited; turning it off.
+    void rateChangeEdited(const QString& apr, const QString& from, bool keepEndDate);
+    void rateChangeCleared();
     void findRateClicked();
     void useRateClicked();
     void keepClicked();
@@ -51,9 +57,12 @@ class frmWhatIf : public QWidget {
 
   private:
     QGroupBox* buildExtras();
+    QGroupBox* buildRateChange();
+    QGroupBox* buildShock();
     QGroupBox* buildRate();
     QGroupBox* buildCompare();
     void showExtras();
+    void showRateChange();
     void showRate();
     void showCompare();
 
@@ -74,6 +83,17 @@ class frmWhatIf : public QWidget {
     };
     std::array<QLabel*, FigureCount> m_figureCaptions{};
     std::array<QLabel*, FigureCount> m_figures{};
+
+    QCheckBox* m_chkRateChange = nullptr;
+    std::array<QLineEdit*, 2> m_changeInputs{}; // new APR, from payment
+    QRadioButton* m_optKeepPayment = nullptr;
+    QRadioButton* m_optKeepEndDate = nullptr;
+    QLabel* m_changeMessage = nullptr;
+    QLabel* m_changeUnavailable = nullptr;
+    std::array<QLabel*, 7> m_changeCaptions{};
+    std::array<QLabel*, 7> m_changeFigures{};
+    QLabel* m_shockFrom = nullptr;
+    std::array<std::array<QLabel*, 3>, 3> m_shock{}; // a row a shock: APR, payment, interest
 
     QPushButton* m_cmdFindRate = nullptr;
     QPushButton* m_cmdUseRate = nullptr;

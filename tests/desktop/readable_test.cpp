@@ -139,7 +139,7 @@ class ReadableTest : public QObject, FakeWindow {
             if (caption->buddy() && ++inputs)
                 QCOMPARE(spoken(caption->buddy(), QAccessible::Name),
                          QString(caption->text()).remove(u'&'));
-        QCOMPARE(inputs, 4);
+        QCOMPARE(inputs, 6);
         verifyReadable(whatIf, QStringLiteral("What If"));
         QApplication::setPalette(m_palette);
         action("mnPersonalLoan")->trigger();
