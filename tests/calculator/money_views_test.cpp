@@ -129,5 +129,42 @@ TEST(ChartSourceOfTheState, CarriesExtrasOnlyWhereTheyApplyAndAreNotZero) {
     }
 }
 
+// A rate change is drawn as the What If window's schedule with it: a kept payment that
+// lengthens the plan draws to its last payment and the axis reaches it; one that never pays the
+// plan off draws nothing.
+TEST(ChartSourceOfTheState, DrawsTheRateChangesScheduleToItsEnd) {
+    NullHost host;
+    FinCalc calc(host);
+    calc.Form_Load();
+    calc.mnMortgage_Click();
+    calc.Calculate();
+    const struct {
+        const char *apr, *extra;
+        bool keepEndDate;
+        const char* caption;
+    } cases[] = {{"6", "0", false, kBalanceWithChangeCaption},
+                 {"9", "0", true, kBalanceWithChangeCaption},
+                 {"2", "50", false, kBalanceWithBothCaption},
+                 {"80", "0", false, nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.apr);
+        ASSERT_TRUE(calc.setExtras(c.extra, "1", "0", "1"));
+        ASSERT_TRUE(calc.setRateChange(c.apr, "13", c.keepEndDate));
+        const auto figures = calc.rateChangeFigures();
+        ASSERT_TRUE(figures);
+        const ChartData data = calc.chartSource().data(300);
+        if (c.caption == nullptr) {
+            EXPECT_FALSE(figures->message.empty());
+            EXPECT_TRUE(data.balanceWithExtras.empty());
+            continue;
+        }
+        EXPECT_STREQ(data.dashedCaption, c.caption);
+        ASSERT_FALSE(data.balanceWithExtras.empty());
+        EXPECT_EQ(data.balanceWithExtras.back().payment, figures->payments);
+        EXPECT_EQ(data.dashedRows, std::max(data.rows, figures->payments));
+        EXPECT_EQ(data.dashedRows > data.rows, figures->paymentsChange > 0);
+    }
+}
+
 } // namespace
 } // namespace selvane

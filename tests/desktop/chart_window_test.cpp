@@ -9,9 +9,11 @@
 // report_export_test.cpp, tests/calculator/what_if_test.cpp); here the windows show them.
 
 #include <QChart>
+#include <QCheckBox>
 #include <QImage>
 #include <QLineSeries>
 #include <QPainter>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSvgRenderer>
@@ -88,6 +90,26 @@ class ChartWindowTest : public QObject, FakeWindow {
                          QString::fromStdString(calc().compareTexts()[row][column]));
         QVERIFY(childOf<QPushButton>(w, "cmdClearKept")->isEnabled() == calc().kept.has_value() &&
                 action("mnClearKept")->isEnabled() == calc().kept.has_value());
+        // The rate change group and the shock lines, a label a text.
+        const RateChangeTexts c = calc().rateChangeTexts();
+        want.assign(c.figures.begin(), c.figures.end());
+        want.insert(want.end(),
+                    {c.refused.empty() ? c.message : c.refused, c.unavailable, c.shockFrom});
+        const char* changeLabels[] = {"lblChangePayment",       "lblChangePayments",
+                                      "lblChangeLastPayment",   "lblChangeTotalPaid",
+                                      "lblChangeTotalInterest", "lblChangeInterest",
+                                      "lblChangeTerm",          "lblChangeMessage",
+                                      "lblChangeUnavailable",   "lblShockFrom"};
+        for (size_t i = 0; i < std::size(changeLabels); ++i)
+            QCOMPARE(childOf<QLabel>(w, changeLabels[i])->text(), QString::fromStdString(want[i]));
+        for (size_t row = 0; row < 3; ++row)
+            for (size_t column = 0; column < 3; ++column)
+                QCOMPARE(
+                    childOf<QLabel>(w, QStringLiteral("lblShock%1_%2").arg(row + 1).arg(column))
+                        ->text(),
+                    QString::fromStdString(c.shock[row][column]));
+        QVERIFY(childOf<QCheckBox>(w, "chkRateChange")->isChecked() == c.on &&
+                childOf<QLineEdit>(w, "txtNewApr")->isEnabled() == (c.on && c.unavailable.empty()));
     }
     // The one window shown beside the main window.
     QWidget* beside() const {
@@ -277,6 +299,22 @@ class ChartWindowTest : public QObject, FakeWindow {
         verifyShowsState(w);
         childOf<QPushButton>(w, "cmdClearKept")->click();
         QVERIFY(!calc().kept);
+        verifyShowsState(w);
+
+        // A rate change: turned on, typed, the lender's answer chosen; a text refused shows no
+        // figures; turned off. The chart draws it with the extras.
+        childOf<QCheckBox>(w, "chkRateChange")->click();
+        type(childOf<QLineEdit>(w, "txtNewApr"), QStringLiteral("6"));
+        type(childOf<QLineEdit>(w, "txtChangeFrom"), QStringLiteral("13"));
+        childOf<QRadioButton>(w, "optKeepEndDate")->click();
+        QVERIFY(calc().rateChange == (RateChangeInput{6, 13, true}));
+        QCOMPARE(line(chart, 3)->name(), QLatin1String(kBalanceWithBothCaption));
+        verifyShowsState(w);
+        type(childOf<QLineEdit>(w, "txtChangeFrom"), QStringLiteral("0"));
+        QVERIFY(!calc().rateChangeMessage.empty() && calc().rateChange->from == 13);
+        verifyShowsState(w);
+        childOf<QCheckBox>(w, "chkRateChange")->click();
+        QVERIFY(!calc().rateChange && calc().rateChangeMessage.empty());
         verifyShowsState(w);
     }
 
