@@ -12,6 +12,7 @@
 #include "calculator/fincalc.h"
 #include "core/number_text.h"
 #include "support/generated_loans.h"
+#include "support/recording_host.h"
 #include "support/schedule_model.h"
 
 namespace selvane {
@@ -126,6 +127,64 @@ TEST(RateChange, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
     EXPECT_GT(endless, 20);
     EXPECT_GT(onTime, 250);
     EXPECT_GT(same, 40);
+}
+
+// The texts the window shows, for a 25-year mortgage at 4 % whose rate changes from payment 61
+// (figures as the model above has them): signed changes, singular and plural, and no figure
+// beside a refused text or where a change cannot be used.
+TEST(RateChange, TextsOfTheWindow) {
+    testing::RecordingHost host;
+    FinCalc c(host);
+    c.Form_Load();
+    c.mnMortgage_Click();
+    c.fields[field::APR].text = "4";
+    c.Calculate();
+    RateChangeTexts t = c.rateChangeTexts();
+    EXPECT_TRUE(t.apr == "4" && t.from == "1" && !t.on && t.figures[0] == "\u2013");
+    const struct {
+        const char *apr, *from;
+        bool keepEndDate;
+        std::array<std::string, 7> figures;
+    } cases[] = {
+        {"6.5",
+         "61",
+         false,
+         {"789.03", "465", "772.38", "366,882.45", "216,882.45", "+130,173.35",
+          "+165 payments (13 years 9 months)"}},
+        {"6.5",
+         "61",
+         true,
+         {"966.95", "300", "966.95", "279,410.28", "129,410.28", "+42,701.18", "0 payments"}},
+        {"3.97",
+         "1",
+         false,
+         {"789.03", "299", "337.57", "235,468.60", "85,468.60", "-1,240.49",
+          "-1 payment (-1 month)"}},
+    };
+    for (const auto& k : cases) {
+        ASSERT_TRUE(c.setRateChange(k.apr, k.from, k.keepEndDate));
+        t = c.rateChangeTexts();
+        EXPECT_EQ(t.figures, k.figures) << k.apr;
+        EXPECT_TRUE(t.on && t.refused.empty() && t.message.empty());
+    }
+    EXPECT_EQ(t.shockFrom, "From payment 1 on, the end date kept:");
+    ASSERT_TRUE(c.setRateChange("6.5", "61", false));
+    EXPECT_EQ(c.rateChangeTexts().shockFrom, "From payment 61 on, the end date kept:");
+    const std::array<std::string, 3> shock1{"+1 point (5.000 %)", "858.08", "103,280.92"};
+    EXPECT_EQ(c.rateChangeTexts().shock[0], shock1);
+    EXPECT_EQ(c.rateChangeTexts().shock[2][0], "+3 points (7.000 %)");
+
+    // A refused text, a payment that no longer pays the interest, a lease.
+    EXPECT_FALSE(c.setRateChange("6.5", "0", false));
+    t = c.rateChangeTexts();
+    EXPECT_TRUE(t.on && !t.refused.empty() && t.figures[0] == "\u2013" &&
+                t.shock[0][1] == "\u2013");
+    ASSERT_TRUE(c.setRateChange("30", "61", false));
+    t = c.rateChangeTexts();
+    EXPECT_TRUE(!t.message.empty() && t.figures[0] == "\u2013" && t.shock[0][1] != "\u2013");
+    c.mnLease_Click();
+    t = c.rateChangeTexts();
+    EXPECT_TRUE(!t.unavailable.empty() && t.shockFrom.empty() && t.figures[0] == "\u2013");
 }
 
 } // namespace
