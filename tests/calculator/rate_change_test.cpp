@@ -13,6 +13,7 @@
 #include "core/number_text.h"
 #include "support/generated_loans.h"
 #include "support/recording_host.h"
+#include "support/report_inputs.h"
 #include "support/schedule_model.h"
 
 namespace selvane {
@@ -134,7 +135,7 @@ TEST(RateChange, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
 // beside a refused text or where a change cannot be used.
 TEST(RateChange, TextsOfTheWindow) {
     testing::RecordingHost host;
-    FinCalc c(host);
+    FinCalc c(host, testing::kUsd);
     c.Form_Load();
     c.mnMortgage_Click();
     c.fields[field::APR].text = "4";
@@ -149,16 +150,16 @@ TEST(RateChange, TextsOfTheWindow) {
         {"6.5",
          "61",
          false,
-         {"789.03", "465", "772.38", "366,882.45", "216,882.45", "+130,173.35",
+         {"$789.03", "465", "$772.38", "$366,882.45", "$216,882.45", "+$130,173.35",
           "+165 payments (13 years 9 months)"}},
         {"6.5",
          "61",
          true,
-         {"966.95", "300", "966.95", "279,410.28", "129,410.28", "+42,701.18", "0 payments"}},
+         {"$966.95", "300", "$966.95", "$279,410.28", "$129,410.28", "+$42,701.18", "0 payments"}},
         {"3.97",
          "1",
          false,
-         {"789.03", "299", "337.57", "235,468.60", "85,468.60", "-1,240.49",
+         {"$789.03", "299", "$337.57", "$235,468.60", "$85,468.60", "($1,240.49)",
           "-1 payment (-1 month)"}},
     };
     for (const auto& k : cases) {
@@ -170,7 +171,7 @@ TEST(RateChange, TextsOfTheWindow) {
     EXPECT_EQ(t.shockFrom, "From payment 1 on, the end date kept:");
     ASSERT_TRUE(c.setRateChange("6.5", "61", false));
     EXPECT_EQ(c.rateChangeTexts().shockFrom, "From payment 61 on, the end date kept:");
-    const std::array<std::string, 3> shock1{"+1 point (5.000 %)", "858.08", "103,280.92"};
+    const std::array<std::string, 3> shock1{"+1 point (5.000 %)", "$858.08", "$103,280.92"};
     EXPECT_EQ(c.rateChangeTexts().shock[0], shock1);
     EXPECT_EQ(c.rateChangeTexts().shock[2][0], "+3 points (7.000 %)");
 
