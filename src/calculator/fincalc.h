@@ -349,6 +349,9 @@ class FinCalc {
     const ScheduleTotals* planSchedule() const; // the plan's schedule without extras
     // The rate change as the schedule walks it, where it has figures for the plan as it stands.
     std::optional<RateChange> changeInUse() const;
+    std::optional<RateChangeFigures> workOutChange() const;
+    std::optional<std::array<ShockFigures, 3>> workOutShock() const;
+    std::int64_t shockFrom() const; // the first payment of the shocks
 
     Host& m_host;
     CurrencyFormat m_currency;
@@ -357,6 +360,18 @@ class FinCalc {
     mutable std::uint64_t m_planScheduleRevision = 0;
     mutable std::optional<ScheduleTotals> m_extrasSchedule; // the extras', likewise
     mutable std::pair<std::uint64_t, Extras> m_extrasScheduleKey;
+    // The rate change's figures, the shocks and the plan with the change, likewise: the window
+    // asks after every handler, and a long plan takes a while to walk.
+    struct ChangeKey {
+        std::uint64_t plan = 0;
+        Extras extras;
+        std::optional<RateChangeInput> change;
+        bool operator==(const ChangeKey&) const = default;
+    };
+    ChangeKey changeKey() const { return {planRevision, extras, rateChange}; }
+    mutable std::optional<std::pair<ChangeKey, std::optional<RateChangeFigures>>> m_changeFigures;
+    mutable std::optional<std::pair<ChangeKey, std::optional<std::array<ShockFigures, 3>>>> m_shock;
+    mutable std::optional<std::pair<ChangeKey, ScheduleTotals>> m_changedPlan; // without extras
     // What the found rate was found for: the mode, the question and the payment typed.
     struct RateAsked {
         std::string mode;

@@ -64,6 +64,12 @@ std::optional<RateChange> FinCalc::changeInUse() const {
 std::optional<RateChangeFigures> FinCalc::rateChangeFigures() const {
     if (!rateChange || rateChangeUnavailable())
         return std::nullopt;
+    if (!m_changeFigures || m_changeFigures->first != changeKey())
+        m_changeFigures.emplace(changeKey(), workOutChange());
+    return m_changeFigures->second;
+}
+
+std::optional<RateChangeFigures> FinCalc::workOutChange() const {
     RateChangeFigures f;
     f.input = *rateChange;
     const std::optional<RateChange> inUse = changeInUse();
@@ -104,12 +110,21 @@ std::optional<RateChangeFigures> FinCalc::rateChangeFigures() const {
     return f;
 }
 
+std::int64_t FinCalc::shockFrom() const {
+    // At the change, where it comes within the plan; at the first payment otherwise.
+    return rateChange && plan && rateChange->from <= plan->payments ? rateChange->from : 1;
+}
+
 std::optional<std::array<ShockFigures, 3>> FinCalc::shock() const {
     if (rateChangeUnavailable())
         return std::nullopt;
-    // At the change, where it comes within the plan; at the first payment otherwise.
-    const std::int64_t from =
-        rateChange && rateChange->from <= plan->payments ? rateChange->from : 1;
+    if (!m_shock || m_shock->first != changeKey())
+        m_shock.emplace(changeKey(), workOutShock());
+    return m_shock->second;
+}
+
+std::optional<std::array<ShockFigures, 3>> FinCalc::workOutShock() const {
+    const std::int64_t from = shockFrom();
     std::array<ShockFigures, 3> out;
     for (int k = 0; k < 3; ++k) {
         const double points = k + 1;

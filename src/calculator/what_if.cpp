@@ -216,10 +216,12 @@ PlanFigures FinCalc::planFigures() const {
     f.payments = plan ? static_cast<double>(plan->payments) : val(stored.PERS).v;
     // With a rate change the plan is that of the change: the payment it starts with, and its
     // schedule with the change. One that never ends has no number of payments.
-    const std::optional<RateChange> change = changeInUse();
     std::optional<ScheduleTotals> changed;
-    if (change)
-        changed = schedule(*plan, Extras{}, &*change);
+    if (const std::optional<RateChange> change = changeInUse()) {
+        if (!m_changedPlan || m_changedPlan->first != changeKey())
+            m_changedPlan.emplace(changeKey(), schedule(*plan, Extras{}, &*change));
+        changed = m_changedPlan->second;
+    }
     if (changed && changed->endless) {
         f.payments = f.years = kFailed;
         return f;
@@ -321,9 +323,7 @@ RateChangeTexts FinCalc::rateChangeTexts() const {
     t.refused = rateChangeMessage;
     if (!t.refused.empty())
         return t;
-    const std::int64_t from =
-        rateChange && rateChange->from <= plan->payments ? rateChange->from : 1;
-    t.shockFrom = "From payment " + std::to_string(from) + " on, the end date kept:";
+    t.shockFrom = "From payment " + std::to_string(shockFrom()) + " on, the end date kept:";
     if (const auto shock = this->shock()) {
         for (size_t i = 0; i < shock->size(); ++i) {
             const ShockFigures& s = (*shock)[i];
