@@ -44,11 +44,42 @@ install(FILES resources/application-x-selvane-scenario-48.png
         RENAME application-x-selvane-scenario.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/mimetypes)
 
+# The manual pages and the package's own documents, compressed as Debian keeps them (gzip -9n:
+# no file name or time stamp inside, so the package is the same from one build to the next).
+find_program(SELVANE_GZIP gzip REQUIRED)
+set(SELVANE_GZIPPED)
+set(SELVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/selvane)
+foreach(file man/selvane.1 man/selvane-cli.1 resources/debian/changelog)
+  get_filename_component(name ${file} NAME)
+  configure_file(${file} ${CMAKE_BINARY_DIR}/gzipped/${name} @ONLY)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/gzipped/${name}.gz
+    COMMAND sh -c "${SELVANE_GZIP} -9nc \"$1\" > \"$1.gz\"" sh ${CMAKE_BINARY_DIR}/gzipped/${name}
+    DEPENDS ${CMAKE_BINARY_DIR}/gzipped/${name} VERBATIM)
+  list(APPEND SELVANE_GZIPPED ${CMAKE_BINARY_DIR}/gzipped/${name}.gz)
+endforeach()
+add_custom_target(selvane_gzipped ALL DEPENDS ${SELVANE_GZIPPED})
+install(FILES ${CMAKE_BINARY_DIR}/gzipped/selvane.1.gz ${CMAKE_BINARY_DIR}/gzipped/selvane-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_BINARY_DIR}/gzipped/changelog.gz resources/debian/copyright
+              docs/selvane-cli.md
+        DESTINATION ${SELVANE_DOC_DIR})
+
 set(CPACK_GENERATOR DEB)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_NAME selvane)
 set(CPACK_PACKAGE_VENDOR "Selvane")
 set(CPACK_PACKAGE_CONTACT "Selvane developers <dev@selvane.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+# The synopsis, and the extended description under it: CPack indents each line and marks the
+# empty one as a paragraph break.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for loans, mortgages, leases and savings")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Selvane answers the money questions of a household in one window: the
+payment, the amount, the end amount or the number of payments of a
+personal loan, a mortgage, a lease, an income from capital or a savings
+plan, with the report of every payment, a chart, printouts and
+spreadsheet files. Its What If window shows what extra payments or a
+change of the rate would do, and finds the rate behind an offer.
+
+selvane-cli runs the same calculator from a script, without a window.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # Shared-library dependencies are read off the binaries; the platform plugins and the fonts

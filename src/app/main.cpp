@@ -1,9 +1,11 @@
 // Selvane: the desktop window over the calculator. Help topics are read from the working
 // directory, so the program is started from the folder that holds them. `selvane FILE` opens
-// FILE after start-up as File > Open does.
+// FILE after start-up as File > Open does; --help and --version print and exit.
 
 #include <QApplication>
 #include <QThreadPool>
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,24 @@
 #include "desktop/readable_colours.h"
 
 int main(int argc, char* argv[]) {
+    // Answered before the application starts, so that they need no display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::printf("Usage: selvane [--dark] [FILE]\n"
+                        "Calculator for loans, mortgages, leases, income from capital and "
+                        "savings.\n\n"
+                        "  FILE       open this scenario file after start-up\n"
+                        "  --dark     a dark look where the desktop's theme has none\n"
+                        "  --help     show this help and exit\n"
+                        "  --version  show the version and exit\n\n"
+                        "See selvane(1) and selvane-cli(1).\n");
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("selvane %s\n", SELVANE_VERSION);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Selvane"));
     QApplication::setApplicationVersion(QStringLiteral(SELVANE_VERSION));

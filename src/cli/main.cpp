@@ -68,6 +68,21 @@ class ScriptFile : public std::streambuf {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    // A script named like an option is run by naming it with a folder: ./--help.
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::cout << "Usage: selvane-cli [SCRIPT]\n"
+                     "Runs a script of user actions against the Selvane calculator, read from\n"
+                     "SCRIPT or standard input, and prints the calculator's state as JSON at\n"
+                     "every dump.\n\n"
+                     "  --help     show this help and exit\n"
+                     "  --version  show the version and exit\n\n"
+                     "See selvane-cli(1) for the commands.\n";
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "selvane-cli " << SELVANE_VERSION << "\n";
+        return 0;
+    }
     if (argc > 2) {
         std::cerr << "usage: selvane-cli [SCRIPT]\n";
         return 2;
