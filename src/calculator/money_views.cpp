@@ -5,6 +5,7 @@
 #include "core/file_io.h"
 #include "core/printed_pages.h"
 #include "core/report_export.h"
+#include "core/workbook_export.h"
 
 namespace selvane {
 
@@ -62,19 +63,24 @@ void FinCalc::mnPrintPreview_Click() {
 
 void FinCalc::mnExport_Click() {
     FileDialogRequest request{"Export Report",
-                              "Payment Table (*.csv)|*.csv|Yearly Summary (*.csv)|*.csv", 1,
-                              suggestedName(ScenarioFileName, ".csv"), FileKind::Report};
+                              "Payment Table (*.csv)|*.csv|Yearly Summary (*.csv)|*.csv|"
+                              "Excel Workbook (*.xlsx)|*.xlsx",
+                              1, suggestedName(ScenarioFileName, ".csv"), FileKind::Report};
     const auto choice = m_host.chooseSavePathAndType(request);
     if (!choice)
         return;
     const bool investment = mode() == Mode::Investment;
     const YearlySummary years = yearlySummary();
+    // A workbook holds both tables; a name ending in .xlsx asks for one whatever type was chosen.
+    const bool workbook = choice->filterIndex == 3 || fileEnding(choice->path) == "xlsx";
     // The same safe replacement as a scenario file: a failed write leaves the old file whole.
-    const bool written = noteWrite(replaceFileWith(choice->path, [&](const WritePiece& write) {
-        if (choice->filterIndex == 2)
-            return writeYearlyCsv(years, investment, write);
-        return writePaymentTableCsv(report, write);
-    }));
+    const bool written =
+        noteWrite(workbook ? writeWorkbook(choice->path, report, years, investment, m_currency)
+                           : replaceFileWith(choice->path, [&](const WritePiece& write) {
+                                 if (choice->filterIndex == 2)
+                                     return writeYearlyCsv(years, investment, write);
+                                 return writePaymentTableCsv(report, write);
+                             }));
     if (!written)
         m_host.showMessage("Export Report", "The report could not be written to " + choice->path +
                                                 ". Any file already there is unchanged.");

@@ -82,6 +82,7 @@ class DetailsReport {
     static char* writeRowText(char* p, std::int64_t k, std::string_view payment, const Row& row,
                               const TextBreaks& breaks = {});
     std::string paymentText() const;            // the payment as every row shows it
+    double payment() const { return m_in.PMT; } // with every digit
     std::string line(std::int64_t index) const; // 0-based over summary lines, then rows
     // Lines [first, first + count) in one replay, for a view that paints only what is visible.
     std::vector<std::string> lines(std::int64_t first, std::int64_t count) const;

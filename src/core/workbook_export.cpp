@@ -1,0 +1,250 @@
+#include "core/workbook_export.h"
+
+#include <unistd.h>
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "core/report_export.h"
+
+namespace selvane {
+
+namespace {
+
+// Text a number format shows as it stands, in double quotes.
+std::string quoted(const std::string& text) {
+    if (text.empty())
+        return {};
+    std::string out = "\"";
+    for (const char c : text)
+        out += c == '"' ? std::string("\\\"") : std::string(1, c);
+    return out + "\"";
+}
+
+// The locale's text of an amount with its digits replaced by the format's digit code.
+std::string section(const std::string& text) {
+    const size_t first = text.find_first_of("0123456789");
+    const size_t last = text.find_last_of("0123456789");
+    if (first == std::string::npos)
+        return "#,##0.00";
+    return quoted(text.substr(0, first)) + "#,##0.00" + quoted(text.substr(last + 1));
+}
+
+// A file in the folder for temporary files, removed when this goes.
+class TemporaryFile {
+  public:
+    TemporaryFile() {
+        const char* dir = std::getenv("TMPDIR");
+        m_path = std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") + "/selvane-XXXXXX";
+        const int fd = ::mkstemp(m_path.data());
+        if (fd < 0) {
+            m_error = errno;
+            m_path.clear();
+            return;
+        }
+        ::close(fd);
+    }
+    ~TemporaryFile() {
+        if (!m_path.empty())
+            ::unlink(m_path.c_str());
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    const std::string& path() const { return m_path; }
+    int error() const { return m_error; }
+
+  private:
+    std::string m_path;
+    int m_error = 0;
+};
+
+// Columns as wide as the widest of their texts, in characters, with a little room.
+void setWidths(lxw_worksheet* sheet, const std::vector<size_t>& widths) {
+    for (size_t c = 0; c < widths.size(); ++c)
+        worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                             static_cast<double>(widths[c] + 2), nullptr);
+}
+
+// A column's letter: A .. E.
+std::string cell(char column, std::int64_t row) {
+    return std::string(1, column) + std::to_string(row);
+}
+
+struct Formats {
+    lxw_format *header, *money, *total, *totalMoney;
+};
+
+void writeHeader(lxw_worksheet* sheet, const std::vector<std::string>& captions, const Formats& f) {
+    for (size_t c = 0; c < captions.size(); ++c)
+        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), captions[c].c_str(), f.header);
+    worksheet_freeze_panes(sheet, 1, 0);
+}
+
+std::vector<std::string> split(const std::string& header) {
+    std::vector<std::string> out(1);
+    for (const char c : header) {
+        if (c == ',')
+            out.emplace_back();
+        else
+            out.back() += c;
+    }
+    return out;
+}
+
+void writePayments(lxw_workbook* book, const DetailsReport& report, const CurrencyFormat& currency,
+                   const Formats& f) {
+    lxw_worksheet* sheet = workbook_add_worksheet(book, "Payments");
+    const std::vector<std::string> captions = split(kPaymentTableCsvHeader);
+    const std::int64_t n = report.rowCount();
+    const double payment = report.payment();
+    // The largest figure of each column, the Total row's among them: a balance may grow before
+    // it falls, and figures to date may too.
+    DetailsReport::Row largest;
+    report.forEachRow(1, n, [&](std::int64_t, const DetailsReport::Row& row) {
+        largest = {std::max(largest.balance, std::fabs(row.balance)),
+                   std::max(largest.principal, std::fabs(row.principal)),
+                   std::max(largest.interest, std::fabs(row.interest))};
+        return true;
+    });
+    auto widest = [&](size_t c, double v) {
+        return std::max(captions[c].size(), currency(-std::fabs(v)).size());
+    };
+    setWidths(sheet, {std::max(captions[0].size(), std::to_string(n).size()),
+                      widest(1, payment * static_cast<double>(n)), widest(2, largest.balance),
+                      widest(3, largest.principal), widest(4, largest.interest)});
+    writeHeader(sheet, captions, f);
+    DetailsReport::Row last;
+    report.forEachRow(1, n, [&](std::int64_t k, const DetailsReport::Row& row) {
+        last = row;
+        const auto r = static_cast<lxw_row_t>(k);
+        worksheet_write_number(sheet, r, 0, static_cast<double>(k), nullptr);
+        worksheet_write_number(sheet, r, 1, payment, f.money);
+        // A balance paid off to a rounding residue is 0, not a negative zero in brackets.
+        worksheet_write_number(sheet, r, 2, std::fabs(row.balance) < 0.005 ? 0.0 : row.balance,
+                               f.money);
+        worksheet_write_number(sheet, r, 3, row.principal, f.money);
+        worksheet_write_number(sheet, r, 4, row.interest, f.money);
+        return true;
+    });
+    // The payments add up; principal and interest are to date, so their totals are the last
+    // row's. Each formula's result is stored too, for a reader that does not work it out.
+    const auto r = static_cast<lxw_row_t>(n + 1);
+    worksheet_write_string(sheet, r, 0, "Total", f.total);
+    worksheet_write_formula_num(sheet, r, 1,
+                                ("=SUM(" + cell('B', 2) + ":" + cell('B', n + 1) + ")").c_str(),
+                                f.totalMoney, payment * static_cast<double>(n));
+    worksheet_write_formula_num(sheet, r, 3, ("=" + cell('D', n + 1)).c_str(), f.totalMoney,
+                                last.principal);
+    worksheet_write_formula_num(sheet, r, 4, ("=" + cell('E', n + 1)).c_str(), f.totalMoney,
+                                last.interest);
+}
+
+void writeYears(lxw_workbook* book, const YearlySummary& years, bool investment,
+                const CurrencyFormat& currency, const Formats& f) {
+    lxw_worksheet* sheet = workbook_add_worksheet(book, "Yearly Summary");
+    const std::vector<std::string> captions = split(yearlyCsvHeader(investment));
+    const std::int64_t count = years.yearCount();
+    const YearRow total = years.total();
+    auto widest = [&](size_t c, const std::string& v) {
+        return std::max(captions[c].size(),
+                        currency(-std::fabs(std::strtod(v.c_str(), nullptr))).size());
+    };
+    double balance = 0;
+    years.forEachYear([&](const YearRow& y) {
+        balance = std::max(balance, std::fabs(std::strtod(y.balance.c_str(), nullptr)));
+        return true;
+    });
+    setWidths(sheet, {std::max<size_t>(captions[0].size(), 5),
+                      std::max(captions[1].size(), std::to_string(total.payments).size()),
+                      widest(2, total.principal), widest(3, total.interest),
+                      std::max(captions[4].size(), currency(-balance).size())});
+    writeHeader(sheet, captions, f);
+    // The figures of the yearly CSV file, plain decimals read back as numbers.
+    years.forEachYear([&](const YearRow& y) {
+        const auto r = static_cast<lxw_row_t>(y.year);
+        worksheet_write_number(sheet, r, 0, static_cast<double>(y.year), nullptr);
+        worksheet_write_number(sheet, r, 1, static_cast<double>(y.payments), nullptr);
+        worksheet_write_number(sheet, r, 2, std::strtod(y.principal.c_str(), nullptr), f.money);
+        worksheet_write_number(sheet, r, 3, std::strtod(y.interest.c_str(), nullptr), f.money);
+        worksheet_write_number(sheet, r, 4, std::strtod(y.balance.c_str(), nullptr), f.money);
+        return true;
+    });
+    if (count == 0)
+        return;
+    const auto r = static_cast<lxw_row_t>(count + 1);
+    auto sum = [&](char column) {
+        return "=SUM(" + cell(column, 2) + ":" + cell(column, count + 1) + ")";
+    };
+    worksheet_write_string(sheet, r, 0, "Total", f.total);
+    worksheet_write_formula_num(sheet, r, 1, sum('B').c_str(), f.total,
+                                static_cast<double>(total.payments));
+    worksheet_write_formula_num(sheet, r, 2, sum('C').c_str(), f.totalMoney,
+                                std::strtod(total.principal.c_str(), nullptr));
+    worksheet_write_formula_num(sheet, r, 3, sum('D').c_str(), f.totalMoney,
+                                std::strtod(total.interest.c_str(), nullptr));
+    worksheet_write_formula_num(sheet, r, 4, ("=" + cell('E', count + 1)).c_str(), f.totalMoney,
+                                std::strtod(total.balance.c_str(), nullptr));
+}
+
+} // namespace
+
+std::string currencyNumberFormat(const CurrencyFormat& currency) {
+    return section(currency(1234.5)) + ";" + section(currency(-1234.5));
+}
+
+WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
+                           const YearlySummary& years, bool investment,
+                           const CurrencyFormat& currency) {
+    if (report.rowCount() > kMaxWorkbookPayments)
+        return {path, false, kTooManyForWorkbook};
+    // The library writes to a file of its own choosing; the workbook is made whole there first,
+    // then put in place the safe way, so a failure never touches the file at path.
+    const TemporaryFile made;
+    if (made.path().empty())
+        return {path, false, std::strerror(made.error())};
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE; // a row at a time: a million payments take no memory
+    options.use_zip64 = LXW_TRUE;
+    lxw_workbook* book = workbook_new_opt(made.path().c_str(), &options);
+    if (book == nullptr)
+        return {path, false, std::strerror(errno != 0 ? errno : ENOMEM)};
+    const std::string moneyCode = currencyNumberFormat(currency);
+    Formats f{};
+    f.header = workbook_add_format(book);
+    format_set_bold(f.header);
+    f.money = workbook_add_format(book);
+    format_set_num_format(f.money, moneyCode.c_str());
+    f.total = workbook_add_format(book);
+    format_set_bold(f.total);
+    f.totalMoney = workbook_add_format(book);
+    format_set_bold(f.totalMoney);
+    format_set_num_format(f.totalMoney, moneyCode.c_str());
+    writePayments(book, report, currency, f);
+    writeYears(book, years, investment, currency, f);
+    if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR)
+        return {path, false, lxw_strerror(error)};
+
+    std::FILE* in = std::fopen(made.path().c_str(), "rb");
+    if (in == nullptr)
+        return {path, false, std::strerror(errno)};
+    std::vector<char> buffer(1 << 20);
+    const WriteOutcome outcome = replaceFileWith(path, [&](const WritePiece& write) {
+        for (;;) {
+            const size_t n = std::fread(buffer.data(), 1, buffer.size(), in);
+            if (n == 0)
+                return std::ferror(in) == 0;
+            if (!write(std::string_view(buffer.data(), n)))
+                return false;
+        }
+    });
+    std::fclose(in);
+    return outcome;
+}
+
+} // namespace selvane

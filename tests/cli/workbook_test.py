@@ -1,0 +1,157 @@
+#!/usr/bin/env python3
+"""The Excel workbook of Export Report, read with a reader of its own: the xlsx file is a zip of
+XML parts, read here with Python's zipfile and ElementTree, nothing of the program's. For a
+mortgage, a lease and an investment, under en_US and de_DE, every figure is a number in the
+locale's currency format, the header row is frozen, the columns fit their figures, each payment
+rounds to the payment table CSV's text, the payments add up to the report's total paid, the years
+are the yearly CSV's and add up to its total, and the totals are formulas whose stored results are
+those sums. A plan beyond a sheet's rows writes nothing and says why.
+
+usage: workbook_test.py SELVANE_CLI"""
+
+import csv
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import zipfile
+import xml.etree.ElementTree as ET
+from decimal import Decimal
+
+NS = {"m": "http://schemas.openxmlformats.org/spreadsheetml/2006/main"}
+CLI = sys.argv[1]
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+
+
+def column_of(ref):
+    return re.match(r"[A-Z]+", ref).group(0)
+
+
+def read_sheet(book, name, number_formats, style_formats):
+    """Rows of (column -> (value, type, formula, format code)) by row number."""
+    root = ET.fromstring(book.read(name))
+    rows = {}
+    for row in root.iter("{%s}row" % NS["m"]):
+        cells = {}
+        for c in row.findall("m:c", NS):
+            v = c.find("m:v", NS)
+            f = c.find("m:f", NS)
+            text = c.find("m:is/m:t", NS)
+            style = int(c.get("s", "0"))
+            code = number_formats.get(style_formats[style]) if style < len(style_formats) else None
+            cells[column_of(c.get("r"))] = (
+                v.text if v is not None else (text.text if text is not None else None),
+                c.get("t", "n"), f.text if f is not None else None, code)
+        rows[int(row.get("r"))] = cells
+    return root, rows
+
+
+def workbook(path):
+    book = zipfile.ZipFile(path)
+    styles = ET.fromstring(book.read("xl/styles.xml"))
+    codes = {int(n.get("numFmtId")): n.get("formatCode") for n in styles.iter("{%s}numFmt" % NS["m"])}
+    xfs = [int(x.get("numFmtId", "0")) for x in styles.find("m:cellXfs", NS)]
+    names = [s.get("name") for s in ET.fromstring(book.read("xl/workbook.xml")).iter("{%s}sheet" % NS["m"])]
+    sheets = [read_sheet(book, "xl/worksheets/sheet%d.xml" % i, codes, xfs) for i in (1, 2)]
+    return names, sheets
+
+
+def run(script, env_locale, folder):
+    env = dict(os.environ, LC_ALL=env_locale)
+    out = subprocess.run([CLI], input=script, capture_output=True, text=True, env=env, cwd=folder)
+    return out
+
+
+def cents(x):
+    return Decimal(x).quantize(Decimal("0.01"))
+
+
+def verify(label, setup, locale, symbol):
+    with tempfile.TemporaryDirectory() as folder:
+        script = setup + "export t.csv\nexport-yearly y.csv\nexport w.xlsx\n"
+        out = run(script, locale, folder)
+        check(out.returncode == 0 and out.stderr == "", f"{label}: {out.stderr}")
+        names, ((pay_root, pay), (year_root, years)) = workbook(os.path.join(folder, "w.xlsx"))
+        check(names == ["Payments", "Yearly Summary"], f"{label}: sheets {names}")
+        table = list(csv.reader(open(os.path.join(folder, "t.csv"), newline="")))
+        yearly = list(csv.reader(open(os.path.join(folder, "y.csv"), newline="")))
+
+        for root, rows, header in ((pay_root, pay, table[0]), (year_root, years, yearly[0])):
+            pane = root.find("m:sheetViews/m:sheetView/m:pane", NS)
+            check(pane is not None and pane.get("ySplit") == "1" and pane.get("state") == "frozen",
+                  f"{label}: header row not frozen")
+            check([rows[1][c][0] for c in "ABCDE"] == header, f"{label}: header {rows[1]}")
+            widths = [float(c.get("width")) for c in root.find("m:cols", NS)]
+            # A column fits its caption and its widest figure as the locale writes it.
+            longest = [max(len(header[i]), *(len(r[i]) + (4 if i > 0 else 0) for r in
+                       (table if rows is pay else yearly)[1:])) for i in range(5)]
+            check(all(w >= l for w, l in zip(widths, longest)), f"{label}: widths {widths} < {longest}")
+
+        # Payments: numbers in the currency format, each rounding to the CSV's text.
+        n = len(table) - 1
+        paid = Decimal(0)
+        for k in range(1, n + 1):
+            cells = pay[k + 1]
+            check(all(cells[c][1] == "n" for c in "ABCDE"), f"{label}: row {k} holds text")
+            check(all(symbol in cells[c][3] and "#,##0.00" in cells[c][3] for c in "BCDE"),
+                  f"{label}: row {k} format {cells['B'][3]}")
+            for i, c in enumerate("BCDE", start=1):
+                got = cents(cells[c][0])
+                want = Decimal(table[k][i])
+                check(abs(got - want) <= Decimal("0.01") and (got == want or c == "B"),
+                      f"{label}: payment {k} column {c}: {cells[c][0]} for {table[k][i]}")
+            paid += Decimal(cells["B"][0])
+        total = pay[n + 2]
+        check(total["A"][0] == "Total", f"{label}: no Total row")
+        check(total["B"][2] == f"SUM(B2:B{n + 1})", f"{label}: total formula {total['B'][2]}")
+        # What the payments add up to: an investment's are its deposits, a loan's or a lease's
+        # the principal and interest they pay.
+        total_paid = Decimal(yearly[-1][2]) + (0 if "investment" in label else Decimal(yearly[-1][3]))
+        check(cents(paid) == total_paid == cents(total["B"][0]),
+              f"{label}: payments add up to {paid}, stored {total['B'][0]}, report {total_paid}")
+        check(cents(total["D"][0]) == Decimal(table[n][3]) and total["E"][2] == f"E{n + 1}",
+              f"{label}: principal and interest totals")
+
+        # Years: the yearly CSV's figures (the same doubles), adding up to its total to the cent.
+        count = len(yearly) - 2
+        sums = [Decimal(0)] * 3
+        for y in range(1, count + 1):
+            cells = years[y + 1]
+            got = [float(cells[c][0]) for c in "ABCDE"]
+            check(got == [float(v) for v in yearly[y]], f"{label}: year {y}: {got}")
+            sums = [s + Decimal(cells[c][0]) for s, c in zip(sums, "BCD")]
+        total = years[count + 2]
+        check([total[c][2] for c in "BCD"] == [f"SUM({c}2:{c}{count + 1})" for c in "BCD"],
+              f"{label}: yearly total formulas")
+        check([cents(total[c][0]) for c in "BCD"] == [cents(s) for s in sums] ==
+              [Decimal(v) for v in yearly[-1][1:4]], f"{label}: years add up to {sums}, total {yearly[-1]}")
+
+
+PLANS = {
+    "mortgage": "mode Mortgage\nclear 0\ntype 0 6.5\nclear 5\ntype 5 360\ncalculate\n",
+    "lease": "mode Lease\ncalculate\n",
+    "investment": "mode Investment\ncalculate\n",
+}
+for name, setup in PLANS.items():
+    verify(f"{name}, en_US", setup, "en_US.UTF-8", "$")
+    verify(f"{name}, de_DE", setup, "de_DE.UTF-8", "\u20ac")
+
+# More payments than a sheet has rows: nothing is written, and the line says why.
+with tempfile.TemporaryDirectory() as folder:
+    open(os.path.join(folder, "w.xlsx"), "w").write("before")
+    out = run("clear 0\ntype 0 0.001\nclear 5\ntype 5 1100000\ncalculate\nexport w.xlsx\n",
+              "en_US.UTF-8", folder)
+    check(out.returncode == 0 and "could not write w.xlsx: a workbook's sheet holds at most"
+          in out.stderr, f"too many payments: {out.stderr}")
+    check(open(os.path.join(folder, "w.xlsx"), "rb").read() == b"before",
+          "too many payments: file changed")
+
+for f in failures:
+    print("FAIL:", f)
+sys.exit(1 if failures else 0)
