@@ -161,6 +161,11 @@ TEST(RateChange, TextsOfTheWindow) {
          false,
          {"$789.03", "299", "$337.57", "$235,468.60", "$85,468.60", "($1,240.49)",
           "-1 payment (-1 month)"}},
+        {"4.01",
+         "1",
+         false,
+         {"$789.03", "301", "$418.16", "$237,127.26", "$87,127.26", "+$418.16",
+          "+1 payment (1 month)"}},
     };
     for (const auto& k : cases) {
         ASSERT_TRUE(c.setRateChange(k.apr, k.from, k.keepEndDate));
@@ -183,6 +188,10 @@ TEST(RateChange, TextsOfTheWindow) {
     ASSERT_TRUE(c.setRateChange("30", "61", false));
     t = c.rateChangeTexts();
     EXPECT_TRUE(!t.message.empty() && t.figures[0] == "\u2013" && t.shock[0][1] != "\u2013");
+    // Kept so, the plan has no number of payments, length or totals to compare.
+    c.mnKeep_Click();
+    for (const size_t row : {1, 2, 4})
+        EXPECT_EQ(c.compareTexts()[row][0], "\u2013") << row;
     c.mnLease_Click();
     t = c.rateChangeTexts();
     EXPECT_TRUE(!t.unavailable.empty() && t.shockFrom.empty() && t.figures[0] == "\u2013");
