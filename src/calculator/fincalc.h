@@ -23,6 +23,7 @@
 #include "core/fields.h"
 #include "core/mode_tables.h"
 #include "core/rate_search.h"
+#include "core/report_export.h"
 #include "core/yearly_summary.h"
 
 namespace selvane {
@@ -207,6 +208,9 @@ class FinCalc {
     // it ended; writeCount counts them, so a driver can tell that a command wrote.
     std::optional<WriteOutcome> lastWrite;
     std::uint64_t writeCount = 0;
+    // CSV files in the style of the locale (semicolons and decimal commas where it writes a
+    // decimal comma), as the window writes them; off, every locale gets commas and periods.
+    bool csvFollowsLocale = false;
     int windowLeft = 0, windowTop = 0, windowWidth = 0, windowHeight = 0; // twips
     int reportBoxHeight = kReportHeight;
 
@@ -265,6 +269,7 @@ class FinCalc {
     std::int64_t paymentsPerYear() const;
     YearlySummary yearlySummary() const { return YearlySummary(report, paymentsPerYear()); }
     ChartSource chartSource() const;
+    CsvStyle csvStyle() const; // the style Export Report writes CSV files in
 
     // ----- what if (what_if.cpp): extra payments, the rate behind a payment, a kept plan to
     // compare with. None of them changes a field, the report or a file, except Use This Rate,

@@ -30,6 +30,10 @@ ChartSource FinCalc::chartSource() const {
     return source;
 }
 
+CsvStyle FinCalc::csvStyle() const {
+    return csvFollowsLocale && m_currency.decimalComma() ? kDecimalCommaCsv : CsvStyle{};
+}
+
 void FinCalc::mnChart_Click() {
     chartOpen = true; // a second click shows the one window again
     m_host.showWindow(Window::Chart);
@@ -78,8 +82,8 @@ void FinCalc::mnExport_Click() {
         noteWrite(workbook ? writeWorkbook(choice->path, report, years, investment, m_currency)
                            : replaceFileWith(choice->path, [&](const WritePiece& write) {
                                  if (choice->filterIndex == 2)
-                                     return writeYearlyCsv(years, investment, write);
-                                 return writePaymentTableCsv(report, write);
+                                     return writeYearlyCsv(years, investment, write, csvStyle());
+                                 return writePaymentTableCsv(report, write, csvStyle());
                              }));
     if (!written)
         m_host.showMessage("Export Report", "The report could not be written to " + choice->path +

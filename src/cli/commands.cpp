@@ -102,6 +102,7 @@ enum class Form {
     Path,             // any text, also none: a dialog answered with it
     AmountAndPayment, // two words
     RateChange,       // APR FROM payment|term, or off
+    CsvStyle,         // locale or plain
 };
 
 struct Args {
@@ -175,6 +176,8 @@ std::optional<Args> read(Form form, std::optional<std::string_view> rest) {
             a.words.size() == 3 && (a.words[2] == "payment" || a.words[2] == "term");
         return off || change ? std::optional(a) : std::nullopt;
     }
+    case Form::CsvStyle:
+        return a.text == "locale" || a.text == "plain" ? std::optional(a) : std::nullopt;
     case Form::HelpTarget: // the handler knows the targets
     case Form::Path:
         return a;
@@ -206,6 +209,8 @@ std::string refusal(Form form, std::string_view word, std::string_view text) {
     case Form::RateChange:
         return w + " needs an APR above -100, a whole payment number from 1 and payment or term, "
                    "or off";
+    case Form::CsvStyle:
+        return w + " needs locale or plain";
     case Form::Path:
         break;
     }
@@ -316,6 +321,11 @@ constexpr Command kCommands[] = {
     {"extra", Form::AmountAndPayment, extras<false>},
     {"lump", Form::AmountAndPayment, extras<true>},
     {"ratechange", Form::RateChange, rateChange},
+    {"csv", Form::CsvStyle,
+     [](ScriptSession& s, const Args& a) {
+         s.calc.csvFollowsLocale = a.text == "locale";
+         return true;
+     }},
     {"findrate", Form::Nothing, click<&FinCalc::mnFindRate_Click>},
     {"userate", Form::Nothing, click<&FinCalc::mnUseRate_Click>},
     {"keep", Form::Nothing, click<&FinCalc::mnKeep_Click>},

@@ -26,6 +26,9 @@ class CurrencyFormat {
             .toStdString();
     }
 
+    // The locale writes a decimal comma ("1.234,50").
+    bool decimalComma() const { return m_locale.decimalPoint() == QStringLiteral(","); }
+
     // A count with the locale's grouping: "1,234".
     std::string count(long long value) const { return m_locale.toString(value).toStdString(); }
 

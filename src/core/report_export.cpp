@@ -1,5 +1,7 @@
 #include "core/report_export.h"
 
+#include <algorithm>
+
 namespace selvane {
 
 const char* yearlyPrincipalCaption(bool investment) {
@@ -15,8 +17,31 @@ std::string yearlyCsvHeader(bool investment) {
            yearlyInterestCaption(investment) + ",Balance";
 }
 
-bool writePaymentTableCsv(const DetailsReport& report, const WritePiece& write) {
-    bool taken = write(kPaymentTableCsvHeader);
+namespace {
+// The captions with the style's field separator.
+std::string header(std::string text, CsvStyle style) {
+    std::replace(text.begin(), text.end(), ',', style.field);
+    return text;
+}
+
+// A writer of rows in the style: the rows hold only digits, signs, "Total", commas between fields
+// and periods before decimals. The plain style passes them on as they are.
+WritePiece styled(const WritePiece& write, CsvStyle style) {
+    if (style == CsvStyle{})
+        return write;
+    return [write, style](std::string_view piece) {
+        std::string out(piece);
+        for (char& c : out)
+            c = c == ',' ? style.field : c == '.' ? style.decimal : c;
+        return write(out);
+    };
+}
+} // namespace
+
+bool writePaymentTableCsv(const DetailsReport& report, const WritePiece& plainWrite,
+                          CsvStyle style) {
+    const WritePiece write = styled(plainWrite, style);
+    bool taken = plainWrite(header(kPaymentTableCsvHeader, style));
     // The report's own row writer with commas for tabs and no indent: the same characters.
     if (taken)
         report.writeRowsText([&](std::string_view piece) { return taken = write(piece); },
@@ -31,8 +56,10 @@ bool writeYearRow(const WritePiece& write, const std::string& label, const YearR
 }
 } // namespace
 
-bool writeYearlyCsv(const YearlySummary& years, bool investment, const WritePiece& write) {
-    bool taken = write(yearlyCsvHeader(investment) + "\r\n");
+bool writeYearlyCsv(const YearlySummary& years, bool investment, const WritePiece& plainWrite,
+                    CsvStyle style) {
+    const WritePiece write = styled(plainWrite, style);
+    bool taken = plainWrite(header(yearlyCsvHeader(investment), style) + "\r\n");
     // Years go out in pieces of many rows: a call per year would cost more than the years.
     std::string piece;
     if (taken)

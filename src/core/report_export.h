@@ -21,10 +21,21 @@ std::string yearlyCsvHeader(bool investment);
 const char* yearlyPrincipalCaption(bool investment);
 const char* yearlyInterestCaption(bool investment);
 
+// What separates a CSV file's fields and a number's decimals: a comma and a period, or, for a
+// locale that writes a decimal comma, a semicolon and a comma, which its spreadsheets read as
+// fields and numbers. The captions keep their own periods.
+struct CsvStyle {
+    char field = ',', decimal = '.';
+    bool operator==(const CsvStyle&) const = default;
+};
+inline constexpr CsvStyle kDecimalCommaCsv{';', ','};
+
 // One row per payment. Rows are formatted on other threads in large pieces, as the report's text.
 // Both writers stop as soon as write refuses a piece, and then return false.
-bool writePaymentTableCsv(const DetailsReport& report, const WritePiece& write);
+bool writePaymentTableCsv(const DetailsReport& report, const WritePiece& write,
+                          CsvStyle style = {});
 // One row per year, then a "Total" row.
-bool writeYearlyCsv(const YearlySummary& years, bool investment, const WritePiece& write);
+bool writeYearlyCsv(const YearlySummary& years, bool investment, const WritePiece& write,
+                    CsvStyle style = {});
 
 } // namespace selvane

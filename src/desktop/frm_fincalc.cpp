@@ -379,6 +379,8 @@ void frmFinCalc::buildMenus() {
 }
 
 void frmFinCalc::Form_Load() {
+    // The window writes CSV files as the spreadsheets of the user's locale read them.
+    m_calc.csvFollowsLocale = true;
     run([&] { m_calc.Form_Load(); });
     // Typing starts in the first field that takes it, not on the first button.
     focusFirstField();

@@ -6,6 +6,7 @@
 #include "calculator/fincalc.h"
 #include "core/printed_pages.h"
 #include "support/recording_host.h"
+#include "support/report_inputs.h"
 
 namespace selvane {
 namespace {
@@ -41,6 +42,17 @@ TEST_F(MoneyViews, PreviewShowsThePagesPrintPrints) {
     EXPECT_FALSE(host.pageTexts[0].empty());
 }
 
+// CSV files follow a decimal-comma locale only when asked to, as the window asks.
+TEST(CsvStyleOfTheState, SemicolonsAndDecimalCommasOnlyWhereTheLocaleWritesThem) {
+    NullHost host;
+    FinCalc german(host, CurrencyFormat(QLocale(QLocale::German, QLocale::Germany)));
+    FinCalc american(host, testing::kUsd);
+    EXPECT_EQ(german.csvStyle(), CsvStyle{});
+    german.csvFollowsLocale = american.csvFollowsLocale = true;
+    EXPECT_EQ(german.csvStyle(), kDecimalCommaCsv);
+    EXPECT_EQ(american.csvStyle(), CsvStyle{});
+}
+
 TEST_F(MoneyViews, DialogsSuggestANameBesideTheScenario) {
     const struct {
         const char *scenario, *csv, *png;
@@ -57,8 +69,8 @@ TEST_F(MoneyViews, DialogsSuggestANameBesideTheScenario) {
         calc.mnSaveChart_Click();
         ASSERT_EQ(host.requests.size(), 2u);
         EXPECT_EQ(host.requests[0].title, "Export Report");
-        EXPECT_EQ(host.requests[0].filter,
-                  "Payment Table (*.csv)|*.csv|Yearly Summary (*.csv)|*.csv");
+        EXPECT_EQ(host.requests[0].filter, "Payment Table (*.csv)|*.csv|Yearly Summary "
+                                           "(*.csv)|*.csv|Excel Workbook (*.xlsx)|*.xlsx");
         EXPECT_EQ(host.requests[0].fileName, c.csv) << c.scenario;
         EXPECT_EQ(host.requests[1].title, "Save Chart");
         EXPECT_EQ(host.requests[1].fileName, c.png) << c.scenario;

@@ -1,13 +1,15 @@
 #!/usr/bin/env python3
-"""The Excel workbook of Export Report, read with a reader of its own: the xlsx file is a zip of
+"""The spreadsheet files of Export Report, read with a reader of their own. The Excel workbook: the xlsx file is a zip of
 XML parts, read here with Python's zipfile and ElementTree, nothing of the program's. For a
 mortgage, a lease and an investment, under en_US and de_DE, every figure is a number in the
 locale's currency format, the header row is frozen, the columns fit their figures, each payment
 rounds to the payment table CSV's text, the payments add up to the report's total paid, the years
 are the yearly CSV's and add up to its total, and the totals are formulas whose stored results are
-those sums. A plan beyond a sheet's rows writes nothing and says why.
+those sums. A plan beyond a sheet's rows writes nothing and says why. The CSV files in the
+locale's style: under de_DE semicolons between fields and decimal commas, the same figures as the
+plain files; under en_US the plain files byte for byte.
 
-usage: workbook_test.py SELVANE_CLI"""
+usage: spreadsheet_test.py SELVANE_CLI"""
 
 import csv
 import os
@@ -141,6 +143,27 @@ PLANS = {
 for name, setup in PLANS.items():
     verify(f"{name}, en_US", setup, "en_US.UTF-8", "$")
     verify(f"{name}, de_DE", setup, "de_DE.UTF-8", "\u20ac")
+
+# CSV files in the locale's style, against the plain ones of the same plan.
+for name, setup in PLANS.items():
+    for locale, comma in (("de_DE.UTF-8", True), ("en_US.UTF-8", False), ("fr_FR.UTF-8", True)):
+        with tempfile.TemporaryDirectory() as folder:
+            out = run(setup + "export t.csv\nexport-yearly y.csv\ncsv locale\nexport lt.csv\n"
+                      "export-yearly ly.csv\n", locale, folder)
+            check(out.returncode == 0, f"{name}, {locale}: {out.stderr}")
+            for plain, styled in (("t.csv", "lt.csv"), ("y.csv", "ly.csv")):
+                p = open(os.path.join(folder, plain), "rb").read().decode()
+                s = open(os.path.join(folder, styled), "rb").read().decode()
+                if not comma:
+                    check(s == p, f"{name}, {locale}: {styled} is not the plain file")
+                    continue
+                header, _, rows = p.partition("\r\n")
+                want = header.replace(",", ";") + "\r\n" + rows.translate(str.maketrans(",.", ";,"))
+                check(s == want, f"{name}, {locale}: {styled} is not {plain} with ; and decimal commas")
+                # Read as such a spreadsheet reads it: every figure a number.
+                for row in list(csv.reader(s.splitlines(), delimiter=";"))[1:]:
+                    check(all(re.fullmatch(r"-?\d+(,\d\d)?|Total", v) for v in row),
+                          f"{name}, {locale}: {row}")
 
 # More payments than a sheet has rows: nothing is written, and the line says why.
 with tempfile.TemporaryDirectory() as folder:
