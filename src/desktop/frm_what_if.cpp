@@ -37,6 +37,32 @@ QLabel* figureLabel(QWidget* parent, const char* name) {
     return label;
 }
 
+// A sentence under a group's inputs and figures; a warning is in the readable red.
+QLabel* sentenceLabel(QWidget* parent, const char* name, bool warning) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    if (warning) {
+        QPalette red = label->palette();
+        red.setColor(QPalette::WindowText, warningColour(red.color(QPalette::Window)));
+        label->setPalette(red);
+    }
+    return label;
+}
+
+// The inputs beside the figures, and the group's sentences under them.
+void layOutGroup(QGroupBox* box, QLayout* typed, QLayout* shown, QLabel* message,
+                 QLabel* unavailable) {
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(typed, 1);
+    columns->addSpacing(16);
+    columns->addLayout(shown, 1);
+    auto* all = new QVBoxLayout(box);
+    all->addLayout(columns);
+    all->addWidget(message);
+    all->addWidget(unavailable);
+}
+
 void setText(QLabel* label, const QString& text) {
     if (label->text() != text)
         label->setText(text);
@@ -127,24 +153,9 @@ QGroupBox* frmWhatIf::buildExtras() {
         shown->addWidget(m_figures[i], i, 1);
     }
 
-    m_extrasMessage = new QLabel(box);
-    m_extrasMessage->setObjectName(QStringLiteral("lblExtrasMessage"));
-    m_extrasMessage->setWordWrap(true);
-    QPalette red = m_extrasMessage->palette();
-    red.setColor(QPalette::WindowText, warningColour(red.color(QPalette::Window)));
-    m_extrasMessage->setPalette(red);
-    m_unavailable = new QLabel(box);
-    m_unavailable->setObjectName(QStringLiteral("lblExtrasUnavailable"));
-    m_unavailable->setWordWrap(true);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(typed, 1);
-    columns->addSpacing(16);
-    columns->addLayout(shown, 1);
-    auto* all = new QVBoxLayout(box);
-    all->addLayout(columns);
-    all->addWidget(m_extrasMessage);
-    all->addWidget(m_unavailable);
+    m_extrasMessage = sentenceLabel(box, "lblExtrasMessage", true);
+    m_unavailable = sentenceLabel(box, "lblExtrasUnavailable", false);
+    layOutGroup(box, typed, shown, m_extrasMessage, m_unavailable);
     return box;
 }
 
@@ -215,24 +226,9 @@ QGroupBox* frmWhatIf::buildRateChange() {
         shown->addWidget(m_changeFigures[i], static_cast<int>(i), 1);
     }
 
-    m_changeMessage = new QLabel(box);
-    m_changeMessage->setObjectName(QStringLiteral("lblChangeMessage"));
-    m_changeMessage->setWordWrap(true);
-    QPalette red = m_changeMessage->palette();
-    red.setColor(QPalette::WindowText, warningColour(red.color(QPalette::Window)));
-    m_changeMessage->setPalette(red);
-    m_changeUnavailable = new QLabel(box);
-    m_changeUnavailable->setObjectName(QStringLiteral("lblChangeUnavailable"));
-    m_changeUnavailable->setWordWrap(true);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(typed, 1);
-    columns->addSpacing(16);
-    columns->addLayout(shown, 1);
-    auto* all = new QVBoxLayout(box);
-    all->addLayout(columns);
-    all->addWidget(m_changeMessage);
-    all->addWidget(m_changeUnavailable);
+    m_changeMessage = sentenceLabel(box, "lblChangeMessage", true);
+    m_changeUnavailable = sentenceLabel(box, "lblChangeUnavailable", false);
+    layOutGroup(box, typed, shown, m_changeMessage, m_changeUnavailable);
     return box;
 }
 
