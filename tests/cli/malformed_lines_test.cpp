@@ -28,7 +28,7 @@ TEST(ScriptLines, MalformedLinesAreScriptErrors) {
         "paper Legal -1", "paper A4 1e1", "paper A4 51", "paper A4  10", "paper A4 ten",
         "ratechange", "ratechange 6.5 61", "ratechange 6.5 61 both", "ratechange -100 61 term",
         "ratechange 6.5 0 payment", "ratechange 6.5 1.5 term", "ratechange x 61 term",
-        "ratechange off now", "ratechange 6.5 61 term 1",
+        "ratechange off now", "ratechange 6.5 61 term 1", "ratechange 6.5 10000001 term",
         "csv", "csv Locale", "csv locale plain",
         "type x 5", "clear 1x", "enter", "erase 17", "frobnicate", "Dump"};
     // clang-format on
@@ -38,9 +38,9 @@ TEST(ScriptLines, MalformedLinesAreScriptErrors) {
         EXPECT_TRUE(run.errors.startsWith("selvane-cli: line 2: ")) << run.errors.toStdString();
         EXPECT_FALSE(QFile::exists(dir.filePath("x.pdf"))) << line; // the script stopped there
     }
-    for (const char* line :
-         {"extra  100   12 ", "lump 5000 24", "findrate ", "keep", "unkeep  ",
-          " ratechange  6.5  61 payment ", "ratechange off", "csv locale", "csv plain"}) {
+    for (const char* line : {"extra  100   12 ", "lump 5000 24", "findrate ", "keep", "unkeep  ",
+                             " ratechange  6.5  61 payment ", "ratechange off", "csv locale",
+                             "ratechange 6.5 10000000 term", "csv plain"}) {
         const CliRun run = runCli(dir.path(), QByteArray(line) + "\n");
         EXPECT_EQ(run.exitCode, 0) << line << ": " << run.errors.toStdString();
     }
