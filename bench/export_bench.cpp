@@ -9,6 +9,7 @@
 #include "core/extra_payments.h"
 #include "core/file_io.h"
 #include "core/report_export.h"
+#include "core/workbook_export.h"
 
 namespace selvane {
 namespace {
@@ -40,6 +41,23 @@ void BM_ExportPaymentTableCsvFile(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ExportPaymentTableCsvFile)
+    ->Arg(360)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The same as an Excel workbook, both sheets: the library's own files, then the safe replacement.
+// A sheet holds at most 1,048,574 payments, so the long plan is a million.
+void BM_ExportWorkbookFile(benchmark::State& state) {
+    const DetailsReport r = longReport(state.range(0));
+    const YearlySummary years(r, 12);
+    QTemporaryDir dir;
+    const std::string path = QDir(dir.path()).filePath(QStringLiteral("book.xlsx")).toStdString();
+    const CurrencyFormat usd(QLocale(QLocale::English, QLocale::UnitedStates));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(writeWorkbook(path, r, years, false, usd).ok);
+}
+BENCHMARK(BM_ExportWorkbookFile)
     ->Arg(360)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond)
