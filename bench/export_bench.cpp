@@ -59,6 +59,7 @@ void BM_ExportWorkbookFile(benchmark::State& state) {
 }
 BENCHMARK(BM_ExportWorkbookFile)
     ->Arg(360)
+    ->Arg(10'000)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
