@@ -9,6 +9,10 @@ those sums. A plan beyond a sheet's rows writes nothing and says why. The CSV fi
 locale's style: under de_DE semicolons between fields and decimal commas, the same figures as the
 plain files; under en_US the plain files byte for byte.
 
+LibreOffice (headless) is the second reader: it imports the de_DE CSV files with German settings
+as numbers, and opens the workbooks, with every stored formula result wiped, and works the totals
+out again to the report's.
+
 usage: spreadsheet_test.py SELVANE_CLI"""
 
 import csv
@@ -164,6 +168,67 @@ for name, setup in PLANS.items():
                 for row in list(csv.reader(s.splitlines(), delimiter=";"))[1:]:
                     check(all(re.fullmatch(r"-?\d+(,\d\d)?|Total", v) for v in row),
                           f"{name}, {locale}: {row}")
+
+# LibreOffice, with a profile of its own that works every formula out again on loading.
+XCU = """<?xml version="1.0" encoding="UTF-8"?>
+<oor:items xmlns:oor="http://openoffice.org/2001/registry"
+ xmlns:xs="http://www.w3.org/2001/XMLSchema" xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance">
+<item oor:path="/org.openoffice.Office.Calc/Formula/Load">
+<prop oor:name="OOXMLRecalcMode" oor:op="fuse"><value>0</value></prop></item>
+</oor:items>
+"""
+
+
+def libreoffice(folder, *args):
+    profile = os.path.join(folder, "profile")
+    os.makedirs(os.path.join(profile, "user"), exist_ok=True)
+    open(os.path.join(profile, "user", "registrymodifications.xcu"), "w").write(XCU)
+    out = subprocess.run(["soffice", "-env:UserInstallation=file://" + profile, "--headless",
+                          *args], cwd=folder, capture_output=True, text=True, timeout=300)
+    check(out.returncode == 0, f"soffice {args}: {out.stderr}")
+
+
+def without_results(path):
+    """The workbook with every formula's stored result set to 0."""
+    book = zipfile.ZipFile(path)
+    parts = {i.filename: book.read(i.filename) for i in book.infolist()}
+    book.close()
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as out:
+        for name, data in parts.items():
+            if name.startswith("xl/worksheets/"):
+                data = re.sub(rb"(</f><v>)[^<]*", rb"\g<1>0", data)
+            out.writestr(name, data)
+
+
+for name, setup in PLANS.items():
+    with tempfile.TemporaryDirectory() as folder:
+        run(setup + "export t.csv\nexport-yearly y.csv\nexport w.xlsx\ncsv locale\n"
+            "export de.csv\nexport-yearly dey.csv\n", "de_DE.UTF-8", folder)
+        yearly = list(csv.reader(open(os.path.join(folder, "y.csv"), newline="")))
+        without_results(os.path.join(folder, "w.xlsx"))
+        libreoffice(folder, "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76,1,,1033,"
+                    "false,true,false,false,false,-1", "--outdir", "lo", "w.xlsx")
+        payments = list(csv.reader(open(os.path.join(folder, "lo", "w-Payments.csv"))))
+        years = list(csv.reader(open(os.path.join(folder, "lo", "w-Yearly Summary.csv"))))
+        paid = Decimal(yearly[-1][2]) + (0 if name == "investment" else Decimal(yearly[-1][3]))
+        check(payments[-1][0] == "Total" and cents(payments[-1][1]) == paid,
+              f"{name}: LibreOffice's total of the payments {payments[-1]}, report {paid}")
+        check([cents(v) for v in years[-1][2:4]] == [Decimal(v) for v in yearly[-1][2:4]] and
+              years[-1][1] == yearly[-1][1], f"{name}: LibreOffice's yearly total {years[-1]}")
+        # The decimal-comma files, imported as a German spreadsheet user imports them: every
+        # figure a number, the plain file's.
+        for styled, plain in (("de.csv", "t.csv"), ("dey.csv", "y.csv")):
+            libreoffice(folder, "--infilter=CSV:59,34,76,1,,1031", "--convert-to", "xlsx",
+                        "--outdir", "de", styled)
+            _, rows = read_sheet(zipfile.ZipFile(os.path.join(folder, "de", styled[:-3] + "xlsx")),
+                                 "xl/worksheets/sheet1.xml", {}, [])
+            want = list(csv.reader(open(os.path.join(folder, plain), newline="")))[1:]
+            got = [[rows[r][c] for c in "ABCDE"] for r in sorted(rows) if r > 1]
+            check(len(got) == len(want), f"{name}: {styled}: {len(got)} rows for {len(want)}")
+            for g, w in zip(got, want):
+                numbers = [(cell, text) for cell, text in zip(g, w) if text != "Total"]
+                check(all(cell[1] == "n" and float(cell[0]) == float(text) for cell, text in numbers),
+                      f"{name}: {styled} row {w}: LibreOffice read {g}")
 
 # More payments than a sheet has rows: nothing is written, and the line says why.
 with tempfile.TemporaryDirectory() as folder:
