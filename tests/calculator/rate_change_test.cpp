@@ -166,6 +166,11 @@ TEST(RateChange, TextsOfTheWindow) {
          false,
          {"$789.03", "301", "$0.42", "$236,709.51", "$86,709.51", "+$0.42",
           "+1 payment (1 month)"}},
+        // Less than half a cent more: no sign before a figure of no cents.
+        {"4.00005",
+         "300",
+         false,
+         {"$789.03", "300", "$789.03", "$236,709.09", "$86,709.09", "$0.00", "0 payments"}},
     };
     for (const auto& k : cases) {
         ASSERT_TRUE(c.setRateChange(k.apr, k.from, k.keepEndDate));
@@ -173,7 +178,7 @@ TEST(RateChange, TextsOfTheWindow) {
         EXPECT_EQ(t.figures, k.figures) << k.apr;
         EXPECT_TRUE(t.on && t.refused.empty() && t.message.empty());
     }
-    EXPECT_EQ(t.shockFrom, "From payment 1 on, the end date kept:");
+    EXPECT_EQ(t.shockFrom, "From payment 300 on, the end date kept:");
     ASSERT_TRUE(c.setRateChange("6.5", "61", false));
     EXPECT_EQ(c.rateChangeTexts().shockFrom, "From payment 61 on, the end date kept:");
     const std::array<std::string, 3> shock1{"+1 point (5.000 %)", "$858.08", "$103,280.92"};
