@@ -62,7 +62,7 @@ void FinCalc::calculateResults() {
     // Every calculation makes its own plan; one that solves nothing leaves none.
     planChanged();
     plan.reset();
-    noPlan = "The last calculation solved nothing: choose what to solve for and calculate.";
+    noPlan = tr("The last calculation solved nothing: choose what to solve for and calculate.");
     ++planRevision;
 
     // 1. Read phase. A number beyond the range of a double is not read: the value stays.

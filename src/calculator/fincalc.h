@@ -24,6 +24,7 @@
 #include "core/mode_tables.h"
 #include "core/rate_search.h"
 #include "core/report_export.h"
+#include "core/user_text.h"
 #include "core/yearly_summary.h"
 
 namespace selvane {
@@ -341,6 +342,10 @@ class FinCalc {
     std::optional<Mode> mode() const { return modeOf(CalculatorMode); }
 
   private:
+    // A sentence of the state in the user's language (see Host::translate); Qt's lupdate finds
+    // each text given here under "FinCalc".
+    std::string tr(const char* text) const { return m_host.translate(text); }
+    std::string yearsAndMonths(double months) const; // "2 years 3 months", "-1 year"
     void calculateLoan(Mode mode, LoanResult result);
     void calculateInvestment(InvestmentResult result);
     void writeInvestmentResults();

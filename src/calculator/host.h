@@ -7,14 +7,15 @@
 
 #include "core/file_io.h"
 #include "core/twips.h"
+#include "core/user_text.h"
 
 namespace selvane {
 
 class PrintedPages;
 struct ChartSource;
 
-inline constexpr const char* kScenarioFilter =
-    "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|Financial Files (*.fin)|*.fin";
+inline constexpr const char* kScenarioFilter = UI_TEXT(
+    "FinCalc", "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|Financial Files (*.fin)|*.fin");
 // The pair of kScenarioFilter the file dialogs preselect, counted from 1: Financial Files.
 inline constexpr int kScenarioFilterFin = 3;
 
@@ -67,6 +68,13 @@ class Host {
     virtual WriteOutcome saveChart(const std::string& path, const ChartSource&) {
         return {path, false, "charts are not drawn here"};
     }
+    // A text of the state in the user's language: the window's translation of a text marked
+    // UI_TEXT("FinCalc", ...) where it is written. Hosts without languages give it as written, so
+    // selvane-cli's output is the same in every language.
+    virtual std::string translate(const char* text) const { return text; }
+    // The language of the translated help topics, which lie in a folder of that name beside the
+    // English ones ("de"); empty for the English topics.
+    virtual std::string helpLanguage() const { return {}; }
     // Tells the user that something asked for did not happen, and why.
     virtual void showMessage(const std::string& /*title*/, const std::string& /*text*/) {}
     // A scenario file was opened, or written under the name the Save As dialog gave: the window

@@ -52,13 +52,15 @@ std::string suggestedName(const std::string& scenario, const std::string& ending
 } // namespace
 
 void FinCalc::mnSaveChart_Click() {
-    FileDialogRequest request{"Save Chart", "PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg", 1,
-                              suggestedName(ScenarioFileName, ".png"), FileKind::Chart};
+    FileDialogRequest request{UI_TEXT("FinCalc", "Save Chart"),
+                              UI_TEXT("FinCalc", "PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg"),
+                              1, suggestedName(ScenarioFileName, ".png"), FileKind::Chart};
     const auto path = m_host.chooseSavePath(request);
     if (!path)
         return;
     if (!noteWrite(m_host.saveChart(*path, chartSource())))
-        m_host.showMessage("Save Chart", "The chart could not be written to " + *path + ".");
+        m_host.showMessage(UI_TEXT("FinCalc", "Save Chart"),
+                           fillIn(tr("The chart could not be written to %1."), {*path}));
 }
 
 void FinCalc::mnPrintPreview_Click() {
@@ -66,9 +68,9 @@ void FinCalc::mnPrintPreview_Click() {
 }
 
 void FinCalc::mnExport_Click() {
-    FileDialogRequest request{"Export Report",
-                              "Payment Table (*.csv)|*.csv|Yearly Summary (*.csv)|*.csv|"
-                              "Excel Workbook (*.xlsx)|*.xlsx",
+    FileDialogRequest request{UI_TEXT("FinCalc", "Export Report"),
+                              UI_TEXT("FinCalc", "Payment Table (*.csv)|*.csv|Yearly Summary "
+                                                 "(*.csv)|*.csv|Excel Workbook (*.xlsx)|*.xlsx"),
                               1, suggestedName(ScenarioFileName, ".csv"), FileKind::Report};
     const auto choice = m_host.chooseSavePathAndType(request);
     if (!choice)
@@ -86,8 +88,10 @@ void FinCalc::mnExport_Click() {
                                  return writePaymentTableCsv(report, write, csvStyle());
                              }));
     if (!written)
-        m_host.showMessage("Export Report", "The report could not be written to " + choice->path +
-                                                ". Any file already there is unchanged.");
+        m_host.showMessage(UI_TEXT("FinCalc", "Export Report"),
+                           fillIn(tr("The report could not be written to %1. Any file already "
+                                     "there is unchanged."),
+                                  {choice->path}));
 }
 
 } // namespace selvane

@@ -12,11 +12,11 @@ namespace selvane {
 bool FinCalc::setRateChange(const std::string& apr, const std::string& from, bool keepEndDate) {
     const auto a = wholeNumber(apr), f = wholeNumber(from);
     if (!a || !(*a > -100) || !std::isfinite(*a)) {
-        rateChangeMessage = "The new APR must be a number above -100.";
+        rateChangeMessage = tr("The new APR must be a number above -100.");
         return false;
     }
     if (!f || !(*f >= 1) || *f != std::floor(*f) || *f > static_cast<double>(kMaxPasses)) {
-        rateChangeMessage = "The new rate starts at a whole payment number from 1 to 10000000.";
+        rateChangeMessage = tr("The new rate starts at a whole payment number from 1 to 10000000.");
         return false;
     }
     rateChange = RateChangeInput{*a, static_cast<std::int64_t>(*f), keepEndDate};
@@ -31,7 +31,7 @@ void FinCalc::clearRateChange() {
 
 std::optional<std::string> FinCalc::rateChangeUnavailable() const {
     if (extrasUnavailable())
-        return "A rate change is for loans and mortgages, whose lender can reset the rate.";
+        return tr("A rate change is for loans and mortgages, whose lender can reset the rate.");
     return noSchedule();
 }
 
@@ -74,7 +74,7 @@ std::optional<RateChangeFigures> FinCalc::workOutChange() const {
     f.input = *rateChange;
     const std::optional<RateChange> inUse = changeInUse();
     if (!inUse) {
-        f.message = "The new APR gives no rate per payment the calculator can use.";
+        f.message = tr("The new APR gives no rate per payment the calculator can use.");
         return f;
     }
     const ScheduleTotals with = schedule(*plan, extras, &*inUse);
@@ -82,21 +82,23 @@ std::optional<RateChangeFigures> FinCalc::workOutChange() const {
         // Keeping the payment fails; the lender's other answer still ends the plan on time.
         const RateChange onTime{inUse->periodRate, rateChange->from, true};
         const ScheduleTotals t = schedule(*plan, extras, &onTime);
-        f.message = "At " + formatFixed(rateChange->apr, 3) + " % the payment of " +
-                    m_currency.amount(plan->payment) +
-                    (with.payments == 0 ? " no longer covers the interest, so the balance is never "
-                                          "paid off."
-                                        : " pays the balance off only after more than 10000000 "
-                                          "payments, more than the calculator schedules.");
+        f.message = fillIn(with.payments == 0
+                               ? tr("At %1 % the payment of %2 no longer covers the interest, so "
+                                    "the balance is never paid off.")
+                               : tr("At %1 % the payment of %2 pays the balance off only after "
+                                    "more than 10000000 payments, more than the calculator "
+                                    "schedules."),
+                           {formatFixed(rateChange->apr, 3), m_currency.amount(plan->payment)});
         if (finite(t))
-            f.message += " A payment of " + m_currency.amount(t.changedPayment.value()) +
-                         " from payment " + std::to_string(rateChange->from) +
-                         " on would still end the plan on time.";
+            f.message += " " + fillIn(tr("A payment of %1 from payment %2 on would still end the "
+                                         "plan on time."),
+                                      {m_currency.amount(t.changedPayment.value()),
+                                       std::to_string(rateChange->from)});
         return f;
     }
     const ScheduleTotals base = schedule(*plan, extras);
     if (!finite(with) || !finite(base)) {
-        f.message = "The payments with this rate add up to more than the calculator can hold.";
+        f.message = tr("The payments with this rate add up to more than the calculator can hold.");
         return f;
     }
     f.payment = with.changedPayment.value();

@@ -17,10 +17,12 @@ void FinCalc::Form_Load() {
 
     cmResult.back = kPaleYellow;
     cmCompound.back = kPaleYellow;
-    cmCompound.entries = {"Daily", "Monthly", "6 Months", "Yearly"};
+    cmCompound.entries = {UI_TEXT("FinCalc", "Daily"), UI_TEXT("FinCalc", "Monthly"),
+                          UI_TEXT("FinCalc", "6 Months"), UI_TEXT("FinCalc", "Yearly")};
     selectCompound(1);
     cmPeriod.back = kPaleYellow;
-    cmPeriod.entries = {"Biweekly", "Semi-monthly", "Monthly"};
+    cmPeriod.entries = {UI_TEXT("FinCalc", "Biweekly"), UI_TEXT("FinCalc", "Semi-monthly"),
+                        UI_TEXT("FinCalc", "Monthly")};
     selectPeriod(2);
 
     HelpTopic = "Startup.txt";

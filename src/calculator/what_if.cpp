@@ -52,13 +52,14 @@ std::optional<std::string> FinCalc::extrasUnavailable() const {
     if (m == Mode::PersonalLoan || m == Mode::Mortgage)
         return std::nullopt;
     if (m == Mode::Lease)
-        return "Extra payments are for loans and mortgages: a lease's payments are set by its "
-               "contract.";
+        return tr("Extra payments are for loans and mortgages: a lease's payments are set by its "
+                  "contract.");
     if (m == Mode::Income)
-        return "Extra payments are for loans and mortgages: income payments are paid to you.";
+        return tr("Extra payments are for loans and mortgages: income payments are paid to you.");
     if (m == Mode::Investment)
-        return "Extra payments are for loans and mortgages: for an investment, raise the deposit.";
-    return "Extra payments are for loans and mortgages.";
+        return tr(
+            "Extra payments are for loans and mortgages: for an investment, raise the deposit.");
+    return tr("Extra payments are for loans and mortgages.");
 }
 
 void FinCalc::planChanged() {
@@ -68,8 +69,8 @@ void FinCalc::planChanged() {
 
 void FinCalc::keepPlan(std::optional<Plan> solved) {
     if (!solved) {
-        noPlan = "The last calculation failed, so there is no plan to show: change the inputs and "
-                 "calculate again.";
+        noPlan = tr("The last calculation failed, so there is no plan to show: change the inputs "
+                    "and calculate again.");
         return;
     }
     // The plan pays whole payments: a part payment at the end is one more payment.
@@ -128,18 +129,22 @@ std::optional<WhatIfFigures> FinCalc::whatIf() const {
     for (const double f : figures)
         if (!std::isfinite(f))
             return std::nullopt; // a plan whose payments add up beyond the range of numbers
-    const std::string last = " comes after the last payment (" + std::to_string(w.payments) + ")";
+    const std::string last = std::to_string(w.payments);
     if (extras.extra != 0 && extras.from > w.payments)
-        w.note = "The extra from payment " + std::to_string(extras.from) + last + ": not used.";
+        w.note =
+            fillIn(tr("The extra from payment %1 comes after the last payment (%2): not used."),
+                   {std::to_string(extras.from), last});
     if (extras.lump != 0 && extras.at > w.payments)
-        w.note += std::string(w.note.empty() ? "" : " ") + "The one-time amount at payment " +
-                  std::to_string(extras.at) + last + ": not used.";
+        w.note += std::string(w.note.empty() ? "" : " ") +
+                  fillIn(tr("The one-time amount at payment %1 comes after the last payment (%2): "
+                            "not used."),
+                         {std::to_string(extras.at), last});
     return w;
 }
 
 std::string FinCalc::noFigures() const {
     return noSchedule().value_or(
-        "The payments with these extras add up to more than the calculator can hold.");
+        tr("The payments with these extras add up to more than the calculator can hold."));
 }
 
 PaymentQuestion FinCalc::paymentQuestion() const {
@@ -178,11 +183,12 @@ void FinCalc::mnFindRate_Click() {
     m_rateAsked = rateAskedNow();
     if (!mode()) {
         foundRate = FoundRate{std::nullopt, std::nullopt,
-                              "This scenario's mode is not one the calculator knows, so it "
-                              "computes no payment to find a rate for."};
+                              tr("This scenario's mode is not one the calculator knows, so it "
+                                 "computes no payment to find a rate for.")};
         return;
     }
-    foundRate = findRate(m_rateAsked->question, m_rateAsked->payment);
+    foundRate = findRate(m_rateAsked->question, m_rateAsked->payment,
+                         [this](const char* text) { return tr(text); });
     rateNote.clear();
 }
 
@@ -202,10 +208,11 @@ void FinCalc::mnUseRate_Click() {
     // later Calculate reads.
     const auto shown = fieldValue(fields[field::APR].text);
     const auto payment = shown ? paymentAtApr(paymentQuestion(), *shown) : std::nullopt;
-    rateNote = "The APR field shows the rate to three decimals, " + fields[field::APR].text +
-               (payment ? ": a later Calculate at that APR, solving for the payment, gives " +
-                              format00(*payment) + "."
-                        : ".");
+    rateNote = payment ? fillIn(tr("The APR field shows the rate to three decimals, %1: a later "
+                                   "Calculate at that APR, solving for the payment, gives %2."),
+                                {fields[field::APR].text, format00(*payment)})
+                       : fillIn(tr("The APR field shows the rate to three decimals, %1."),
+                                {fields[field::APR].text});
 }
 
 PlanFigures FinCalc::planFigures() const {
@@ -252,26 +259,24 @@ namespace {
 
 const std::string kNoFigure = "\u2013"; // an en dash: a figure that cannot be shown
 
-// A length of time in whole months, as years and months: "2 years 3 months", "-1 year".
-std::string yearsAndMonths(double months) {
-    if (!std::isfinite(months))
-        return kNoFigure;
-    const long long total = std::llround(std::fabs(months));
-    const long long y = total / 12, m = total % 12;
-    auto part = [](long long v, const char* unit) {
-        return std::to_string(v) + " " + unit + (v == 1 ? "" : "s");
-    };
-    std::string text = y == 0   ? part(m, "month")
-                       : m == 0 ? part(y, "year")
-                                : part(y, "year") + " " + part(m, "month");
-    return (months < 0 && total != 0 ? "-" : "") + text;
-}
-
 std::string percentText(double v) {
     return formatFixed(v, 6) + " %";
 }
 
 } // namespace
+
+// A length of time in whole months, as years and months: "2 years 3 months", "-1 year".
+std::string FinCalc::yearsAndMonths(double months) const {
+    if (!std::isfinite(months))
+        return kNoFigure;
+    const long long total = std::llround(std::fabs(months));
+    const long long y = total / 12, m = total % 12;
+    const std::string years = fillIn(y == 1 ? tr("%1 year") : tr("%1 years"), {std::to_string(y)});
+    const std::string monthsText =
+        fillIn(m == 1 ? tr("%1 month") : tr("%1 months"), {std::to_string(m)});
+    const std::string text = y == 0 ? monthsText : m == 0 ? years : years + " " + monthsText;
+    return (months < 0 && total != 0 ? "-" : "") + text;
+}
 
 WhatIfTexts FinCalc::whatIfTexts() const {
     WhatIfTexts t;
@@ -323,13 +328,13 @@ RateChangeTexts FinCalc::rateChangeTexts() const {
     t.refused = rateChangeMessage;
     if (!t.refused.empty())
         return t;
-    t.shockFrom = "From payment " + std::to_string(shockFrom()) + " on, the end date kept:";
+    t.shockFrom =
+        fillIn(tr("From payment %1 on, the end date kept:"), {std::to_string(shockFrom())});
     if (const auto shock = this->shock()) {
         for (size_t i = 0; i < shock->size(); ++i) {
             const ShockFigures& s = (*shock)[i];
-            t.shock[i] = {"+" + formatFixed(s.points, 0) +
-                              (s.points == 1 ? " point (" : " points (") +
-                              formatFixed(planApr + s.points, 3) + " %)",
+            t.shock[i] = {fillIn(s.points == 1 ? tr("+%1 point (%2 %)") : tr("+%1 points (%2 %)"),
+                                 {formatFixed(s.points, 0), formatFixed(planApr + s.points, 3)}),
                           m_currency.amount(s.payment), m_currency.amount(s.totalInterest)};
         }
     }
@@ -347,8 +352,8 @@ RateChangeTexts FinCalc::rateChangeTexts() const {
                  m_currency.amount(f->totalPaid),
                  m_currency.amount(f->totalInterest),
                  changeText(m_currency, f->extraInterest),
-                 (more > 0 ? "+" : "") + std::to_string(more) +
-                     (more == 1 || more == -1 ? " payment" : " payments") +
+                 fillIn(more == 1 || more == -1 ? tr("%1 payment") : tr("%1 payments"),
+                        {(more > 0 ? "+" : "") + std::to_string(more)}) +
                      (more == 0 ? "" : " (" + yearsAndMonths(f->yearsChange * 12) + ")")};
     return t;
 }

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <thread>
 
+#include "core/user_text.h"
 #include "core/yearly_summary.h"
 
 namespace selvane {
@@ -236,21 +237,23 @@ ChartData ChartSource::data(int columns) const {
 
 ChartCaptions chartCaptions(bool investment) {
     if (investment)
-        return {"Balance", "Deposits to date", "Interest earned to date", "Deposits",
-                "Interest earned"};
-    return {"Balance", "Principal paid to date", "Interest paid to date", "Principal paid",
-            "Interest paid"};
+        return {UI_TEXT("FinCalc", "Balance"), UI_TEXT("FinCalc", "Deposits to date"),
+                UI_TEXT("FinCalc", "Interest earned to date"), UI_TEXT("FinCalc", "Deposits"),
+                UI_TEXT("FinCalc", "Interest earned")};
+    return {UI_TEXT("FinCalc", "Balance"), UI_TEXT("FinCalc", "Principal paid to date"),
+            UI_TEXT("FinCalc", "Interest paid to date"), UI_TEXT("FinCalc", "Principal paid"),
+            UI_TEXT("FinCalc", "Interest paid")};
 }
 
-std::string chartPointText(const ChartSource& source, std::int64_t payment) {
+std::string chartPointText(const ChartSource& source, std::int64_t payment, const Translate& say) {
     if (source.report == nullptr || payment < 1 || payment > source.report->rowCount())
         return {};
     const DetailsReport::Row row = source.report->rowValues(payment);
     const ChartCaptions c = chartCaptions(source.investment);
     const CurrencyFormat& cur = source.currency;
-    return "Payment " + std::to_string(payment) + "\n" + c.balance + ": " +
-           cur.amount(row.balance) + "\n" + c.principal + ": " + cur.amount(row.principal) + "\n" +
-           c.interest + ": " + cur.amount(row.interest);
+    return fillIn(say(UI_TEXT("FinCalc", "Payment %1")), {std::to_string(payment)}) + "\n" +
+           say(c.balance) + ": " + cur.amount(row.balance) + "\n" + say(c.principal) + ": " +
+           cur.amount(row.principal) + "\n" + say(c.interest) + ": " + cur.amount(row.interest);
 }
 
 } // namespace selvane

@@ -12,6 +12,7 @@
 #include "core/currency.h"
 #include "core/details_text.h"
 #include "core/extra_payments.h"
+#include "core/user_text.h"
 
 namespace selvane {
 
@@ -100,16 +101,20 @@ struct ChartSource {
     ChartData data(int columns) const;
 };
 
-// What hovering over payment k shows: its number and the row's figures in currency.
-std::string chartPointText(const ChartSource& source, std::int64_t payment);
+// What hovering over payment k shows: its number and the row's figures in currency, its words
+// in the user's language.
+std::string chartPointText(const ChartSource& source, std::int64_t payment,
+                           const Translate& say = asWritten);
 
 // Legend texts of the lines and bars.
 struct ChartCaptions {
     const char *balance, *principal, *interest, *principalBar, *interestBar;
 };
 ChartCaptions chartCaptions(bool investment);
-inline constexpr const char* kBalanceWithExtrasCaption = "Balance with extras";
-inline constexpr const char* kBalanceWithChangeCaption = "Balance with the rate change";
-inline constexpr const char* kBalanceWithBothCaption = "Balance with extras and the rate change";
+inline constexpr const char* kBalanceWithExtrasCaption = UI_TEXT("FinCalc", "Balance with extras");
+inline constexpr const char* kBalanceWithChangeCaption =
+    UI_TEXT("FinCalc", "Balance with the rate change");
+inline constexpr const char* kBalanceWithBothCaption =
+    UI_TEXT("FinCalc", "Balance with extras and the rate change");
 
 } // namespace selvane

@@ -4,18 +4,21 @@
 #include <cmath>
 
 #include "core/details_text.h"
+#include "core/user_text.h"
 
 namespace selvane {
 
 std::optional<std::string> extrasProblem(double extra, double from, double lump, double at) {
     if (!(extra >= 0) || !std::isfinite(extra))
-        return "The extra amount must be a number of at least 0.";
+        return UI_TEXT("FinCalc", "The extra amount must be a number of at least 0.");
     if (!(lump >= 0) || !std::isfinite(lump))
-        return "The one-time amount must be a number of at least 0.";
+        return UI_TEXT("FinCalc", "The one-time amount must be a number of at least 0.");
     if (!(from >= 1) || from != std::floor(from) || from > static_cast<double>(kMaxPasses))
-        return "Extra payments start at a whole payment number from 1 to 10000000.";
+        return UI_TEXT("FinCalc",
+                       "Extra payments start at a whole payment number from 1 to 10000000.");
     if (!(at >= 1) || at != std::floor(at) || at > static_cast<double>(kMaxPasses))
-        return "The one-time amount goes with a whole payment number from 1 to 10000000.";
+        return UI_TEXT("FinCalc",
+                       "The one-time amount goes with a whole payment number from 1 to 10000000.");
     return std::nullopt;
 }
 
@@ -23,20 +26,30 @@ std::optional<std::string> scheduleProblem(const Plan& p) {
     const double figures[] = {p.amountFinanced, p.periodRate, p.payment, p.endAmount};
     if (!std::all_of(std::begin(figures), std::end(figures),
                      [](double v) { return std::isfinite(v); }))
-        return "The plan's figures are beyond the range of numbers, so it has no payment schedule.";
+        return UI_TEXT(
+            "FinCalc",
+            "The plan's figures are beyond the range of numbers, so it has no payment schedule.");
     if (p.payments < 1)
-        return "The plan has no payments, so it has no payment schedule.";
+        return UI_TEXT("FinCalc", "The plan has no payments, so it has no payment schedule.");
     if (p.payments > kMaxPasses)
-        return "The plan has more than 10000000 payments, more than the calculator schedules.";
+        return UI_TEXT(
+            "FinCalc",
+            "The plan has more than 10000000 payments, more than the calculator schedules.");
     if (!(p.periodRate > -1))
-        return "The rate per payment is -100 % or less, so the plan has no payment schedule.";
+        return UI_TEXT(
+            "FinCalc",
+            "The rate per payment is -100 % or less, so the plan has no payment schedule.");
     if (!(DD(p.endAmount) < DD(p.amountFinanced)))
-        return "The end amount is at or above the amount financed: the payments do not pay the "
-               "balance down, so there is nothing for extra payments to pay off.";
+        return UI_TEXT(
+            "FinCalc",
+            "The end amount is at or above the amount financed: the payments do not pay the "
+            "balance down, so there is nothing for extra payments to pay off.");
     // The first payment must take the balance down; after it, the balance only falls faster.
     if (!(DD(p.payment) - DD(p.amountFinanced) * p.periodRate > DD(0.0)))
-        return "The payment is no more than the first period's interest, so the plan's balance "
-               "does not fall: there is no schedule for extra payments to shorten.";
+        return UI_TEXT(
+            "FinCalc",
+            "The payment is no more than the first period's interest, so the plan's balance "
+            "does not fall: there is no schedule for extra payments to shorten.");
     return std::nullopt;
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/annuity.h"
 #include "core/number_text.h"
+#include "core/user_text.h"
 
 namespace selvane {
 
@@ -118,19 +119,24 @@ template <class F> Sample turningPoint(F&& f, Sample a, Sample b, Sample c, bool
 
 } // namespace
 
-FoundRate findRate(const PaymentQuestion& q, double payment) {
+FoundRate findRate(const PaymentQuestion& q, double payment, const Translate& say) {
     const double C = q.compoundMonths, P = q.paymentsPerMonth;
     if (!(C > 0) || !(P > 0) || !std::isfinite(C) || !std::isfinite(P))
-        return noRate("Choose a payment period and a compound period: without them the rate does "
-                      "not enter the payment.");
+        return noRate(
+            say(UI_TEXT("FinCalc", "Choose a payment period and a compound period: without "
+                                   "them the rate does not enter the payment.")));
     if (!(q.PERS > 0))
-        return noRate("The number of payments must be more than 0 for the payment to have a rate.");
+        return noRate(say(
+            UI_TEXT("FinCalc",
+                    "The number of payments must be more than 0 for the payment to have a rate.")));
     if (!(C < q.PERS + 1))
-        return noRate("With this compound period the payment is computed only for more than " +
-                      roundTripText(std::ceil(C - 1)) +
-                      " payments; with fewer it does not depend on the rate.");
+        return noRate(fillIn(say(UI_TEXT("FinCalc", "With this compound period the payment is "
+                                                    "computed only for more than %1 payments; with "
+                                                    "fewer it does not depend on the rate.")),
+                             {roundTripText(std::ceil(C - 1))}));
     if (!std::isfinite(payment))
-        return noRate("The payment is not a number the calculator can use.");
+        return noRate(
+            say(UI_TEXT("FinCalc", "The payment is not a number the calculator can use.")));
 
     auto at = [&](double apr) { return paymentAtApr(q, apr); };
     static const std::vector<double> aprs = sampledAprs();
@@ -161,8 +167,9 @@ FoundRate findRate(const PaymentQuestion& q, double payment) {
         lastOk = p.has_value();
     }
     if (samples.empty())
-        return noRate("The payment cannot be computed from these inputs at any rate from -100 % "
-                      "up.");
+        return noRate(say(UI_TEXT(
+            "FinCalc",
+            "The payment cannot be computed from these inputs at any rate from -100 % up.")));
 
     // Every stretch where payment - target changes sign holds a rate; so may the top or bottom of
     // a turning point between samples, which is searched for where the samples turn.
@@ -229,15 +236,20 @@ FoundRate findRate(const PaymentQuestion& q, double payment) {
         const double net = lease ? payment / (1 + 0.01 * q.TAX) : payment;
         const double amount = lease ? q.SBAL : q.SBAL * (1 + 0.01 * q.TAX);
         if (n * net < amount - q.DPMT - q.FBAL)
-            return noRate("The payments add up to less than the amount borrowed minus the end "
-                          "amount; not even a rate near -100 % brings the payment down to " +
-                          moneyText(payment) + ".");
+            return noRate(fillIn(
+                say(UI_TEXT("FinCalc", "The payments add up to less than the amount borrowed "
+                                       "minus the end amount; not even a rate near -100 % "
+                                       "brings the payment down to %1.")),
+                {moneyText(payment)}));
     }
     if (investment && payment > high->payment && n * payment > q.FBAL - q.SBAL)
-        return noRate("The deposits add up to more than the end amount minus the start amount; not "
-                      "even a rate near -100 % brings the deposit up to " +
-                      moneyText(payment) + ".");
-    const std::string from = lowestTried < -99 ? "just above -100" : roundTripText(lowestTried);
+        return noRate(fillIn(
+            say(UI_TEXT("FinCalc", "The deposits add up to more than the end amount minus the "
+                                   "start amount; not even a rate near -100 % brings the "
+                                   "deposit up to %1.")),
+            {moneyText(payment)}));
+    const std::string from =
+        lowestTried < -99 ? say(UI_TEXT("FinCalc", "just above -100")) : roundTripText(lowestTried);
     // A bound that would read like the payment itself is shown with the digits that tell them
     // apart.
     auto bound = [&](double v) {
@@ -245,9 +257,10 @@ FoundRate findRate(const PaymentQuestion& q, double payment) {
     };
     const std::string to = highestTried == std::floor(highestTried) ? formatFixed(highestTried, 0)
                                                                     : moneyText(highestTried);
-    return noRate("No rate from " + from + " % to " + to + " % gives a payment of " +
-                  roundTripText(payment) + ": over that range it runs from " + bound(low->payment) +
-                  " to " + bound(high->payment) + ".");
+    return noRate(
+        fillIn(say(UI_TEXT("FinCalc", "No rate from %1 % to %2 % gives a payment of %3: "
+                                      "over that range it runs from %4 to %5.")),
+               {from, to, roundTripText(payment), bound(low->payment), bound(high->payment)}));
 }
 
 } // namespace selvane

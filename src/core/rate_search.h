@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/checked.h"
+#include "core/user_text.h"
 
 namespace selvane {
 
@@ -40,8 +41,9 @@ struct FoundRate {
 };
 
 // The APR, above -100 %, at which the payment is `payment`, or a plain sentence saying why no such
-// rate exists or none could be found. Where several rates give the payment the one nearest 0 wins.
-FoundRate findRate(const PaymentQuestion& q, double payment);
+// rate exists or none could be found, in the user's language (`say`). Where several rates give the
+// payment the one nearest 0 wins.
+FoundRate findRate(const PaymentQuestion& q, double payment, const Translate& say = asWritten);
 
 // The highest APR the search tries, in percent.
 inline constexpr double kHighestApr = 1e6;
