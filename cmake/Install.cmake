@@ -23,6 +23,10 @@ endif()
 install(TARGETS selvane-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 file(GLOB SELVANE_HELP_FILES ${PROJECT_SOURCE_DIR}/help/*.txt)
 install(FILES ${SELVANE_HELP_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/selvane/help)
+foreach(language de fr)
+  file(GLOB topics ${PROJECT_SOURCE_DIR}/translations/help/${language}/*.txt)
+  install(FILES ${topics} DESTINATION ${CMAKE_INSTALL_DATADIR}/selvane/help/${language})
+endforeach()
 install(FILES resources/selvane.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES resources/selvane-48.png RENAME selvane.png

@@ -12,6 +12,7 @@
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
 #include "desktop/readable_colours.h"
+#include "desktop/ui_text.h"
 
 int main(int argc, char* argv[]) {
     // Answered before the application starts, so that they need no display.
@@ -36,6 +37,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Selvane"));
     QApplication::setApplicationVersion(QStringLiteral(SELVANE_VERSION));
     QApplication::setWindowIcon(selvane::programIcon());
+    // German or French where the desktop's language is one of them; English otherwise.
+    selvane::installTranslations(QLocale::system());
     // --dark: the Fusion style with a dark palette, where the desktop's theme gives no dark look.
     if (QApplication::arguments().contains(QStringLiteral("--dark")))
         selvane::useDarkLook();

@@ -343,7 +343,7 @@ class FinCalc {
 
   private:
     // A sentence of the state in the user's language (see Host::translate); Qt's lupdate finds
-    // each text given here under "FinCalc".
+    // each text given here under "selvane::FinCalc".
     std::string tr(const char* text) const { return m_host.translate(text); }
     std::string yearsAndMonths(double months) const; // "2 years 3 months", "-1 year"
     void calculateLoan(Mode mode, LoanResult result);

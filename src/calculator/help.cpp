@@ -7,9 +7,15 @@
 
 namespace selvane {
 
-// A topic that cannot be read leaves the comments box as it was.
+// A topic that cannot be read leaves the comments box as it was. Where the window speaks another
+// language the topic is read from that language's folder, and in English when it is not there.
 void FinCalc::OpenHelpFile() {
-    if (auto text = readTopic(HelpTopic))
+    const std::string language = m_host.helpLanguage();
+    auto text = language.empty() ? std::nullopt
+                                 : readTopic(language + "/" + HelpTopic, TopicEncoding::Utf8);
+    if (!text)
+        text = readTopic(HelpTopic);
+    if (text)
         comments = std::move(*text);
 }
 

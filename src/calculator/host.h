@@ -14,8 +14,9 @@ namespace selvane {
 class PrintedPages;
 struct ChartSource;
 
-inline constexpr const char* kScenarioFilter = UI_TEXT(
-    "FinCalc", "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|Financial Files (*.fin)|*.fin");
+inline constexpr const char* kScenarioFilter =
+    UI_TEXT("selvane::FinCalc",
+            "All Files (*.*)|*.*|Text Files (*.txt)|*.txt|Financial Files (*.fin)|*.fin");
 // The pair of kScenarioFilter the file dialogs preselect, counted from 1: Financial Files.
 inline constexpr int kScenarioFilterFin = 3;
 
@@ -69,8 +70,8 @@ class Host {
         return {path, false, "charts are not drawn here"};
     }
     // A text of the state in the user's language: the window's translation of a text marked
-    // UI_TEXT("FinCalc", ...) where it is written. Hosts without languages give it as written, so
-    // selvane-cli's output is the same in every language.
+    // UI_TEXT("selvane::FinCalc", ...) where it is written. Hosts without languages give it as
+    // written, so selvane-cli's output is the same in every language.
     virtual std::string translate(const char* text) const { return text; }
     // The language of the translated help topics, which lie in a folder of that name beside the
     // English ones ("de"); empty for the English topics.

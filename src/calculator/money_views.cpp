@@ -52,14 +52,15 @@ std::string suggestedName(const std::string& scenario, const std::string& ending
 } // namespace
 
 void FinCalc::mnSaveChart_Click() {
-    FileDialogRequest request{UI_TEXT("FinCalc", "Save Chart"),
-                              UI_TEXT("FinCalc", "PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg"),
-                              1, suggestedName(ScenarioFileName, ".png"), FileKind::Chart};
+    FileDialogRequest request{
+        UI_TEXT("selvane::FinCalc", "Save Chart"),
+        UI_TEXT("selvane::FinCalc", "PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg"), 1,
+        suggestedName(ScenarioFileName, ".png"), FileKind::Chart};
     const auto path = m_host.chooseSavePath(request);
     if (!path)
         return;
     if (!noteWrite(m_host.saveChart(*path, chartSource())))
-        m_host.showMessage(UI_TEXT("FinCalc", "Save Chart"),
+        m_host.showMessage(UI_TEXT("selvane::FinCalc", "Save Chart"),
                            fillIn(tr("The chart could not be written to %1."), {*path}));
 }
 
@@ -68,9 +69,10 @@ void FinCalc::mnPrintPreview_Click() {
 }
 
 void FinCalc::mnExport_Click() {
-    FileDialogRequest request{UI_TEXT("FinCalc", "Export Report"),
-                              UI_TEXT("FinCalc", "Payment Table (*.csv)|*.csv|Yearly Summary "
-                                                 "(*.csv)|*.csv|Excel Workbook (*.xlsx)|*.xlsx"),
+    FileDialogRequest request{UI_TEXT("selvane::FinCalc", "Export Report"),
+                              UI_TEXT("selvane::FinCalc",
+                                      "Payment Table (*.csv)|*.csv|Yearly Summary "
+                                      "(*.csv)|*.csv|Excel Workbook (*.xlsx)|*.xlsx"),
                               1, suggestedName(ScenarioFileName, ".csv"), FileKind::Report};
     const auto choice = m_host.chooseSavePathAndType(request);
     if (!choice)
@@ -88,7 +90,7 @@ void FinCalc::mnExport_Click() {
                                  return writePaymentTableCsv(report, write, csvStyle());
                              }));
     if (!written)
-        m_host.showMessage(UI_TEXT("FinCalc", "Export Report"),
+        m_host.showMessage(UI_TEXT("selvane::FinCalc", "Export Report"),
                            fillIn(tr("The report could not be written to %1. Any file already "
                                      "there is unchanged."),
                                   {choice->path}));

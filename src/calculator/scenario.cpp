@@ -41,8 +41,8 @@ void FinCalc::mnSave_Click() {
 }
 
 void FinCalc::mnSaveAs_Click() {
-    const auto path =
-        m_host.chooseSavePath(scenarioDialog(UI_TEXT("FinCalc", "Save As"), ScenarioFileName));
+    const auto path = m_host.chooseSavePath(
+        scenarioDialog(UI_TEXT("selvane::FinCalc", "Save As"), ScenarioFileName));
     if (!path)
         return;
     if (writeScenario(*path))
@@ -51,7 +51,7 @@ void FinCalc::mnSaveAs_Click() {
 
 void FinCalc::mnOpen_Click() {
     const auto path =
-        m_host.chooseOpenPath(scenarioDialog(UI_TEXT("FinCalc", "Open"), std::string()));
+        m_host.chooseOpenPath(scenarioDialog(UI_TEXT("selvane::FinCalc", "Open"), std::string()));
     if (!path)
         return;
     openScenario(*path);

@@ -17,12 +17,14 @@ void FinCalc::Form_Load() {
 
     cmResult.back = kPaleYellow;
     cmCompound.back = kPaleYellow;
-    cmCompound.entries = {UI_TEXT("FinCalc", "Daily"), UI_TEXT("FinCalc", "Monthly"),
-                          UI_TEXT("FinCalc", "6 Months"), UI_TEXT("FinCalc", "Yearly")};
+    cmCompound.entries = {
+        UI_TEXT("selvane::FinCalc", "Daily"), UI_TEXT("selvane::FinCalc", "Monthly"),
+        UI_TEXT("selvane::FinCalc", "6 Months"), UI_TEXT("selvane::FinCalc", "Yearly")};
     selectCompound(1);
     cmPeriod.back = kPaleYellow;
-    cmPeriod.entries = {UI_TEXT("FinCalc", "Biweekly"), UI_TEXT("FinCalc", "Semi-monthly"),
-                        UI_TEXT("FinCalc", "Monthly")};
+    cmPeriod.entries = {UI_TEXT("selvane::FinCalc", "Biweekly"),
+                        UI_TEXT("selvane::FinCalc", "Semi-monthly"),
+                        UI_TEXT("selvane::FinCalc", "Monthly")};
     selectPeriod(2);
 
     HelpTopic = "Startup.txt";

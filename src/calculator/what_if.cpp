@@ -34,7 +34,7 @@ bool FinCalc::setExtras(const std::string& extra, const std::string& from, const
     const auto problem =
         extrasProblem(e.value_or(-1), f.value_or(0), l.value_or(-1), a.value_or(0));
     if (problem) {
-        extrasMessage = *problem;
+        extrasMessage = tr(problem->c_str());
         return false;
     }
     extras = Extras{*e, static_cast<std::int64_t>(*f), *l, static_cast<std::int64_t>(*a)};
@@ -90,7 +90,9 @@ void FinCalc::keepPlan(std::optional<Plan> solved) {
 std::optional<std::string> FinCalc::noSchedule() const {
     if (!plan)
         return noPlan;
-    return scheduleProblem(*plan);
+    if (const auto problem = scheduleProblem(*plan))
+        return tr(problem->c_str());
+    return std::nullopt;
 }
 
 const ScheduleTotals* FinCalc::planSchedule() const {

@@ -4,6 +4,7 @@
 #include <QBarSet>
 #include <QBuffer>
 #include <QCategoryAxis>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGraphicsScene>
 #include <QImage>
@@ -20,6 +21,12 @@
 namespace selvane {
 
 namespace {
+
+// A caption of the chart's figures in the user's language (marked in the core under
+// "selvane::FinCalc").
+QString shown(const char* caption) {
+    return QCoreApplication::translate("selvane::FinCalc", caption);
+}
 
 // One colour a quantity, the same in both charts, from a palette that people with the common
 // kinds of colour blindness tell apart (blue and vermilion differ in lightness as well as hue).
@@ -124,7 +131,7 @@ MoneyCharts::MoneyCharts() : m_lines(new QChart), m_bars(new QChart) {
         c->setMargins(QMargins(4, 4, 4, 4));
     }
     m_xAxis = new QValueAxis;
-    m_xAxis->setTitleText(QStringLiteral("Payment"));
+    m_xAxis->setTitleText(tr("Payment"));
     m_xAxis->setLabelFormat(QStringLiteral("%.0f"));
     m_xAxis->setTickType(QValueAxis::TicksDynamic);
     m_xAxis->setTickAnchor(0);
@@ -210,8 +217,8 @@ void MoneyCharts::show(ChartData data, const CurrencyFormat& currency, int colum
     for (size_t i = 0; i < 4; ++i) {
         QLineSeries* line = m_lineSeries[i];
         // A new name lays the legend out again: it is set only when it changes.
-        if (i < 3 && line->name() != QString::fromUtf8(names[i]))
-            line->setName(QString::fromUtf8(names[i]));
+        if (i < 3 && line->name() != shown(names[i]))
+            line->setName(shown(names[i]));
         // A plan of one payment has one point a line: it is drawn as a dot.
         if (i < 3 && line->pointsVisible() != (series[i]->size() == 1))
             line->setPointsVisible(series[i]->size() == 1);
@@ -230,13 +237,13 @@ void MoneyCharts::show(ChartData data, const CurrencyFormat& currency, int colum
         }
         m_extrasShown = extras;
     }
-    if (extras && m_lineSeries[3]->name() != QString::fromUtf8(m_data.dashedCaption))
-        m_lineSeries[3]->setName(QString::fromUtf8(m_data.dashedCaption));
+    if (extras && m_lineSeries[3]->name() != shown(m_data.dashedCaption))
+        m_lineSeries[3]->setName(shown(m_data.dashedCaption));
     setMoneyTicks(m_yAxis, low, high, currency);
 
-    if (m_principalBars->label() != QString::fromUtf8(captions.principalBar)) {
-        m_principalBars->setLabel(QString::fromUtf8(captions.principalBar));
-        m_interestBars->setLabel(QString::fromUtf8(captions.interestBar));
+    if (m_principalBars->label() != shown(captions.principalBar)) {
+        m_principalBars->setLabel(shown(captions.principalBar));
+        m_interestBars->setLabel(shown(captions.interestBar));
     }
     QList<qreal> principal, interest;
     QStringList labels;
@@ -253,9 +260,8 @@ void MoneyCharts::show(ChartData data, const CurrencyFormat& currency, int colum
     m_interestBars->remove(0, m_interestBars->count());
     m_interestBars->append(interest);
     setYearTicks(m_yearAxis, labels, columns);
-    const QString yearTitle = m_data.yearsPerBar == 1
-                                  ? QStringLiteral("Year")
-                                  : QStringLiteral("Years, %1 a bar").arg(m_data.yearsPerBar);
+    const QString yearTitle =
+        m_data.yearsPerBar == 1 ? tr("Year") : tr("Years, %1 a bar").arg(m_data.yearsPerBar);
     if (m_yearAxis->titleText() != yearTitle)
         m_yearAxis->setTitleText(yearTitle);
     setMoneyTicks(m_barAxis, barLow, barHigh, currency);

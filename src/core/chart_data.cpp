@@ -237,12 +237,16 @@ ChartData ChartSource::data(int columns) const {
 
 ChartCaptions chartCaptions(bool investment) {
     if (investment)
-        return {UI_TEXT("FinCalc", "Balance"), UI_TEXT("FinCalc", "Deposits to date"),
-                UI_TEXT("FinCalc", "Interest earned to date"), UI_TEXT("FinCalc", "Deposits"),
-                UI_TEXT("FinCalc", "Interest earned")};
-    return {UI_TEXT("FinCalc", "Balance"), UI_TEXT("FinCalc", "Principal paid to date"),
-            UI_TEXT("FinCalc", "Interest paid to date"), UI_TEXT("FinCalc", "Principal paid"),
-            UI_TEXT("FinCalc", "Interest paid")};
+        return {UI_TEXT("selvane::FinCalc", "Balance"),
+                UI_TEXT("selvane::FinCalc", "Deposits to date"),
+                UI_TEXT("selvane::FinCalc", "Interest earned to date"),
+                UI_TEXT("selvane::FinCalc", "Deposits"),
+                UI_TEXT("selvane::FinCalc", "Interest earned")};
+    return {UI_TEXT("selvane::FinCalc", "Balance"),
+            UI_TEXT("selvane::FinCalc", "Principal paid to date"),
+            UI_TEXT("selvane::FinCalc", "Interest paid to date"),
+            UI_TEXT("selvane::FinCalc", "Principal paid"),
+            UI_TEXT("selvane::FinCalc", "Interest paid")};
 }
 
 std::string chartPointText(const ChartSource& source, std::int64_t payment, const Translate& say) {
@@ -251,8 +255,8 @@ std::string chartPointText(const ChartSource& source, std::int64_t payment, cons
     const DetailsReport::Row row = source.report->rowValues(payment);
     const ChartCaptions c = chartCaptions(source.investment);
     const CurrencyFormat& cur = source.currency;
-    return fillIn(say(UI_TEXT("FinCalc", "Payment %1")), {std::to_string(payment)}) + "\n" +
-           say(c.balance) + ": " + cur.amount(row.balance) + "\n" + say(c.principal) + ": " +
+    return fillIn(say(UI_TEXT("selvane::FinCalc", "Payment %1")), {std::to_string(payment)}) +
+           "\n" + say(c.balance) + ": " + cur.amount(row.balance) + "\n" + say(c.principal) + ": " +
            cur.amount(row.principal) + "\n" + say(c.interest) + ": " + cur.amount(row.interest);
 }
 

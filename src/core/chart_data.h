@@ -111,10 +111,11 @@ struct ChartCaptions {
     const char *balance, *principal, *interest, *principalBar, *interestBar;
 };
 ChartCaptions chartCaptions(bool investment);
-inline constexpr const char* kBalanceWithExtrasCaption = UI_TEXT("FinCalc", "Balance with extras");
+inline constexpr const char* kBalanceWithExtrasCaption =
+    UI_TEXT("selvane::FinCalc", "Balance with extras");
 inline constexpr const char* kBalanceWithChangeCaption =
-    UI_TEXT("FinCalc", "Balance with the rate change");
+    UI_TEXT("selvane::FinCalc", "Balance with the rate change");
 inline constexpr const char* kBalanceWithBothCaption =
-    UI_TEXT("FinCalc", "Balance with extras and the rate change");
+    UI_TEXT("selvane::FinCalc", "Balance with extras and the rate change");
 
 } // namespace selvane

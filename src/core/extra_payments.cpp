@@ -10,14 +10,14 @@ namespace selvane {
 
 std::optional<std::string> extrasProblem(double extra, double from, double lump, double at) {
     if (!(extra >= 0) || !std::isfinite(extra))
-        return UI_TEXT("FinCalc", "The extra amount must be a number of at least 0.");
+        return UI_TEXT("selvane::FinCalc", "The extra amount must be a number of at least 0.");
     if (!(lump >= 0) || !std::isfinite(lump))
-        return UI_TEXT("FinCalc", "The one-time amount must be a number of at least 0.");
+        return UI_TEXT("selvane::FinCalc", "The one-time amount must be a number of at least 0.");
     if (!(from >= 1) || from != std::floor(from) || from > static_cast<double>(kMaxPasses))
-        return UI_TEXT("FinCalc",
+        return UI_TEXT("selvane::FinCalc",
                        "Extra payments start at a whole payment number from 1 to 10000000.");
     if (!(at >= 1) || at != std::floor(at) || at > static_cast<double>(kMaxPasses))
-        return UI_TEXT("FinCalc",
+        return UI_TEXT("selvane::FinCalc",
                        "The one-time amount goes with a whole payment number from 1 to 10000000.");
     return std::nullopt;
 }
@@ -27,27 +27,28 @@ std::optional<std::string> scheduleProblem(const Plan& p) {
     if (!std::all_of(std::begin(figures), std::end(figures),
                      [](double v) { return std::isfinite(v); }))
         return UI_TEXT(
-            "FinCalc",
+            "selvane::FinCalc",
             "The plan's figures are beyond the range of numbers, so it has no payment schedule.");
     if (p.payments < 1)
-        return UI_TEXT("FinCalc", "The plan has no payments, so it has no payment schedule.");
+        return UI_TEXT("selvane::FinCalc",
+                       "The plan has no payments, so it has no payment schedule.");
     if (p.payments > kMaxPasses)
         return UI_TEXT(
-            "FinCalc",
+            "selvane::FinCalc",
             "The plan has more than 10000000 payments, more than the calculator schedules.");
     if (!(p.periodRate > -1))
         return UI_TEXT(
-            "FinCalc",
+            "selvane::FinCalc",
             "The rate per payment is -100 % or less, so the plan has no payment schedule.");
     if (!(DD(p.endAmount) < DD(p.amountFinanced)))
         return UI_TEXT(
-            "FinCalc",
+            "selvane::FinCalc",
             "The end amount is at or above the amount financed: the payments do not pay the "
             "balance down, so there is nothing for extra payments to pay off.");
     // The first payment must take the balance down; after it, the balance only falls faster.
     if (!(DD(p.payment) - DD(p.amountFinanced) * p.periodRate > DD(0.0)))
         return UI_TEXT(
-            "FinCalc",
+            "selvane::FinCalc",
             "The payment is no more than the first period's interest, so the plan's balance "
             "does not fall: there is no schedule for extra payments to shorten.");
     return std::nullopt;

@@ -77,14 +77,15 @@ std::string commentsText(std::string_view topic) {
     return out;
 }
 
-std::optional<std::string> readTopic(const std::string& fileName) {
+std::optional<std::string> readTopic(const std::string& fileName, TopicEncoding encoding) {
     const auto bytes = readWholeFile(fileName, kMaxTopicBytes);
     if (!bytes)
         return std::nullopt;
     // Each byte becomes at least one byte of UTF-8, so whatever lies beyond the first
     // kMaxCommentBytes + 1 bytes is cut anyway: only those are converted.
     const std::string_view shown = std::string_view(*bytes).substr(0, kMaxCommentBytes + 1);
-    return commentsText(utf8FromCp1252(shown));
+    return commentsText(encoding == TopicEncoding::Utf8 ? std::string(shown)
+                                                        : utf8FromCp1252(shown));
 }
 
 } // namespace selvane

@@ -33,8 +33,12 @@ inline constexpr std::string_view kCommentsCutNote =
 // lines and size comes out unchanged.
 std::string commentsText(std::string_view topic);
 
+// How a topic file is written: the English topics in Windows-1252, the translated ones in UTF-8.
+enum class TopicEncoding { Cp1252, Utf8 };
+
 // What the comments box shows of a topic file: commentsText of its text in UTF-8; nullopt when
 // the file cannot be read.
-std::optional<std::string> readTopic(const std::string& fileName);
+std::optional<std::string> readTopic(const std::string& fileName,
+                                     TopicEncoding encoding = TopicEncoding::Cp1252);
 
 } // namespace selvane

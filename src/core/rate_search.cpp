@@ -122,21 +122,22 @@ template <class F> Sample turningPoint(F&& f, Sample a, Sample b, Sample c, bool
 FoundRate findRate(const PaymentQuestion& q, double payment, const Translate& say) {
     const double C = q.compoundMonths, P = q.paymentsPerMonth;
     if (!(C > 0) || !(P > 0) || !std::isfinite(C) || !std::isfinite(P))
-        return noRate(
-            say(UI_TEXT("FinCalc", "Choose a payment period and a compound period: without "
-                                   "them the rate does not enter the payment.")));
+        return noRate(say(UI_TEXT("selvane::FinCalc",
+                                  "Choose a payment period and a compound period: without "
+                                  "them the rate does not enter the payment.")));
     if (!(q.PERS > 0))
         return noRate(say(
-            UI_TEXT("FinCalc",
+            UI_TEXT("selvane::FinCalc",
                     "The number of payments must be more than 0 for the payment to have a rate.")));
     if (!(C < q.PERS + 1))
-        return noRate(fillIn(say(UI_TEXT("FinCalc", "With this compound period the payment is "
-                                                    "computed only for more than %1 payments; with "
-                                                    "fewer it does not depend on the rate.")),
-                             {roundTripText(std::ceil(C - 1))}));
-    if (!std::isfinite(payment))
         return noRate(
-            say(UI_TEXT("FinCalc", "The payment is not a number the calculator can use.")));
+            fillIn(say(UI_TEXT("selvane::FinCalc", "With this compound period the payment is "
+                                                   "computed only for more than %1 payments; with "
+                                                   "fewer it does not depend on the rate.")),
+                   {roundTripText(std::ceil(C - 1))}));
+    if (!std::isfinite(payment))
+        return noRate(say(
+            UI_TEXT("selvane::FinCalc", "The payment is not a number the calculator can use.")));
 
     auto at = [&](double apr) { return paymentAtApr(q, apr); };
     static const std::vector<double> aprs = sampledAprs();
@@ -168,7 +169,7 @@ FoundRate findRate(const PaymentQuestion& q, double payment, const Translate& sa
     }
     if (samples.empty())
         return noRate(say(UI_TEXT(
-            "FinCalc",
+            "selvane::FinCalc",
             "The payment cannot be computed from these inputs at any rate from -100 % up.")));
 
     // Every stretch where payment - target changes sign holds a rate; so may the top or bottom of
@@ -236,20 +237,21 @@ FoundRate findRate(const PaymentQuestion& q, double payment, const Translate& sa
         const double net = lease ? payment / (1 + 0.01 * q.TAX) : payment;
         const double amount = lease ? q.SBAL : q.SBAL * (1 + 0.01 * q.TAX);
         if (n * net < amount - q.DPMT - q.FBAL)
-            return noRate(fillIn(
-                say(UI_TEXT("FinCalc", "The payments add up to less than the amount borrowed "
-                                       "minus the end amount; not even a rate near -100 % "
-                                       "brings the payment down to %1.")),
-                {moneyText(payment)}));
+            return noRate(fillIn(say(UI_TEXT("selvane::FinCalc",
+                                             "The payments add up to less than the amount borrowed "
+                                             "minus the end amount; not even a rate near -100 % "
+                                             "brings the payment down to %1.")),
+                                 {moneyText(payment)}));
     }
     if (investment && payment > high->payment && n * payment > q.FBAL - q.SBAL)
-        return noRate(fillIn(
-            say(UI_TEXT("FinCalc", "The deposits add up to more than the end amount minus the "
-                                   "start amount; not even a rate near -100 % brings the "
-                                   "deposit up to %1.")),
-            {moneyText(payment)}));
-    const std::string from =
-        lowestTried < -99 ? say(UI_TEXT("FinCalc", "just above -100")) : roundTripText(lowestTried);
+        return noRate(
+            fillIn(say(UI_TEXT("selvane::FinCalc",
+                               "The deposits add up to more than the end amount minus the "
+                               "start amount; not even a rate near -100 % brings the "
+                               "deposit up to %1.")),
+                   {moneyText(payment)}));
+    const std::string from = lowestTried < -99 ? say(UI_TEXT("selvane::FinCalc", "just above -100"))
+                                               : roundTripText(lowestTried);
     // A bound that would read like the payment itself is shown with the digits that tell them
     // apart.
     auto bound = [&](double v) {
@@ -258,8 +260,8 @@ FoundRate findRate(const PaymentQuestion& q, double payment, const Translate& sa
     const std::string to = highestTried == std::floor(highestTried) ? formatFixed(highestTried, 0)
                                                                     : moneyText(highestTried);
     return noRate(
-        fillIn(say(UI_TEXT("FinCalc", "No rate from %1 % to %2 % gives a payment of %3: "
-                                      "over that range it runs from %4 to %5.")),
+        fillIn(say(UI_TEXT("selvane::FinCalc", "No rate from %1 % to %2 % gives a payment of %3: "
+                                               "over that range it runs from %4 to %5.")),
                {from, to, roundTripText(payment), bound(low->payment), bound(high->payment)}));
 }
 

@@ -2,14 +2,18 @@
 
 #include <algorithm>
 
+#include "core/user_text.h"
+
 namespace selvane {
 
 const char* yearlyPrincipalCaption(bool investment) {
-    return investment ? "Deposits" : "Principal Paid";
+    return investment ? UI_TEXT("selvane::FinCalc", "Deposits")
+                      : UI_TEXT("selvane::FinCalc", "Principal Paid");
 }
 
 const char* yearlyInterestCaption(bool investment) {
-    return investment ? "Interest Earned" : "Interest Paid";
+    return investment ? UI_TEXT("selvane::FinCalc", "Interest Earned")
+                      : UI_TEXT("selvane::FinCalc", "Interest Paid");
 }
 
 std::string yearlyCsvHeader(bool investment) {

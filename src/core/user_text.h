@@ -1,8 +1,8 @@
 #pragma once
 // Texts the window shows in the user's language. Where such a text is written it is marked
-// UI_TEXT("FinCalc", "..."), which is the text itself: Qt's lupdate collects the marked texts
-// (the build names UI_TEXT an alias of QT_TRANSLATE_NOOP) and the window looks each one up as it
-// shows it. selvane-cli and every document (report, printout, export, scenario file) use the
+// UI_TEXT("selvane::FinCalc", "..."), which is the text itself: Qt's lupdate collects the marked
+// texts (the build names UI_TEXT an alias of QT_TRANSLATE_NOOP) and the window looks each one up as
+// it shows it. selvane-cli and every document (report, printout, export, scenario file) use the
 // English as written.
 
 #include <functional>

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/number_text.h"
+#include "core/user_text.h"
 
 namespace selvane {
 
@@ -184,8 +185,9 @@ std::array<std::string, 5> yearRowTexts(const YearRow& y, const CurrencyFormat& 
     const auto money = [&](const std::string& text) {
         return currency(std::strtod(text.c_str(), nullptr));
     };
-    return {y.year == 0 ? std::string("Total") : std::to_string(y.year), currency.count(y.payments),
-            money(y.principal), money(y.interest), money(y.balance)};
+    return {y.year == 0 ? std::string(UI_TEXT("selvane::FinCalc", "Total"))
+                        : std::to_string(y.year),
+            currency.count(y.payments), money(y.principal), money(y.interest), money(y.balance)};
 }
 
 } // namespace selvane

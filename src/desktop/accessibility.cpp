@@ -1,20 +1,18 @@
 #include "desktop/accessibility.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
 
 #include "desktop/field_layout.h"
+#include "desktop/ui_text.h"
 
 namespace selvane {
 
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 template <class W> W* child(QWidget* window, const QString& name) {
     return window->findChild<W*>(name);
@@ -37,15 +35,15 @@ void describeControls(QWidget* window) {
         if (!box)
             continue;
         const ControlPlace& p = place(l.label);
-        box->setAccessibleName(qs(p.caption));
+        box->setAccessibleName(uiText(p.caption));
         // Readers on Linux say a list's value as its name and take the caption from the label
         // the list is the buddy of; the captions have no access key, so no shortcut comes of it.
         if (auto* label = child<QLabel>(window, QLatin1String(l.labelName)))
             label->setBuddy(box);
-        box->setAccessibleDescription(qs(p.tooltip));
+        box->setAccessibleDescription(uiText(p.tooltip));
         if (QLineEdit* edit = box->lineEdit()) {
-            edit->setAccessibleName(qs(p.caption));
-            edit->setAccessibleDescription(qs(p.tooltip));
+            edit->setAccessibleName(uiText(p.caption));
+            edit->setAccessibleDescription(uiText(p.tooltip));
         }
     }
 
@@ -56,15 +54,22 @@ void describeControls(QWidget* window) {
         const char* description;
     };
     for (const ButtonText& b : {
-             ButtonText{"btnSave", "Save", "Save the figures to a file"},
-             ButtonText{"btnOpen", "Open", "Open figures saved in a file"},
-             ButtonText{"btnPrint", "Print", "Print the figures and the details"},
-             ButtonText{"btnDetails", "Details", "Show or hide the details of the calculation"},
-             ButtonText{"btnCalculate", "Calculate", "Calculate the selected result"},
+             ButtonText{"btnSave", QT_TRANSLATE_NOOP("Accessibility", "Save"),
+                        QT_TRANSLATE_NOOP("Accessibility", "Save the figures to a file")},
+             ButtonText{"btnOpen", QT_TRANSLATE_NOOP("Accessibility", "Open"),
+                        QT_TRANSLATE_NOOP("Accessibility", "Open figures saved in a file")},
+             ButtonText{"btnPrint", QT_TRANSLATE_NOOP("Accessibility", "Print"),
+                        QT_TRANSLATE_NOOP("Accessibility", "Print the figures and the details")},
+             ButtonText{
+                 "btnDetails", QT_TRANSLATE_NOOP("Accessibility", "Details"),
+                 QT_TRANSLATE_NOOP("Accessibility", "Show or hide the details of the calculation")},
+             ButtonText{"btnCalculate", QT_TRANSLATE_NOOP("Accessibility", "Calculate"),
+                        QT_TRANSLATE_NOOP("Accessibility", "Calculate the selected result")},
          }) {
         if (auto* button = child<QPushButton>(window, QLatin1String(b.button))) {
-            button->setAccessibleName(QLatin1String(b.name));
-            button->setAccessibleDescription(QLatin1String(b.description));
+            button->setAccessibleName(QCoreApplication::translate("Accessibility", b.name));
+            button->setAccessibleDescription(
+                QCoreApplication::translate("Accessibility", b.description));
         }
     }
 
@@ -74,16 +79,18 @@ void describeControls(QWidget* window) {
         auto* edit = child<QLineEdit>(window, QStringLiteral("txtSL_%1").arg(i));
         if (edit)
             edit->setAccessibleDescription(
-                qs(p.textTooltip.empty() ? p.labelTooltip : p.textTooltip));
+                uiText(p.textTooltip.empty() ? p.labelTooltip : p.textTooltip));
     }
 
     if (auto* comments = child<QWidget>(window, QStringLiteral("txtComments"))) {
-        comments->setAccessibleName(QStringLiteral("Comments"));
-        comments->setAccessibleDescription(QStringLiteral("Help on the caption last clicked"));
+        comments->setAccessibleName(QCoreApplication::translate("Accessibility", "Comments"));
+        comments->setAccessibleDescription(
+            QCoreApplication::translate("Accessibility", "Help on the caption last clicked"));
     }
     if (auto* report = child<QWidget>(window, QStringLiteral("rtDetails"))) {
-        report->setAccessibleName(QStringLiteral("Details"));
-        report->setAccessibleDescription(QStringLiteral("The details of the last calculation"));
+        report->setAccessibleName(QCoreApplication::translate("Accessibility", "Details"));
+        report->setAccessibleDescription(
+            QCoreApplication::translate("Accessibility", "The details of the last calculation"));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "desktop/field_layout.h"
 
+#include <QtGlobal>
+
 namespace selvane {
 
 const std::array<ControlPlace, kControlCount> kControls = {{
@@ -9,21 +11,27 @@ const std::array<ControlPlace, kControlCount> kControls = {{
     {Control::btnPrint, {1080, 240, 375, 375}, "", ""},
     {Control::Label2,
      {1680, 150, 1260, 195},
-     "Compound Period",
-     "Period for which interest is compounded"},
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Compound Period"),
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Period for which interest is compounded")},
     {Control::cmCompound, {1680, 360, 1455, 315}, "", ""},
     {Control::Label1,
      {3360, 150, 1110, 195},
-     "Payment Period",
-     "Period of payments (normally monthly)"},
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Payment Period"),
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Period of payments (normally monthly)")},
     {Control::cmPeriod, {3360, 360, 1455, 315}, "", ""},
     {Control::lblResult,
      {4920, 150, 1350, 195},
-     "Select Result Type",
-     "Select the desired result of the calculation"},
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Select Result Type"),
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Select the desired result of the calculation")},
     {Control::cmResult, {4920, 360, 1935, 315}, "", ""},
-    {Control::btnDetails, {6960, 360, 855, 315}, "Details", ""},
-    {Control::btnCalculate, {7920, 360, 1095, 315}, "Calculate", ""},
+    {Control::btnDetails,
+     {6960, 360, 855, 315},
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Details"),
+     ""},
+    {Control::btnCalculate,
+     {7920, 360, 1095, 315},
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Calculate"),
+     ""},
     {Control::txtComments, {6120, 840, 3135, 3495}, "", ""},
     {Control::rtDetails, {120, kReportTop, 9135, kReportHeight}, "", ""},
 }};
@@ -33,9 +41,9 @@ const ControlPlace& place(Control control) {
 }
 
 const std::array<FramePlace, kFrameCount> kFrames = {{
-    {{120, 3240, 5895, 1095}, "Interim Results"},
-    {{120, 2040, 5895, 1095}, "Results"},
-    {{120, 840, 5895, 1095}, "Setup"},
+    {{120, 3240, 5895, 1095}, QT_TRANSLATE_NOOP("selvane::FinCalc", "Interim Results")},
+    {{120, 2040, 5895, 1095}, QT_TRANSLATE_NOOP("selvane::FinCalc", "Results")},
+    {{120, 840, 5895, 1095}, QT_TRANSLATE_NOOP("selvane::FinCalc", "Setup")},
 }};
 
 namespace {
@@ -43,27 +51,44 @@ constexpr int kSetup = 2, kResults = 1, kInterim = 0;
 }
 
 const std::array<FieldPlace, kFieldCount> kFields = {{
-    {kSetup, 120, 735, 840, "Annual percentage rate (APR).", "Annual Percentage Rate (APR)"},
+    {kSetup, 120, 735, 840, QT_TRANSLATE_NOOP("selvane::FinCalc", "Annual percentage rate (APR)."),
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Annual Percentage Rate (APR)")},
     {kSetup, 960, 615, 720,
-     "Compound period.  Normally same as payment period (1 month), but can be 6 months for "
-     "mortgages.",
+     QT_TRANSLATE_NOOP(
+         "selvane::FinCalc",
+         "Compound period.  Normally same as payment period (1 month), but can be 6 months for "
+         "mortgages."),
      ""},
-    {kSetup, 960, 615, 720, "Yearly inflation rate", "Inflation"},
-    {kSetup, 1680, 615, 720, "Yearly depreciation rate", "Depreciation"},
-    {kSetup, 2400, 735, 840, "Real Annual Percentage Rate (APR)",
-     "Real Annual Percentage Rate (APR)"},
-    {kResults, 120, 735, 840, "Total number of payments.", ""},
-    {kResults, 960, 975, 1080, "Starting value of asset", ""},
-    {kResults, 2040, 975, 1080, "Down payment", ""},
-    {kResults, 3120, 975, 1080, "Principal amount left after final payment", ""},
-    {kResults, 4200, 735, 1455, "Payment made or received", ""},
-    {kInterim, 120, 495, 600, "Determine status after this number (N) of payments", ""},
-    {kInterim, 720, 975, 1080, "Balance left after N payments", ""},
-    {kInterim, 1800, 975, 1080, "Principal paid after N payments", ""},
-    {kInterim, 2880, 975, 1080, "Interest paid after N payments", ""},
-    {kInterim, 3960, 975, 1080, "Value of the asset after depreciation", ""},
-    {kSetup, 3240, 615, 975, "Sales tax", ""},
-    {kInterim, 5040, 735, 825, "Cost of payment considering inflation", ""},
+    {kSetup, 960, 615, 720, QT_TRANSLATE_NOOP("selvane::FinCalc", "Yearly inflation rate"),
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Inflation")},
+    {kSetup, 1680, 615, 720, QT_TRANSLATE_NOOP("selvane::FinCalc", "Yearly depreciation rate"),
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Depreciation")},
+    {kSetup, 2400, 735, 840,
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Real Annual Percentage Rate (APR)"),
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Real Annual Percentage Rate (APR)")},
+    {kResults, 120, 735, 840, QT_TRANSLATE_NOOP("selvane::FinCalc", "Total number of payments."),
+     ""},
+    {kResults, 960, 975, 1080, QT_TRANSLATE_NOOP("selvane::FinCalc", "Starting value of asset"),
+     ""},
+    {kResults, 2040, 975, 1080, QT_TRANSLATE_NOOP("selvane::FinCalc", "Down payment"), ""},
+    {kResults, 3120, 975, 1080,
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Principal amount left after final payment"), ""},
+    {kResults, 4200, 735, 1455, QT_TRANSLATE_NOOP("selvane::FinCalc", "Payment made or received"),
+     ""},
+    {kInterim, 120, 495, 600,
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Determine status after this number (N) of payments"),
+     ""},
+    {kInterim, 720, 975, 1080,
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Balance left after N payments"), ""},
+    {kInterim, 1800, 975, 1080,
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Principal paid after N payments"), ""},
+    {kInterim, 2880, 975, 1080,
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Interest paid after N payments"), ""},
+    {kInterim, 3960, 975, 1080,
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Value of the asset after depreciation"), ""},
+    {kSetup, 3240, 615, 975, QT_TRANSLATE_NOOP("selvane::FinCalc", "Sales tax"), ""},
+    {kInterim, 5040, 735, 825,
+     QT_TRANSLATE_NOOP("selvane::FinCalc", "Cost of payment considering inflation"), ""},
 }};
 
 QRect toPixels(const TwipsRect& r) {

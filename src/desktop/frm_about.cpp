@@ -27,7 +27,7 @@ QFrame* separatorLine(QWidget* parent, const char* name, QPalette::ColorRole sha
 frmAbout::frmAbout(const SysInfoServices& services) : m_services(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose); // closing unloads the box
-    setWindowTitle(QStringLiteral("About ") + QLatin1String(kAppTitle));
+    setWindowTitle(tr("About %1").arg(QLatin1String(kAppTitle)));
 
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
@@ -41,21 +41,21 @@ frmAbout::frmAbout(const SysInfoServices& services) : m_services(services) {
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
 
-    auto* lblVersion = new QLabel(QStringLiteral("Version %1.%2.%3")
+    auto* lblVersion = new QLabel(tr("Version %1.%2.%3")
                                       .arg(SELVANE_VERSION_MAJOR)
                                       .arg(SELVANE_VERSION_MINOR)
                                       .arg(SELVANE_VERSION_PATCH),
                                   this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
 
-    auto* lblDescription = new QLabel(
-        QStringLiteral("Loans, mortgages, leases, income and savings at a glance."), this);
+    auto* lblDescription =
+        new QLabel(tr("Loans, mortgages, leases, income and savings at a glance."), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
 
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    auto* cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    auto* cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    auto* cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::close);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);

@@ -19,6 +19,7 @@
 #include <memory>
 
 #include "desktop/recent_files_menu.h"
+#include "desktop/ui_text.h"
 #include "desktop/yearly_model.h"
 
 namespace selvane {
@@ -39,10 +40,14 @@ void sizeColumns(QTableView* table) {
     const QFontMetrics fm(table->font());
     const int pad = fm.horizontalAdvance(QStringLiteral("MM"));
     const QString money = QStringLiteral("$9,999,999.99");
-    const int widths[] = {fm.horizontalAdvance(QStringLiteral("Total")) + pad,
-                          fm.horizontalAdvance(QStringLiteral("Payments")) + pad,
-                          fm.horizontalAdvance(money) + pad, fm.horizontalAdvance(money) + pad,
-                          fm.horizontalAdvance(QStringLiteral("Balance at Year End")) + pad};
+    // The headings and the total's caption in the user's language, as the model shows them.
+    const QAbstractItemModel* model = table->model();
+    auto heading = [&](int c) {
+        return fm.horizontalAdvance(model->headerData(c, Qt::Horizontal).toString()) + pad;
+    };
+    const int widths[] = {std::max(fm.horizontalAdvance(uiText("Total")) + pad, heading(0)),
+                          heading(1), fm.horizontalAdvance(money) + pad,
+                          fm.horizontalAdvance(money) + pad, heading(4)};
     for (int c = 0; c < YearlyModel::ColumnCount; ++c)
         table->setColumnWidth(c, widths[c]);
 }
@@ -52,7 +57,7 @@ void sizeColumns(QTableView* table) {
 frmChart::frmChart(const FinCalc& calc) : m_calc(calc) {
     setObjectName(QStringLiteral("frmChart"));
     setAttribute(Qt::WA_DeleteOnClose); // closing unloads the window, as the About box
-    setWindowTitle(QStringLiteral("Chart"));
+    setWindowTitle(tr("Chart"));
 
     m_chartArea = new QWidget(this);
     m_chartArea->setObjectName(QStringLiteral("chartArea"));
@@ -90,7 +95,7 @@ frmChart::frmChart(const FinCalc& calc) : m_calc(calc) {
     splitter->setStretchFactor(1, 2);
     splitter->setChildrenCollapsible(false);
 
-    m_cmdSave = new QPushButton(QStringLiteral("Save &Image..."), this);
+    m_cmdSave = new QPushButton(tr("Save &Image..."), this);
     m_cmdSave->setObjectName(QStringLiteral("cmdSaveImage"));
     connect(m_cmdSave, &QPushButton::clicked, this, &frmChart::saveClicked);
     auto* buttons = new QHBoxLayout;
@@ -193,7 +198,10 @@ void frmChart::drawWorkedOut(ChartData figures, const CurrencyFormat& currency, 
 }
 
 void frmChart::showPointText(qint64 payment, bool state) {
-    m_pointText = state ? QString::fromStdString(chartPointText(m_source, payment)) : QString();
+    m_pointText =
+        state ? QString::fromStdString(chartPointText(
+                    m_source, payment, [](const char* text) { return uiText(text).toStdString(); }))
+              : QString();
     if (m_pointText.isEmpty())
         QToolTip::hideText();
     else

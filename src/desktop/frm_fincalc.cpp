@@ -27,6 +27,7 @@
 #include "desktop/readable_colours.h"
 #include "desktop/recent_files_menu.h"
 #include "desktop/report_view.h"
+#include "desktop/ui_text.h"
 
 namespace selvane {
 
@@ -34,9 +35,6 @@ namespace {
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
-}
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 QColor rgb(std::uint32_t colour) {
     return QColor::fromRgb(static_cast<QRgb>(colour));
@@ -87,11 +85,12 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
         // The count stopped at the limit: how much more the selection holds is not known.
         const QLocale english(QLocale::English);
         const qint64 limit = ReportView::kMaxCopyBytes;
-        m_host.tell("Copy", QStringLiteral("The selection holds more than %1 MB of text, and at "
-                                           "most %1 MB (%2 bytes) can be copied at a time. "
-                                           "Select a part of the report and copy again.")
-                                .arg(english.toString(limit / 1'000'000), english.toString(limit))
-                                .toStdString());
+        m_host.tell(tr("Copy").toStdString(),
+                    tr("The selection holds more than %1 MB of text, and "
+                       "at most %1 MB (%2 bytes) can be copied at a time. "
+                       "Select a part of the report and copy again.")
+                        .arg(english.toString(limit / 1'000'000), english.toString(limit))
+                        .toStdString());
     });
 
     // The comments box and the report take the focus, to scroll, select and copy, but the style
@@ -161,7 +160,7 @@ QLabel* frmFinCalc::makeLabel(QWidget* parent, const char* name, const QRect& re
     setCaption(label, caption, rect.width());
     stretched(label, Stretch::Caption);
     if (!tooltip.empty())
-        label->setToolTip(qs(tooltip));
+        label->setToolTip(uiText(tooltip));
     label->installEventFilter(this);
     return label;
 }
@@ -179,7 +178,7 @@ QComboBox* frmFinCalc::makeList(QWidget* parent, const char* name, const QRect& 
     box->setCompleter(nullptr);
     disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
     box->setFocusPolicy(Qt::StrongFocus); // a turn of the wheel does not take the focus
-    box->setEditText(QStringLiteral("Select"));
+    box->setEditText(tr("Select"));
     box->installEventFilter(this);
     box->lineEdit()->installEventFilter(this);
     return box;
@@ -192,23 +191,23 @@ void frmFinCalc::buildTopStrip(QWidget* client) {
     stretched(frame1, Stretch::Whole);
 
     auto pictureButton = [&](Control c, const char* name, ButtonPicture picture,
-                             const char* spoken) {
+                             const QString& spoken) {
         auto* b = new QPushButton(frame1);
         b->setObjectName(QLatin1String(name));
         b->setGeometry(toPixels(place(c).rect));
         stretched(b, Stretch::KeepWidth);
         b->setIcon(buttonIcon(picture));
         b->setIconSize(QSize(16, 15));
-        b->setAccessibleName(QLatin1String(spoken));
+        b->setAccessibleName(spoken);
         return b;
     };
-    m_btnSave = pictureButton(Control::btnSave, "btnSave", ButtonPicture::Save, "Save");
-    m_btnOpen = pictureButton(Control::btnOpen, "btnOpen", ButtonPicture::Open, "Open");
-    m_btnPrint = pictureButton(Control::btnPrint, "btnPrint", ButtonPicture::Print, "Print");
+    m_btnSave = pictureButton(Control::btnSave, "btnSave", ButtonPicture::Save, tr("Save"));
+    m_btnOpen = pictureButton(Control::btnOpen, "btnOpen", ButtonPicture::Open, tr("Open"));
+    m_btnPrint = pictureButton(Control::btnPrint, "btnPrint", ButtonPicture::Print, tr("Print"));
 
     auto label = [&](Control c, const char* name) {
         const ControlPlace& p = place(c);
-        return makeLabel(frame1, name, toPixels(p.rect), qs(p.caption), p.tooltip);
+        return makeLabel(frame1, name, toPixels(p.rect), uiText(p.caption), p.tooltip);
     };
     m_Label2 = label(Control::Label2, "Label2");
     m_cmCompound = makeList(frame1, "cmCompound", toPixels(place(Control::cmCompound).rect));
@@ -218,7 +217,7 @@ void frmFinCalc::buildTopStrip(QWidget* client) {
     m_cmResult = makeList(frame1, "cmResult", toPixels(place(Control::cmResult).rect));
 
     auto button = [&](Control c, const char* name) {
-        auto* b = new QPushButton(qs(place(c).caption), frame1);
+        auto* b = new QPushButton(uiText(place(c).caption), frame1);
         b->setObjectName(QLatin1String(name));
         b->setGeometry(toPixels(place(c).rect));
         stretched(b, Stretch::KeepWidth);
@@ -257,7 +256,7 @@ void frmFinCalc::buildFields(QWidget* client) {
     const QFont plain = font();
     for (int f = 0; f < kFrameCount; ++f) {
         const FramePlace& p = kFrames[static_cast<size_t>(f)];
-        auto* frame = new QGroupBox(qs(p.caption), client);
+        auto* frame = new QGroupBox(uiText(p.caption), client);
         frame->setObjectName(QStringLiteral("fraSL_%1").arg(f));
         frame->setGeometry(toPixels(p.rect));
         stretched(frame, Stretch::Whole);
@@ -279,7 +278,7 @@ void frmFinCalc::buildFields(QWidget* client) {
         edit->setGeometry(fieldTextRect(i));
         stretched(edit, Stretch::Whole);
         if (!p.textTooltip.empty())
-            edit->setToolTip(qs(p.textTooltip));
+            edit->setToolTip(uiText(p.textTooltip));
         edit->installEventFilter(this);
         // Pasting, cutting, undo and input methods change the text without a key press the
         // filter sees; the state follows every edit the user makes.
@@ -318,57 +317,60 @@ void frmFinCalc::focusFirstField() {
 
 void frmFinCalc::buildMenus() {
     // Captions carry an access key ("&File": Alt+F), which Qt underlines and does not show.
-    auto entry = [this](QMenu* menu, const char* name, const char* caption, auto handler) {
-        QAction* a = menu->addAction(QLatin1String(caption));
+    auto entry = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+        QAction* a = menu->addAction(caption);
         a->setObjectName(QLatin1String(name));
         connect(a, &QAction::triggered, this,
                 [this, handler] { run([&] { (m_calc.*handler)(); }); });
         return a;
     };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnFile"));
     // The shortcuts people expect from a desktop program; the captions stay as they are.
-    entry(file, "mnOpen", "&Open", &FinCalc::mnOpen_Click)->setShortcut(QKeySequence("Ctrl+O"));
+    entry(file, "mnOpen", tr("&Open"), &FinCalc::mnOpen_Click)->setShortcut(QKeySequence("Ctrl+O"));
     auto* recent = new RecentFilesMenu(file);
     connect(recent, &RecentFilesMenu::fileChosen, this, &frmFinCalc::openScenario);
     connect(recent, &RecentFilesMenu::fileGone, this, [this](const QString& path) {
-        m_host.showMessage("Recent Files", recentFileGoneText(path).toStdString());
+        m_host.showMessage(QT_TRANSLATE_NOOP("selvane::FinCalc", "Recent Files"),
+                           recentFileGoneText(path).toStdString());
     });
-    entry(file, "mnSave", "&Save", &FinCalc::mnSave_Click)->setShortcut(QKeySequence("Ctrl+S"));
-    entry(file, "mnSaveAs", "Save &As ...", &FinCalc::mnSaveAs_Click)
+    entry(file, "mnSave", tr("&Save"), &FinCalc::mnSave_Click)->setShortcut(QKeySequence("Ctrl+S"));
+    entry(file, "mnSaveAs", tr("Save &As ..."), &FinCalc::mnSaveAs_Click)
         ->setShortcut(QKeySequence("Ctrl+Shift+S"));
-    entry(file, "mnPrint", "&Print", &FinCalc::mnPrint_Click)->setShortcut(QKeySequence("Ctrl+P"));
-    entry(file, "mnPrintPreview", "Print Pre&view", &FinCalc::mnPrintPreview_Click);
-    entry(file, "mnExport", "&Export Report ...", &FinCalc::mnExport_Click)
+    entry(file, "mnPrint", tr("&Print"), &FinCalc::mnPrint_Click)
+        ->setShortcut(QKeySequence("Ctrl+P"));
+    entry(file, "mnPrintPreview", tr("Print Pre&view"), &FinCalc::mnPrintPreview_Click);
+    entry(file, "mnExport", tr("&Export Report ..."), &FinCalc::mnExport_Click)
         ->setShortcut(QKeySequence("Ctrl+E"));
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnView"));
-    m_mnTable = entry(view, "mnTable", "&Details", &FinCalc::mnTable_Click);
+    m_mnTable = entry(view, "mnTable", tr("&Details"), &FinCalc::mnTable_Click);
     m_mnTable->setCheckable(true);
-    entry(view, "mnChart", "&Chart", &FinCalc::mnChart_Click);
+    entry(view, "mnChart", tr("&Chart"), &FinCalc::mnChart_Click);
 
-    QMenu* function = menuBar()->addMenu(QStringLiteral("F&unction"));
+    QMenu* function = menuBar()->addMenu(tr("F&unction"));
     function->setObjectName(QStringLiteral("mnFunction"));
-    entry(function, "mnPersonalLoan", "&Personal Loans", &FinCalc::mnPersonalLoan_Click);
-    entry(function, "mnMortgage", "&Mortgages", &FinCalc::mnMortgage_Click);
-    entry(function, "mnLease", "&Leases", &FinCalc::mnLease_Click);
-    entry(function, "mnIncome", "&Income", &FinCalc::mnIncome_Click);
-    entry(function, "mnInvestment", "In&vestment", &FinCalc::mnInvestment_Click);
+    entry(function, "mnPersonalLoan", tr("&Personal Loans"), &FinCalc::mnPersonalLoan_Click);
+    entry(function, "mnMortgage", tr("&Mortgages"), &FinCalc::mnMortgage_Click);
+    entry(function, "mnLease", tr("&Leases"), &FinCalc::mnLease_Click);
+    entry(function, "mnIncome", tr("&Income"), &FinCalc::mnIncome_Click);
+    entry(function, "mnInvestment", tr("In&vestment"), &FinCalc::mnInvestment_Click);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("mnTools"));
-    entry(tools, "mnWhatIf", "&What If...", &FinCalc::mnWhatIf_Click);
-    entry(tools, "mnFindRate", "&Find the Rate", &FinCalc::mnFindRate_Click);
-    m_mnUseRate = entry(tools, "mnUseRate", "&Use This Rate", &FinCalc::mnUseRate_Click);
-    entry(tools, "mnKeep", "&Keep for Comparison", &FinCalc::mnKeep_Click);
-    m_mnClearKept = entry(tools, "mnClearKept", "&Clear Kept", &FinCalc::mnClearKept_Click);
+    entry(tools, "mnWhatIf", tr("&What If..."), &FinCalc::mnWhatIf_Click);
+    entry(tools, "mnFindRate", tr("&Find the Rate"), &FinCalc::mnFindRate_Click);
+    m_mnUseRate = entry(tools, "mnUseRate", tr("&Use This Rate"), &FinCalc::mnUseRate_Click);
+    entry(tools, "mnKeep", tr("&Keep for Comparison"), &FinCalc::mnKeep_Click);
+    m_mnClearKept = entry(tools, "mnClearKept", tr("&Clear Kept"), &FinCalc::mnClearKept_Click);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnHelp"));
-    entry(help, "mnTopics", "&General", &FinCalc::mnTopics_Click)->setShortcut(QKeySequence("F1"));
+    entry(help, "mnTopics", tr("&General"), &FinCalc::mnTopics_Click)
+        ->setShortcut(QKeySequence("F1"));
     help->addSeparator()->setObjectName(QStringLiteral("mnDivider1"));
-    entry(help, "mnAbout", "&About Selvane", &FinCalc::mnAbout_Click);
+    entry(help, "mnAbout", tr("&About Selvane"), &FinCalc::mnAbout_Click);
 
     // F10 opens the first menu; the arrow keys go on from there.
     auto* menuKey = new QAction(this);
@@ -403,7 +405,7 @@ void frmFinCalc::openCommandLineFile(const std::vector<std::string>& arguments) 
 // ----- showing the state
 
 void frmFinCalc::showState() {
-    const QString caption = qs(m_calc.caption);
+    const QString caption = uiText(m_calc.caption);
     if (windowTitle() != caption)
         setWindowTitle(caption);
 
@@ -445,11 +447,11 @@ void frmFinCalc::showList(QComboBox* box, const ComboList& list) {
     const QSignalBlocker block(box);
     bool same = box->count() == static_cast<int>(list.entries.size());
     for (int i = 0; same && i < box->count(); ++i)
-        same = box->itemText(i) == qs(list.entries[static_cast<size_t>(i)]);
+        same = box->itemText(i) == uiText(list.entries[static_cast<size_t>(i)]);
     if (!same) {
         box->clear();
         for (const std::string& e : list.entries)
-            box->addItem(qs(e));
+            box->addItem(uiText(e));
         box->setCurrentIndex(list.selected);
     } else if (box->currentIndex() != list.selected) {
         box->setCurrentIndex(list.selected);
@@ -463,7 +465,7 @@ void frmFinCalc::showField(int i) {
     QLabel* label = m_lblSL[static_cast<size_t>(i)];
     QLineEdit* edit = m_txtSL[static_cast<size_t>(i)];
 
-    const QString caption = qs(f.caption);
+    const QString caption = uiText(f.caption);
     if (label->text() != caption)
         setCaption(label, caption, across(fieldLabelRect(i)).width());
     nameAfterLabel(edit, label);
@@ -476,7 +478,7 @@ void frmFinCalc::showField(int i) {
     }
     // A text longer than its box shows whole in the tooltip, after the box's own tip (the line
     // edit keeps two pixels of margin on each side of its contents).
-    const QString tip = qs(kFields[static_cast<size_t>(i)].textTooltip);
+    const QString tip = uiText(kFields[static_cast<size_t>(i)].textTooltip);
     const bool cut = edit->fontMetrics().horizontalAdvance(text) > edit->contentsRect().width() - 4;
     const QString shownTip = !cut ? tip : tip.isEmpty() ? text : tip + QLatin1Char('\n') + text;
     if (edit->toolTip() != shownTip)

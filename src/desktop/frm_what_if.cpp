@@ -85,7 +85,7 @@ void setItem(QTableWidget* table, int row, int column, const QString& text) {
 frmWhatIf::frmWhatIf(const FinCalc& calc) : m_calc(calc) {
     setObjectName(QStringLiteral("frmWhatIf"));
     setAttribute(Qt::WA_DeleteOnClose); // closing unloads the window, as the chart's
-    setWindowTitle(QStringLiteral("What If"));
+    setWindowTitle(tr("What If"));
 
     // The two questions about the plan's payments side by side, the rate shock under the rate
     // change it follows, and the comparison across the bottom.
@@ -108,17 +108,17 @@ frmWhatIf::frmWhatIf(const FinCalc& calc) : m_calc(calc) {
 frmWhatIf::~frmWhatIf() = default;
 
 QGroupBox* frmWhatIf::buildExtras() {
-    auto* box = new QGroupBox(QStringLiteral("Extra payments"), this);
+    auto* box = new QGroupBox(tr("Extra payments"), this);
     box->setObjectName(QStringLiteral("fraExtras"));
 
     const std::array<std::string, 4> texts = m_calc.extrasTexts();
     const struct {
         const char *name, *caption;
     } inputs[] = {
-        {"txtExtra", "&Extra each payment"},
-        {"txtFrom", "&From payment"},
-        {"txtLump", "&One-time amount"},
-        {"txtAt", "&At payment"},
+        {"txtExtra", QT_TR_NOOP("&Extra each payment")},
+        {"txtFrom", QT_TR_NOOP("&From payment")},
+        {"txtLump", QT_TR_NOOP("&One-time amount")},
+        {"txtAt", QT_TR_NOOP("&At payment")},
     };
     auto* typed = new QFormLayout;
     for (size_t i = 0; i < m_inputs.size(); ++i) {
@@ -131,7 +131,7 @@ QGroupBox* frmWhatIf::buildExtras() {
                               m_inputs[3]->text());
         });
         m_inputs[i] = edit;
-        auto* caption = new QLabel(QLatin1String(inputs[i].caption), box);
+        auto* caption = new QLabel(tr(inputs[i].caption), box);
         caption->setBuddy(edit);
         typed->addRow(caption, edit);
     }
@@ -139,15 +139,18 @@ QGroupBox* frmWhatIf::buildExtras() {
     const struct {
         const char *name, *caption;
     } figures[FigureCount] = {
-        {"lblNeededPayments", "Payments needed"}, {"lblLastPayment", "Last payment"},
-        {"lblTotalPaid", "Total paid"},           {"lblTotalInterest", "Total interest"},
-        {"lblInterestSaved", "Interest saved"},   {"lblPaymentsSaved", "Payments saved"},
-        {"lblYearsSaved", "Years saved"},
+        {"lblNeededPayments", QT_TR_NOOP("Payments needed")},
+        {"lblLastPayment", QT_TR_NOOP("Last payment")},
+        {"lblTotalPaid", QT_TR_NOOP("Total paid")},
+        {"lblTotalInterest", QT_TR_NOOP("Total interest")},
+        {"lblInterestSaved", QT_TR_NOOP("Interest saved")},
+        {"lblPaymentsSaved", QT_TR_NOOP("Payments saved")},
+        {"lblYearsSaved", QT_TR_NOOP("Years saved")},
     };
     auto* shown = new QGridLayout;
     shown->setColumnStretch(1, 1);
     for (int i = 0; i < FigureCount; ++i) {
-        m_figureCaptions[i] = new QLabel(QLatin1String(figures[i].caption), box);
+        m_figureCaptions[i] = new QLabel(tr(figures[i].caption), box);
         m_figures[i] = figureLabel(box, figures[i].name);
         shown->addWidget(m_figureCaptions[i], i, 0);
         shown->addWidget(m_figures[i], i, 1);
@@ -160,18 +163,18 @@ QGroupBox* frmWhatIf::buildExtras() {
 }
 
 QGroupBox* frmWhatIf::buildRateChange() {
-    auto* box = new QGroupBox(QStringLiteral("Rate change"), this);
+    auto* box = new QGroupBox(tr("Rate change"), this);
     box->setObjectName(QStringLiteral("fraRateChange"));
     const RateChangeTexts texts = m_calc.rateChangeTexts();
 
-    m_chkRateChange = new QCheckBox(QStringLiteral("C&hange the rate"), box);
+    m_chkRateChange = new QCheckBox(tr("C&hange the rate"), box);
     m_chkRateChange->setObjectName(QStringLiteral("chkRateChange"));
     m_chkRateChange->setChecked(texts.on);
     const struct {
         const char *name, *caption;
         const std::string& text;
-    } inputs[] = {{"txtNewApr", "&New APR (%)", texts.apr},
-                  {"txtChangeFrom", "From pa&yment", texts.from}};
+    } inputs[] = {{"txtNewApr", QT_TR_NOOP("&New APR (%)"), texts.apr},
+                  {"txtChangeFrom", QT_TR_NOOP("From pa&yment"), texts.from}};
     auto* typed = new QFormLayout;
     typed->addRow(m_chkRateChange);
     for (size_t i = 0; i < m_changeInputs.size(); ++i) {
@@ -179,13 +182,13 @@ QGroupBox* frmWhatIf::buildRateChange() {
         edit->setObjectName(QLatin1String(inputs[i].name));
         edit->setAlignment(Qt::AlignRight);
         m_changeInputs[i] = edit;
-        auto* caption = new QLabel(QLatin1String(inputs[i].caption), box);
+        auto* caption = new QLabel(tr(inputs[i].caption), box);
         caption->setBuddy(edit);
         typed->addRow(caption, edit);
     }
-    m_optKeepPayment = new QRadioButton(QStringLiteral("Keep the &payment"), box);
+    m_optKeepPayment = new QRadioButton(tr("Keep the &payment"), box);
     m_optKeepPayment->setObjectName(QStringLiteral("optKeepPayment"));
-    m_optKeepEndDate = new QRadioButton(QStringLiteral("Keep the en&d date"), box);
+    m_optKeepEndDate = new QRadioButton(tr("Keep the en&d date"), box);
     m_optKeepEndDate->setObjectName(QStringLiteral("optKeepEndDate"));
     (texts.keepEndDate ? m_optKeepEndDate : m_optKeepPayment)->setChecked(true);
     auto* answers = new QButtonGroup(box);
@@ -214,13 +217,17 @@ QGroupBox* frmWhatIf::buildRateChange() {
     const char* figures[] = {"lblChangePayment",   "lblChangePayments",      "lblChangeLastPayment",
                              "lblChangeTotalPaid", "lblChangeTotalInterest", "lblChangeInterest",
                              "lblChangeTerm"};
-    const char* captions[] = {
-        "Payment from the change", "Payments needed", "Last payment", "Total paid",
-        "Total interest",          "Interest change", "Term change"};
+    const char* captions[] = {QT_TR_NOOP("Payment from the change"),
+                              QT_TR_NOOP("Payments needed"),
+                              QT_TR_NOOP("Last payment"),
+                              QT_TR_NOOP("Total paid"),
+                              QT_TR_NOOP("Total interest"),
+                              QT_TR_NOOP("Interest change"),
+                              QT_TR_NOOP("Term change")};
     auto* shown = new QGridLayout;
     shown->setColumnStretch(1, 1);
     for (size_t i = 0; i < m_changeFigures.size(); ++i) {
-        m_changeCaptions[i] = new QLabel(QLatin1String(captions[i]), box);
+        m_changeCaptions[i] = new QLabel(tr(captions[i]), box);
         m_changeFigures[i] = figureLabel(box, figures[i]);
         shown->addWidget(m_changeCaptions[i], static_cast<int>(i), 0);
         shown->addWidget(m_changeFigures[i], static_cast<int>(i), 1);
@@ -233,15 +240,16 @@ QGroupBox* frmWhatIf::buildRateChange() {
 }
 
 QGroupBox* frmWhatIf::buildShock() {
-    auto* box = new QGroupBox(QStringLiteral("Rate shock"), this);
+    auto* box = new QGroupBox(tr("Rate shock"), this);
     box->setObjectName(QStringLiteral("fraShock"));
     m_shockFrom = new QLabel(box);
     m_shockFrom->setObjectName(QStringLiteral("lblShockFrom"));
     auto* grid = new QGridLayout(box);
     grid->addWidget(m_shockFrom, 0, 0, 1, 3);
-    const char* headings[] = {"APR", "Payment", "Total interest"};
+    const char* headings[] = {QT_TR_NOOP("APR"), QT_TR_NOOP("Payment"),
+                              QT_TR_NOOP("Total interest")};
     for (int column = 0; column < 3; ++column) {
-        auto* heading = new QLabel(QLatin1String(headings[column]), box);
+        auto* heading = new QLabel(tr(headings[column]), box);
         heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(heading, 1, column);
         for (int row = 0; row < 3; ++row) {
@@ -257,11 +265,11 @@ QGroupBox* frmWhatIf::buildShock() {
 }
 
 QGroupBox* frmWhatIf::buildRate() {
-    auto* box = new QGroupBox(QStringLiteral("Find the rate"), this);
+    auto* box = new QGroupBox(tr("Find the rate"), this);
     box->setObjectName(QStringLiteral("fraRate"));
-    m_cmdFindRate = new QPushButton(QStringLiteral("Find the &Rate"), box);
+    m_cmdFindRate = new QPushButton(tr("Find the &Rate"), box);
     m_cmdFindRate->setObjectName(QStringLiteral("cmdFindRate"));
-    m_cmdUseRate = new QPushButton(QStringLiteral("&Use This Rate"), box);
+    m_cmdUseRate = new QPushButton(tr("&Use This Rate"), box);
     m_cmdUseRate->setObjectName(QStringLiteral("cmdUseRate"));
     connect(m_cmdFindRate, &QPushButton::clicked, this, &frmWhatIf::findRateClicked);
     connect(m_cmdUseRate, &QPushButton::clicked, this, &frmWhatIf::useRateClicked);
@@ -273,10 +281,10 @@ QGroupBox* frmWhatIf::buildRate() {
     m_rateMessage->setWordWrap(true);
 
     auto* grid = new QGridLayout(box);
-    grid->addWidget(new QLabel(QStringLiteral("APR"), box), 0, 0);
+    grid->addWidget(new QLabel(tr("APR"), box), 0, 0);
     grid->addWidget(m_apr, 0, 1);
     grid->addWidget(m_cmdFindRate, 0, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Real APR"), box), 1, 0);
+    grid->addWidget(new QLabel(tr("Real APR"), box), 1, 0);
     grid->addWidget(m_realApr, 1, 1);
     grid->addWidget(m_cmdUseRate, 1, 3);
     grid->addWidget(m_rateMessage, 2, 0, 1, 4);
@@ -285,23 +293,20 @@ QGroupBox* frmWhatIf::buildRate() {
 }
 
 QGroupBox* frmWhatIf::buildCompare() {
-    auto* box = new QGroupBox(QStringLiteral("Compare"), this);
+    auto* box = new QGroupBox(tr("Compare"), this);
     box->setObjectName(QStringLiteral("fraCompare"));
-    m_cmdKeep = new QPushButton(QStringLiteral("&Keep for Comparison"), box);
+    m_cmdKeep = new QPushButton(tr("&Keep for Comparison"), box);
     m_cmdKeep->setObjectName(QStringLiteral("cmdKeep"));
-    m_cmdClearKept = new QPushButton(QStringLiteral("&Clear"), box);
+    m_cmdClearKept = new QPushButton(tr("&Clear"), box);
     m_cmdClearKept->setObjectName(QStringLiteral("cmdClearKept"));
     connect(m_cmdKeep, &QPushButton::clicked, this, &frmWhatIf::keepClicked);
     connect(m_cmdClearKept, &QPushButton::clicked, this, &frmWhatIf::clearKeptClicked);
 
     m_compare = new QTableWidget(CompareRowCount, CompareColumnCount, box);
     m_compare->setObjectName(QStringLiteral("tblCompare"));
-    m_compare->setHorizontalHeaderLabels(
-        {QStringLiteral("Kept"), QStringLiteral("Now"), QStringLiteral("Difference")});
-    m_compare->setVerticalHeaderLabels(
-        {QStringLiteral("Payment"), QStringLiteral("Number of payments"),
-         QStringLiteral("Total paid"), QStringLiteral("Total interest"),
-         QStringLiteral("Length of the plan")});
+    m_compare->setHorizontalHeaderLabels({tr("Kept"), tr("Now"), tr("Difference")});
+    m_compare->setVerticalHeaderLabels({tr("Payment"), tr("Number of payments"), tr("Total paid"),
+                                        tr("Total interest"), tr("Length of the plan")});
     m_compare->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_compare->setWordWrap(false);
     m_compare->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

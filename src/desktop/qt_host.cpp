@@ -22,12 +22,13 @@
 #include "desktop/frm_chart.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/recent_files_menu.h"
+#include "desktop/ui_text.h"
 #include "print/print_painter.h"
 
 namespace selvane {
 
 QStringList qtNameFilters(const std::string& pipeFilter) {
-    const QStringList parts = QString::fromStdString(pipeFilter).split(QLatin1Char('|'));
+    const QStringList parts = uiText(pipeFilter).split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
@@ -44,7 +45,7 @@ QStringList qtNameFilters(const std::string& pipeFilter) {
 
 FileDialogSettings fileDialogSettings(const FileDialogRequest& request) {
     FileDialogSettings s;
-    s.title = QString::fromStdString(request.title);
+    s.title = uiText(request.title);
     s.filters = qtNameFilters(request.filter);
     // The index counts from 1; one outside the list falls back to the first entry.
     const qsizetype index = request.filterIndex - 1;
@@ -112,7 +113,7 @@ class SystemDialogs : public Dialogs {
         // The dialog has its own paper, orientation and zoom choices, and a Print button that
         // asks for the printer and paints the pages again onto it.
         QPrintPreviewDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QStringLiteral("Print Preview"));
+        dialog.setWindowTitle(QCoreApplication::translate("QtHost", "Print Preview"));
         bool printed = false;
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [&](QPrinter* p) { printed = paint(*p); });
@@ -144,9 +145,9 @@ WriteOutcome printWithProgress(QWidget* parent, QPrinter& printer, const Printed
     // cancelled, which abandons the job.
     if (last - first + 1 <= timing.pagesWithoutProgress)
         return print({});
-    QProgressDialog progress(QStringLiteral("Printing the report..."), QStringLiteral("Cancel"), 0,
-                             1000, parent);
-    progress.setWindowTitle(QStringLiteral("Print"));
+    QProgressDialog progress(QCoreApplication::translate("QtHost", "Printing the report..."),
+                             QCoreApplication::translate("QtHost", "Cancel"), 0, 1000, parent);
+    progress.setWindowTitle(QCoreApplication::translate("QtHost", "Print"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(timing.minimumDurationMs);
     WriteOutcome printed = print([&](std::int64_t done, std::int64_t total) {
@@ -341,7 +342,16 @@ frmWhatIf* QtHost::whatIfWindow() const {
 }
 
 void QtHost::showMessage(const std::string& title, const std::string& text) {
-    tell(title, text);
+    // The state's titles are labels, kept in English there; its sentences come translated.
+    tell(uiText(title).toStdString(), text);
+}
+
+std::string QtHost::translate(const char* text) const {
+    return uiText(text).toStdString();
+}
+
+std::string QtHost::helpLanguage() const {
+    return uiLanguage().toStdString();
 }
 
 void QtHost::scenarioFileUsed(const std::string& path) {

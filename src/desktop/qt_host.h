@@ -112,6 +112,8 @@ class QtHost : public Host {
     // The image is the size of the window's chart area, or 1000 x 600 when it is not open.
     WriteOutcome saveChart(const std::string& path, const ChartSource& source) override;
     void showMessage(const std::string& title, const std::string& text) override;
+    std::string translate(const char* text) const override;
+    std::string helpLanguage() const override;
     // Puts the file at the top of File > Recent Files, in the settings and in the window's menu.
     void scenarioFileUsed(const std::string& path) override;
     frmChart* chartWindow() const; // null while the window is not loaded

@@ -164,12 +164,13 @@ void rememberSize(const QString& window, const QSize& size) {
 }
 
 QString recentFileGoneText(const QString& path) {
-    return QStringLiteral("The file %1 is no longer there. It has been removed from the list of "
-                          "recent files.")
+    return QCoreApplication::translate("RecentFilesMenu",
+                                       "The file %1 is no longer there. It has been removed from "
+                                       "the list of recent files.")
         .arg(QDir::toNativeSeparators(path));
 }
 
-RecentFilesMenu::RecentFilesMenu(QMenu* parent) : QMenu(QStringLiteral("&Recent Files"), parent) {
+RecentFilesMenu::RecentFilesMenu(QMenu* parent) : QMenu(tr("&Recent Files"), parent) {
     setObjectName(QStringLiteral("mnRecentFiles"));
     menuAction()->setObjectName(QStringLiteral("mnRecent"));
     // The entries are made once and only changed, never deleted: an entry may be the one whose
@@ -190,7 +191,7 @@ RecentFilesMenu::RecentFilesMenu(QMenu* parent) : QMenu(QStringLiteral("&Recent 
         m_entries << entry;
     }
     addSeparator()->setObjectName(QStringLiteral("mnRecentDivider"));
-    m_clear = addAction(QStringLiteral("&Clear Menu"));
+    m_clear = addAction(tr("&Clear Menu"));
     m_clear->setObjectName(QStringLiteral("mnClearRecent"));
     connect(m_clear, &QAction::triggered, this, [this] {
         clearRecentFiles();

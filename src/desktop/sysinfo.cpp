@@ -58,7 +58,8 @@ void StartSysInfo(const SysInfoServices& services, const std::string& appTitle) 
         if (services.launcher->fileExists(path) && services.launcher->start(path))
             return;
     }
-    services.messenger->showMessage(appTitle, kSysInfoUnavailable);
+    services.messenger->showMessage(
+        appTitle, QCoreApplication::translate("SysInfo", kSysInfoUnavailable).toStdString());
 }
 
 namespace {

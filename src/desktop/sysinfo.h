@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <QtGlobal>
+
 namespace selvane {
 
 inline constexpr std::uint32_t kHKeyLocalMachine = 0x80000002u;
@@ -21,7 +23,8 @@ inline constexpr const char* kMsInfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MS
 inline constexpr const char* kMsInfoValue = "PATH";
 inline constexpr const char* kToolsLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 inline constexpr const char* kToolsLocationValue = "MSINFO";
-inline constexpr const char* kSysInfoUnavailable = "System Information Is Unavailable At This Time";
+inline constexpr const char* kSysInfoUnavailable =
+    QT_TRANSLATE_NOOP("SysInfo", "System Information Is Unavailable At This Time");
 
 struct RegistryValue {
     std::uint32_t type = 0;

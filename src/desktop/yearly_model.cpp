@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "core/report_export.h"
+#include "desktop/ui_text.h"
 
 namespace selvane {
 
@@ -54,7 +55,7 @@ const YearlyModel::Shown& YearlyModel::shown(int row) const {
     Shown s{total ? m_summary->total() : m_summary->year(year), {}};
     const auto texts = yearRowTexts(s.row, m_currency);
     for (size_t c = 0; c < texts.size(); ++c)
-        s.texts[c] = QString::fromStdString(texts[c]);
+        s.texts[c] = c == Year ? uiText(texts[c]) : QString::fromStdString(texts[c]);
     m_cache.push_front(std::move(s));
     if (m_cache.size() > kCacheRows)
         m_cache.pop_back();
@@ -88,15 +89,15 @@ QVariant YearlyModel::headerData(int section, Qt::Orientation orientation, int r
         return {};
     switch (section) {
     case Year:
-        return QStringLiteral("Year");
+        return tr("Year");
     case Payments:
-        return QStringLiteral("Payments");
+        return tr("Payments");
     case Principal:
-        return QString::fromUtf8(yearlyPrincipalCaption(m_investment));
+        return uiText(yearlyPrincipalCaption(m_investment));
     case Interest:
-        return QString::fromUtf8(yearlyInterestCaption(m_investment));
+        return uiText(yearlyInterestCaption(m_investment));
     case Balance:
-        return QStringLiteral("Balance at Year End");
+        return tr("Balance at Year End");
     default:
         return {};
     }
