@@ -5,1027 +5,1027 @@
     <name>Accessibility</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save the figures to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen in einer Datei speichern</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Open figures saved in a file</source>
-        <translation type="unfinished"></translation>
+        <translation>In einer Datei gespeicherte Zahlen öffnen</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Print the figures and the details</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen und die Details drucken</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Show or hide the details of the calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Details der Berechnung ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>Calculate the selected result</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gewählte Ergebnis berechnen</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise</translation>
     </message>
     <message>
         <source>Help on the caption last clicked</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zur zuletzt angeklickten Beschriftung</translation>
     </message>
     <message>
         <source>The details of the last calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Details der letzten Berechnung</translation>
     </message>
 </context>
 <context>
     <name>QtHost</name>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>Printing the report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht wird gedruckt...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
 </context>
 <context>
     <name>RecentFilesMenu</name>
     <message>
         <source>The file %1 is no longer there. It has been removed from the list of recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist nicht mehr vorhanden. Sie wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
 </context>
 <context>
     <name>SysInfo</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeminformationen sind derzeit nicht verfügbar</translation>
     </message>
 </context>
 <context>
     <name>selvane::FinCalc</name>
     <message>
         <source>The last calculation solved nothing: choose what to solve for and calculate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Berechnung hat kein Ergebnis ermittelt: Wählen Sie, was berechnet werden soll, und berechnen Sie dann.</translation>
     </message>
     <message>
         <source>The chart could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm konnte nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>The report could not be written to %1. Any file already there is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht in %1 gespeichert werden. Eine dort bereits vorhandene Datei bleibt unverändert.</translation>
     </message>
     <message>
         <source>The new APR must be a number above -100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der neue Nominalzins muss eine Zahl größer als -100 sein.</translation>
     </message>
     <message>
         <source>The new rate starts at a whole payment number from 1 to 10000000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der neue Zins muss ab einer ganzzahligen Ratennummer von 1 bis 10000000 gelten.</translation>
     </message>
     <message>
         <source>A rate change is for loans and mortgages, whose lender can reset the rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zinsänderung gibt es nur bei Krediten und Hypotheken, deren Kreditgeber den Zins neu festsetzen kann.</translation>
     </message>
     <message>
         <source>The new APR gives no rate per payment the calculator can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem neuen Nominalzins ergibt sich kein Zinssatz je Rate, mit dem der Rechner arbeiten kann.</translation>
     </message>
     <message>
         <source>At %1 % the payment of %2 no longer covers the interest, so the balance is never paid off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1 % deckt die Rate von %2 die Zinsen nicht mehr, sodass der Saldo nie getilgt wird.</translation>
     </message>
     <message>
         <source>At %1 % the payment of %2 pays the balance off only after more than 10000000 payments, more than the calculator schedules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei %1 % tilgt die Rate von %2 den Saldo erst nach mehr als 10000000 Raten, mehr als der Rechner in einen Zahlungsplan aufnimmt.</translation>
     </message>
     <message>
         <source>A payment of %1 from payment %2 on would still end the plan on time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit einer Rate von %1 ab Rate %2 würde der Plan weiterhin zum vorgesehenen Termin enden.</translation>
     </message>
     <message>
         <source>The payments with this rate add up to more than the calculator can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Zins summieren sich die Raten auf mehr, als der Rechner darstellen kann.</translation>
     </message>
     <message>
         <source>Extra payments are for loans and mortgages: a lease&apos;s payments are set by its contract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgungen gibt es nur bei Krediten und Hypotheken: Leasingraten sind durch den Leasingvertrag festgelegt.</translation>
     </message>
     <message>
         <source>Extra payments are for loans and mortgages: income payments are paid to you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgungen gibt es nur bei Krediten und Hypotheken: Beim Auszahlplan werden die Raten an Sie ausgezahlt.</translation>
     </message>
     <message>
         <source>Extra payments are for loans and mortgages: for an investment, raise the deposit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgungen gibt es nur bei Krediten und Hypotheken: Erhöhen Sie bei einem Sparplan die Einzahlung.</translation>
     </message>
     <message>
         <source>Extra payments are for loans and mortgages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgungen gibt es nur bei Krediten und Hypotheken.</translation>
     </message>
     <message>
         <source>The last calculation failed, so there is no plan to show: change the inputs and calculate again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Berechnung ist fehlgeschlagen, daher gibt es keinen Plan zum Anzeigen: Ändern Sie die Eingaben und berechnen Sie erneut.</translation>
     </message>
     <message>
         <source>The extra from payment %1 comes after the last payment (%2): not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sondertilgung ab Rate %1 liegt nach der letzten Rate (%2): nicht berücksichtigt.</translation>
     </message>
     <message>
         <source>The one-time amount at payment %1 comes after the last payment (%2): not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einmalbetrag bei Rate %1 liegt nach der letzten Rate (%2): nicht berücksichtigt.</translation>
     </message>
     <message>
         <source>The payments with these extras add up to more than the calculator can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesen Sondertilgungen summieren sich die Zahlungen auf mehr, als der Rechner darstellen kann.</translation>
     </message>
     <message>
         <source>This scenario&apos;s mode is not one the calculator knows, so it computes no payment to find a rate for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Modus dieses Szenarios ist dem Rechner nicht bekannt; daher berechnet er keine Rate, zu der sich ein Zins ermitteln ließe.</translation>
     </message>
     <message>
         <source>The APR field shows the rate to three decimals, %1: a later Calculate at that APR, solving for the payment, gives %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld für den Nominalzins zeigt den Zins mit drei Nachkommastellen an (%1): Wenn Sie später mit diesem Nominalzins die Rate berechnen lassen, ergibt sich %2.</translation>
     </message>
     <message>
         <source>The APR field shows the rate to three decimals, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld für den Nominalzins zeigt den Zins mit drei Nachkommastellen an: %1.</translation>
     </message>
     <message>
         <source>%1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jahr</translation>
     </message>
     <message>
         <source>%1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jahre</translation>
     </message>
     <message>
         <source>%1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Monat</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Monate</translation>
     </message>
     <message>
         <source>From payment %1 on, the end date kept:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab Rate %1, bei gleichem Enddatum:</translation>
     </message>
     <message>
         <source>+%1 point (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 Prozentpunkt (%2 %)</translation>
     </message>
     <message>
         <source>+%1 points (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 Prozentpunkte (%2 %)</translation>
     </message>
     <message>
         <source>%1 payment</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Rate</translation>
     </message>
     <message>
         <source>%1 payments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Raten</translation>
     </message>
     <message>
         <source>All Files (*.*)|*.*|Text Files (*.txt)|*.txt|Financial Files (*.fin)|*.fin</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)|*.*|Textdateien (*.txt)|*.txt|Finanzdateien (*.fin)|*.fin</translation>
     </message>
     <message>
         <source>Save Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm speichern</translation>
     </message>
     <message>
         <source>PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png)|*.png|SVG-Bild (*.svg)|*.svg</translation>
     </message>
     <message>
         <source>Export Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht exportieren</translation>
     </message>
     <message>
         <source>Payment Table (*.csv)|*.csv|Yearly Summary (*.csv)|*.csv|Excel Workbook (*.xlsx)|*.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratentabelle (*.csv)|*.csv|Jahresübersicht (*.csv)|*.csv|Excel-Arbeitsmappe (*.xlsx)|*.xlsx</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Täglich</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>6 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbjährlich</translation>
     </message>
     <message>
         <source>Yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlich</translation>
     </message>
     <message>
         <source>Biweekly</source>
-        <translation type="unfinished"></translation>
+        <translation>14-tägig</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbmonatlich</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo</translation>
     </message>
     <message>
         <source>Deposits to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlungen bisher</translation>
     </message>
     <message>
         <source>Interest earned to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinserträge bisher</translation>
     </message>
     <message>
         <source>Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzahlungen</translation>
     </message>
     <message>
         <source>Interest earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinserträge</translation>
     </message>
     <message>
         <source>Principal paid to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezahltes Kapital bisher</translation>
     </message>
     <message>
         <source>Interest paid to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezahlte Zinsen bisher</translation>
     </message>
     <message>
         <source>Principal paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezahltes Kapital</translation>
     </message>
     <message>
         <source>Interest paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezahlte Zinsen</translation>
     </message>
     <message>
         <source>Payment %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate %1</translation>
     </message>
     <message>
         <source>Balance with extras</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo mit Sondertilgungen</translation>
     </message>
     <message>
         <source>Balance with the rate change</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo mit Zinsänderung</translation>
     </message>
     <message>
         <source>Balance with extras and the rate change</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo mit Sondertilgungen und Zinsänderung</translation>
     </message>
     <message>
         <source>The extra amount must be a number of at least 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betrag der Sondertilgung muss eine Zahl von mindestens 0 sein.</translation>
     </message>
     <message>
         <source>The one-time amount must be a number of at least 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einmalbetrag muss eine Zahl von mindestens 0 sein.</translation>
     </message>
     <message>
         <source>Extra payments start at a whole payment number from 1 to 10000000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgungen müssen bei einer ganzzahligen Ratennummer von 1 bis 10000000 beginnen.</translation>
     </message>
     <message>
         <source>The one-time amount goes with a whole payment number from 1 to 10000000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Einmalbetrag gehört zu einer ganzzahligen Ratennummer von 1 bis 10000000.</translation>
     </message>
     <message>
         <source>The plan&apos;s figures are beyond the range of numbers, so it has no payment schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen des Plans liegen außerhalb des darstellbaren Zahlenbereichs, daher gibt es keinen Zahlungsplan.</translation>
     </message>
     <message>
         <source>The plan has no payments, so it has no payment schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan enthält keine Raten, daher gibt es keinen Zahlungsplan.</translation>
     </message>
     <message>
         <source>The plan has more than 10000000 payments, more than the calculator schedules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan hat mehr als 10000000 Raten, mehr als der Rechner in einen Zahlungsplan aufnimmt.</translation>
     </message>
     <message>
         <source>The rate per payment is -100 % or less, so the plan has no payment schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zinssatz je Rate beträgt -100 % oder weniger, daher gibt es keinen Zahlungsplan.</translation>
     </message>
     <message>
         <source>The end amount is at or above the amount financed: the payments do not pay the balance down, so there is nothing for extra payments to pay off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Endbetrag ist mindestens so hoch wie der finanzierte Betrag: Die Raten verringern den Saldo nicht, daher gibt es nichts, was Sondertilgungen tilgen könnten.</translation>
     </message>
     <message>
         <source>The payment is no more than the first period&apos;s interest, so the plan&apos;s balance does not fall: there is no schedule for extra payments to shorten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rate ist nicht höher als die Zinsen der ersten Periode, daher sinkt der Saldo nicht: Es gibt keinen Zahlungsplan, den Sondertilgungen verkürzen könnten.</translation>
     </message>
     <message>
         <source>Personal Loans</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratenkredite</translation>
     </message>
     <message>
         <source>Loan Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditrate</translation>
     </message>
     <message>
         <source>Loan Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreditbetrag</translation>
     </message>
     <message>
         <source>Number of Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Raten</translation>
     </message>
     <message>
         <source>Mortgages</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypotheken</translation>
     </message>
     <message>
         <source>Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Hypothekenrate</translation>
     </message>
     <message>
         <source>Purchase Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufpreis</translation>
     </message>
     <message>
         <source>Leases</source>
-        <translation type="unfinished"></translation>
+        <translation>Leasing</translation>
     </message>
     <message>
         <source>Lease Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Leasingrate</translation>
     </message>
     <message>
         <source>Lease Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschaffungswert</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Auszahlplan</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>Start Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Startbetrag</translation>
     </message>
     <message>
         <source>Investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparplan</translation>
     </message>
     <message>
         <source>End Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Endbetrag</translation>
     </message>
     <message>
         <source>APR (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom. Zins</translation>
     </message>
     <message>
         <source>Cmpd</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsp.</translation>
     </message>
     <message>
         <source>Infl. (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Infl. (%)</translation>
     </message>
     <message>
         <source>Depr. (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertv. %</translation>
     </message>
     <message>
         <source>Real APR</source>
-        <translation type="unfinished"></translation>
+        <translation>Eff. Zins</translation>
     </message>
     <message>
         <source>No. Pmts</source>
-        <translation type="unfinished"></translation>
+        <translation>Anz. Raten</translation>
     </message>
     <message>
         <source>Down Pmt</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach</translation>
     </message>
     <message>
         <source>Principal Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gez. Kapital</translation>
     </message>
     <message>
         <source>Interest Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gez. Zinsen</translation>
     </message>
     <message>
         <source>Asset Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Objektwert</translation>
     </message>
     <message>
         <source>Tax (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer %</translation>
     </message>
     <message>
         <source>Purchase Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufpreis</translation>
     </message>
     <message>
         <source>Pmt Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratenlast</translation>
     </message>
     <message>
         <source>Purch. Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaufpreis</translation>
     </message>
     <message>
         <source>Buyback </source>
-        <translation type="unfinished"></translation>
+        <translation>Restwert </translation>
     </message>
     <message>
         <source>Start Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>Startbetrag</translation>
     </message>
     <message>
         <source>Pmt Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratenwert</translation>
     </message>
     <message>
         <source>Choose a payment period and a compound period: without them the rate does not enter the payment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Zahlungsperiode und eine Zinsperiode: Ohne sie geht der Zins nicht in die Rate ein.</translation>
     </message>
     <message>
         <source>The number of payments must be more than 0 for the payment to have a rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl Raten muss größer als 0 sein, damit sich zur Rate ein Zins ermitteln lässt.</translation>
     </message>
     <message>
         <source>With this compound period the payment is computed only for more than %1 payments; with fewer it does not depend on the rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit dieser Zinsperiode wird die Rate erst bei mehr als %1 Raten berechnet; bei weniger Raten hängt sie nicht vom Zins ab.</translation>
     </message>
     <message>
         <source>The payment is not a number the calculator can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rate ist keine Zahl, mit der der Rechner arbeiten kann.</translation>
     </message>
     <message>
         <source>The payment cannot be computed from these inputs at any rate from -100 % up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus diesen Eingaben lässt sich bei keinem Zins ab -100 % eine Rate berechnen.</translation>
     </message>
     <message>
         <source>The payments add up to less than the amount borrowed minus the end amount; not even a rate near -100 % brings the payment down to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Summe der Raten ist kleiner als der geliehene Betrag abzüglich des Endbetrags; selbst ein Zins nahe -100 % senkt die Rate nicht auf %1.</translation>
     </message>
     <message>
         <source>The deposits add up to more than the end amount minus the start amount; not even a rate near -100 % brings the deposit up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Summe der Einzahlungen ist größer als der Endbetrag abzüglich des Anfangsbetrags; selbst ein Zins nahe -100 % hebt die Einzahlung nicht auf %1 an.</translation>
     </message>
     <message>
         <source>just above -100</source>
-        <translation type="unfinished"></translation>
+        <translation>knapp über -100</translation>
     </message>
     <message>
         <source>No rate from %1 % to %2 % gives a payment of %3: over that range it runs from %4 to %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zins von %1 % bis %2 % ergibt eine Rate von %3: In diesem Bereich reicht sie von %4 bis %5.</translation>
     </message>
     <message>
         <source>Interest Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinserträge</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Compound Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsperiode</translation>
     </message>
     <message>
         <source>Period for which interest is compounded</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum, nach dem die Zinsen dem Saldo zugeschlagen werden</translation>
     </message>
     <message>
         <source>Payment Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsperiode</translation>
     </message>
     <message>
         <source>Period of payments (normally monthly)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum zwischen den Raten (normalerweise monatlich)</translation>
     </message>
     <message>
         <source>Select Result Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisart</translation>
     </message>
     <message>
         <source>Select the desired result of the calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das gewünschte Ergebnis der Berechnung</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Berechnen</translation>
     </message>
     <message>
         <source>Interim Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischenergebnisse</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Annual percentage rate (APR).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlicher Nominalzins.</translation>
     </message>
     <message>
         <source>Annual Percentage Rate (APR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlicher Nominalzins</translation>
     </message>
     <message>
         <source>Compound period.  Normally same as payment period (1 month), but can be 6 months for mortgages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsperiode. Normalerweise gleich der Zahlungsperiode (1 Monat), bei Hypotheken aber auch 6 Monate.</translation>
     </message>
     <message>
         <source>Yearly inflation rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährliche Inflationsrate</translation>
     </message>
     <message>
         <source>Inflation</source>
-        <translation type="unfinished"></translation>
+        <translation>Inflation</translation>
     </message>
     <message>
         <source>Yearly depreciation rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Jährlicher Wertverlust</translation>
     </message>
     <message>
         <source>Depreciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Wertverlust</translation>
     </message>
     <message>
         <source>Real Annual Percentage Rate (APR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Effektivzins (effektiver Jahreszins)</translation>
     </message>
     <message>
         <source>Total number of payments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtzahl der Raten.</translation>
     </message>
     <message>
         <source>Starting value of asset</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangswert des Objekts</translation>
     </message>
     <message>
         <source>Down payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahlung</translation>
     </message>
     <message>
         <source>Principal amount left after final payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach der letzten Rate verbleibender Betrag</translation>
     </message>
     <message>
         <source>Payment made or received</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezahlte oder erhaltene Rate</translation>
     </message>
     <message>
         <source>Determine status after this number (N) of payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Stand nach dieser Anzahl (N) Raten ermitteln</translation>
     </message>
     <message>
         <source>Balance left after N payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo nach N Raten</translation>
     </message>
     <message>
         <source>Principal paid after N payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezahltes Kapital nach N Raten</translation>
     </message>
     <message>
         <source>Interest paid after N payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezahlte Zinsen nach N Raten</translation>
     </message>
     <message>
         <source>Value of the asset after depreciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert des Objekts nach Wertverlust</translation>
     </message>
     <message>
         <source>Sales tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Umsatzsteuer</translation>
     </message>
     <message>
         <source>Cost of payment considering inflation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratenlast unter Berücksichtigung der Inflation</translation>
     </message>
     <message>
         <source>Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnete Dateien</translation>
     </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>Years, %1 a bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahre, %1 je Balken</translation>
     </message>
 </context>
 <context>
     <name>selvane::RecentFilesMenu</name>
     <message>
         <source>&amp;Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>&amp;Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste &amp;leeren</translation>
     </message>
 </context>
 <context>
     <name>selvane::ReportView</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alles auswählen</translation>
     </message>
 </context>
 <context>
     <name>selvane::YearlyModel</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Raten</translation>
     </message>
     <message>
         <source>Balance at Year End</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldo am Jahresende</translation>
     </message>
 </context>
 <context>
     <name>selvane::frmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Loans, mortgages, leases, income and savings at a glance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kredite, Hypotheken, Leasing, Auszahlpläne und Sparpläne auf einen Blick.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeminformationen...</translation>
     </message>
 </context>
 <context>
     <name>selvane::frmChart</name>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm</translation>
     </message>
     <message>
         <source>Save &amp;Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild speichern...</translation>
     </message>
 </context>
 <context>
     <name>selvane::frmFinCalc</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>The selection holds more than %1 MB of text, and at most %1 MB (%2 bytes) can be copied at a time. Select a part of the report and copy again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Auswahl enthält mehr als %1 MB Text, es können aber höchstens %1 MB (%2 Bytes) auf einmal kopiert werden. Wählen Sie einen Teil des Berichts aus und kopieren Sie erneut.</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter ...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
         <source>&amp;Export Report ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht &amp;exportieren ...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Details</translation>
     </message>
     <message>
         <source>&amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia&amp;gramm</translation>
     </message>
     <message>
         <source>F&amp;unction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Funktion</translation>
     </message>
     <message>
         <source>&amp;Personal Loans</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ratenkredite</translation>
     </message>
     <message>
         <source>&amp;Mortgages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hypotheken</translation>
     </message>
     <message>
         <source>&amp;Leases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leasing</translation>
     </message>
     <message>
         <source>&amp;Income</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auszahlplan</translation>
     </message>
     <message>
         <source>In&amp;vestment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sparplan</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extras</translation>
     </message>
     <message>
         <source>&amp;What If...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Was wäre wenn...</translation>
     </message>
     <message>
         <source>&amp;Find the Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zins ermitteln</translation>
     </message>
     <message>
         <source>&amp;Use This Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diesen Zins übernehmen</translation>
     </message>
     <message>
         <source>&amp;Keep for Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Vergleich &amp;merken</translation>
     </message>
     <message>
         <source>&amp;Clear Kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemerktes &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Allgemein</translation>
     </message>
     <message>
         <source>&amp;About Selvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Selvane</translation>
     </message>
 </context>
 <context>
     <name>selvane::frmWhatIf</name>
     <message>
         <source>What If</source>
-        <translation type="unfinished"></translation>
+        <translation>Was wäre wenn</translation>
     </message>
     <message>
         <source>Extra payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondertilgungen</translation>
     </message>
     <message>
         <source>&amp;Extra each payment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sondertilgung je Rate</translation>
     </message>
     <message>
         <source>&amp;From payment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ab Rate</translation>
     </message>
     <message>
         <source>&amp;One-time amount</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einmalbetrag</translation>
     </message>
     <message>
         <source>&amp;At payment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bei Rate</translation>
     </message>
     <message>
         <source>Payments needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Benötigte Raten</translation>
     </message>
     <message>
         <source>Last payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Rate</translation>
     </message>
     <message>
         <source>Total paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Insgesamt gezahlt</translation>
     </message>
     <message>
         <source>Total interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsen insgesamt</translation>
     </message>
     <message>
         <source>Interest saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersparte Zinsen</translation>
     </message>
     <message>
         <source>Payments saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersparte Raten</translation>
     </message>
     <message>
         <source>Years saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersparte Jahre</translation>
     </message>
     <message>
         <source>Rate change</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsänderung</translation>
     </message>
     <message>
         <source>C&amp;hange the rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zins ändern</translation>
     </message>
     <message>
         <source>&amp;New APR (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neuer Nominalzins (%)</translation>
     </message>
     <message>
         <source>From pa&amp;yment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab Ra&amp;te</translation>
     </message>
     <message>
         <source>Keep the &amp;payment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rate beibehalten</translation>
     </message>
     <message>
         <source>Keep the en&amp;d date</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum beibe&amp;halten</translation>
     </message>
     <message>
         <source>Payment from the change</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate ab der Änderung</translation>
     </message>
     <message>
         <source>Interest change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Zinsen</translation>
     </message>
     <message>
         <source>Term change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung der Laufzeit</translation>
     </message>
     <message>
         <source>Rate shock</source>
-        <translation type="unfinished"></translation>
+        <translation>Zinsschock</translation>
     </message>
     <message>
         <source>APR</source>
-        <translation type="unfinished"></translation>
+        <translation>Nominalzins</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate</translation>
     </message>
     <message>
         <source>Find the rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Zins ermitteln</translation>
     </message>
     <message>
         <source>Find the &amp;Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Z&amp;ins ermitteln</translation>
     </message>
     <message>
         <source>&amp;Use This Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diesen Zins übernehmen</translation>
     </message>
     <message>
         <source>Real APR</source>
-        <translation type="unfinished"></translation>
+        <translation>Effektivzins</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich</translation>
     </message>
     <message>
         <source>&amp;Keep for Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Vergleich &amp;merken</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>Kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemerkt</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuell</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Number of payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Raten</translation>
     </message>
     <message>
         <source>Length of the plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeit</translation>
     </message>
 </context>
 </TS>

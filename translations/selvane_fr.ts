@@ -5,1027 +5,1027 @@
     <name>Accessibility</name>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save the figures to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les chiffres dans un fichier</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Open figures saved in a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir des chiffres enregistrés dans un fichier</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Print the figures and the details</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les chiffres et les détails</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>Show or hide the details of the calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer les détails du calcul</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer</translation>
     </message>
     <message>
         <source>Calculate the selected result</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer le résultat sélectionné</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires</translation>
     </message>
     <message>
         <source>Help on the caption last clicked</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur le dernier libellé cliqué</translation>
     </message>
     <message>
         <source>The details of the last calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Les détails du dernier calcul</translation>
     </message>
 </context>
 <context>
     <name>QtHost</name>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>Printing the report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression du rapport...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
 </context>
 <context>
     <name>RecentFilesMenu</name>
     <message>
         <source>The file %1 is no longer there. It has been removed from the list of recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est introuvable. Il a été retiré de la liste des fichiers récents.</translation>
     </message>
 </context>
 <context>
     <name>SysInfo</name>
     <message>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
     </message>
 </context>
 <context>
     <name>selvane::FinCalc</name>
     <message>
         <source>The last calculation solved nothing: choose what to solve for and calculate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier calcul n'a rien résolu : choisissez ce que vous voulez calculer, puis lancez le calcul.</translation>
     </message>
     <message>
         <source>The chart could not be written to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique n'a pas pu être enregistré dans %1.</translation>
     </message>
     <message>
         <source>The report could not be written to %1. Any file already there is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n'a pas pu être enregistré dans %1. Un éventuel fichier déjà présent n'a pas été modifié.</translation>
     </message>
     <message>
         <source>The new APR must be a number above -100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau taux nominal doit être un nombre supérieur à -100.</translation>
     </message>
     <message>
         <source>The new rate starts at a whole payment number from 1 to 10000000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau taux s'applique à partir d'un numéro d'échéance entier compris entre 1 et 10000000.</translation>
     </message>
     <message>
         <source>A rate change is for loans and mortgages, whose lender can reset the rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un changement de taux ne concerne que les prêts et les prêts immobiliers, dont le prêteur peut réviser le taux.</translation>
     </message>
     <message>
         <source>The new APR gives no rate per payment the calculator can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau taux nominal ne donne aucun taux par échéance utilisable par la calculatrice.</translation>
     </message>
     <message>
         <source>At %1 % the payment of %2 no longer covers the interest, so the balance is never paid off.</source>
-        <translation type="unfinished"></translation>
+        <translation>À %1 %, l'échéance de %2 ne couvre plus les intérêts : le capital restant dû n'est donc jamais remboursé.</translation>
     </message>
     <message>
         <source>At %1 % the payment of %2 pays the balance off only after more than 10000000 payments, more than the calculator schedules.</source>
-        <translation type="unfinished"></translation>
+        <translation>À %1 %, l'échéance de %2 ne rembourse le capital restant dû qu'après plus de 10000000 échéances, soit davantage que ce que la calculatrice peut planifier.</translation>
     </message>
     <message>
         <source>A payment of %1 from payment %2 on would still end the plan on time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une échéance de %1 à partir de l'échéance %2 permettrait de terminer le plan à la date prévue.</translation>
     </message>
     <message>
         <source>The payments with this rate add up to more than the calculator can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec ce taux, le total des échéances dépasse ce que la calculatrice peut gérer.</translation>
     </message>
     <message>
         <source>Extra payments are for loans and mortgages: a lease&apos;s payments are set by its contract.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers : les loyers d'un leasing sont fixés par le contrat.</translation>
     </message>
     <message>
         <source>Extra payments are for loans and mortgages: income payments are paid to you.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers : les échéances de revenus vous sont versées.</translation>
     </message>
     <message>
         <source>Extra payments are for loans and mortgages: for an investment, raise the deposit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers : pour une épargne, augmentez plutôt le versement.</translation>
     </message>
     <message>
         <source>Extra payments are for loans and mortgages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers.</translation>
     </message>
     <message>
         <source>The last calculation failed, so there is no plan to show: change the inputs and calculate again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dernier calcul a échoué, il n'y a donc aucun plan à afficher : modifiez les données saisies et relancez le calcul.</translation>
     </message>
     <message>
         <source>The extra from payment %1 comes after the last payment (%2): not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le supplément à partir de l'échéance %1 intervient après la dernière échéance (%2) : il n'est pas pris en compte.</translation>
     </message>
     <message>
         <source>The one-time amount at payment %1 comes after the last payment (%2): not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le versement unique à l'échéance %1 intervient après la dernière échéance (%2) : il n'est pas pris en compte.</translation>
     </message>
     <message>
         <source>The payments with these extras add up to more than the calculator can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec ces remboursements anticipés, le total des échéances dépasse ce que la calculatrice peut gérer.</translation>
     </message>
     <message>
         <source>This scenario&apos;s mode is not one the calculator knows, so it computes no payment to find a rate for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mode de ce scénario est inconnu de la calculatrice : elle ne calcule donc aucune échéance pour laquelle trouver un taux.</translation>
     </message>
     <message>
         <source>The APR field shows the rate to three decimals, %1: a later Calculate at that APR, solving for the payment, gives %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ Taux nominal affiche le taux avec trois décimales, %1 : si vous calculez ensuite l'échéance à ce taux, vous obtiendrez %2.</translation>
     </message>
     <message>
         <source>The APR field shows the rate to three decimals, %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ Taux nominal affiche le taux avec trois décimales : %1.</translation>
     </message>
     <message>
         <source>%1 year</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 an</translation>
     </message>
     <message>
         <source>%1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ans</translation>
     </message>
     <message>
         <source>%1 month</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mois</translation>
     </message>
     <message>
         <source>%1 months</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mois</translation>
     </message>
     <message>
         <source>From payment %1 on, the end date kept:</source>
-        <translation type="unfinished"></translation>
+        <translation>À partir de l'échéance %1, date de fin conservée :</translation>
     </message>
     <message>
         <source>+%1 point (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 point (%2 %)</translation>
     </message>
     <message>
         <source>+%1 points (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>+%1 points (%2 %)</translation>
     </message>
     <message>
         <source>%1 payment</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 échéance</translation>
     </message>
     <message>
         <source>%1 payments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 échéances</translation>
     </message>
     <message>
         <source>All Files (*.*)|*.*|Text Files (*.txt)|*.txt|Financial Files (*.fin)|*.fin</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*)|*.*|Fichiers texte (*.txt)|*.txt|Fichiers financiers (*.fin)|*.fin</translation>
     </message>
     <message>
         <source>Save Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique</translation>
     </message>
     <message>
         <source>PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg</source>
-        <translation type="unfinished"></translation>
+        <translation>Image PNG (*.png)|*.png|Image SVG (*.svg)|*.svg</translation>
     </message>
     <message>
         <source>Export Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le rapport</translation>
     </message>
     <message>
         <source>Payment Table (*.csv)|*.csv|Yearly Summary (*.csv)|*.csv|Excel Workbook (*.xlsx)|*.xlsx</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau des échéances (*.csv)|*.csv|Récapitulatif annuel (*.csv)|*.csv|Classeur Excel (*.xlsx)|*.xlsx</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Daily</source>
-        <translation type="unfinished"></translation>
+        <translation>Quotid.</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuelle</translation>
     </message>
     <message>
         <source>6 Months</source>
-        <translation type="unfinished"></translation>
+        <translation>Semestrielle</translation>
     </message>
     <message>
         <source>Yearly</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuelle</translation>
     </message>
     <message>
         <source>Biweekly</source>
-        <translation type="unfinished"></translation>
+        <translation>2 semaines</translation>
     </message>
     <message>
         <source>Semi-monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Bimensuelle</translation>
     </message>
     <message>
         <source>Balance</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde</translation>
     </message>
     <message>
         <source>Deposits to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Versements cumulés</translation>
     </message>
     <message>
         <source>Interest earned to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts perçus cumulés</translation>
     </message>
     <message>
         <source>Deposits</source>
-        <translation type="unfinished"></translation>
+        <translation>Versements</translation>
     </message>
     <message>
         <source>Interest earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts perçus</translation>
     </message>
     <message>
         <source>Principal paid to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital payé cumulé</translation>
     </message>
     <message>
         <source>Interest paid to date</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts payés cumulés</translation>
     </message>
     <message>
         <source>Principal paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital payé</translation>
     </message>
     <message>
         <source>Interest paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts payés</translation>
     </message>
     <message>
         <source>Payment %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance %1</translation>
     </message>
     <message>
         <source>Balance with extras</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde avec remboursements anticipés</translation>
     </message>
     <message>
         <source>Balance with the rate change</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde avec le changement de taux</translation>
     </message>
     <message>
         <source>Balance with extras and the rate change</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde avec remboursements anticipés et changement de taux</translation>
     </message>
     <message>
         <source>The extra amount must be a number of at least 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant supplémentaire doit être un nombre supérieur ou égal à 0.</translation>
     </message>
     <message>
         <source>The one-time amount must be a number of at least 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le versement unique doit être un nombre supérieur ou égal à 0.</translation>
     </message>
     <message>
         <source>Extra payments start at a whole payment number from 1 to 10000000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les remboursements anticipés commencent à un numéro d'échéance entier compris entre 1 et 10000000.</translation>
     </message>
     <message>
         <source>The one-time amount goes with a whole payment number from 1 to 10000000.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le versement unique doit être associé à un numéro d'échéance entier compris entre 1 et 10000000.</translation>
     </message>
     <message>
         <source>The plan&apos;s figures are beyond the range of numbers, so it has no payment schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chiffres du plan dépassent la plage des nombres utilisables : il n'a donc pas d'échéancier.</translation>
     </message>
     <message>
         <source>The plan has no payments, so it has no payment schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan ne comporte aucune échéance : il n'a donc pas d'échéancier.</translation>
     </message>
     <message>
         <source>The plan has more than 10000000 payments, more than the calculator schedules.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan comporte plus de 10000000 échéances, soit davantage que ce que la calculatrice peut planifier.</translation>
     </message>
     <message>
         <source>The rate per payment is -100 % or less, so the plan has no payment schedule.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux par échéance est inférieur ou égal à -100 % : le plan n'a donc pas d'échéancier.</translation>
     </message>
     <message>
         <source>The end amount is at or above the amount financed: the payments do not pay the balance down, so there is nothing for extra payments to pay off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant final est supérieur ou égal au montant financé : les échéances ne réduisent pas le capital restant dû, il n'y a donc rien à rembourser par anticipation.</translation>
     </message>
     <message>
         <source>The payment is no more than the first period&apos;s interest, so the plan&apos;s balance does not fall: there is no schedule for extra payments to shorten.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'échéance ne dépasse pas les intérêts de la première période, le capital restant dû ne diminue donc pas : il n'y a pas d'échéancier que des remboursements anticipés pourraient raccourcir.</translation>
     </message>
     <message>
         <source>Personal Loans</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêts personnels</translation>
     </message>
     <message>
         <source>Loan Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance du prêt</translation>
     </message>
     <message>
         <source>Loan Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant du prêt</translation>
     </message>
     <message>
         <source>Number of Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d'échéances</translation>
     </message>
     <message>
         <source>Mortgages</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêts immobiliers</translation>
     </message>
     <message>
         <source>Mortgage Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance du prêt immo.</translation>
     </message>
     <message>
         <source>Purchase Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix d'achat</translation>
     </message>
     <message>
         <source>Leases</source>
-        <translation type="unfinished"></translation>
+        <translation>Leasing</translation>
     </message>
     <message>
         <source>Lease Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Loyer du leasing</translation>
     </message>
     <message>
         <source>Lease Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix du bien</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenus</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Start Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Mont. initial</translation>
     </message>
     <message>
         <source>Investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Épargne</translation>
     </message>
     <message>
         <source>End Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Mont. final</translation>
     </message>
     <message>
         <source>APR (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux (%)</translation>
     </message>
     <message>
         <source>Cmpd</source>
-        <translation type="unfinished"></translation>
+        <translation>Capit.</translation>
     </message>
     <message>
         <source>Infl. (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Infl. (%)</translation>
     </message>
     <message>
         <source>Depr. (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépr. %</translation>
     </message>
     <message>
         <source>Real APR</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux eff.</translation>
     </message>
     <message>
         <source>No. Pmts</source>
-        <translation type="unfinished"></translation>
+        <translation>Nb éch.</translation>
     </message>
     <message>
         <source>Down Pmt</source>
-        <translation type="unfinished"></translation>
+        <translation>Apport</translation>
     </message>
     <message>
         <source>After</source>
-        <translation type="unfinished"></translation>
+        <translation>Après</translation>
     </message>
     <message>
         <source>Principal Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital payé</translation>
     </message>
     <message>
         <source>Interest Paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts payés</translation>
     </message>
     <message>
         <source>Asset Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Val. du bien</translation>
     </message>
     <message>
         <source>Tax (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe (%)</translation>
     </message>
     <message>
         <source>Purchase Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix d'achat</translation>
     </message>
     <message>
         <source>Pmt Cost</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût éch.</translation>
     </message>
     <message>
         <source>Purch. Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix d'achat</translation>
     </message>
     <message>
         <source>Buyback </source>
-        <translation type="unfinished"></translation>
+        <translation>Val. rés. </translation>
     </message>
     <message>
         <source>Start Amt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mont. init.</translation>
     </message>
     <message>
         <source>Pmt Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur éch.</translation>
     </message>
     <message>
         <source>Choose a payment period and a compound period: without them the rate does not enter the payment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une périodicité des paiements et une période de capitalisation : sans elles, le taux n'intervient pas dans l'échéance.</translation>
     </message>
     <message>
         <source>The number of payments must be more than 0 for the payment to have a rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre d'échéances doit être supérieur à 0 pour qu'un taux s'applique à l'échéance.</translation>
     </message>
     <message>
         <source>With this compound period the payment is computed only for more than %1 payments; with fewer it does not depend on the rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec cette période de capitalisation, l'échéance n'est calculée qu'au-delà de %1 échéances ; en deçà, elle ne dépend pas du taux.</translation>
     </message>
     <message>
         <source>The payment is not a number the calculator can use.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'échéance n'est pas un nombre utilisable par la calculatrice.</translation>
     </message>
     <message>
         <source>The payment cannot be computed from these inputs at any rate from -100 % up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec ces données, aucun taux à partir de -100 % ne permet de calculer l'échéance.</translation>
     </message>
     <message>
         <source>The payments add up to less than the amount borrowed minus the end amount; not even a rate near -100 % brings the payment down to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le total des échéances est inférieur au montant emprunté diminué du montant final ; même un taux proche de -100 % ne ramène pas l'échéance à %1.</translation>
     </message>
     <message>
         <source>The deposits add up to more than the end amount minus the start amount; not even a rate near -100 % brings the deposit up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le total des versements dépasse le montant final diminué du montant initial ; même un taux proche de -100 % ne porte pas le versement à %1.</translation>
     </message>
     <message>
         <source>just above -100</source>
-        <translation type="unfinished"></translation>
+        <translation>juste au-dessus de -100</translation>
     </message>
     <message>
         <source>No rate from %1 % to %2 % gives a payment of %3: over that range it runs from %4 to %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun taux entre %1 % et %2 % ne donne une échéance de %3 : sur cette plage, elle va de %4 à %5.</translation>
     </message>
     <message>
         <source>Interest Earned</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts perçus</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Compound Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Capitalisation</translation>
     </message>
     <message>
         <source>Period for which interest is compounded</source>
-        <translation type="unfinished"></translation>
+        <translation>Période à laquelle les intérêts sont capitalisés</translation>
     </message>
     <message>
         <source>Payment Period</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodicité</translation>
     </message>
     <message>
         <source>Period of payments (normally monthly)</source>
-        <translation type="unfinished"></translation>
+        <translation>Périodicité des paiements (normalement mensuelle)</translation>
     </message>
     <message>
         <source>Select Result Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de résultat</translation>
     </message>
     <message>
         <source>Select the desired result of the calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le résultat à calculer</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculer</translation>
     </message>
     <message>
         <source>Interim Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats intermédiaires</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Annual percentage rate (APR).</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux nominal annuel, en pourcentage.</translation>
     </message>
     <message>
         <source>Annual Percentage Rate (APR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux nominal annuel</translation>
     </message>
     <message>
         <source>Compound period.  Normally same as payment period (1 month), but can be 6 months for mortgages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Période de capitalisation. Normalement identique à la périodicité des paiements (1 mois), mais elle peut être de 6 mois pour les prêts immobiliers.</translation>
     </message>
     <message>
         <source>Yearly inflation rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d'inflation annuel</translation>
     </message>
     <message>
         <source>Inflation</source>
-        <translation type="unfinished"></translation>
+        <translation>Inflation</translation>
     </message>
     <message>
         <source>Yearly depreciation rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de décote annuel</translation>
     </message>
     <message>
         <source>Depreciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Décote</translation>
     </message>
     <message>
         <source>Real Annual Percentage Rate (APR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux effectif annuel</translation>
     </message>
     <message>
         <source>Total number of payments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre total d'échéances.</translation>
     </message>
     <message>
         <source>Starting value of asset</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur initiale du bien</translation>
     </message>
     <message>
         <source>Down payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Apport</translation>
     </message>
     <message>
         <source>Principal amount left after final payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital restant après la dernière échéance</translation>
     </message>
     <message>
         <source>Payment made or received</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance payée ou reçue</translation>
     </message>
     <message>
         <source>Determine status after this number (N) of payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Situation après ce nombre (N) d'échéances</translation>
     </message>
     <message>
         <source>Balance left after N payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde restant après N échéances</translation>
     </message>
     <message>
         <source>Principal paid after N payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Capital payé après N échéances</translation>
     </message>
     <message>
         <source>Interest paid after N payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts payés après N échéances</translation>
     </message>
     <message>
         <source>Value of the asset after depreciation</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur du bien après décote</translation>
     </message>
     <message>
         <source>Sales tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe sur les ventes</translation>
     </message>
     <message>
         <source>Cost of payment considering inflation</source>
-        <translation type="unfinished"></translation>
+        <translation>Coût de l'échéance corrigé de l'inflation</translation>
     </message>
     <message>
         <source>Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers récents</translation>
     </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Years, %1 a bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Années, %1 par barre</translation>
     </message>
 </context>
 <context>
     <name>selvane::RecentFilesMenu</name>
     <message>
         <source>&amp;Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers &amp;récents</translation>
     </message>
     <message>
         <source>&amp;Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vider la liste</translation>
     </message>
 </context>
 <context>
     <name>selvane::ReportView</name>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout sélectionner</translation>
     </message>
 </context>
 <context>
     <name>selvane::YearlyModel</name>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Année</translation>
     </message>
     <message>
         <source>Payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéances</translation>
     </message>
     <message>
         <source>Balance at Year End</source>
-        <translation type="unfinished"></translation>
+        <translation>Solde en fin d'année</translation>
     </message>
 </context>
 <context>
     <name>selvane::frmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>Loans, mortgages, leases, income and savings at a glance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêts, prêts immobiliers, leasing, revenus et épargne en un coup d'œil.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations &amp;système...</translation>
     </message>
 </context>
 <context>
     <name>selvane::frmChart</name>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Save &amp;Image...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l'&amp;image...</translation>
     </message>
 </context>
 <context>
     <name>selvane::frmFinCalc</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>The selection holds more than %1 MB of text, and at most %1 MB (%2 bytes) can be copied at a time. Select a part of the report and copy again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sélection contient plus de %1 Mo de texte, et %1 Mo (%2 octets) au maximum peuvent être copiés à la fois. Sélectionnez une partie du rapport, puis copiez à nouveau.</translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous ...</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aperçu avant impression</translation>
     </message>
     <message>
         <source>&amp;Export Report ...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter le rapport ...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;tails</translation>
     </message>
     <message>
         <source>&amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graphique</translation>
     </message>
     <message>
         <source>F&amp;unction</source>
-        <translation type="unfinished"></translation>
+        <translation>Fo&amp;nction</translation>
     </message>
     <message>
         <source>&amp;Personal Loans</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêts &amp;personnels</translation>
     </message>
     <message>
         <source>&amp;Mortgages</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêts &amp;immobiliers</translation>
     </message>
     <message>
         <source>&amp;Leases</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leasing</translation>
     </message>
     <message>
         <source>&amp;Income</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Revenus</translation>
     </message>
     <message>
         <source>In&amp;vestment</source>
-        <translation type="unfinished"></translation>
+        <translation>Épar&amp;gne</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Outils</translation>
     </message>
     <message>
         <source>&amp;What If...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Simulation...</translation>
     </message>
     <message>
         <source>&amp;Find the Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trouver le taux</translation>
     </message>
     <message>
         <source>&amp;Use This Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser ce taux</translation>
     </message>
     <message>
         <source>&amp;Keep for Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conserver pour comparaison</translation>
     </message>
     <message>
         <source>&amp;Clear Kept</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer le scénario conservé</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Général</translation>
     </message>
     <message>
         <source>&amp;About Selvane</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Selvane</translation>
     </message>
 </context>
 <context>
     <name>selvane::frmWhatIf</name>
     <message>
         <source>What If</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulation</translation>
     </message>
     <message>
         <source>Extra payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Remboursements anticipés</translation>
     </message>
     <message>
         <source>&amp;Extra each payment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supplément par échéance</translation>
     </message>
     <message>
         <source>&amp;From payment</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;partir de l'échéance</translation>
     </message>
     <message>
         <source>&amp;One-time amount</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versement unique</translation>
     </message>
     <message>
         <source>&amp;At payment</source>
-        <translation type="unfinished"></translation>
+        <translation>À l'éc&amp;héance</translation>
     </message>
     <message>
         <source>Payments needed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéances nécessaires</translation>
     </message>
     <message>
         <source>Last payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière échéance</translation>
     </message>
     <message>
         <source>Total paid</source>
-        <translation type="unfinished"></translation>
+        <translation>Total payé</translation>
     </message>
     <message>
         <source>Total interest</source>
-        <translation type="unfinished"></translation>
+        <translation>Total des intérêts</translation>
     </message>
     <message>
         <source>Interest saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Intérêts économisés</translation>
     </message>
     <message>
         <source>Payments saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéances économisées</translation>
     </message>
     <message>
         <source>Years saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Années gagnées</translation>
     </message>
     <message>
         <source>Rate change</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de taux</translation>
     </message>
     <message>
         <source>C&amp;hange the rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier le taux</translation>
     </message>
     <message>
         <source>&amp;New APR (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau taux nominal (%)</translation>
     </message>
     <message>
         <source>From pa&amp;yment</source>
-        <translation type="unfinished"></translation>
+        <translation>À pa&amp;rtir de l'échéance</translation>
     </message>
     <message>
         <source>Keep the &amp;payment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder l'échéance</translation>
     </message>
     <message>
         <source>Keep the en&amp;d date</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder la date de &amp;fin</translation>
     </message>
     <message>
         <source>Payment from the change</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance après le changement</translation>
     </message>
     <message>
         <source>Interest change</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation des intérêts</translation>
     </message>
     <message>
         <source>Term change</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation de la durée</translation>
     </message>
     <message>
         <source>Rate shock</source>
-        <translation type="unfinished"></translation>
+        <translation>Choc de taux</translation>
     </message>
     <message>
         <source>APR</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux nominal</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Échéance</translation>
     </message>
     <message>
         <source>Find the rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouver le taux</translation>
     </message>
     <message>
         <source>Find the &amp;Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trouver le taux</translation>
     </message>
     <message>
         <source>&amp;Use This Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser ce taux</translation>
     </message>
     <message>
         <source>Real APR</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux effectif</translation>
     </message>
     <message>
         <source>Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer</translation>
     </message>
     <message>
         <source>&amp;Keep for Comparison</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conserver pour comparaison</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>Kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservé</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuel</translation>
     </message>
     <message>
         <source>Difference</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Number of payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d'échéances</translation>
     </message>
     <message>
         <source>Length of the plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée du plan</translation>
     </message>
 </context>
 </TS>

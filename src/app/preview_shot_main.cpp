@@ -14,9 +14,12 @@
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
 #include "desktop/qt_host.h"
+#include "desktop/ui_text.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // In the desktop's language, as the program starts.
+    selvane::installTranslations(QLocale::system());
     if (argc != 4) {
         std::fprintf(stderr, "usage: %s OUTPUT.png PREVIEW.pdf PRINT.pdf\n", argv[0]);
         return 2;

@@ -23,6 +23,7 @@
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
 #include "desktop/readable_colours.h"
+#include "desktop/ui_text.h"
 
 namespace {
 
@@ -46,6 +47,8 @@ int main(int argc, char* argv[]) {
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
     QApplication app(argc, argv);
+    // In the desktop's language, as the program starts.
+    selvane::installTranslations(QLocale::system());
     const bool loan = (argc == 4 || argc == 6) && std::strcmp(argv[1], "--loan") == 0 &&
                       (argc == 4 || std::strcmp(argv[3], "--width") == 0);
     const int width = loan && argc == 6 ? std::atoi(argv[4]) : 0;

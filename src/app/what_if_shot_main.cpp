@@ -20,6 +20,7 @@
 #include "desktop/frm_fincalc.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/icons.h"
+#include "desktop/ui_text.h"
 
 namespace {
 
@@ -43,6 +44,8 @@ template <typename Button = QPushButton> void click(QWidget& window, const char*
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // In the desktop's language, as the program starts.
+    selvane::installTranslations(QLocale::system());
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;

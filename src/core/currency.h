@@ -3,14 +3,34 @@
 // pure function of its inputs and tests can pin the locale.
 
 #include <QLocale>
+#include <QString>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace selvane {
 
+// The locale money is written in: the first of LC_ALL, LC_MONETARY and LANG that is set. Qt's
+// system locale would write amounts with the pattern of the language of messages ("20,000.00 $"
+// under LANGUAGE=de with LANG=en_US), so that a figure would change with the language the window
+// speaks. Where none is set, or the C locale is, the system locale as before.
+inline QLocale monetaryLocale() {
+    for (const char* name : {"LC_ALL", "LC_MONETARY", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value == nullptr || *value == '\0')
+            continue;
+        const QString locale = QString::fromLocal8Bit(value);
+        if (locale == QLatin1String("C") || locale.startsWith(QLatin1String("C.")) ||
+            locale == QLatin1String("POSIX"))
+            break;
+        return QLocale(locale);
+    }
+    return QLocale::system();
+}
+
 class CurrencyFormat {
   public:
-    explicit CurrencyFormat(QLocale locale = QLocale::system()) : m_locale(std::move(locale)) {}
+    explicit CurrencyFormat(QLocale locale = monetaryLocale()) : m_locale(std::move(locale)) {}
     std::string operator()(double value) const {
         return m_locale.toCurrencyString(value).toStdString();
     }
