@@ -116,6 +116,19 @@ whatif-screenshots: build
 	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
 		./selvane-whatif-shot $(CURDIR)/docs
 
+# The window in German and French: docs/screenshot-LL.png, what-if-LL.png and chart-LL.png.
+.PHONY: language-screenshots
+language-screenshots: build
+	@mkdir -p docs
+	for locale in de_DE fr_FR; do lang=$${locale%_*}; shots=$$(mktemp -d); \
+		(cd $(BUILD)/bin && LC_ALL=$$locale.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
+			./selvane-screenshot $(CURDIR)/docs/screenshot-$$lang.png && \
+		LC_ALL=$$locale.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
+			./selvane-whatif-shot $$shots) || exit 1; \
+		cp $$shots/what-if.png $(CURDIR)/docs/what-if-$$lang.png; \
+		cp $$shots/chart-rate-change-payment.png $(CURDIR)/docs/chart-$$lang.png; \
+		rm -rf $$shots; done
+
 # libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each
 # on a growing copy of fuzz/corpus/ in build-fuzz/; findings are kept in build-fuzz/findings/.
 FUZZ_SECONDS ?= 60

@@ -23,7 +23,10 @@ inline QLocale monetaryLocale() {
         if (locale == QLatin1String("C") || locale.startsWith(QLatin1String("C.")) ||
             locale == QLatin1String("POSIX"))
             break;
-        return QLocale(locale);
+        // A name Qt cannot read ("de_DE@euro" reads, "xx_YY" does not) leaves the system's.
+        if (const QLocale named(locale); named.language() != QLocale::C)
+            return named;
+        break;
     }
     return QLocale::system();
 }

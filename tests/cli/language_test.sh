@@ -30,4 +30,15 @@ for script in "$cases"/cases/*.script "$cases"/sessions/*.script; do
     checked=$((checked + 1))
 done
 [ "$checked" -gt 20 ] || { echo "FAIL: only $checked scripts"; exit 1; }
+# Money follows LC_ALL, then LC_MONETARY, then LANG, whatever the language of messages (the
+# locales' no-break spaces read as spaces here).
+money() { echo dump | env -u LC_ALL -u LANGUAGE -u LC_MESSAGES -u LC_MONETARY "$@" "$cli" |
+    grep -o '"report":"  Starting Balance = [^\\]*' | sed 's/.*= //; s/\xc2\xa0/ /g; s/\xe2\x80\xaf/ /g'; }
+for expected in '$20,000.00|LANG=de_DE.UTF-8 LC_MONETARY=en_US.UTF-8' \
+    '20.000,00 €|LANG=en_US.UTF-8 LC_MONETARY=de_DE.UTF-8 LANGUAGE=fr' \
+    '20 000,00 €|LANG=fr_FR.UTF-8 LC_MESSAGES=en_US.UTF-8' \
+    '$20,000.00|LC_ALL=en_US.UTF-8 LC_MONETARY=de_DE.UTF-8'; do
+    got=$(money ${expected#*|})
+    [ "$got" = "${expected%%|*}" ] || { echo "FAIL: ${expected#*|} writes $got"; exit 1; }
+done
 echo "$checked scripts give the same output in English, German and French"
