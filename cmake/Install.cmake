@@ -90,5 +90,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # that stand in for "Courier New" are not linked, so they are named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
+# Qt's own texts (the buttons of the file and print dialogs) in German and French.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 include(CPack)

@@ -663,6 +663,10 @@
         <source>Recent Files</source>
         <translation>Zuletzt geöffnete Dateien</translation>
     </message>
+    <message>
+        <source>(The rest of this topic is not shown: the box shows at most 10,000 lines or 1 MiB.)</source>
+        <translation>(Der Rest dieses Themas wird nicht angezeigt: Das Feld zeigt höchstens 10.000 Zeilen oder 1 MiB.)</translation>
+    </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>

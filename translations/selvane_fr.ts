@@ -93,15 +93,15 @@
     <name>selvane::FinCalc</name>
     <message>
         <source>The last calculation solved nothing: choose what to solve for and calculate.</source>
-        <translation>Le dernier calcul n'a rien résolu : choisissez ce que vous voulez calculer, puis lancez le calcul.</translation>
+        <translation>Le dernier calcul n&apos;a rien résolu : choisissez ce que vous voulez calculer, puis lancez le calcul.</translation>
     </message>
     <message>
         <source>The chart could not be written to %1.</source>
-        <translation>Le graphique n'a pas pu être enregistré dans %1.</translation>
+        <translation>Le graphique n&apos;a pas pu être enregistré dans %1.</translation>
     </message>
     <message>
         <source>The report could not be written to %1. Any file already there is unchanged.</source>
-        <translation>Le rapport n'a pas pu être enregistré dans %1. Un éventuel fichier déjà présent n'a pas été modifié.</translation>
+        <translation>Le rapport n&apos;a pas pu être enregistré dans %1. Un éventuel fichier déjà présent n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>The new APR must be a number above -100.</source>
@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>The new rate starts at a whole payment number from 1 to 10000000.</source>
-        <translation>Le nouveau taux s'applique à partir d'un numéro d'échéance entier compris entre 1 et 10000000.</translation>
+        <translation>Le nouveau taux s&apos;applique à partir d&apos;un numéro d&apos;échéance entier compris entre 1 et 10000000.</translation>
     </message>
     <message>
         <source>A rate change is for loans and mortgages, whose lender can reset the rate.</source>
@@ -121,15 +121,15 @@
     </message>
     <message>
         <source>At %1 % the payment of %2 no longer covers the interest, so the balance is never paid off.</source>
-        <translation>À %1 %, l'échéance de %2 ne couvre plus les intérêts : le capital restant dû n'est donc jamais remboursé.</translation>
+        <translation>À %1 %, l&apos;échéance de %2 ne couvre plus les intérêts : le capital restant dû n&apos;est donc jamais remboursé.</translation>
     </message>
     <message>
         <source>At %1 % the payment of %2 pays the balance off only after more than 10000000 payments, more than the calculator schedules.</source>
-        <translation>À %1 %, l'échéance de %2 ne rembourse le capital restant dû qu'après plus de 10000000 échéances, soit davantage que ce que la calculatrice peut planifier.</translation>
+        <translation>À %1 %, l&apos;échéance de %2 ne rembourse le capital restant dû qu&apos;après plus de 10000000 échéances, soit davantage que ce que la calculatrice peut planifier.</translation>
     </message>
     <message>
         <source>A payment of %1 from payment %2 on would still end the plan on time.</source>
-        <translation>Une échéance de %1 à partir de l'échéance %2 permettrait de terminer le plan à la date prévue.</translation>
+        <translation>Une échéance de %1 à partir de l&apos;échéance %2 permettrait de terminer le plan à la date prévue.</translation>
     </message>
     <message>
         <source>The payments with this rate add up to more than the calculator can hold.</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>Extra payments are for loans and mortgages: a lease&apos;s payments are set by its contract.</source>
-        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers : les loyers d'un leasing sont fixés par le contrat.</translation>
+        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers : les loyers d&apos;un leasing sont fixés par le contrat.</translation>
     </message>
     <message>
         <source>Extra payments are for loans and mortgages: income payments are paid to you.</source>
@@ -153,15 +153,15 @@
     </message>
     <message>
         <source>The last calculation failed, so there is no plan to show: change the inputs and calculate again.</source>
-        <translation>Le dernier calcul a échoué, il n'y a donc aucun plan à afficher : modifiez les données saisies et relancez le calcul.</translation>
+        <translation>Le dernier calcul a échoué, il n&apos;y a donc aucun plan à afficher : modifiez les données saisies et relancez le calcul.</translation>
     </message>
     <message>
         <source>The extra from payment %1 comes after the last payment (%2): not used.</source>
-        <translation>Le supplément à partir de l'échéance %1 intervient après la dernière échéance (%2) : il n'est pas pris en compte.</translation>
+        <translation>Le supplément à partir de l&apos;échéance %1 intervient après la dernière échéance (%2) : il n&apos;est pas pris en compte.</translation>
     </message>
     <message>
         <source>The one-time amount at payment %1 comes after the last payment (%2): not used.</source>
-        <translation>Le versement unique à l'échéance %1 intervient après la dernière échéance (%2) : il n'est pas pris en compte.</translation>
+        <translation>Le versement unique à l&apos;échéance %1 intervient après la dernière échéance (%2) : il n&apos;est pas pris en compte.</translation>
     </message>
     <message>
         <source>The payments with these extras add up to more than the calculator can hold.</source>
@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>The APR field shows the rate to three decimals, %1: a later Calculate at that APR, solving for the payment, gives %2.</source>
-        <translation>Le champ Taux nominal affiche le taux avec trois décimales, %1 : si vous calculez ensuite l'échéance à ce taux, vous obtiendrez %2.</translation>
+        <translation>Le champ Taux nominal affiche le taux avec trois décimales, %1 : si vous calculez ensuite l&apos;échéance à ce taux, vous obtiendrez %2.</translation>
     </message>
     <message>
         <source>The APR field shows the rate to three decimals, %1.</source>
@@ -197,7 +197,7 @@
     </message>
     <message>
         <source>From payment %1 on, the end date kept:</source>
-        <translation>À partir de l'échéance %1, date de fin conservée :</translation>
+        <translation>À partir de l&apos;échéance %1, date de fin conservée :</translation>
     </message>
     <message>
         <source>+%1 point (%2 %)</source>
@@ -329,19 +329,19 @@
     </message>
     <message>
         <source>Extra payments start at a whole payment number from 1 to 10000000.</source>
-        <translation>Les remboursements anticipés commencent à un numéro d'échéance entier compris entre 1 et 10000000.</translation>
+        <translation>Les remboursements anticipés commencent à un numéro d&apos;échéance entier compris entre 1 et 10000000.</translation>
     </message>
     <message>
         <source>The one-time amount goes with a whole payment number from 1 to 10000000.</source>
-        <translation>Le versement unique doit être associé à un numéro d'échéance entier compris entre 1 et 10000000.</translation>
+        <translation>Le versement unique doit être associé à un numéro d&apos;échéance entier compris entre 1 et 10000000.</translation>
     </message>
     <message>
         <source>The plan&apos;s figures are beyond the range of numbers, so it has no payment schedule.</source>
-        <translation>Les chiffres du plan dépassent la plage des nombres utilisables : il n'a donc pas d'échéancier.</translation>
+        <translation>Les chiffres du plan dépassent la plage des nombres utilisables : il n&apos;a donc pas d&apos;échéancier.</translation>
     </message>
     <message>
         <source>The plan has no payments, so it has no payment schedule.</source>
-        <translation>Le plan ne comporte aucune échéance : il n'a donc pas d'échéancier.</translation>
+        <translation>Le plan ne comporte aucune échéance : il n&apos;a donc pas d&apos;échéancier.</translation>
     </message>
     <message>
         <source>The plan has more than 10000000 payments, more than the calculator schedules.</source>
@@ -349,15 +349,15 @@
     </message>
     <message>
         <source>The rate per payment is -100 % or less, so the plan has no payment schedule.</source>
-        <translation>Le taux par échéance est inférieur ou égal à -100 % : le plan n'a donc pas d'échéancier.</translation>
+        <translation>Le taux par échéance est inférieur ou égal à -100 % : le plan n&apos;a donc pas d&apos;échéancier.</translation>
     </message>
     <message>
         <source>The end amount is at or above the amount financed: the payments do not pay the balance down, so there is nothing for extra payments to pay off.</source>
-        <translation>Le montant final est supérieur ou égal au montant financé : les échéances ne réduisent pas le capital restant dû, il n'y a donc rien à rembourser par anticipation.</translation>
+        <translation>Le montant final est supérieur ou égal au montant financé : les échéances ne réduisent pas le capital restant dû, il n&apos;y a donc rien à rembourser par anticipation.</translation>
     </message>
     <message>
         <source>The payment is no more than the first period&apos;s interest, so the plan&apos;s balance does not fall: there is no schedule for extra payments to shorten.</source>
-        <translation>L'échéance ne dépasse pas les intérêts de la première période, le capital restant dû ne diminue donc pas : il n'y a pas d'échéancier que des remboursements anticipés pourraient raccourcir.</translation>
+        <translation>L&apos;échéance ne dépasse pas les intérêts de la première période, le capital restant dû ne diminue donc pas : il n&apos;y a pas d&apos;échéancier que des remboursements anticipés pourraient raccourcir.</translation>
     </message>
     <message>
         <source>Personal Loans</source>
@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>Number of Payments</source>
-        <translation>Nombre d'échéances</translation>
+        <translation>Nombre d&apos;échéances</translation>
     </message>
     <message>
         <source>Mortgages</source>
@@ -385,7 +385,7 @@
     </message>
     <message>
         <source>Purchase Amount</source>
-        <translation>Prix d'achat</translation>
+        <translation>Prix d&apos;achat</translation>
     </message>
     <message>
         <source>Leases</source>
@@ -469,7 +469,7 @@
     </message>
     <message>
         <source>Purchase Amt</source>
-        <translation>Prix d'achat</translation>
+        <translation>Prix d&apos;achat</translation>
     </message>
     <message>
         <source>Pmt Cost</source>
@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>Purch. Amt</source>
-        <translation>Prix d'achat</translation>
+        <translation>Prix d&apos;achat</translation>
     </message>
     <message>
         <source>Buyback </source>
@@ -493,27 +493,27 @@
     </message>
     <message>
         <source>Choose a payment period and a compound period: without them the rate does not enter the payment.</source>
-        <translation>Choisissez une périodicité des paiements et une période de capitalisation : sans elles, le taux n'intervient pas dans l'échéance.</translation>
+        <translation>Choisissez une périodicité des paiements et une période de capitalisation : sans elles, le taux n&apos;intervient pas dans l&apos;échéance.</translation>
     </message>
     <message>
         <source>The number of payments must be more than 0 for the payment to have a rate.</source>
-        <translation>Le nombre d'échéances doit être supérieur à 0 pour qu'un taux s'applique à l'échéance.</translation>
+        <translation>Le nombre d&apos;échéances doit être supérieur à 0 pour qu&apos;un taux s&apos;applique à l&apos;échéance.</translation>
     </message>
     <message>
         <source>With this compound period the payment is computed only for more than %1 payments; with fewer it does not depend on the rate.</source>
-        <translation>Avec cette période de capitalisation, l'échéance n'est calculée qu'au-delà de %1 échéances ; en deçà, elle ne dépend pas du taux.</translation>
+        <translation>Avec cette période de capitalisation, l&apos;échéance n&apos;est calculée qu&apos;au-delà de %1 échéances ; en deçà, elle ne dépend pas du taux.</translation>
     </message>
     <message>
         <source>The payment is not a number the calculator can use.</source>
-        <translation>L'échéance n'est pas un nombre utilisable par la calculatrice.</translation>
+        <translation>L&apos;échéance n&apos;est pas un nombre utilisable par la calculatrice.</translation>
     </message>
     <message>
         <source>The payment cannot be computed from these inputs at any rate from -100 % up.</source>
-        <translation>Avec ces données, aucun taux à partir de -100 % ne permet de calculer l'échéance.</translation>
+        <translation>Avec ces données, aucun taux à partir de -100 % ne permet de calculer l&apos;échéance.</translation>
     </message>
     <message>
         <source>The payments add up to less than the amount borrowed minus the end amount; not even a rate near -100 % brings the payment down to %1.</source>
-        <translation>Le total des échéances est inférieur au montant emprunté diminué du montant final ; même un taux proche de -100 % ne ramène pas l'échéance à %1.</translation>
+        <translation>Le total des échéances est inférieur au montant emprunté diminué du montant final ; même un taux proche de -100 % ne ramène pas l&apos;échéance à %1.</translation>
     </message>
     <message>
         <source>The deposits add up to more than the end amount minus the start amount; not even a rate near -100 % brings the deposit up to %1.</source>
@@ -593,7 +593,7 @@
     </message>
     <message>
         <source>Yearly inflation rate</source>
-        <translation>Taux d'inflation annuel</translation>
+        <translation>Taux d&apos;inflation annuel</translation>
     </message>
     <message>
         <source>Inflation</source>
@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>Total number of payments.</source>
-        <translation>Nombre total d'échéances.</translation>
+        <translation>Nombre total d&apos;échéances.</translation>
     </message>
     <message>
         <source>Starting value of asset</source>
@@ -633,7 +633,7 @@
     </message>
     <message>
         <source>Determine status after this number (N) of payments</source>
-        <translation>Situation après ce nombre (N) d'échéances</translation>
+        <translation>Situation après ce nombre (N) d&apos;échéances</translation>
     </message>
     <message>
         <source>Balance left after N payments</source>
@@ -657,11 +657,15 @@
     </message>
     <message>
         <source>Cost of payment considering inflation</source>
-        <translation>Coût de l'échéance corrigé de l'inflation</translation>
+        <translation>Coût de l&apos;échéance corrigé de l&apos;inflation</translation>
     </message>
     <message>
         <source>Recent Files</source>
         <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>(The rest of this topic is not shown: the box shows at most 10,000 lines or 1 MiB.)</source>
+        <translation>(La suite de cette rubrique n&apos;est pas affichée : la zone affiche au plus 10 000 lignes ou 1 Mio.)</translation>
     </message>
 </context>
 <context>
@@ -713,7 +717,7 @@
     </message>
     <message>
         <source>Balance at Year End</source>
-        <translation>Solde en fin d'année</translation>
+        <translation>Solde en fin d&apos;année</translation>
     </message>
 </context>
 <context>
@@ -728,7 +732,7 @@
     </message>
     <message>
         <source>Loans, mortgages, leases, income and savings at a glance.</source>
-        <translation>Prêts, prêts immobiliers, leasing, revenus et épargne en un coup d'œil.</translation>
+        <translation>Prêts, prêts immobiliers, leasing, revenus et épargne en un coup d&apos;œil.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -747,7 +751,7 @@
     </message>
     <message>
         <source>Save &amp;Image...</source>
-        <translation>Enregistrer l'&amp;image...</translation>
+        <translation>Enregistrer l&apos;&amp;image...</translation>
     </message>
 </context>
 <context>
@@ -893,7 +897,7 @@
     </message>
     <message>
         <source>&amp;From payment</source>
-        <translation>À &amp;partir de l'échéance</translation>
+        <translation>À &amp;partir de l&apos;échéance</translation>
     </message>
     <message>
         <source>&amp;One-time amount</source>
@@ -901,7 +905,7 @@
     </message>
     <message>
         <source>&amp;At payment</source>
-        <translation>À l'éc&amp;héance</translation>
+        <translation>À l&apos;éc&amp;héance</translation>
     </message>
     <message>
         <source>Payments needed</source>
@@ -945,11 +949,11 @@
     </message>
     <message>
         <source>From pa&amp;yment</source>
-        <translation>À pa&amp;rtir de l'échéance</translation>
+        <translation>À pa&amp;rtir de l&apos;échéance</translation>
     </message>
     <message>
         <source>Keep the &amp;payment</source>
-        <translation>&amp;Garder l'échéance</translation>
+        <translation>&amp;Garder l&apos;échéance</translation>
     </message>
     <message>
         <source>Keep the en&amp;d date</source>
@@ -1021,7 +1025,7 @@
     </message>
     <message>
         <source>Number of payments</source>
-        <translation>Nombre d'échéances</translation>
+        <translation>Nombre d&apos;échéances</translation>
     </message>
     <message>
         <source>Length of the plan</source>

@@ -15,8 +15,13 @@ void FinCalc::OpenHelpFile() {
                                  : readTopic(language + "/" + HelpTopic, TopicEncoding::Utf8);
     if (!text)
         text = readTopic(HelpTopic);
-    if (text)
-        comments = std::move(*text);
+    if (!text)
+        return;
+    // A topic cut short ends in a note saying so, in the user's language too.
+    if (text->ends_with(kCommentsCutNote))
+        text->replace(text->size() - kCommentsCutNote.size(), kCommentsCutNote.size(),
+                      tr(kCommentsCutNote.data()));
+    comments = std::move(*text);
 }
 
 void FinCalc::Label1_Click() {

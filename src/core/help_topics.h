@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/user_text.h"
+
 namespace selvane {
 
 // The topic file of the label of field i (a field index); a label keeps its topic in every mode.
@@ -23,7 +25,8 @@ inline constexpr size_t kMaxCommentLine = 1000;      // characters in a line
 inline constexpr size_t kMaxCommentLines = 10'000;   // lines shown of one topic
 inline constexpr size_t kMaxCommentBytes = 1u << 20; // bytes (UTF-8) shown of one topic
 inline constexpr std::string_view kCommentsCutNote =
-    "(The rest of this topic is not shown: the box shows at most 10,000 lines or 1 MiB.)";
+    UI_TEXT("selvane::FinCalc",
+            "(The rest of this topic is not shown: the box shows at most 10,000 lines or 1 MiB.)");
 
 // The topic's text (UTF-8) as the comments box shows it: a line break (CR LF) inserted into each
 // line longer than kMaxCommentLine characters, after the last blank among its first

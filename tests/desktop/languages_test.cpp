@@ -143,10 +143,9 @@ class LanguagesTest : public QObject, FakeWindow {
     QStringList m_failures;
     int m_checked = 0;
 
-    // The texts of every window shown, and those given to the message box and the file
-    // dialogs; each one with an English word is a failure.
-    void checkShown(const char* where) {
-        QStringList texts;
+    // The texts of every window shown, those given to the message box and the file dialogs, and
+    // `texts`; each one with an English word is a failure.
+    void checkShown(const char* where, QStringList texts = {}) {
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->isVisible())
                 collect(top, texts);
@@ -242,8 +241,13 @@ class LanguagesTest : public QObject, FakeWindow {
         named<QPushButton>(QStringLiteral("btnCalculate"))->click();
         frmWhatIf* w = openWhatIf();
         QVERIFY(w && QTest::qWaitForWindowExposed(w));
-        openChart();
-        checkShown("What If and chart");
+        frmChart* chart = openChart();
+        // A point's figures, as hovering over the balance line shows them.
+        auto* lines = childOf<QChartView>(chart, "chLines");
+        emit qobject_cast<QLineSeries*>(lines->chart()->series().value(0))
+            ->hovered(QPointF(12, 1000), true);
+        QVERIFY(!chart->pointText().isEmpty());
+        checkShown("What If and chart", {chart->pointText()});
         // The longer words still fit a laptop's screen.
         const QRect room = window->screen()->availableGeometry();
         for (QWidget* top : QApplication::topLevelWidgets())
