@@ -43,7 +43,7 @@ bench: deps
 	build-bench/bin/selvane-chart-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 	build-bench/bin/selvane-rate-bench
 	build-bench/bin/selvane-chart-window-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-	bash bench/startup.sh build-bench 21
+	bash bench/startup.sh build-bench 31
 
 # A Debian package of the program, its help topics, icon, desktop entry and metainfo.
 package: deps

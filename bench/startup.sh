@@ -1,39 +1,53 @@
 #!/usr/bin/env bash
-# Median wall time from process start to the first painted main window, over RUNS runs, on a
-# private Xvfb display. Usage: bench/startup.sh BUILD_DIR [RUNS]
+# Wall time from process start to the first painted main window, against a bare Qt Widgets window
+# of 40 controls started the same way: RUNS runs of each, interleaved, on a private Xvfb display;
+# the medians, their ranges and the ratio. Usage: bench/startup.sh BUILD_DIR [RUNS]
 set -euo pipefail
 build=${1:?build directory}
-runs=${2:-21}
-probe="$(cd "$build/bin" && pwd)/selvane-startup-probe"
+runs=${2:-31}
+bin="$(cd "$build/bin" && pwd)"
 export XDG_RUNTIME_DIR=$(mktemp -d)  # Qt wants one; a fresh one per run
 display=:$((90 + RANDOM % 9))
 Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
+config=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$config" "$XDG_RUNTIME_DIR"' EXIT
 sleep 1
-cd "$build/bin"
-# Median and range of RUNS starts, with the settings folder given (an empty one, or one holding
-# a settings file of a million recent files that Selvane never writes and must not read).
-measure() {
-  local times=() start end sorted median
-  for _ in $(seq "$runs"); do
-    start=$(date +%s%N)
-    DISPLAY=$display LC_ALL=en_US.UTF-8 XDG_CONFIG_HOME=$1 "$probe"
-    end=$(date +%s%N)
-    times+=($(( (end - start) / 1000000 )))
-  done
-  sorted=$(printf '%s\n' "${times[@]}" | sort -n)
-  median=$(sed -n "$(( (runs + 1) / 2 ))p" <<<"$sorted")
-  echo "start-up to first painted window$2: median ${median} ms over ${runs} runs" \
+cd "$bin"
+# One start of PROGRAM with the settings folder CONFIG: its milliseconds.
+time_one() {
+  local start end
+  start=$(date +%s%N)
+  DISPLAY=$display LC_ALL=en_US.UTF-8 XDG_CONFIG_HOME=$2 "$bin/$1"
+  end=$(date +%s%N)
+  echo $(( (end - start) / 1000000 ))
+}
+median() { sort -n | sed -n "$(( (runs + 1) / 2 ))p"; }
+summary() { # label, times...
+  local label=$1; shift
+  local sorted; sorted=$(printf '%s\n' "$@" | sort -n)
+  echo "$label: median $(median <<<"$sorted") ms over $runs runs" \
        "(min $(head -n1 <<<"$sorted"), max $(tail -n1 <<<"$sorted"))"
 }
-config=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$config"' EXIT
-measure "$config/empty" ""
+mkdir -p "$config/empty"
+selvane=() bare=()
+time_one selvane-bare-window-probe "$config/empty" >/dev/null # the first start fills the caches
+for _ in $(seq "$runs"); do
+  selvane+=("$(time_one selvane-startup-probe "$config/empty")")
+  bare+=("$(time_one selvane-bare-window-probe "$config/empty")")
+done
+summary "start-up to first painted window" "${selvane[@]}"
+summary "bare 40-control Qt window        " "${bare[@]}"
+s=$(printf '%s\n' "${selvane[@]}" | median) b=$(printf '%s\n' "${bare[@]}" | median)
+echo "ratio of the medians: $(awk -v s="$s" -v b="$b" 'BEGIN { printf "%.2f", s / b }')x"
+
+# With settings of a million recent files, which Selvane never writes and must not read.
 mkdir -p "$config/huge/selvane-startup-probe"
 {
   printf '[General]\nRecentFiles='
   seq -f '/home/user/scenarios/loan-%07g.fin, ' 1000000 | tr -d '\n'
   printf '/last.fin\n'
 } >"$config/huge/selvane-startup-probe/selvane-startup-probe.conf"
-measure "$config/huge" ", settings of a million recent files ($(du -sm "$config/huge" | cut -f1) MB)"
+huge=()
+for _ in $(seq "$runs"); do huge+=("$(time_one selvane-startup-probe "$config/huge")"); done
+summary "with settings of a million recent files ($(du -sm "$config/huge" | cut -f1) MB)" "${huge[@]}"

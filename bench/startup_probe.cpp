@@ -1,5 +1,6 @@
-// Start-up to the first painted window: the program's own start, ending the process as soon as
-// the main window has painted once. bench/startup.sh times whole runs of it.
+// Start-up to the first painted window: the program's own start, as src/app/main.cpp makes it,
+// ending the process as soon as the main window has painted once. bench/startup.sh times whole
+// runs of it.
 
 #include <QApplication>
 #include <QEvent>
@@ -7,6 +8,7 @@
 
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
+#include "desktop/ui_text.h"
 
 namespace {
 class FirstPaint : public QObject {
@@ -22,6 +24,7 @@ class FirstPaint : public QObject {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(selvane::programIcon());
+    selvane::installTranslations(QLocale::system());
     selvane::frmFinCalc window;
     FirstPaint probe;
     window.installEventFilter(&probe);

@@ -1,8 +1,6 @@
 #include "desktop/icons.h"
 
-#include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QPixmap>
 
 // The pictures live in a static library, whose resource initialiser the linker would drop
 // unless something refers to it.
@@ -22,18 +20,8 @@ namespace {
 // (2x, 3x) the same picture drawn from its outline at that size, instead of blown-up pixels.
 QIcon pictureIcon(const QString& name) {
     QIcon icon(QStringLiteral(":/icons/%1.xpm").arg(name));
-    QSvgRenderer outline(QStringLiteral(":/icons/%1.svg").arg(name));
-    if (!outline.isValid())
-        return icon;
-    const QSize base = outline.defaultSize();
-    for (const int scale : {2, 3, 4}) {
-        QImage image(base * scale, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        outline.render(&painter);
-        painter.end();
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
+    for (const int scale : {2, 3, 4})
+        icon.addPixmap(QPixmap(QStringLiteral(":/icons/%1-%2x.png").arg(name).arg(scale)));
     return icon;
 }
 

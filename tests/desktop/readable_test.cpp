@@ -4,9 +4,11 @@
 
 #include <QAccessible>
 #include <QGroupBox>
+#include <QPainter>
 #include <QSet>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QSvgRenderer>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
@@ -166,6 +168,26 @@ class ReadableTest : public QObject, FakeWindow {
             if (field(i)->text().toStdString() != before[i].text && ++changed)
                 QVERIFY2(g_told.contains(field(i)), qPrintable(QString::number(i)));
         QVERIFY(changed > 0);
+    }
+
+    // On a screen that scales the window up, the picture buttons show their outlines drawn at
+    // that size (drawn at build time), not the hand-drawn pixels blown up.
+    void pictureButtonsAreDrawnToScale() {
+        for (const auto& [button, name] :
+             {std::pair{"btnSave", "save"}, {"btnOpen", "open"}, {"btnPrint", "print"}}) {
+            QSvgRenderer outline(QStringLiteral(SELVANE_ICONS_DIR "/%1.svg").arg(name));
+            QVERIFY(outline.isValid());
+            const QIcon shown = named<QPushButton>(QLatin1String(button))->icon();
+            for (const int scale : {2, 3, 4}) {
+                QImage drawn(outline.defaultSize() * scale, QImage::Format_ARGB32_Premultiplied);
+                drawn.fill(Qt::transparent);
+                QPainter painter(&drawn);
+                outline.render(&painter);
+                painter.end();
+                QCOMPARE(shown.pixmap(drawn.size()).toImage().convertToFormat(drawn.format()),
+                         drawn);
+            }
+        }
     }
 };
 
