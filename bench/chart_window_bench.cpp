@@ -62,7 +62,7 @@ void BM_CalculateMillionPayments(benchmark::State& state) {
         state.ResumeTiming();
         settle();
     }
-    if (frmChart* chart = window.host().chartWindow()) {
+    if (auto* chart = qobject_cast<frmChart*>(window.host().chartWindow())) {
         state.counters["chart_drawn"] = chart->isVisible() && !chart->working() ? 1 : 0;
     }
     state.counters["payments"] = static_cast<double>(window.calc().report.rowCount());

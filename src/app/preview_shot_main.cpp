@@ -13,6 +13,7 @@
 #include "core/printed_pages.h"
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
+#include "desktop/printing.h"
 #include "desktop/qt_host.h"
 #include "desktop/ui_text.h"
 

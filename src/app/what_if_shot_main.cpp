@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
     type(*whatIf, QStringLiteral("txtLump"), "5000");
     type(*whatIf, QStringLiteral("txtAt"), "24");
     trigger(window, "mnChart");
-    selvane::frmChart* chart = window.host().chartWindow();
+    auto* chart = qobject_cast<selvane::frmChart*>(window.host().chartWindow());
 
     int status = 0;
     const auto shoot = [&](QWidget* w, const char* name) {

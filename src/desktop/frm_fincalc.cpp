@@ -20,7 +20,6 @@
 
 #include "desktop/accessibility.h"
 #include "desktop/field_layout.h"
-#include "desktop/frm_chart.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/icons.h"
 #include "desktop/open_paths.h"
@@ -109,12 +108,11 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
     buildMenus();
     describeControls(this);
     // The chart window's buttons run the state's handlers and show the outcome, as the menus do.
+    // (The chart window comes from the views library, loaded the first time it is asked for.)
     m_host.setChartMaker([this] {
-        auto* chart = new frmChart(m_calc);
-        connect(chart, &frmChart::saveClicked, this,
-                [this] { run([&] { m_calc.mnSaveChart_Click(); }); });
-        connect(chart, &frmChart::closed, this, [this] { run([&] { m_calc.chartClosed(); }); });
-        return chart;
+        return views().makeChartWindow(
+            m_calc, [this] { run([&] { m_calc.mnSaveChart_Click(); }); },
+            [this] { run([&] { m_calc.chartClosed(); }); });
     });
     m_host.setWhatIfMaker([this] {
         auto* whatIf = new frmWhatIf(m_calc);
@@ -437,8 +435,8 @@ void frmFinCalc::showState() {
     if (m_mnClearKept->isEnabled() != m_calc.kept.has_value())
         m_mnClearKept->setEnabled(m_calc.kept.has_value());
     showWindowSize();
-    if (frmChart* chart = m_host.chartWindow())
-        chart->showState();
+    if (QWidget* chart = m_host.chartWindow())
+        views().showChartState(chart);
     if (frmWhatIf* whatIf = m_host.whatIfWindow())
         whatIf->showState();
 }

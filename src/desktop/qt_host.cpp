@@ -5,25 +5,14 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPaintEngine>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QProgressDialog>
 #include <QScreen>
 #include <algorithm>
-#include <climits>
 
-#include "chart/money_chart.h"
-#include "core/printed_pages.h"
 #include "core/twips.h"
 #include "desktop/frm_about.h"
-#include "desktop/frm_chart.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/recent_files_menu.h"
 #include "desktop/ui_text.h"
-#include "print/print_painter.h"
 
 namespace selvane {
 
@@ -95,9 +84,7 @@ class SystemDialogs : public Dialogs {
                                                    kFileDialogOptions));
     }
     bool choosePrinter(QWidget* parent, QPrinter& printer, std::int64_t pageCount) override {
-        QPrintDialog dialog(&printer, parent);
-        dialog.setMinMax(1, static_cast<int>(std::clamp<std::int64_t>(pageCount, 1, INT_MAX)));
-        return dialog.exec() == QDialog::Accepted;
+        return views().choosePrinter(parent, printer, pageCount);
     }
     std::optional<std::pair<QString, int>> saveFileWithType(QWidget* parent,
                                                             const FileDialogSettings& s) override {
@@ -110,55 +97,10 @@ class SystemDialogs : public Dialogs {
         return std::pair{*path, filterNumber(s.filters, selected)};
     }
     bool preview(QWidget* parent, QPrinter& printer, const PaintOnto& paint) override {
-        // The dialog has its own paper, orientation and zoom choices, and a Print button that
-        // asks for the printer and paints the pages again onto it.
-        QPrintPreviewDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QCoreApplication::translate("QtHost", "Print Preview"));
-        bool printed = false;
-        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                         [&](QPrinter* p) { printed = paint(*p); });
-        return dialog.exec() == QDialog::Accepted && printed;
+        return views().preview(parent, printer, paint);
     }
 };
 } // namespace
-
-WriteOutcome printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages,
-                               const ProgressTiming& timing) {
-    const PageRange range = printerRange(printer);
-    const std::int64_t first = std::max<std::int64_t>(range.from, 1);
-    const std::int64_t last =
-        range.to > 0 ? std::min(range.to, pages.pageCount()) : pages.pageCount();
-    // PDF to a file is written by the print layer, which never leaves a partial file; paper and
-    // resolution are the ones the dialog settled on.
-    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat;
-    if (toFile && printer.outputFileName().isEmpty())
-        return {}; // PDF output needs a file to go to
-    auto print = [&](const PrintProgress& progress) {
-        if (toFile)
-            return writePdf(pages, printer.outputFileName().toStdString(), printer.pageLayout(),
-                            progress, range, printer.resolution());
-        return WriteOutcome{{}, paintPages(pages, printer, progress, range), {}};
-    };
-
-    // A short report prints at once; a long one (a page takes about a millisecond, and a report
-    // can run to thousands of pages) shows its progress, keeps the window painting and can be
-    // cancelled, which abandons the job.
-    if (last - first + 1 <= timing.pagesWithoutProgress)
-        return print({});
-    QProgressDialog progress(QCoreApplication::translate("QtHost", "Printing the report..."),
-                             QCoreApplication::translate("QtHost", "Cancel"), 0, 1000, parent);
-    progress.setWindowTitle(QCoreApplication::translate("QtHost", "Print"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(timing.minimumDurationMs);
-    WriteOutcome printed = print([&](std::int64_t done, std::int64_t total) {
-        progress.setValue(static_cast<int>(done * 1000 / total));
-        QCoreApplication::processEvents();
-        return !progress.wasCanceled();
-    });
-    if (!printed.ok && progress.wasCanceled() && !toFile)
-        printer.abort();
-    return printed;
-}
 
 std::unique_ptr<Dialogs> makeSystemDialogs() {
     return std::make_unique<SystemDialogs>();
@@ -218,25 +160,10 @@ std::optional<std::string> QtHost::chooseSavePath(const FileDialogRequest& reque
                       request.kind);
 }
 
-QPrinter& QtHost::sessionPrinter() {
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        const QPrinterInfo info = QPrinterInfo::printerInfo(m_printer->printerName());
-        std::optional<QPageSize> printerDefault;
-        if (!info.isNull() && info.defaultPageSize().isValid())
-            printerDefault = info.defaultPageSize();
-        m_printer->setPageSize(defaultPaper(QLocale::system().territory(), printerDefault));
-    }
-    return *m_printer;
-}
-
 WriteOutcome QtHost::printPages(const PrintedPages& pages) {
-    sessionPrinter();
-    // Each printout chooses its pages afresh; the printer, file and paper stay as last chosen.
-    m_printer->setPrintRange(QPrinter::AllPages);
-    if (!m_dialogs->choosePrinter(m_window, *m_printer, pages.pageCount()))
-        return {};
-    return printWithProgress(m_window, *m_printer, pages);
+    if (!m_print)
+        m_print = views().printSession();
+    return m_print->print(m_window, *m_dialogs, pages);
 }
 
 std::optional<Host::SaveChoice> QtHost::chooseSavePathAndType(const FileDialogRequest& request) {
@@ -247,25 +174,10 @@ std::optional<Host::SaveChoice> QtHost::chooseSavePathAndType(const FileDialogRe
     return SaveChoice{choice->first.toStdString(), choice->second};
 }
 
-PageRange printerRange(const QPrinter& printer) {
-    if (printer.printRange() != QPrinter::PageRange)
-        return {};
-    return {printer.fromPage(), printer.toPage()};
-}
-
 bool QtHost::previewPages(const PrintedPages& pages) {
-    // The same printer as File > Print: paper chosen in one is offered in the other.
-    QPrinter& printer = sessionPrinter();
-    printer.setPrintRange(QPrinter::AllPages);
-    return m_dialogs->preview(m_window, printer, [this, &pages](QPrinter& p) {
-        // The preview paints onto a picture engine; Print paints onto the real one, and there a
-        // PDF file is written whole or not at all and a long report shows its progress, exactly
-        // as File > Print does.
-        const QPaintEngine* engine = p.paintEngine();
-        if (engine != nullptr && engine->type() == QPaintEngine::Picture)
-            return paintPages(pages, p, {}, printerRange(p));
-        return printWithProgress(m_window, p, pages).ok;
-    });
+    if (!m_print)
+        m_print = views().printSession();
+    return m_print->preview(m_window, *m_dialogs, pages);
 }
 
 int QtHost::screenHeightTwips() {
@@ -326,15 +238,16 @@ void QtHost::closeWindow(Window window) {
         shown->close();
 }
 
-frmChart* QtHost::chartWindow() const {
-    return qobject_cast<frmChart*>(m_chart.data());
+QWidget* QtHost::chartWindow() const {
+    return m_chart.data();
 }
 
 WriteOutcome QtHost::saveChart(const std::string& path, const ChartSource& source) {
     QSize size(1000, 600);
-    if (const frmChart* chart = chartWindow(); chart && !chart->chartArea()->size().isEmpty())
-        size = chart->chartArea()->size();
-    return writeChartImage(source, path, size);
+    if (QWidget* chart = chartWindow())
+        if (const QSize shown = views().chartAreaSize(chart); !shown.isEmpty())
+            size = shown;
+    return views().writeChartImage(source, path, size);
 }
 
 frmWhatIf* QtHost::whatIfWindow() const {

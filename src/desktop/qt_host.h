@@ -13,7 +13,7 @@
 
 #include "calculator/host.h"
 #include "desktop/sysinfo.h"
-#include "print/print_painter.h"
+#include "desktop/views.h"
 
 class QPrinter;
 class QWidget;
@@ -21,7 +21,6 @@ class QWidget;
 namespace selvane {
 
 class frmAbout;
-class frmChart;
 class frmWhatIf;
 
 // A file dialog's settings in Qt's terms.
@@ -62,24 +61,9 @@ class Dialogs {
 };
 std::unique_ptr<Dialogs> makeSystemDialogs();
 
-// When a printout shows its progress: only past pagesWithoutProgress pages, and only once it has
-// run for minimumDurationMs (a printout that ends sooner never shows the dialog).
-struct ProgressTiming {
-    std::int64_t pagesWithoutProgress = 20;
-    int minimumDurationMs = 300;
-};
-
 // Sizes a window that is about to show to the available area of the screen the main window is on
 // (beside; the window's own when null), and moves it inside that area, frame and all.
 void fitOnScreen(QWidget* window, const QWidget* beside);
-
-// What follows an accepted print dialog: paints the pages of the printer's page range behind a
-// cancellable progress dialog when there are many. PDF output to a file is written to a
-// temporary file that replaces the chosen one only when complete, so a cancelled or failed
-// printout leaves no file, or the previous one as it was. What became of it: a file's path and
-// why it failed; no path for a printer.
-WriteOutcome printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages,
-                               const ProgressTiming& timing = {});
 
 // Replacements for the desktop's services; each one left null is the real one.
 struct DesktopServices {
@@ -108,7 +92,7 @@ class QtHost : public Host {
 
     // The chart window is made by the main window, which owns the state it shows and wires its
     // buttons to the state's handlers; the host shows it, keeps it single and closes it.
-    void setChartMaker(std::function<frmChart*()> make) { m_makeChart = std::move(make); }
+    void setChartMaker(std::function<QWidget*()> make) { m_makeChart = std::move(make); }
     // The image is the size of the window's chart area, or 1000 x 600 when it is not open.
     WriteOutcome saveChart(const std::string& path, const ChartSource& source) override;
     void showMessage(const std::string& title, const std::string& text) override;
@@ -116,7 +100,7 @@ class QtHost : public Host {
     std::string helpLanguage() const override;
     // Puts the file at the top of File > Recent Files, in the settings and in the window's menu.
     void scenarioFileUsed(const std::string& path) override;
-    frmChart* chartWindow() const; // null while the window is not loaded
+    QWidget* chartWindow() const; // null while the window is not loaded (a frmChart)
     // The What If window likewise: made by the main window, shown, kept single and closed here.
     void setWhatIfMaker(std::function<frmWhatIf*()> make) { m_makeWhatIf = std::move(make); }
     frmWhatIf* whatIfWindow() const; // null while the window is not loaded
@@ -131,17 +115,11 @@ class QtHost : public Host {
     std::unique_ptr<Messenger> m_systemMessenger;
     Dialogs* m_dialogs;
     SysInfoServices m_sysInfo;
-    std::function<frmChart*()> m_makeChart;
+    std::function<QWidget*()> m_makeChart;
     std::function<frmWhatIf*()> m_makeWhatIf;
     QPointer<QWidget> m_about, m_chart, m_whatIf; // null while not loaded
     QPointer<QWidget>& loaded(Window window);
-    // The print dialog's choices (printer, output file, paper), kept for the rest of the session
-    // so the next printout offers them again; nothing of them is saved.
-    std::unique_ptr<QPrinter> m_printer;
-    QPrinter& sessionPrinter();
+    std::unique_ptr<PrintSession> m_print; // made with the first printout or preview
 };
-
-// The pages the print dialog chose: all, or its from and to.
-PageRange printerRange(const QPrinter& printer);
 
 } // namespace selvane

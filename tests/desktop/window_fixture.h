@@ -26,6 +26,7 @@
 #include "desktop/frm_chart.h"
 #include "desktop/frm_fincalc.h"
 #include "desktop/frm_what_if.h"
+#include "desktop/printing.h"
 #include "desktop/qt_host.h"
 #include "desktop/recent_files_menu.h"
 
@@ -176,7 +177,7 @@ struct FakeWindow {
     // View > Chart's window, shown; Tools > What If's.
     selvane::frmChart* openChart() {
         action("mnChart")->trigger();
-        selvane::frmChart* chart = window->host().chartWindow();
+        auto* chart = qobject_cast<selvane::frmChart*>(window->host().chartWindow());
         if (!chart || !QTest::qWaitForWindowExposed(chart))
             qFatal("View > Chart showed no window");
         return chart;
