@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "calculator/fincalc.h"
+#include "core/help_topics.h"
 
 namespace selvane {
 namespace {
@@ -18,6 +22,44 @@ TEST(LabelClick, AnIndexOutsideTheFieldsIsNoLabel) {
         calc.lblSL_Click(i);
         EXPECT_EQ(calc.comments, "unchanged") << i;
     }
+}
+
+// A window that speaks another language: the topics come from its folder, in UTF-8, and the
+// English one stands in for a topic it lacks; a topic cut short says so in that language.
+TEST(HelpTopics, ComeInTheWindowsLanguage) {
+    struct Speaking : NullHost {
+        std::string translate(const char* text) const override {
+            return "[" + std::string(text) + "]";
+        }
+        std::string helpLanguage() const override { return "xx"; }
+    } host;
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "selvane-help-language-test";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "xx");
+    auto write = [&](const fs::path& name, const std::string& text) {
+        std::ofstream(folder / name, std::ios::binary) << text;
+    };
+    write("Startup.txt", "English\xe9");
+    write("xx/Startup.txt", "Gr\xc3\xbc\xc3\x9f"
+                            "e");
+    write("APR.txt", "Rate\xe9");
+    std::string huge;
+    for (size_t i = 0; i <= kMaxCommentLines; ++i)
+        huge += "line\r\n";
+    write("xx/Payment.txt", huge);
+    const fs::path before = fs::current_path();
+    fs::current_path(folder);
+    FinCalc calc(host);
+    calc.Form_Load();
+    EXPECT_EQ(calc.comments, "Gr\xc3\xbc\xc3\x9f"
+                             "e");
+    calc.lblSL_Click(field::APR);
+    EXPECT_EQ(calc.comments, "Rate\xc3\xa9");
+    calc.lblSL_Click(field::PMT);
+    EXPECT_TRUE(calc.comments.ends_with("line\r\n[" + std::string(kCommentsCutNote) + "]"));
+    fs::current_path(before);
+    fs::remove_all(folder);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/number_text.h"
+#include "core/user_text.h"
 #include "core/yearly_summary.h"
 #include "support/case_table.h"
 
@@ -175,6 +176,15 @@ TEST(RoundTripText, ReadsBackToTheSameDouble) {
     for (double v : {0.006250000000000089, 7.763259885603113, 1e300, -2.5, 12 / 365.25}) {
         EXPECT_EQ(std::stod(roundTripText(v)), v);
     }
+}
+
+// A sentence's template with its figures filled in; a % that names no figure given stays.
+TEST(FillIn, PutsEachFigureWhereItsNumberStands) {
+    EXPECT_EQ(fillIn("%2 before %1", {"one", "two"}), "two before one");
+    EXPECT_EQ(fillIn("At %1 % the %1", {"5"}), "At 5 % the 5");
+    EXPECT_EQ(fillIn("%1 and %2, %0, %a, 100%", {"x"}), "x and %2, %0, %a, 100%");
+    EXPECT_EQ(fillIn("%1%2", {"%2", "y"}), "%2y"); // a figure is not read as a template
+    EXPECT_EQ(fillIn("", {"x"}), "");
 }
 
 } // namespace
