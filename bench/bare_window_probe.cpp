@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdio>
 
 namespace {
 class FirstPaint : public QObject {
@@ -24,8 +26,18 @@ class FirstPaint : public QObject {
 };
 } // namespace
 
+// With SELVANE_STARTUP_STEPS set, the time each step of the start took goes to standard error.
 int main(int argc, char* argv[]) {
+    QElapsedTimer clock;
+    clock.start();
+    const bool steps = qEnvironmentVariableIsSet("SELVANE_STARTUP_STEPS");
+    auto step = [&](const char* what) {
+        if (steps)
+            std::fprintf(stderr, "%6.1f ms  %s\n", static_cast<double>(clock.nsecsElapsed()) / 1e6,
+                         what);
+    };
     QApplication app(argc, argv);
+    step("application");
     QMainWindow window;
     for (const char* menu : {"&File", "&View", "F&unction", "&Tools", "&Help"})
         window.menuBar()->addMenu(QLatin1String(menu))->addAction(QStringLiteral("Entry"));
@@ -43,8 +55,12 @@ int main(int argc, char* argv[]) {
         grid->addWidget(new QPushButton(QStringLiteral("Button %1").arg(i), client), 7, i);
     }
     window.setCentralWidget(client);
+    step("window made");
     FirstPaint probe;
     window.installEventFilter(&probe);
     window.show();
-    return QApplication::exec();
+    step("shown");
+    const int status = QApplication::exec();
+    step("painted");
+    return status;
 }

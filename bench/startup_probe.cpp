@@ -3,8 +3,10 @@
 // runs of it.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
+#include <cstdio>
 
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
@@ -21,14 +23,30 @@ class FirstPaint : public QObject {
 };
 } // namespace
 
+// With SELVANE_STARTUP_STEPS set, the time each step of the start took goes to standard error.
 int main(int argc, char* argv[]) {
+    QElapsedTimer clock;
+    clock.start();
+    const bool steps = qEnvironmentVariableIsSet("SELVANE_STARTUP_STEPS");
+    auto step = [&](const char* what) {
+        if (steps)
+            std::fprintf(stderr, "%6.1f ms  %s\n", static_cast<double>(clock.nsecsElapsed()) / 1e6,
+                         what);
+    };
     QApplication app(argc, argv);
+    step("application");
     QApplication::setWindowIcon(selvane::programIcon());
     selvane::installTranslations(QLocale::system());
+    step("icon and translations");
     selvane::frmFinCalc window;
+    step("window made");
     FirstPaint probe;
     window.installEventFilter(&probe);
     window.Form_Load();
+    step("Form_Load");
     window.show();
-    return QApplication::exec();
+    step("shown");
+    const int status = QApplication::exec();
+    step("painted");
+    return status;
 }

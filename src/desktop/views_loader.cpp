@@ -15,7 +15,7 @@ Views& views() {
             return entry();
         // Beside the program (the build tree), else where the package installs it.
         const QStringList folders = {QCoreApplication::applicationDirPath(),
-                                     QStringLiteral(SELVANE_VIEWS_DIR)};
+                                     QLatin1String(SELVANE_VIEWS_DIR)};
         QStringList tried;
         for (const QString& folder : folders) {
             QLibrary library(folder + QStringLiteral("/libselvane-views.so"));
