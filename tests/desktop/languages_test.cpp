@@ -1,11 +1,9 @@
-// The window in German and French. ctest runs this program under LC_ALL=de_DE.UTF-8 and
-// fr_FR.UTF-8, where it loads the language as the program does at start, walks the window through
-// every mode, result, What If group, the chart and the About box, and fails on any shown text
-// with an English word in it; under en_US it checks that nothing is loaded.
-//
-// An English word is one of the English sources of the .ts file, or a common English word, that
-// no translation of the language uses: the check reads the .ts files itself, not the program's
-// compiled translations.
+// The window in German and French. Under LC_ALL=de_DE.UTF-8 and fr_FR.UTF-8 this program loads
+// the language as the program does at start and walks the window through every mode, result,
+// What If group, the chart and the About box. It writes every text shown on the way, and each
+// caption's width and room, to the file SELVANE_SHOWN_TEXTS names; languages_check.py, which
+// runs it, judges them against the .ts files (an English word, a caption that does not fit).
+// Under en_US it checks that nothing is loaded.
 
 #include <QAbstractBarSeries>
 #include <QAbstractButton>
@@ -13,12 +11,10 @@
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
-#include <QDomDocument>
 #include <QGroupBox>
 #include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QSet>
 
 #include "core/fields.h"
 #include "desktop/frm_about.h"
@@ -28,50 +24,6 @@
 using namespace selvane;
 
 namespace {
-
-QStringList wordsOf(const QString& text) {
-    QStringList words;
-    static const QRegularExpression word(QStringLiteral("\\p{L}{2,}"));
-    for (auto it = word.globalMatch(text); it.hasNext();)
-        words << it.next().captured().toLower();
-    return words;
-}
-
-// Words any English sentence of the window is made of, beyond those of its own texts.
-const char* const kCommonEnglish[] = {
-    "the", "of", "and", "to",   "is",   "for",   "in", "on",  "with", "at", "from", "by", "an",
-    "or",  "no", "not", "this", "that", "there", "be", "are", "was",  "it", "its",  "as", "so"};
-
-struct Catalogue {
-    QSet<QString> englishOnly;
-    int messages = 0, unfinished = 0;
-};
-
-// The words of the English sources that no translation of the file uses.
-Catalogue readCatalogue(const QString& language) {
-    QFile file(QStringLiteral(SELVANE_TRANSLATIONS_DIR "/selvane_%1.ts").arg(language));
-    QDomDocument ts;
-    if (!file.open(QIODevice::ReadOnly) || !ts.setContent(&file))
-        qFatal("cannot read %s", qPrintable(file.fileName()));
-    Catalogue c;
-    QSet<QString> translated;
-    const QDomNodeList messages = ts.elementsByTagName(QStringLiteral("message"));
-    for (int i = 0; i < messages.size(); ++i) {
-        const QDomElement m = messages.at(i).toElement();
-        const QDomElement t = m.firstChildElement(QStringLiteral("translation"));
-        ++c.messages;
-        if (t.hasAttribute(QStringLiteral("type")) || t.text().trimmed().isEmpty())
-            ++c.unfinished;
-        for (const QString& w : wordsOf(m.firstChildElement(QStringLiteral("source")).text()))
-            c.englishOnly.insert(w);
-        for (const QString& w : wordsOf(t.text()))
-            translated.insert(w);
-    }
-    for (const char* w : kCommonEnglish)
-        c.englishOnly.insert(QLatin1String(w));
-    c.englishOnly.subtract(translated);
-    return c;
-}
 
 QString withoutAccelerator(QString text) {
     static const QRegularExpression accelerator(QStringLiteral("&(?=[^&])"));
@@ -135,12 +87,10 @@ class LanguagesTest : public QObject, FakeWindow {
     Q_OBJECT
 
     QString m_language;
-    Catalogue m_catalogue;
-    QStringList m_failures;
-    int m_checked = 0;
+    QStringList m_shown; // what checkShown and checkCaptionsFit found
 
-    // The texts of every window shown, those given to the message box and the file dialogs, and
-    // `texts`; each one with an English word is a failure.
+    // Writes the texts of every window shown, those given to the message box and the file
+    // dialogs, and `texts`, each as a line "text<TAB>WHERE<TAB>the text" (line breaks as \n).
     void checkShown(const char* where, QStringList texts = {}) {
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->isVisible())
@@ -148,22 +98,15 @@ class LanguagesTest : public QObject, FakeWindow {
         for (const auto& [title, text] : messenger.shown)
             texts << QString::fromStdString(title) << QString::fromStdString(text);
         texts << dialogs.last.title << dialogs.last.filters;
-        for (const QString& raw : texts) {
-            const QString text = withoutAccelerator(raw);
-            const QStringList words = wordsOf(text);
-            if (words.isEmpty())
-                continue;
-            ++m_checked;
-            for (const QString& w : words)
-                if (m_catalogue.englishOnly.contains(w)) {
-                    m_failures << QStringLiteral("%1: \"%2\" (%3)").arg(where, text, w);
-                    break;
-                }
-        }
+        for (const QString& text : texts)
+            if (!text.isEmpty())
+                m_shown << QStringLiteral("text\t%1\t%2")
+                               .arg(where, withoutAccelerator(text).replace(QLatin1Char('\n'),
+                                                                            QLatin1String("\\n")));
     }
 
-    // Each caption of a field or list fits between its own left edge and the next caption's in
-    // its frame.
+    // Writes each caption of a field or list, the width it needs and the room it has up to the
+    // next caption's left edge in its frame: "caption<TAB>WHERE<TAB>text<TAB>needed<TAB>room".
     void checkCaptionsFit(const char* where) {
         QList<QLabel*> captions;
         for (int i = 0; i < kFieldCount; ++i)
@@ -176,12 +119,10 @@ class LanguagesTest : public QObject, FakeWindow {
             for (QLabel* other : captions)
                 if (other->parentWidget() == label->parentWidget() && other->x() > label->x())
                     room = std::min(room, other->x() - label->x());
-            const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
-            if (needed > room)
-                m_failures << QStringLiteral("%1: \"%2\" needs %3 pixels, has %4")
-                                  .arg(where, label->text())
-                                  .arg(needed)
-                                  .arg(room);
+            m_shown << QStringLiteral("caption\t%1\t%2\t%3\t%4")
+                           .arg(where, label->text())
+                           .arg(label->fontMetrics().horizontalAdvance(label->text()))
+                           .arg(room);
         }
     }
 
@@ -200,9 +141,6 @@ class LanguagesTest : public QObject, FakeWindow {
         QCOMPARE(uiLanguage(), m_language);
         // Qt's own dialogs speak it too.
         QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != QLatin1String("Cancel"));
-        m_catalogue = readCatalogue(m_language);
-        QVERIFY(m_catalogue.messages > 200);
-        QCOMPARE(m_catalogue.unfinished, 0);
     }
 
     void init() { QVERIFY(open()); }
@@ -291,8 +229,9 @@ class LanguagesTest : public QObject, FakeWindow {
         QVERIFY(window->host().aboutBox());
         checkShown("About");
 
-        QVERIFY2(m_failures.isEmpty(), qPrintable(m_failures.join(QLatin1Char('\n'))));
-        QVERIFY(m_checked > 500);
+        QFile out(qEnvironmentVariable("SELVANE_SHOWN_TEXTS"));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(m_shown.join(QLatin1Char('\n')).replace(QLatin1String("\r"), QString()).toUtf8());
     }
 
     // Help > General and a label's topic come from the language's own topics.
