@@ -4,38 +4,17 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTimer>
-#include <cstdio>
 
-namespace {
-class FirstPaint : public QObject {
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit); // after this paint completes
-        return false;
-    }
-};
-} // namespace
+#include "first_paint.h"
 
-// With SELVANE_STARTUP_STEPS set, the time each step of the start took goes to standard error.
 int main(int argc, char* argv[]) {
-    QElapsedTimer clock;
-    clock.start();
-    const bool steps = qEnvironmentVariableIsSet("SELVANE_STARTUP_STEPS");
-    auto step = [&](const char* what) {
-        if (steps)
-            std::fprintf(stderr, "%6.1f ms  %s\n", static_cast<double>(clock.nsecsElapsed()) / 1e6,
-                         what);
-    };
+    const StartupSteps step;
     QApplication app(argc, argv);
     step("application");
     QMainWindow window;

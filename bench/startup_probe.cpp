@@ -4,37 +4,15 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEvent>
-#include <QTimer>
 #include <QWindow>
-#include <cstdio>
 
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
 #include "desktop/ui_text.h"
+#include "first_paint.h"
 
-namespace {
-class FirstPaint : public QObject {
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit); // after this paint completes
-        return false;
-    }
-};
-} // namespace
-
-// With SELVANE_STARTUP_STEPS set, the time each step of the start took goes to standard error.
 int main(int argc, char* argv[]) {
-    QElapsedTimer clock;
-    clock.start();
-    const bool steps = qEnvironmentVariableIsSet("SELVANE_STARTUP_STEPS");
-    auto step = [&](const char* what) {
-        if (steps)
-            std::fprintf(stderr, "%6.1f ms  %s\n", static_cast<double>(clock.nsecsElapsed()) / 1e6,
-                         what);
-    };
+    const StartupSteps step;
     QApplication app(argc, argv);
     step("application");
     QApplication::setWindowIcon(selvane::programIcon());
@@ -52,7 +30,7 @@ int main(int argc, char* argv[]) {
     step("painted");
     // Then the first use of each part start-up leaves out: the chart window (which loads the
     // views library) and the What If window, each shown and painted.
-    if (steps) {
+    if (step.shown()) {
         for (const char* menu : {"mnChart", "mnWhatIf"}) {
             window.findChild<QAction*>(QLatin1String(menu))->trigger();
             QWidget* shown = QApplication::activeWindow();
