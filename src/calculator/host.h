@@ -11,7 +11,10 @@
 
 namespace selvane {
 
+class CurrencyFormat;
+class DetailsReport;
 class PrintedPages;
+class YearlySummary;
 struct ChartSource;
 
 inline constexpr const char* kScenarioFilter =
@@ -76,6 +79,13 @@ class Host {
     // The language of the translated help topics, which lie in a folder of that name beside the
     // English ones ("de"); empty for the English topics.
     virtual std::string helpLanguage() const { return {}; }
+    // The report's two tables written as an Excel workbook (core/workbook_export.h), by the host
+    // that has the writer at hand.
+    virtual WriteOutcome writeWorkbook(const std::string& path, const DetailsReport&,
+                                       const YearlySummary&, bool /*investment*/,
+                                       const CurrencyFormat&) {
+        return {path, false, "workbooks are not written here"};
+    }
     // Tells the user that something asked for did not happen, and why.
     virtual void showMessage(const std::string& /*title*/, const std::string& /*text*/) {}
     // A scenario file was opened, or written under the name the Save As dialog gave: the window

@@ -5,7 +5,6 @@
 #include "core/file_io.h"
 #include "core/printed_pages.h"
 #include "core/report_export.h"
-#include "core/workbook_export.h"
 
 namespace selvane {
 
@@ -82,13 +81,13 @@ void FinCalc::mnExport_Click() {
     // A workbook holds both tables; a name ending in .xlsx asks for one whatever type was chosen.
     const bool workbook = choice->filterIndex == 3 || fileEnding(choice->path) == "xlsx";
     // The same safe replacement as a scenario file: a failed write leaves the old file whole.
-    const bool written =
-        noteWrite(workbook ? writeWorkbook(choice->path, report, years, investment, m_currency)
-                           : replaceFileWith(choice->path, [&](const WritePiece& write) {
-                                 if (choice->filterIndex == 2)
-                                     return writeYearlyCsv(years, investment, write, csvStyle());
-                                 return writePaymentTableCsv(report, write, csvStyle());
-                             }));
+    const bool written = noteWrite(
+        workbook ? m_host.writeWorkbook(choice->path, report, years, investment, m_currency)
+                 : replaceFileWith(choice->path, [&](const WritePiece& write) {
+                       if (choice->filterIndex == 2)
+                           return writeYearlyCsv(years, investment, write, csvStyle());
+                       return writePaymentTableCsv(report, write, csvStyle());
+                   }));
     if (!written)
         m_host.showMessage(UI_TEXT("selvane::FinCalc", "Export Report"),
                            fillIn(tr("The report could not be written to %1. Any file already "

@@ -12,6 +12,7 @@
 #include "cli/state_json.h"
 #include "core/fields.h"
 #include "core/twips.h"
+#include "core/workbook_export.h"
 
 namespace selvane {
 
@@ -34,6 +35,12 @@ std::optional<Host::SaveChoice> ScriptHost::chooseSavePathAndType(const FileDial
 WriteOutcome ScriptHost::saveChart(const std::string& path, const ChartSource& source) {
     ensureGuiApplication();
     return writeChartImage(source, path, kChartImageSize);
+}
+
+WriteOutcome ScriptHost::writeWorkbook(const std::string& path, const DetailsReport& report,
+                                       const YearlySummary& years, bool investment,
+                                       const CurrencyFormat& currency) {
+    return selvane::writeWorkbook(path, report, years, investment, currency);
 }
 
 std::pair<std::string_view, std::optional<std::string_view>> splitWord(std::string_view s) {

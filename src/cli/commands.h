@@ -29,6 +29,9 @@ class ScriptHost : public Host {
     int screenHeightTwips() override;
     std::optional<SaveChoice> chooseSavePathAndType(const FileDialogRequest&) override;
     WriteOutcome saveChart(const std::string& path, const ChartSource& source) override;
+    WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
+                               const YearlySummary& years, bool investment,
+                               const CurrencyFormat& currency) override;
     static constexpr QSize kChartImageSize{1000, 600};
 
   private:

@@ -254,6 +254,12 @@ frmWhatIf* QtHost::whatIfWindow() const {
     return qobject_cast<frmWhatIf*>(m_whatIf.data());
 }
 
+WriteOutcome QtHost::writeWorkbook(const std::string& path, const DetailsReport& report,
+                                   const YearlySummary& years, bool investment,
+                                   const CurrencyFormat& currency) {
+    return views().writeWorkbook(path, report, years, investment, currency);
+}
+
 void QtHost::showMessage(const std::string& title, const std::string& text) {
     // The state's titles are labels, kept in English there; its sentences come translated.
     tell(uiText(title).toStdString(), text);

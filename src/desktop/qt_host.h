@@ -95,6 +95,9 @@ class QtHost : public Host {
     void setChartMaker(std::function<QWidget*()> make) { m_makeChart = std::move(make); }
     // The image is the size of the window's chart area, or 1000 x 600 when it is not open.
     WriteOutcome saveChart(const std::string& path, const ChartSource& source) override;
+    WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
+                               const YearlySummary& years, bool investment,
+                               const CurrencyFormat& currency) override;
     void showMessage(const std::string& title, const std::string& text) override;
     std::string translate(const char* text) const override;
     std::string helpLanguage() const override;

@@ -1,6 +1,7 @@
 #pragma once
-// The parts of the window that draw with Qt Charts, Qt Svg or Qt PrintSupport: the chart window,
-// the chart's pictures, and printing with its dialogs. They live in a library of their own,
+// The parts of the window that draw with Qt Charts, Qt Svg or Qt PrintSupport, or write with
+// libxlsxwriter: the chart window, the chart's pictures, printing with its dialogs, and the
+// Excel workbook. They live in a library of their own,
 // libselvane-views, which the window program loads the first time one of them is asked for, so
 // that starting the calculator loads none of those libraries. Programs that link the library
 // (the tests, the picture makers) get the same object without loading anything.
@@ -18,8 +19,11 @@ class QWidget;
 
 namespace selvane {
 
+class CurrencyFormat;
+class DetailsReport;
 class Dialogs;
 class FinCalc;
+class YearlySummary;
 class PrintedPages;
 struct ChartSource;
 
@@ -48,6 +52,10 @@ class Views {
     // The charts of `source` written as a PNG or SVG picture of `size`, by the name's ending.
     virtual WriteOutcome writeChartImage(const ChartSource& source, const std::string& path,
                                          QSize size) = 0;
+    // File > Export Report's Excel workbook (libxlsxwriter lives with the views).
+    virtual WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
+                                       const YearlySummary& years, bool investment,
+                                       const CurrencyFormat& currency) = 0;
     virtual std::unique_ptr<PrintSession> printSession() = 0;
     // The system's print dialog and print preview, for the desktop's own dialogs.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer, std::int64_t pageCount) = 0;

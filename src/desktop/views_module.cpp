@@ -15,6 +15,7 @@
 
 #include "chart/money_chart.h"
 #include "core/printed_pages.h"
+#include "core/workbook_export.h"
 #include "desktop/frm_chart.h"
 #include "desktop/printing.h"
 #include "desktop/qt_host.h"
@@ -124,6 +125,11 @@ class ViewsLibrary : public Views {
     WriteOutcome writeChartImage(const ChartSource& source, const std::string& path,
                                  QSize size) override {
         return selvane::writeChartImage(source, path, size);
+    }
+    WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
+                               const YearlySummary& years, bool investment,
+                               const CurrencyFormat& currency) override {
+        return selvane::writeWorkbook(path, report, years, investment, currency);
     }
     std::unique_ptr<PrintSession> printSession() override { return std::make_unique<Session>(); }
     bool choosePrinter(QWidget* parent, QPrinter& printer, std::int64_t pageCount) override {

@@ -1,6 +1,6 @@
 // The window program as installed: linked without the views library, it starts and paints with
-// neither Qt Charts nor Qt PrintSupport loaded, and loads them with the library the first
-// time the chart is shown; the chart then saves its picture as SVG through the library. (This
+// neither Qt Charts, Qt PrintSupport nor libxlsxwriter loaded, and loads them with the library the
+// first time the chart is shown; the chart then saves its picture as SVG through the library. (This
 // program links what the window program links, nothing more, so it cannot drive a QPrinter:
 // printing through the library is tested by frm_fincalc_test.)
 
@@ -54,8 +54,8 @@ class ViewsLoadingTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // (Qt Svg itself may be in: Qt's menu bar has the image format plugins loaded, SVG's
         // among them, in every window that has one, a bare Qt window's too.)
-        for (const char* library :
-             {"libQt6Charts", "libQt6PrintSupport", "libQt6OpenGL", "libselvane-views"})
+        for (const char* library : {"libQt6Charts", "libQt6PrintSupport", "libQt6OpenGL",
+                                    "libxlsxwriter", "libcrypto", "libselvane-views"})
             QVERIFY2(loaded(library).isEmpty(), library);
 
         window.findChild<QAction*>(QStringLiteral("mnChart"))->trigger();
