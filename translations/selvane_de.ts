@@ -90,6 +90,15 @@
     </message>
 </context>
 <context>
+    <name>Views</name>
+    <message>
+        <source>The chart and printing part of Selvane is not installed:
+%1</source>
+        <translation>Der Diagramm- und Druckteil von Selvane ist nicht installiert:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>selvane::FinCalc</name>
     <message>
         <source>The last calculation solved nothing: choose what to solve for and calculate.</source>

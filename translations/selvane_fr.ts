@@ -90,6 +90,15 @@
     </message>
 </context>
 <context>
+    <name>Views</name>
+    <message>
+        <source>The chart and printing part of Selvane is not installed:
+%1</source>
+        <translation>La partie graphique et impression de Selvane n&apos;est pas installée :
+%1</translation>
+    </message>
+</context>
+<context>
     <name>selvane::FinCalc</name>
     <message>
         <source>The last calculation solved nothing: choose what to solve for and calculate.</source>

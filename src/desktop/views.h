@@ -63,8 +63,8 @@ class Views {
                          const std::function<bool(QPrinter&)>& paint) = 0;
 };
 
-// The views, the library loaded on the first call. A program without the library (a broken
-// install) stops with a message naming where it looked.
+// The views, the library loaded on the first call. Where it cannot be loaded, views that say so
+// when asked for and do nothing, naming where the library was looked for.
 Views& views();
 
 } // namespace selvane

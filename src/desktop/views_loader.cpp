@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QLibrary>
+#include <QMessageBox>
 #include <QStringList>
 #include <dlfcn.h>
 
@@ -7,8 +8,56 @@
 
 namespace selvane {
 
+namespace {
+
+// Where the library cannot be loaded (an install with it missing), the chart, printing and the
+// workbook say so when asked for and do nothing; the rest of the program works on.
+class MissingViews : public Views, public PrintSession {
+  public:
+    explicit MissingViews(QString why) : m_why(std::move(why)) {}
+    QWidget* makeChartWindow(FinCalc&, std::function<void()>, std::function<void()>) override {
+        tell();
+        return nullptr;
+    }
+    void showChartState(QWidget*) override {}
+    QSize chartAreaSize(QWidget*) override { return {}; }
+    // (The state tells the user of a file it could not write.)
+    WriteOutcome writeChartImage(const ChartSource&, const std::string& path, QSize) override {
+        return {path, false, m_why.toStdString()};
+    }
+    WriteOutcome writeWorkbook(const std::string& path, const DetailsReport&, const YearlySummary&,
+                               bool, const CurrencyFormat&) override {
+        return {path, false, m_why.toStdString()};
+    }
+    std::unique_ptr<PrintSession> printSession() override {
+        return std::make_unique<MissingViews>(m_why);
+    }
+    bool choosePrinter(QWidget*, QPrinter&, std::int64_t) override { return tell(); }
+    bool preview(QWidget*, QPrinter&, const std::function<bool(QPrinter&)>&) override {
+        return tell();
+    }
+    WriteOutcome print(QWidget*, Dialogs&, const PrintedPages&) override {
+        tell();
+        return {};
+    }
+    bool preview(QWidget*, Dialogs&, const PrintedPages&) override { return tell(); }
+
+  private:
+    QString m_why;
+    bool tell() const {
+        QMessageBox::warning(nullptr, QStringLiteral("Selvane"),
+                             QCoreApplication::translate("Views",
+                                                         "The chart and printing part of Selvane "
+                                                         "is not installed:\n%1")
+                                 .arg(m_why));
+        return false;
+    }
+};
+
+} // namespace
+
 Views& views() {
-    static Views* const loaded = [] {
+    static Views* const loaded = []() -> Views* {
         using Entry = Views* (*)();
         // A program linked with the library has the entry point already.
         if (auto* entry = reinterpret_cast<Entry>(dlsym(RTLD_DEFAULT, "selvaneViews")))
@@ -21,10 +70,9 @@ Views& views() {
             QLibrary library(folder + QStringLiteral("/libselvane-views.so"));
             if (auto* entry = reinterpret_cast<Entry>(library.resolve("selvaneViews")))
                 return entry(); // the library stays loaded for the rest of the run
-            tried << library.fileName() + QStringLiteral(": ") + library.errorString();
+            tried << library.errorString();
         }
-        qFatal("Selvane cannot load its chart and print library:\n%s",
-               qPrintable(tried.join(QLatin1Char('\n'))));
+        return new MissingViews(tried.join(QLatin1Char('\n')));
     }();
     return *loaded;
 }
