@@ -3,35 +3,54 @@
 // steps of the start. Qt only, so the bare window's probe stays free of the project's code.
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 
-// Ends the process once the window it watches has painted.
+// Ends the process once the window it watches has painted. It leaves the event loop with exit(),
+// not quit(): quit() first closes the windows, and what a program does when its window closes
+// (Selvane keeps its settings) is the end of a session, not its start.
 class FirstPaint : public QObject {
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit); // after this paint completes
+        if (event->type() == QEvent::Paint) // after this paint completes
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         return false;
     }
 };
 
-// With SELVANE_STARTUP_STEPS set, the time since the start of each step, on standard error.
+// With SELVANE_STARTUP_STEPS set, the time of each step of the start on standard error, and of the
+// end of the process's own tear-down. Counted from SELVANE_STARTUP_T0 (nanoseconds of the real-time
+// clock, as `date +%s%N` gives them, taken just before the program was started) where it is set,
+// so that the loading of the libraries before main shows too; else from main.
 class StartupSteps {
   public:
     StartupSteps() : m_shown(qEnvironmentVariableIsSet("SELVANE_STARTUP_STEPS")) {
-        m_clock.start();
+        bool given = false;
+        const qint64 t0 = qEnvironmentVariable("SELVANE_STARTUP_T0").toLongLong(&given);
+        s_origin = given ? t0 : now();
+        if (m_shown) {
+            (*this)("main");
+            std::atexit([] { report("torn down"); });
+        }
     }
     bool shown() const { return m_shown; }
     void operator()(const char* what) const {
         if (m_shown)
-            std::fprintf(stderr, "%6.1f ms  %s\n",
-                         static_cast<double>(m_clock.nsecsElapsed()) / 1e6, what);
+            report(what);
     }
 
   private:
-    QElapsedTimer m_clock;
+    static qint64 now() {
+        timespec t{};
+        clock_gettime(CLOCK_REALTIME, &t);
+        return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+    }
+    static void report(const char* what) {
+        std::fprintf(stderr, "%6.1f ms  %s\n", static_cast<double>(now() - s_origin) / 1e6, what);
+    }
+    static inline qint64 s_origin = 0;
     bool m_shown;
 };
