@@ -42,7 +42,9 @@ void frmFinCalc::showWindowSize() {
         const QPoint origin = s ? s->geometry().topLeft() : QPoint();
         move(origin + QPoint(twipsToPixels(m_shownLeft), twipsToPixels(m_shownTop)));
     }
-    if (m_calc.reportBoxHeight != m_shownBoxHeight) {
+    // The report's height is set when it comes into sight: at start-up it is out of sight, and
+    // its least height would take the measures of its font before the first paint.
+    if (m_calc.detailsChecked && m_calc.reportBoxHeight != m_shownBoxHeight) {
         m_shownBoxHeight = m_calc.reportBoxHeight;
         // A few lines of the report at least, with the frame and the horizontal scroll bar.
         const int least = 4 * m_rtDetails->lineHeight() + 2 * m_rtDetails->frameWidth() +

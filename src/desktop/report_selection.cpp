@@ -166,7 +166,8 @@ ReportPosition ReportView::positionAt(QPoint viewportPos) const {
     if (n == 0)
         return {};
     const int y = viewportPos.y();
-    const int row = y >= 0 ? y / m_lineHeight : -((m_lineHeight - 1 - y) / m_lineHeight);
+    const int height = lineHeight();
+    const int row = y >= 0 ? y / height : -((height - 1 - y) / height);
     const std::int64_t line = firstVisibleLine() + row;
     if (line < 0)
         return {0, 0};

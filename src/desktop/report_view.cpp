@@ -48,8 +48,6 @@ ReportView::ReportView(QWidget* parent) : QAbstractScrollArea(parent), m_metrics
     setFocusPolicy(Qt::StrongFocus);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    updateMetrics();
-    updateScrollBars();
 }
 
 ReportView::~ReportView() = default;
@@ -86,17 +84,31 @@ double ReportView::xOrigin() const {
     return kTextMargin - horizontalScrollBar()->value();
 }
 
+void ReportView::ensureMetrics() const {
+    if (!m_measured)
+        const_cast<ReportView*>(this)->updateMetrics();
+}
+
+int ReportView::lineHeight() const {
+    ensureMetrics();
+    return m_lineHeight;
+}
+
 void ReportView::updateMetrics() {
+    m_measured = true;
     m_metrics = QFontMetricsF(font());
     const QFontMetrics whole(font());
     // Whole pixels vertically, so every line sits on the same pixel grid however far down it is.
     m_lineHeight = std::max(1, whole.lineSpacing());
     m_ascent = whole.ascent();
     m_cellWidth = std::max(1.0, m_metrics.horizontalAdvance(QLatin1Char(' ')));
+    m_contentWidth = 0;
+    measureContentWidth();
+    updateScrollBars();
 }
 
 void ReportView::measureContentWidth() {
-    if (!m_report)
+    if (!m_report || !m_measured)
         return;
     const RunAdvance advance = runAdvance();
     for (const std::string& line : m_report->summaryLines())
@@ -130,12 +142,14 @@ void ReportView::growContentWidth(double width) {
 }
 
 int ReportView::visibleLineCount() const {
-    return std::max(1, viewport()->height() / m_lineHeight);
+    return std::max(1, viewport()->height() / lineHeight());
 }
 
 void ReportView::updateScrollBars() {
     // Scrolling is counted in lines, never in pixels: ten million lines fit an int, their height
     // in pixels does not. lineCount is bounded by the report's pass limit, far below INT_MAX.
+    if (!m_measured)
+        return; // set with the measures
     const int page = visibleLineCount();
     const std::int64_t top = std::max<std::int64_t>(0, lineCount() - page);
     QScrollBar* v = verticalScrollBar();
@@ -156,6 +170,7 @@ std::int64_t ReportView::firstVisibleLine() const {
 }
 
 void ReportView::scrollToLine(std::int64_t line) {
+    ensureMetrics(); // the range is in lines that fit
     QScrollBar* v = verticalScrollBar();
     v->setValue(static_cast<int>(std::clamp<std::int64_t>(line, v->minimum(), v->maximum())));
 }
@@ -163,6 +178,9 @@ void ReportView::scrollToLine(std::int64_t line) {
 // ---- Events -----------------------------------------------------------------------------------
 
 bool ReportView::event(QEvent* event) {
+    // Whatever the user does with the view (in sight or reached by Tab) needs the measures.
+    if (event->isInputEvent() || event->type() == QEvent::FocusIn)
+        ensureMetrics();
     // A window-wide Copy or Select All shortcut must not take these keys while the report has
     // the focus.
     if (event->type() == QEvent::ShortcutOverride) {
@@ -176,6 +194,7 @@ bool ReportView::event(QEvent* event) {
 }
 
 void ReportView::paintEvent(QPaintEvent* event) {
+    ensureMetrics();
     if (!m_report || lineCount() == 0)
         return;
     QPainter painter(viewport());
@@ -249,11 +268,8 @@ void ReportView::resizeEvent(QResizeEvent* event) {
 
 void ReportView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
+    if (event->type() == QEvent::FontChange && m_measured) {
         updateMetrics();
-        m_contentWidth = 0;
-        measureContentWidth();
-        updateScrollBars();
         viewport()->update();
     }
 }

@@ -70,7 +70,7 @@ class ReportView : public QAbstractScrollArea {
 
     std::int64_t firstVisibleLine() const;
     int visibleLineCount() const; // lines that fit whole in the viewport, at least 1
-    int lineHeight() const { return m_lineHeight; }
+    int lineHeight() const;
     void scrollToLine(std::int64_t line); // makes `line` the top line, as far as the range allows
 
     // The report position a click at these viewport coordinates lands on, tabs expanded.
@@ -103,6 +103,10 @@ class ReportView : public QAbstractScrollArea {
     QString lineText(std::int64_t index) const;
     RunAdvance runAdvance() const;
     double xOrigin() const; // viewport x of the start of every line
+    // The font's measures are taken the first time the report is painted or measured, not when
+    // the view is made: at start-up the report is out of sight, and its fixed-pitch font would
+    // only slow the first paint of the window.
+    void ensureMetrics() const;
     void updateMetrics();
     void measureContentWidth();
     void growContentWidth(double width);
@@ -116,6 +120,7 @@ class ReportView : public QAbstractScrollArea {
 
     const DetailsReport* m_report = nullptr;
     QFontMetricsF m_metrics;
+    bool m_measured = false; // the fields below are for the current font
     int m_lineHeight = 1;
     double m_ascent = 0;
     double m_cellWidth = 1;

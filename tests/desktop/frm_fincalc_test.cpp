@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSet>
 #include <QSignalSpy>
 #include <QWheelEvent>
@@ -122,6 +123,8 @@ class FrmFinCalcTest : public QObject, FakeWindow {
         const QSize collapsed = window->size();
         named<QPushButton>("btnDetails")->click();
         QVERIFY(window->height() > collapsed.height());
+        const QScrollBar* bar = report->verticalScrollBar();
+        QCOMPARE(bar->maximum() + bar->pageStep(), report->report()->lineCount());
         QCOMPARE(report->height(), twipsToPixels(calc().reportBoxHeight));
         verifyWhole(true);
         verifyShowsState();

@@ -205,10 +205,12 @@ class ReportViewTest : public QObject {
         view.setReport(&report);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
+        // (Read before anything asks for the line height: showing the view takes the measures.)
         const QScrollBar* bar = view.verticalScrollBar();
+        const int pageStep = bar->pageStep(), maximum = bar->maximum();
         const int lh = view.lineHeight(), page = view.viewport()->height() / lh;
-        QVERIFY(bar->pageStep() == page && bar->singleStep() == 1);
-        QCOMPARE(bar->maximum() + page, report.lineCount());
+        QVERIFY(pageStep == page && bar->singleStep() == 1);
+        QCOMPARE(maximum + page, report.lineCount());
         view.setFocus();
         QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
         QCOMPARE(view.firstVisibleLine(), report.lineCount() - page);
