@@ -171,7 +171,11 @@ QComboBox* frmFinCalc::makeList(QWidget* parent, const char* name, const QRect& 
     // The text part can be typed into, but only a choice from the list means anything: typed
     // text never becomes an entry or selects one. Qt would select the entry a typed text names
     // when the text part is left, and complete a typed letter into an entry's text: neither.
-    box->setEditable(true);
+    // Made editable with a text part of its own, as setEditable(true) makes it but for building
+    // the list's popup, which is then built the first time the list opens.
+    auto* text = new QLineEdit(box);
+    text->setPalette(box->palette());
+    box->setLineEdit(text);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
     disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
