@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     }
     window.setCentralWidget(client);
     step("window made");
-    FirstPaint probe;
+    FirstPaint probe(step);
     window.installEventFilter(&probe);
     window.show();
     step("shown");

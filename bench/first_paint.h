@@ -9,18 +9,6 @@
 #include <cstdlib>
 #include <ctime>
 
-// Ends the process once the window it watches has painted. It leaves the event loop with exit(),
-// not quit(): quit() first closes the windows, and what a program does when its window closes
-// (Selvane keeps its settings) is the end of a session, not its start.
-class FirstPaint : public QObject {
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) // after this paint completes
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        return false;
-    }
-};
-
 // With SELVANE_STARTUP_STEPS set, the time of each step of the start on standard error, and of the
 // end of the process's own tear-down. Counted from SELVANE_STARTUP_T0 (nanoseconds of the real-time
 // clock, as `date +%s%N` gives them, taken just before the program was started) where it is set,
@@ -53,4 +41,26 @@ class StartupSteps {
     }
     static inline qint64 s_origin = 0;
     bool m_shown;
+};
+
+// Ends the process once the window it watches has painted. It leaves the event loop with exit(),
+// not quit(): quit() first closes the windows, and what a program does when its window closes
+// (Selvane keeps its settings) is the end of a session, not its start.
+class FirstPaint : public QObject {
+  public:
+    explicit FirstPaint(const StartupSteps& step) : m_step(step) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !m_painting) {
+            m_painting = true;
+            m_step("paint begins");
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); }); // after this paint
+        }
+        return false;
+    }
+
+  private:
+    const StartupSteps& m_step;
+    bool m_painting = false;
 };

@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     step("icon and translations");
     selvane::frmFinCalc window;
     step("window made");
-    FirstPaint probe;
+    FirstPaint probe(step);
     window.installEventFilter(&probe);
     window.Form_Load();
     step("Form_Load");
