@@ -74,6 +74,8 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
     m_txtComments->setGeometry(toPixels(place(Control::txtComments).rect));
     m_txtComments->setReadOnly(true); // it only shows the help topics
     m_txtComments->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Its lines wrap at its width, a word too long for it anywhere: it never scrolls across.
+    m_txtComments->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     stretched(m_txtComments, Stretch::Whole);
 
     m_rtDetails = new ReportView(client);

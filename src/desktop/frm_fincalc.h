@@ -53,6 +53,7 @@ class frmFinCalc : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     // Runs a handler of the state, then shows what it changed.

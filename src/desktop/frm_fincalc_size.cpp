@@ -1,6 +1,7 @@
 // The window's size: what the calculator sets, what the user widens it to, and the controls
 // stretched across the width.
 
+#include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -8,6 +9,8 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <algorithm>
 #include <cmath>
 
@@ -86,6 +89,15 @@ void frmFinCalc::showWindowSize() {
     setMinimumSize(m_setWidth, height);
     setMaximumSize(QWIDGETSIZE_MAX, height);
     resize(width, height);
+}
+
+void frmFinCalc::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The comments box lays its lines out as it paints them, and sets its scroll bar again after
+    // the paint. Laid out whole now, at its width, it is painted once, its scroll bar right.
+    QTextDocument* text = m_txtComments->document();
+    for (QTextBlock block = text->begin(); block.isValid(); block = block.next())
+        text->documentLayout()->blockBoundingRect(block);
 }
 
 void frmFinCalc::resizeEvent(QResizeEvent* event) {

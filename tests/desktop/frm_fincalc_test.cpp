@@ -102,6 +102,31 @@ class FrmFinCalcTest : public QObject, FakeWindow {
         QCOMPARE(captions.size(), 5); // each entry ran a set-up of its own
     }
 
+    // At start-up the comments box is painted with its scroll bar as it stays, not set again after
+    // the first paint as its lines are laid out; its lines wrap, so it never scrolls across.
+    void commentsArePaintedWholeAtStartUp() {
+        QVERIFY(close());
+        window = std::make_unique<selvane::frmFinCalc>(services());
+        window->Form_Load();
+        auto* comments = named<QPlainTextEdit>("txtComments");
+        struct AtFirstPaint : QObject {
+            const QScrollBar* bar = nullptr;
+            int maximum = -1;
+            bool eventFilter(QObject*, QEvent* event) override {
+                if (event->type() == QEvent::Paint && maximum < 0)
+                    maximum = bar->maximum();
+                return false;
+            }
+        } seen;
+        seen.bar = comments->verticalScrollBar();
+        comments->viewport()->installEventFilter(&seen);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTRY_VERIFY(seen.maximum > 0); // painted, with the topic's lines
+        QCOMPARE(seen.maximum, seen.bar->maximum());
+        QVERIFY(!comments->horizontalScrollBar()->isVisible());
+    }
+
     // At start-up the report is out of sight below the frames and the comments box. Details shows
     // it at the state's height, the window growing to hold it; the menu entry hides it again, the
     // window as it was. However small the window is made, by the user or by a small screen, every
