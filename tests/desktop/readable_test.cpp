@@ -178,6 +178,16 @@ class ReadableTest : public QObject, FakeWindow {
             QSvgRenderer outline(QStringLiteral(SELVANE_ICONS_DIR "/%1.svg").arg(name));
             QVERIFY(outline.isValid());
             const QIcon shown = named<QPushButton>(QLatin1String(button))->icon();
+            // Each size is read when first asked for; whatever size is asked, the picture is the
+            // one Qt picks with all four at hand.
+            QIcon all(QStringLiteral(":/icons/%1.xpm").arg(name));
+            for (const int scale : {2, 3, 4})
+                all.addPixmap(QPixmap(QStringLiteral(":/icons/%1-%2x.png").arg(name).arg(scale)));
+            for (const QSize size : {QSize(8, 8), QSize(17, 15), QSize(32, 31), QSize(200, 200),
+                                     QSize(33, 31), QSize(49, 46), QSize(16, 15)}) {
+                QCOMPARE(shown.actualSize(size), all.actualSize(size));
+                QCOMPARE(shown.pixmap(size).toImage(), all.pixmap(size).toImage());
+            }
             for (const int scale : {2, 3, 4}) {
                 QImage drawn(outline.defaultSize() * scale, QImage::Format_ARGB32_Premultiplied);
                 drawn.fill(Qt::transparent);

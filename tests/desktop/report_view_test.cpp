@@ -214,6 +214,9 @@ class ReportViewTest : public QObject {
         view.setFocus();
         QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
         QCOMPARE(view.firstVisibleLine(), report.lineCount() - page);
+        // Just above the top line, and a line and a pixel above it (where a drag scrolls up from).
+        QCOMPARE(view.positionAt({0, -1}).line, view.firstVisibleLine() - 1);
+        QCOMPARE(view.positionAt({0, -lh - 1}).line, view.firstVisibleLine() - 2);
         // Only the last row has a seven-digit number, so only its band has ink in the ninth cell.
         const QImage image = view.viewport()->grab().toImage();
         const double cell = QFontMetricsF(view.font()).horizontalAdvance(u'0');
