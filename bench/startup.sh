@@ -17,20 +17,21 @@ config=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$config" "$XDG_RUNTIME_DIR"' EXIT
 sleep 1
 cd "$bin"
-# One start of PROGRAM with the settings folder CONFIG: its milliseconds.
+# One start of PROGRAM with the settings folder CONFIG: its microseconds.
 time_one() {
   local start end
   start=$(date +%s%N)
   DISPLAY=$display LC_ALL=en_US.UTF-8 XDG_CONFIG_HOME=$2 "$bin/$1"
   end=$(date +%s%N)
-  echo $(( (end - start) / 1000000 ))
+  echo $(( (end - start) / 1000 ))
 }
-median() { sort -n | sed -n "$(( (runs + 1) / 2 ))p"; }
+median() { sort -g | sed -n "$(( (runs + 1) / 2 ))p"; }
+ms() { awk -v us="$1" 'BEGIN { printf "%.0f", us / 1000 }'; }
 summary() { # label, times...
   local label=$1; shift
   local sorted; sorted=$(printf '%s\n' "$@" | sort -n)
-  echo "$label: median $(median <<<"$sorted") ms over $runs runs" \
-       "(min $(head -n1 <<<"$sorted"), max $(tail -n1 <<<"$sorted"))"
+  echo "$label: median $(ms "$(median <<<"$sorted")") ms over $runs runs" \
+       "(min $(ms "$(head -n1 <<<"$sorted")"), max $(ms "$(tail -n1 <<<"$sorted")"))"
 }
 mkdir -p "$config/empty"
 selvane=() bare=()
@@ -43,6 +44,11 @@ summary "start-up to first painted window" "${selvane[@]}"
 summary "bare 40-control Qt window        " "${bare[@]}"
 s=$(printf '%s\n' "${selvane[@]}" | median) b=$(printf '%s\n' "${bare[@]}" | median)
 echo "ratio of the medians: $(awk -v s="$s" -v b="$b" 'BEGIN { printf "%.2f", s / b }')x"
+# Each start over the bare start right after it: the machine's speed drifts less within a pair.
+paired=$(for i in "${!selvane[@]}"; do
+  awk -v s="${selvane[$i]}" -v b="${bare[$i]}" 'BEGIN { printf "%.4f\n", s / b }'
+done | median)
+echo "median of the $runs paired ratios: $(awk -v r="$paired" 'BEGIN { printf "%.2f", r }')x"
 
 # With a settings file of a million recent files, far more than Selvane ever keeps: start-up
 # keeps the list's first entries and writes the file anew, so each run gets the big one afresh.
