@@ -94,10 +94,13 @@ void frmFinCalc::showWindowSize() {
 void frmFinCalc::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     // The comments box lays its lines out as it paints them, and sets its scroll bar again after
-    // the paint. Laid out whole now, at its width, it is painted once, its scroll bar right.
+    // the paint. With the lines in sight laid out now, at its width, it is painted once, its
+    // scroll bar right. (Only those: a topic can be a megabyte.)
     QTextDocument* text = m_txtComments->document();
-    for (QTextBlock block = text->begin(); block.isValid(); block = block.next())
-        text->documentLayout()->blockBoundingRect(block);
+    const qreal inSight = m_txtComments->viewport()->height();
+    qreal y = 0;
+    for (QTextBlock block = text->begin(); block.isValid() && y <= inSight; block = block.next())
+        y += text->documentLayout()->blockBoundingRect(block).height();
 }
 
 void frmFinCalc::resizeEvent(QResizeEvent* event) {
