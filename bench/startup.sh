@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Wall time from process start to the first painted main window, against a bare Qt Widgets window
-# of 40 controls started the same way: RUNS runs of each, interleaved, on a private Xvfb display;
-# the medians, their ranges and the ratio. Usage: bench/startup.sh BUILD_DIR [RUNS]
+# of 40 controls started the same way, and against the twin of the calculator's window (its
+# controls, places, fonts and texts in Qt Widgets alone): RUNS runs of each, interleaved, on a
+# private Xvfb display; the medians, their ranges and the ratios. Usage:
+# bench/startup.sh BUILD_DIR [RUNS]
 set -euo pipefail
 build=${1:?build directory}
 runs=${2:-31}
@@ -34,21 +36,31 @@ summary() { # label, times...
        "(min $(ms "$(head -n1 <<<"$sorted")"), max $(ms "$(tail -n1 <<<"$sorted")"))"
 }
 mkdir -p "$config/empty"
-selvane=() bare=()
+selvane=() bare=() twin=()
 time_one selvane-bare-window-probe "$config/empty" >/dev/null # the first start fills the caches
 for _ in $(seq "$runs"); do
   selvane+=("$(time_one selvane-startup-probe "$config/empty")")
   bare+=("$(time_one selvane-bare-window-probe "$config/empty")")
+  twin+=("$(time_one selvane-twin-window-probe "$config/empty")")
 done
 summary "start-up to first painted window" "${selvane[@]}"
 summary "bare 40-control Qt window        " "${bare[@]}"
-s=$(printf '%s\n' "${selvane[@]}" | median) b=$(printf '%s\n' "${bare[@]}" | median)
-echo "ratio of the medians: $(awk -v s="$s" -v b="$b" 'BEGIN { printf "%.2f", s / b }')x"
-# Each start over the bare start right after it: the machine's speed drifts less within a pair.
-paired=$(for i in "${!selvane[@]}"; do
-  awk -v s="${selvane[$i]}" -v b="${bare[$i]}" 'BEGIN { printf "%.4f\n", s / b }'
-done | median)
-echo "median of the $runs paired ratios: $(awk -v r="$paired" 'BEGIN { printf "%.2f", r }')x"
+summary "twin of the window in bare Qt    " "${twin[@]}"
+# TOP over BOTTOM (two array names): the ratio of their medians, and the median of the ratios of
+# each run's pair, whose two starts follow each other: the machine's speed drifts less within one.
+ratios() {
+  local -n top=$1 bottom=$2
+  local t b paired
+  t=$(printf '%s\n' "${top[@]}" | median) b=$(printf '%s\n' "${bottom[@]}" | median)
+  paired=$(for i in "${!top[@]}"; do
+    awk -v t="${top[$i]}" -v b="${bottom[$i]}" 'BEGIN { printf "%.4f\n", t / b }'
+  done | median)
+  echo "$(awk -v t="$t" -v b="$b" 'BEGIN { printf "%.2f", t / b }')x," \
+       "$(awk -v r="$paired" 'BEGIN { printf "%.2f", r }')x paired"
+}
+echo "start-up over the bare window: $(ratios selvane bare)"
+echo "start-up over its twin:        $(ratios selvane twin)"
+echo "the twin over the bare window: $(ratios twin bare)"
 
 # With a settings file of a million recent files, far more than Selvane ever keeps: start-up
 # keeps the list's first entries and writes the file anew, so each run gets the big one afresh.
