@@ -14,6 +14,7 @@
 #include <QtGui/qpa/qplatformintegration.h>
 
 #include "desktop/field_layout.h"
+#include "desktop/icons.h"
 #include "desktop/readable_colours.h"
 #include "window_fixture.h"
 
@@ -173,21 +174,37 @@ class ReadableTest : public QObject, FakeWindow {
     // On a screen that scales the window up, the picture buttons show their outlines drawn at
     // that size (drawn at build time), not the hand-drawn pixels blown up.
     void pictureButtonsAreDrawnToScale() {
-        for (const auto& [button, name] :
-             {std::pair{"btnSave", "save"}, {"btnOpen", "open"}, {"btnPrint", "print"}}) {
+        using enum ButtonPicture;
+        for (const auto& [button, name, picture] : {std::tuple{"btnSave", "save", Save},
+                                                    {"btnOpen", "open", Open},
+                                                    {"btnPrint", "print", Print}}) {
             QSvgRenderer outline(QStringLiteral(SELVANE_ICONS_DIR "/%1.svg").arg(name));
             QVERIFY(outline.isValid());
             const QIcon shown = named<QPushButton>(QLatin1String(button))->icon();
-            // Each size is read when first asked for; whatever size is asked, the picture is the
-            // one Qt picks with all four at hand.
+            QVERIFY(!shown.isNull()); // else the button would draw none
+            // Each size is read when first asked for; whatever size is asked, first for its size
+            // or first for the picture, the picture is the one Qt picks with all four at hand.
             QIcon all(QStringLiteral(":/icons/%1.xpm").arg(name));
             for (const int scale : {2, 3, 4})
                 all.addPixmap(QPixmap(QStringLiteral(":/icons/%1-%2x.png").arg(name).arg(scale)));
+            const QIcon fresh = buttonIcon(picture);
             for (const QSize size : {QSize(8, 8), QSize(17, 15), QSize(32, 31), QSize(200, 200),
-                                     QSize(33, 31), QSize(49, 46), QSize(16, 15)}) {
+                                     QSize(32, 30), QSize(33, 31), QSize(49, 46), QSize(16, 15)}) {
                 QCOMPARE(shown.actualSize(size), all.actualSize(size));
                 QCOMPARE(shown.pixmap(size).toImage(), all.pixmap(size).toImage());
+                QCOMPARE(fresh.pixmap(size).toImage(), all.pixmap(size).toImage());
             }
+            QCOMPARE(buttonIcon(picture).availableSizes(), all.availableSizes());
+            // Painted (as menus and item views draw icons) on a screen of twice the pixels.
+            QImage painted[2];
+            for (int i = 0; i < 2; ++i) {
+                painted[i] = QImage(64, 64, QImage::Format_ARGB32_Premultiplied);
+                painted[i].setDevicePixelRatio(2);
+                painted[i].fill(Qt::transparent);
+                QPainter painter(&painted[i]);
+                (i ? all : buttonIcon(picture)).paint(&painter, QRect(0, 0, 32, 30));
+            }
+            QCOMPARE(painted[0], painted[1]);
             for (const int scale : {2, 3, 4}) {
                 QImage drawn(outline.defaultSize() * scale, QImage::Format_ARGB32_Premultiplied);
                 drawn.fill(Qt::transparent);

@@ -200,6 +200,20 @@ class ReportViewTest : public QObject {
     // with nothing selected, its figures painted at their tab stops; no report shows nothing.
     void scrollRangeFollowsTheReport() {
         const DetailsReport report = buildReport(1e6, 10000, 0.01, 0.0);
+        {
+            // Its width is known when it shows, not found as its widest lines come into sight:
+            // the scroll bar across stays as it was when the end of the report shows.
+            ReportView narrow;
+            narrow.resize(150, 100);
+            narrow.setReport(&report);
+            narrow.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&narrow));
+            const int across = narrow.horizontalScrollBar()->maximum();
+            narrow.scrollToLine(report.lineCount());
+            narrow.repaint();
+            QCoreApplication::processEvents();
+            QCOMPARE(narrow.horizontalScrollBar()->maximum(), across);
+        }
         ReportView view;
         view.resize(700, 400);
         view.setReport(&report);
@@ -214,8 +228,10 @@ class ReportViewTest : public QObject {
         view.setFocus();
         QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
         QCOMPARE(view.firstVisibleLine(), report.lineCount() - page);
-        // Just above the top line, and a line and a pixel above it (where a drag scrolls up from).
+        // Just above the top line, a line above it and a line and a pixel above it (where a drag
+        // scrolls up from).
         QCOMPARE(view.positionAt({0, -1}).line, view.firstVisibleLine() - 1);
+        QCOMPARE(view.positionAt({0, -lh}).line, view.firstVisibleLine() - 1);
         QCOMPARE(view.positionAt({0, -lh - 1}).line, view.firstVisibleLine() - 2);
         // Only the last row has a seven-digit number, so only its band has ink in the ninth cell.
         const QImage image = view.viewport()->grab().toImage();
