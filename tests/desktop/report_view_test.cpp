@@ -213,6 +213,10 @@ class ReportViewTest : public QObject {
             narrow.repaint();
             QCoreApplication::processEvents();
             QCOMPARE(narrow.horizontalScrollBar()->maximum(), across);
+            // A font set later is measured again.
+            const int lh = narrow.lineHeight();
+            narrow.setFont(QFont(narrow.font().family(), 2 * narrow.font().pointSize()));
+            QVERIFY(narrow.lineHeight() > lh);
         }
         ReportView view;
         view.resize(700, 400);
