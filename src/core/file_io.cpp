@@ -151,20 +151,30 @@ int unnamedFile(const std::string& folder, std::string& named) {
     return ::mkostemp(named.data(), O_CLOEXEC);
 }
 
-// Gives the complete file its first name, a short random one beside the target, ready to be
-// renamed over it; empty when no name could be given.
-std::string nameFor(int fd, const std::string& folder) {
+// Gives the unnamed file the name NAME, which must not exist yet: by the descriptor itself where
+// allowed, else through /proc, as open(2) describes.
+bool linkName(int fd, const std::string& name) {
+    if (::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0)
+        return true;
+    const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+    return errno != EEXIST &&
+           ::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// Gives the complete file its first name: the target's own where the target does not exist, else
+// a short random one beside it, ready to be renamed over it; empty when no name could be given.
+std::string nameFor(int fd, const Target& target, const std::string& folder) {
+    if (!target.existing && linkName(fd, target.path))
+        return target.path;
+    if (!target.existing && errno != EEXIST)
+        return {};
     static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::random_device random;
-    const std::string proc = "/proc/self/fd/" + std::to_string(fd);
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = folder + "/.sv-";
         for (int i = 0; i < 8; ++i)
             name += kLetters[random() % (sizeof kLetters - 1)];
-        // By the descriptor itself where allowed, else through /proc, as open(2) describes.
-        if (::linkat(fd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0 ||
-            (errno != EEXIST &&
-             ::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0))
+        if (linkName(fd, name))
             return name;
         if (errno != EEXIST)
             return {};
@@ -174,8 +184,12 @@ std::string nameFor(int fd, const std::string& folder) {
 
 // Writes the produced bytes into a new file beside target, syncs it to disk and gives it the
 // old file's permissions (and owner, where allowed) or a new file's usual ones. Its name when
-// every byte is there, otherwise nullopt with nothing left behind and `why` said. Until the bytes
-// are all there no name shows the file, so a kill at any instant leaves nothing.
+// every byte is there (the target's own for a new file), otherwise nullopt with nothing left
+// behind and `why` said. Until the bytes are all there no name shows the file, so a kill then
+// leaves nothing; a new file is named at once. Only a kill in the instant between naming the
+// complete replacement of an old file and renaming it over the old one (two system calls) leaves
+// it beside the target, whole, under its hidden name: rename(2) needs a name to move, and no
+// call names an unnamed file over an existing one.
 std::optional<std::string> writeTemporary(const Target& target, const ProducePieces& produce,
                                           std::string& why) {
     const std::string folder = folderOf(target.path);
@@ -217,7 +231,7 @@ std::optional<std::string> writeTemporary(const Target& target, const ProducePie
     }
     ok = ok && step(::fsync(fd.get()) == 0);
     if (ok && named.empty())
-        named = nameFor(fd.get(), folder);
+        named = nameFor(fd.get(), target, folder);
     ok = ok && step(!named.empty());
     ok = step(fd.close()) && ok;
     if (!ok) {
@@ -289,7 +303,7 @@ std::string whyNotWritten(const std::string& path, const ProducePieces& produce)
     const auto temporary = writeTemporary(*target, produce, why);
     if (!temporary)
         return why;
-    if (::rename(temporary->c_str(), target->path.c_str()) != 0) {
+    if (*temporary != target->path && ::rename(temporary->c_str(), target->path.c_str()) != 0) {
         why = std::strerror(errno);
         ::unlink(temporary->c_str());
         return why;

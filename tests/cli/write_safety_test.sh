@@ -2,7 +2,10 @@
 # Replacing a file on a real file system, with real kills and real refusals:
 #  - an export of a million rows to a file with a second (hard) name, killed with SIGKILL at 20
 #    random instants: each name holds its old contents or the whole new export, the second name
-#    always the old ones, and no temporary file is left beside them;
+#    always the old ones, and no temporary file is left beside them, but for the whole new export
+#    under its hidden name when the kill fell between its naming and its rename over the old;
+#  - the same export to a new file, killed at 5 random instants: the name holds the whole export or
+#    is not there, and no temporary file is left;
 #  - a name of 255 bytes, the longest a name may be, is written; links and permissions survive;
 #  - writes that cannot be done (a read-only folder or file, /dev/full, a folder, a pipe or a link
 #    to one, a link to nothing or to itself, a name too long) leave the old file, and selvane-cli says why on standard error and
@@ -44,7 +47,27 @@ for kill in $(seq 1 20); do
     fi
     [ "$(cat links/other.csv)" = precious ] ||
         fail "kill $kill after ${delay} ms: the other name lost its contents"
+    for left in "$work"/links/.sv-*; do
+        [ -e "$left" ] || continue
+        cmp -s "$left" whole.csv ||
+            fail "kill $kill after ${delay} ms: a temporary file of $(stat -c %s "$left") bytes was left"
+        rm -f "$left"
+    done
     [ "$(temporaries)" -eq 0 ] || fail "kill $kill after ${delay} ms: a temporary file was left"
+done
+
+# 1b. Kills of a write to a new file: the name holds the whole export or nothing.
+for kill in $(seq 1 5); do
+    rm -f links/new.csv
+    printf '%sexport %s\n' "$long" "$work/links/new.csv" | "$cli" &
+    pid=$!
+    delay=$((RANDOM % (took * 12 / 10 + 1)))
+    sleep "$(printf '0.%03d' "$delay")" 2>/dev/null || sleep "$((delay / 1000))"
+    kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    [ ! -e links/new.csv ] || cmp -s links/new.csv whole.csv ||
+        fail "new-file kill $kill after ${delay} ms: new.csv holds $(stat -c %s links/new.csv) bytes"
+    [ "$(temporaries)" -eq 0 ] || fail "new-file kill $kill after ${delay} ms: a temporary file was left"
 done
 
 # 2. The longest name a file may have (255 bytes).
@@ -106,4 +129,4 @@ out=$(printf 'dump\n' | "$cli")
 [[ "$out" == *'"lastWrite":null}' ]] || fail "before any write lastWrite is '${out: -40}'"
 
 if [ "$failures" -ne 0 ]; then exit 1; fi
-echo "write safety: 20 kills ($replaced after the new export was in place), a 255-byte name and 11 refused writes, all as they should be"
+echo "write safety: 20 kills ($replaced after the new export was in place), 5 of new files, a 255-byte name and 11 refused writes, all as they should be"
