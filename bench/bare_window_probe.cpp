@@ -35,11 +35,5 @@ int main(int argc, char* argv[]) {
     }
     window.setCentralWidget(client);
     step("window made");
-    FirstPaint probe(step);
-    window.installEventFilter(&probe);
-    window.show();
-    step("shown");
-    const int status = QApplication::exec();
-    step("painted");
-    return status;
+    return showUntilPainted(window, step);
 }

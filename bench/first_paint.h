@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -64,3 +65,14 @@ class FirstPaint : public QObject {
     const StartupSteps& m_step;
     bool m_painting = false;
 };
+
+// Shows WINDOW and runs the event loop until the window has painted once; the exit status.
+inline int showUntilPainted(QWidget& window, const StartupSteps& step) {
+    FirstPaint probe(step);
+    window.installEventFilter(&probe);
+    window.show();
+    step("shown");
+    const int status = QCoreApplication::exec();
+    step("painted");
+    return status;
+}

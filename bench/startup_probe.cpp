@@ -21,14 +21,9 @@ int main(int argc, char* argv[]) {
     step("icon and translations");
     selvane::frmFinCalc window;
     step("window made");
-    FirstPaint probe(step);
-    window.installEventFilter(&probe);
     window.Form_Load();
     step("Form_Load");
-    window.show();
-    step("shown");
-    const int status = QApplication::exec();
-    step("painted");
+    const int status = showUntilPainted(window, step);
     // With SELVANE_STARTUP_STEPS=first-use, then the first use of each part start-up leaves out:
     // the chart window (which loads the views library) and the What If window, each shown and
     // painted.

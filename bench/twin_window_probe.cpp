@@ -125,11 +125,5 @@ int main(int argc, char* argv[]) {
     window.resize(625, 289 + window.menuBar()->sizeHint().height());
     window.setWindowTitle(QStringLiteral("Personal Loans"));
     step("window made");
-    FirstPaint probe(step);
-    window.installEventFilter(&probe);
-    window.show();
-    step("shown");
-    const int status = QApplication::exec();
-    step("painted");
-    return status;
+    return showUntilPainted(window, step);
 }
