@@ -29,18 +29,24 @@ printf '%sexport %s\n' "$long" "$work/whole.csv" | "$cli" || fail "the reference
 took=$((($(date +%s%N) - start) / 1000000)) # milliseconds
 [ "$(wc -l <whole.csv)" -eq 1000001 ] || fail "the reference export has $(wc -l <whole.csv) lines"
 
-# 1. Kills at random instants between the start and a little past the usual end.
+# The export to FILE, killed at a random instant between its start and a little past its usual
+# end: the delay (milliseconds) is left in $delay.
+export_and_kill() {
+    printf '%sexport %s\n' "$long" "$1" | "$cli" &
+    local pid=$!
+    delay=$((RANDOM % (took * 12 / 10 + 1)))
+    sleep "$((delay / 1000)).$(printf '%03d' $((delay % 1000)))"
+    kill -9 "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+}
+
+# 1. Kills of the replacement of a file with two names.
 mkdir links
 replaced=0
 for kill in $(seq 1 20); do
     printf 'precious\n' >links/old.csv
     ln -f links/old.csv links/other.csv
-    printf '%sexport %s\n' "$long" "$work/links/old.csv" | "$cli" &
-    pid=$!
-    delay=$((RANDOM % (took * 12 / 10 + 1)))
-    sleep "$(printf '0.%03d' "$delay")" 2>/dev/null || sleep "$((delay / 1000))"
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
+    export_and_kill "$work/links/old.csv"
     cmp -s links/old.csv whole.csv && replaced=$((replaced + 1))
     if [ "$(cat links/old.csv)" != precious ] && ! cmp -s links/old.csv whole.csv; then
         fail "kill $kill after ${delay} ms: old.csv holds $(stat -c %s links/old.csv) bytes of neither"
@@ -59,12 +65,7 @@ done
 # 1b. Kills of a write to a new file: the name holds the whole export or nothing.
 for kill in $(seq 1 5); do
     rm -f links/new.csv
-    printf '%sexport %s\n' "$long" "$work/links/new.csv" | "$cli" &
-    pid=$!
-    delay=$((RANDOM % (took * 12 / 10 + 1)))
-    sleep "$(printf '0.%03d' "$delay")" 2>/dev/null || sleep "$((delay / 1000))"
-    kill -9 "$pid" 2>/dev/null
-    wait "$pid" 2>/dev/null
+    export_and_kill "$work/links/new.csv"
     [ ! -e links/new.csv ] || cmp -s links/new.csv whole.csv ||
         fail "new-file kill $kill after ${delay} ms: new.csv holds $(stat -c %s links/new.csv) bytes"
     [ "$(temporaries)" -eq 0 ] || fail "new-file kill $kill after ${delay} ms: a temporary file was left"
