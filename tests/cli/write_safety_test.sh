@@ -9,7 +9,8 @@
 #  - a name of 255 bytes, the longest a name may be, is written; links and permissions survive;
 #  - writes that cannot be done (a read-only folder or file, /dev/full, a folder, a pipe or a link
 #    to one, a link to nothing or to itself, a name too long) leave the old file, and selvane-cli says why on standard error and
-#    in the dump's lastWrite, and goes on with the script.
+#    in the dump's lastWrite, and goes on with the script;
+#  - an ordinary user's new file and replaced file (run as root, the test writes as nobody).
 set -uo pipefail
 cli=$(realpath "$1")
 work=$(mktemp -d)
@@ -129,5 +130,20 @@ out=$(printf 'export %s\nsaveas %s\ndump\n' /dev/full "$work/good.fin" | "$cli" 
 out=$(printf 'dump\n' | "$cli")
 [[ "$out" == *'"lastWrite":null}' ]] || fail "before any write lastWrite is '${out: -40}'"
 
+# 6. An ordinary user, who may name a file by its descriptor only through /proc, writes a new file
+#    and replaces an old one. (Run as root, the test writes as nobody, where setpriv is at hand.)
+as_user=()
+if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
+    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    chmod 711 "$work"
+fi
+mkdir user && printf 'old\n' >user/old.csv && printf 'export %s\n' "$work/expected.csv" | "$cli"
+[ ${#as_user[@]} -eq 0 ] || chown -R 65534:65534 user
+printf 'export %s\nexport %s\n' "$work/user/new.csv" "$work/user/old.csv" |
+    "${as_user[@]}" "$cli" 2>err.txt || fail "the ordinary user's exports exited $?"
+[ -s err.txt ] && fail "the ordinary user's exports said: $(cat err.txt)"
+cmp -s user/new.csv expected.csv && cmp -s user/old.csv expected.csv ||
+    fail "the ordinary user's new and replaced files are not the export"
+
 if [ "$failures" -ne 0 ]; then exit 1; fi
-echo "write safety: 20 kills ($replaced after the new export was in place), 5 of new files, a 255-byte name and 11 refused writes, all as they should be"
+echo "write safety: 20 kills ($replaced after the new export was in place), 5 of new files, a 255-byte name, 11 refused writes and an ordinary user's writes${as_user:+ (as nobody)}, all as they should be"
