@@ -10,9 +10,12 @@
 #  - writes that cannot be done (a read-only folder or file, /dev/full, a folder, a pipe or a link
 #    to one, a link to nothing or to itself, a name too long) leave the old file, and selvane-cli says why on standard error and
 #    in the dump's lastWrite, and goes on with the script;
-#  - an ordinary user's new file and replaced file (run as root, the test writes as nobody).
+#  - an ordinary user's new file and replaced file (run as root, the test writes as nobody), also
+#    where the kernel makes them name the file through /proc (given a preloaded library, the second
+#    argument, that makes linkat answer as kernels before 6.10 do).
 set -uo pipefail
 cli=$(realpath "$1")
+refuse_empty_path_link=${2:+$(realpath "$2")}
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work" || exit 1
@@ -138,13 +141,21 @@ if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
     chmod 711 "$work"
     "${as_user[@]}" test -x "$cli" || as_user=() # a build in a folder only root may enter
 fi
-mkdir user && printf 'old\n' >user/old.csv && printf 'export %s\n' "$work/expected.csv" | "$cli"
-[ ${#as_user[@]} -eq 0 ] || chown -R 65534:65534 user
-printf 'export %s\nexport %s\n' "$work/user/new.csv" "$work/user/old.csv" |
-    "${as_user[@]}" "$cli" 2>err.txt || fail "the ordinary user's exports exited $?"
-[ -s err.txt ] && fail "the ordinary user's exports said: $(cat err.txt)"
-cmp -s user/new.csv expected.csv && cmp -s user/old.csv expected.csv ||
-    fail "the ordinary user's new and replaced files are not the export"
+printf 'export %s\n' "$work/expected.csv" | "$cli"
+# The kernel's own answer, then (with the preloaded library given) that of kernels before 6.10.
+preloads=("")
+[ -n "$refuse_empty_path_link" ] && preloads+=("$refuse_empty_path_link")
+for preload in "${preloads[@]}"; do
+    rm -rf user && mkdir user && printf 'old\n' >user/old.csv
+    [ ${#as_user[@]} -eq 0 ] || chown -R 65534:65534 user
+    printf 'export %s\nexport %s\n' "$work/user/new.csv" "$work/user/old.csv" |
+        LD_PRELOAD=$preload "${as_user[@]}" "$cli" 2>err.txt ||
+        fail "the ordinary user's exports exited $? (preloaded: '$preload')"
+    [ -s err.txt ] && fail "the ordinary user's exports said: $(cat err.txt) (preloaded: '$preload')"
+    cmp -s user/new.csv expected.csv && cmp -s user/old.csv expected.csv ||
+        fail "the ordinary user's new and replaced files are not the export (preloaded: '$preload')"
+    [ "$(temporaries)" -eq 0 ] || fail "the ordinary user's writes left a temporary file"
+done
 
 if [ "$failures" -ne 0 ]; then exit 1; fi
-echo "write safety: 20 kills ($replaced after the new export was in place), 5 of new files, a 255-byte name, 11 refused writes and an ordinary user's writes${as_user:+ (as nobody)}, all as they should be"
+echo "write safety: 20 kills ($replaced after the new export was in place), 5 of new files, a 255-byte name, 11 refused writes and an ordinary user's writes${as_user:+ (as nobody)}${refuse_empty_path_link:+, also through /proc}, all as they should be"
