@@ -187,9 +187,9 @@ std::string nameFor(int fd, const Target& target, const std::string& folder) {
 // every byte is there (the target's own for a new file), otherwise nullopt with nothing left
 // behind and `why` said. Until the bytes are all there no name shows the file, so a kill then
 // leaves nothing; a new file is named at once. Only a kill in the instant between naming the
-// complete replacement of an old file and renaming it over the old one (two system calls) leaves
-// it beside the target, whole, under its hidden name: rename(2) needs a name to move, and no
-// call names an unnamed file over an existing one.
+// complete replacement of an old file and renaming it over the old one leaves it beside the
+// target, whole, under its hidden name: rename(2) needs a name to move, and no call names an
+// unnamed file over an existing one.
 std::optional<std::string> writeTemporary(const Target& target, const ProducePieces& produce,
                                           std::string& why) {
     const std::string folder = folderOf(target.path);
