@@ -1,7 +1,7 @@
 // A preloaded library for tests: linkat refuses to name a file by its descriptor alone
-// (AT_EMPTY_PATH) with ENOENT, as Linux before 6.10 refuses a caller without
-// CAP_DAC_READ_SEARCH, so that the way such a caller names a new file (through /proc) is taken on
-// any kernel.
+// (AT_EMPTY_PATH) with ENOENT, as older kernels (Debian 12's 6.1 among them) refuse a caller
+// without CAP_DAC_READ_SEARCH, so that the way such a caller names a new file (through /proc) is
+// taken on any kernel.
 
 #include <cerrno>
 #include <dlfcn.h>

@@ -12,7 +12,7 @@
 #    in the dump's lastWrite, and goes on with the script;
 #  - an ordinary user's new file and replaced file (run as root, the test writes as nobody), also
 #    where the kernel makes them name the file through /proc (given a preloaded library, the second
-#    argument, that makes linkat answer as kernels before 6.10 do).
+#    argument, that makes linkat answer as older kernels do).
 set -uo pipefail
 cli=$(realpath "$1")
 refuse_empty_path_link=${2:+$(realpath "$2")}
@@ -142,7 +142,7 @@ if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
     "${as_user[@]}" test -x "$cli" || as_user=() # a build in a folder only root may enter
 fi
 printf 'export %s\n' "$work/expected.csv" | "$cli"
-# The kernel's own answer, then (with the preloaded library given) that of kernels before 6.10.
+# The kernel's own answer, then (with the preloaded library given) that of older kernels.
 preloads=("")
 [ -n "$refuse_empty_path_link" ] && preloads+=("$refuse_empty_path_link")
 for preload in "${preloads[@]}"; do
