@@ -205,10 +205,19 @@ void MoneyCharts::show(ChartData data, const CurrencyFormat& currency, int colum
     const double lastPayment =
         std::max<double>(2, static_cast<double>(std::max(m_data.rows, m_data.dashedRows)));
     const std::vector<double> xTicks = niceTicks(0, lastPayment, 10, 1);
-    m_xAxis->setRange(0, lastPayment);
     // Payments are whole: a short plan's ticks are one payment apart, never half a payment
     // (which would label 0 1 1 2 2).
-    m_xAxis->setTickInterval(xTicks.size() >= 2 ? xTicks[1] - xTicks[0] : lastPayment);
+    const double interval = xTicks.size() >= 2 ? xTicks[1] - xTicks[0] : lastPayment;
+    // The axis makes an item per tick as soon as its range or interval changes: a range of a
+    // million payments set while a 60-payment plan's interval still stood would make a hundred
+    // thousand of them. The coarser interval is in place before the wider range.
+    if (interval >= m_xAxis->tickInterval()) {
+        m_xAxis->setTickInterval(interval);
+        m_xAxis->setRange(0, lastPayment);
+    } else {
+        m_xAxis->setRange(0, lastPayment);
+        m_xAxis->setTickInterval(interval);
+    }
 
     const std::vector<ChartPoint>* series[] = {&m_data.balance, &m_data.principal, &m_data.interest,
                                                &m_data.balanceWithExtras};
@@ -289,7 +298,7 @@ void paintCharts(MoneyCharts& charts, QPainter& painter, QSize size) {
 WriteOutcome writeChartImage(const ChartSource& source, const std::string& path, QSize size) {
     const std::string ending = fileEnding(path);
     if (ending != "png" && ending != "svg")
-        return {path, false, "a chart is written as .png or .svg"};
+        return {path, false, UI_TEXT("selvane::FinCalc", "a chart is written as .png or .svg")};
     MoneyCharts charts;
     charts.update(source, size.width());
     QByteArray bytes;
@@ -304,7 +313,7 @@ WriteOutcome writeChartImage(const ChartSource& source, const std::string& path,
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         if (!image.save(&buffer, "PNG"))
-            return {path, false, "the image could not be encoded"};
+            return {path, false, UI_TEXT("selvane::FinCalc", "the image could not be encoded")};
     } else {
         QBuffer buffer(&bytes);
         QSvgGenerator svg;

@@ -9,6 +9,7 @@
 // report_export_test.cpp, tests/calculator/what_if_test.cpp); here the windows show them.
 
 #include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QImage>
 #include <QLineSeries>
@@ -20,6 +21,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QThreadPool>
+#include <QValueAxis>
 #include <cstdlib>
 
 #include "core/report_export.h"
@@ -256,6 +258,29 @@ class ChartWindowTest : public QObject, FakeWindow {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(chart.isNull());
         release(); // the drawing comes for a window that is gone
+    }
+
+    // From any plan to any other the payment axis never holds more than a few dozen ticks, not
+    // even between setting its range and its tick interval (Qt makes an item per tick at once:
+    // a million payments at a 60-payment plan's interval froze the window). Its range follows.
+    void paymentAxisNeverHoldsThousandsOfTicks() {
+        QPointer<frmChart> chart = openChart();
+        auto* axis = qobject_cast<QValueAxis*>(
+            childOf<QChartView>(chart, "chLines")->chart()->axes(Qt::Horizontal).value(0));
+        QVERIFY(axis != nullptr);
+        double most = 0;
+        const auto count = [&] {
+            most = std::max(most, (axis->max() - axis->min()) / axis->tickInterval());
+        };
+        connect(axis, &QValueAxis::rangeChanged, this, count);
+        connect(axis, &QValueAxis::tickIntervalChanged, this, count);
+        enter(field::APR, QStringLiteral("0.01"));
+        for (const char* payments : {"1000000", "60", "1000000", "1"}) {
+            enter(field::PERS, QLatin1String(payments));
+            QTRY_VERIFY_WITH_TIMEOUT(!chart->working(), 60000);
+            QCOMPARE(axis->max(), std::max(2.0, QByteArray(payments).toDouble()));
+        }
+        QVERIFY2(most <= 20, qPrintable(QString::number(most)));
     }
 
     // What is typed in What If reaches the state, and the chart draws the balance with extras
