@@ -4,22 +4,38 @@ JOBS       ?= $(shell nproc)
 WERROR     ?= $(if $(SELVANE_WERROR),$(SELVANE_WERROR),OFF)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test test-sanitize bench package clean mutate
+.PHONY: all deps test-deps configure configure-run build build-run run test test-sanitize bench package clean mutate
 
 all: build
 
+# What building and running need; `test-deps` adds the test tools (LibreOffice, clang and its
+# sanitizer runtime, lintian, Xvfb, poppler, ...), which only `make test` and CI use.
 deps:
-	@bash scripts/install-deps
+	@bash scripts/install-deps run
 
-# The benchmarks are built (not run) with everything else, so that `make bench` never finds them
-# broken by a change.
-configure: deps
-	@cmake -S . -B $(BUILD) -DSELVANE_WERROR=$(WERROR) -DSELVANE_BUILD_BENCH=ON $(CMAKE_ARGS) > /dev/null
+test-deps:
+	@bash scripts/install-deps test
+
+# The tests and benchmarks are built (not run) with everything else, so that `make bench` never
+# finds them broken by a change.
+configure: test-deps
+	@cmake -S . -B $(BUILD) -DSELVANE_WERROR=$(WERROR) -DSELVANE_BUILD_TESTS=ON \
+	  -DSELVANE_BUILD_BENCH=ON $(CMAKE_ARGS) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# `make run` builds only the two programs. A build folder that `make test` set up keeps its tests
+# and benchmarks; a new one is set up without them, so nothing of the test tools is needed.
+configure-run: deps
+	@if [ -f $(BUILD)/CMakeCache.txt ]; then cmake -S . -B $(BUILD) $(CMAKE_ARGS) > /dev/null; \
+	else cmake -S . -B $(BUILD) -DSELVANE_WERROR=$(WERROR) -DSELVANE_BUILD_TESTS=OFF \
+	  -DSELVANE_BUILD_BENCH=OFF $(CMAKE_ARGS) > /dev/null; fi
+
+build-run: configure-run
+	@cmake --build $(BUILD) -j $(JOBS) --target selvane selvane-cli
+
+run: build-run
 	cd $(BUILD)/bin && ./selvane
 
 test: build
@@ -28,7 +44,7 @@ test: build
 
 # The core and command-line tests again, built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, so memory errors and undefined behaviour fail the run.
-test-sanitize: deps
+test-sanitize: test-deps
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSELVANE_SANITIZE=ON \
 	  -DSELVANE_BUILD_UI=OFF -DSELVANE_WERROR=$(WERROR) > /dev/null
 	@cmake --build build-sanitize -j $(JOBS)
@@ -36,7 +52,7 @@ test-sanitize: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
-bench: deps
+bench: test-deps
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DSELVANE_BUILD_BENCH=ON -DSELVANE_BUILD_TESTS=OFF -DSELVANE_BUILD_UI=ON > /dev/null
 	@cmake --build build-bench -j $(JOBS)
 	build-bench/bin/selvane-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
@@ -46,7 +62,7 @@ bench: deps
 	bash bench/startup.sh build-bench 31
 
 # A Debian package of the program, its help topics, icon, desktop entry and metainfo.
-package: deps
+package: test-deps
 	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
 	  -DSELVANE_BUILD_TESTS=OFF -DSELVANE_WERROR=$(WERROR) > /dev/null
 	@cmake --build build-package -j $(JOBS)
@@ -133,7 +149,7 @@ language-screenshots: build
 # on a growing copy of fuzz/corpus/ in build-fuzz/; findings are kept in build-fuzz/findings/.
 FUZZ_SECONDS ?= 60
 .PHONY: fuzz
-fuzz: deps
+fuzz: test-deps
 	@CC=clang CXX=clang++ cmake -S fuzz -B build-fuzz > /dev/null
 	@cmake --build build-fuzz -j $(JOBS)
 	@FUZZ_SECONDS=$(FUZZ_SECONDS) bash fuzz/run-fuzz build-fuzz
@@ -141,14 +157,14 @@ fuzz: deps
 # Times every action of the hostile scripts one by one and reports the slowest action and the
 # peak memory of each script (targets: 0.5 s, 300 MB). A measurement, not a test; see tools/hostile.
 .PHONY: hostile hostile-window
-hostile: deps
+hostile: test-deps
 	@cmake -S tools/hostile -B build-hostile -DCMAKE_BUILD_TYPE=Release > /dev/null
 	@cmake --build build-hostile -j $(JOBS) --target selvane-hostile
 	build-hostile/selvane-hostile tests/hostile/*.script tools/hostile/scripts/*.script
 
 # The same scripts through the real window under Xvfb (about 15 minutes: the 30,000-character
 # texts are typed into the fields one key at a time).
-hostile-window: deps
+hostile-window: test-deps
 	@cmake -S tools/hostile -B build-hostile -DCMAKE_BUILD_TYPE=Release > /dev/null
 	@cmake --build build-hostile -j $(JOBS) --target selvane-hostile
 	xvfb-run -a -s "-screen 0 1280x1024x24" build-hostile/selvane-hostile --window \
