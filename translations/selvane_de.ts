@@ -105,14 +105,6 @@
         <translation>Die letzte Berechnung hat kein Ergebnis ermittelt: Wählen Sie, was berechnet werden soll, und berechnen Sie dann.</translation>
     </message>
     <message>
-        <source>The chart could not be written to %1.</source>
-        <translation>Das Diagramm konnte nicht in %1 gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>The report could not be written to %1. Any file already there is unchanged.</source>
-        <translation>Der Bericht konnte nicht in %1 gespeichert werden. Eine dort bereits vorhandene Datei bleibt unverändert.</translation>
-    </message>
-    <message>
         <source>The new APR must be a number above -100.</source>
         <translation>Der neue Nominalzins muss eine Zahl größer als -100 sein.</translation>
     </message>
@@ -676,6 +668,50 @@
         <source>(The rest of this topic is not shown: the box shows at most 10,000 lines or 1 MiB.)</source>
         <translation>(Der Rest dieses Themas wird nicht angezeigt: Das Feld zeigt höchstens 10.000 Zeilen oder 1 MiB.)</translation>
     </message>
+    <message>
+        <source>Could not print to %1: %2</source>
+        <translation>Der Druck in %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Could not save the chart as %1: %2</source>
+        <translation>Das Diagramm konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not export the report to %1: %2</source>
+        <translation>Der Bericht konnte nicht nach %1 exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>a chart is written as .png or .svg</source>
+        <translation>ein Diagramm wird als .png oder .svg gespeichert</translation>
+    </message>
+    <message>
+        <source>the image could not be encoded</source>
+        <translation>das Bild konnte nicht kodiert werden</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>kein Dateiname</translation>
+    </message>
+    <message>
+        <source>the name holds a NUL byte</source>
+        <translation>der Name enthält ein NUL-Byte</translation>
+    </message>
+    <message>
+        <source>the writing was cancelled</source>
+        <translation>das Schreiben wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the report&apos;s totals cannot be computed</source>
+        <translation>die Summen des Berichts lassen sich nicht berechnen</translation>
+    </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>
@@ -888,6 +924,10 @@
     <message>
         <source>&amp;About Selvane</source>
         <translation>Ü&amp;ber Selvane</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
     </message>
 </context>
 <context>

@@ -105,14 +105,6 @@
         <translation>Le dernier calcul n&apos;a rien résolu : choisissez ce que vous voulez calculer, puis lancez le calcul.</translation>
     </message>
     <message>
-        <source>The chart could not be written to %1.</source>
-        <translation>Le graphique n&apos;a pas pu être enregistré dans %1.</translation>
-    </message>
-    <message>
-        <source>The report could not be written to %1. Any file already there is unchanged.</source>
-        <translation>Le rapport n&apos;a pas pu être enregistré dans %1. Un éventuel fichier déjà présent n&apos;a pas été modifié.</translation>
-    </message>
-    <message>
         <source>The new APR must be a number above -100.</source>
         <translation>Le nouveau taux nominal doit être un nombre supérieur à -100.</translation>
     </message>
@@ -676,6 +668,50 @@
         <source>(The rest of this topic is not shown: the box shows at most 10,000 lines or 1 MiB.)</source>
         <translation>(La suite de cette rubrique n&apos;est pas affichée : la zone affiche au plus 10 000 lignes ou 1 Mio.)</translation>
     </message>
+    <message>
+        <source>Could not print to %1: %2</source>
+        <translation>Impossible d&apos;imprimer dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not save the chart as %1: %2</source>
+        <translation>Impossible d&apos;enregistrer le graphique sous %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not export the report to %1: %2</source>
+        <translation>Impossible d&apos;exporter le rapport vers %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>a chart is written as .png or .svg</source>
+        <translation>un graphique s&apos;enregistre en .png ou .svg</translation>
+    </message>
+    <message>
+        <source>the image could not be encoded</source>
+        <translation>l&apos;image n&apos;a pas pu être encodée</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>no file name</source>
+        <translation>aucun nom de fichier</translation>
+    </message>
+    <message>
+        <source>the name holds a NUL byte</source>
+        <translation>le nom contient un octet NUL</translation>
+    </message>
+    <message>
+        <source>the writing was cancelled</source>
+        <translation>l&apos;écriture a été annulée</translation>
+    </message>
+    <message>
+        <source>the report&apos;s totals cannot be computed</source>
+        <translation>les totaux du rapport ne peuvent pas être calculés</translation>
+    </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>
@@ -888,6 +924,10 @@
     <message>
         <source>&amp;About Selvane</source>
         <translation>À &amp;propos de Selvane</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,5 @@
 // Selvane: the desktop window over the calculator. Help topics are read from the working
-// directory, so the program is started from the folder that holds them. `selvane FILE` opens
+// directory, and from the program's own folders where it has none. `selvane FILE` opens
 // FILE after start-up as File > Open does; --help and --version print and exit.
 
 #include <QApplication>
@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/file_io.h"
+#include "core/help_topics.h"
 #include "desktop/frm_fincalc.h"
 #include "desktop/icons.h"
 #include "desktop/readable_colours.h"
@@ -44,6 +46,7 @@ int main(int argc, char* argv[]) {
         selvane::useDarkLook();
 
     selvane::frmFinCalc window;
+    window.host().setHelpFolders(selvane::programHelpFolders(selvane::runningProgramFolder()));
     window.Form_Load();
     // QApplication has taken its own options (-style, -platform, ...) out of argv. The rest are
     // taken as bytes: a file name need not be valid text.

@@ -30,7 +30,8 @@ void FinCalc::ShowDetails() {
 // The printed report is computed afresh from the stored values; the host shows the print
 // dialog and prints nothing when it is cancelled.
 void FinCalc::mnPrint_Click() {
-    noteWrite(m_host.printPages(PrintedPages::layout(reportInputs(), m_currency)));
+    noteWrite(m_host.printPages(PrintedPages::layout(reportInputs(), m_currency)),
+              UI_TEXT("selvane::FinCalc", "Could not print to %1: %2"));
 }
 
 void FinCalc::mnTable_Click() {

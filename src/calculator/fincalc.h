@@ -209,9 +209,19 @@ class FinCalc {
     // it ended; writeCount counts them, so a driver can tell that a command wrote.
     std::optional<WriteOutcome> lastWrite;
     std::uint64_t writeCount = 0;
+    // A file the user asked for that was not written, and the system's reason, in the user's
+    // language ("Could not save /home/ann/loan.fin: Permission denied"): the window shows it in a
+    // line of its own, with no dialog to dismiss, until the next action. Empty when all went well.
+    std::string notice;
+    // Every user action starts here, before its handler: the last action's notice is gone.
+    void actionStarted() { notice.clear(); }
     // CSV files in the style of the locale (semicolons and decimal commas where it writes a
     // decimal comma), as the window writes them; off, every locale gets commas and periods.
     bool csvFollowsLocale = false;
+    // A keyboard in the user's locale, as the window has: where the locale writes a decimal comma,
+    // the comma key types the decimal point, and a text edited into a field reads its one comma as
+    // one (fieldEdited), since a field reads a period only. Off, every key types as it is.
+    bool keysFollowLocale = false;
     int windowLeft = 0, windowTop = 0, windowWidth = 0, windowHeight = 0; // twips
     int reportBoxHeight = kReportHeight;
 
@@ -251,6 +261,9 @@ class FinCalc {
     void btnCalculate_Click() { Calculate(); }
     void txtSL_KeyPress(int index, int& keyAscii);
     void txtSL_KeyUp(int index, int keyCode, int shift);
+    // The text of field i as the user edited it in place (a paste, a cut): kept as it is, but for
+    // a lone decimal comma under keysFollowLocale.
+    void fieldEdited(int index, std::string text);
 
     // ----- reports (details.cpp)
     void ShowDetails();
@@ -353,8 +366,10 @@ class FinCalc {
     void switchMode(Mode mode);
     void setupResult(Mode mode);
     bool writeScenario(const std::string& path); // false when the file was not written
-    bool noteWrite(WriteOutcome outcome); // kept as lastWrite when it was aimed at a file; its ok
-    void planChanged();                   // forgets the found rate and its note
+    // Kept as lastWrite when it was aimed at a file; a failure is told in the notice, as `failed`
+    // ("Could not save %1: %2") with the path and the reason. Its ok.
+    bool noteWrite(WriteOutcome outcome, const char* failed);
+    void planChanged();                         // forgets the found rate and its note
     void keepPlan(std::optional<Plan> solved);  // the plan a branch solved; none when it failed
     const ScheduleTotals* planSchedule() const; // the plan's schedule without extras
     // The rate change as the schedule walks it, where it has figures for the plan as it stands.

@@ -1,5 +1,6 @@
 // Help topic loading: each label's click names a topic file, read whole from the current
-// working directory into the comments box.
+// working directory (or, where it has none, from the program's own folders) into the comments
+// box.
 
 #include "calculator/fincalc.h"
 #include "core/fields.h"
@@ -9,12 +10,11 @@ namespace selvane {
 
 // A topic that cannot be read leaves the comments box as it was. Where the window speaks another
 // language the topic is read from that language's folder, and in English when it is not there.
+// The working folder comes first: a topic there wins over the program's own.
 void FinCalc::OpenHelpFile() {
-    const std::string language = m_host.helpLanguage();
-    auto text = language.empty() ? std::nullopt
-                                 : readTopic(language + "/" + HelpTopic, TopicEncoding::Utf8);
-    if (!text)
-        text = readTopic(HelpTopic);
+    std::vector<std::string> folders = m_host.helpFolders();
+    folders.insert(folders.begin(), std::string());
+    auto text = findTopic(folders, m_host.helpLanguage(), HelpTopic);
     if (!text)
         return;
     // A topic cut short ends in a note saying so, in the user's language too.

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/file_io.h"
 #include "core/twips.h"
@@ -79,6 +80,9 @@ class Host {
     // The language of the translated help topics, which lie in a folder of that name beside the
     // English ones ("de"); empty for the English topics.
     virtual std::string helpLanguage() const { return {}; }
+    // The folders of the program's own help topics, read where the working folder lacks a topic
+    // (core/help_topics.h); none where topics come from the working folder alone.
+    virtual std::vector<std::string> helpFolders() const { return {}; }
     // The report's two tables written as an Excel workbook (core/workbook_export.h), by the host
     // that has the writer at hand.
     virtual WriteOutcome writeWorkbook(const std::string& path, const DetailsReport&,

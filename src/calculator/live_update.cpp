@@ -12,7 +12,15 @@ void FinCalc::txtSL_KeyPress(int /*index*/, int& keyAscii) {
     if (keyAscii == kKeyReturn) {
         Calculate();
         keyAscii = 0; // the field never receives the Enter
+    } else if (keyAscii == ',' && keysFollowLocale && m_currency.decimalComma()) {
+        keyAscii = '.'; // habit types 7,5 where the field reads 7.5
     }
+}
+
+void FinCalc::fieldEdited(int index, std::string text) {
+    if (keysFollowLocale && m_currency.decimalComma())
+        text = decimalCommaAsPoint(std::move(text));
+    fields[static_cast<size_t>(index)].text = std::move(text);
 }
 
 void FinCalc::txtSL_KeyUp(int index, int /*keyCode*/, int /*shift*/) {

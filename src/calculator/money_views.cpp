@@ -58,9 +58,8 @@ void FinCalc::mnSaveChart_Click() {
     const auto path = m_host.chooseSavePath(request);
     if (!path)
         return;
-    if (!noteWrite(m_host.saveChart(*path, chartSource())))
-        m_host.showMessage(UI_TEXT("selvane::FinCalc", "Save Chart"),
-                           fillIn(tr("The chart could not be written to %1."), {*path}));
+    noteWrite(m_host.saveChart(*path, chartSource()),
+              UI_TEXT("selvane::FinCalc", "Could not save the chart as %1: %2"));
 }
 
 void FinCalc::mnPrintPreview_Click() {
@@ -81,18 +80,15 @@ void FinCalc::mnExport_Click() {
     // A workbook holds both tables; a name ending in .xlsx asks for one whatever type was chosen.
     const bool workbook = choice->filterIndex == 3 || fileEnding(choice->path) == "xlsx";
     // The same safe replacement as a scenario file: a failed write leaves the old file whole.
-    const bool written = noteWrite(
-        workbook ? m_host.writeWorkbook(choice->path, report, years, investment, m_currency)
-                 : replaceFileWith(choice->path, [&](const WritePiece& write) {
-                       if (choice->filterIndex == 2)
-                           return writeYearlyCsv(years, investment, write, csvStyle());
-                       return writePaymentTableCsv(report, write, csvStyle());
-                   }));
-    if (!written)
-        m_host.showMessage(UI_TEXT("selvane::FinCalc", "Export Report"),
-                           fillIn(tr("The report could not be written to %1. Any file already "
-                                     "there is unchanged."),
-                                  {choice->path}));
+    noteWrite(workbook ? m_host.writeWorkbook(choice->path, report, years, investment, m_currency)
+                       : replaceFileWith(choice->path,
+                                         [&](const WritePiece& write) {
+                                             if (choice->filterIndex == 2)
+                                                 return writeYearlyCsv(years, investment, write,
+                                                                       csvStyle());
+                                             return writePaymentTableCsv(report, write, csvStyle());
+                                         }),
+              UI_TEXT("selvane::FinCalc", "Could not export the report to %1: %2"));
 }
 
 } // namespace selvane

@@ -21,15 +21,19 @@ bool FinCalc::writeScenario(const std::string& path) {
     for (int i = 0; i < kScenarioFieldCount; ++i)
         texts[static_cast<size_t>(i)] = fields[static_cast<size_t>(i)].text;
     // A failed write leaves the previous file as it was; nothing else changes.
-    return noteWrite(replaceFile(path, scenarioText(CalculatorMode, cmResult.selected, texts)));
+    return noteWrite(replaceFile(path, scenarioText(CalculatorMode, cmResult.selected, texts)),
+                     UI_TEXT("selvane::FinCalc", "Could not save %1: %2"));
 }
 
-bool FinCalc::noteWrite(WriteOutcome outcome) {
+bool FinCalc::noteWrite(WriteOutcome outcome, const char* failed) {
     const bool ok = outcome.ok;
-    if (!outcome.path.empty()) {
-        lastWrite = std::move(outcome);
-        ++writeCount;
-    }
+    if (outcome.path.empty())
+        return ok;
+    // A printout the user cancelled is no surprise, and is not told.
+    if (!ok && outcome.reason != kWriteCancelled)
+        notice = fillIn(tr(failed), {outcome.path, tr(outcome.reason.c_str())});
+    lastWrite = std::move(outcome);
+    ++writeCount;
     return ok;
 }
 

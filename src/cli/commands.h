@@ -20,8 +20,11 @@ class ScriptHost : public Host {
   public:
     explicit ScriptHost(const PageWriter& writer) : m_writer(writer) {}
     std::optional<std::string> answer;
-    int typeAnswer = 1; // the file type a save dialog's answer chose
-    Paper paper;        // what the next printout to PDF is laid out on
+    int typeAnswer = 1;                      // the file type a save dialog's answer chose
+    Paper paper;                             // what the next printout to PDF is laid out on
+    std::vector<std::string> programFolders; // of the help topics the working folder lacks
+
+    std::vector<std::string> helpFolders() const override { return programFolders; }
 
     std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return answer; }
     std::optional<std::string> chooseSavePath(const FileDialogRequest&) override { return answer; }

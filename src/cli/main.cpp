@@ -12,6 +12,8 @@
 
 #include "cli/pdf_pages.h"
 #include "cli/script.h"
+#include "core/file_io.h"
+#include "core/help_topics.h"
 
 namespace {
 
@@ -97,7 +99,9 @@ int main(int argc, char** argv) {
     }
     std::istream fileStream(&file);
     std::istream& script = argc == 2 ? fileStream : std::cin;
-    const auto error = selvane::runScript(script, std::cout, selvane::writePages, &std::cerr);
+    const auto error =
+        selvane::runScript(script, std::cout, selvane::writePages, &std::cerr,
+                           selvane::programHelpFolders(selvane::runningProgramFolder()));
     if (error) {
         std::cout.flush();
         std::cerr << "selvane-cli: line " << error->line << ": " << error->message << "\n";

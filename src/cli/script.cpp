@@ -58,8 +58,10 @@ WriteOutcome writePlainTextPages(const PrintedPages& pages, const std::string& p
 }
 
 std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
-                                     const PageWriter& writer, std::ostream* warnings) {
+                                     const PageWriter& writer, std::ostream* warnings,
+                                     std::vector<std::string> helpFolders) {
     ScriptHost host(writer);
+    host.programFolders = std::move(helpFolders);
     FinCalc calc(host);
     calc.Form_Load();
     ScriptSession session{calc, host, out};
@@ -82,6 +84,7 @@ std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
 
         // A command that writes a file (a save, a print, an export, a chart) and fails is told.
         const std::uint64_t writesBefore = calc.writeCount;
+        calc.actionStarted();
         const auto [word, rest] = splitWord(line);
         if (auto refused = runCommand(session, word, rest))
             return ScriptError{lineNo, std::move(*refused)};

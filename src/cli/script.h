@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "calculator/fincalc.h"
 #include "core/paper.h"
@@ -30,8 +31,10 @@ WriteOutcome writePlainTextPages(const PrintedPages& pages, const std::string& p
 // Returns the first line that is not a command, or whose arguments are not of its form. A write
 // that fails is told on `warnings` ("selvane-cli: line N: could not write PATH: REASON"), and the
 // script goes on.
+// Help topics the working folder lacks are read from helpFolders.
 std::optional<ScriptError> runScript(std::istream& script, std::ostream& out,
                                      const PageWriter& writer = writePlainTextPages,
-                                     std::ostream* warnings = nullptr);
+                                     std::ostream* warnings = nullptr,
+                                     std::vector<std::string> helpFolders = {});
 
 } // namespace selvane

@@ -95,7 +95,8 @@ struct Target {
 
 // Why a path that names something other than a regular file is not written.
 std::string notRegular(const struct stat& st) {
-    return S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "not a regular file";
+    return S_ISDIR(st.st_mode) ? std::strerror(EISDIR)
+                               : UI_TEXT("selvane::FinCalc", "not a regular file");
 }
 
 std::optional<Target> resolveTarget(const std::string& path, std::string& why) {
@@ -280,9 +281,9 @@ WriteOutcome replaceFile(const std::string& path, std::string_view bytes) {
 namespace {
 std::string whyNotWritten(const std::string& path, const ProducePieces& produce) {
     if (path.empty())
-        return "no file name";
+        return UI_TEXT("selvane::FinCalc", "no file name");
     if (!usablePath(path))
-        return "the name holds a NUL byte";
+        return UI_TEXT("selvane::FinCalc", "the name holds a NUL byte");
     std::string why;
     const auto target = resolveTarget(path, why);
     if (!target)
@@ -342,6 +343,53 @@ std::string fileEnding(const std::string& path) {
 
 std::string withoutEnding(const std::string& path) {
     return path.substr(0, endingDot(path));
+}
+
+bool pathExists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+bool folderWritable(const std::string& folder) {
+    struct stat st {};
+    return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && !mayNotWrite(folder, st);
+}
+
+namespace {
+// The folder with its links resolved, ending in '/' so that "/a/b/" is inside "/a/" and
+// "/a/bc/" is not inside "/a/b/"; empty when it does not exist.
+std::string resolvedFolder(const std::string& folder) {
+    char resolved[PATH_MAX];
+    if (folder.empty() || ::realpath(folder.c_str(), resolved) == nullptr)
+        return {};
+    std::string path(resolved);
+    return path.ends_with('/') ? path : path + '/';
+}
+
+bool isFolder(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+} // namespace
+
+std::string firstDialogFolder(const std::string& working, const std::vector<std::string>& own,
+                              const std::string& documents, const std::string& home) {
+    const std::string here = resolvedFolder(working);
+    const bool programs = std::any_of(own.begin(), own.end(), [&here](const std::string& folder) {
+        const std::string mine = resolvedFolder(folder);
+        return !mine.empty() && here.starts_with(mine);
+    });
+    if (!here.empty() && !programs && folderWritable(working))
+        return working;
+    return isFolder(documents) ? documents : home;
+}
+
+std::string runningProgramFolder() {
+    char path[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0)
+        return {};
+    return folderOf(std::string(path, static_cast<size_t>(n)));
 }
 
 std::string absolutePath(const std::string& path) {

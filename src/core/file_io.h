@@ -6,6 +6,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "core/user_text.h"
 
 namespace selvane {
 
@@ -18,6 +21,22 @@ std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t
 std::string fileEnding(const std::string& path);
 // The path without that ending and its dot.
 std::string withoutEnding(const std::string& path);
+
+// Whether anything (a file, a folder, a pipe, a link) has that name.
+bool pathExists(const std::string& path);
+
+// Whether a save into the folder could go ahead, by the test the writes themselves make: a folder
+// that no one may write is not writable, for root either.
+bool folderWritable(const std::string& folder);
+
+// Where a file dialog starts the first time it is used for its kind of file: the working folder
+// where the user may write there and it is not one of the program's own folders (or inside one:
+// an install or help folder); otherwise the user's documents folder where it exists, else home.
+std::string firstDialogFolder(const std::string& working, const std::vector<std::string>& own,
+                              const std::string& documents, const std::string& home);
+
+// The folder of the running program's executable, links resolved; empty when it cannot be had.
+std::string runningProgramFolder();
 
 // The path made absolute against the working directory and cleaned ("a/./b/../c" -> "/cwd/a/c",
 // no doubled or trailing separators), byte for byte: a name that is not valid UTF-8 keeps its
@@ -46,8 +65,10 @@ using ProducePieces = std::function<bool(const WritePiece&)>;
 WriteOutcome replaceFileWith(const std::string& path, const ProducePieces& produce);
 
 // The reason given when the producer abandoned the file without a failed write.
-inline constexpr const char* kWriteCancelled = "the writing was cancelled";
+inline constexpr const char* kWriteCancelled =
+    UI_TEXT("selvane::FinCalc", "the writing was cancelled");
 // The reason a printout whose report has no totals is not written.
-inline constexpr const char* kNoReportToPrint = "the report's totals cannot be computed";
+inline constexpr const char* kNoReportToPrint =
+    UI_TEXT("selvane::FinCalc", "the report's totals cannot be computed");
 
 } // namespace selvane

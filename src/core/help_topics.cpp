@@ -88,4 +88,26 @@ std::optional<std::string> readTopic(const std::string& fileName, TopicEncoding 
                                                         : utf8FromCp1252(shown));
 }
 
+std::optional<std::string> findTopic(const std::vector<std::string>& folders,
+                                     const std::string& language, const std::string& topic) {
+    for (const std::string& folder : folders) {
+        const std::string base = folder.empty() ? std::string() : folder + "/";
+        const std::string translated = base + language + "/" + topic, english = base + topic;
+        std::optional<std::string> text;
+        if (!language.empty())
+            text = readTopic(translated, TopicEncoding::Utf8);
+        if (!text)
+            text = readTopic(english);
+        if (text || (!language.empty() && pathExists(translated)) || pathExists(english))
+            return text;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> programHelpFolders(const std::string& programFolder) {
+    if (programFolder.empty())
+        return {};
+    return {programFolder + "/../share/selvane/help", programFolder};
+}
+
 } // namespace selvane

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/user_text.h"
 
@@ -43,5 +44,17 @@ enum class TopicEncoding { Cp1252, Utf8 };
 // the file cannot be read.
 std::optional<std::string> readTopic(const std::string& fileName,
                                      TopicEncoding encoding = TopicEncoding::Cp1252);
+
+// A topic from the first of `folders` ("" for the working folder, else a path) that holds it: in
+// each, the translation in its language's folder ("de/APR.txt", UTF-8) before the English topic.
+// A folder that holds the topic ends the search even where it cannot be read (a pipe), so that
+// a topic there is never passed over for another folder's. Nullopt when none is read.
+std::optional<std::string> findTopic(const std::vector<std::string>& folders,
+                                     const std::string& language, const std::string& topic);
+
+// Where a program in programFolder keeps its own topics: installed, share/selvane/help beside its
+// bin/ folder; in the build tree, its own folder. A topic the working folder lacks is read there,
+// so the program shows its help wherever it is started from.
+std::vector<std::string> programHelpFolders(const std::string& programFolder);
 
 } // namespace selvane

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -166,6 +167,16 @@ LeadingNumber scanLeadingNumber(std::string_view t) {
     }
     n.value = n.overflow ? 0.0 : v;
     return n;
+}
+
+std::string decimalCommaAsPoint(std::string text) {
+    const size_t comma = text.find(',');
+    if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos ||
+        text.find('.') != std::string::npos || comma + 1 == text.size() ||
+        !std::isdigit(static_cast<unsigned char>(text[comma + 1])))
+        return text;
+    text[comma] = '.';
+    return text;
 }
 
 std::optional<double> fieldValue(std::string_view text) {

@@ -24,6 +24,11 @@ LeadingNumber scanLeadingNumber(std::string_view text);
 // range of a double. Such a read is treated like a failing step: the target keeps its value.
 std::optional<double> fieldValue(std::string_view text);
 
+// A text written with a decimal comma, as a field reads it: where its one comma can only be a
+// decimal comma (no other comma, no period, a digit after it: "7,5", "-0,25"), that comma becomes
+// a period. Any other text comes back as it is.
+std::string decimalCommaAsPoint(std::string text);
+
 // Display formats "0.000" and "0.00": every integer digit, rounded to nearest (an exact binary
 // tie goes to the even digit), a minus sign only for a value below zero. Decimals 0 to 40.
 std::string formatFixed(double value, int decimals);

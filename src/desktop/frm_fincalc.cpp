@@ -3,6 +3,7 @@
 
 #include "desktop/frm_fincalc.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -93,6 +94,22 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
                         .arg(english.toString(limit / 1'000'000), english.toString(limit))
                         .toStdString());
     });
+
+    // What the user asked for and did not get is said here, over the foot of the window, with no
+    // dialog to dismiss; it goes with the next action.
+    m_notice = new QLabel(client);
+    m_notice->setObjectName(QStringLiteral("notice"));
+    m_notice->setWordWrap(true);
+    m_notice->setMargin(4);
+    m_notice->setFrameShape(QFrame::Box);
+    m_notice->setAutoFillBackground(true);
+    m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QPalette alert = m_notice->palette();
+    alert.setColor(QPalette::Window, QColor(255, 228, 225));
+    alert.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    m_notice->setPalette(alert);
+    m_notice->setAccessibleName(tr("Notice"));
+    m_notice->hide();
 
     // The comments box and the report take the focus, to scroll, select and copy, but the style
     // marks neither when it has it: a ring in the highlight colour around the box does.
@@ -382,11 +399,18 @@ void frmFinCalc::buildMenus() {
     connect(menuKey, &QAction::triggered, this,
             [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
     addAction(menuKey);
+    // Ctrl+Q closes the window as its close button does, as on every desktop; no menu shows it.
+    auto* quitKey = new QAction(this);
+    quitKey->setObjectName(QStringLiteral("quitKey"));
+    quitKey->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(quitKey, &QAction::triggered, this, &QWidget::close);
+    addAction(quitKey);
 }
 
 void frmFinCalc::Form_Load() {
     // The window writes CSV files as the spreadsheets of the user's locale read them.
     m_calc.csvFollowsLocale = true;
+    m_calc.keysFollowLocale = true; // and types the decimal comma the user's keyboard has
     run([&] { m_calc.Form_Load(); });
     // Typing starts in the first field that takes it, not on the first button.
     focusFirstField();
@@ -441,10 +465,32 @@ void frmFinCalc::showState() {
     if (m_mnClearKept->isEnabled() != m_calc.kept.has_value())
         m_mnClearKept->setEnabled(m_calc.kept.has_value());
     showWindowSize();
+    showNotice();
     if (QWidget* chart = m_host.chartWindow())
         views().showChartState(chart);
     if (frmWhatIf* whatIf = m_host.whatIfWindow())
         whatIf->showState();
+}
+
+void frmFinCalc::showNotice() {
+    const QString notice = qs(m_calc.notice);
+    if (notice == m_notice->text() && m_notice->isVisible() != notice.isEmpty())
+        return;
+    m_notice->setText(notice);
+    m_notice->setVisible(!notice.isEmpty());
+    if (notice.isEmpty())
+        return;
+    placeNotice();
+    m_notice->raise();
+    QAccessibleEvent said(m_notice, QAccessible::Alert);
+    QAccessible::updateAccessibility(&said);
+}
+
+void frmFinCalc::placeNotice() {
+    const QWidget* client = centralWidget();
+    const int width = client->width() - 8;
+    const int height = m_notice->heightForWidth(width);
+    m_notice->setGeometry(4, client->height() - height - 4, width, height);
 }
 
 void frmFinCalc::showList(QComboBox* box, const ComboList& list) {

@@ -56,8 +56,9 @@ class frmFinCalc : public QMainWindow {
     void showEvent(QShowEvent* event) override;
 
   private:
-    // Runs a handler of the state, then shows what it changed.
+    // Runs a handler of the state for an action of the user, then shows what it changed.
     template <class Handler> void run(Handler&& handler) {
+        m_calc.actionStarted();
         handler();
         showState();
     }
@@ -80,6 +81,8 @@ class frmFinCalc : public QMainWindow {
     void showList(QComboBox* box, const ComboList& list);
     void showField(int index);
     void showWindowSize();
+    void showNotice();
+    void placeNotice();
 
     // The window is as wide as the calculator sets it, or wider when the user widens it: then
     // the controls stretch across by the window's width over the set width (m_across); heights,
@@ -114,6 +117,7 @@ class frmFinCalc : public QMainWindow {
     std::array<int, kFieldCount> m_readingOrder{}; // field indices, row by row, left to right
     QPlainTextEdit* m_txtComments = nullptr;
     ReportView* m_rtDetails = nullptr;
+    QLabel* m_notice = nullptr; // the state's notice, over the foot of the window while it has one
     QAction* m_mnTable = nullptr;
     QAction* m_mnUseRate = nullptr;
     QAction* m_mnClearKept = nullptr;

@@ -67,7 +67,15 @@ bool frmFinCalc::fieldKeyPress(int i, QKeyEvent* event) {
         return false;
     int key = *ascii;
     run([&] { m_calc.txtSL_KeyPress(i, key); });
-    return key == 0; // the handler swallowed the key: the field never sees it
+    if (key == 0)
+        return true; // the handler swallowed the key: the field never sees it
+    if (key == *ascii)
+        return false;
+    // The handler typed another key for it (the decimal point for a comma): the field gets that.
+    QLineEdit* edit = m_txtSL[static_cast<size_t>(i)];
+    if (!edit->isReadOnly())
+        edit->insert(QString(QChar(key)));
+    return true;
 }
 
 void frmFinCalc::fieldKeyRelease(int i, QKeyEvent* event) {
@@ -75,17 +83,25 @@ void frmFinCalc::fieldKeyRelease(int i, QKeyEvent* event) {
     if (event->isAutoRepeat())
         return;
     takeFieldText(i);
-    run([&] {
-        m_calc.txtSL_KeyUp(i, keyCode(event->key(), event->modifiers()),
-                           shiftState(event->modifiers()));
-    });
+    // Not an action of its own: the key going up after a shortcut (Ctrl+S) keeps what the
+    // shortcut said in the notice.
+    m_calc.txtSL_KeyUp(i, keyCode(event->key(), event->modifiers()),
+                       shiftState(event->modifiers()));
+    showState();
 }
 
 void frmFinCalc::takeFieldText(int i) {
-    std::string text = m_txtSL[static_cast<size_t>(i)]->text().toStdString();
-    std::string& state = m_calc.fields[static_cast<size_t>(i)].text;
-    if (state != text)
-        state = std::move(text);
+    QLineEdit* edit = m_txtSL[static_cast<size_t>(i)];
+    const std::string text = edit->text().toStdString();
+    if (m_calc.fields[static_cast<size_t>(i)].text == text)
+        return;
+    m_calc.fieldEdited(i, text);
+    // A pasted "7,5" read as 7.5 shows so at once, the cursor where it was.
+    if (m_calc.fields[static_cast<size_t>(i)].text != text) {
+        const int cursor = edit->cursorPosition();
+        edit->setText(QString::fromStdString(m_calc.fields[static_cast<size_t>(i)].text));
+        edit->setCursorPosition(cursor);
+    }
 }
 
 bool frmFinCalc::labelClicked(QObject* watched) {

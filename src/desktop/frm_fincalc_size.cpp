@@ -107,6 +107,7 @@ void frmFinCalc::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (m_setWidth <= 0)
         return;
+    placeNotice();
     m_chosenWidth = width() > m_setWidth ? width() : 0;
     const double across = std::max(1.0, static_cast<double>(width()) / m_setWidth);
     if (across == m_across)

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <algorithm>
 
 #include "core/twips.h"
@@ -73,7 +74,7 @@ class SystemDialogs : public Dialogs {
   public:
     std::optional<QString> openFile(QWidget* parent, const FileDialogSettings& s) override {
         QString selected = s.selectedFilter;
-        return chosen(QFileDialog::getOpenFileName(parent, s.title, QString(),
+        return chosen(QFileDialog::getOpenFileName(parent, s.title, s.fileName,
                                                    s.filters.join(QLatin1String(";;")), &selected,
                                                    kFileDialogOptions));
     }
@@ -131,16 +132,25 @@ QtHost::~QtHost() {
     delete m_whatIf.data();
 }
 
-namespace {
 // The dialog's settings, starting in the folder last chosen for its kind of file when the
-// suggested name names no folder of its own.
-FileDialogSettings startingWhereLastChosen(const FileDialogRequest& request) {
+// suggested name names no folder of its own; the first time, where the user may write and
+// expects files to go (core/file_io.h).
+FileDialogSettings QtHost::startingWhereLastChosen(const FileDialogRequest& request) const {
     FileDialogSettings s = fileDialogSettings(request);
-    const QString folder = lastFolder(request.kind);
-    if (!folder.isEmpty() && !s.fileName.contains(QLatin1Char('/')) && QFileInfo(folder).isDir())
+    QString folder = lastFolder(request.kind);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        folder = QString::fromStdString(firstDialogFolder(QDir::currentPath().toStdString(),
+                                                          m_helpFolders, documents.toStdString(),
+                                                          QDir::homePath().toStdString()));
+    }
+    if (!s.fileName.contains(QLatin1Char('/')))
         s.fileName = s.fileName.isEmpty() ? folder : QDir(folder).filePath(s.fileName);
     return s;
 }
+
+namespace {
 
 std::optional<std::string> chosenPath(const std::optional<QString>& path, FileKind kind) {
     if (!path)

@@ -101,6 +101,10 @@ class QtHost : public Host {
     void showMessage(const std::string& title, const std::string& text) override;
     std::string translate(const char* text) const override;
     std::string helpLanguage() const override;
+    std::vector<std::string> helpFolders() const override { return m_helpFolders; }
+    // The program sets its own folders (core/help_topics.h); a window made in a test reads topics
+    // from the working folder alone.
+    void setHelpFolders(std::vector<std::string> folders) { m_helpFolders = std::move(folders); }
     // Puts the file at the top of File > Recent Files, in the settings and in the window's menu.
     void scenarioFileUsed(const std::string& path) override;
     QWidget* chartWindow() const; // null while the window is not loaded (a frmChart)
@@ -123,6 +127,8 @@ class QtHost : public Host {
     QPointer<QWidget> m_about, m_chart, m_whatIf; // null while not loaded
     QPointer<QWidget>& loaded(Window window);
     std::unique_ptr<PrintSession> m_print; // made with the first printout or preview
+    std::vector<std::string> m_helpFolders;
+    FileDialogSettings startingWhereLastChosen(const FileDialogRequest& request) const;
 };
 
 } // namespace selvane

@@ -58,5 +58,29 @@ TEST(EngineUnset, MissingPeriodFactorsKeepRate) {
     EXPECT_FALSE(calc.stored.RAPR.has_value() && calc.stored.RAPR != 0.0);
 }
 
+// A keyboard in a locale of decimal commas types the comma key as the point, and a pasted "7,5"
+// is read as 7.5; in a locale of decimal points, and without the locale's keys, nothing changes.
+TEST(LocaleKeys, ADecimalCommaIsTheFieldsPoint) {
+    NullHost host;
+    const struct {
+        QLocale locale;
+        bool keys;
+        int typed;
+        const char* kept;
+    } cases[] = {{QLocale(QLocale::German, QLocale::Germany), true, '.', "7.5"},
+                 {QLocale(QLocale::French, QLocale::France), true, '.', "7.5"},
+                 {QLocale(QLocale::German, QLocale::Germany), false, ',', "7,5"},
+                 {QLocale(QLocale::English, QLocale::UnitedStates), true, ',', "7,5"}};
+    for (const auto& c : cases) {
+        FinCalc calc{host, CurrencyFormat(c.locale)};
+        calc.keysFollowLocale = c.keys;
+        int key = ',';
+        calc.txtSL_KeyPress(field::APR, key);
+        EXPECT_EQ(key, c.typed) << c.locale.name().toStdString();
+        calc.fieldEdited(field::APR, "7,5");
+        EXPECT_EQ(calc.fields[field::APR].text, c.kept) << c.locale.name().toStdString();
+    }
+}
+
 } // namespace
 } // namespace selvane

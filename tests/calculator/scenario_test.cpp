@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "calculator/fincalc.h"
@@ -110,6 +111,22 @@ TEST_F(Scenario, PathWithNulByteNamesNoFile) {
     EXPECT_TRUE(calc.ScenarioFileName.empty());
     calc.mnSaveAs_Click();
     EXPECT_EQ(slurp(path("a.fin")).substr(0, 14), "\"PersonalLoan\"");
+}
+
+// A save into a folder no one may write is said in the notice with the system's reason, and the
+// old file stays byte for byte; the notice goes with the next action.
+TEST_F(Scenario, AFailedSaveIsSaidAndKeepsTheOldFile) {
+    host.answer = path("a.fin");
+    calc.mnSaveAs_Click();
+    const std::string before = slurp(path("a.fin"));
+    ASSERT_EQ(::chmod(dir.path().toUtf8().constData(), 0555), 0);
+    calc.fields[field::APR].text = "9";
+    calc.mnSaveAs_Click();
+    ::chmod(dir.path().toUtf8().constData(), 0755);
+    EXPECT_EQ(calc.notice, "Could not save " + path("a.fin") + ": Permission denied");
+    EXPECT_EQ(slurp(path("a.fin")), before);
+    calc.actionStarted();
+    EXPECT_EQ(calc.notice, "");
 }
 
 // The Open steps after the dialog, run for a path given without one (command line, a drop, an

@@ -91,5 +91,26 @@ TEST(AbsolutePath, DotsAndDoubleSlashesGoAndRelativePathsStartHere) {
     EXPECT_EQ(absolutePath("x/./y"), fs::current_path().string() + "/x/y");
 }
 
+// A file dialog starts where the user may write and expects files, on real folders: one no one
+// may write (root included), the program's own and a folder inside it are passed over.
+TEST_F(FileIo, FirstDialogFolderIsOneTheUserMayWrite) {
+    for (const char* name : {"work", "locked", "bin", "bin/help", "bin2", "documents"})
+        fs::create_directory(path(name));
+    ::chmod(path("locked").c_str(), 0555);
+    const std::vector<std::string> own{path("bin")};
+    const struct {
+        std::string working, documents, expected;
+    } cases[] = {{path("work"), path("documents"), path("work")},
+                 {path("locked"), path("documents"), path("documents")},
+                 {path("bin"), path("documents"), path("documents")},
+                 {path("bin/help"), path("documents"), path("documents")},
+                 {path("gone"), path("documents"), path("documents")},
+                 {path("bin2"), path("documents"), path("bin2")}, // not inside bin
+                 {path("locked"), path("no-documents"), "/home"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(firstDialogFolder(c.working, own, c.documents, "/home"), c.expected) << c.working;
+    ::chmod(path("locked").c_str(), 0755);
+}
+
 } // namespace
 } // namespace selvane

@@ -40,6 +40,8 @@ TEST(NumberText, TableOfCases) {
             EXPECT_EQ(numberText(c.number("input")), want) << what;
         } else if (f == "decimalDifference") {
             EXPECT_EQ(decimalDifference(in, c.text("arg")), want) << what;
+        } else if (f == "decimalCommaAsPoint") {
+            EXPECT_EQ(decimalCommaAsPoint(in), want) << what;
         } else if (f == "singleText") {
             EXPECT_EQ(singleText(*singleValue(scanLeadingNumber(in))), want) << what;
         } else {

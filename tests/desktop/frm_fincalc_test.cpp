@@ -356,6 +356,9 @@ class FrmFinCalcTest : public QObject, FakeWindow {
         for (const char* button : {"btnOpen", "btnSave", "btnPrint"})
             named<QPushButton>(button)->click();
         QVERIFY(dialogs.openCalls == 2 && dialogs.saveCalls == 2 && dialogs.printCalls == 2);
+        // Ctrl+Q closes the window as its close button does.
+        QTest::keySequence(apr, QKeySequence(QStringLiteral("Ctrl+Q")));
+        QVERIFY(!window->isVisible());
     }
 
     // The print dialog is offered the report's pages and the file and paper chosen last in this

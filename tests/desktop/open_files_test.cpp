@@ -240,6 +240,46 @@ class OpenFilesTest : public QObject, FakeWindow {
         real.findChild<QAction*>("mnExport")->trigger();
         QVERIFY(messenger.shown.empty() && fileBytes(path("book")).startsWith("PK\x03\x04"));
     }
+
+    // Started from a folder it cannot write, with no folder remembered, the real Save As dialog
+    // offers the documents folder and the typed name is saved there. A save that then fails is
+    // said in the window, with no dialog, and the old file stays byte for byte.
+    void saveAsStartsInDocumentsAndAFailedSaveIsSaid() {
+        watchdog.stop();
+        settings().remove(QStringLiteral("LastFolder"));
+        const QString home = path("home"), documents = path("home/Documents");
+        const QString locked = path("locked"), before = QDir::currentPath();
+        const QByteArray oldHome = qgetenv("HOME");
+        QVERIFY(QDir().mkpath(documents) && QDir().mkpath(locked));
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+        qputenv("HOME", home.toLocal8Bit());
+        QDir::setCurrent(locked);
+        const auto systemDialogs = makeSystemDialogs();
+        frmFinCalc real({systemDialogs.get(), nullptr, nullptr, &messenger});
+        real.Form_Load();
+        real.show();
+        driveFileDialog(QStringLiteral("loan.fin"), 0);
+        real.findChild<QAction*>("mnSaveAs")->trigger();
+        const QString saved = documents + QStringLiteral("/loan.fin");
+        const QByteArray bytes = fileBytes(saved);
+        QVERIFY(bytes.startsWith("\"PersonalLoan\""));
+        auto* notice = real.findChild<QLabel*>(QStringLiteral("notice"));
+        QVERIFY(notice != nullptr && notice->isHidden());
+
+        QFile::setPermissions(documents, QFile::ReadOwner | QFile::ExeOwner);
+        real.calc().fields[field::APR].text = "9";
+        driveFileDialog(QStringLiteral("loan.fin"), 0); // where it saved last
+        real.findChild<QAction*>("mnSaveAs")->trigger();
+        QFile::setPermissions(documents, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir::setCurrent(before);
+        qputenv("HOME", oldHome);
+        QVERIFY(messenger.shown.empty());
+        QCOMPARE(fileBytes(saved), bytes);
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), QStringLiteral("Could not save %1: Permission denied").arg(saved));
+        QTest::keyClick(real.findChild<QLineEdit*>("txtSL_0"), Qt::Key_5);
+        QVERIFY(notice->isHidden()); // gone with the next action
+    }
 };
 
 QTEST_MAIN(OpenFilesTest)

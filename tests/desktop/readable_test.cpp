@@ -86,8 +86,10 @@ class ReadableTest : public QObject, FakeWindow {
                 const bool box = qobject_cast<const QLineEdit*>(w) != nullptr;
                 if (!(box || qobject_cast<const QLabel*>(w) || qobject_cast<const QGroupBox*>(w)))
                     continue;
+                // A label that paints its own background (the notice) is read on that.
+                const QWidget* behind = w->autoFillBackground() ? w : w->parentWidget();
                 const QColor back = box ? w->palette().color(QPalette::Base)
-                                        : w->parentWidget()->palette().color(QPalette::Window);
+                                        : behind->palette().color(QPalette::Window);
                 const auto group = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
                 QVERIFY2(contrastRatio(
                              w->palette().color(group, box ? QPalette::Text : QPalette::WindowText),
