@@ -118,8 +118,8 @@ struct RateChangeInput {
 };
 
 // The schedule with the rate change and the extras, against the schedule with the extras alone.
-// Where the kept payment no longer pays the balance down, only `message` is set: why, and the
-// payment that would still end the plan on time.
+// Where the kept payment does not pay the balance down at the new rate, only `message` is set:
+// why, and the payment that would still end the plan on time.
 struct RateChangeFigures {
     RateChangeInput input;
     double payment = 0; // from the change on

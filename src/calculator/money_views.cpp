@@ -16,7 +16,7 @@ std::int64_t FinCalc::paymentsPerYear() const {
 ChartSource FinCalc::chartSource() const {
     ChartSource source{&report, mode() == Mode::Investment, paymentsPerYear(), m_currency};
     // The balance with extras is drawn only where extras apply and there is something extra to
-    // pay: with none, the chart is the plan's alone, as it always was.
+    // pay: with none, the chart is the plan's alone.
     if (!extrasUnavailable() && !noSchedule() && (extras.extra != 0 || extras.lump != 0)) {
         source.extras = extras;
         source.plan = *plan;

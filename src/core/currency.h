@@ -13,7 +13,7 @@ namespace selvane {
 // The locale money is written in: the first of LC_ALL, LC_MONETARY and LANG that is set. Qt's
 // system locale would write amounts with the pattern of the language of messages ("20,000.00 $"
 // under LANGUAGE=de with LANG=en_US), so that a figure would change with the language the window
-// speaks. Where none is set, or the C locale is, the system locale as before.
+// speaks. Where none is set, or the C locale is, money follows the system locale.
 inline QLocale monetaryLocale() {
     for (const char* name : {"LC_ALL", "LC_MONETARY", "LANG"}) {
         const char* value = std::getenv(name);

@@ -1,8 +1,8 @@
 #pragma once
 // The codes the field handlers take (FinCalc::txtSL_KeyPress and txtSL_KeyUp), the same for both
 // front ends. A key press hands over the character the key types; a key release hands over the
-// key's code, the numbers desktop programs have long used for them, and a mask of the modifiers
-// held. For Backspace, Tab, Enter and Escape the character and the key code are the same number.
+// key's code, one fixed number a key (below), and a mask of the modifiers held. For Backspace,
+// Tab, Enter and Escape the character and the key code are the same number.
 
 namespace selvane {
 

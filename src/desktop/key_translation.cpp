@@ -28,8 +28,8 @@ std::optional<int> keyAscii(int qtKey, QStringView text) {
     return static_cast<int>(chars.front());
 }
 
-// Letters and digits as their upper-case character, the keys below by the codes desktop programs
-// have long used for them.
+// Letters and digits as their upper-case character, the keys below by their codes in
+// core/key_codes.h.
 int keyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
     struct KeyPair {
         int qt, code;

@@ -185,7 +185,7 @@ TEST(RateChange, TextsOfTheWindow) {
     EXPECT_EQ(c.rateChangeTexts().shock[0], shock1);
     EXPECT_EQ(c.rateChangeTexts().shock[2][0], "+3 points (7.000 %)");
 
-    // A refused text, a payment that no longer pays the interest, a lease.
+    // A refused text, a payment that does not pay the interest at the new rate, a lease.
     EXPECT_FALSE(c.setRateChange("6.5", "0", false));
     t = c.rateChangeTexts();
     EXPECT_TRUE(t.on && !t.refused.empty() && t.figures[0] == "\u2013" &&
