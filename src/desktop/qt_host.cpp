@@ -64,6 +64,18 @@ int filterNumber(const QStringList& filters, const QString& selected) {
     return 0;
 }
 
+// The extension of a filter's first pattern: "png" of "PNG Image (*.png)"; empty for "*".
+QString extensionOf(const QString& filter) {
+    const qsizetype star = filter.lastIndexOf(QLatin1String("(*."));
+    if (star < 0)
+        return {};
+    const qsizetype from = star + 3;
+    qsizetype end = from;
+    while (end < filter.size() && filter[end].isLetterOrNumber())
+        ++end;
+    return filter.mid(from, end - from);
+}
+
 std::optional<QString> chosen(const QString& path) {
     if (path.isEmpty())
         return std::nullopt;
@@ -79,6 +91,10 @@ class SystemDialogs : public Dialogs {
                                                    kFileDialogOptions));
     }
     std::optional<QString> saveFile(QWidget* parent, const FileDialogSettings& s) override {
+        if (s.addExtension) {
+            const auto choice = saveFileWithType(parent, s);
+            return choice ? std::optional(choice->first) : std::nullopt;
+        }
         QString selected = s.selectedFilter;
         return chosen(QFileDialog::getSaveFileName(parent, s.title, s.fileName,
                                                    s.filters.join(QLatin1String(";;")), &selected,
@@ -89,13 +105,22 @@ class SystemDialogs : public Dialogs {
     }
     std::optional<std::pair<QString, int>> saveFileWithType(QWidget* parent,
                                                             const FileDialogSettings& s) override {
-        QString selected = s.selectedFilter;
-        const auto path = chosen(QFileDialog::getSaveFileName(parent, s.title, s.fileName,
-                                                              s.filters.join(QLatin1String(";;")),
-                                                              &selected, kFileDialogOptions));
-        if (!path)
+        QFileDialog dialog(parent, s.title, s.fileName, s.filters.join(QLatin1String(";;")));
+        dialog.setOptions(kFileDialogOptions);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.selectNameFilter(s.selectedFilter);
+        // The dialog adds the extension of the type chosen at the moment the name is accepted.
+        const auto extend = [&dialog, &s](const QString& shown) {
+            const int pair = filterNumber(s.filters, shown);
+            dialog.setDefaultSuffix(s.addExtension && pair > 0 ? extensionOf(s.filters[pair - 1])
+                                                               : QString());
+        };
+        extend(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, extend);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        return std::pair{*path, filterNumber(s.filters, selected)};
+        return std::pair{dialog.selectedFiles().constFirst(),
+                         filterNumber(s.filters, dialog.selectedNameFilter())};
     }
     bool preview(QWidget* parent, QPrinter& printer, const PaintOnto& paint) override {
         return views().preview(parent, printer, paint);
@@ -137,6 +162,7 @@ QtHost::~QtHost() {
 // expects files to go (core/file_io.h).
 FileDialogSettings QtHost::startingWhereLastChosen(const FileDialogRequest& request) const {
     FileDialogSettings s = fileDialogSettings(request);
+    s.addExtension = request.kind != FileKind::Scenario;
     QString folder = lastFolder(request.kind);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
         const QString documents =

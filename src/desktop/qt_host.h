@@ -29,6 +29,9 @@ struct FileDialogSettings {
     QStringList filters;    // Qt name filters, one per pair of the request's filter
     QString selectedFilter; // the preselected one of filters
     QString fileName;       // preset name, empty for none
+    // The chosen type's extension is added to a name typed without one (exports and charts); a
+    // scenario's name is used as typed.
+    bool addExtension = false;
 };
 
 // "Description|pattern|..." pairs become Qt name filters. The description is shown as it is

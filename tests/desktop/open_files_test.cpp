@@ -218,7 +218,8 @@ class OpenFilesTest : public QObject, FakeWindow {
         QCOMPARE(calc().ScenarioFileName, path("c.fin").toStdString());
     }
 
-    // The real Qt file dialog: the file type the user chose there decides what an export writes.
+    // The real Qt file dialog: the file type the user chose there decides what an export writes,
+    // and its extension is added to a name typed without one.
     void exportThroughTheRealDialog() {
         watchdog.stop(); // this dialog is meant to open
         const auto systemDialogs = makeSystemDialogs();
@@ -226,7 +227,7 @@ class OpenFilesTest : public QObject, FakeWindow {
         real.Form_Load();
         real.show();
         QVERIFY(QTest::qWaitForWindowExposed(&real));
-        driveFileDialog(path("years")); // the yearly summary, without .csv
+        driveFileDialog(path("years")); // the yearly summary, typed without .csv
         real.findChild<QAction*>("mnExport")->trigger();
         QVERIFY(messenger.shown.empty());
         std::string want;
@@ -234,11 +235,11 @@ class OpenFilesTest : public QObject, FakeWindow {
             want += piece;
             return true;
         });
-        QCOMPARE(fileBytes(path("years")), QByteArray::fromStdString(want));
+        QCOMPARE(fileBytes(path("years.csv")), QByteArray::fromStdString(want));
         // The Excel Workbook type writes a workbook (a zip file), whatever the name's ending.
         driveFileDialog(path("book"), 2);
         real.findChild<QAction*>("mnExport")->trigger();
-        QVERIFY(messenger.shown.empty() && fileBytes(path("book")).startsWith("PK\x03\x04"));
+        QVERIFY(messenger.shown.empty() && fileBytes(path("book.xlsx")).startsWith("PK\x03\x04"));
     }
 
     // Started from a folder it cannot write, with no folder remembered, the real Save As dialog
