@@ -199,6 +199,11 @@ def build(a):
                + (["--target", *a.target] if a.target else []), ".", 3600)
 
 
+def failed_tests(out):
+    """[(test, why)] from ctest's list of failures: '  7 - Name  # comment (Failed)'."""
+    return re.findall(r"^\s*\d+ - (\S+).*\(([^()]*)\)", out.split("tests FAILED:")[-1], re.M)
+
+
 def test(a, timeout):
     """('killed' | 'survived' | 'timeout', names of the failed tests, output)."""
     cmd = ["ctest", "-j", str(a.jobs), "--timeout", str(a.timeout), "--no-tests=error"]
@@ -208,7 +213,7 @@ def test(a, timeout):
         return "timeout", ["(the whole test run)"], out
     if rc == 0:
         return "survived", [], out
-    failed = re.findall(r"^\s*\d+ - (\S+) \(([^)]*)\)", out.split("tests FAILED:")[-1], re.M)
+    failed = failed_tests(out)
     if failed and all(why == "Timeout" for _, why in failed):
         return "timeout", [t for t, _ in failed], out
     return "killed", [t for t, _ in failed] or [f"(ctest exit {rc})"], out

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Which mutation points the finder takes and which it must leave alone (text in comments,
-literals and directives, template brackets, pointers, unary signs, floats).
-Run: python3 tools/mutate/test_mutate.py"""
+literals and directives, template brackets, pointers, unary signs, floats), and the failed
+tests read from ctest's summary.  Run: python3 tools/mutate/test_mutate.py"""
+import sys
 import unittest
 
-from mutate import find_points, mutated
+sys.dont_write_bytecode = True  # no __pycache__ beside the sources
+from mutate import failed_tests, find_points, mutated  # noqa: E402
 
 CASES = [
     # (source, the points expected as "orig>repl kind", in order)
@@ -40,6 +42,18 @@ class FindPoints(unittest.TestCase):
         p = find_points("src/a.cpp", src)[0]
         self.assertEqual(p["id"], "src/a.cpp:3:9:rel")
         self.assertEqual(mutated(src, p), "int a;\n// x\n  y = a > 2;\n")
+
+
+class FailedTests(unittest.TestCase):
+    def test_ctest_summary(self):
+        out = ("  3/9 Test  #3: A.b ......***Failed    0.01 sec\n"
+               "The following tests FAILED:\n"
+               "\t  3 - A.b (Failed)\n"
+               "\t 12 - P/S.Match/c_d  # GetParam() = \"c (d)\" (Timeout)\n"
+               "\t 40 - hostile.rates (SEGFAULT)\n"
+               "Errors while running CTest\n")
+        self.assertEqual(failed_tests(out), [("A.b", "Failed"), ("P/S.Match/c_d", "Timeout"),
+                                             ("hostile.rates", "SEGFAULT")])
 
 
 if __name__ == "__main__":
