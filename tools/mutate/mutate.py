@@ -145,7 +145,7 @@ def changed_lines(root, rev, files):
     out = git(root, "diff", "--relative", "-U0", "--no-color", rev, "--", *files)
     if out is None:
         sys.exit(f"mutate: git diff against {rev!r} failed")
-    lines = {}
+    lines, cur = {}, None
     for ln in out.splitlines():
         if ln.startswith("+++ "):
             cur = ln[6:] if ln.startswith("+++ b/") else None  # None: the file was deleted
@@ -219,17 +219,14 @@ def test(a, timeout):
     return "killed", [t for t, _ in failed] or [f"(ctest exit {rc})"], out
 
 
-def sha256(data):
-    return hashlib.sha256(data).hexdigest()
-
-
 def mutate_one(a, p, path, original, state, suite_timeout):
     """Build and test one mutant: (status, failed tests).  The file is back as it was however
     this ends; until it is, state/ holds its original and a journal naming it."""
     change = mutated(original.decode(), p).encode()
     state.mkdir(exist_ok=True)
     (state / "original").write_bytes(original)
-    (state / "journal.new").write_text(json.dumps({"file": p["file"], "mutant": sha256(change)}))
+    mark = {"file": p["file"], "mutant": hashlib.sha256(change).hexdigest()}
+    (state / "journal.new").write_text(json.dumps(mark))
     journal = (state / "journal.new").replace(state / "journal.json")  # whole or absent
     try:
         path.write_bytes(change)
@@ -262,7 +259,7 @@ def recover(root, state):
     j = json.loads(journal.read_text())
     path, original = root / j["file"], (state / "original").read_bytes()
     now = path.read_bytes() if path.exists() else b""
-    if sha256(now) == j["mutant"]:
+    if hashlib.sha256(now).hexdigest() == j["mutant"]:
         print(f"mutate: restoring {path}, left mutated by an interrupted run", file=sys.stderr)
     elif now != original:
         sys.exit(f"mutate: {path} changed after a run stopped while it was mutated; its "
@@ -375,6 +372,8 @@ def main():
             why = f"  ({', '.join(failed[:3])})" if failed else ""
             print(f"[{i}/{len(sample)}] {status:8} {p['id']}  {p['orig'].splitlines()[0][:40]!r}"
                   f" -> {p['repl']!r}  {r['seconds']} s{why}", flush=True)
+        print("mutate: rebuilding the restored sources", flush=True)
+        build(a)
     except KeyboardInterrupt:
         print("\nmutate: stopped; the sources are restored", file=sys.stderr)
         return 130
@@ -386,10 +385,6 @@ def main():
             jsonl.close()
         if results:
             summary(results, (time.time() - started) / 60)
-    for s in SIGNALS:
-        signal.signal(s, signal.SIG_DFL)
-    print("mutate: rebuilding the restored sources", flush=True)
-    build(a)
     return 0
 
 
