@@ -68,11 +68,10 @@ package: test-deps
 	@cmake --build build-package -j $(JOBS)
 	cd build-package && cpack -G DEB
 
-# How many planted faults the tests catch: mutate.py changes one operator, constant or call at a
-# time in the sources of FOLDERS, rebuilds, runs the tests, and lists the changes no test caught.
-# Not part of `make test`: each mutant is a build and a test run (about 20 s each here). The tool
-# is the workplace's; MUTATE names where it is.
-MUTATE  ?= ../shared/tools/mutate.py
+# How many planted faults the tests catch: tools/mutate/mutate.py changes one operator, constant
+# or call at a time in the sources of FOLDERS, rebuilds, runs the tests, and lists the changes no
+# test caught (see tools/mutate/README.md). MUTANTS of them, drawn with SEED; the results go to
+# build-mutate/mutants-SEED.jsonl. Not part of `make test`: each mutant is a build and a test run.
 FOLDERS ?= src/core src/calculator src/cli
 MUTANTS ?= 80
 SEED    ?= 2026
@@ -80,12 +79,11 @@ SEED    ?= 2026
 MUTATE_TARGETS ?= selvane-cli selvane_headless_tests selvane_cli_tests selvane_print_tests \
                   selvane_dump_tests selvane_hostile_check
 mutate: deps
-	@test -f $(MUTATE) || { echo "make mutate: no $(MUTATE); set MUTATE=path/to/mutate.py"; exit 2; }
 	@cmake -S . -B build-mutate -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSELVANE_BUILD_UI=OFF \
 	  -DSELVANE_WERROR=$(WERROR) > /dev/null
 	@cmake --build build-mutate -j $(JOBS)
-	python3 $(MUTATE) --src . --build build-mutate -n $(MUTANTS) --seed $(SEED) --order random \
-	  --jobs $(JOBS) -E '^(fuzz|Layers|MimeType|Install)' \
+	python3 tools/mutate/mutate.py --src . --build build-mutate -n $(MUTANTS) --seed $(SEED) \
+	  --order random --jobs $(JOBS) -E '^(fuzz|Layers|MimeType|Install)' \
 	  $(foreach t,$(MUTATE_TARGETS),--target $(t)) --json build-mutate/mutants-$(SEED).jsonl \
 	  $(foreach f,$(FOLDERS),'$(f)/*.cpp')
 
