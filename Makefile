@@ -78,7 +78,7 @@ SEED    ?= 2026
 # Only the programs a fault in those folders can change are rebuilt for each mutant.
 MUTATE_TARGETS ?= selvane-cli selvane_headless_tests selvane_cli_tests selvane_print_tests \
                   selvane_dump_tests selvane_hostile_check
-mutate: deps
+mutate: test-deps
 	@cmake -S . -B build-mutate -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSELVANE_BUILD_UI=OFF \
 	  -DSELVANE_WERROR=$(WERROR) > /dev/null
 	@cmake --build build-mutate -j $(JOBS)
