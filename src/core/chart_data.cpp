@@ -7,6 +7,7 @@
 #include <system_error>
 #include <thread>
 
+#include "core/number_text.h"
 #include "core/user_text.h"
 #include "core/yearly_summary.h"
 
@@ -106,7 +107,7 @@ std::int64_t yearsPerBar(std::int64_t years, int maxBars) {
 namespace {
 // A cumulative figure as the rows show it: rounded to the cent.
 double shown(double v) {
-    return std::strtod(moneyText(v).c_str(), nullptr);
+    return decimalValue(moneyText(v));
 }
 } // namespace
 

@@ -169,6 +169,12 @@ LeadingNumber scanLeadingNumber(std::string_view t) {
     return n;
 }
 
+double decimalValue(std::string_view text) {
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
 std::string decimalCommaAsPoint(std::string text) {
     const size_t comma = text.find(',');
     if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos ||

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/number_text.h"
 #include "core/report_export.h"
 
 namespace selvane {
@@ -152,12 +153,11 @@ void writeYears(lxw_workbook* book, const YearlySummary& years, bool investment,
     const std::int64_t count = years.yearCount();
     const YearRow total = years.total();
     auto widest = [&](size_t c, const std::string& v) {
-        return std::max(captions[c].size(),
-                        currency(-std::fabs(std::strtod(v.c_str(), nullptr))).size());
+        return std::max(captions[c].size(), currency(-std::fabs(decimalValue(v))).size());
     };
     double balance = 0;
     years.forEachYear([&](const YearRow& y) {
-        balance = std::max(balance, std::fabs(std::strtod(y.balance.c_str(), nullptr)));
+        balance = std::max(balance, std::fabs(decimalValue(y.balance)));
         return true;
     });
     setWidths(sheet, {std::max<size_t>(captions[0].size(), 5),
@@ -170,9 +170,9 @@ void writeYears(lxw_workbook* book, const YearlySummary& years, bool investment,
         const auto r = static_cast<lxw_row_t>(y.year);
         worksheet_write_number(sheet, r, 0, static_cast<double>(y.year), nullptr);
         worksheet_write_number(sheet, r, 1, static_cast<double>(y.payments), nullptr);
-        worksheet_write_number(sheet, r, 2, std::strtod(y.principal.c_str(), nullptr), f.money);
-        worksheet_write_number(sheet, r, 3, std::strtod(y.interest.c_str(), nullptr), f.money);
-        worksheet_write_number(sheet, r, 4, std::strtod(y.balance.c_str(), nullptr), f.money);
+        worksheet_write_number(sheet, r, 2, decimalValue(y.principal), f.money);
+        worksheet_write_number(sheet, r, 3, decimalValue(y.interest), f.money);
+        worksheet_write_number(sheet, r, 4, decimalValue(y.balance), f.money);
         return true;
     });
     if (count == 0)
@@ -185,11 +185,11 @@ void writeYears(lxw_workbook* book, const YearlySummary& years, bool investment,
     worksheet_write_formula_num(sheet, r, 1, sum('B').c_str(), f.total,
                                 static_cast<double>(total.payments));
     worksheet_write_formula_num(sheet, r, 2, sum('C').c_str(), f.totalMoney,
-                                std::strtod(total.principal.c_str(), nullptr));
+                                decimalValue(total.principal));
     worksheet_write_formula_num(sheet, r, 3, sum('D').c_str(), f.totalMoney,
-                                std::strtod(total.interest.c_str(), nullptr));
+                                decimalValue(total.interest));
     worksheet_write_formula_num(sheet, r, 4, ("=" + cell('E', count + 1)).c_str(), f.totalMoney,
-                                std::strtod(total.balance.c_str(), nullptr));
+                                decimalValue(total.balance));
 }
 
 } // namespace

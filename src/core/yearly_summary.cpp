@@ -182,9 +182,7 @@ YearRow YearlySummary::total() const {
 
 std::array<std::string, 5> yearRowTexts(const YearRow& y, const CurrencyFormat& currency) {
     // The figures are exact decimal texts: read back, each is the double nearest to it.
-    const auto money = [&](const std::string& text) {
-        return currency(std::strtod(text.c_str(), nullptr));
-    };
+    const auto money = [&](const std::string& text) { return currency(decimalValue(text)); };
     return {y.year == 0 ? std::string(UI_TEXT("selvane::FinCalc", "Total"))
                         : std::to_string(y.year),
             currency.count(y.payments), money(y.principal), money(y.interest), money(y.balance)};

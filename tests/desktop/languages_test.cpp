@@ -15,10 +15,12 @@
 #include <QLineSeries>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTableView>
 
 #include "core/fields.h"
 #include "desktop/frm_about.h"
 #include "desktop/ui_text.h"
+#include "desktop/yearly_model.h"
 #include "window_fixture.h"
 
 using namespace selvane;
@@ -241,6 +243,18 @@ class LanguagesTest : public QObject, FakeWindow {
         enter(field::APR, QStringLiteral("8,25"));
         QCOMPARE(calc().stored.APR.value_or(0), 8.25);
         QCOMPARE(field(field::APR)->text(), QStringLiteral("8.250"));
+    }
+
+    // The chart's yearly table shows the cents in the locale's own format, as the state has them
+    // (the start-up loan, 20,000 at 7.5 % over 60 months, repays 3,425.26 in its first year).
+    void yearlyTableKeepsTheCents() {
+        if (m_language.isEmpty())
+            QSKIP("run under en_US");
+        const QAbstractItemModel* years = openChart()->table()->model();
+        QCOMPARE(years->data(years->index(0, YearlyModel::Principal)).toString(),
+                 QLocale::system().toCurrencyString(3425.26));
+        QCOMPARE(years->data(years->index(0, YearlyModel::Balance)).toString(),
+                 QLocale::system().toCurrencyString(16574.74));
     }
 
     // Help > General and a label's topic come from the language's own topics.
