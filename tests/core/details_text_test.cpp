@@ -60,9 +60,6 @@ TEST(DetailsReport, RangesReplayExactlyLikeSingleLines) {
     const auto range = r.lines(250, 40); // crosses the checkpoint at row 256
     for (size_t j = 0; j < range.size(); ++j)
         EXPECT_EQ(range[j], r.line(250 + static_cast<std::int64_t>(j)));
-    const auto whole = splitLines(r.text());
-    EXPECT_EQ(whole[1009], r.line(1009));
-    EXPECT_EQ(whole.size(), static_cast<size_t>(r.lineCount()));
     EXPECT_EQ(r.line(r.lineCount()), ""); // past the last line there is none
     EXPECT_EQ(r.line(-1), "");
 }
@@ -77,12 +74,9 @@ TEST(DetailsReport, RowsPastAFixedBalanceAreThePlainRecurrences) {
         std::int64_t rows;
     } cases[] = {{-0.05 / 12, 0, 200000}, {0.01, 1, 1000}};
     for (const auto& c : cases) {
-        ReportInputs in = loan(static_cast<double>(c.rows));
-        in.SBAL = 100;
-        in.PeriodRate = c.rate;
-        in.PMT = c.payment;
         DetailsReport r;
-        ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
+        ASSERT_TRUE(DetailsReport::build(
+            reportInputs(static_cast<double>(c.rows), 100, c.payment, c.rate), kUsd, r));
         double B = 100, I = 0;
         for (std::int64_t k = 1; k <= c.rows; ++k) {
             I += c.rate * B;
@@ -173,12 +167,8 @@ TEST(DetailsReport, OverflowInTotalsKeepsNothing) {
 TEST(DetailsReport, OverflowInPrincipalColumnEndsTheRows) {
     // Without interest the principal column is k x PMT while the balance P0 - k x PMT stays
     // finite: row 2's principal overflows although the totals do not.
-    ReportInputs in;
-    in.SBAL = 1.7e308;
-    in.PMT = 1e308;
-    in.PERS = 2;
     DetailsReport r;
-    ASSERT_TRUE(DetailsReport::build(in, kUsd, r));
+    ASSERT_TRUE(DetailsReport::build(reportInputs(2, 1.7e308, 1e308, 0), kUsd, r));
     EXPECT_EQ(r.rowCount(), 1);
     EXPECT_EQ(r.lineCount(), 11);
 }
