@@ -10,25 +10,18 @@
 namespace selvane {
 namespace {
 
-class Engine : public ::testing::Test {
-  protected:
+TEST(Engine, NothingSelectedRunsOnlyTheRateSteps) {
     NullHost host;
-    FinCalc calc{host, CurrencyFormat(QLocale(QLocale::English, QLocale::UnitedStates))};
-    void SetUp() override { calc.Form_Load(); }
-    std::string& text(int i) { return calc.fields[static_cast<size_t>(i)].text; }
-    void set(int i, const std::string& t) { text(i) = t; }
-    double v(const Stored& s) { return s.value(); }
-};
-
-TEST_F(Engine, NothingSelectedRunsOnlyTheRateSteps) {
+    FinCalc calc(host);
+    calc.Form_Load();
     calc.cmResult.selected = -1;
-    set(field::APR, "12");
-    const std::string before = text(field::RAPR);
+    calc.fields[field::APR].text = "12";
+    const std::string before = calc.fields[field::RAPR].text;
     const auto revision = calc.reportRevision;
     calc.Calculate();
-    EXPECT_NEAR(v(calc.stored.RAPR), 12.683, 5e-4);
-    EXPECT_EQ(text(field::RAPR), before);     // no field is rewritten
-    EXPECT_GT(calc.reportRevision, revision); // the report is rebuilt all the same
+    EXPECT_NEAR(calc.stored.RAPR.value(), 12.683, 5e-4);
+    EXPECT_EQ(calc.fields[field::RAPR].text, before); // no field is rewritten
+    EXPECT_GT(calc.reportRevision, revision);         // the report is rebuilt all the same
 }
 
 TEST(EngineUnset, PaymentCostNeverComputedShowsEmpty) {
