@@ -143,39 +143,31 @@ TEST(RateChange, TextsOfTheWindow) {
     RateChangeTexts t = c.rateChangeTexts();
     EXPECT_TRUE(t.apr == "4" && t.from == "1" && !t.on && t.figures[0] == "\u2013");
     const struct {
-        const char *apr, *from;
-        bool keepEndDate;
+        struct {
+            const char *apr, *from;
+            bool keepEndDate;
+        } change;
         std::array<std::string, 7> figures;
     } cases[] = {
-        {"6.5",
-         "61",
-         false,
+        {{"6.5", "61", false},
          {"$789.03", "465", "$772.38", "$366,882.45", "$216,882.45", "+$130,173.35",
           "+165 payments (13 years 9 months)"}},
-        {"6.5",
-         "61",
-         true,
+        {{"6.5", "61", true},
          {"$966.95", "300", "$966.95", "$279,410.28", "$129,410.28", "+$42,701.18", "0 payments"}},
-        {"3.97",
-         "1",
-         false,
+        {{"3.97", "1", false},
          {"$789.03", "299", "$337.57", "$235,468.60", "$85,468.60", "($1,240.49)",
           "-1 payment (-1 month)"}},
-        {"4.00001",
-         "1",
-         false,
+        {{"4.00001", "1", false},
          {"$789.03", "301", "$0.42", "$236,709.51", "$86,709.51", "+$0.42",
           "+1 payment (1 month)"}},
         // Less than half a cent more: no sign before a figure of no cents.
-        {"4.00005",
-         "300",
-         false,
+        {{"4.00005", "300", false},
          {"$789.03", "300", "$789.03", "$236,709.09", "$86,709.09", "$0.00", "0 payments"}},
     };
     for (const auto& k : cases) {
-        ASSERT_TRUE(c.setRateChange(k.apr, k.from, k.keepEndDate));
+        ASSERT_TRUE(c.setRateChange(k.change.apr, k.change.from, k.change.keepEndDate));
         t = c.rateChangeTexts();
-        EXPECT_EQ(t.figures, k.figures) << k.apr;
+        EXPECT_EQ(t.figures, k.figures) << k.change.apr;
         EXPECT_TRUE(t.on && t.refused.empty() && t.message.empty());
     }
     EXPECT_EQ(t.shockFrom, "From payment 300 on, the end date kept:");

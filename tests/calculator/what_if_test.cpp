@@ -44,6 +44,7 @@ TEST_F(WhatIf, FoundRatesGiveThePaymentBackWhenCalculated) {
     auto pick = [&](const auto& options) {
         return options[std::uniform_int_distribution<size_t>(0, std::size(options) - 1)(gen)];
     };
+    const auto whole = [&](int most) { return std::uniform_int_distribution<int>(0, most)(gen); };
     const Mode modes[] = {Mode::PersonalLoan, Mode::Mortgage, Mode::Lease, Mode::Income,
                           Mode::Investment};
     const double counts[] = {1, 2, 3, 12, 13, 36, 47.5, 60, 180, 360, 1000, 4000, 10000};
@@ -55,21 +56,11 @@ TEST_F(WhatIf, FoundRatesGiveThePaymentBackWhenCalculated) {
     int checked = 0, skipped = 0;
     for (int i = 0; i < 3000; ++i) {
         const double sbal = pick(amounts);
-        Loan l{pick(modes),
-               std::uniform_int_distribution<int>(0, 3)(gen),
-               std::uniform_int_distribution<int>(0, 2)(gen),
-               0,
-               pick(counts),
-               sbal,
-               std::round(sbal * pick(shares) * 100) / 100,
-               std::round(sbal * pick(shares) * 100) / 100,
-               pick(taxes),
-               pick(rates),
-               0, // the payment is solved for
-               0,
-               0,
-               1,
-               1};
+        const auto share = [&] { return std::round(sbal * pick(shares) * 100) / 100; };
+        // Solved for the payment (result 0), with no extras.
+        const Loan l{pick(modes), whole(3), whole(2), 0,           pick(counts),
+                     sbal,        share(),  share(),  pick(taxes), pick(rates),
+                     0,           0,        0,        1,           1};
         // As the calculation gives it, and as a user types it from an offer: to the cent.
         for (const bool cents : {false, true}) {
             calculate(c, l);
@@ -188,11 +179,9 @@ TEST_F(WhatIf, TextsOfTheWindowComeFromTheState) {
     c.fields[field::PERS].text = "180";
     c.Calculate();
     const CompareTexts compare = c.compareTexts();
-    EXPECT_EQ(compare[1][0], "300");
-    EXPECT_EQ(compare[1][1], "180");
-    EXPECT_EQ(compare[1][2], "-120");
-    EXPECT_EQ(compare[4][0], "25 years");
-    EXPECT_EQ(compare[4][2], "-10 years");
+    using Row = std::array<std::string, 3>;
+    EXPECT_EQ(compare[1], (Row{"300", "180", "-120"}));
+    EXPECT_EQ(compare[4], (Row{"25 years", "15 years", "-10 years"}));
     EXPECT_EQ(compare[3][2], c.currency()(*c.planFigures().totalInterest - *c.kept->totalInterest));
 }
 
