@@ -1,7 +1,8 @@
-// What if, as the state object runs it: every figure against the schedule model on generated
-// loans; plans without a schedule; the texts; a found rate that goes with its plan. Find the Rate
-// is checked by its definition: type the found APR in (Use This Rate), calculate the payment, and
-// it must be the payment typed, for thousands of generated plans in every mode and period pair.
+// What if, as the state object runs it: every figure, the rate change's too, against the schedule
+// model on generated loans; plans without a schedule; the texts; a found rate that goes with its
+// plan. Find the Rate is checked by its definition: type the found APR in (Use This Rate),
+// calculate the payment, and it must be the payment typed, for thousands of generated plans in
+// every mode and period pair.
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,11 @@ class WhatIf : public ::testing::Test {
     testing::RecordingHost host;
     FinCalc c{host};
 };
+
+// The rate per payment an APR gives, as the calculation derives it from its periods.
+double perPayment(double apr, double compoundMonths, double perMonth) {
+    return std::pow(1 + 0.01 * apr * compoundMonths / (perMonth * 12), 1 / compoundMonths) - 1;
+}
 
 // The payment the payment field shows after a calculation: a lease's with its tax.
 double shownPayment(const FinCalc& c) {
@@ -98,11 +104,15 @@ TEST_F(WhatIf, FoundRatesGiveThePaymentBackWhenCalculated) {
 // for), the period rate, the payment, the end amount and the payments rounded up. About a hundred
 // of the plans run thousands of payments at 20 % or more, where the balance's rounding errors grow
 // by (1 + rate) each period: they agree to the cent only through the schedule's extra precision.
+// Then the rate changes (every period pair, tax, down payment, balloon, rates up and down), to the
+// cent or 1e-9 of the figure.
 TEST_F(WhatIf, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
     std::mt19937 gen(20261207);
     int scheduled = 0, refused = 0, decimals = 0, failed = 0;
+    int checked = 0, endless = 0, onTime = 0, same = 0, steep = 0; // of the rate changes
     for (int i = 0; i < 3000; ++i) {
         const Loan l = testing::generate(gen);
+        c.clearRateChange(); // the last plan's, which Compare would show
         calculate(c, l);
         const double financed =
             l.result == 0 ? l.sbal * (1 + 0.01 * l.tax) - l.dpmt : l.sbal - l.dpmt;
@@ -161,11 +171,108 @@ TEST_F(WhatIf, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
         const bool unused =
             (l.lump != 0 && l.at > x.payments) || (l.extra != 0 && l.from > x.payments);
         EXPECT_EQ(!w->note.empty(), unused) << trace << " " << w->note;
+
+        // Then a new rate from the first, a middle or the last payment or after the plan, the
+        // plan's own APR now and then, either answer of the lender, with the extras every other
+        // plan: every figure of the rate change and of the rate shocks.
+        const bool withExtras = i % 2 == 0;
+        const double extra = withExtras ? l.extra : 0, lump = withExtras ? l.lump : 0;
+        ASSERT_TRUE(c.setExtras(roundTripText(extra), std::to_string(l.from), roundTripText(lump),
+                                std::to_string(l.at)));
+        const Plan& p = *c.plan;
+        const std::int64_t places[] = {1, p.payments / 2 + 1, p.payments, p.payments + 1};
+        const std::int64_t from = places[i % 7 == 6 ? 3 : i % 3]; // the last: after the plan
+        const bool keepEndDate = i % 4 < 2;
+        const bool unchanged = i % 10 == 9; // the plan's own APR
+        const double apr =
+            unchanged ? c.planApr
+                      : std::round(std::uniform_real_distribution<>(-2, 30)(gen) * 1000) / 1000;
+        const std::string rateTrace =
+            trace + " at " + std::to_string(apr) + " from " + std::to_string(from) +
+            (keepEndDate ? " keeping the end date" : " keeping the payment");
+        ASSERT_TRUE(c.setRateChange(roundTripText(apr), std::to_string(from), keepEndDate));
+        const auto f = c.rateChangeFigures();
+        ASSERT_TRUE(f) << rateTrace;
+        const double C = c.planCompoundMonths, P = p.paymentsPerMonth;
+        const model::Change change{perPayment(apr, C, P), from, keepEndDate};
+        // Where the balance can grow a trillion-fold over the plan (centuries of payments at a
+        // high rate), a payment's last bit moves the last payment by more than a cent: no
+        // payment in doubles has exact figures there, and such plans are left out.
+        const double fastest = std::max(p.periodRate, perPayment(c.planApr + 3, C, P));
+        if (static_cast<double>(p.payments) * std::log1p(std::max(fastest, change.rate)) >
+            std::log(1e12)) {
+            ++steep;
+            continue;
+        }
+        const auto walk = [&](const model::Change* ch) {
+            return model::walk(p.amountFinanced, p.periodRate, p.payment, p.endAmount, p.payments,
+                               extra, l.from, lump, l.at, ch);
+        };
+        const model::Totals m = walk(&change), before = walk(nullptr);
+        if (m.endless) {
+            ++endless;
+            EXPECT_NE(f->message.find("never paid off"), std::string::npos)
+                << rateTrace << f->message;
+            const model::Change kept{change.rate, from, true};
+            EXPECT_NE(f->message.find(
+                          c.currency().amount(static_cast<double>(walk(&kept).changedPayment))),
+                      std::string::npos)
+                << rateTrace << f->message;
+            continue;
+        }
+        ASSERT_TRUE(f->message.empty()) << rateTrace << f->message;
+        const auto expectClose = [&](double got, model::Quad want, const std::string& what) {
+            EXPECT_TRUE(model::close(got, want)) << rateTrace << ", " << what << ": " << got
+                                                 << " against " << static_cast<double>(want);
+        };
+        ++checked;
+        expectClose(f->payment, m.changedPayment, "payment");
+        EXPECT_EQ(f->payments, m.payments) << rateTrace;
+        expectClose(f->lastPayment, m.lastPayment, "lastPayment");
+        expectClose(f->totalPaid, m.totalPaid, "totalPaid");
+        expectClose(f->totalInterest, m.totalInterest, "totalInterest");
+        expectClose(f->extraInterest, m.totalInterest - before.totalInterest, "extraInterest");
+        EXPECT_EQ(f->paymentsChange, m.payments - before.payments) << rateTrace;
+        EXPECT_DOUBLE_EQ(f->yearsChange, static_cast<double>(f->paymentsChange) / (12 * P));
+        // Keeping the end date never runs past the plan's last payment, and ends on it wherever
+        // the plan without the change does and no extra ends it sooner.
+        if (keepEndDate) {
+            EXPECT_LE(f->payments, p.payments) << rateTrace;
+            if (!withExtras && before.payments == p.payments) {
+                ++onTime;
+                EXPECT_EQ(f->payments, p.payments) << rateTrace;
+            }
+        }
+        // The plan's own rate, its payment kept, changes nothing at all.
+        if (unchanged && !keepEndDate) {
+            ++same;
+            EXPECT_EQ(f->extraInterest, 0) << rateTrace;
+            EXPECT_EQ(f->paymentsChange, 0) << rateTrace;
+        }
+
+        // The shocks: the plan's APR one to three points higher from the change, the end date
+        // kept.
+        const auto shock = c.shock();
+        ASSERT_TRUE(shock) << rateTrace;
+        for (int k = 1; k <= 3; ++k) {
+            const model::Change up{perPayment(c.planApr + k, C, P), from <= p.payments ? from : 1,
+                                   true};
+            const model::Totals s = walk(&up);
+            const ShockFigures& got = (*shock)[static_cast<size_t>(k - 1)];
+            EXPECT_EQ(got.points, k);
+            expectClose(got.payment, s.changedPayment, "payment +" + std::to_string(k));
+            expectClose(got.totalInterest, s.totalInterest, "interest +" + std::to_string(k));
+        }
     }
     EXPECT_GT(scheduled, 2000);
     EXPECT_GT(refused, 100);
     EXPECT_GT(decimals, 300);
     EXPECT_LT(failed, 200);
+    EXPECT_LT(steep, 450);
+    EXPECT_GT(checked, 1800);
+    EXPECT_GT(endless, 30);
+    EXPECT_GT(onTime, 375);
+    EXPECT_GT(same, 60);
 }
 
 TEST_F(WhatIf, TextsOfTheWindowComeFromTheState) {
