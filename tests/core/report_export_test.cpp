@@ -7,6 +7,7 @@
 #include <random>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/chart_data.h"
@@ -98,7 +99,9 @@ void expectRowMatches(const DetailsReport& report, const std::string& csvLine, s
     EXPECT_EQ(split(csvLine, ","), cells) << "payment " << k;
 }
 
-TEST(PaymentTableCsv, EveryRowIsTheReportsRowValueForValue) {
+// Each plan's payment table is its report's rows value for value, and its years add up to the
+// report to the cent.
+TEST(PaymentTableCsvAndYears, AreTheReportsRows) {
     const std::regex plainNumber(R"(-?\d+\.\d\d)");
     for (const Plan& plan : kPlans) {
         SCOPED_TRACE(plan.name);
@@ -117,6 +120,38 @@ TEST(PaymentTableCsv, EveryRowIsTheReportsRowValueForValue) {
             for (size_t f = 1; f < fields.size(); ++f)
                 EXPECT_TRUE(std::regex_match(fields[f], plainNumber)) << fields[f];
         }
+        const YearlySummary years(report, plan.perYear);
+        ASSERT_EQ(years.yearCount(), (plan.rows + plan.perYear - 1) / plan.perYear);
+        std::int64_t payments = 0, y = 0;
+        long long principal = 0, interest = 0;
+        years.forEachYear([&](const YearRow& row) {
+            ++y;
+            EXPECT_EQ(row.year, y);
+            const std::int64_t last = std::min(y * plan.perYear, plan.rows);
+            EXPECT_EQ(row.payments, last - (y - 1) * plan.perYear);
+            const DetailsReport::Row end = report.rowValues(last);
+            EXPECT_EQ(row.balance, moneyText(end.balance));
+            // The lazy year is the same as the year of the walk.
+            const YearRow lazy = years.year(y);
+            EXPECT_EQ(std::tie(lazy.principal, lazy.interest, lazy.balance, lazy.payments),
+                      std::tie(row.principal, row.interest, row.balance, row.payments));
+            payments += row.payments;
+            principal += cents(row.principal);
+            interest += cents(row.interest);
+            // Every year so far sums to that year's last row.
+            EXPECT_EQ(principal, cents(moneyText(end.principal)));
+            EXPECT_EQ(interest, cents(moneyText(end.interest)));
+        });
+        EXPECT_EQ(y, years.yearCount());
+        EXPECT_EQ(payments, plan.rows);
+        const YearRow total = years.total();
+        EXPECT_EQ(total.payments, plan.rows);
+        EXPECT_EQ(cents(total.principal), principal);
+        EXPECT_EQ(cents(total.interest), interest);
+        // The report's summary totals: interest always; principal when the plan ends at zero
+        // (loan) or makes whole deposits (investment).
+        EXPECT_EQ(interest, cents(moneyText(report.totals().interest)));
+        EXPECT_EQ(principal, cents(moneyText(report.totals().principal)));
     }
 }
 
@@ -144,47 +179,6 @@ TEST(PaymentTableCsv, AMillionRowsAndThreeAllCome) {
         EXPECT_EQ(yearLines[static_cast<size_t>(y)],
                   std::to_string(y) + "," + std::to_string(row.payments) + "," + row.principal +
                       "," + row.interest + "," + row.balance);
-    }
-}
-
-TEST(YearlySummary, YearsAddUpToTheReportToTheCent) {
-    for (const Plan& plan : kPlans) {
-        SCOPED_TRACE(plan.name);
-        const DetailsReport report = build(plan);
-        const YearlySummary years(report, plan.perYear);
-        ASSERT_EQ(years.yearCount(), (plan.rows + plan.perYear - 1) / plan.perYear);
-        std::int64_t payments = 0, y = 0;
-        long long principal = 0, interest = 0;
-        years.forEachYear([&](const YearRow& row) {
-            ++y;
-            EXPECT_EQ(row.year, y);
-            const std::int64_t last = std::min(y * plan.perYear, plan.rows);
-            EXPECT_EQ(row.payments, last - (y - 1) * plan.perYear);
-            const DetailsReport::Row end = report.rowValues(last);
-            EXPECT_EQ(row.balance, moneyText(end.balance));
-            // The lazy year is the same as the year of the walk.
-            const YearRow lazy = years.year(y);
-            EXPECT_EQ(lazy.principal, row.principal);
-            EXPECT_EQ(lazy.interest, row.interest);
-            EXPECT_EQ(lazy.balance, row.balance);
-            EXPECT_EQ(lazy.payments, row.payments);
-            payments += row.payments;
-            principal += cents(row.principal);
-            interest += cents(row.interest);
-            // Every year so far sums to that year's last row.
-            EXPECT_EQ(principal, cents(moneyText(end.principal)));
-            EXPECT_EQ(interest, cents(moneyText(end.interest)));
-        });
-        EXPECT_EQ(y, years.yearCount());
-        EXPECT_EQ(payments, plan.rows);
-        const YearRow total = years.total();
-        EXPECT_EQ(total.payments, plan.rows);
-        EXPECT_EQ(cents(total.principal), principal);
-        EXPECT_EQ(cents(total.interest), interest);
-        // The report's summary totals: interest always; principal when the plan ends at zero
-        // (loan) or makes whole deposits (investment).
-        EXPECT_EQ(interest, cents(moneyText(report.totals().interest)));
-        EXPECT_EQ(principal, cents(moneyText(report.totals().principal)));
     }
 }
 
