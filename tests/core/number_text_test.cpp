@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <bit>
 #include <cfloat>
 #include <charconv>
@@ -11,6 +10,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/number_text.h"
@@ -61,10 +61,9 @@ TEST(FieldValue, OnlyTheTextsOwnCharactersAreRead) {
         const std::string_view first(text, text[0] == '&' ? 1 : 1 + (text[1] == '.'));
         const LeadingNumber n = scanLeadingNumber(first),
                             alone = scanLeadingNumber(std::string(first));
-        EXPECT_EQ(n.found, alone.found) << text;
-        EXPECT_EQ(n.value, alone.value) << text;
-        EXPECT_EQ(n.digits, alone.digits) << text;
-        EXPECT_EQ(n.radix, alone.radix) << text;
+        EXPECT_EQ(std::tie(n.found, n.value, n.digits, n.radix),
+                  std::tie(alone.found, alone.value, alone.digits, alone.radix))
+            << text;
     }
 }
 
@@ -122,11 +121,10 @@ TEST(FormatFixed, FastPathsAgreeWithTheGeneralConversion) {
         for (int decimals : {2, 3}) {
             char fast[kFixedRoom];
             const std::string got(fast, writeFixed(fast, v, decimals));
-            std::array<char, kFixedRoom> general{};
-            const std::string want(general.data(),
-                                   std::to_chars(general.data(), general.data() + general.size(),
-                                                 v == 0.0 ? 0.0 : v, std::chars_format::fixed,
-                                                 decimals)
+            char general[kFixedRoom];
+            const std::string want(general,
+                                   std::to_chars(general, general + kFixedRoom, v == 0.0 ? 0.0 : v,
+                                                 std::chars_format::fixed, decimals)
                                        .ptr);
             if (got != want && ++mismatches <= 10)
                 ADD_FAILURE() << std::hexfloat << v << " to " << decimals << ": " << got << " vs "
