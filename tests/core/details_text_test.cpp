@@ -134,19 +134,16 @@ TEST(DetailsReport, RowsTextSizeIsWhatTheRowsWrite) {
     }
 }
 
-TEST(DetailsReport, OverflowInTotalsKeepsNothing) {
+// An overflow in the totals keeps no report; one in the principal column only ends the rows.
+TEST(DetailsReport, OverflowsInTotalsAndInThePrincipalColumn) {
     ReportInputs in = loan(200000);
     in.PMT = 1; // the balance grows without bound and overflows near row 146,000
     DetailsReport r;
     EXPECT_FALSE(DetailsReport::build(in, kUsd, r));
     in.PERS = 1e9; // past the pass limit: a failing step, decided without running the loop
     EXPECT_FALSE(DetailsReport::build(in, kUsd, r));
-}
-
-TEST(DetailsReport, OverflowInPrincipalColumnEndsTheRows) {
     // Without interest the principal column is k x PMT while the balance P0 - k x PMT stays
     // finite: row 2's principal overflows although the totals do not.
-    DetailsReport r;
     ASSERT_TRUE(DetailsReport::build(reportInputs(2, 1.7e308, 1e308, 0), kUsd, r));
     EXPECT_EQ(r.rowCount(), 1);
     EXPECT_EQ(r.lineCount(), 11);
