@@ -24,10 +24,15 @@ TEST(Engine, NothingSelectedRunsOnlyTheRateSteps) {
     EXPECT_GT(calc.reportRevision, revision);         // the report is rebuilt all the same
 }
 
-TEST(EngineUnset, PaymentCostNeverComputedShowsEmpty) {
+// A state never loaded: a calculation without the period factors keeps the rate unset; with
+// them, a payment cost it never works out shows empty.
+TEST(EngineUnset, MissingPeriodFactorsKeepRateAndPaymentCostNeverComputedShowsEmpty) {
     NullHost host;
     FinCalc calc(host);
     calc.CalculatorMode = "PersonalLoan";
+    calc.Calculate();
+    EXPECT_FALSE(calc.stored.PeriodRate.has_value());
+    EXPECT_FALSE(calc.stored.RAPR.has_value() && calc.stored.RAPR != 0.0);
     calc.cmResult.entries = {"Loan Payment", "Loan Amount", "Number of Payments"};
     calc.cmResult.selected = 0;
     calc.CompoundMonths = 1;
@@ -40,15 +45,6 @@ TEST(EngineUnset, PaymentCostNeverComputedShowsEmpty) {
     EXPECT_FALSE(calc.stored.PCOST.has_value());
     EXPECT_EQ(calc.fields[field::PCOST].text, "");
     EXPECT_EQ(calc.fields[field::PMT].text, "400.76");
-}
-
-TEST(EngineUnset, MissingPeriodFactorsKeepRate) {
-    NullHost host;
-    FinCalc calc(host);
-    calc.CalculatorMode = "PersonalLoan";
-    calc.Calculate();
-    EXPECT_FALSE(calc.stored.PeriodRate.has_value());
-    EXPECT_FALSE(calc.stored.RAPR.has_value() && calc.stored.RAPR != 0.0);
 }
 
 // A keyboard in a locale of decimal commas types the comma key as the point, and a pasted "7,5"
