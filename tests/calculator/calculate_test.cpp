@@ -10,31 +10,29 @@
 namespace selvane {
 namespace {
 
-class Engine : public ::testing::Test {
-  protected:
+TEST(Engine, NothingSelectedRunsOnlyTheRateSteps) {
     NullHost host;
-    FinCalc calc{host, CurrencyFormat(QLocale(QLocale::English, QLocale::UnitedStates))};
-    void SetUp() override { calc.Form_Load(); }
-    std::string& text(int i) { return calc.fields[static_cast<size_t>(i)].text; }
-    void set(int i, const std::string& t) { text(i) = t; }
-    double v(const Stored& s) { return s.value(); }
-};
-
-TEST_F(Engine, NothingSelectedRunsOnlyTheRateSteps) {
+    FinCalc calc(host);
+    calc.Form_Load();
     calc.cmResult.selected = -1;
-    set(field::APR, "12");
-    const std::string before = text(field::RAPR);
+    calc.fields[field::APR].text = "12";
+    const std::string before = calc.fields[field::RAPR].text;
     const auto revision = calc.reportRevision;
     calc.Calculate();
-    EXPECT_NEAR(v(calc.stored.RAPR), 12.683, 5e-4);
-    EXPECT_EQ(text(field::RAPR), before);     // no field is rewritten
-    EXPECT_GT(calc.reportRevision, revision); // the report is rebuilt all the same
+    EXPECT_NEAR(calc.stored.RAPR.value(), 12.683, 5e-4);
+    EXPECT_EQ(calc.fields[field::RAPR].text, before); // no field is rewritten
+    EXPECT_GT(calc.reportRevision, revision);         // the report is rebuilt all the same
 }
 
-TEST(EngineUnset, PaymentCostNeverComputedShowsEmpty) {
+// A state never loaded: a calculation without the period factors keeps the rate unset; with
+// them, a payment cost it never works out shows empty.
+TEST(EngineUnset, MissingPeriodFactorsKeepRateAndPaymentCostNeverComputedShowsEmpty) {
     NullHost host;
     FinCalc calc(host);
     calc.CalculatorMode = "PersonalLoan";
+    calc.Calculate();
+    EXPECT_FALSE(calc.stored.PeriodRate.has_value());
+    EXPECT_FALSE(calc.stored.RAPR.has_value() && calc.stored.RAPR != 0.0);
     calc.cmResult.entries = {"Loan Payment", "Loan Amount", "Number of Payments"};
     calc.cmResult.selected = 0;
     calc.CompoundMonths = 1;
@@ -47,15 +45,6 @@ TEST(EngineUnset, PaymentCostNeverComputedShowsEmpty) {
     EXPECT_FALSE(calc.stored.PCOST.has_value());
     EXPECT_EQ(calc.fields[field::PCOST].text, "");
     EXPECT_EQ(calc.fields[field::PMT].text, "400.76");
-}
-
-TEST(EngineUnset, MissingPeriodFactorsKeepRate) {
-    NullHost host;
-    FinCalc calc(host);
-    calc.CalculatorMode = "PersonalLoan";
-    calc.Calculate();
-    EXPECT_FALSE(calc.stored.PeriodRate.has_value());
-    EXPECT_FALSE(calc.stored.RAPR.has_value() && calc.stored.RAPR != 0.0);
 }
 
 // A keyboard in a locale of decimal commas types the comma key as the point, and a pasted "7,5"

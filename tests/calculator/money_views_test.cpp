@@ -6,7 +6,6 @@
 #include "calculator/fincalc.h"
 #include "core/printed_pages.h"
 #include "support/recording_host.h"
-#include "support/report_inputs.h"
 
 namespace selvane {
 namespace {
@@ -40,17 +39,6 @@ TEST_F(MoneyViews, PreviewShowsThePagesPrintPrints) {
     ASSERT_EQ(host.pageTexts.size(), 2u);
     EXPECT_EQ(host.pageTexts[0], host.pageTexts[1]);
     EXPECT_FALSE(host.pageTexts[0].empty());
-}
-
-// CSV files follow a decimal-comma locale only when asked to, as the window asks.
-TEST(CsvStyleOfTheState, SemicolonsAndDecimalCommasOnlyWhereTheLocaleWritesThem) {
-    NullHost host;
-    FinCalc german(host, CurrencyFormat(QLocale(QLocale::German, QLocale::Germany)));
-    FinCalc american(host, testing::kUsd);
-    EXPECT_EQ(german.csvStyle(), CsvStyle{});
-    german.csvFollowsLocale = american.csvFollowsLocale = true;
-    EXPECT_EQ(german.csvStyle(), kDecimalCommaCsv);
-    EXPECT_EQ(american.csvStyle(), CsvStyle{});
 }
 
 TEST_F(MoneyViews, DialogsSuggestANameBesideTheScenario) {
@@ -89,10 +77,7 @@ TEST_F(MoneyViews, SavingTheChartHandsTheReportToTheFrontEnd) {
     EXPECT_EQ(calc.notice, "Could not save the chart as /tmp/c.svg: refused");
 }
 
-TEST(PaymentsPerYearOfTheState, FollowsThePaymentPeriodList) {
-    NullHost host;
-    FinCalc calc(host);
-    calc.Form_Load();
+TEST_F(MoneyViews, PaymentsPerYearFollowThePaymentPeriodList) {
     const struct {
         int period;
         std::int64_t perYear;
@@ -106,10 +91,7 @@ TEST(PaymentsPerYearOfTheState, FollowsThePaymentPeriodList) {
     EXPECT_TRUE(calc.chartSource().investment);
 }
 
-TEST(ChartSourceOfTheState, CarriesExtrasOnlyWhereTheyApplyAndAreNotZero) {
-    NullHost host;
-    FinCalc calc(host);
-    calc.Form_Load();
+TEST_F(MoneyViews, ChartSourceCarriesExtrasOnlyWhereTheyApplyAndAreNotZero) {
     const struct {
         const char* name;
         void (FinCalc::*mode)();
@@ -144,10 +126,7 @@ TEST(ChartSourceOfTheState, CarriesExtrasOnlyWhereTheyApplyAndAreNotZero) {
 // A rate change is drawn as the What If window's schedule with it: a kept payment that
 // lengthens the plan draws to its last payment and the axis reaches it; one that never pays the
 // plan off draws nothing.
-TEST(ChartSourceOfTheState, DrawsTheRateChangesScheduleToItsEnd) {
-    NullHost host;
-    FinCalc calc(host);
-    calc.Form_Load();
+TEST_F(MoneyViews, ChartSourceDrawsTheRateChangesScheduleToItsEnd) {
     calc.mnMortgage_Click();
     calc.Calculate();
     const struct {

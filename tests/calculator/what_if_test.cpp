@@ -1,10 +1,12 @@
-// What if, as the state object runs it: every figure against the schedule model on generated
-// loans; plans without a schedule; the texts; a found rate that goes with its plan. Find the Rate
-// is checked by its definition: type the found APR in (Use This Rate), calculate the payment, and
-// it must be the payment typed, for thousands of generated plans in every mode and period pair.
+// What if, as the state object runs it: every figure, the rate change's too, against the schedule
+// model on generated loans; plans without a schedule; the texts, the rate change's too; a found
+// rate that goes with its plan. Find the Rate is checked by its definition: type the found APR in
+// (Use This Rate), calculate the payment, and it must be the payment typed, for thousands of
+// generated plans in every mode and period pair.
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <random>
 #include <tuple>
@@ -15,6 +17,7 @@
 #include "core/number_text.h"
 #include "support/generated_loans.h"
 #include "support/recording_host.h"
+#include "support/report_inputs.h"
 #include "support/schedule_model.h"
 
 namespace selvane {
@@ -30,8 +33,13 @@ class WhatIf : public ::testing::Test {
         c.mnMortgage_Click();
     }
     testing::RecordingHost host;
-    FinCalc c{host};
+    FinCalc c{host, testing::kUsd}; // texts in dollars, whatever the machine's locale
 };
+
+// The rate per payment an APR gives, as the calculation derives it from its periods.
+double perPayment(double apr, double compoundMonths, double perMonth) {
+    return std::pow(1 + 0.01 * apr * compoundMonths / (perMonth * 12), 1 / compoundMonths) - 1;
+}
 
 // The payment the payment field shows after a calculation: a lease's with its tax.
 double shownPayment(const FinCalc& c) {
@@ -44,6 +52,7 @@ TEST_F(WhatIf, FoundRatesGiveThePaymentBackWhenCalculated) {
     auto pick = [&](const auto& options) {
         return options[std::uniform_int_distribution<size_t>(0, std::size(options) - 1)(gen)];
     };
+    const auto whole = [&](int most) { return std::uniform_int_distribution<int>(0, most)(gen); };
     const Mode modes[] = {Mode::PersonalLoan, Mode::Mortgage, Mode::Lease, Mode::Income,
                           Mode::Investment};
     const double counts[] = {1, 2, 3, 12, 13, 36, 47.5, 60, 180, 360, 1000, 4000, 10000};
@@ -55,21 +64,11 @@ TEST_F(WhatIf, FoundRatesGiveThePaymentBackWhenCalculated) {
     int checked = 0, skipped = 0;
     for (int i = 0; i < 3000; ++i) {
         const double sbal = pick(amounts);
-        Loan l{pick(modes),
-               std::uniform_int_distribution<int>(0, 3)(gen),
-               std::uniform_int_distribution<int>(0, 2)(gen),
-               0,
-               pick(counts),
-               sbal,
-               std::round(sbal * pick(shares) * 100) / 100,
-               std::round(sbal * pick(shares) * 100) / 100,
-               pick(taxes),
-               pick(rates),
-               0, // the payment is solved for
-               0,
-               0,
-               1,
-               1};
+        const auto share = [&] { return std::round(sbal * pick(shares) * 100) / 100; };
+        // Solved for the payment (result 0), with no extras.
+        const Loan l{pick(modes), whole(3), whole(2), 0,           pick(counts),
+                     sbal,        share(),  share(),  pick(taxes), pick(rates),
+                     0,           0,        0,        1,           1};
         // As the calculation gives it, and as a user types it from an offer: to the cent.
         for (const bool cents : {false, true}) {
             calculate(c, l);
@@ -107,11 +106,15 @@ TEST_F(WhatIf, FoundRatesGiveThePaymentBackWhenCalculated) {
 // for), the period rate, the payment, the end amount and the payments rounded up. About a hundred
 // of the plans run thousands of payments at 20 % or more, where the balance's rounding errors grow
 // by (1 + rate) each period: they agree to the cent only through the schedule's extra precision.
+// Then the rate changes (every period pair, tax, down payment, balloon, rates up and down), to the
+// cent or 1e-9 of the figure.
 TEST_F(WhatIf, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
     std::mt19937 gen(20261207);
     int scheduled = 0, refused = 0, decimals = 0, failed = 0;
+    int checked = 0, endless = 0, onTime = 0, same = 0, steep = 0; // of the rate changes
     for (int i = 0; i < 3000; ++i) {
         const Loan l = testing::generate(gen);
+        c.clearRateChange(); // the last plan's, which Compare would show
         calculate(c, l);
         const double financed =
             l.result == 0 ? l.sbal * (1 + 0.01 * l.tax) - l.dpmt : l.sbal - l.dpmt;
@@ -170,11 +173,108 @@ TEST_F(WhatIf, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
         const bool unused =
             (l.lump != 0 && l.at > x.payments) || (l.extra != 0 && l.from > x.payments);
         EXPECT_EQ(!w->note.empty(), unused) << trace << " " << w->note;
+
+        // Then a new rate from the first, a middle or the last payment or after the plan, the
+        // plan's own APR now and then, either answer of the lender, with the extras every other
+        // plan: every figure of the rate change and of the rate shocks.
+        const bool withExtras = i % 2 == 0;
+        const double extra = withExtras ? l.extra : 0, lump = withExtras ? l.lump : 0;
+        ASSERT_TRUE(c.setExtras(roundTripText(extra), std::to_string(l.from), roundTripText(lump),
+                                std::to_string(l.at)));
+        const Plan& p = *c.plan;
+        const std::int64_t places[] = {1, p.payments / 2 + 1, p.payments, p.payments + 1};
+        const std::int64_t from = places[i % 7 == 6 ? 3 : i % 3]; // the last: after the plan
+        const bool keepEndDate = i % 4 < 2;
+        const bool unchanged = i % 10 == 9; // the plan's own APR
+        const double apr =
+            unchanged ? c.planApr
+                      : std::round(std::uniform_real_distribution<>(-2, 30)(gen) * 1000) / 1000;
+        const std::string rateTrace =
+            trace + " at " + std::to_string(apr) + " from " + std::to_string(from) +
+            (keepEndDate ? " keeping the end date" : " keeping the payment");
+        ASSERT_TRUE(c.setRateChange(roundTripText(apr), std::to_string(from), keepEndDate));
+        const auto f = c.rateChangeFigures();
+        ASSERT_TRUE(f) << rateTrace;
+        const double C = c.planCompoundMonths, P = p.paymentsPerMonth;
+        const model::Change change{perPayment(apr, C, P), from, keepEndDate};
+        // Where the balance can grow a trillion-fold over the plan (centuries of payments at a
+        // high rate), a payment's last bit moves the last payment by more than a cent: no
+        // payment in doubles has exact figures there, and such plans are left out.
+        const double fastest = std::max(p.periodRate, perPayment(c.planApr + 3, C, P));
+        if (static_cast<double>(p.payments) * std::log1p(std::max(fastest, change.rate)) >
+            std::log(1e12)) {
+            ++steep;
+            continue;
+        }
+        const auto walk = [&](const model::Change* ch) {
+            return model::walk(p.amountFinanced, p.periodRate, p.payment, p.endAmount, p.payments,
+                               extra, l.from, lump, l.at, ch);
+        };
+        const model::Totals m = walk(&change), before = walk(nullptr);
+        if (m.endless) {
+            ++endless;
+            EXPECT_NE(f->message.find("never paid off"), std::string::npos)
+                << rateTrace << f->message;
+            const model::Change kept{change.rate, from, true};
+            EXPECT_NE(f->message.find(
+                          c.currency().amount(static_cast<double>(walk(&kept).changedPayment))),
+                      std::string::npos)
+                << rateTrace << f->message;
+            continue;
+        }
+        ASSERT_TRUE(f->message.empty()) << rateTrace << f->message;
+        const auto expectClose = [&](double got, model::Quad want, const std::string& what) {
+            EXPECT_TRUE(model::close(got, want)) << rateTrace << ", " << what << ": " << got
+                                                 << " against " << static_cast<double>(want);
+        };
+        ++checked;
+        expectClose(f->payment, m.changedPayment, "payment");
+        EXPECT_EQ(f->payments, m.payments) << rateTrace;
+        expectClose(f->lastPayment, m.lastPayment, "lastPayment");
+        expectClose(f->totalPaid, m.totalPaid, "totalPaid");
+        expectClose(f->totalInterest, m.totalInterest, "totalInterest");
+        expectClose(f->extraInterest, m.totalInterest - before.totalInterest, "extraInterest");
+        EXPECT_EQ(f->paymentsChange, m.payments - before.payments) << rateTrace;
+        EXPECT_DOUBLE_EQ(f->yearsChange, static_cast<double>(f->paymentsChange) / (12 * P));
+        // Keeping the end date never runs past the plan's last payment, and ends on it wherever
+        // the plan without the change does and no extra ends it sooner.
+        if (keepEndDate) {
+            EXPECT_LE(f->payments, p.payments) << rateTrace;
+            if (!withExtras && before.payments == p.payments) {
+                ++onTime;
+                EXPECT_EQ(f->payments, p.payments) << rateTrace;
+            }
+        }
+        // The plan's own rate, its payment kept, changes nothing at all.
+        if (unchanged && !keepEndDate) {
+            ++same;
+            EXPECT_EQ(f->extraInterest, 0) << rateTrace;
+            EXPECT_EQ(f->paymentsChange, 0) << rateTrace;
+        }
+
+        // The shocks: the plan's APR one to three points higher from the change, the end date
+        // kept.
+        const auto shock = c.shock();
+        ASSERT_TRUE(shock) << rateTrace;
+        for (int k = 1; k <= 3; ++k) {
+            const model::Change up{perPayment(c.planApr + k, C, P), from <= p.payments ? from : 1,
+                                   true};
+            const model::Totals s = walk(&up);
+            const ShockFigures& got = (*shock)[static_cast<size_t>(k - 1)];
+            EXPECT_EQ(got.points, k);
+            expectClose(got.payment, s.changedPayment, "payment +" + std::to_string(k));
+            expectClose(got.totalInterest, s.totalInterest, "interest +" + std::to_string(k));
+        }
     }
     EXPECT_GT(scheduled, 2000);
     EXPECT_GT(refused, 100);
     EXPECT_GT(decimals, 300);
     EXPECT_LT(failed, 200);
+    EXPECT_LT(steep, 450);
+    EXPECT_GT(checked, 1800);
+    EXPECT_GT(endless, 30);
+    EXPECT_GT(onTime, 375);
+    EXPECT_GT(same, 60);
 }
 
 TEST_F(WhatIf, TextsOfTheWindowComeFromTheState) {
@@ -188,11 +288,9 @@ TEST_F(WhatIf, TextsOfTheWindowComeFromTheState) {
     c.fields[field::PERS].text = "180";
     c.Calculate();
     const CompareTexts compare = c.compareTexts();
-    EXPECT_EQ(compare[1][0], "300");
-    EXPECT_EQ(compare[1][1], "180");
-    EXPECT_EQ(compare[1][2], "-120");
-    EXPECT_EQ(compare[4][0], "25 years");
-    EXPECT_EQ(compare[4][2], "-10 years");
+    using Row = std::array<std::string, 3>;
+    EXPECT_EQ(compare[1], (Row{"300", "180", "-120"}));
+    EXPECT_EQ(compare[4], (Row{"25 years", "15 years", "-10 years"}));
     EXPECT_EQ(compare[3][2], c.currency()(*c.planFigures().totalInterest - *c.kept->totalInterest));
 }
 
@@ -221,7 +319,9 @@ TEST_F(WhatIf, RefusedExtrasKeepTheOnesBeforeAndSayWhy) {
     EXPECT_NE(c.whatIfTexts().figures[0], "\u2013");
 }
 
-TEST_F(WhatIf, OnlyLoansAndMortgagesTakeExtrasButEveryModeIsCompared) {
+// Why the other modes take none. That Compare keeps the plan of every mode, with its figures, is
+// the case compare-every-mode of the command-line scripts.
+TEST_F(WhatIf, OnlyLoansAndMortgagesTakeExtras) {
     const std::tuple<void (FinCalc::*)(), const char*> modes[] = {
         {&FinCalc::mnPersonalLoan_Click, nullptr},
         {&FinCalc::mnMortgage_Click, nullptr},
@@ -233,15 +333,6 @@ TEST_F(WhatIf, OnlyLoansAndMortgagesTakeExtrasButEveryModeIsCompared) {
         EXPECT_EQ(c.whatIf().has_value(), says == nullptr) << c.CalculatorMode;
         EXPECT_NE(c.extrasUnavailable().value_or("-").find(says ? says : "-"), std::string::npos)
             << c.CalculatorMode;
-        const PlanFigures f = c.planFigures();
-        ASSERT_TRUE(f.totalPaid && f.totalInterest) << c.CalculatorMode;
-        EXPECT_EQ(format00(f.payment), c.fields[field::PMT].text); // a lease's with its tax
-        // An investment's deposits and the interest they earn make its end amount.
-        const double start = val(c.stored.SBAL).v, end = val(c.stored.FBAL).v;
-        if (c.mode() == Mode::Investment)
-            EXPECT_NEAR(*f.totalPaid + *f.totalInterest, end - start, 1e-6);
-        else
-            EXPECT_NEAR(*f.totalPaid - *f.totalInterest, c.plan->amountFinanced - end, 1e-6);
     }
 }
 
@@ -261,6 +352,66 @@ TEST_F(WhatIf, RateTextsOfTheWindow) {
     ASSERT_TRUE(c.foundRate && c.foundRate->apr) << c.foundRate->message;
     EXPECT_EQ(c.rateTexts().apr, formatFixed(*c.foundRate->apr, 6) + " %");
     EXPECT_TRUE(c.rateTexts().message.empty());
+}
+
+// The texts the window shows, for a 25-year mortgage at 4 % whose rate changes from payment 61
+// (figures as the schedule model has them): signed changes, singular and plural, and no figure
+// beside a refused text or where a change cannot be used.
+TEST_F(WhatIf, RateChangeTextsOfTheWindow) {
+    c.fields[field::APR].text = "4";
+    c.Calculate();
+    RateChangeTexts t = c.rateChangeTexts();
+    EXPECT_TRUE(t.apr == "4" && t.from == "1" && !t.on && t.figures[0] == "\u2013");
+    const struct {
+        struct {
+            const char *apr, *from;
+            bool keepEndDate;
+        } change;
+        std::array<std::string, 7> figures;
+    } cases[] = {
+        {{"6.5", "61", false},
+         {"$789.03", "465", "$772.38", "$366,882.45", "$216,882.45", "+$130,173.35",
+          "+165 payments (13 years 9 months)"}},
+        {{"6.5", "61", true},
+         {"$966.95", "300", "$966.95", "$279,410.28", "$129,410.28", "+$42,701.18", "0 payments"}},
+        {{"3.97", "1", false},
+         {"$789.03", "299", "$337.57", "$235,468.60", "$85,468.60", "($1,240.49)",
+          "-1 payment (-1 month)"}},
+        {{"4.00001", "1", false},
+         {"$789.03", "301", "$0.42", "$236,709.51", "$86,709.51", "+$0.42",
+          "+1 payment (1 month)"}},
+        // Less than half a cent more: no sign before a figure of no cents.
+        {{"4.00005", "300", false},
+         {"$789.03", "300", "$789.03", "$236,709.09", "$86,709.09", "$0.00", "0 payments"}},
+    };
+    for (const auto& k : cases) {
+        ASSERT_TRUE(c.setRateChange(k.change.apr, k.change.from, k.change.keepEndDate));
+        t = c.rateChangeTexts();
+        EXPECT_EQ(t.figures, k.figures) << k.change.apr;
+        EXPECT_TRUE(t.on && t.refused.empty() && t.message.empty());
+    }
+    EXPECT_EQ(t.shockFrom, "From payment 300 on, the end date kept:");
+    ASSERT_TRUE(c.setRateChange("6.5", "61", false));
+    EXPECT_EQ(c.rateChangeTexts().shockFrom, "From payment 61 on, the end date kept:");
+    const std::array<std::string, 3> shock1{"+1 point (5.000 %)", "$858.08", "$103,280.92"};
+    EXPECT_EQ(c.rateChangeTexts().shock[0], shock1);
+    EXPECT_EQ(c.rateChangeTexts().shock[2][0], "+3 points (7.000 %)");
+
+    // A refused text, a payment that does not pay the interest at the new rate, a lease.
+    EXPECT_FALSE(c.setRateChange("6.5", "0", false));
+    t = c.rateChangeTexts();
+    EXPECT_TRUE(t.on && !t.refused.empty() && t.figures[0] == "\u2013" &&
+                t.shock[0][1] == "\u2013");
+    ASSERT_TRUE(c.setRateChange("30", "61", false));
+    t = c.rateChangeTexts();
+    EXPECT_TRUE(!t.message.empty() && t.figures[0] == "\u2013" && t.shock[0][1] != "\u2013");
+    // Kept so, the plan has no number of payments, length or totals to compare.
+    c.mnKeep_Click();
+    for (const size_t row : {1, 2, 4})
+        EXPECT_EQ(c.compareTexts()[row][0], "\u2013") << row;
+    c.mnLease_Click();
+    t = c.rateChangeTexts();
+    EXPECT_TRUE(!t.unavailable.empty() && t.shockFrom.empty() && t.figures[0] == "\u2013");
 }
 
 } // namespace

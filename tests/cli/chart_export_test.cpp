@@ -9,16 +9,13 @@
 #include <QXmlStreamReader>
 
 #include "support/cli_run.h"
+#include "support/files.h"
 
 namespace {
 
 using selvane::testing::CliRun;
 using selvane::testing::runCli;
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using selvane::testing::slurp;
 
 // Distinct colours in a picture: a blank or one-colour picture has one or two.
 int colourCount(const QImage& image) {
@@ -45,7 +42,7 @@ TEST(ChartCli, PngAndSvgByTheNamesEnding) {
     EXPECT_EQ(png.size(), QSize(1000, 600));
     EXPECT_GT(colourCount(png), 8); // lines, bars, axes and text, not an empty sheet
 
-    QXmlStreamReader svg(fileBytes(dir.filePath("LOAN.SVG")));
+    QXmlStreamReader svg(QByteArray::fromStdString(slurp(dir.filePath("LOAN.SVG").toStdString())));
     ASSERT_TRUE(svg.readNextStartElement()) << svg.errorString().toStdString();
     EXPECT_EQ(svg.name(), QStringLiteral("svg"));
     EXPECT_TRUE(svg.attributes().value("viewBox").toString().endsWith("1000 600"))

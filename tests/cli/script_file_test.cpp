@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <fstream>
 
 #include "support/cli_run.h"
 
@@ -52,11 +53,9 @@ TEST(ScriptFile, ALineOverOneMebibyteEndsTheScriptThere) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath("long.script");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    const QByteArray longest = "# " + QByteArray((1 << 20) - 2, 'x'); // exactly 1 MiB
-    f.write("dump\r\n" + longest + "\r\ndump\n# a comment\n" + longest + "x\ndump\n");
-    f.close();
+    const std::string longest = "# " + std::string((1 << 20) - 2, 'x'); // exactly 1 MiB
+    std::ofstream(path.toStdString(), std::ios::binary)
+        << "dump\r\n" + longest + "\r\ndump\n# a comment\n" + longest + "x\ndump\n";
     const CliRun r = runCliWith({path});
     expectOneLineError(r, "line 5: line longer than 1048576 bytes");
     EXPECT_EQ(r.out.size(), 2); // the dumps before the long line, none after it
@@ -70,10 +69,7 @@ TEST(ScriptFile, StandardInputWithoutEndStopsAtItsFirstLine) {
 TEST(ScriptFile, StandardInputStaysAScript) {
     QTemporaryDir dir;
     const QString path = dir.filePath("in.script");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("mode Income\ndump");
-    f.close();
+    std::ofstream(path.toStdString(), std::ios::binary) << "mode Income\ndump";
     const CliRun r = runCliWith({}, path);
     ASSERT_TRUE(r.finished);
     EXPECT_EQ(r.exitCode, 0) << r.errors.toStdString();

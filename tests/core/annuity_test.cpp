@@ -68,14 +68,5 @@ TEST(Annuity, WorkedExamplesAndFailures) {
     expectRows(rows);
 }
 
-TEST(Annuity, PartsAddUpToTheLevelPayment) {
-    for (double per : {0.5, 1.0, 7.0, 12.0, 12.9}) {
-        const double level = *Pmt(0.005, 12, -10000, 0);
-        EXPECT_NEAR(*IPmt(0.005, per, 12, -10000, 0) + *PPmt(0.005, per, 12, -10000, 0), level,
-                    1e-9)
-            << per;
-    }
-}
-
 } // namespace
 } // namespace selvane

@@ -20,13 +20,12 @@ using testing::kUsd;
 using testing::reportInputs;
 
 DetailsReport makeReport(double rows, bool investment, double rate) {
-    ReportInputs in;
-    in.SBAL = investment ? 1000 : 250000;
-    in.PERS = rows;
     // Long reports run at a near-zero rate so that their balance stays within bounds.
-    in.PeriodRate = rate >= 0 ? rate : rows > 1000 ? 1e-6 : 0.004;
-    in.PMT = rows > 1000 ? 0.2 : 1300;
-    in.APR = in.RAPR = in.PeriodRate * 1200;
+    ReportInputs in = reportInputs(rows, investment ? 1000 : 250000, rows > 1000 ? 0.2 : 1300,
+                                   rate >= 0     ? rate
+                                   : rows > 1000 ? 1e-6
+                                                 : 0.004);
+    in.RAPR = in.APR;
     in.investment = investment;
     DetailsReport r;
     EXPECT_TRUE(DetailsReport::build(in, kUsd, r));
@@ -69,7 +68,7 @@ void expectSame(const std::vector<ChartPoint>& got, const std::vector<ChartPoint
 }
 
 // The cases are in tests/data/chart_data_cases.csv: short and long reports, loans and
-// investments, few and many columns.
+// investments, few and many columns, and the years a bar takes (at most 60 bars).
 TEST(ChartData, LinesAreEachColumnsExtremesAndBarsAreTheYears) {
     for (const testing::CaseRow& c : testing::readCases("chart_data_cases.csv")) {
         SCOPED_TRACE(c.line);
@@ -92,6 +91,7 @@ TEST(ChartData, LinesAreEachColumnsExtremesAndBarsAreTheYears) {
         expectSame(d.interest, expectedPoints(interest, columns), "interest");
 
         // Bars of single years are the summary's years; runs of years add up to the whole plan.
+        EXPECT_EQ(d.yearsPerBar, c.number("years_per_bar"));
         const YearlySummary years(report, perYear);
         ASSERT_EQ(static_cast<std::int64_t>(d.bars.size()),
                   (years.yearCount() + d.yearsPerBar - 1) / d.yearsPerBar);

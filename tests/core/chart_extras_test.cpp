@@ -37,14 +37,12 @@ TEST(ExtrasBalancePoints, FollowThePlansBalanceAndEndAtThePayOff) {
         const Extras extras{c.number("extra"), static_cast<std::int64_t>(c.number("from")),
                             c.number("lump"), static_cast<std::int64_t>(c.number("at"))};
         const int columns = static_cast<int>(c.number("columns"));
-        ReportInputs in;
-        in.SBAL = principal;
-        in.FBAL = endAmount;
-        in.PERS = payments;
-        in.PeriodRate = rate;
         const double g = std::pow(1 + rate, payments);
-        in.PMT = rate == 0 ? (principal - endAmount) / payments
-                           : (principal * g - endAmount) * rate / (g - 1);
+        ReportInputs in = reportInputs(payments, principal,
+                                       rate == 0 ? (principal - endAmount) / payments
+                                                 : (principal * g - endAmount) * rate / (g - 1),
+                                       rate);
+        in.FBAL = endAmount;
         DetailsReport report;
         ASSERT_TRUE(DetailsReport::build(in, kUsd, report));
         ChartSource source;

@@ -31,25 +31,32 @@ TEST(ExtraPayments, ProblemsAreNamed) {
 }
 
 // A balance left under half a cent above the end amount counts as paid: the payment then pays
-// exactly what is left, and a schedule never ends with a payment of a fraction of a cent.
-TEST(ExtraPayments, HalfACentEndsTheSchedule) {
+// exactly what is left, and a schedule never ends with a payment of a fraction of a cent. Amounts
+// near the top of the range of doubles are split for the exact products differently. Every plan
+// also has the schedule model's figures.
+TEST(ExtraPayments, HalfACentEndsTheScheduleAndHugeAmountsStayExact) {
     const struct {
-        double payment;
-        std::int64_t payments;
+        Plan plan;
+        std::int64_t payments; // and the last payment, where the plan is one of 100
         double last;
     } cases[] = {
-        {100.0 / 3 - 0.004 / 3, 3, 100.0 / 3 + 0.008 / 3}, // 0.004 left after the third
-        {33.33, 4, 0.01},                                  // 0.01 left: a fourth payment
-        {50, 2, 50},                                       // ends early, to the cent
+        {{100, 0, 100.0 / 3 - 0.004 / 3, 0, 4}, 3, 100.0 / 3 + 0.008 / 3}, // 0.004 left: paid
+        {{100, 0, 33.33, 0, 4}, 4, 0.01}, // 0.01 left: a fourth payment
+        {{100, 0, 50, 0, 4}, 2, 50},      // ends early, to the cent
+        {{1e306, 0.01, 2.3e304, 1e300, 60}, 0, 0},
     };
-    for (const auto& c : cases) {
-        const Plan plan{100, 0, c.payment, 0, 4};
+    for (const auto& [plan, payments, last] : cases) {
         const ScheduleTotals s = schedule(plan, {});
-        EXPECT_EQ(s.payments, c.payments) << c.payment;
-        EXPECT_NEAR(s.lastPayment.value(), c.last, 1e-12) << c.payment;
-        const model::Totals m = model::walk(100, 0, c.payment, 0, 4);
-        EXPECT_EQ(m.payments, s.payments);
-        EXPECT_TRUE(model::close(s.totalPaid.value(), m.totalPaid));
+        const model::Totals m = model::walk(plan.amountFinanced, plan.periodRate, plan.payment,
+                                            plan.endAmount, plan.payments);
+        if (payments > 0) {
+            EXPECT_EQ(s.payments, payments) << plan.payment;
+            EXPECT_NEAR(s.lastPayment.value(), last, 1e-12) << plan.payment;
+        }
+        EXPECT_EQ(s.payments, m.payments) << plan.payment;
+        EXPECT_TRUE(model::close(s.lastPayment.value(), m.lastPayment)) << plan.payment;
+        EXPECT_TRUE(model::close(s.totalPaid.value(), m.totalPaid)) << plan.payment;
+        EXPECT_TRUE(model::close(s.totalInterest.value(), m.totalInterest)) << plan.payment;
     }
 }
 
@@ -77,16 +84,6 @@ TEST(ExtraPayments, ASettledBalanceStillTakesLaterExtras) {
             EXPECT_LT(s.payments, 300200);
         }
     }
-}
-
-// Amounts near the top of the range of doubles are split for the exact products differently.
-TEST(ExtraPayments, HugeAmountsStayExact) {
-    const Plan plan{1e306, 0.01, 2.3e304, 1e300, 60};
-    const ScheduleTotals s = schedule(plan, {});
-    const model::Totals m = model::walk(1e306, 0.01, 2.3e304, 1e300, 60);
-    EXPECT_EQ(s.payments, m.payments);
-    EXPECT_TRUE(model::close(s.lastPayment.value(), m.lastPayment));
-    EXPECT_TRUE(model::close(s.totalInterest.value(), m.totalInterest));
 }
 
 } // namespace

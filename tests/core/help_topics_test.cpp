@@ -18,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using selvane::testing::repeat;
 using selvane::testing::slurp;
 
 size_t characters(std::string_view s) {
@@ -44,7 +45,7 @@ bool isStartWithBreaks(std::string_view shown, std::string_view topic) {
 }
 
 TEST(CommentsText, BreaksLongLinesAndCutsHugeTopics) {
-    const std::string x1000 = testing::repeat("x", 1000);
+    const std::string x1000 = repeat("x", 1000);
     const std::string cut{kCommentsCutNote};
     const struct {
         const char* name;
@@ -54,29 +55,21 @@ TEST(CommentsText, BreaksLongLinesAndCutsHugeTopics) {
         {"empty", "", ""},
         {"a line of exactly the limit", x1000 + "\r\n" + x1000, x1000 + "\r\n" + x1000},
         {"one character over, no blank", x1000 + "y", x1000 + "\r\ny"},
-        {"after the last blank in the second half",
-         testing::repeat("a", 600) + " " + testing::repeat("b", 600),
-         testing::repeat("a", 600) + " \r\n" + testing::repeat("b", 600)},
-        {"a blank in the first half only",
-         testing::repeat("a", 100) + " " + testing::repeat("b", 1000),
-         testing::repeat("a", 100) + " " + testing::repeat("b", 899) + "\r\n" +
-             testing::repeat("b", 101)},
-        {"counted in characters, not bytes", testing::repeat("\xC3\xA9", 1001),
-         testing::repeat("\xC3\xA9", 1000) + "\r\n\xC3\xA9"},
-        {"pieces of a long line, its own break kept", testing::repeat("x", 2500) + "\n" + "tail",
-         x1000 + "\r\n" + x1000 + "\r\n" + testing::repeat("x", 500) + "\ntail"},
-        {"10,000 lines whole", testing::repeat("l\r\n", 9999) + "l",
-         testing::repeat("l\r\n", 9999) + "l"},
-        {"the 10,001st line cut", testing::repeat("l\r\n", 10001),
-         testing::repeat("l\r\n", 10000) + cut},
-        {"lone CRs count as lines", testing::repeat("\r", 10001),
-         testing::repeat("\r", 10000) + cut},
-        {"exactly 1 MiB, whole",
-         testing::repeat(testing::repeat("z", 999) + "\r\n", 1047) + testing::repeat("z", 529),
-         testing::repeat(testing::repeat("z", 999) + "\r\n", 1047) + testing::repeat("z", 529)},
-        {"cut at the last whole line within 1 MiB",
-         testing::repeat(testing::repeat("z", 999) + "\r\n", 1100),
-         testing::repeat(testing::repeat("z", 999) + "\r\n", 1047) + cut},
+        {"after the last blank in the second half", repeat("a", 600) + " " + repeat("b", 600),
+         repeat("a", 600) + " \r\n" + repeat("b", 600)},
+        {"a blank in the first half only", repeat("a", 100) + " " + repeat("b", 1000),
+         repeat("a", 100) + " " + repeat("b", 899) + "\r\n" + repeat("b", 101)},
+        {"counted in characters, not bytes", repeat("\xC3\xA9", 1001),
+         repeat("\xC3\xA9", 1000) + "\r\n\xC3\xA9"},
+        {"pieces of a long line, its own break kept", repeat("x", 2500) + "\n" + "tail",
+         x1000 + "\r\n" + x1000 + "\r\n" + repeat("x", 500) + "\ntail"},
+        {"10,000 lines whole", repeat("l\r\n", 9999) + "l", repeat("l\r\n", 9999) + "l"},
+        {"the 10,001st line cut", repeat("l\r\n", 10001), repeat("l\r\n", 10000) + cut},
+        {"lone CRs count as lines", repeat("\r", 10001), repeat("\r", 10000) + cut},
+        {"exactly 1 MiB, whole", repeat(repeat("z", 999) + "\r\n", 1047) + repeat("z", 529),
+         repeat(repeat("z", 999) + "\r\n", 1047) + repeat("z", 529)},
+        {"cut at the last whole line within 1 MiB", repeat(repeat("z", 999) + "\r\n", 1100),
+         repeat(repeat("z", 999) + "\r\n", 1047) + cut},
     };
     for (const auto& c : cases)
         EXPECT_TRUE(commentsText(c.topic) == c.shown) << c.name;
@@ -90,10 +83,10 @@ TEST(CommentsText, NoTopicGivesTheBoxMoreThanItTakes) {
         const char* name;
         std::string topic;
     } cases[] = {
-        {"one line of 4 MiB", testing::repeat("x", 4u << 20)},
+        {"one line of 4 MiB", repeat("x", 4u << 20)},
         {"16 MiB of words on one line", words},
-        {"16 MiB of euro signs", utf8FromCp1252(testing::repeat("\x80", 16u << 20))},
-        {"8 million empty lines", testing::repeat("\r\n", 8u << 20)},
+        {"16 MiB of euro signs", utf8FromCp1252(repeat("\x80", 16u << 20))},
+        {"8 million empty lines", repeat("\r\n", 8u << 20)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -7,6 +7,7 @@
 #include <random>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/chart_data.h"
@@ -98,7 +99,9 @@ void expectRowMatches(const DetailsReport& report, const std::string& csvLine, s
     EXPECT_EQ(split(csvLine, ","), cells) << "payment " << k;
 }
 
-TEST(PaymentTableCsv, EveryRowIsTheReportsRowValueForValue) {
+// Each plan's payment table is its report's rows value for value, and its years add up to the
+// report to the cent.
+TEST(PaymentTableCsvAndYears, AreTheReportsRows) {
     const std::regex plainNumber(R"(-?\d+\.\d\d)");
     for (const Plan& plan : kPlans) {
         SCOPED_TRACE(plan.name);
@@ -117,6 +120,38 @@ TEST(PaymentTableCsv, EveryRowIsTheReportsRowValueForValue) {
             for (size_t f = 1; f < fields.size(); ++f)
                 EXPECT_TRUE(std::regex_match(fields[f], plainNumber)) << fields[f];
         }
+        const YearlySummary years(report, plan.perYear);
+        ASSERT_EQ(years.yearCount(), (plan.rows + plan.perYear - 1) / plan.perYear);
+        std::int64_t payments = 0, y = 0;
+        long long principal = 0, interest = 0;
+        years.forEachYear([&](const YearRow& row) {
+            ++y;
+            EXPECT_EQ(row.year, y);
+            const std::int64_t last = std::min(y * plan.perYear, plan.rows);
+            EXPECT_EQ(row.payments, last - (y - 1) * plan.perYear);
+            const DetailsReport::Row end = report.rowValues(last);
+            EXPECT_EQ(row.balance, moneyText(end.balance));
+            // The lazy year is the same as the year of the walk.
+            const YearRow lazy = years.year(y);
+            EXPECT_EQ(std::tie(lazy.principal, lazy.interest, lazy.balance, lazy.payments),
+                      std::tie(row.principal, row.interest, row.balance, row.payments));
+            payments += row.payments;
+            principal += cents(row.principal);
+            interest += cents(row.interest);
+            // Every year so far sums to that year's last row.
+            EXPECT_EQ(principal, cents(moneyText(end.principal)));
+            EXPECT_EQ(interest, cents(moneyText(end.interest)));
+        });
+        EXPECT_EQ(y, years.yearCount());
+        EXPECT_EQ(payments, plan.rows);
+        const YearRow total = years.total();
+        EXPECT_EQ(total.payments, plan.rows);
+        EXPECT_EQ(cents(total.principal), principal);
+        EXPECT_EQ(cents(total.interest), interest);
+        // The report's summary totals: interest always; principal when the plan ends at zero
+        // (loan) or makes whole deposits (investment).
+        EXPECT_EQ(interest, cents(moneyText(report.totals().interest)));
+        EXPECT_EQ(principal, cents(moneyText(report.totals().principal)));
     }
 }
 
@@ -147,47 +182,6 @@ TEST(PaymentTableCsv, AMillionRowsAndThreeAllCome) {
     }
 }
 
-TEST(YearlySummary, YearsAddUpToTheReportToTheCent) {
-    for (const Plan& plan : kPlans) {
-        SCOPED_TRACE(plan.name);
-        const DetailsReport report = build(plan);
-        const YearlySummary years(report, plan.perYear);
-        ASSERT_EQ(years.yearCount(), (plan.rows + plan.perYear - 1) / plan.perYear);
-        std::int64_t payments = 0, y = 0;
-        long long principal = 0, interest = 0;
-        years.forEachYear([&](const YearRow& row) {
-            ++y;
-            EXPECT_EQ(row.year, y);
-            const std::int64_t last = std::min(y * plan.perYear, plan.rows);
-            EXPECT_EQ(row.payments, last - (y - 1) * plan.perYear);
-            const DetailsReport::Row end = report.rowValues(last);
-            EXPECT_EQ(row.balance, moneyText(end.balance));
-            // The lazy year is the same as the year of the walk.
-            const YearRow lazy = years.year(y);
-            EXPECT_EQ(lazy.principal, row.principal);
-            EXPECT_EQ(lazy.interest, row.interest);
-            EXPECT_EQ(lazy.balance, row.balance);
-            EXPECT_EQ(lazy.payments, row.payments);
-            payments += row.payments;
-            principal += cents(row.principal);
-            interest += cents(row.interest);
-            // Every year so far sums to that year's last row.
-            EXPECT_EQ(principal, cents(moneyText(end.principal)));
-            EXPECT_EQ(interest, cents(moneyText(end.interest)));
-        });
-        EXPECT_EQ(y, years.yearCount());
-        EXPECT_EQ(payments, plan.rows);
-        const YearRow total = years.total();
-        EXPECT_EQ(total.payments, plan.rows);
-        EXPECT_EQ(cents(total.principal), principal);
-        EXPECT_EQ(cents(total.interest), interest);
-        // The report's summary totals: interest always; principal when the plan ends at zero
-        // (loan) or makes whole deposits (investment).
-        EXPECT_EQ(interest, cents(moneyText(report.totals().interest)));
-        EXPECT_EQ(principal, cents(moneyText(report.totals().principal)));
-    }
-}
-
 TEST(YearlySummary, EmptyReportHasNoYears) {
     const DetailsReport none;
     const YearlySummary years(none, 12);
@@ -207,25 +201,13 @@ TEST(PaymentsPerYear, TwelveMonthsOfPayments) {
         EXPECT_EQ(paymentsPerYear(c.perMonth), c.want) << c.perMonth;
 }
 
+// A run as long as the plan when one bar is all there is, rounded up. A long plan's runs as the
+// chart draws them: tests/data/chart_data_cases.csv.
 TEST(ChartData, ManyYearsGoInRunsOfRoundLength) {
-    EXPECT_EQ(yearsPerBar(30, 60), 1);
-    EXPECT_EQ(yearsPerBar(60, 60), 1);
-    EXPECT_EQ(yearsPerBar(61, 60), 2);
-    EXPECT_EQ(yearsPerBar(121, 60), 5);
-    EXPECT_EQ(yearsPerBar(833'334, 60), 20'000);
-    EXPECT_EQ(yearsPerBar(3, 1), 5); // one bar: a run as long as the plan, rounded up
-    EXPECT_EQ(yearsPerBar(3, 0), 5);
-    const DetailsReport report = build({"long", 1'000'003, 12, false});
-    const ChartData d = chartData(report, false, 12, 1000);
-    EXPECT_EQ(d.yearsPerBar, 2000); // 83,334 years
-    ASSERT_EQ(d.bars.size(), 42u);
-    EXPECT_EQ(d.bars.back().firstYear, 82'001);
-    EXPECT_EQ(d.bars.back().lastYear, 83'334);
-    double interest = 0;
-    for (const ChartBar& b : d.bars)
-        interest += b.interest;
-    EXPECT_NEAR(interest, report.rowValues(d.rows).interest, 1e-3 * std::abs(interest));
-    EXPECT_LE(d.balance.size(), 2000u);
+    const std::int64_t cases[][3] = {{30, 60, 1}, {60, 60, 1}, {61, 60, 2},          {121, 60, 5},
+                                     {3, 1, 5},   {3, 0, 5},   {833'334, 60, 20'000}};
+    for (const auto& [years, bars, perBar] : cases)
+        EXPECT_EQ(yearsPerBar(years, static_cast<int>(bars)), perBar) << years << " in " << bars;
 }
 
 } // namespace

@@ -1,4 +1,6 @@
-// The scenario file format: writing, and reading quoted items, commas, line ends and short files.
+// The scenario file format: reading quoted items, commas, line ends and short files. How a file is
+// written, its items quoted in the old code page, is the recorded case old-code-page-file
+// (tests/cli/cases).
 
 #include <gtest/gtest.h>
 
@@ -9,19 +11,6 @@
 
 namespace selvane {
 namespace {
-
-TEST(ScenarioFormat, WritesEighteenQuotedLines) {
-    std::array<std::string, kScenarioFieldCount> texts;
-    texts[0] = "7.500";
-    texts[2] = "caf\xC3\xA9"; // é becomes one Windows-1252 byte
-    const std::string s = scenarioText("PersonalLoan", 0, texts);
-    EXPECT_EQ(s.substr(0, 32), "\"PersonalLoan\"\r\n0\r\n\"7.500\"\r\n\"\"\r\n");
-    EXPECT_NE(s.find("\"caf\xE9\"\r\n"), std::string::npos);
-    size_t lines = 0;
-    for (size_t at = 0; (at = s.find("\r\n", at)) != std::string::npos; at += 2)
-        ++lines;
-    EXPECT_EQ(lines, 18u);
-}
 
 // The cases are in tests/data/scenario_item_cases.csv: the items read from a file's bytes, each
 // in brackets, and items read as whole numbers ("none": refused).

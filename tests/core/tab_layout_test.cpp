@@ -50,14 +50,11 @@ TEST(TabLayout, TableOfCases) {
     }
 }
 
-// Each run covers the text between two tabs, the tabs themselves in none of them.
-TEST(TabLayout, RunsCoverTheTextBetweenTabs) {
-    const std::vector<TextRun> runs = layoutRuns(u"a\tbc\t", kTenPixels);
-    const std::vector<TextRun> expected{{0, 1, 0}, {2, 2, stop(1250)}, {5, 0, stop(2500)}};
-    EXPECT_EQ(runs, expected);
-}
-
-TEST(TabLayout, CharacterEdgesFollowTheTabs) {
+// Each run covers the text between two tabs, the tabs themselves in none of them; a character's
+// edges follow the tabs.
+TEST(TabLayout, RunsAndCharacterEdgesFollowTheTabs) {
+    const std::vector<TextRun> runs{{0, 1, 0}, {2, 2, stop(1250)}, {5, 0, stop(2500)}};
+    EXPECT_EQ(layoutRuns(u"a\tbc\t", kTenPixels), runs);
     const std::vector<double> edges{0, 10, 20, stop(1250), stop(1250) + 10};
     EXPECT_EQ(characterEdges(u"ab\tc", kTenPixels), edges);
 }
