@@ -177,8 +177,9 @@ double decimalValue(std::string_view text) {
 
 std::string decimalCommaAsPoint(std::string text) {
     const size_t comma = text.find(',');
+    // A comma at the end is followed by the string's terminating zero, which is no digit.
     if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos ||
-        text.find('.') != std::string::npos || comma + 1 == text.size() ||
+        text.find('.') != std::string::npos ||
         !std::isdigit(static_cast<unsigned char>(text[comma + 1])))
         return text;
     text[comma] = '.';

@@ -97,13 +97,14 @@ TEST_F(FileIo, FirstDialogFolderIsOneTheUserMayWrite) {
     for (const char* name : {"work", "locked", "bin", "bin/help", "bin2", "documents"})
         fs::create_directory(path(name));
     ::chmod(path("locked").c_str(), 0555);
+    put(path("file"), "a documents folder that is a file");
     const std::vector<std::string> own{path("bin")};
     const struct {
         const char *working, *documents, *expected; // folders in the test's; none: "/home"
-    } cases[] = {{"work", "documents", "work"},      {"locked", "documents", "documents"},
-                 {"bin", "documents", "documents"},  {"bin/help", "documents", "documents"},
-                 {"gone", "documents", "documents"}, {"bin2", "documents", "bin2"}, // not in bin
-                 {"locked", "no-documents", nullptr}};
+    } cases[] = {{"work", "documents", "work"},       {"locked", "documents", "documents"},
+                 {"bin", "documents", "documents"},   {"bin/help", "documents", "documents"},
+                 {"gone", "documents", "documents"},  {"bin2", "documents", "bin2"}, // not in bin
+                 {"locked", "no-documents", nullptr}, {"locked", "file", nullptr}};
     for (const auto& c : cases)
         EXPECT_EQ(firstDialogFolder(path(c.working), own, path(c.documents), "/home"),
                   c.expected ? path(c.expected) : "/home")
