@@ -712,6 +712,10 @@
         <source>the report&apos;s totals cannot be computed</source>
         <translation>die Summen des Berichts lassen sich nicht berechnen</translation>
     </message>
+    <message>
+        <source>Exporting the report...</source>
+        <translation>Der Bericht wird exportiert...</translation>
+    </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>

@@ -712,6 +712,10 @@
         <source>the report&apos;s totals cannot be computed</source>
         <translation>les totaux du rapport ne peuvent pas être calculés</translation>
     </message>
+    <message>
+        <source>Exporting the report...</source>
+        <translation>Exportation du rapport...</translation>
+    </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>

@@ -2,6 +2,7 @@
 // What the state object needs from its front end: dialogs, the screen, the printer. The window
 // answers with real dialogs; the command-line driver and tests answer with scripted choices.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -87,8 +88,17 @@ class Host {
     // that has the writer at hand.
     virtual WriteOutcome writeWorkbook(const std::string& path, const DetailsReport&,
                                        const YearlySummary&, bool /*investment*/,
-                                       const CurrencyFormat&) {
+                                       const CurrencyFormat&, const WorkProgress& = {}) {
         return {path, false, "workbooks are not written here"};
+    }
+    // Runs a write that may take long (an export of many rows). The window shows its progress
+    // under the title and text (UI_TEXT, translated there) with a Cancel button once it has run
+    // half a second, and keeps painting meanwhile; the work tells its progress through the function
+    // it is handed and stops when that returns false. Hosts without windows just run it.
+    using LongWrite = std::function<WriteOutcome(const WorkProgress&)>;
+    virtual WriteOutcome runLongWrite(const char* /*title*/, const char* /*text*/,
+                                      const LongWrite& write) {
+        return write({});
     }
     // Tells the user that something asked for did not happen, and why.
     virtual void showMessage(const std::string& /*title*/, const std::string& /*text*/) {}

@@ -1,6 +1,8 @@
 // The details report seen other ways: the chart window, the yearly summary, print preview and
 // export to a spreadsheet.
 
+#include <algorithm>
+
 #include "calculator/fincalc.h"
 #include "core/file_io.h"
 #include "core/printed_pages.h"
@@ -79,15 +81,28 @@ void FinCalc::mnExport_Click() {
     const YearlySummary years = yearlySummary();
     // A workbook holds both tables; a name ending in .xlsx asks for one whatever type was chosen.
     const bool workbook = choice->filterIndex == 3 || fileEnding(choice->path) == "xlsx";
-    // The same safe replacement as a scenario file: a failed write leaves the old file whole.
-    noteWrite(workbook ? m_host.writeWorkbook(choice->path, report, years, investment, m_currency)
-                       : replaceFileWith(choice->path,
-                                         [&](const WritePiece& write) {
-                                             if (choice->filterIndex == 2)
-                                                 return writeYearlyCsv(years, investment, write,
-                                                                       csvStyle());
-                                             return writePaymentTableCsv(report, write, csvStyle());
-                                         }),
+    const bool yearly = choice->filterIndex == 2;
+    const CsvStyle style = csvStyle();
+    // A CSV file's progress is its lines: the header, a line a payment or year, the Total.
+    const std::int64_t lines = (yearly ? years.yearCount() : report.rowCount()) + 2;
+    const auto write = [&](const WorkProgress& progress) {
+        if (workbook)
+            return m_host.writeWorkbook(choice->path, report, years, investment, m_currency,
+                                        progress);
+        // The same safe replacement as a scenario file: a failed or cancelled write leaves the
+        // old file whole.
+        return replaceFileWith(choice->path, [&](const WritePiece& write) {
+            std::int64_t done = 0;
+            const WritePiece counted = [&](std::string_view piece) {
+                done += std::count(piece.begin(), piece.end(), '\n');
+                return write(piece) && (!progress || progress(std::min(done, lines), lines));
+            };
+            return yearly ? writeYearlyCsv(years, investment, counted, style)
+                          : writePaymentTableCsv(report, counted, style);
+        });
+    };
+    noteWrite(m_host.runLongWrite(UI_TEXT("selvane::FinCalc", "Export Report"),
+                                  UI_TEXT("selvane::FinCalc", "Exporting the report..."), write),
               UI_TEXT("selvane::FinCalc", "Could not export the report to %1: %2"));
 }
 

@@ -39,8 +39,9 @@ WriteOutcome ScriptHost::saveChart(const std::string& path, const ChartSource& s
 
 WriteOutcome ScriptHost::writeWorkbook(const std::string& path, const DetailsReport& report,
                                        const YearlySummary& years, bool investment,
-                                       const CurrencyFormat& currency) {
-    return selvane::writeWorkbook(path, report, years, investment, currency);
+                                       const CurrencyFormat& currency,
+                                       const WorkProgress& progress) {
+    return selvane::writeWorkbook(path, report, years, investment, currency, progress);
 }
 
 std::pair<std::string_view, std::optional<std::string_view>> splitWord(std::string_view s) {

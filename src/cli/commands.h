@@ -34,7 +34,8 @@ class ScriptHost : public Host {
     WriteOutcome saveChart(const std::string& path, const ChartSource& source) override;
     WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
                                const YearlySummary& years, bool investment,
-                               const CurrencyFormat& currency) override;
+                               const CurrencyFormat& currency,
+                               const WorkProgress& progress) override;
     static constexpr QSize kChartImageSize{1000, 600};
 
   private:

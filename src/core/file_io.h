@@ -64,6 +64,10 @@ using WritePiece = std::function<bool(std::string_view)>;
 using ProducePieces = std::function<bool(const WritePiece&)>;
 WriteOutcome replaceFileWith(const std::string& path, const ProducePieces& produce);
 
+// Long work tells how far it has got, done of total in units of its own, and learns whether to go
+// on: false means the user cancelled, and the work stops, leaving every file as it was.
+using WorkProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
+
 // The reason given when the producer abandoned the file without a failed write.
 inline constexpr const char* kWriteCancelled =
     UI_TEXT("selvane::FinCalc", "the writing was cancelled");

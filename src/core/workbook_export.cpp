@@ -98,8 +98,29 @@ std::vector<std::string> split(const std::string& header) {
     return out;
 }
 
+// Tells progress of each row written, a thousand at a time, and whether to go on.
+class RowsDone {
+  public:
+    RowsDone(const WorkProgress& progress, std::int64_t total)
+        : m_progress(progress), m_total(total) {}
+    bool next() {
+        ++m_done;
+        if (!m_progress || m_done % 1024 != 0)
+            return true;
+        return m_going = m_going && m_progress(m_done, m_total);
+    }
+    bool going() const { return m_going; }
+    bool end() { return m_going = m_going && (!m_progress || m_progress(m_total, m_total)); }
+
+  private:
+    const WorkProgress& m_progress;
+    std::int64_t m_total;
+    std::int64_t m_done = 0;
+    bool m_going = true;
+};
+
 void writePayments(lxw_workbook* book, const DetailsReport& report, const CurrencyFormat& currency,
-                   const Formats& f) {
+                   const Formats& f, RowsDone& done) {
     lxw_worksheet* sheet = workbook_add_worksheet(book, "Payments");
     const std::vector<std::string> captions = split(kPaymentTableCsvHeader);
     const std::int64_t n = report.rowCount();
@@ -131,8 +152,10 @@ void writePayments(lxw_workbook* book, const DetailsReport& report, const Curren
                                f.money);
         worksheet_write_number(sheet, r, 3, row.principal, f.money);
         worksheet_write_number(sheet, r, 4, row.interest, f.money);
-        return true;
+        return done.next();
     });
+    if (!done.going())
+        return;
     // The payments add up; principal and interest are to date, so their totals are the last
     // row's. Each formula's result is stored too, for a reader that does not work it out.
     const auto r = static_cast<lxw_row_t>(n + 1);
@@ -147,7 +170,7 @@ void writePayments(lxw_workbook* book, const DetailsReport& report, const Curren
 }
 
 void writeYears(lxw_workbook* book, const YearlySummary& years, bool investment,
-                const CurrencyFormat& currency, const Formats& f) {
+                const CurrencyFormat& currency, const Formats& f, RowsDone& done) {
     lxw_worksheet* sheet = workbook_add_worksheet(book, "Yearly Summary");
     const std::vector<std::string> captions = split(yearlyCsvHeader(investment));
     const std::int64_t count = years.yearCount();
@@ -173,9 +196,9 @@ void writeYears(lxw_workbook* book, const YearlySummary& years, bool investment,
         worksheet_write_number(sheet, r, 2, decimalValue(y.principal), f.money);
         worksheet_write_number(sheet, r, 3, decimalValue(y.interest), f.money);
         worksheet_write_number(sheet, r, 4, decimalValue(y.balance), f.money);
-        return true;
+        return done.next();
     });
-    if (count == 0)
+    if (count == 0 || !done.going())
         return;
     const auto r = static_cast<lxw_row_t>(count + 1);
     auto sum = [&](char column) {
@@ -200,7 +223,7 @@ std::string currencyNumberFormat(const CurrencyFormat& currency) {
 
 WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
                            const YearlySummary& years, bool investment,
-                           const CurrencyFormat& currency) {
+                           const CurrencyFormat& currency, const WorkProgress& progress) {
     if (report.rowCount() > kMaxWorkbookPayments)
         return {path, false, kTooManyForWorkbook};
     // The library writes to a file of its own choosing; the workbook is made whole there first,
@@ -225,10 +248,28 @@ WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
     f.totalMoney = workbook_add_format(book);
     format_set_bold(f.totalMoney);
     format_set_num_format(f.totalMoney, moneyCode.c_str());
-    writePayments(book, report, currency, f);
-    writeYears(book, years, investment, currency, f);
+    // The rows, then the compression, which takes about as long and tells nothing until it ends.
+    const std::int64_t rows = report.rowCount() + years.yearCount();
+    RowsDone done(progress, 2 * rows);
+    writePayments(book, report, currency, f, done);
+    if (done.going())
+        writeYears(book, years, investment, currency, f, done);
+    if (!done.going()) {
+        // Freed without compressing what was written. The library leaves each sheet's file of
+        // rows open when it frees the sheet, so they are closed here (they have no name).
+        lxw_worksheet* sheet = nullptr;
+        LXW_FOREACH_WORKSHEET(sheet, book) {
+            if (sheet->optimize_tmpfile != nullptr)
+                std::fclose(sheet->optimize_tmpfile);
+            sheet->optimize_tmpfile = nullptr;
+        }
+        lxw_workbook_free(book);
+        return {path, false, kWriteCancelled};
+    }
     if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR)
         return {path, false, lxw_strerror(error)};
+    if (!done.end())
+        return {path, false, kWriteCancelled};
 
     std::FILE* in = std::fopen(made.path().c_str(), "rb");
     if (in == nullptr)

@@ -26,8 +26,11 @@ inline constexpr const char* kTooManyForWorkbook =
 std::string currencyNumberFormat(const CurrencyFormat& currency);
 
 // Writes the workbook to path, replacing any file there only once it is whole (as replaceFile).
+// Progress counts the rows of both sheets, then as many again for the library's compression of
+// them, which tells nothing until it ends; a cancel stops at the next row, or once the
+// compression ends, and leaves the file at path as it was (kWriteCancelled).
 WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
                            const YearlySummary& years, bool investment,
-                           const CurrencyFormat& currency);
+                           const CurrencyFormat& currency, const WorkProgress& progress = {});
 
 } // namespace selvane

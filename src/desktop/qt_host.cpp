@@ -2,12 +2,17 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
 #include <algorithm>
+#include <atomic>
 
 #include "core/twips.h"
 #include "desktop/frm_about.h"
@@ -292,8 +297,53 @@ frmWhatIf* QtHost::whatIfWindow() const {
 
 WriteOutcome QtHost::writeWorkbook(const std::string& path, const DetailsReport& report,
                                    const YearlySummary& years, bool investment,
-                                   const CurrencyFormat& currency) {
-    return views().writeWorkbook(path, report, years, investment, currency);
+                                   const CurrencyFormat& currency, const WorkProgress& progress) {
+    return views().writeWorkbook(path, report, years, investment, currency, progress);
+}
+
+WriteOutcome QtHost::runLongWrite(const char* title, const char* text, const LongWrite& write) {
+    // The write runs on a thread of its own, so the window keeps painting and Cancel answers even
+    // during a step that tells nothing until it ends (a workbook's compression). The dialog is
+    // modal to every window, and until it shows no key or click is taken (they wait), so nothing
+    // changes the plan the write reads.
+    QProgressDialog progress(uiText(text), QCoreApplication::translate("QtHost", "Cancel"), 0, 1000,
+                             m_window);
+    progress.setWindowTitle(uiText(title));
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    progress.setMinimumDuration(m_progressDelayMs);
+    std::atomic<bool> cancelled = false;
+    std::atomic<std::int64_t> done = 0, total = 0;
+    QObject::connect(&progress, &QProgressDialog::canceled, &progress, [&] { cancelled = true; });
+    WriteOutcome outcome;
+    const std::unique_ptr<QThread> worker(QThread::create([&] {
+        outcome = write([&](std::int64_t d, std::int64_t t) {
+            done = d;
+            total = t;
+            return !cancelled;
+        });
+    }));
+    progress.setValue(0); // the dialog's clock starts
+    if (m_progressDelayMs <= 0) {
+        progress.show(); // shown, and its first events taken, before the work starts
+        QCoreApplication::processEvents();
+    }
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, &progress, [&] {
+        if (const std::int64_t t = total; t > 0 && !cancelled)
+            progress.setValue(static_cast<int>(std::min<std::int64_t>(done * 1000 / t, 999)));
+    });
+    tick.start(50);
+    // Its end wakes the loop below at once.
+    QObject::connect(worker.get(), &QThread::finished, &progress, [] {});
+    worker->start();
+    QEventLoop loop;
+    while (!worker->wait(QDeadlineTimer(0)))
+        loop.processEvents(
+            QEventLoop::WaitForMoreEvents |
+            (progress.isVisible() ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents));
+    return outcome;
 }
 
 void QtHost::showMessage(const std::string& title, const std::string& text) {

@@ -100,7 +100,11 @@ class QtHost : public Host {
     WriteOutcome saveChart(const std::string& path, const ChartSource& source) override;
     WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
                                const YearlySummary& years, bool investment,
-                               const CurrencyFormat& currency) override;
+                               const CurrencyFormat& currency,
+                               const WorkProgress& progress) override;
+    WriteOutcome runLongWrite(const char* title, const char* text, const LongWrite& write) override;
+    // How long a write runs before its progress shows; a test sets 0 to see it at once.
+    void setProgressDelay(int ms) { m_progressDelayMs = ms; }
     void showMessage(const std::string& title, const std::string& text) override;
     std::string translate(const char* text) const override;
     std::string helpLanguage() const override;
@@ -131,6 +135,7 @@ class QtHost : public Host {
     QPointer<QWidget>& loaded(Window window);
     std::unique_ptr<PrintSession> m_print; // made with the first printout or preview
     std::vector<std::string> m_helpFolders;
+    int m_progressDelayMs = 500;
     FileDialogSettings startingWhereLastChosen(const FileDialogRequest& request) const;
 };
 

@@ -55,7 +55,8 @@ class Views {
     // File > Export Report's Excel workbook (libxlsxwriter lives with the views).
     virtual WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
                                        const YearlySummary& years, bool investment,
-                                       const CurrencyFormat& currency) = 0;
+                                       const CurrencyFormat& currency,
+                                       const WorkProgress& progress) = 0;
     virtual std::unique_ptr<PrintSession> printSession() = 0;
     // The system's print dialog and print preview, for the desktop's own dialogs.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer, std::int64_t pageCount) = 0;

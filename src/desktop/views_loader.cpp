@@ -26,7 +26,7 @@ class MissingViews : public Views, public PrintSession {
         return {path, false, m_why.toStdString()};
     }
     WriteOutcome writeWorkbook(const std::string& path, const DetailsReport&, const YearlySummary&,
-                               bool, const CurrencyFormat&) override {
+                               bool, const CurrencyFormat&, const WorkProgress&) override {
         return {path, false, m_why.toStdString()};
     }
     std::unique_ptr<PrintSession> printSession() override {

@@ -128,8 +128,9 @@ class ViewsLibrary : public Views {
     }
     WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
                                const YearlySummary& years, bool investment,
-                               const CurrencyFormat& currency) override {
-        return selvane::writeWorkbook(path, report, years, investment, currency);
+                               const CurrencyFormat& currency,
+                               const WorkProgress& progress) override {
+        return selvane::writeWorkbook(path, report, years, investment, currency, progress);
     }
     std::unique_ptr<PrintSession> printSession() override { return std::make_unique<Session>(); }
     bool choosePrinter(QWidget* parent, QPrinter& printer, std::int64_t pageCount) override {

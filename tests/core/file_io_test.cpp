@@ -13,7 +13,9 @@
 #include <unistd.h>
 
 #include "core/file_io.h"
+#include "core/workbook_export.h"
 #include "support/files.h"
+#include "support/report_inputs.h"
 
 namespace selvane {
 namespace {
@@ -71,6 +73,37 @@ TEST_F(FileIo, PiecesArriveInOrderAndAnAbandonedFileChangesNothing) {
     EXPECT_EQ(names(), std::vector<std::string>{"long.txt"});
     EXPECT_TRUE(readWholeFile(path("long.txt"), 1u << 30));
     EXPECT_EQ(openDescriptors(), descriptors); // every file written or read is closed again
+}
+
+// A workbook tells its progress up to its whole, and a cancel anywhere in it (among the payments,
+// among the years, once compressed) leaves the old file, nothing beside it and no file open.
+TEST_F(FileIo, AWorkbookCancelledAnywhereLeavesTheOldFile) {
+    DetailsReport report;
+    DetailsReport::build(testing::reportInputs(3000, 30000, 10, 0), testing::kUsd, report);
+    const YearlySummary years(report, 12);
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", dir.path().toLocal8Bit()); // the workbook is made here first
+    put(path("book.xlsx"), "old");
+    const std::size_t descriptors = openDescriptors();
+    std::vector<std::int64_t> told;
+    std::int64_t whole = 0;
+    EXPECT_TRUE(writeWorkbook(path("new.xlsx"), report, years, false, testing::kUsd,
+                              [&](std::int64_t done, std::int64_t total) {
+                                  told.push_back(done);
+                                  return (whole = total) > 0;
+                              }));
+    EXPECT_EQ(whole, 2 * (3000 + 250)); // the rows, and as much again for the compression
+    EXPECT_TRUE(std::is_sorted(told.begin(), told.end()) && told.back() == whole);
+    for (const std::int64_t stop : {1024, 3072, 6500}) {
+        const WriteOutcome out =
+            writeWorkbook(path("book.xlsx"), report, years, false, testing::kUsd,
+                          [stop](std::int64_t done, std::int64_t) { return done < stop; });
+        EXPECT_EQ(out.reason, kWriteCancelled) << stop;
+    }
+    qputenv("TMPDIR", tmp);
+    EXPECT_EQ(slurp(path("book.xlsx")), "old");
+    EXPECT_EQ(names(), (std::vector<std::string>{"book.xlsx", "new.xlsx"}));
+    EXPECT_EQ(openDescriptors(), descriptors);
 }
 
 TEST_F(FileIo, ReadingAPipeNeitherWaitsNorReadsIt) {

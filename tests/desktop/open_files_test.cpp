@@ -16,6 +16,8 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QMimeData>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QUrl>
 #include <cstdio>
 
@@ -61,6 +63,20 @@ void driveFileDialog(const QString& name, int down = 1) {
     });
     poll->start(10);
 }
+
+// Clicks Cancel in each progress window as it shows: the click is queued, so it lands before the
+// work starts (a window shown at once is shown first).
+class CancelProgress : public QObject {
+  public:
+    int shown = 0;
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* dialog = qobject_cast<QProgressDialog*>(object);
+        if (dialog != nullptr && event->type() == QEvent::Show && ++shown)
+            QMetaObject::invokeMethod(dialog->findChild<QPushButton*>(), &QPushButton::click,
+                                      Qt::QueuedConnection);
+        return false;
+    }
+};
 
 } // namespace
 
@@ -219,7 +235,8 @@ class OpenFilesTest : public QObject, FakeWindow {
     }
 
     // The real Qt file dialog: the file type the user chose there decides what an export writes,
-    // and its extension is added to a name typed without one.
+    // and its extension is added to a name typed without one. An export cancelled in its progress
+    // window, a workbook or a CSV file, leaves the old file and no other, and is not told.
     void exportThroughTheRealDialog() {
         watchdog.stop(); // this dialog is meant to open
         const auto systemDialogs = makeSystemDialogs();
@@ -240,6 +257,26 @@ class OpenFilesTest : public QObject, FakeWindow {
         driveFileDialog(path("book"), 2);
         real.findChild<QAction*>("mnExport")->trigger();
         QVERIFY(messenger.shown.empty() && fileBytes(path("book.xlsx")).startsWith("PK\x03\x04"));
+
+        CancelProgress cancel;
+        qApp->installEventFilter(&cancel);
+        real.host().setProgressDelay(0);
+        // Another plan, whose files would differ, long enough to be cancelled between its rows.
+        auto* payments = real.findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(field::PERS));
+        payments->selectAll();
+        QTest::keyClicks(payments, QStringLiteral("3000\r"));
+        QCOMPARE(real.calc().report.rowCount(), 3000);
+        const QStringList files = QDir(path("")).entryList(QDir::Files);
+        for (const auto& [typed, down, written] :
+             {std::tuple{"book", 2, "book.xlsx"}, std::tuple{"years", 1, "years.csv"}}) {
+            const QByteArray old = fileBytes(path(written));
+            driveFileDialog(path(typed), down);
+            real.findChild<QAction*>("mnExport")->trigger();
+            QCOMPARE(fileBytes(path(written)), old);
+        }
+        qApp->removeEventFilter(&cancel);
+        QVERIFY(cancel.shown == 2 && real.findChild<QLabel*>("notice")->isHidden());
+        QCOMPARE(QDir(path("")).entryList(QDir::Files), files);
     }
 
     // Started from a folder it cannot write, with no folder remembered, the real Save As dialog
