@@ -1,5 +1,7 @@
 #include "desktop/frm_what_if.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -12,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -37,11 +41,20 @@ QLabel* figureLabel(QWidget* parent, const char* name) {
     return label;
 }
 
+// A sentence wraps to the width its group has: it never widens the window, which would otherwise
+// grow towards the sentence's width on one line when it appears.
+void wrapToGroup(QLabel* label) {
+    label->setWordWrap(true);
+    QSizePolicy policy = label->sizePolicy(); // wrapping gave it a height for its width
+    policy.setHorizontalPolicy(QSizePolicy::Ignored);
+    label->setSizePolicy(policy);
+}
+
 // A sentence under a group's inputs and figures; a warning is in the readable red.
 QLabel* sentenceLabel(QWidget* parent, const char* name, bool warning) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
+    wrapToGroup(label);
     if (warning) {
         QPalette red = label->palette();
         red.setColor(QPalette::WindowText, warningColour(red.color(QPalette::Window)));
@@ -89,7 +102,9 @@ frmWhatIf::frmWhatIf(const FinCalc& calc) : m_calc(calc) {
 
     // The two questions about the plan's payments side by side, the rate shock under the rate
     // change it follows, and the comparison across the bottom.
-    auto* layout = new QGridLayout(this);
+    auto* groups = new QWidget;
+    groups->setObjectName(QStringLiteral("whatIfGroups"));
+    auto* layout = m_groups = new QGridLayout(groups);
     layout->addWidget(buildExtras(), 0, 0);
     layout->addWidget(buildRateChange(), 0, 1);
     layout->addWidget(buildRate(), 1, 0);
@@ -98,14 +113,35 @@ frmWhatIf::frmWhatIf(const FinCalc& calc) : m_calc(calc) {
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(3, 1); // a taller window leaves the room below the groups
+    // On a screen too small for the groups (a laptop at a large scale) they scroll inside the
+    // window, which stays on the screen.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setWidget(groups);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(m_scroll);
     showState();
-    // The size it had when last closed, never below what its groups need; the host fits it on
-    // the screen it opens on.
-    if (const QSize last = rememberedSize(QStringLiteral("WhatIf")); !last.isEmpty())
-        resize(last.expandedTo(minimumSizeHint()));
+    // The size it had when last closed, else the size its groups need; the host fits it on the
+    // screen it opens on. A size set here is the window's own: Qt no longer refits it to its
+    // contents as they change.
+    const QSize last = rememberedSize(QStringLiteral("WhatIf"));
+    m_needed = naturalSize();
+    resize(last.isEmpty() ? m_needed : last);
 }
 
 frmWhatIf::~frmWhatIf() = default;
+
+QSize frmWhatIf::naturalSize() const {
+    // As narrow as the groups allow and as tall as they are at that width. A label's new text
+    // reaches only the layout of its group box, not the layouts nested in it, until the window
+    // lays itself out; so every layout measures afresh.
+    for (QLayout* layout : m_scroll->widget()->findChildren<QLayout*>())
+        layout->invalidate();
+    const QSize least = m_scroll->widget()->minimumSizeHint();
+    return {least.width(), std::max(least.height(), m_groups->totalHeightForWidth(least.width()))};
+}
 
 QGroupBox* frmWhatIf::buildExtras() {
     auto* box = new QGroupBox(tr("Extra payments"), this);
@@ -278,7 +314,7 @@ QGroupBox* frmWhatIf::buildRate() {
     m_realApr = figureLabel(box, "lblFoundRealApr");
     m_rateMessage = new QLabel(box);
     m_rateMessage->setObjectName(QStringLiteral("lblRateMessage"));
-    m_rateMessage->setWordWrap(true);
+    wrapToGroup(m_rateMessage);
 
     auto* grid = new QGridLayout(box);
     grid->addWidget(new QLabel(tr("APR"), box), 0, 0);
@@ -337,12 +373,36 @@ void frmWhatIf::showState() {
     showRateChange();
     showRate();
     showCompare();
-    // A wrapped sentence shown or hidden changes the height the groups need at this width,
-    // which the window's minimum size does not follow: it grows to it rather than squeezing
-    // the table. (Before it is first shown the window takes its size from its contents.)
-    const int needed = layout()->totalHeightForWidth(width());
-    if (isVisible() && height() < needed)
-        resize(width(), needed);
+    growToGroups();
+}
+
+void frmWhatIf::growToGroups() {
+    if (!isVisible())
+        return; // the host sizes it before it shows
+    // Longer figures, or a wrapped sentence shown, need more room than the groups had: a window
+    // as large as they needed before grows with them rather than scrolling, as far as the screen
+    // has room, and stays on the screen. One the user made smaller scrolls. A sentence never
+    // widens it (it wraps to its group).
+    const QSize chrome = size() - m_scroll->size(); // the scroll bars are the groups' room
+    const QSize before = m_needed;
+    m_needed = naturalSize() + chrome;
+    m_needed.setHeight(
+        std::max(m_needed.height(),
+                 m_groups->totalHeightForWidth(width() - chrome.width()) + chrome.height()));
+    QSize grown = size();
+    if (width() >= before.width())
+        grown.setWidth(std::max(width(), m_needed.width()));
+    if (height() >= before.height())
+        grown.setHeight(std::max(height(), m_needed.height()));
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr || grown == size())
+        return;
+    const QRect room = shownOn->availableGeometry();
+    resize(grown.boundedTo(room.size() - (frameGeometry().size() - size())));
+    QRect place = frameGeometry();
+    place.moveRight(std::min(place.right(), room.right()));
+    place.moveBottom(std::min(place.bottom(), room.bottom()));
+    move(place.topLeft());
 }
 
 void frmWhatIf::showExtras() {

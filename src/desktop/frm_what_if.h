@@ -19,6 +19,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QGridLayout;
+class QScrollArea;
 class QTableWidget;
 
 namespace selvane {
@@ -61,6 +63,8 @@ class frmWhatIf : public QWidget {
     QGroupBox* buildShock();
     QGroupBox* buildRate();
     QGroupBox* buildCompare();
+    QSize naturalSize() const;
+    void growToGroups();
     void showExtras();
     void showRateChange();
     void showRate();
@@ -104,6 +108,9 @@ class frmWhatIf : public QWidget {
     QPushButton* m_cmdKeep = nullptr;
     QPushButton* m_cmdClearKept = nullptr;
     QTableWidget* m_compare = nullptr;
+    QScrollArea* m_scroll = nullptr; // the groups, scrolled where the screen is too small
+    QSize m_needed;                  // the window's size the groups needed when last shown
+    QGridLayout* m_groups = nullptr;
 };
 
 } // namespace selvane

@@ -244,6 +244,16 @@ void fitOnScreen(QWidget* window, const QWidget* beside) {
     window->resize(window->size().boundedTo(most));
     QRect place = window->frameGeometry();
     place.setSize(window->size() + frame);
+    // Beside the main window, level with it: on the side with more room, where it overlaps the
+    // main window least (not at all where the screen has room for both).
+    if (beside != nullptr) {
+        const QRect main = beside->frameGeometry();
+        place.moveTop(main.top());
+        if (room.right() - main.right() >= main.left() - room.left())
+            place.moveLeft(main.right() + 1);
+        else
+            place.moveRight(main.left() - 1);
+    }
     place.moveRight(std::min(place.right(), room.right()));
     place.moveBottom(std::min(place.bottom(), room.bottom()));
     place.moveLeft(std::max(place.left(), room.left()));

@@ -65,7 +65,8 @@ class Dialogs {
 std::unique_ptr<Dialogs> makeSystemDialogs();
 
 // Sizes a window that is about to show to the available area of the screen the main window is on
-// (beside; the window's own when null), and moves it inside that area, frame and all.
+// (beside; the window's own when null), places it beside the main window, and moves it inside
+// that area, frame and all.
 void fitOnScreen(QWidget* window, const QWidget* beside);
 
 // Replacements for the desktop's services; each one left null is the real one.
