@@ -1,5 +1,6 @@
 #include "desktop/accessibility.h"
 
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -18,9 +19,22 @@ template <class W> W* child(QWidget* window, const QString& name) {
     return window->findChild<W*>(name);
 }
 
+// The chart and What If windows are windows to a reader, as the main window is (Qt makes a plain
+// widget a client area).
+QAccessibleInterface* ownWindow(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr || !widget->isWindow() ||
+        (className != QLatin1String("selvane::frmWhatIf") &&
+         className != QLatin1String("selvane::frmChart")))
+        return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
 } // namespace
 
 void describeControls(QWidget* window) {
+    static const bool factory = (QAccessible::installFactory(ownWindow), true);
+    (void)factory;
     // A list has no caption of its own: it is called what the label above it says, and its
     // description is that label's tooltip. Its text part is the same control to a reader.
     struct ListCaption {

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
@@ -18,6 +19,7 @@
 #include <cmath>
 #include <memory>
 
+#include "desktop/readable_colours.h"
 #include "desktop/recent_files_menu.h"
 #include "desktop/ui_text.h"
 #include "desktop/yearly_model.h"
@@ -58,6 +60,7 @@ frmChart::frmChart(const FinCalc& calc) : m_calc(calc) {
     setObjectName(QStringLiteral("frmChart"));
     setAttribute(Qt::WA_DeleteOnClose); // closing unloads the window, as the About box
     setWindowTitle(tr("Chart"));
+    setAccessibleName(windowTitle());
 
     m_chartArea = new QWidget(this);
     m_chartArea->setObjectName(QStringLiteral("chartArea"));
@@ -98,8 +101,18 @@ frmChart::frmChart(const FinCalc& calc) : m_calc(calc) {
     m_cmdSave = new QPushButton(tr("Save &Image..."), this);
     m_cmdSave->setObjectName(QStringLiteral("cmdSaveImage"));
     connect(m_cmdSave, &QPushButton::clicked, this, &frmChart::saveClicked);
+    // A picture that could not be saved is said here too, where the user asked for it (the main
+    // window, which says it as well, may lie under this one).
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("chartNotice"));
+    m_notice->setWordWrap(true);
+    QPalette red = m_notice->palette();
+    red.setColor(QPalette::WindowText, warningColour(red.color(QPalette::Window)));
+    m_notice->setPalette(red);
+    m_notice->hide();
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
+    buttons->addWidget(m_notice, 1);
+    buttons->addStretch(0);
     buttons->addWidget(m_cmdSave);
 
     auto* layout = new QVBoxLayout(this);
@@ -135,6 +148,10 @@ int frmChart::plotColumns() const {
 }
 
 void frmChart::showState() {
+    const QString notice = QString::fromStdString(m_calc.notice);
+    if (m_notice->text() != notice)
+        m_notice->setText(notice);
+    m_notice->setVisible(!notice.isEmpty());
     // The extras and the rate change drawn over the balance change without a new report, as
     // they are typed.
     const ChartSource source = m_calc.chartSource();

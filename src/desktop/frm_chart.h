@@ -14,6 +14,7 @@
 #include "chart/money_chart.h"
 
 class QChartView;
+class QLabel;
 class QPushButton;
 class QTableView;
 
@@ -73,6 +74,7 @@ class frmChart : public QWidget {
     // A resize redraws once the window has settled, not at every step of a drag.
     QTimer m_resizeTimer;
     QString m_pointText;
+    QLabel* m_notice = nullptr; // a picture not saved, and why
     std::uint64_t m_shownRevision = 0;
     bool m_drawn = false;
     int m_drawnColumns = 0;

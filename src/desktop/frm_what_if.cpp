@@ -81,6 +81,15 @@ void setText(QLabel* label, const QString& text) {
         label->setText(text);
 }
 
+// A figure is called what it is and what it says ("Total paid 24,045.54"), so that a screen
+// reader tells the figures of a group apart.
+void setFigure(QLabel* label, const QString& called, const QString& text) {
+    setText(label, text);
+    const QString name = called.isEmpty() ? text : called + QLatin1Char(' ') + text;
+    if (label->accessibleName() != name)
+        label->setAccessibleName(name);
+}
+
 void setItem(QTableWidget* table, int row, int column, const QString& text) {
     QTableWidgetItem* item = table->item(row, column);
     if (item == nullptr) {
@@ -99,6 +108,7 @@ frmWhatIf::frmWhatIf(const FinCalc& calc) : m_calc(calc) {
     setObjectName(QStringLiteral("frmWhatIf"));
     setAttribute(Qt::WA_DeleteOnClose); // closing unloads the window, as the chart's
     setWindowTitle(tr("What If"));
+    setAccessibleName(windowTitle());
 
     // The two questions about the plan's payments side by side, the rate shock under the rate
     // change it follows, and the comparison across the bottom.
@@ -285,7 +295,8 @@ QGroupBox* frmWhatIf::buildShock() {
     const char* headings[] = {QT_TR_NOOP("APR"), QT_TR_NOOP("Payment"),
                               QT_TR_NOOP("Total interest")};
     for (int column = 0; column < 3; ++column) {
-        auto* heading = new QLabel(tr(headings[column]), box);
+        auto* heading = m_shockHeadings[static_cast<size_t>(column)] =
+            new QLabel(tr(headings[column]), box);
         heading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         grid->addWidget(heading, 1, column);
         for (int row = 0; row < 3; ++row) {
@@ -317,10 +328,12 @@ QGroupBox* frmWhatIf::buildRate() {
     wrapToGroup(m_rateMessage);
 
     auto* grid = new QGridLayout(box);
-    grid->addWidget(new QLabel(tr("APR"), box), 0, 0);
+    m_aprCaption = new QLabel(tr("APR"), box);
+    m_realAprCaption = new QLabel(tr("Real APR"), box);
+    grid->addWidget(m_aprCaption, 0, 0);
     grid->addWidget(m_apr, 0, 1);
     grid->addWidget(m_cmdFindRate, 0, 3);
-    grid->addWidget(new QLabel(tr("Real APR"), box), 1, 0);
+    grid->addWidget(m_realAprCaption, 1, 0);
     grid->addWidget(m_realApr, 1, 1);
     grid->addWidget(m_cmdUseRate, 1, 3);
     grid->addWidget(m_rateMessage, 2, 0, 1, 4);
@@ -340,6 +353,7 @@ QGroupBox* frmWhatIf::buildCompare() {
 
     m_compare = new QTableWidget(CompareRowCount, CompareColumnCount, box);
     m_compare->setObjectName(QStringLiteral("tblCompare"));
+    m_compare->setAccessibleName(box->title());
     m_compare->setHorizontalHeaderLabels({tr("Kept"), tr("Now"), tr("Difference")});
     m_compare->setVerticalHeaderLabels({tr("Payment"), tr("Number of payments"), tr("Total paid"),
                                         tr("Total interest"), tr("Length of the plan")});
@@ -419,7 +433,7 @@ void frmWhatIf::showExtras() {
     for (int i = 0; i < FigureCount; ++i) {
         m_figureCaptions[i]->setEnabled(!unavailable);
         m_figures[i]->setEnabled(!unavailable);
-        setText(m_figures[i], qs(t.figures[static_cast<size_t>(i)]));
+        setFigure(m_figures[i], m_figureCaptions[i]->text(), qs(t.figures[static_cast<size_t>(i)]));
     }
 }
 
@@ -442,18 +456,22 @@ void frmWhatIf::showRateChange() {
     for (size_t i = 0; i < m_changeFigures.size(); ++i) {
         m_changeCaptions[i]->setEnabled(t.on && !unavailable);
         m_changeFigures[i]->setEnabled(t.on && !unavailable);
-        setText(m_changeFigures[i], qs(t.figures[i]));
+        setFigure(m_changeFigures[i], m_changeCaptions[i]->text(), qs(t.figures[i]));
     }
     setText(m_shockFrom, qs(t.shockFrom));
     for (size_t row = 0; row < t.shock.size(); ++row)
         for (size_t column = 0; column < t.shock[row].size(); ++column)
-            setText(m_shock[row][column], qs(t.shock[row][column]));
+            setFigure(m_shock[row][column],
+                      column == 0 ? QString()
+                                  : qs(t.shock[row][0]) + QLatin1Char(' ') +
+                                        m_shockHeadings[column]->text(),
+                      qs(t.shock[row][column]));
 }
 
 void frmWhatIf::showRate() {
     const RateTexts t = m_calc.rateTexts();
-    setText(m_apr, qs(t.apr));
-    setText(m_realApr, qs(t.realApr));
+    setFigure(m_apr, m_aprCaption->text(), qs(t.apr));
+    setFigure(m_realApr, m_realAprCaption->text(), qs(t.realApr));
     setText(m_rateMessage, qs(t.message.empty() ? t.note : t.message));
     m_rateMessage->setVisible(!m_rateMessage->text().isEmpty());
     m_cmdUseRate->setEnabled(t.usable);

@@ -104,6 +104,8 @@ class frmWhatIf : public QWidget {
     QLabel* m_apr = nullptr;
     QLabel* m_realApr = nullptr;
     QLabel* m_rateMessage = nullptr;
+    QLabel *m_aprCaption = nullptr, *m_realAprCaption = nullptr;
+    std::array<QLabel*, 3> m_shockHeadings{};
 
     QPushButton* m_cmdKeep = nullptr;
     QPushButton* m_cmdClearKept = nullptr;

@@ -6,6 +6,8 @@
 #include "core/file_io.h"
 #include "print/print_painter.h"
 
+class QAction;
+class QPrintPreviewDialog;
 class QPrinter;
 class QWidget;
 
@@ -27,6 +29,11 @@ struct ProgressTiming {
 // why it failed; no path for a printer.
 WriteOutcome printWithProgress(QWidget* parent, QPrinter& printer, const PrintedPages& pages,
                                const ProgressTiming& timing = {});
+
+// Puts the print preview's Print button (with Page Setup, which it stands beside) at the start of
+// its toolbar, ahead of the zoom and page buttons: where the window is too narrow for them all (a
+// screen at a large scale), those go into the toolbar's overflow, not Print. Returns the action.
+QAction* putPrintFirst(QPrintPreviewDialog& dialog);
 
 // The pages the print dialog chose: all, or its from and to.
 PageRange printerRange(const QPrinter& printer);

@@ -3,6 +3,8 @@
 
 #include "desktop/report_view.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -33,7 +35,60 @@ bool isBlank(QChar c) {
 }
 } // namespace
 
+namespace {
+
+// What a screen reader finds in the report: a read-only text of several lines, the lines in view
+// (a report can run to millions of lines; the reader follows the view as it scrolls).
+class ReportAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit ReportAccessible(ReportView* view)
+        : QAccessibleWidget(view, QAccessible::EditableText) {}
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.multiLine = true;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Value ? shown() : QAccessibleWidget::text(t);
+    }
+    // The text interface, over the lines in view; nothing in it is selected for the reader.
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* start, int* end) const override {
+        *start = *end = 0;
+        return {};
+    }
+
+  private:
+    QString shown() const { return static_cast<const ReportView*>(widget())->visibleText(); }
+};
+
+QAccessibleInterface* reportAccessible(const QString& className, QObject* object) {
+    auto* view = qobject_cast<ReportView*>(object);
+    return view && className == QLatin1String("selvane::ReportView") ? new ReportAccessible(view)
+                                                                     : nullptr;
+}
+
+} // namespace
+
 ReportView::ReportView(QWidget* parent) : QAbstractScrollArea(parent), m_metrics(font()) {
+    static const bool factory = (QAccessible::installFactory(reportAccessible), true);
+    (void)factory;
     setFont(reportFont(9.0));
 
     // The report reads as a printed sheet whatever the desktop theme.
@@ -64,6 +119,7 @@ void ReportView::setReport(const DetailsReport* report) {
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     viewport()->update();
+    tellReader();
     if (hadSelection)
         emit copyAvailable(false);
 }
@@ -163,6 +219,27 @@ void ReportView::updateScrollBars() {
     h->setRange(0, std::max(0, static_cast<int>(std::ceil(content)) - width));
     h->setSingleStep(std::max(1, static_cast<int>(std::lround(m_cellWidth))));
     h->setPageStep(std::max(1, width));
+}
+
+QString ReportView::visibleText() const {
+    if (m_report == nullptr)
+        return {};
+    QStringList lines;
+    for (const std::string& line : m_report->lines(firstVisibleLine(), visibleLineCount()))
+        lines << QString::fromStdString(line);
+    return lines.join(QLatin1Char('\n'));
+}
+
+void ReportView::tellReader() {
+    // Only a running reader hears it, and only then is the text worth making.
+    if (!QAccessible::isActive())
+        return;
+    QString now = visibleText();
+    if (now == m_spoken)
+        return;
+    QAccessibleTextUpdateEvent told(this, 0, m_spoken, now);
+    m_spoken = std::move(now);
+    QAccessible::updateAccessibility(&told);
 }
 
 std::int64_t ReportView::firstVisibleLine() const {
@@ -379,6 +456,7 @@ void ReportView::contextMenuEvent(QContextMenuEvent* event) {
 void ReportView::scrollContentsBy(int, int) {
     // Lines are painted from the report on demand; a repaint of one screen is cheap.
     viewport()->update();
+    tellReader();
 }
 
 } // namespace selvane

@@ -68,6 +68,8 @@ class ReportView : public QAbstractScrollArea {
     void copy();
     static constexpr std::int64_t kMaxCopyBytes = 100'000'000;
 
+    // The lines in view, joined by line feeds: what a screen reader reads of the report.
+    QString visibleText() const;
     std::int64_t firstVisibleLine() const;
     int visibleLineCount() const; // lines that fit whole in the viewport, at least 1
     int lineHeight() const;
@@ -131,6 +133,8 @@ class ReportView : public QAbstractScrollArea {
     bool m_dragging = false;
     QPoint m_dragPos;
     QBasicTimer m_autoScroll;
+    QString m_spoken; // the text a screen reader was last told of
+    void tellReader();
 };
 
 } // namespace selvane

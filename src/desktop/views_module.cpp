@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
+#include <QToolBar>
 #include <algorithm>
 #include <climits>
 
@@ -59,6 +60,26 @@ WriteOutcome printWithProgress(QWidget* parent, QPrinter& printer, const Printed
     if (!printed.ok && progress.wasCanceled() && !toFile)
         printer.abort();
     return printed;
+}
+
+QAction* putPrintFirst(QPrintPreviewDialog& dialog) {
+    auto* bar = dialog.findChild<QToolBar*>();
+    if (bar == nullptr || bar->actions().isEmpty())
+        return nullptr;
+    const QString print = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    const QString setup = QCoreApplication::translate("QPrintPreviewDialog", "Page setup");
+    QAction* first = bar->actions().first();
+    QAction* found = nullptr;
+    for (QAction* action : bar->actions())
+        if (action->text() == setup || action->text() == print) {
+            bar->removeAction(action);
+            bar->insertAction(first, action);
+            if (action->text() == print)
+                found = action;
+        }
+    if (found != nullptr)
+        bar->insertSeparator(first);
+    return found;
 }
 
 PageRange printerRange(const QPrinter& printer) {
@@ -144,6 +165,7 @@ class ViewsLibrary : public Views {
         // asks for the printer and paints the pages again onto it.
         QPrintPreviewDialog dialog(&printer, parent);
         dialog.setWindowTitle(QCoreApplication::translate("QtHost", "Print Preview"));
+        putPrintFirst(dialog);
         bool printed = false;
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                          [&](QPrinter* p) { printed = paint(*p); });

@@ -185,6 +185,11 @@ class ChartWindowTest : public QObject, FakeWindow {
             childOf<QPushButton>(chart, "cmdSaveImage")->click();
         }
         QVERIFY(dialogs.last.filters.size() == 2 && messenger.shown.empty());
+        dialogs.answer = path("gone/chart.png"); // a folder that is not there: said here too
+        childOf<QPushButton>(chart, "cmdSaveImage")->click();
+        QVERIFY(
+            childOf<QLabel>(chart, "chartNotice")->isVisibleTo(chart) &&
+            childOf<QLabel>(chart, "chartNotice")->text().endsWith(": No such file or directory"));
         const QImage picture = QImage(path("chart.png")).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(picture.size(), chart->chartArea()->size());
         // The SVG, drawn at the PNG's size, is the PNG but for the edges of its strokes: its

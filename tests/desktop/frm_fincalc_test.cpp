@@ -6,6 +6,7 @@
 
 #include <QMap>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -16,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QToolBar>
 #include <QWheelEvent>
 #include <climits>
 
@@ -417,6 +419,17 @@ class FrmFinCalcTest : public QObject, FakeWindow {
         QCOMPARE(previewPages, 2);
         QCOMPARE(sheetPictures(path("from-preview.pdf")), sheetPictures(printed));
         QVERIFY(messenger.shown.empty());
+
+        // Qt's own preview, too narrow for its toolbar (a screen at scale 2), shows its Print.
+        QPrinter printer;
+        QPrintPreviewDialog real(&printer);
+        QAction* print = putPrintFirst(real);
+        real.resize(360, 400);
+        real.show();
+        auto* bar = real.findChild<QToolBar*>();
+        QVERIFY(print && QTest::qWaitForWindowExposed(&real) &&
+                bar->width() < bar->sizeHint().width());
+        QVERIFY(bar->widgetForAction(print)->isVisible());
     }
 
     // A printout of more than twenty pages runs behind a progress dialog whose Cancel abandons

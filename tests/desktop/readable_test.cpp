@@ -16,6 +16,7 @@
 #include "desktop/field_layout.h"
 #include "desktop/icons.h"
 #include "desktop/readable_colours.h"
+#include "desktop/report_view.h"
 #include "window_fixture.h"
 
 using namespace selvane;
@@ -29,8 +30,9 @@ void record(QAccessibleEvent* event) {
         g_told.insert(event->object());
 }
 
-QString spoken(QObject* control, QAccessible::Text what) {
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
+QString spoken(const QObject* control, QAccessible::Text what) {
+    QAccessibleInterface* iface =
+        QAccessible::queryAccessibleInterface(const_cast<QObject*>(control));
     return iface ? iface->text(what) : QStringLiteral("<no interface>");
 }
 
@@ -60,7 +62,8 @@ class ReadableTest : public QObject, FakeWindow {
     // without a caption only holds the top row together). A list's name is its value to some
     // readers: its caption comes as the label it is labelled by, its tooltip tells it, and its
     // text part, where the focus is while typing, is the same control to a reader. What If's
-    // inputs are called by their captions.
+    // inputs are called by their captions, its figures each by its own, the window and its table
+    // by theirs; the details report reads as the lines it shows.
     //
     // Every text of the window, in every function, and of What If (its warning in red too) reads
     // at 4.5:1 or more on what is behind it: a box's on its base, a label's on its frame; hidden
@@ -145,6 +148,27 @@ class ReadableTest : public QObject, FakeWindow {
                 QCOMPARE(spoken(caption->buddy(), QAccessible::Name),
                          QString(caption->text()).remove(u'&'));
         QCOMPARE(inputs, 6);
+        QSet<QString> figures; // each named by its caption, or its row and column, and its text
+        for (const QLabel* figure : whatIf->findChildren<QLabel*>()) {
+            const QString name = spoken(figure, QAccessible::Name);
+            if (figure->alignment() & Qt::AlignRight && name != figure->text()) {
+                QVERIFY2(name.endsWith(figure->text()), qPrintable(figure->objectName()));
+                figures.insert(name);
+            }
+        }
+        QCOMPARE(figures.size(), 22);
+        const auto role = [](QObject* o) {
+            return QAccessible::queryAccessibleInterface(o)->role();
+        };
+        QVERIFY(role(whatIf) == QAccessible::Window &&
+                spoken(whatIf, QAccessible::Name) == "What If");
+        QVERIFY(spoken(childOf(whatIf, "tblCompare"), QAccessible::Name) == "Compare");
+        action("mnTable")->trigger(); // the details shown
+        auto* report = named<ReportView>("rtDetails");
+        QVERIFY(role(report) == QAccessible::EditableText);
+        const QString read = spoken(report, QAccessible::Value);
+        QVERIFY(read.startsWith(QString::fromStdString(calc().report.line(0))) &&
+                read.count(u'\n') + 1 == report->visibleLineCount());
         verifyReadable(whatIf, QStringLiteral("What If"));
         QApplication::setPalette(m_palette);
         action("mnPersonalLoan")->trigger();
