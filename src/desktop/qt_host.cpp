@@ -169,13 +169,8 @@ FileDialogSettings QtHost::startingWhereLastChosen(const FileDialogRequest& requ
     FileDialogSettings s = fileDialogSettings(request);
     s.addExtension = request.kind != FileKind::Scenario;
     QString folder = lastFolder(request.kind);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        const QString documents =
-            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        folder = QString::fromStdString(firstDialogFolder(QDir::currentPath().toStdString(),
-                                                          m_helpFolders, documents.toStdString(),
-                                                          QDir::homePath().toStdString()));
-    }
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = firstFileFolder(m_helpFolders);
     if (!s.fileName.contains(QLatin1Char('/')))
         s.fileName = s.fileName.isEmpty() ? folder : QDir(folder).filePath(s.fileName);
     return s;

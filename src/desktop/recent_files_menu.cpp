@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <vector>
 
+#include "core/file_io.h"
 #include "core/recent_files.h"
 
 namespace selvane {
@@ -130,6 +131,13 @@ void forgetRecentFile(const QString& path) {
 
 void clearRecentFiles() {
     store({});
+}
+
+QString firstFileFolder(const std::vector<std::string>& own) {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QString::fromStdString(firstDialogFolder(QDir::currentPath().toStdString(), own,
+                                                    documents.toStdString(),
+                                                    QDir::homePath().toStdString()));
 }
 
 QString lastFolder(FileKind kind) {

@@ -10,6 +10,8 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 #include "calculator/host.h"
 
@@ -32,6 +34,10 @@ void clearRecentFiles();
 // The folder a file dialog of this kind last chose a file in (empty before any), kept beside the
 // list, and the folder of a file just chosen.
 QString lastFolder(FileKind kind);
+// The folder a file dialog starts in the first time (core/file_io.h firstDialogFolder): the
+// working folder where the user may write there and it is none of `own`, the program's own
+// folders; else the documents folder, else home.
+QString firstFileFolder(const std::vector<std::string>& own);
 void rememberFolder(FileKind kind, const QString& chosenFile);
 // The size a window had when it was last closed (invalid before any), and the size it has now,
 // for the window named: "Main", "Chart" or "WhatIf".

@@ -3,6 +3,9 @@
 // asked for (desktop/views.h).
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPaintEngine>
 #include <QPrintDialog>
@@ -15,11 +18,13 @@
 #include <climits>
 
 #include "chart/money_chart.h"
+#include "core/help_topics.h"
 #include "core/printed_pages.h"
 #include "core/workbook_export.h"
 #include "desktop/frm_chart.h"
 #include "desktop/printing.h"
 #include "desktop/qt_host.h"
+#include "desktop/recent_files_menu.h"
 #include "desktop/views.h"
 
 namespace selvane {
@@ -156,6 +161,14 @@ class ViewsLibrary : public Views {
     std::unique_ptr<PrintSession> printSession() override { return std::make_unique<Session>(); }
     bool choosePrinter(QWidget* parent, QPrinter& printer, std::int64_t pageCount) override {
         QPrintDialog dialog(&printer, parent);
+        // Until a printout has gone to a file, Print to File offers the folder Save As starts in
+        // (Qt offers the working folder, or home), under the name Qt offers.
+        if (printer.outputFileName().isEmpty())
+            if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) {
+                const QString name = QFileInfo(file->text()).fileName();
+                file->setText(QDir(firstFileFolder(programHelpFolders(runningProgramFolder())))
+                                  .filePath(name.isEmpty() ? QStringLiteral("print.pdf") : name));
+            }
         dialog.setMinMax(1, static_cast<int>(std::clamp<std::int64_t>(pageCount, 1, INT_MAX)));
         return dialog.exec() == QDialog::Accepted;
     }

@@ -22,8 +22,9 @@ class QPagedPaintDevice;
 
 namespace selvane {
 
-// Told after each page; returning false stops the printout there (the user cancelled).
-using PrintProgress = std::function<bool(std::int64_t pagesDone, std::int64_t pageCount)>;
+// Told after each page, pages done of the pages to print; returning false stops the printout
+// there (the user cancelled).
+using PrintProgress = WorkProgress;
 
 // The pages to print, counted from 1 as the print dialog shows them; 0 for "from the first" or
 // "to the last". Pages beyond the report are not printed.

@@ -16,6 +16,8 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QUrl>
@@ -280,7 +282,8 @@ class OpenFilesTest : public QObject, FakeWindow {
     }
 
     // Started from a folder it cannot write, with no folder remembered, the real Save As dialog
-    // offers the documents folder and the typed name is saved there. A save that then fails is
+    // offers the documents folder and the typed name is saved there; so does the real print
+    // dialog's Print to File. A save that then fails is
     // said in the window, with no dialog, and the old file stays byte for byte.
     void saveAsStartsInDocumentsAndAFailedSaveIsSaid() {
         watchdog.stop();
@@ -303,6 +306,17 @@ class OpenFilesTest : public QObject, FakeWindow {
         QVERIFY(bytes.startsWith("\"PersonalLoan\""));
         auto* notice = real.findChild<QLabel*>(QStringLiteral("notice"));
         QVERIFY(notice != nullptr && notice->isHidden());
+
+        // Print to File, before any printout went to a file, offers the documents folder too.
+        QPrinter printer;
+        QString offered;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            offered = dialog ? dialog->findChild<QLineEdit*>("filename")->text() : QString();
+            QTimer::singleShot(0, dialog, &QDialog::reject);
+        });
+        QVERIFY(!views().choosePrinter(&real, printer, 1));
+        QCOMPARE(QFileInfo(offered).absolutePath(), documents);
 
         QFile::setPermissions(documents, QFile::ReadOwner | QFile::ExeOwner);
         real.calc().fields[field::APR].text = "9";
