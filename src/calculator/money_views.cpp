@@ -85,7 +85,7 @@ void FinCalc::mnExport_Click() {
     const CsvStyle style = csvStyle();
     // A CSV file's progress is its lines: the header, a line a payment or year, the Total.
     const std::int64_t lines = (yearly ? years.yearCount() : report.rowCount()) + 2;
-    const auto write = [&](const WorkProgress& progress) {
+    const auto exportTo = [&](const WorkProgress& progress) {
         if (workbook)
             return m_host.writeWorkbook(choice->path, report, years, investment, m_currency,
                                         progress);
@@ -102,7 +102,7 @@ void FinCalc::mnExport_Click() {
         });
     };
     noteWrite(m_host.runLongWrite(UI_TEXT("selvane::FinCalc", "Export Report"),
-                                  UI_TEXT("selvane::FinCalc", "Exporting the report..."), write),
+                                  UI_TEXT("selvane::FinCalc", "Exporting the report..."), exportTo),
               UI_TEXT("selvane::FinCalc", "Could not export the report to %1: %2"));
 }
 
