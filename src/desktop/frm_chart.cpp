@@ -60,7 +60,6 @@ frmChart::frmChart(const FinCalc& calc) : m_calc(calc) {
     setObjectName(QStringLiteral("frmChart"));
     setAttribute(Qt::WA_DeleteOnClose); // closing unloads the window, as the About box
     setWindowTitle(tr("Chart"));
-    setAccessibleName(windowTitle());
 
     m_chartArea = new QWidget(this);
     m_chartArea->setObjectName(QStringLiteral("chartArea"));

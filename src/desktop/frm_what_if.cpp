@@ -108,7 +108,6 @@ frmWhatIf::frmWhatIf(const FinCalc& calc) : m_calc(calc) {
     setObjectName(QStringLiteral("frmWhatIf"));
     setAttribute(Qt::WA_DeleteOnClose); // closing unloads the window, as the chart's
     setWindowTitle(tr("What If"));
-    setAccessibleName(windowTitle());
 
     // The two questions about the plan's payments side by side, the rate shock under the rate
     // change it follows, and the comparison across the bottom.
@@ -397,12 +396,10 @@ void frmWhatIf::growToGroups() {
     // as large as they needed before grows with them rather than scrolling, as far as the screen
     // has room, and stays on the screen. One the user made smaller scrolls. A sentence never
     // widens it (it wraps to its group).
-    const QSize chrome = size() - m_scroll->size(); // the scroll bars are the groups' room
+    // (The scroll area fills the window, margins and all.)
     const QSize before = m_needed;
-    m_needed = naturalSize() + chrome;
-    m_needed.setHeight(
-        std::max(m_needed.height(),
-                 m_groups->totalHeightForWidth(width() - chrome.width()) + chrome.height()));
+    m_needed = naturalSize();
+    m_needed.setHeight(std::max(m_needed.height(), m_groups->totalHeightForWidth(width())));
     QSize grown = size();
     if (width() >= before.width())
         grown.setWidth(std::max(width(), m_needed.width()));

@@ -360,6 +360,10 @@ class ChartWindowTest : public QObject, FakeWindow {
         for (const QWidget* w : {chart, whatIf}) {
             const QRect main = window->frameGeometry(), own = w->frameGeometry();
             QCOMPARE(own.top(), std::min(main.top(), room.bottom() + 1 - own.height()));
+            if (room.right() - main.right() >= main.left() - room.left()) // right of it, if it fits
+                QCOMPARE(own.left(),
+                         std::max(room.left(),
+                                  std::min(main.right() + 1, room.right() + 1 - own.width())));
             QVERIFY(main.width() + own.width() > room.width() || !main.intersects(own));
         }
         const int wide = whatIf->width();

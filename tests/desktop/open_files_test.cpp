@@ -20,6 +20,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QThread>
 #include <QUrl>
 #include <cstdio>
 
@@ -70,12 +71,18 @@ void driveFileDialog(const QString& name, int down = 1) {
 // work starts (a window shown at once is shown first).
 class CancelProgress : public QObject {
   public:
-    int shown = 0;
+    int shown = 0, modal = 0; // modal to every window: nothing else takes a key meanwhile
     bool eventFilter(QObject* object, QEvent* event) override {
         auto* dialog = qobject_cast<QProgressDialog*>(object);
         if (dialog != nullptr && event->type() == QEvent::Show && ++shown)
-            QMetaObject::invokeMethod(dialog->findChild<QPushButton*>(), &QPushButton::click,
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                dialog,
+                [this, dialog] {
+                    modal += QApplication::activeModalWidget() == dialog &&
+                             dialog->windowModality() == Qt::ApplicationModal;
+                    dialog->findChild<QPushButton*>()->click();
+                },
+                Qt::QueuedConnection);
         return false;
     }
 };
@@ -277,8 +284,26 @@ class OpenFilesTest : public QObject, FakeWindow {
             QCOMPARE(fileBytes(path(written)), old);
         }
         qApp->removeEventFilter(&cancel);
-        QVERIFY(cancel.shown == 2 && real.findChild<QLabel*>("notice")->isHidden());
+        QVERIFY(cancel.shown == 2 && cancel.modal == 2 &&
+                real.findChild<QLabel*>("notice")->isHidden());
         QCOMPARE(QDir(files.path()).entryList(QDir::Files), before);
+        // The bar shows the work's progress, none before the work tells any, until Cancel.
+        int shownAt = -1;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+            if (dialog != nullptr && (shownAt = dialog->value()) == 500)
+                dialog->findChild<QPushButton*>()->click();
+        });
+        poll.start(10);
+        const WriteOutcome told = real.host().runLongWrite("", "", [](const WorkProgress& step) {
+            step(0, 0);
+            QThread::msleep(120); // the bar's updates see a whole of nothing meanwhile
+            while (step(5, 10))
+                QThread::msleep(5);
+            return WriteOutcome{"", false, kWriteCancelled};
+        });
+        QVERIFY(shownAt == 500 && told.reason == kWriteCancelled);
     }
 
     // Started from a folder it cannot write, with no folder remembered, the real Save As dialog

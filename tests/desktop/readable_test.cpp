@@ -163,6 +163,9 @@ class ReadableTest : public QObject, FakeWindow {
         QVERIFY(role(whatIf) == QAccessible::Window &&
                 spoken(whatIf, QAccessible::Name) == "What If");
         QVERIFY(spoken(childOf(whatIf, "tblCompare"), QAccessible::Name) == "Compare");
+        action("mnChart")->trigger();
+        QWidget* chart = window->host().chartWindow();
+        QVERIFY(role(chart) == QAccessible::Window && spoken(chart, QAccessible::Name) == "Chart");
         action("mnTable")->trigger(); // the details shown
         auto* report = named<ReportView>("rtDetails");
         QVERIFY(role(report) == QAccessible::EditableText);
