@@ -7,10 +7,9 @@
 #include <optional>
 
 #include "calculator/fincalc.h"
-#include "core/annuity.h"
 #include "core/mode_tables.h"
 #include "core/number_text.h"
-#include "core/rate_search.h"
+#include "core/solver.h"
 
 namespace selvane {
 
@@ -76,7 +75,7 @@ void FinCalc::calculateResults() {
     // 2. The PMT field shows the lease payment with tax; the engine works without it. A TAX of
     // -100 would divide by zero: the step fails like any other and PMT stays as read.
     if (lease)
-        step(s.PMT, [&] { return val(s.PMT) / (1 + 0.01 * val(s.TAX)); });
+        step(s.PMT, [&] { return val(s.PMT) / taxFactor(val(s.TAX)); });
 
     const Num C = val(CompoundMonths);
     const Num P = val(PaymentsPerMonth);
@@ -106,8 +105,8 @@ void FinCalc::calculateResults() {
 void FinCalc::calculateLoan(Mode m, LoanResult rt) {
     StoredValues& s = stored;
     const bool lease = m == Mode::Lease;
-    const Num C = val(CompoundMonths);
     const double rate = val(s.PeriodRate).v;
+    const Solver loan{rate, val(CompoundMonths).v, false};
     Stored Principal;   // the amount the payments work on; unset at the start of every calculation
     bool solved = true; // every step that solves for the result type worked
 
@@ -122,42 +121,40 @@ void FinCalc::calculateLoan(Mode m, LoanResult rt) {
     switch (rt) {
     case LoanResult::Payment:
         if (!lease)
-            step(s.SBAL, [&] { return val(s.SBAL) * (1 + 0.01 * val(s.TAX)); });
+            step(s.SBAL, [&] { return val(s.SBAL) * taxFactor(val(s.TAX)); });
         solved &= step(Principal, [&] { return val(s.SBAL) - val(s.DPMT); });
         solved &= step(s.PrincipalPart, [&] {
-            return fromResult(PPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
+            return loan.principalPart(val(s.PERS), val(Principal), val(s.FBAL));
         });
-        solved &= step(s.InterestPart, [&] {
-            return fromResult(IPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
-        });
+        solved &= step(s.InterestPart,
+                       [&] { return loan.interestPart(val(s.PERS), val(Principal), val(s.FBAL)); });
         solved &= step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
         balanceStart();
         balanceEnd();
         if (!lease)
-            step(s.SBAL, [&] { return val(s.SBAL) / (1 + 0.01 * val(s.TAX)); });
+            step(s.SBAL, [&] { return val(s.SBAL) / taxFactor(val(s.TAX)); });
         break;
     case LoanResult::Amount:
-        solved &= step(Principal, [&] {
-            return fromResult(PV(rate, val(s.PERS).v, -val(s.PMT).v, -val(s.FBAL).v));
-        });
+        solved &=
+            step(Principal, [&] { return loan.principal(val(s.PERS), val(s.PMT), val(s.FBAL)); });
         balanceStart();
         step(s.SBAL, [&] { return val(Principal) + val(s.DPMT); });
         balanceEnd();
-        step(s.DEPR,
-             [&] { return 100 * (1 - power(val(s.FBAL) / val(s.SBAL), 1 / (val(s.PERS) / 12))); });
+        step(s.DEPR, [&] {
+            return depreciation(val(s.SBAL), val(s.FBAL), val(s.PERS), Spelling::Monthly);
+        });
         break;
     case LoanResult::NumberOfPayments:
         solved &= step(Principal, [&] { return val(s.SBAL) - val(s.DPMT); });
-        solved &= step(s.PERS, [&] {
-            return fromResult(NPer(rate, -val(s.PMT).v, val(Principal).v, -val(s.FBAL).v));
-        });
+        solved &=
+            step(s.PERS, [&] { return loan.payments(val(s.PMT), val(Principal), val(s.FBAL)); });
         balanceStart();
         balanceEnd();
         break;
     }
     // Closing steps: AFTER / 12 counts years as if payments were monthly.
-    step(s.VALUE, [&] { return val(s.SBAL) * power(1 - 0.01 * val(s.DEPR), val(s.AFTER) / 12); });
-    step(s.PCOST, [&] { return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
+    step(s.VALUE, [&] { return declined(val(s.SBAL), val(s.DEPR), val(s.AFTER)); });
+    step(s.PCOST, [&] { return declined(val(s.PMT), val(s.INFL), val(s.AFTER)); });
     keepPlan(solved ? std::optional<Plan>(Plan{val(Principal).v, rate, val(s.PMT).v, val(s.FBAL).v})
                     : std::nullopt);
     Results();
@@ -166,8 +163,8 @@ void FinCalc::calculateLoan(Mode m, LoanResult rt) {
 // Investments: the payments are deposits that add to the start amount.
 void FinCalc::calculateInvestment(InvestmentResult rt) {
     StoredValues& s = stored;
-    const Num C = val(CompoundMonths);
     const double rate = val(s.PeriodRate).v;
+    const Solver deposits{rate, val(CompoundMonths).v, true};
     Stored Principal;   // the amount the payments work on; unset at the start of every calculation
     bool solved = true; // every step that solves for the result type worked
 
@@ -175,38 +172,35 @@ void FinCalc::calculateInvestment(InvestmentResult rt) {
     case InvestmentResult::Payment:
         solved &= step(Principal, [&] { return val(s.SBAL); });
         solved &= step(s.PrincipalPart, [&] {
-            return -fromResult(PPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
+            return deposits.principalPart(val(s.PERS), val(Principal), val(s.FBAL));
         });
         solved &= step(s.InterestPart, [&] {
-            return -fromResult(IPmt(rate, C.v, val(s.PERS).v, -val(Principal).v, val(s.FBAL).v));
+            return deposits.interestPart(val(s.PERS), val(Principal), val(s.FBAL));
         });
         solved &= step(s.PMT, [&] { return val(s.PrincipalPart) + val(s.InterestPart); });
         break;
     case InvestmentResult::StartAmount:
-        solved &= step(Principal, [&] {
-            return -fromResult(PV(rate, val(s.PERS).v, -val(s.PMT).v, val(s.FBAL).v));
-        });
+        solved &= step(Principal,
+                       [&] { return deposits.principal(val(s.PERS), val(s.PMT), val(s.FBAL)); });
         solved &= step(s.SBAL, [&] { return val(Principal); });
         break;
     case InvestmentResult::EndAmount:
         solved &= step(Principal, [&] { return val(s.SBAL); });
-        solved &= step(s.FBAL, [&] {
-            return fromResult(FV(rate, val(s.PERS).v, -val(s.PMT).v, -val(Principal).v));
-        });
+        solved &= step(s.FBAL,
+                       [&] { return deposits.endAmount(val(s.PERS), val(s.PMT), val(Principal)); });
         break;
     case InvestmentResult::NumberOfPayments:
         solved &= step(Principal, [&] { return val(s.SBAL); });
-        solved &= step(s.PERS, [&] {
-            return fromResult(NPer(rate, -val(s.PMT).v, -val(Principal).v, val(s.FBAL).v));
-        });
+        solved &= step(s.PERS,
+                       [&] { return deposits.payments(val(s.PMT), val(Principal), val(s.FBAL)); });
         break;
     }
     step(s.BAL, [&] { return val(Principal); });
     step(s.PPAID, [&] { return val(s.AFTER) * val(s.PMT); });
     balanceLoop(s.AFTER, s.BAL, val(s.PeriodRate).v, -val(s.PMT).v); // deposits add
     step(s.IPAID, [&] { return (val(s.BAL) - val(Principal)) - val(s.PPAID); });
-    step(s.VALUE, [&] { return val(s.FBAL) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
-    step(s.PCOST, [&] { return val(s.PMT) * power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12); });
+    step(s.VALUE, [&] { return declined(val(s.FBAL), val(s.INFL), val(s.AFTER)); });
+    step(s.PCOST, [&] { return declined(val(s.PMT), val(s.INFL), val(s.AFTER)); });
     // Deposits build the balance up: paid as a loan, the plan's balance is the investment's
     // balance with its sign turned.
     keepPlan(solved

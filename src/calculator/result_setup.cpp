@@ -4,6 +4,7 @@
 #include "calculator/fincalc.h"
 #include "core/mode_tables.h"
 #include "core/number_text.h"
+#include "core/solver.h"
 
 namespace selvane {
 
@@ -28,8 +29,7 @@ void FinCalc::setupResult(Mode m) {
             const auto S = fieldValue(fields[field::SBAL].text);
             const auto N = fieldValue(fields[field::PERS].text);
             if (S && N && step(stored.FBAL, [&] {
-                    const Num monthly = power(1 - val(stored.DEPR) / 100, Num(1.0) / 12);
-                    return Num(*S) * power(monthly, *N);
+                    return residual(*S, val(stored.DEPR), *N, Spelling::Monthly);
                 }))
                 fields[field::FBAL].text = numberText(*stored.FBAL);
         } else if (!fbal.empty() && fbal != kUnchanged) {

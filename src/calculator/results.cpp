@@ -3,6 +3,7 @@
 
 #include "calculator/fincalc.h"
 #include "core/number_text.h"
+#include "core/solver.h"
 
 namespace selvane {
 
@@ -24,14 +25,12 @@ void FinCalc::Results() {
         writeStored(i, 2);
     if (lease) {
         // The field shows the payment with sales tax; the stored PMT stays without it.
-        const Num shown = val(s.PMT) * (1 + 0.01 * val(s.TAX));
+        const Num shown = val(s.PMT) * taxFactor(val(s.TAX));
         if (!shown.ok())
             return;
         fields[field::PMT].text = format00(shown.v);
         // The payment cost considering inflation, with the tax included.
-        const Num q = power(1 - 0.01 * val(s.INFL), val(s.AFTER) / 12);
-        const Num p = val(s.PMT) * q;
-        const Num cost = p * (1 + 0.01 * val(s.TAX));
+        const Num cost = declined(val(s.PMT), val(s.INFL), val(s.AFTER)) * taxFactor(val(s.TAX));
         if (!cost.ok())
             return;
         s.PCOST = cost.v;

@@ -221,7 +221,7 @@ PlanFigures FinCalc::planFigures() const {
     PlanFigures f;
     f.mode = CalculatorMode;
     const double pmt = val(stored.PMT).v;
-    f.payment = mode() == Mode::Lease ? pmt * (1 + 0.01 * val(stored.TAX).v) : pmt;
+    f.payment = mode() == Mode::Lease ? pmt * taxFactor(val(stored.TAX)).v : pmt;
     f.payments = plan ? static_cast<double>(plan->payments) : val(stored.PERS).v;
     // With a rate change the plan is that of the change: the payment it starts with, and its
     // schedule with the change. One that never ends has no number of payments.

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/annuity.h"
 #include "core/number_text.h"
+#include "core/solver.h"
 #include "core/user_text.h"
 
 namespace selvane {
@@ -16,26 +16,21 @@ std::optional<double> paymentAtApr(const PaymentQuestion& q, double apr) {
     const Num r = periodRateOf(apr, C, P);
     if (!r.ok())
         return std::nullopt; // the calculation would keep an earlier period rate
-    const double rate = r.v;
     const bool investment = q.kind == PaymentQuestion::Kind::Investment;
     double amount = q.SBAL;
     if (q.kind == PaymentQuestion::Kind::Loan) {
         // Sales tax is financed with the purchase, except in a lease, where the payment bears it.
-        const Num withTax = Num(q.SBAL) * (1 + 0.01 * Num(q.TAX));
+        const Num withTax = Num(q.SBAL) * taxFactor(q.TAX);
         if (withTax.ok())
             amount = withTax.v;
     }
     Num principal = investment ? Num(amount) : Num(amount) - Num(q.DPMT);
     if (!principal.ok())
         principal = 0.0; // an unset principal counts as 0
-    // The payment is the sum of its two parts at the compound period's payment number; where
-    // either part cannot be computed the calculation keeps earlier parts, which no rate changes.
-    const auto pp = PPmt(rate, C.v, q.PERS, -principal.v, q.FBAL);
-    const auto ip = IPmt(rate, C.v, q.PERS, -principal.v, q.FBAL);
-    if (!pp || !ip)
-        return std::nullopt;
-    const Num pmt = investment ? -Num(*pp) + -Num(*ip) : Num(*pp) + Num(*ip);
-    const Num shown = q.kind == PaymentQuestion::Kind::Lease ? pmt * (1 + 0.01 * Num(q.TAX)) : pmt;
+    // Where either part of the payment cannot be computed the calculation keeps earlier parts,
+    // which no rate changes.
+    const Num pmt = Solver{r.v, C.v, investment}.payment(q.PERS, principal, q.FBAL);
+    const Num shown = q.kind == PaymentQuestion::Kind::Lease ? pmt * taxFactor(q.TAX) : pmt;
     if (!shown.ok())
         return std::nullopt;
     return shown.v;
@@ -234,8 +229,9 @@ FoundRate findRate(const PaymentQuestion& q, double payment, const Translate& sa
     const bool investment = q.kind == PaymentQuestion::Kind::Investment;
     const bool lease = q.kind == PaymentQuestion::Kind::Lease;
     if (!investment && payment < low->payment) {
-        const double net = lease ? payment / (1 + 0.01 * q.TAX) : payment;
-        const double amount = lease ? q.SBAL : q.SBAL * (1 + 0.01 * q.TAX);
+        const double tax = taxFactor(q.TAX).v;
+        const double net = lease ? payment / tax : payment;
+        const double amount = lease ? q.SBAL : q.SBAL * tax;
         if (n * net < amount - q.DPMT - q.FBAL)
             return noRate(fillIn(say(UI_TEXT("selvane::FinCalc",
                                              "The payments add up to less than the amount borrowed "

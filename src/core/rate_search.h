@@ -1,25 +1,16 @@
 #pragma once
 // "What rate is this offer really charging me?": the APR at which the calculation, solving for the
 // payment with every other input as it stands, gives a payment the user typed. The payment as a
-// function of the APR is computed here exactly as the calculation computes it (the same period
-// rate, the same annuity calls in the same order), so an answer can be checked by calculating.
+// function of the APR comes from the calculation's own rules (core/solver.h), so an answer can be
+// checked by calculating.
 
 #include <optional>
 #include <string>
 
-#include "core/checked.h"
+#include "core/solver.h"
 #include "core/user_text.h"
 
 namespace selvane {
-
-// The period rate and real APR of the calculation: the nominal rate compounded once per
-// compounding period of C months, paid P times a month.
-inline Num periodRateOf(Num apr, Num C, Num P) {
-    return power(1 + 0.01 * apr * C / (P * 12), 1 / C) - 1;
-}
-inline Num realAprOf(Num periodRate, Num P) {
-    return (power(1 + periodRate, P * 12) - 1) * 100;
-}
 
 // Everything but the rate that the payment depends on, as the calculation reads it.
 struct PaymentQuestion {
