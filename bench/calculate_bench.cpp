@@ -51,7 +51,7 @@ BENCHMARK(BM_CalculateWithReport)->DenseRange(0, 4);
 void BM_LeaseKeyUp(benchmark::State& state) {
     Calculator c(Mode::Lease, 0);
     for (auto _ : state) {
-        c.calc.txtSL_KeyUp(field::SBAL, '0', 0);
+        c.calc.txtSL_KeyUp(field::SBAL);
         benchmark::DoNotOptimize(c.calc.stored.FBAL);
     }
 }

@@ -35,14 +35,7 @@ void FinCalc::mnPrint_Click() {
 }
 
 void FinCalc::mnTable_Click() {
-    if (detailsChecked) {
-        detailsChecked = false;
-        windowHeight = kCollapsedHeight; // the box keeps its size; the window cuts it off
-    } else {
-        detailsChecked = true;
-        windowHeight = static_cast<int>(kDetailsScreenShare * m_host.screenHeightTwips());
-        reportBoxHeight = windowHeight - kReportTop - kReportBottomMargin;
-    }
+    detailsChecked = !detailsChecked;
 }
 
 } // namespace selvane

@@ -86,15 +86,6 @@ inline constexpr StoredEntry kStoredEntries[] = {
 // The stored value that belongs to a field; nullptr for PER, which the engine never reads.
 Stored* storedFor(StoredValues& s, int fieldIndex);
 
-inline constexpr int kCollapsedHeight = 5205; // twips
-inline constexpr int kWindowWidth = 9480;
-inline constexpr int kReportTop = 4560;
-inline constexpr int kReportHeight = 3615;
-// The details view: the window takes this share of the screen's height, and the report box ends
-// this many twips above the window's bottom edge, room for the window's frame around it.
-inline constexpr double kDetailsScreenShare = 0.9;
-inline constexpr int kReportBottomMargin = 900;
-
 // The What If window's extra payments against the plan: the schedule with them, and what they
 // save against the plan's own schedule (without extras).
 struct WhatIfFigures {
@@ -222,8 +213,6 @@ class FinCalc {
     // the comma key types the decimal point, and a text edited into a field reads its one comma as
     // one (fieldEdited), since a field reads a period only. Off, every key types as it is.
     bool keysFollowLocale = false;
-    int windowLeft = 0, windowTop = 0, windowWidth = 0, windowHeight = 0; // twips
-    int reportBoxHeight = kReportHeight;
 
     // ----- start-up and shut-down (startup.cpp)
     void Form_Load();
@@ -259,8 +248,11 @@ class FinCalc {
     void calculateResults(); // Calculate without its last step, the report's rebuild
     void Results();
     void btnCalculate_Click() { Calculate(); }
+    // A key pressed in field i hands over the character it types ('\r' for Enter, '\b' for
+    // Backspace); the handler may swallow it (0) or type another. Any key released in field i,
+    // whatever it was, calls txtSL_KeyUp.
     void txtSL_KeyPress(int index, int& keyAscii);
-    void txtSL_KeyUp(int index, int keyCode, int shift);
+    void txtSL_KeyUp(int index);
     // The text of field i as the user edited it in place (a paste, a cut): kept as it is, but for
     // a lone decimal comma under keysFollowLocale.
     void fieldEdited(int index, std::string text);

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/file_io.h"
-#include "core/twips.h"
 #include "core/user_text.h"
 
 namespace selvane {
@@ -49,7 +48,6 @@ class Host {
     // path, and why it failed); a printout to a printer, or a cancelled one, has no path, and
     // `ok` says whether it printed.
     virtual WriteOutcome printPages(const PrintedPages& pages) = 0;
-    virtual int screenHeightTwips() = 0;
     // A window shown (made the first time, raised when it is already shown), and closed (with the
     // main window). Hosts without windows do neither.
     virtual void showWindow(Window) {}
@@ -113,7 +111,6 @@ class NullHost : public Host {
     std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return {}; }
     std::optional<std::string> chooseSavePath(const FileDialogRequest&) override { return {}; }
     WriteOutcome printPages(const PrintedPages&) override { return {}; }
-    int screenHeightTwips() override { return 768 * kTwipsPerPixel; }
 };
 
 } // namespace selvane

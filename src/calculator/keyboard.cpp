@@ -28,19 +28,19 @@ void typeText(FinCalc& calc, int i, std::string_view text) {
         ParameterField& f = calc.fields[static_cast<size_t>(i)];
         if (key != 0 && !f.locked)
             f.text += ch;
-        calc.txtSL_KeyUp(i, key, 0);
+        calc.txtSL_KeyUp(i);
     }
 }
 
 void pressBackspace(FinCalc& calc, int i) {
     if (!fieldTakesFocus(calc, i))
         return;
-    int key = kKeyBack;
+    int key = '\b';
     calc.txtSL_KeyPress(i, key);
     ParameterField& f = calc.fields[static_cast<size_t>(i)];
     if (key != 0 && !f.locked)
         dropLastCharacter(f.text);
-    calc.txtSL_KeyUp(i, kKeyBack, 0);
+    calc.txtSL_KeyUp(i);
 }
 
 void selectAllAndDelete(FinCalc& calc, int i) {
@@ -49,15 +49,15 @@ void selectAllAndDelete(FinCalc& calc, int i) {
     ParameterField& f = calc.fields[static_cast<size_t>(i)];
     if (!f.locked)
         f.text.clear();
-    calc.txtSL_KeyUp(i, kKeyDelete, 0);
+    calc.txtSL_KeyUp(i);
 }
 
 void pressEnter(FinCalc& calc, int i) {
     if (!fieldTakesFocus(calc, i))
         return;
-    int key = kKeyReturn;
+    int key = '\r';
     calc.txtSL_KeyPress(i, key);
-    calc.txtSL_KeyUp(i, kKeyReturn, 0);
+    calc.txtSL_KeyUp(i);
 }
 
 } // namespace selvane

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "calculator/fincalc.h"
-#include "core/key_codes.h"
 
 namespace selvane {
 

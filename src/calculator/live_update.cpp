@@ -2,14 +2,14 @@
 // or buy-back field recomputes the field that depends on it.
 
 #include "calculator/fincalc.h"
-#include "core/key_codes.h"
 #include "core/number_text.h"
+#include "core/solver.h"
 
 namespace selvane {
 
 void FinCalc::txtSL_KeyPress(int /*index*/, int& keyAscii) {
     planChanged(); // a key in a field: a rate found before is for other inputs
-    if (keyAscii == kKeyReturn) {
+    if (keyAscii == '\r') {
         Calculate();
         keyAscii = 0; // the field never receives the Enter
     } else if (keyAscii == ',' && keysFollowLocale && m_currency.decimalComma()) {
@@ -23,7 +23,7 @@ void FinCalc::fieldEdited(int index, std::string text) {
     fields[static_cast<size_t>(index)].text = std::move(text);
 }
 
-void FinCalc::txtSL_KeyUp(int index, int /*keyCode*/, int /*shift*/) {
+void FinCalc::txtSL_KeyUp(int index) {
     planChanged(); // Delete reaches a field without a key press
     if (mode() != Mode::Lease)
         return;
@@ -38,13 +38,13 @@ void FinCalc::txtSL_KeyUp(int index, int /*keyCode*/, int /*shift*/) {
         // A depreciation above 100 % has no real monthly factor for a fractional term, and an
         // extreme input can overflow: then the buy-back amount and its field stay as they were.
         if (step(s.FBAL,
-                 [&] { return val(s.SBAL) * power(1 - val(s.DEPR) / 100, val(s.PERS) / 12); }))
+                 [&] { return residual(val(s.SBAL), val(s.DEPR), val(s.PERS), Spelling::Yearly); }))
             fields[field::FBAL].text = format00(*s.FBAL);
     } else if (index == field::FBAL) {
         read(field::SBAL, s.SBAL);
         read(field::FBAL, s.FBAL);
         step(s.DEPR,
-             [&] { return 100 * (1 - power(val(s.FBAL) / val(s.SBAL), 12 / val(s.PERS))); });
+             [&] { return depreciation(val(s.SBAL), val(s.FBAL), val(s.PERS), Spelling::Yearly); });
         fields[field::DEPR].text = format00(val(s.DEPR).v);
     }
 }

@@ -1,7 +1,6 @@
 // Start-up and shut-down of the main window.
 
 #include "calculator/fincalc.h"
-#include "core/twips.h"
 
 namespace selvane {
 
@@ -9,11 +8,7 @@ FinCalc::FinCalc(Host& host, CurrencyFormat currency)
     : m_host(host), m_currency(std::move(currency)) {}
 
 void FinCalc::Form_Load() {
-    windowLeft = 50 * kTwipsPerPixel;
-    windowTop = 50 * kTwipsPerPixel;
     detailsChecked = false;
-    windowHeight = kCollapsedHeight;
-    windowWidth = kWindowWidth;
 
     cmResult.back = kPaleYellow;
     cmCompound.back = kPaleYellow;

@@ -11,7 +11,6 @@
 #include "cli/pdf_pages.h"
 #include "cli/state_json.h"
 #include "core/fields.h"
-#include "core/twips.h"
 #include "core/workbook_export.h"
 
 namespace selvane {
@@ -20,10 +19,6 @@ WriteOutcome ScriptHost::printPages(const PrintedPages& pages) {
     if (!answer)
         return {};
     return m_writer(pages, *answer, paper);
-}
-
-int ScriptHost::screenHeightTwips() {
-    return 1080 * kTwipsPerPixel;
 }
 
 std::optional<Host::SaveChoice> ScriptHost::chooseSavePathAndType(const FileDialogRequest&) {

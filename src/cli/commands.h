@@ -29,7 +29,6 @@ class ScriptHost : public Host {
     std::optional<std::string> chooseOpenPath(const FileDialogRequest&) override { return answer; }
     std::optional<std::string> chooseSavePath(const FileDialogRequest&) override { return answer; }
     WriteOutcome printPages(const PrintedPages& pages) override;
-    int screenHeightTwips() override;
     std::optional<SaveChoice> chooseSavePathAndType(const FileDialogRequest&) override;
     WriteOutcome saveChart(const std::string& path, const ChartSource& source) override;
     WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,

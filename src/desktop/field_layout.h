@@ -18,6 +18,15 @@ struct TwipsRect {
 };
 QRect toPixels(const TwipsRect& r);
 
+// The window's set sizes: its width, and its height without the details view and the report box
+// where it first stands. With the details view the window takes kDetailsScreenShare of the
+// screen's height, and the report box ends kReportBottomMargin above its bottom edge, room for the
+// window's frame.
+inline constexpr int kWindowWidth = 9480, kCollapsedHeight = 5205;
+inline constexpr int kReportTop = 4560, kReportHeight = 3615;
+inline constexpr double kDetailsScreenShare = 0.9;
+inline constexpr int kReportBottomMargin = 900;
+
 // The controls that are not parameter fields. Positions are relative to their container: the
 // client area for the frames, the comments box and the report box; Frame1 for the top strip.
 enum class Control : int {

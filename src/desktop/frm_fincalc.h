@@ -38,6 +38,8 @@ class frmFinCalc : public QMainWindow {
 
     FinCalc& calc() { return m_calc; }
     const FinCalc& calc() const { return m_calc; }
+    // The details view sizes the window for a screen this many pixels high (0: the screen's own).
+    void pretendScreenHeight(int pixels) { m_screenHeight = pixels; }
     QtHost& host() { return m_host; }
 
     // Start-up: the state's Form_Load, then the window placed and filled from the state.
@@ -126,9 +128,9 @@ class frmFinCalc : public QMainWindow {
     std::string m_shownComments;
     std::uint64_t m_shownReport = 0;
     bool m_reportShown = false;
-    int m_shownLeft = -1, m_shownTop = -1;
-    int m_shownWidth = -1, m_shownHeight = -1, m_shownBoxHeight = -1;
+    bool m_placed = false;
     bool m_shownDetails = false;
+    int m_screenHeight = 0; // pixels; 0 asks the screen
 
     std::vector<Stretched> m_stretched;
     double m_across = 1.0;

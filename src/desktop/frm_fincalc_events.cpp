@@ -85,8 +85,7 @@ void frmFinCalc::fieldKeyRelease(int i, QKeyEvent* event) {
     takeFieldText(i);
     // Not an action of its own: the key going up after a shortcut (Ctrl+S) keeps what the
     // shortcut said in the notice.
-    m_calc.txtSL_KeyUp(i, keyCode(event->key(), event->modifiers()),
-                       shiftState(event->modifiers()));
+    m_calc.txtSL_KeyUp(i);
     showState();
 }
 

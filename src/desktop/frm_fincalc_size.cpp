@@ -34,34 +34,34 @@ int captionWidth(const QLabel* label, int tableWidth) {
     return std::max(tableWidth, label->fontMetrics().horizontalAdvance(label->text()) + 1);
 }
 
-// The calculator sets the window's size at start-up and with the details view; the user can
-// make it wider, not narrower or taller. The size is never below what shows every control of the
-// current view whole, however small the screen it was computed from.
+// The window's size follows the details view: collapsed, it shows the fields and the comments;
+// with the details it takes most of the screen's height, measured as the view opens, and the
+// report box runs down to near its foot (the box keeps that height when the view closes, and the
+// window cuts it off). The user can make the window wider, not narrower or taller. The size is
+// never below what shows every control of the current view whole, however small the screen.
 void frmFinCalc::showWindowSize() {
-    if (m_calc.windowLeft != m_shownLeft || m_calc.windowTop != m_shownTop) {
-        m_shownLeft = m_calc.windowLeft;
-        m_shownTop = m_calc.windowTop;
-        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-        const QPoint origin = s ? s->geometry().topLeft() : QPoint();
-        move(origin + QPoint(twipsToPixels(m_shownLeft), twipsToPixels(m_shownTop)));
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!m_placed) {
+        m_placed = true;
+        move((s ? s->geometry().topLeft() : QPoint()) + QPoint(50, 50));
     }
-    // The report's height is set when it comes into sight: at start-up it is out of sight, and
-    // its least height would take the measures of its font before the first paint.
-    if (m_calc.detailsChecked && m_calc.reportBoxHeight != m_shownBoxHeight) {
-        m_shownBoxHeight = m_calc.reportBoxHeight;
-        // A few lines of the report at least, with the frame and the horizontal scroll bar.
+    if (m_setWidth > 0 && m_calc.detailsChecked == m_shownDetails)
+        return;
+    m_shownDetails = m_calc.detailsChecked;
+    int setHeight = kCollapsedHeight;
+    if (m_shownDetails) {
+        const int screenPixels = m_screenHeight > 0 ? m_screenHeight
+                                 : s                ? s->availableGeometry().height()
+                                                    : 768;
+        setHeight = static_cast<int>(kDetailsScreenShare * screenPixels * kTwipsPerPixel);
+        // A few lines of the report at least, with the frame and the horizontal scroll bar. The
+        // height is set when the report comes into sight: out of sight, its least height would
+        // take the measures of its font before the first paint.
         const int least = 4 * m_rtDetails->lineHeight() + 2 * m_rtDetails->frameWidth() +
                           m_rtDetails->horizontalScrollBar()->sizeHint().height();
-        m_rtDetails->resize(m_rtDetails->width(), std::max(twipsToPixels(m_shownBoxHeight), least));
+        const int box = setHeight - kReportTop - kReportBottomMargin;
+        m_rtDetails->resize(m_rtDetails->width(), std::max(twipsToPixels(box), least));
     }
-    if (m_calc.windowWidth == m_shownWidth && m_calc.windowHeight == m_shownHeight &&
-        m_calc.detailsChecked == m_shownDetails)
-        return;
-    m_shownWidth = m_calc.windowWidth;
-    m_shownHeight = m_calc.windowHeight;
-    m_shownDetails = m_calc.detailsChecked;
-    if (m_shownWidth <= 0 || m_shownHeight <= 0)
-        return; // not placed before start-up
 
     // The controls of the view whole, at the width the calculator sets: a few pixels below the
     // comments box, which the frames end with, and the report right down to the bottom, where
@@ -75,13 +75,12 @@ void frmFinCalc::showWindowSize() {
     if (m_shownDetails)
         least = least.expandedTo(QSize(report.right() + 1 + 4, report.bottom() + 1));
     const int client =
-        twipsToPixels(m_shownHeight) - kClassicCaption - kClassicBorders - kClassicMenuBar;
-    m_setWidth = std::max(twipsToPixels(m_shownWidth) - kClassicBorders, least.width());
+        twipsToPixels(setHeight) - kClassicCaption - kClassicBorders - kClassicMenuBar;
+    m_setWidth = std::max(twipsToPixels(kWindowWidth) - kClassicBorders, least.width());
     const int height = menuBar()->sizeHint().height() + std::max(client, least.height());
     // A width the user chose, within the screen it is on now.
     int width = m_setWidth;
     if (m_chosenWidth > m_setWidth) {
-        const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
         const int frame = isVisible() ? frameGeometry().width() - this->width() : kClassicBorders;
         width = s ? std::clamp(s->availableGeometry().width() - frame, m_setWidth, m_chosenWidth)
                   : m_setWidth;

@@ -1,7 +1,7 @@
 #pragma once
 // What the window hands the field handlers for a key, worked out from the key, the modifiers and
 // the text Qt reports for it: no widget and no event object, so the translation can be checked
-// key by key. The codes are those of core/key_codes.h.
+// key by key.
 
 #include <QStringView>
 #include <Qt>
@@ -11,12 +11,6 @@ namespace selvane {
 
 // The character code a key press hands to the field's key-press handler, if it types one.
 std::optional<int> keyAscii(int qtKey, QStringView text);
-
-// The key code a key release hands to the key-up handler, 0 for a key without one.
-int keyCode(int qtKey, Qt::KeyboardModifiers modifiers);
-
-// The modifier mask of the key-up handler: kShiftMask, kCtrlMask and kAltMask.
-int shiftState(Qt::KeyboardModifiers modifiers);
 
 // Alt with a character is a menu's access key, never typing.
 bool isAccessKey(Qt::KeyboardModifiers modifiers, QStringView text);

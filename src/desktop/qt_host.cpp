@@ -216,12 +216,6 @@ bool QtHost::previewPages(const PrintedPages& pages) {
     return m_print->preview(m_window, *m_dialogs, pages);
 }
 
-int QtHost::screenHeightTwips() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int pixels = screen ? screen->availableGeometry().height() : 768;
-    return pixels * kTwipsPerPixel;
-}
-
 frmAbout* QtHost::aboutBox() const {
     return qobject_cast<frmAbout*>(m_about.data());
 }

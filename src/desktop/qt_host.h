@@ -86,7 +86,6 @@ class QtHost : public Host {
     std::optional<std::string> chooseOpenPath(const FileDialogRequest& request) override;
     std::optional<std::string> chooseSavePath(const FileDialogRequest& request) override;
     WriteOutcome printPages(const PrintedPages& pages) override;
-    int screenHeightTwips() override;
     void showWindow(Window window) override;
     void closeWindow(Window window) override;
     std::optional<SaveChoice> chooseSavePathAndType(const FileDialogRequest& request) override;
