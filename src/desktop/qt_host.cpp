@@ -140,14 +140,11 @@ std::unique_ptr<Dialogs> makeSystemDialogs() {
 QtHost::QtHost(QWidget* window, const DesktopServices& services) : m_window(window) {
     if (!services.dialogs)
         m_systemDialogs = makeSystemDialogs();
-    if (!services.registry)
-        m_systemRegistry = makeSystemRegistry();
     if (!services.launcher)
         m_systemLauncher = makeSystemLauncher();
     if (!services.messenger)
         m_systemMessenger = makeSystemMessenger();
     m_dialogs = services.dialogs ? services.dialogs : m_systemDialogs.get();
-    m_sysInfo.registry = services.registry ? services.registry : m_systemRegistry.get();
     m_sysInfo.launcher = services.launcher ? services.launcher : m_systemLauncher.get();
     m_sysInfo.messenger = services.messenger ? services.messenger : m_systemMessenger.get();
 }

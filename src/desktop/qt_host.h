@@ -72,7 +72,6 @@ void fitOnScreen(QWidget* window, const QWidget* beside);
 // Replacements for the desktop's services; each one left null is the real one.
 struct DesktopServices {
     Dialogs* dialogs = nullptr;
-    RegistryLayer* registry = nullptr;
     Launcher* launcher = nullptr;
     Messenger* messenger = nullptr;
 };
@@ -124,7 +123,6 @@ class QtHost : public Host {
   private:
     QWidget* m_window;
     std::unique_ptr<Dialogs> m_systemDialogs;
-    std::unique_ptr<RegistryLayer> m_systemRegistry;
     std::unique_ptr<Launcher> m_systemLauncher;
     std::unique_ptr<Messenger> m_systemMessenger;
     Dialogs* m_dialogs;

@@ -485,21 +485,20 @@ class FrmFinCalcTest : public QObject, FakeWindow {
     // Help > About shows it, not modal and of its own, and closing the window closes it.
     void aboutBox() {
         struct : Launcher {
+            std::vector<std::string> installed = {"gnome-system-monitor", "hardinfo"};
             bool startSucceeds = true;
             std::vector<std::string> started; // every program a start was tried for
-            bool fileExists(const std::string&) override { return false; }
+            std::optional<std::string> find(const std::string& p) override {
+                return std::ranges::count(installed, p) ? "/usr/bin/" + p
+                                                        : std::optional<std::string>();
+            }
             bool start(const std::string& program) override {
                 started.push_back(program);
                 return startSucceeds;
             }
         } launcher;
-        std::vector<std::string> installed = {"gnome-system-monitor", "hardinfo"};
-        PathRegistry registry([&](const std::string& p) -> std::optional<std::string> {
-            return std::ranges::count(installed, p) ? "/usr/bin/" + p
-                                                    : std::optional<std::string>();
-        });
         const auto& shown = messenger.shown;
-        QPointer<frmAbout> box = new frmAbout({&registry, &launcher, &messenger});
+        QPointer<frmAbout> box = new frmAbout({&launcher, &messenger});
         box->show();
         auto* sysInfo = box->findChild<QPushButton*>("cmdSysInfo");
         QTest::mouseClick(sysInfo, Qt::LeftButton);
@@ -507,7 +506,7 @@ class FrmFinCalcTest : public QObject, FakeWindow {
         QVERIFY(shown.empty() && box->isVisible());
         launcher.startSucceeds = false;
         QTest::mouseClick(sysInfo, Qt::LeftButton);
-        installed.clear();
+        launcher.installed.clear();
         QTest::mouseClick(sysInfo, Qt::LeftButton);
         QCOMPARE(launcher.started.size(), size_t{2});
         QVERIFY(shown.size() == 2 && shown[1] == shown[0] &&

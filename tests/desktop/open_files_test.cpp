@@ -249,7 +249,7 @@ class OpenFilesTest : public QObject, FakeWindow {
     void exportThroughTheRealDialog() {
         watchdog.stop(); // this dialog is meant to open
         const auto systemDialogs = makeSystemDialogs();
-        frmFinCalc real({systemDialogs.get(), nullptr, nullptr, &messenger});
+        frmFinCalc real({systemDialogs.get(), nullptr, &messenger});
         real.Form_Load();
         real.show();
         QVERIFY(QTest::qWaitForWindowExposed(&real));
@@ -321,7 +321,7 @@ class OpenFilesTest : public QObject, FakeWindow {
         qputenv("HOME", home.toLocal8Bit());
         QDir::setCurrent(locked);
         const auto systemDialogs = makeSystemDialogs();
-        frmFinCalc real({systemDialogs.get(), nullptr, nullptr, &messenger});
+        frmFinCalc real({systemDialogs.get(), nullptr, &messenger});
         real.Form_Load();
         real.show();
         driveFileDialog(QStringLiteral("loan.fin"), 0);

@@ -52,7 +52,7 @@ class ViewsLoadingTest : public QObject {
         QTemporaryDir files;
         qputenv("XDG_CONFIG_HOME", files.path().toLocal8Bit());
         ScriptedDialogs dialogs;
-        frmFinCalc window({&dialogs, nullptr, nullptr, nullptr});
+        frmFinCalc window({&dialogs, nullptr, nullptr});
         window.Form_Load();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -82,7 +82,7 @@ class ViewsLoadingTest : public QObject {
         if (!qEnvironmentVariableIsSet("SELVANE_VIEWS_MISSING"))
             QSKIP("run beside the library");
         ScriptedDialogs dialogs;
-        frmFinCalc window({&dialogs, nullptr, nullptr, nullptr});
+        frmFinCalc window({&dialogs, nullptr, nullptr});
         window.Form_Load();
         window.show();
         QStringList told;

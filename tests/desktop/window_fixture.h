@@ -105,7 +105,7 @@ struct FakeWindow {
 
     QString path(const char* name) const { return files.filePath(QLatin1String(name)); }
 
-    // The desktop's own registry and program start: only the About box's button reaches them.
+    // The desktop's own program search and start: only the About box's button reaches them.
     FakeWindow() {
         QObject::connect(&watchdog, &QTimer::timeout, [this] {
             if (QWidget* w = QApplication::activeModalWidget()) {
@@ -115,7 +115,7 @@ struct FakeWindow {
             }
         });
     }
-    selvane::DesktopServices services() { return {&dialogs, nullptr, nullptr, &messenger}; }
+    selvane::DesktopServices services() { return {&dialogs, nullptr, &messenger}; }
     // Fresh dialogs and messages, and a started window on the screen; false when it never showed.
     // The windows open at their first-run sizes unless told to keep those of the last run.
     bool open(bool keepSizes = false) {
