@@ -286,8 +286,8 @@ void writeStateJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers)
     bool firstYear = true;
     c.yearlySummary().forEachYear([&](const YearRow& y) {
         out << (firstYear ? "" : ",") << "{\"year\":" << y.year << ",\"payments\":" << y.payments
-            << ",\"principal\":" << y.principal << ",\"interest\":" << y.interest
-            << ",\"balance\":" << y.balance << '}';
+            << ",\"principal\":" << y.principal.text() << ",\"interest\":" << y.interest.text()
+            << ",\"balance\":" << y.balance.text() << '}';
         firstYear = false;
     });
     out << ']';

@@ -107,7 +107,7 @@ std::int64_t yearsPerBar(std::int64_t years, int maxBars) {
 namespace {
 // A cumulative figure as the rows show it: rounded to the cent.
 double shown(double v) {
-    return decimalValue(moneyText(v));
+    return Money::ofFigure(v).value();
 }
 } // namespace
 

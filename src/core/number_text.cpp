@@ -169,12 +169,6 @@ LeadingNumber scanLeadingNumber(std::string_view t) {
     return n;
 }
 
-double decimalValue(std::string_view text) {
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
 std::string decimalCommaAsPoint(std::string text) {
     const size_t comma = text.find(',');
     // A comma at the end is followed by the string's terminating zero, which is no digit.

@@ -24,11 +24,6 @@ LeadingNumber scanLeadingNumber(std::string_view text);
 // range of a double. Such a read is treated like a failing step: the target keeps its value.
 std::optional<double> fieldValue(std::string_view text);
 
-// The double nearest to a decimal text the program wrote ("1234.56", "-0.5"), read the same under
-// every locale (strtod would stop at the period where the user's locale writes a decimal comma);
-// 0 for a text that starts with no number.
-double decimalValue(std::string_view text);
-
 // A text written with a decimal comma, as a field reads it: where its one comma can only be a
 // decimal comma (no other comma, no period, a digit after it: "7,5", "-0,25"), that comma becomes
 // a period. Any other text comes back as it is.

@@ -55,8 +55,8 @@ bool writePaymentTableCsv(const DetailsReport& report, const WritePiece& plainWr
 
 namespace {
 bool writeYearRow(const WritePiece& write, const std::string& label, const YearRow& y) {
-    return write(label + "," + std::to_string(y.payments) + "," + y.principal + "," + y.interest +
-                 "," + y.balance + "\r\n");
+    return write(label + "," + std::to_string(y.payments) + "," + y.principal.text() + "," +
+                 y.interest.text() + "," + y.balance.text() + "\r\n");
 }
 } // namespace
 
@@ -68,8 +68,8 @@ bool writeYearlyCsv(const YearlySummary& years, bool investment, const WritePiec
     std::string piece;
     if (taken)
         years.forEachYear([&](const YearRow& y) {
-            piece += std::to_string(y.year) + "," + std::to_string(y.payments) + "," + y.principal +
-                     "," + y.interest + "," + y.balance + "\r\n";
+            piece += std::to_string(y.year) + "," + std::to_string(y.payments) + "," +
+                     y.principal.text() + "," + y.interest.text() + "," + y.balance.text() + "\r\n";
             if (piece.size() >= (1u << 16)) {
                 taken = write(piece);
                 piece.clear();

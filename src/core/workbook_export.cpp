@@ -175,12 +175,12 @@ void writeYears(lxw_workbook* book, const YearlySummary& years, bool investment,
     const std::vector<std::string> captions = split(yearlyCsvHeader(investment));
     const std::int64_t count = years.yearCount();
     const YearRow total = years.total();
-    auto widest = [&](size_t c, const std::string& v) {
-        return std::max(captions[c].size(), currency(-std::fabs(decimalValue(v))).size());
+    auto widest = [&](size_t c, const Money& v) {
+        return std::max(captions[c].size(), currency(-std::fabs(v.value())).size());
     };
     double balance = 0;
     years.forEachYear([&](const YearRow& y) {
-        balance = std::max(balance, std::fabs(decimalValue(y.balance)));
+        balance = std::max(balance, std::fabs(y.balance.value()));
         return true;
     });
     setWidths(sheet, {std::max<size_t>(captions[0].size(), 5),
@@ -188,14 +188,14 @@ void writeYears(lxw_workbook* book, const YearlySummary& years, bool investment,
                       widest(2, total.principal), widest(3, total.interest),
                       std::max(captions[4].size(), currency(-balance).size())});
     writeHeader(sheet, captions, f);
-    // The figures of the yearly CSV file, plain decimals read back as numbers.
+    // The figures of the yearly CSV file, each the double nearest to it.
     years.forEachYear([&](const YearRow& y) {
         const auto r = static_cast<lxw_row_t>(y.year);
         worksheet_write_number(sheet, r, 0, static_cast<double>(y.year), nullptr);
         worksheet_write_number(sheet, r, 1, static_cast<double>(y.payments), nullptr);
-        worksheet_write_number(sheet, r, 2, decimalValue(y.principal), f.money);
-        worksheet_write_number(sheet, r, 3, decimalValue(y.interest), f.money);
-        worksheet_write_number(sheet, r, 4, decimalValue(y.balance), f.money);
+        worksheet_write_number(sheet, r, 2, y.principal.value(), f.money);
+        worksheet_write_number(sheet, r, 3, y.interest.value(), f.money);
+        worksheet_write_number(sheet, r, 4, y.balance.value(), f.money);
         return done.next();
     });
     if (count == 0 || !done.going())
@@ -208,11 +208,11 @@ void writeYears(lxw_workbook* book, const YearlySummary& years, bool investment,
     worksheet_write_formula_num(sheet, r, 1, sum('B').c_str(), f.total,
                                 static_cast<double>(total.payments));
     worksheet_write_formula_num(sheet, r, 2, sum('C').c_str(), f.totalMoney,
-                                decimalValue(total.principal));
+                                total.principal.value());
     worksheet_write_formula_num(sheet, r, 3, sum('D').c_str(), f.totalMoney,
-                                decimalValue(total.interest));
+                                total.interest.value());
     worksheet_write_formula_num(sheet, r, 4, ("=" + cell('E', count + 1)).c_str(), f.totalMoney,
-                                decimalValue(total.balance));
+                                total.balance.value());
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 
 #include "core/currency.h"
 #include "core/details_text.h"
+#include "core/money.h"
 
 namespace selvane {
 
@@ -18,17 +19,12 @@ namespace selvane {
 // 26 every two weeks, 24 twice a month, 12 monthly, 1 yearly), at least one.
 std::int64_t paymentsPerYear(double paymentsPerMonth);
 
-// The text of a report figure: two decimals, a period, no grouping, as the rows show it.
-
-// a - b, exactly, for texts of the form [-]digits.dd (what moneyText writes); "-0.00" is zero.
-std::string decimalDifference(std::string_view a, std::string_view b);
-
 struct YearRow {
     std::int64_t year = 0; // from 1; 0 on the total row
     std::int64_t firstPayment = 0, payments = 0;
     // Principal paid (an investment: deposits) and interest in the year, and the balance after
     // the year's last payment.
-    std::string principal, interest, balance;
+    Money principal, interest, balance;
 };
 
 // The texts of a year's row as a table shows them: year ("Total" on the total row), payments,
@@ -58,7 +54,7 @@ class YearlySummary {
 };
 
 template <class F> void YearlySummary::forEachYear(F&& f) const {
-    std::string principal = "0.00", interest = "0.00";
+    Money principal, interest;
     std::int64_t y = 0;
     const std::int64_t rows = m_report->rowCount();
     m_report->forEachRow(1, rows, [&](std::int64_t k, const DetailsReport::Row& row) {
@@ -69,10 +65,10 @@ template <class F> void YearlySummary::forEachYear(F&& f) const {
         out.year = y;
         out.firstPayment = (y - 1) * m_perYear + 1;
         out.payments = k - out.firstPayment + 1;
-        std::string p = moneyText(row.principal), i = moneyText(row.interest);
-        out.principal = decimalDifference(p, principal);
-        out.interest = decimalDifference(i, interest);
-        out.balance = moneyText(row.balance);
+        Money p = Money::ofFigure(row.principal), i = Money::ofFigure(row.interest);
+        out.principal = p - principal;
+        out.interest = i - interest;
+        out.balance = Money::ofFigure(row.balance);
         principal = std::move(p);
         interest = std::move(i);
         return goesOn(f, static_cast<const YearRow&>(out));

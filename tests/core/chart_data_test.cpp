@@ -101,16 +101,16 @@ TEST(ChartData, LinesAreEachColumnsExtremesAndBarsAreTheYears) {
             EXPECT_EQ(bar.firstYear, static_cast<std::int64_t>(b) * d.yearsPerBar + 1);
             if (d.yearsPerBar == 1) {
                 const YearRow y = years.year(bar.firstYear);
-                EXPECT_NEAR(bar.principal, std::strtod(y.principal.c_str(), nullptr), 0.005);
-                EXPECT_NEAR(bar.interest, std::strtod(y.interest.c_str(), nullptr), 0.005);
+                EXPECT_NEAR(bar.principal, y.principal.value(), 0.005);
+                EXPECT_NEAR(bar.interest, y.interest.value(), 0.005);
             }
             principalSum += bar.principal;
             interestSum += bar.interest;
         }
         EXPECT_EQ(d.bars.back().lastYear, years.yearCount());
         const YearRow total = years.total();
-        EXPECT_NEAR(principalSum, std::strtod(total.principal.c_str(), nullptr), 0.01);
-        EXPECT_NEAR(interestSum, std::strtod(total.interest.c_str(), nullptr), 0.01);
+        EXPECT_NEAR(principalSum, total.principal.value(), 0.01);
+        EXPECT_NEAR(interestSum, total.interest.value(), 0.01);
     }
 }
 
