@@ -273,9 +273,8 @@ const std::vector<double>& fixed2Thresholds() {
     static const std::vector<double> thresholds = [] {
         std::vector<double> t;
         for (int digits = 15; digits <= DBL_MAX_10_EXP + 1; ++digits) {
-            const std::string power = "1e" + std::to_string(digits - 1);
-            double c = 0;
-            std::from_chars(power.data(), power.data() + power.size(), c);
+            // pow may miss 10^(digits - 1) by an ulp or two: the walks below mend that.
+            double c = std::pow(10.0, digits - 1);
             while (wholeDigits2(std::nextafter(c, 0.0)) >= digits)
                 c = std::nextafter(c, 0.0);
             while (wholeDigits2(c) < digits)

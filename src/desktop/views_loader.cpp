@@ -68,6 +68,9 @@ Views& views() {
         QStringList tried;
         for (const QString& folder : folders) {
             QLibrary library(folder + QStringLiteral("/libselvane-views.so"));
+            // Every symbol bound at once: the library takes a few helpers from the program, and
+            // one missing is said here rather than ending the program at its first use.
+            library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
             if (auto* entry = reinterpret_cast<Entry>(library.resolve("selvaneViews")))
                 return entry(); // the library stays loaded for the rest of the run
             tried << library.errorString();
