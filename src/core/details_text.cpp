@@ -255,6 +255,26 @@ std::int64_t DetailsReport::rowsTextSize(std::int64_t first, std::int64_t last,
     return size;
 }
 
+std::int64_t DetailsReport::stretchSize(Place from, Place to, std::int64_t stopAbove) const {
+    // Counted the way writeStretch writes: the two cut end lines, the summary lines and the rows
+    // between, each after a CR LF.
+    const auto cut = [this](std::int64_t index, std::size_t begin, std::size_t end) {
+        end = std::min(end, line(index).size());
+        return static_cast<std::int64_t>(end - std::min(begin, end));
+    };
+    if (from.line == to.line)
+        return cut(from.line, from.byte, to.byte);
+    std::int64_t bytes =
+        cut(from.line, from.byte, std::string::npos) + 2 + cut(to.line, 0, to.byte);
+    const auto& summary = summaryLines();
+    for (std::int64_t i = from.line + 1; i < std::min(to.line, kSummaryLines); ++i)
+        bytes += 2 + static_cast<std::int64_t>(summary[static_cast<size_t>(i)].size());
+    if (bytes > stopAbove)
+        return bytes;
+    return bytes + rowsTextSize(std::max(from.line + 1, kSummaryLines) - kSummaryLines + 1,
+                                to.line - kSummaryLines, stopAbove - bytes);
+}
+
 std::string DetailsReport::text() const {
     std::string s;
     s.reserve(static_cast<size_t>(lineCount()) * 48);

@@ -101,6 +101,18 @@ class DetailsReport {
     std::int64_t rowsTextSize(std::int64_t first, std::int64_t last,
                               std::int64_t stopAbove = INT64_MAX) const;
 
+    // A place in the text: a line, and a byte of it (one past its end stands for its end).
+    struct Place {
+        std::int64_t line = 0;
+        std::size_t byte = 0;
+    };
+    // The text from one place to a later one (lines joined by CR LF), as a selection copies it:
+    // only the two end lines are cut; the lines between pass through as the report writes them.
+    template <class Sink> void writeStretch(Sink&& sink, Place from, Place to) const;
+    // Bytes writeStretch writes, the rows counted without formatting them; the count stops as
+    // soon as it is past `stopAbove`.
+    std::int64_t stretchSize(Place from, Place to, std::int64_t stopAbove = INT64_MAX) const;
+
     bool empty() const { return !m_built; }
     static constexpr std::int64_t kSummaryLines = 10;
 
@@ -179,6 +191,29 @@ template <class Sink> void DetailsReport::writeText(Sink&& sink) const {
         sink(std::string_view(summary[i]));
     }
     writeRowsText(sink);
+}
+
+template <class Sink> void DetailsReport::writeStretch(Sink&& sink, Place from, Place to) const {
+    const auto cut = [this](std::int64_t index, std::size_t begin, std::size_t end) {
+        const std::string l = line(index);
+        end = std::min(end, l.size());
+        return l.substr(std::min(begin, end), end - std::min(begin, end));
+    };
+    if (from.line == to.line) {
+        sink(std::string_view(cut(from.line, from.byte, to.byte)));
+        return;
+    }
+    sink(std::string_view(cut(from.line, from.byte, std::string::npos)));
+    const auto& summary = summaryLines();
+    for (std::int64_t i = from.line + 1; i < std::min(to.line, kSummaryLines); ++i) {
+        sink(std::string_view("\r\n"));
+        sink(std::string_view(summary[static_cast<size_t>(i)]));
+    }
+    // Row k is line k + kSummaryLines - 1.
+    writeRowsText(sink, {}, std::max(from.line + 1, kSummaryLines) - kSummaryLines + 1,
+                  to.line - kSummaryLines);
+    sink(std::string_view("\r\n"));
+    sink(std::string_view(cut(to.line, 0, to.byte)));
 }
 
 template <class Sink>

@@ -65,56 +65,24 @@ void ReportView::clearSelection() {
     moveCursor(m_cursor, false);
 }
 
+// A selection's ends in the report's bytes: the view counts columns in UTF-16, the report in
+// UTF-8.
+DetailsReport::Place ReportView::place(ReportPosition p) const {
+    return {p.line, static_cast<std::size_t>(lineText(p.line).left(p.column).toUtf8().size())};
+}
+
 template <class Sink> void ReportView::writeSelection(Sink&& sink) const {
     if (!m_report || !hasSelection())
         return;
     const auto [from, to] = selection();
-    // Only the two end lines are cut, at UTF-16 columns like everything else in the view; the
-    // lines between pass through as the report writes them.
-    const auto cut = [this](std::int64_t index, qsizetype begin, qsizetype end) {
-        const QString line = lineText(index);
-        return line.mid(begin, (end < 0 ? line.size() : end) - begin).toStdString();
-    };
-    if (from.line == to.line) {
-        sink(std::string_view(cut(from.line, from.column, to.column)));
-        return;
-    }
-    sink(std::string_view(cut(from.line, from.column, -1)));
-    const std::int64_t summary = DetailsReport::kSummaryLines;
-    const auto& summaryLines = m_report->summaryLines();
-    for (std::int64_t i = from.line + 1; i < std::min(to.line, summary); ++i) {
-        sink(std::string_view("\r\n"));
-        sink(std::string_view(summaryLines[static_cast<size_t>(i)]));
-    }
-    // Row k is line k + summary - 1.
-    m_report->writeRowsText(sink, {}, std::max(from.line + 1, summary) - summary + 1,
-                            to.line - 1 - summary + 1);
-    sink(std::string_view("\r\n"));
-    sink(std::string_view(cut(to.line, 0, to.column)));
+    m_report->writeStretch(sink, place(from), place(to));
 }
 
 std::int64_t ReportView::selectionBytes(std::int64_t stopAbove) const {
     if (!m_report || !hasSelection())
         return 0;
-    // Counted the way writeSelection writes: the two cut end lines, the summary lines and the
-    // rows between, each after a CR LF.
     const auto [from, to] = selection();
-    const auto cut = [this](std::int64_t index, qsizetype begin, qsizetype end) {
-        const QString line = lineText(index);
-        return static_cast<std::int64_t>(
-            line.mid(begin, (end < 0 ? line.size() : end) - begin).toUtf8().size());
-    };
-    if (from.line == to.line)
-        return cut(from.line, from.column, to.column);
-    std::int64_t bytes = cut(from.line, from.column, -1) + 2 + cut(to.line, 0, to.column);
-    const std::int64_t summary = DetailsReport::kSummaryLines;
-    const auto& summaryLines = m_report->summaryLines();
-    for (std::int64_t i = from.line + 1; i < std::min(to.line, summary); ++i)
-        bytes += 2 + static_cast<std::int64_t>(summaryLines[static_cast<size_t>(i)].size());
-    if (bytes > stopAbove)
-        return bytes;
-    return bytes + m_report->rowsTextSize(std::max(from.line + 1, summary) - summary + 1,
-                                          to.line - 1 - summary + 1, stopAbove - bytes);
+    return m_report->stretchSize(place(from), place(to), stopAbove);
 }
 
 QString ReportView::selectedText() const {

@@ -16,13 +16,12 @@
 #include <utility>
 #include <vector>
 
+#include "core/details_text.h"
 #include "core/tab_layout.h"
 
 class QMenu;
 
 namespace selvane {
-
-class DetailsReport;
 
 // ---- The view ---------------------------------------------------------------------------------
 
@@ -119,6 +118,7 @@ class ReportView : public QAbstractScrollArea {
     // Calls sink(std::string_view) with the selection as UTF-8, in order, a chunk of lines at a
     // time.
     template <class Sink> void writeSelection(Sink&& sink) const;
+    DetailsReport::Place place(ReportPosition position) const;
 
     const DetailsReport* m_report = nullptr;
     QFontMetricsF m_metrics;

@@ -101,7 +101,9 @@ TEST(DetailsReport, WholeTextOfALongReportIsEveryLineInOrder) {
 
 // The rows' size, counted from the recurrence without writing a row, is the size of the rows
 // written: across the powers of ten of the row numbers and figures, with minus signs, with
-// 309-digit figures, for any range; a count told to stop stops past its bound.
+// 309-digit figures, for any range; a count told to stop stops past its bound. A stretch between
+// two places, in the summary, the rows or across both, is the whole text between them, and its
+// size is counted the same way.
 TEST(DetailsReport, RowsTextSizeIsWhatTheRowsWrite) {
     ReportInputs growing = loan(2000);
     growing.SBAL = 9.99;
@@ -130,6 +132,24 @@ TEST(DetailsReport, RowsTextSizeIsWhatTheRowsWrite) {
                 EXPECT_GT(partial, bound);
                 EXPECT_LE(partial, static_cast<std::int64_t>(written));
             }
+        }
+        const std::string text = r.text();
+        std::vector<std::size_t> starts{0}; // of every line in the text
+        for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
+            starts.push_back(at + 2);
+        const auto offset = [&](DetailsReport::Place p) {
+            const std::size_t end =
+                p.line + 1 < r.lineCount() ? starts[p.line + 1] - 2 : text.size();
+            return std::min(starts[static_cast<std::size_t>(p.line)] + p.byte, end);
+        };
+        const std::pair<DetailsReport::Place, DetailsReport::Place> stretches[] = {
+            {{0, 10}, {0, 40}}, {{0, 25}, {1, 20}},  {{5, 3}, {11, 9}},
+            {{2, 5}, {40, 6}},  {{12, 0}, {13, 99}}, {{3, 4}, {r.lineCount() - 1, 1000}}};
+        for (const auto& [from, to] : stretches) {
+            std::string written;
+            r.writeStretch([&](std::string_view piece) { written += piece; }, from, to);
+            EXPECT_EQ(written, text.substr(offset(from), offset(to) - offset(from)));
+            EXPECT_EQ(r.stretchSize(from, to), static_cast<std::int64_t>(written.size()));
         }
     }
 }
