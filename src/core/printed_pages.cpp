@@ -117,11 +117,4 @@ std::string PrintedPages::pageText(std::int64_t index) const {
     return out;
 }
 
-std::string PrintedPages::plainText() const {
-    std::string out;
-    for (std::int64_t p = 0; p < pageCount(); ++p)
-        out += pageText(p);
-    return out;
-}
-
 } // namespace selvane

@@ -42,10 +42,8 @@ class PrintedPages {
     bool complete() const { return m_ok; }
     std::vector<PrintLine> page(std::int64_t index) const;
 
-    // The plain-text form: items at their columns, lines ended by LF, a form feed at the start
-    // of every page after the first.
-    std::string plainText() const;
-    // One page of that text (the form feed included), for writing a long printout piece by piece.
+    // One page of the plain-text form (items at their columns, lines ended by LF, a form feed at
+    // the start of every page after the first), for writing a long printout piece by piece.
     std::string pageText(std::int64_t index) const;
 
   private:

@@ -38,6 +38,9 @@ TEST(ScriptLines, MalformedLinesAreScriptErrors) {
         EXPECT_TRUE(run.errors.startsWith("selvane-cli: line 2: ")) << run.errors.toStdString();
         EXPECT_FALSE(QFile::exists(dir.filePath("x.pdf"))) << line; // the script stopped there
     }
+    // The error says what the command takes.
+    EXPECT_EQ(runCli(dir.path(), QByteArray("erase 17\n")).errors.trimmed(),
+              "selvane-cli: line 1: erase needs a field index 0 to 16");
     for (const char* line : {"extra  100   12 ", "lump 5000 24", "findrate ", "keep", "unkeep  ",
                              " ratechange  6.5  61 payment ", "ratechange off", "csv locale",
                              "ratechange 6.5 10000000 term", "csv plain"}) {

@@ -131,5 +131,22 @@ TEST(ReadTopic, AFileOverSixteenMebibytesIsNoTopic) {
     }
 }
 
+// The first folder that holds a topic, in the user's language or in English, gives it, even when
+// it cannot be read there (a folder where a file is expected): a later folder's copy is another
+// install's.
+TEST(FindTopic, TheFirstFolderHoldingTheTopicGivesIt) {
+    QTemporaryDir dir;
+    const std::string a = dir.filePath("a").toStdString(), b = dir.filePath("b").toStdString();
+    fs::create_directories(a + "/de");
+    fs::create_directories(b + "/de");
+    std::ofstream(b + "/T.txt") << "B";
+    std::ofstream(b + "/de/T.txt") << "B de";
+    EXPECT_EQ(findTopic({a, b}, "de", "T.txt"), "B de");
+    EXPECT_EQ(findTopic({a, b}, "fr", "T.txt"), "B");
+    fs::create_directory(a + "/de/T.txt"); // there, but no file
+    EXPECT_EQ(findTopic({a, b}, "de", "T.txt"), std::nullopt);
+    EXPECT_EQ(findTopic({a, b}, "fr", "T.txt"), "B");
+}
+
 } // namespace
 } // namespace selvane
