@@ -142,18 +142,25 @@ TEST(FindRate, TwoRatesAroundATurningPoint) {
     ASSERT_TRUE(nearer.apr) << nearer.message;
     EXPECT_NEAR(*nearer.apr, 11.49, 0.01);
 
-    double bottom = 11.49, lowest = *paymentAtApr(q, bottom);
-    for (double apr = 11.49; apr <= 13.37; apr += 1e-5)
-        if (const double p = *paymentAtApr(q, apr); p < lowest)
-            std::tie(bottom, lowest) = std::make_pair(apr, p);
-    ASSERT_GT(bottom, 11.5);
-    ASSERT_LT(bottom, 13.3); // the trough is inside, not at an end
-    const double payment = lowest + 1e-7 * std::fabs(lowest);
-    const FoundRate r = findRate(q, payment);
-    ASSERT_TRUE(r.apr) << r.message;
-    EXPECT_NEAR(*paymentAtApr(q, *r.apr), payment, 1e-9 * payment);
-    EXPECT_LT(*r.apr, bottom);
-    EXPECT_GT(*r.apr, bottom - 0.1);
+    // Just above the bottom of a trough two rates give the payment; the one nearer 0 wins: left
+    // of a trough at positive rates, right of one at negative rates.
+    const std::tuple<PaymentQuestion, double, double> troughs[] = {
+        {q, 11.49, 13.37},
+        {{PaymentQuestion::Kind::Loan, 60, 100000, 0, -57122, 0, 1, 1}, -18.5, -16.5}};
+    for (const auto& [t, from, to] : troughs) {
+        double bottom = from, lowest = *paymentAtApr(t, bottom);
+        for (double apr = from; apr <= to; apr += 1e-5)
+            if (const double p = *paymentAtApr(t, apr); p < lowest)
+                std::tie(bottom, lowest) = std::make_pair(apr, p);
+        ASSERT_GT(bottom, from + 0.01);
+        ASSERT_LT(bottom, to - 0.01); // the trough is inside, not at an end
+        const double payment = lowest + 1e-7 * std::fabs(lowest);
+        const FoundRate r = findRate(t, payment);
+        ASSERT_TRUE(r.apr) << r.message;
+        EXPECT_NEAR(*paymentAtApr(t, *r.apr), payment, 1e-9 * payment);
+        EXPECT_LT(std::fabs(*r.apr), std::fabs(bottom));
+        EXPECT_NEAR(*r.apr, bottom, 0.1);
+    }
 }
 
 // A rate near the top of the range, between its last two samples.
