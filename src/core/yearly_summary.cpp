@@ -30,15 +30,15 @@ YearRow YearlySummary::year(std::int64_t y) const {
     if (y < 1 || y > yearCount())
         return out;
     out.year = y;
-    out.firstPayment = (y - 1) * m_perYear + 1;
+    const std::int64_t before = (y - 1) * m_perYear; // payments of the years before
     const std::int64_t last = std::min(y * m_perYear, m_report->rowCount());
-    out.payments = last - out.firstPayment + 1;
+    out.payments = last - before;
     const DetailsReport::Row end = m_report->rowValues(last);
     Money principalBefore, interestBefore;
-    if (out.firstPayment > 1) {
-        const DetailsReport::Row before = m_report->rowValues(out.firstPayment - 1);
-        principalBefore = Money::ofFigure(before.principal);
-        interestBefore = Money::ofFigure(before.interest);
+    if (before > 0) {
+        const DetailsReport::Row previous = m_report->rowValues(before);
+        principalBefore = Money::ofFigure(previous.principal);
+        interestBefore = Money::ofFigure(previous.interest);
     }
     out.principal = Money::ofFigure(end.principal) - principalBefore;
     out.interest = Money::ofFigure(end.interest) - interestBefore;
@@ -49,7 +49,6 @@ YearRow YearlySummary::year(std::int64_t y) const {
 YearRow YearlySummary::total() const {
     YearRow out;
     const std::int64_t rows = m_report->rowCount();
-    out.firstPayment = rows > 0 ? 1 : 0;
     out.payments = rows;
     if (rows == 0)
         return out;

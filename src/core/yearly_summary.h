@@ -21,7 +21,7 @@ std::int64_t paymentsPerYear(double paymentsPerMonth);
 
 struct YearRow {
     std::int64_t year = 0; // from 1; 0 on the total row
-    std::int64_t firstPayment = 0, payments = 0;
+    std::int64_t payments = 0;
     // Principal paid (an investment: deposits) and interest in the year, and the balance after
     // the year's last payment.
     Money principal, interest, balance;
@@ -63,8 +63,7 @@ template <class F> void YearlySummary::forEachYear(F&& f) const {
         ++y;
         YearRow out;
         out.year = y;
-        out.firstPayment = (y - 1) * m_perYear + 1;
-        out.payments = k - out.firstPayment + 1;
+        out.payments = k - (y - 1) * m_perYear;
         Money p = Money::ofFigure(row.principal), i = Money::ofFigure(row.interest);
         out.principal = p - principal;
         out.interest = i - interest;
