@@ -389,6 +389,7 @@ TEST_F(WhatIf, RateChangeTextsOfTheWindow) {
         t = c.rateChangeTexts();
         EXPECT_EQ(t.figures, k.figures) << k.change.apr;
         EXPECT_TRUE(t.on && t.refused.empty() && t.message.empty());
+        EXPECT_EQ(t.keepEndDate, k.change.keepEndDate);
     }
     EXPECT_EQ(t.shockFrom, "From payment 300 on, the end date kept:");
     ASSERT_TRUE(c.setRateChange("6.5", "61", false));
