@@ -12,10 +12,12 @@
 #    in the dump's lastWrite, and goes on with the script;
 #  - an ordinary user's new file and replaced file (run as root, the test writes as nobody), also
 #    where the kernel makes them name the file through /proc (given a preloaded library, the second
-#    argument, that makes linkat answer as older kernels do).
+#    argument, that makes linkat answer as older kernels do), and on a file system without unnamed
+#    files (the third argument, a preloaded open that refuses O_TMPFILE).
 set -uo pipefail
 cli=$(realpath "$1")
 refuse_empty_path_link=${2:+$(realpath "$2")}
+no_tmpfile=${3:+$(realpath "$3")}
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work" 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work" || exit 1
@@ -142,9 +144,11 @@ if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
     "${as_user[@]}" test -x "$cli" || as_user=() # a build in a folder only root may enter
 fi
 printf 'export %s\n' "$work/expected.csv" | "$cli"
-# The kernel's own answer, then (with the preloaded library given) that of older kernels.
+# The kernel's own answer, then (with the preloaded libraries given) that of older kernels and
+# that of a file system without unnamed files.
 preloads=("")
 [ -n "$refuse_empty_path_link" ] && preloads+=("$refuse_empty_path_link")
+[ -n "$no_tmpfile" ] && preloads+=("$no_tmpfile")
 for preload in "${preloads[@]}"; do
     rm -rf user && mkdir user && printf 'old\n' >user/old.csv
     [ ${#as_user[@]} -eq 0 ] || chown -R 65534:65534 user
