@@ -134,13 +134,11 @@ TEST(DetailsReport, RowsTextSizeIsWhatTheRowsWrite) {
             }
         }
         const std::string text = r.text();
-        std::vector<std::size_t> starts{0}; // of every line in the text
-        for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2))
-            starts.push_back(at + 2);
-        const auto offset = [&](DetailsReport::Place p) {
-            const std::size_t end =
-                p.line + 1 < r.lineCount() ? starts[p.line + 1] - 2 : text.size();
-            return std::min(starts[static_cast<std::size_t>(p.line)] + p.byte, end);
+        const auto offset = [&](DetailsReport::Place p) { // in the text, within its line
+            std::size_t start = 0;
+            for (std::int64_t line = 0; line < p.line; ++line)
+                start = text.find("\r\n", start) + 2;
+            return std::min(start + p.byte, std::min(text.find("\r\n", start), text.size()));
         };
         const std::pair<DetailsReport::Place, DetailsReport::Place> stretches[] = {
             {{0, 10}, {0, 40}}, {{0, 25}, {1, 20}},  {{5, 3}, {11, 9}},

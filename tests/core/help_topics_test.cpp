@@ -137,12 +137,11 @@ TEST(ReadTopic, AFileOverSixteenMebibytesIsNoTopic) {
 TEST(FindTopic, TheFirstFolderHoldingTheTopicGivesIt) {
     QTemporaryDir dir;
     const std::string a = dir.filePath("a").toStdString(), b = dir.filePath("b").toStdString();
-    fs::create_directories(a + "/de");
-    fs::create_directories(b + "/de");
+    for (const std::string& folder : {a, b})
+        fs::create_directories(folder + "/de");
     std::ofstream(b + "/T.txt") << "B";
     std::ofstream(b + "/de/T.txt") << "B de";
     EXPECT_EQ(findTopic({a, b}, "de", "T.txt"), "B de");
-    EXPECT_EQ(findTopic({a, b}, "fr", "T.txt"), "B");
     fs::create_directory(a + "/de/T.txt"); // there, but no file
     EXPECT_EQ(findTopic({a, b}, "de", "T.txt"), std::nullopt);
     EXPECT_EQ(findTopic({a, b}, "fr", "T.txt"), "B");

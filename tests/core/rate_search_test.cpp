@@ -152,8 +152,7 @@ TEST(FindRate, TwoRatesAroundATurningPoint) {
         for (double apr = from; apr <= to; apr += 1e-5)
             if (const double p = *paymentAtApr(t, apr); p < lowest)
                 std::tie(bottom, lowest) = std::make_pair(apr, p);
-        ASSERT_GT(bottom, from + 0.01);
-        ASSERT_LT(bottom, to - 0.01); // the trough is inside, not at an end
+        ASSERT_TRUE(bottom > from + 0.01 && bottom < to - 0.01) << bottom; // inside, not at an end
         const double payment = lowest + 1e-7 * std::fabs(lowest);
         const FoundRate r = findRate(t, payment);
         ASSERT_TRUE(r.apr) << r.message;

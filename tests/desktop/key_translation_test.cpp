@@ -22,14 +22,10 @@ class KeyTranslationTest : public QObject {
             {Qt::Key_Tab, "\t", -1},       {Qt::Key_Delete, "\x7f", -1}, {Qt::Key_A, "A", 65},
             {Qt::Key_unknown, "\x7f", -1}, {Qt::Key_Left, "", -1}};
         for (const auto& [key, text, ascii] : typed)
-            QVERIFY2(keyAscii(key, text).value_or(-1) == ascii,
-                     qPrintable(QString::number(key, 16)));
+            QCOMPARE(keyAscii(key, text).value_or(-1), ascii);
         QCOMPARE(keyAscii(Qt::Key_unknown, QString::fromUcs4(U"\U0001F600")), 0x1F600);
-    }
-
-    // Alt with a letter is an access key, unless Ctrl composes with it. (Enter and access keys at
-    // work: frm_fincalc_test.)
-    void accessKeys() {
+        // Alt with a letter is an access key, unless Ctrl composes with it. (Enter and access
+        // keys at work: frm_fincalc_test.)
         QVERIFY(isAccessKey(Qt::AltModifier | Qt::ShiftModifier, u"F"));
         QVERIFY(!isAccessKey(Qt::AltModifier | Qt::ControlModifier, u"f"));
     }
