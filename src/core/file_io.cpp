@@ -13,6 +13,7 @@
 #include <random>
 
 #include <algorithm>
+#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -385,11 +386,9 @@ std::string firstDialogFolder(const std::string& working, const std::vector<std:
 }
 
 std::string runningProgramFolder() {
-    char path[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0)
-        return {};
-    return folderOf(std::string(path, static_cast<size_t>(n)));
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : folderOf(self.string());
 }
 
 std::string absolutePath(const std::string& path) {

@@ -89,6 +89,12 @@ TEST_F(MoneyViews, PaymentsPerYearFollowThePaymentPeriodList) {
     }
     calc.mnInvestment_Click();
     EXPECT_TRUE(calc.chartSource().investment);
+    // The pointer's text names a payment of the report, the first to the last, and no other.
+    const ChartSource source = calc.chartSource();
+    const std::int64_t last = source.report->rowCount();
+    EXPECT_EQ(chartPointText(source, 0) + chartPointText(source, last + 1), "");
+    EXPECT_TRUE(chartPointText(source, 1).starts_with("Payment 1\nBalance: $"));
+    EXPECT_TRUE(chartPointText(source, last).starts_with("Payment " + std::to_string(last) + "\n"));
 }
 
 TEST_F(MoneyViews, ChartSourceCarriesExtrasOnlyWhereTheyApplyAndAreNotZero) {

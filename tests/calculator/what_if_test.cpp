@@ -314,6 +314,11 @@ TEST_F(WhatIf, RefusedExtrasKeepTheOnesBeforeAndSayWhy) {
         EXPECT_EQ(c.extras, good);
         EXPECT_EQ(c.whatIfTexts().figures[0], "\u2013"); // no figures (a dash) for the text before
     }
+    // A refusal goes with the window: opened again, it shows the extras in use.
+    c.mnWhatIf_Click();
+    EXPECT_FALSE(c.setRateChange("x", "1", true));
+    c.whatIfClosed();
+    EXPECT_TRUE(c.extrasMessage.empty() && c.rateChangeMessage.empty() && !c.whatIfOpen);
     EXPECT_TRUE(c.setExtras("0", "1", "0", "1"));
     EXPECT_TRUE(c.extrasMessage.empty());
     EXPECT_NE(c.whatIfTexts().figures[0], "\u2013");

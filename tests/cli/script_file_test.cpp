@@ -61,6 +61,23 @@ TEST(ScriptFile, ALineOverOneMebibyteEndsTheScriptThere) {
     EXPECT_EQ(r.out.size(), 2); // the dumps before the long line, none after it
 }
 
+TEST(ScriptFile, HelpVersionAndTooManyArguments) {
+    const struct {
+        QStringList args;
+        int exitCode;
+        const char *out, *errors;
+    } cases[] = {{{"--help"}, 0, "Usage: selvane-cli [SCRIPT]", ""},
+                 {{"--version"}, 0, "selvane-cli ", ""},
+                 {{"a", "b"}, 2, nullptr, "usage: selvane-cli [SCRIPT]\n"}};
+    for (const auto& c : cases) {
+        const CliRun r = runCliWith(c.args);
+        ASSERT_TRUE(r.finished);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        EXPECT_TRUE(c.out ? !r.out.isEmpty() && r.out[0].startsWith(c.out) : r.out.isEmpty());
+        EXPECT_EQ(r.errors, c.errors);
+    }
+}
+
 TEST(ScriptFile, StandardInputWithoutEndStopsAtItsFirstLine) {
     const CliRun r = runCliWith({}, "/dev/zero");
     expectOneLineError(r, "line 1: line longer than 1048576 bytes");

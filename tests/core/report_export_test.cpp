@@ -148,6 +148,7 @@ TEST(PaymentTableCsvAndYears, AreTheReportsRows) {
         EXPECT_EQ(total.payments, plan.rows);
         EXPECT_EQ(cents(total.principal.text()), principal);
         EXPECT_EQ(cents(total.interest.text()), interest);
+        EXPECT_EQ(yearRowTexts(total, kUsd)[0] + yearRowTexts(years.year(1), kUsd)[0], "Total1");
         // The report's summary totals: interest always; principal when the plan ends at zero
         // (loan) or makes whole deposits (investment).
         EXPECT_EQ(interest, cents(moneyText(report.totals().interest)));

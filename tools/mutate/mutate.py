@@ -206,7 +206,9 @@ def failed_tests(out):
 
 def test(a, timeout):
     """('killed' | 'survived' | 'timeout', names of the failed tests, output)."""
-    cmd = ["ctest", "-j", str(a.jobs), "--timeout", str(a.timeout), "--no-tests=error"]
+    # One failing test kills a mutant, so the run stops there; a survivor still runs them all.
+    cmd = ["ctest", "-j", str(a.jobs), "--timeout", str(a.timeout), "--no-tests=error",
+           "--stop-on-failure"]
     cmd += ["-E", a.E] if a.E else []
     rc, out = run(cmd, a.build, timeout)
     if rc is None:
