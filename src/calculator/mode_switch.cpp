@@ -20,8 +20,7 @@ void FinCalc::switchMode(Mode m) {
         s.DEPR = 20;
         s.PERS = 48; // the buy-back amount is the result set-up's residual value of these
     } else if (m == Mode::Mortgage) {
-        s.DEPR = 0;
-        s.FBAL = 0;
+        s.FBAL = 0; // the end amount it starts with; its other stored values come from its fields
     }
 
     cmResult.entries.clear();

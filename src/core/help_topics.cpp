@@ -49,12 +49,9 @@ std::string commentsText(std::string_view topic) {
     for (size_t pos = 0; pos < topic.size() && !cut;) {
         const size_t end = std::min(topic.find_first_of("\r\n", pos), topic.size());
         std::string_view line = topic.substr(pos, end - pos);
-        size_t breakLength = 0;
-        if (end < topic.size())
-            breakLength =
-                topic[end] == '\r' && end + 1 < topic.size() && topic[end + 1] == '\n' ? 2 : 1;
-        const std::string_view lineBreak = topic.substr(end, breakLength);
-        pos = end + breakLength;
+        const std::string_view rest = topic.substr(end); // empty after the last line
+        const std::string_view lineBreak = rest.substr(0, rest.starts_with("\r\n") ? 2 : 1);
+        pos = end + lineBreak.size();
         for (;;) {
             const size_t limit = utf8BytesOf(line, kMaxCommentLine);
             if (limit == line.size()) {

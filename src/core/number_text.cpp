@@ -172,7 +172,7 @@ LeadingNumber scanLeadingNumber(std::string_view t) {
 std::string decimalCommaAsPoint(std::string text) {
     const size_t comma = text.find(',');
     // A comma at the end is followed by the string's terminating zero, which is no digit.
-    if (comma == std::string::npos || text.find(',', comma + 1) != std::string::npos ||
+    if (comma == std::string::npos || text.rfind(',') != comma ||
         text.find('.') != std::string::npos ||
         !std::isdigit(static_cast<unsigned char>(text[comma + 1])))
         return text;

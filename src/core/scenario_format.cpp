@@ -1,5 +1,6 @@
 #include "core/scenario_format.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/codepage.h"
@@ -60,13 +61,7 @@ std::optional<std::string> ItemReader::next() {
         i = end;
     }
     // Consume the delimiter: a comma, or one line end (CR LF counts as one).
-    if (i < b.size()) {
-        if (b[i] == '\r' && i + 1 < b.size() && b[i + 1] == '\n')
-            i += 2;
-        else
-            ++i;
-    }
-    m_pos = i;
+    m_pos = std::min(i + (b.substr(i).starts_with("\r\n") ? 2 : 1), b.size());
     return item;
 }
 
