@@ -83,8 +83,9 @@ void FinCalc::mnExport_Click() {
     const bool workbook = choice->filterIndex == 3 || fileEnding(choice->path) == "xlsx";
     const bool yearly = choice->filterIndex == 2;
     const CsvStyle style = csvStyle();
-    // A CSV file's progress is its lines: the header, a line a payment or year, the Total.
-    const std::int64_t lines = (yearly ? years.yearCount() : report.rowCount()) + 2;
+    // A CSV file's progress is its lines: the header, a line a payment or year, and the years'
+    // Total.
+    const std::int64_t lines = yearly ? years.yearCount() + 2 : report.rowCount() + 1;
     const auto exportTo = [&](const WorkProgress& progress) {
         if (workbook)
             return m_host.writeWorkbook(choice->path, report, years, investment, m_currency,

@@ -77,6 +77,21 @@ TEST_F(MoneyViews, SavingTheChartHandsTheReportToTheFrontEnd) {
     EXPECT_EQ(calc.notice, "Could not save the chart as /tmp/c.svg: refused");
 }
 
+// An export tells its progress in lines, up to the whole file: the start-up loan's payment table
+// is a header and 60 rows; its years a header, 5 years and the Total.
+TEST_F(MoneyViews, ExportProgressEndsAtTheWholeFile) {
+    const std::string path = ::testing::TempDir() + "progress.csv";
+    host.answer = path;
+    for (const auto& [type, lines] : {std::pair{1, 61}, std::pair{2, 7}}) {
+        host.typeAnswer = type;
+        calc.mnExport_Click();
+        ASSERT_EQ(calc.notice, "");
+        ASSERT_FALSE(host.progress.empty());
+        EXPECT_EQ(host.progress.back(), std::make_pair(std::int64_t{lines}, std::int64_t{lines}));
+    }
+    std::remove(path.c_str());
+}
+
 TEST_F(MoneyViews, PaymentsPerYearFollowThePaymentPeriodList) {
     const struct {
         int period;

@@ -68,6 +68,14 @@ class RecordingHost : public NullHost {
         messages.push_back(title + ": " + text);
     }
     void scenarioFileUsed(const std::string& p) override { used.push_back(p); }
+    std::vector<std::pair<std::int64_t, std::int64_t>> progress; // what the last long write told
+    WriteOutcome runLongWrite(const char*, const char*, const LongWrite& write) override {
+        progress.clear();
+        return write([this](std::int64_t done, std::int64_t whole) {
+            progress.emplace_back(done, whole);
+            return true;
+        });
+    }
 };
 
 } // namespace selvane::testing
