@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
+#include <memory>
 #include <vector>
 
 #include "calculator/keyboard.h"
@@ -54,8 +55,8 @@ std::optional<int> integerArgument(std::string_view s) {
         return std::nullopt;
     long long v = 0;
     const char* first = s.data();
-    const auto [ptr, ec] = std::from_chars(first, s.data() + s.size(), v);
-    if (ptr != s.data() + s.size())
+    const auto [ptr, ec] = std::from_chars(first, std::to_address(s.end()), v);
+    if (ptr != std::to_address(s.end()))
         return std::nullopt;
     if (ec == std::errc::result_out_of_range || v > std::numeric_limits<int>::max() ||
         v < std::numeric_limits<int>::min())

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -156,7 +157,7 @@ LeadingNumber scanLeadingNumber(std::string_view t) {
     n.digits = s;
     const char* first = s.data() + (s[0] == '+' ? 1 : 0);
     double v = 0.0;
-    const auto [ptr, ec] = std::from_chars(first, s.data() + s.size(), v);
+    const auto [ptr, ec] = std::from_chars(first, std::to_address(s.end()), v);
     (void)ptr;
     if (ec == std::errc::result_out_of_range) {
         if (magnitude(s) > 0) {
@@ -340,7 +341,7 @@ std::optional<float> singleValue(const LeadingNumber& number) {
     const std::string& s = number.digits;
     const char* first = s.data() + (s[0] == '+' ? 1 : 0);
     float f = 0.0f;
-    const auto [ptr, ec] = std::from_chars(first, s.data() + s.size(), f);
+    const auto [ptr, ec] = std::from_chars(first, std::to_address(s.end()), f);
     (void)ptr;
     if (ec == std::errc::result_out_of_range) {
         if (magnitude(s) > 0)
@@ -378,8 +379,8 @@ std::optional<double> wholeNumber(std::string_view text) {
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
     double v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+    const auto [end, ec] = std::from_chars(text.data(), std::to_address(text.end()), v);
+    if (text.empty() || ec != std::errc() || end != std::to_address(text.end()))
         return std::nullopt;
     return v;
 }
