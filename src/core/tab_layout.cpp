@@ -32,9 +32,7 @@ std::vector<TextRun> layoutRuns(QStringView line, const RunAdvance& advance) {
         runs.push_back({start, end - start, x});
         if (tab < 0)
             break;
-        if (end > start)
-            x += advance(line.mid(start, end - start));
-        x = tabStopAfter(x);
+        x = tabStopAfter(x + advance(line.mid(start, end - start))); // an empty run adds nothing
         start = tab + 1;
     }
     return runs;
@@ -42,7 +40,7 @@ std::vector<TextRun> layoutRuns(QStringView line, const RunAdvance& advance) {
 
 double expandedWidth(QStringView line, const RunAdvance& advance) {
     const TextRun last = layoutRuns(line, advance).back();
-    return last.length > 0 ? last.x + advance(line.mid(last.start, last.length)) : last.x;
+    return last.x + advance(line.mid(last.start, last.length));
 }
 
 std::vector<double> characterEdges(QStringView line, const RunAdvance& advance) {
