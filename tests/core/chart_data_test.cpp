@@ -123,7 +123,8 @@ TEST(NiceTicks, RoundStepsCoverTheRange) {
         const int count = static_cast<int>(c.number("count"));
         const std::vector<double> ticks =
             niceTicks(c.number("low"), c.number("high"), count, minStep);
-        const auto [low, high] = std::minmax(c.number("low"), c.number("high"));
+        const auto [low, high] =
+            std::minmax({c.number("low"), c.number("high")}); // values, not references
         if (minStep > 0 && low >= 0) {
             EXPECT_EQ(ticks.front(), 0);
         }
