@@ -164,6 +164,8 @@ TEST(DetailsReport, OverflowsInTotalsAndInThePrincipalColumn) {
     EXPECT_FALSE(DetailsReport::build(in, kUsd, r));
     in.PERS = 1e9; // past the pass limit: a failing step, decided without running the loop
     EXPECT_FALSE(DetailsReport::build(in, kUsd, r));
+    // Interest only: every balance and the interest stay finite, their sum does not.
+    EXPECT_FALSE(DetailsReport::build(reportInputs(8, 1e308, 1e307, 0.1), kUsd, r));
     // Without interest the principal column is k x PMT while the balance P0 - k x PMT stays
     // finite: row 2's principal overflows although the totals do not.
     ASSERT_TRUE(DetailsReport::build(reportInputs(2, 1.7e308, 1e308, 0), kUsd, r));
