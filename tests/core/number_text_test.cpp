@@ -60,13 +60,16 @@ TEST(NumberText, TableOfCases) {
 
 // A text is what its view holds: a letter after the end of it is not read.
 TEST(FieldValue, OnlyTheTextsOwnCharactersAreRead) {
-    for (const char* text : {"&H1F", "&O17", "1E5", "2.5"}) {
-        const std::string_view first(text, text[0] == '&' ? 1 : 1 + (text[1] == '.'));
-        const LeadingNumber n = scanLeadingNumber(first),
-                            alone = scanLeadingNumber(std::string(first));
-        EXPECT_EQ(std::tie(n.found, n.value, n.digits, n.radix),
-                  std::tie(alone.found, alone.value, alone.digits, alone.radix))
-            << text;
+    // Every start of each text, read in place (the next character is there to be misread) and
+    // alone.
+    for (const std::string_view text : {"&H1F", "& o17", "-1.5E+5", "+ 2 . 5e-3", "1e 5x"}) {
+        for (size_t k = 0; k <= text.size(); ++k) {
+            const LeadingNumber n = scanLeadingNumber(text.substr(0, k)),
+                                alone = scanLeadingNumber(std::string(text.substr(0, k)));
+            EXPECT_EQ(std::tie(n.found, n.value, n.digits, n.radix),
+                      std::tie(alone.found, alone.value, alone.digits, alone.radix))
+                << text.substr(0, k);
+        }
     }
 }
 
