@@ -173,7 +173,6 @@ std::vector<DetailsReport::Row> DetailsReport::rowRange(std::int64_t first,
     const std::int64_t last = std::min(first + count - 1, m_rows);
     if (first < 1 || first > last)
         return out;
-    out.reserve(static_cast<size_t>(last - first + 1));
     State s = replayTo(first);
     for (std::int64_t k = first;; ++k) {
         out.push_back(rowFrom(k, s));

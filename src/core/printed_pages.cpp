@@ -1,7 +1,7 @@
 #include "core/printed_pages.h"
 
-#include <charconv>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "core/number_text.h"
@@ -73,18 +73,14 @@ template <class Place> void PrintedPages::request(std::int64_t index, Place&& pl
     const std::int64_t first = index * kRowsPerPage + 1;
     const auto rows = m_report.rowRange(first, kRowsPerPage);
     const std::string pmt = m_report.paymentText();
-    char number[kShortRoom], balance[kFixedRoom], principal[kFixedRoom], interest[kFixedRoom];
+    char balance[kFixedRoom], principal[kFixedRoom], interest[kFixedRoom];
     auto fixed = [](char* buf, double v) {
         return std::string_view(buf, static_cast<size_t>(writeFixed2(buf, v) - buf));
     };
     for (size_t j = 0; j < rows.size(); ++j) {
         // The payment number prints as a number: a blank for the sign, the digits, a blank.
-        char* end = std::to_chars(number + 1, number + sizeof number - 1,
-                                  first + static_cast<std::int64_t>(j))
-                        .ptr;
-        number[0] = ' ';
-        *end++ = ' ';
-        place({{16, std::string_view(number, static_cast<size_t>(end - number))},
+        const std::string number = " " + std::to_string(first + static_cast<std::int64_t>(j)) + " ";
+        place({{16, number},
                {32, pmt},
                {48, fixed(balance, rows[j].balance)},
                {64, fixed(principal, rows[j].principal)},
