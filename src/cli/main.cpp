@@ -25,10 +25,7 @@ class ScriptFile : public std::streambuf {
     ScriptFile() = default;
     ScriptFile(const ScriptFile&) = delete;
     ScriptFile& operator=(const ScriptFile&) = delete;
-    ~ScriptFile() override {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
+    ~ScriptFile() override { ::close(m_fd); } // -1 when nothing was opened: nothing to close
 
     // Empty when the file is open for reading, else why it cannot be read.
     std::string open(const char* path) {

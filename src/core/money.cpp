@@ -22,13 +22,13 @@ Limbs ofU64(std::uint64_t v) {
     return a;
 }
 
-int compare(const Limbs& a, const Limbs& b) {
-    if (a.size() != b.size())
-        return a.size() < b.size() ? -1 : 1;
-    for (size_t i = a.size(); i-- > 0;)
-        if (a[i] != b[i])
-            return a[i] < b[i] ? -1 : 1;
-    return 0;
+// Whether a holds less than b (neither has leading zero limbs).
+bool less(const Limbs& a, const Limbs& b) {
+    if (a.size() < b.size())
+        return true;
+    if (a.size() > b.size())
+        return false;
+    return std::lexicographical_compare(a.rbegin(), a.rend(), b.rbegin(), b.rend());
 }
 
 Limbs add(const Limbs& a, const Limbs& b) {
@@ -143,7 +143,7 @@ Money Money::operator+(const Money& other) const {
     if (m_negative == other.m_negative) {
         r.m_cents = add(m_cents, other.m_cents);
         r.m_negative = m_negative;
-    } else if (compare(m_cents, other.m_cents) >= 0) {
+    } else if (!less(m_cents, other.m_cents)) {
         r.m_cents = subtract(m_cents, other.m_cents);
         r.m_negative = m_negative;
     } else {

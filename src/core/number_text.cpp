@@ -346,7 +346,7 @@ std::optional<float> singleValue(const LeadingNumber& number) {
     if (ec == std::errc::result_out_of_range) {
         if (magnitude(s) > 0)
             return std::nullopt;
-        f = s[0] == '-' ? -0.0f : 0.0f;
+        f = 0.0f; // too small for a float; a single value's zero is never shown with a sign
     }
     return f;
 }
