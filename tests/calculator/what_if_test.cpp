@@ -292,6 +292,11 @@ TEST_F(WhatIf, TextsOfTheWindowComeFromTheState) {
     EXPECT_EQ(compare[1], (Row{"300", "180", "-120"}));
     EXPECT_EQ(compare[4], (Row{"25 years", "15 years", "-10 years"}));
     EXPECT_EQ(compare[3][2], c.currency()(*c.planFigures().totalInterest - *c.kept->totalInterest));
+    // A failed calculation has no plan: its count is the field's, whole or not.
+    c.chooseCompound(3); // yearly: 10.5 payments are too few
+    c.fields[field::PERS].text = "10.5";
+    c.Calculate();
+    EXPECT_EQ(c.compareTexts()[1], (Row{"300", "10.5", "-289.5"}));
 }
 
 TEST_F(WhatIf, RefusedExtrasKeepTheOnesBeforeAndSayWhy) {

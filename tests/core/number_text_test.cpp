@@ -56,6 +56,9 @@ TEST(NumberText, TableOfCases) {
             ADD_FAILURE() << "no function " << f;
         }
     }
+    // A sum is compared by its value, whatever the carry limb it might have had.
+    const Money cent = Money::ofFigure(0.01);
+    EXPECT_EQ(((cent + cent) - Money::ofFigure(0.03)).text(), "-0.01");
 }
 
 // A text is what its view holds: a letter after the end of it is not read.
