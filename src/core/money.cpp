@@ -115,8 +115,8 @@ double hundredth(std::uint64_t n) {
 
 Money Money::ofFigure(double value) {
     Money m;
-    if (!std::isfinite(value) || value == 0.0)
-        return m;
+    if (!std::isfinite(value))
+        return m; // no number counts as 0, as 0 itself comes out below
     int exponent = 0;
     const double fraction = std::frexp(std::fabs(value), &exponent); // [0.5, 1)
     // |value| = mantissa * 2^shift, the mantissa a whole number of 53 bits.
