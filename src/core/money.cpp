@@ -208,8 +208,7 @@ double Money::value() const {
             }
         }
         std::uint64_t t = top[0] | (top.size() > 1 ? std::uint64_t{top[1]} << 32 : 0);
-        if (drop < 0)
-            t <<= -drop;
+        t <<= std::max(0, -drop);
         std::uint64_t kept = t >> 11;
         const std::uint64_t below = t & 0x7FF;
         if (below > 0x400 || (below == 0x400 && (sticky || (kept & 1) != 0)))
