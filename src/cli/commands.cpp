@@ -58,8 +58,7 @@ std::optional<int> integerArgument(std::string_view s) {
     const auto [ptr, ec] = std::from_chars(first, std::to_address(s.end()), v);
     if (ptr != std::to_address(s.end()))
         return std::nullopt;
-    if (ec == std::errc::result_out_of_range || v > std::numeric_limits<int>::max() ||
-        v < std::numeric_limits<int>::min())
+    if (ec == std::errc::result_out_of_range || v != static_cast<int>(v))
         return std::numeric_limits<int>::min();
     if (ec != std::errc())
         return std::nullopt;
