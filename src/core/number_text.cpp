@@ -195,11 +195,11 @@ std::uint64_t scaledRounded(double a, std::uint64_t scale) {
     std::uint64_t bits;
     std::memcpy(&bits, &a, sizeof bits);
     const int biased = static_cast<int>(bits >> 52);
-    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
-    if (biased != 0)
-        m |= std::uint64_t{1} << 52;
-    const int shift = 1075 - (biased != 0 ? biased : 1); // a = m * 2^-shift, shift > 0 here
-    std::uint64_t h = 0;                                 // scale * a rounded, ties to even
+    // a = m * 2^-shift, shift > 0 here. A zero or subnormal a gets an implicit bit it does not
+    // have, but its shift of 1075 rounds it to 0 all the same.
+    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int shift = 1075 - biased;
+    std::uint64_t h = 0; // scale * a rounded, ties to even
     if (shift < 64) {
         const std::uint64_t scaled = m * scale; // below 2^63
         h = scaled >> shift;

@@ -142,6 +142,11 @@ TEST_F(MoneyViews, ChartSourceCarriesExtrasOnlyWhereTheyApplyAndAreNotZero) {
             EXPECT_EQ(data.balanceWithExtras.back().payment, figures->payments);
         }
     }
+    calc.mnPersonalLoan_Click(); // a plan of one payment has its line with extras too
+    calc.fields[field::PERS].text = "1";
+    calc.Calculate();
+    ASSERT_TRUE(calc.setExtras("0", "1", "100", "1"));
+    EXPECT_FALSE(calc.chartSource().data(200).balanceWithExtras.empty());
 }
 
 // A rate change is drawn as the What If window's schedule with it: a kept payment that
