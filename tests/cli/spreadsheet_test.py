@@ -139,6 +139,8 @@ def verify(label, setup, locale, symbol):
               f"{label}: yearly total formulas")
         check([cents(total[c][0]) for c in "BCD"] == [cents(s) for s in sums] ==
               [Decimal(v) for v in yearly[-1][1:4]], f"{label}: years add up to {sums}, total {yearly[-1]}")
+        check(total["E"][2] == f"E{count + 1}" and cents(total["E"][0]) == Decimal(yearly[-1][4]),
+              f"{label}: the yearly total's balance is the last year's")
 
 
 PLANS = {
