@@ -6,6 +6,7 @@
 
 #include "core/checked.h"
 #include "core/number_text.h"
+#include "core/solver.h"
 
 namespace selvane {
 
@@ -19,7 +20,7 @@ std::int64_t passCount(double count) {
 
 bool DetailsReport::build(const ReportInputs& in, const CurrencyFormat& cur, DetailsReport& out) {
     const Num P0 = Num(in.SBAL) - in.DPMT;
-    const Num withTax = Num(in.PMT) * (Num(1.0) + Num(0.01) * in.TAX);
+    const Num withTax = Num(in.PMT) * taxFactor(in.TAX);
     const std::int64_t n = passCount(in.PERS);
     if (!P0.ok() || !withTax.ok() || n < 0)
         return false;
@@ -39,11 +40,10 @@ bool DetailsReport::build(const ReportInputs& in, const CurrencyFormat& cur, Det
         const double B = s.B, I = s.I;
         if (!std::isfinite(I) || !std::isfinite(B))
             return false;
-        if (rows == n) {
-            const double P = in.investment ? in.PMT * static_cast<double>(k) : P0.v - B;
-            if (!std::isfinite(P))
-                rows = k - 1;
-        }
+        // A loan's principal column, the amount less the balance, can overflow on its own; an
+        // investment's, k deposits, stays within the total of all of them, checked below.
+        if (rows == n && !in.investment && !std::isfinite(P0.v - B))
+            rows = k - 1;
         if (k % kCheckpointEvery == 0)
             rep.m_checkpoints.push_back(s);
     }

@@ -92,6 +92,13 @@ printf 'old\n' >real.fin && chmod 640 real.fin && ln -s real.fin soft.fin
     fail "the link or the file it names is not as it should be"
 modes="$(stat -c %a real.fin) $(stat -c %a fresh.fin) $(stat -c %a fresh2.fin)"
 [ "$modes" = "640 644 644" ] || fail "permissions are $modes"
+# Root saving over a file another user owns leaves it theirs (only root can give a file away).
+if [ "$(id -u)" -eq 0 ]; then
+    printf 'old\n' >theirs.fin && chown 4242:4343 theirs.fin && chmod 640 theirs.fin
+    printf 'saveas %s\n' "$work/theirs.fin" | "$cli" || fail "saving over another's file exited $?"
+    owner="$(stat -c '%u:%g %a' theirs.fin)"
+    [ "$owner" = "4242:4343 640" ] || fail "another user's file became $owner"
+fi
 
 # 4. Writes that cannot be done: the old file stays, the reason is told.
 mkdir locked && printf 'precious\n' >locked/old.fin && chmod 555 locked
