@@ -60,6 +60,9 @@ TEST(NumberText, TableOfCases) {
     // A sum is compared by its value, whatever the carry limb it might have had.
     const Money cent = Money::ofFigure(0.01);
     EXPECT_EQ(((cent + cent) - Money::ofFigure(0.03)).text(), "-0.01");
+    // Nor by a zero limb above a large figure's shifted digits: 2^53 is less than 2^53 + 2.
+    const Money sum = Money::ofFigure(0x1p52) + Money::ofFigure(0x1p52 + 2);
+    EXPECT_EQ((Money::ofFigure(0x1p53) - sum).text(), "-2.00");
 }
 
 // A text is what its view holds: a letter after the end of it is not read.
