@@ -35,10 +35,10 @@ void typeText(FinCalc& calc, int i, std::string_view text) {
 void pressBackspace(FinCalc& calc, int i) {
     if (!fieldTakesFocus(calc, i))
         return;
-    int key = '\b';
+    int key = '\b'; // the handler swallows Enter only: Backspace always reaches the field
     calc.txtSL_KeyPress(i, key);
     ParameterField& f = calc.fields[static_cast<size_t>(i)];
-    if (key != 0 && !f.locked)
+    if (!f.locked)
         dropLastCharacter(f.text);
     calc.txtSL_KeyUp(i);
 }
