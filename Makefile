@@ -20,7 +20,7 @@ test-deps:
 # finds them broken by a change.
 configure: test-deps
 	@cmake -S . -B $(BUILD) -DSELVANE_WERROR=$(WERROR) -DSELVANE_BUILD_TESTS=ON \
-	  -DSELVANE_BUILD_BENCH=ON $(CMAKE_ARGS) > /dev/null
+	  -DSELVANE_BUILD_BENCH=ON -DSELVANE_CHECKED_LIBRARY=ON $(CMAKE_ARGS) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
@@ -46,7 +46,7 @@ test: build
 # UndefinedBehaviorSanitizer, so memory errors and undefined behaviour fail the run.
 test-sanitize: test-deps
 	@cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSELVANE_SANITIZE=ON \
-	  -DSELVANE_BUILD_UI=OFF -DSELVANE_WERROR=$(WERROR) > /dev/null
+	  -DSELVANE_CHECKED_LIBRARY=ON -DSELVANE_BUILD_UI=OFF -DSELVANE_WERROR=$(WERROR) > /dev/null
 	@cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
@@ -80,6 +80,7 @@ MUTATE_TARGETS ?= selvane-cli selvane_headless_tests selvane_cli_tests selvane_p
                   selvane_dump_tests selvane_hostile_check
 mutate: test-deps
 	@cmake -S . -B build-mutate -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSELVANE_BUILD_UI=OFF \
+	  -DSELVANE_CHECKED_LIBRARY=ON \
 	  -DSELVANE_WERROR=$(WERROR) > /dev/null
 	@cmake --build build-mutate -j $(JOBS)
 	python3 tools/mutate/mutate.py --src . --build build-mutate -n $(MUTANTS) --seed $(SEED) \

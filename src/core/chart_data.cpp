@@ -15,7 +15,6 @@ namespace selvane {
 
 MinMaxDecimator::MinMaxDecimator(std::int64_t count, int columns)
     : m_count(std::max<std::int64_t>(count, 0)), m_columns(std::max(columns, 1)) {
-    m_points.reserve(static_cast<size_t>(2 * m_columns));
     m_nextStart = 1;
 }
 

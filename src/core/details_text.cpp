@@ -206,7 +206,6 @@ void DetailsReport::appendRowsText(std::string& out, std::int64_t first, std::in
     const std::int64_t last = std::min(first + count - 1, m_rows);
     if (first < 1 || first > last)
         return;
-    out.reserve(out.size() + static_cast<size_t>(last - first + 1) * 48);
     State s = replayTo(first);
     // Each row is written whole into a buffer and appended once: a long report is tens of
     // millions of figures, and a call per figure into the string would cost more than them.
@@ -276,7 +275,6 @@ std::int64_t DetailsReport::stretchSize(Place from, Place to, std::int64_t stopA
 
 std::string DetailsReport::text() const {
     std::string s;
-    s.reserve(static_cast<size_t>(lineCount()) * 48);
     writeText([&s](std::string_view piece) { s += piece; });
     return s;
 }

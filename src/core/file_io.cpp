@@ -208,7 +208,6 @@ std::optional<std::string> writeTemporary(const Target& target, const ProducePie
         return done;
     };
     std::string block;
-    block.reserve(kBlock);
     const bool complete = produce([&](std::string_view piece) {
         if (!why.empty())
             return false;

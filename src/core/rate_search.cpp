@@ -65,17 +65,17 @@ FoundRate noRate(std::string message) {
     return FoundRate{std::nullopt, std::nullopt, std::move(message)};
 }
 
-// The APRs sampled from just above -100 % to kHighestApr, in order, 0 among them. Near 0 they
-// are 0.0001 points apart, and further out each is about 4 % of the distance from 0 (or from
-// -100 %) beyond the one before. Two rates between two samples need a turning point of the
-// payment between them, and the payment turns at most once: it is the amount financed times the
-// period rate plus (amount financed - end amount) times the sinking-fund factor
-// r / ((1 + r)^n - 1), which is convex in r, and r rises with the APR. Where it turns the samples
-// turn too, and the search looks closer at every sample higher, or lower, than both neighbours.
+} // namespace
+
+// Two rates between two samples need a turning point of the payment between them, and the payment
+// turns at most once: it is the amount financed times the period rate plus (amount financed - end
+// amount) times the sinking-fund factor r / ((1 + r)^n - 1), which is convex in r, and r rises
+// with the APR. Where it turns the samples turn too, and the search looks closer at every sample
+// higher, or lower, than both neighbours.
 std::vector<double> sampledAprs() {
     constexpr int kSide = 600;
     std::vector<double> v;
-    // Below 0 the distance to -100 % shrinks geometrically, down to 1e-11 points above it.
+    // Below 0 the distance to -100 % shrinks ever faster, down to 1e-11 points above it.
     const double lowest = std::asinh(std::log(100 / 1e-11) / 1e-6);
     for (int i = kSide; i >= 1; --i)
         v.push_back(-100 * -std::expm1(-1e-6 * std::sinh(lowest * i / kSide)));
@@ -86,6 +86,8 @@ std::vector<double> sampledAprs() {
     v.push_back(kHighestApr);
     return v;
 }
+
+namespace {
 
 // The APR of a sampled payment's turning point between a and c (b between them, with a payment
 // beyond both of theirs), by golden-section search; `highest` looks for a maximum.

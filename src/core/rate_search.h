@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/solver.h"
 #include "core/user_text.h"
@@ -38,5 +39,10 @@ FoundRate findRate(const PaymentQuestion& q, double payment, const Translate& sa
 
 // The highest APR the search tries, in percent.
 inline constexpr double kHighestApr = 1e6;
+
+// The APRs the search samples, rising from 1e-11 points above -100 % to kHighestApr, 0 among them:
+// about 4e-6 points apart beside 0; above 1 % each about 4 % farther from 0 than the one before;
+// below 0 each about 3 % farther from 0 at first, then nearer -100 % by a growing factor.
+std::vector<double> sampledAprs();
 
 } // namespace selvane

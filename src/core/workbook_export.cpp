@@ -274,7 +274,7 @@ WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
     std::FILE* in = std::fopen(made.path().c_str(), "rb");
     if (in == nullptr)
         return {path, false, std::strerror(errno)};
-    std::vector<char> buffer(1 << 20);
+    std::vector<char> buffer(BUFSIZ); // the writer gathers the pieces into blocks of its own
     const WriteOutcome outcome = replaceFileWith(path, [&](const WritePiece& write) {
         for (;;) {
             const size_t n = std::fread(buffer.data(), 1, buffer.size(), in);

@@ -19,6 +19,21 @@ namespace selvane {
 namespace {
 
 // The cases are in tests/data/no_rate_cases.csv: each must give no rate and a sentence saying why.
+// The samples the search rests on, as promised: rising, from 1e-11 points above -100 % to the
+// highest APR, 0 among them, 4e-6 points apart beside 0 and about 4 % apart above 1 %.
+TEST(FindRate, SamplesRiseFromJustAboveMinus100ToTheHighestApr) {
+    const std::vector<double> v = sampledAprs();
+    EXPECT_TRUE(std::adjacent_find(v.begin(), v.end(), std::greater_equal<>()) == v.end());
+    EXPECT_NEAR(v.front() + 100, 1e-11, 3e-14);
+    EXPECT_EQ(v.back(), kHighestApr);
+    const auto zero = std::find(v.begin(), v.end(), 0.0);
+    ASSERT_TRUE(zero != v.begin() && zero != v.end());
+    EXPECT_NEAR(zero[-1], -3e-6, 1e-7);
+    EXPECT_NEAR(zero[1], 4e-6, 1e-7);
+    for (auto it = std::upper_bound(v.begin(), v.end(), 1.0); it + 1 < v.end(); ++it)
+        EXPECT_NEAR(it[1] / it[0], 1.0403, 1e-4) << *it;
+}
+
 TEST(FindRate, SaysWhyWhenNoRateGivesThePayment) {
     using K = PaymentQuestion::Kind;
     const std::map<std::string, K> kinds{
