@@ -64,20 +64,10 @@ bool writeYearlyCsv(const YearlySummary& years, bool investment, const WritePiec
                     CsvStyle style) {
     const WritePiece write = styled(plainWrite, style);
     bool taken = plainWrite(header(yearlyCsvHeader(investment), style) + "\r\n");
-    // Years go out in pieces of many rows: a call per year would cost more than the years.
-    std::string piece;
     if (taken)
         years.forEachYear([&](const YearRow& y) {
-            piece += std::to_string(y.year) + "," + std::to_string(y.payments) + "," +
-                     y.principal.text() + "," + y.interest.text() + "," + y.balance.text() + "\r\n";
-            if (piece.size() >= (1u << 16)) {
-                taken = write(piece);
-                piece.clear();
-            }
-            return taken;
+            return taken = writeYearRow(write, std::to_string(y.year), y);
         });
-    if (taken && !piece.empty())
-        taken = write(piece);
     if (taken && years.yearCount() > 0)
         taken = writeYearRow(write, "Total", years.total());
     return taken;
