@@ -93,7 +93,7 @@ void jsonNumber(std::ostream& out, const std::optional<double>& v) {
 }
 
 std::string colour(std::uint32_t rgb) {
-    char buf[8];
+    char buf[sizeof "#RRGGBB"];
     std::snprintf(buf, sizeof buf, "#%06X", static_cast<unsigned>(rgb & 0xFFFFFF));
     return buf;
 }
