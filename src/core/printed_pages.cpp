@@ -20,10 +20,8 @@ template <class Items> void placeOnto(std::vector<PrintLine>& lines, const Items
     lines.emplace_back();
     int position = 1;
     for (const auto& item : requested) {
-        if (position > item.column) {
+        if (position > item.column)
             lines.emplace_back();
-            position = 1;
-        }
         lines.back().push_back({item.column, std::string(item.text)});
         position = item.column + columnsOf(item.text);
     }

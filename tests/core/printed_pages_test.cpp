@@ -34,6 +34,8 @@ TEST(PlaceItems, ItemsMoveDownOnlyWhenThePositionIsPastTheirColumn) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1].size(), 2u);
     EXPECT_EQ(lines[1][0].column, 48);
+    // The print position starts at the first column: an item there stays on the first line.
+    EXPECT_EQ(placeItems({{1, "first"}}).size(), 1u);
 }
 
 // The pages and the lines of the last: fifty rows still start a new page, a count below one
