@@ -7,8 +7,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <locale.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,44 +59,18 @@ LeadingNumber scanRadix(std::string_view t, size_t i, int radix) {
     return n;
 }
 
-// The decimal exponent of the leading digit, to tell an overflow from an underflow when the
-// conversion reports a value out of range.
-long magnitude(std::string_view digits) {
-    long intDigits = 0, leadingFractionZeros = 0, exponent = 0;
-    bool seenPoint = false, seenNonZero = false;
-    size_t i = 0;
-    if (i < digits.size() && (digits[i] == '+' || digits[i] == '-'))
-        ++i;
-    for (; i < digits.size() && (isDigit(digits[i]) || digits[i] == '.'); ++i) {
-        const char c = digits[i];
-        if (c == '.') {
-            seenPoint = true;
-        } else if (!seenPoint) {
-            if (c != '0' || seenNonZero) {
-                seenNonZero = true;
-                ++intDigits;
-            }
-        } else if (!seenNonZero) {
-            if (c == '0')
-                ++leadingFractionZeros;
-            else
-                seenNonZero = true;
-        }
-    }
-    if (i < digits.size()) { // exponent part
-        ++i;
-        bool negative = false;
-        if (digits[i] == '+' || digits[i] == '-')
-            negative = digits[i++] == '-';
-        // Past the text's own length plus the range of a double, a larger exponent changes
-        // nothing about which side of the range the value lies.
-        const long cap = static_cast<long>(digits.size()) + 400;
-        for (; i < digits.size() && exponent < cap; ++i)
-            exponent = exponent * 10 + (digits[i] - '0');
-        if (negative)
-            exponent = -exponent;
-    }
-    return intDigits > 0 ? exponent + intDigits : exponent - leadingFractionZeros;
+// Whether a number's text that lies out of a type's range lies beyond its greatest value rather
+// than below its least: the C library's conversion says infinity then. It reads the text in the
+// C locale, whatever locale the program runs in.
+locale_t cLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return c;
+}
+bool beyondGreatest(const std::string& s, double) {
+    return std::isinf(strtod_l(s.c_str(), nullptr, cLocale()));
+}
+bool beyondGreatest(const std::string& s, float) {
+    return std::isinf(strtof_l(s.c_str(), nullptr, cLocale()));
 }
 
 std::string upperExponent(std::string s) {
@@ -160,7 +136,7 @@ LeadingNumber scanLeadingNumber(std::string_view t) {
     const auto [ptr, ec] = std::from_chars(first, std::to_address(s.end()), v);
     (void)ptr;
     if (ec == std::errc::result_out_of_range) {
-        if (magnitude(s) > 0) {
+        if (beyondGreatest(s, v)) {
             n.overflow = true;
         } else {
             v = s[0] == '-' ? -0.0 : 0.0;
@@ -344,7 +320,7 @@ std::optional<float> singleValue(const LeadingNumber& number) {
     const auto [ptr, ec] = std::from_chars(first, std::to_address(s.end()), f);
     (void)ptr;
     if (ec == std::errc::result_out_of_range) {
-        if (magnitude(s) > 0)
+        if (beyondGreatest(s, f))
             return std::nullopt;
         f = 0.0f; // too small for a float; a single value's zero is never shown with a sign
     }
