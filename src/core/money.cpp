@@ -103,8 +103,7 @@ double hundredth(std::uint64_t n) {
     double best = guess;
     for (const double d : {std::nextafter(guess, 0.0), std::nextafter(guess, 1e300)}) {
         const Wide a = distance(d), b = distance(best);
-        int e = 0;
-        const bool evenD = (static_cast<std::uint64_t>(std::ldexp(std::frexp(d, &e), 53)) & 1) == 0;
+        const bool evenD = (std::bit_cast<std::uint64_t>(d) & 1) == 0; // its mantissa's last bit
         if (a < b || (a == b && evenD))
             best = d;
     }
