@@ -16,7 +16,6 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QWheelEvent>
@@ -80,7 +79,7 @@ class FrmFinCalcTest : public QObject, FakeWindow {
 
     // At start-up the keys go to the first field as the fields are read; at start-up and in each
     // function chosen from its menu, Tab visits the shown fields row by row from the top and left
-    // to right within a row. PER is never shown.
+    // to right within a row. PER is never shown. The comments box is painted whole at start-up.
     void startsInTheFirstFieldAndTabsInReadingOrder() {
         QSet<QString> captions;
         for (const char* mode :
@@ -106,20 +105,18 @@ class FrmFinCalcTest : public QObject, FakeWindow {
             QCOMPARE(tabbed, shown);
         }
         QCOMPARE(captions.size(), 5); // each entry ran a set-up of its own
-    }
 
-    // At start-up the comments box is painted with its scroll bar as it stays, not set again after
-    // the first paint as its lines are laid out; its lines wrap, so it never scrolls across. Of a
-    // long topic only the lines in sight are laid out then (all of a megabyte would take long).
-    void commentsArePaintedWholeAtStartUp() {
-        QTemporaryDir longTopic;
-        QFile topic(longTopic.filePath(QStringLiteral("Startup.txt")));
+        // At start-up the comments box is painted with its scroll bar as it stays, not set again
+        // after the first paint as its lines are laid out; its lines wrap, so it never scrolls
+        // across. Of a long topic only the lines in sight are laid out then (all of a megabyte
+        // would take long).
+        QFile topic(path("Startup.txt")); // in the folder of the files the tests write
         QVERIFY(topic.open(QIODevice::WriteOnly));
         for (int i = 0; i < 5000; ++i)
             topic.write("A short line of a long topic.\r\n");
         topic.close();
         const QString shipped = QDir::currentPath();
-        for (const QString& folder : {shipped, longTopic.path()}) {
+        for (const QString& folder : {shipped, files.path()}) {
             QVERIFY(close() && QDir::setCurrent(folder));
             window = std::make_unique<selvane::frmFinCalc>(services());
             window->Form_Load();
@@ -151,7 +148,8 @@ class FrmFinCalcTest : public QObject, FakeWindow {
     // At start-up the report is out of sight below the frames and the comments box. Details shows
     // it at the state's height, the window growing to hold it; the menu entry hides it again, the
     // window as it was. However small the window is made, by the user or by a small screen, every
-    // control of the view stays whole, the report with a few lines at least.
+    // control of the view stays whole, the report with a few lines at least. A copy the report
+    // refuses is said.
     void detailsShowTheReportAndTheWindowStaysWhole() {
         const QWidget* client = window->centralWidget();
         auto* report = named<ReportView>("rtDetails");
@@ -192,6 +190,12 @@ class FrmFinCalcTest : public QObject, FakeWindow {
         window->pretendScreenHeight(400);
         action("mnTable")->trigger();
         verifyWhole(true);
+        // The report view refuses to copy more than it may (report_view_test); the window says why.
+        emit report->copyRefused(2'000'000'000);
+        const auto& shown = messenger.shown;
+        QVERIFY(shown.size() == 1 && shown[0].first == "Copy");
+        QVERIFY2(shown[0].second.find("100,000,000 bytes") != std::string::npos,
+                 shown[0].second.c_str());
     }
 
     // What the user types keeps the cursor where the typing left it; a figure the program sets
@@ -252,11 +256,25 @@ class FrmFinCalcTest : public QObject, FakeWindow {
                  qPrintable(QString::number(window->width())));
     }
 
+    // Each kind of user action reaches its handler, and only its handler.
+    //
     // Keys reach the state as they are released; Enter calculates even in a read-only field,
     // which never sees it; an edit without keys (a paste) reaches the state too, and so do
     // Calculate and a click on each kind of label. (What a key's release alone does in a lease:
     // the recorded session 06-lease-live-update.)
-    void editsAndClicksReachTheirHandlers() {
+    //
+    // Text typed into a list's text part, even another entry's name, and left by Enter and Tab
+    // is no choice: no handler runs, and the text part shows the selected entry again. An entry
+    // chosen as a user does runs its list's handler, the entry already selected too: a result type
+    // chosen again puts the mode's inputs back. Up and Down in a closed list choose, as in most
+    // desktop programs; a turn of the mouse wheel over it does not.
+    //
+    // Alt with a letter never types, in a field or a list: an access key opens its menu, another
+    // letter does nothing; F10 opens the first menu. The shortcuts reach their menu entries from
+    // a field, which never sees the keys, and the buttons theirs. (What Open and Save do with the
+    // dialogs' answers: open_files_test.)
+    void userActionsReachTheirHandlersOnly() {
+        QVERIFY(activate());
         const FinCalc& c = calc();
         QLineEdit* pmt = field(field::PMT);
         QSignalSpy returns(pmt, &QLineEdit::returnPressed);
@@ -278,16 +296,7 @@ class FrmFinCalcTest : public QObject, FakeWindow {
             QVERIFY2(c.HelpTopic != topic, label);
             verifyShowsState(); // the topic in the comments box
         }
-    }
 
-    // Text typed into a list's text part, even another entry's name, and left by Enter and Tab
-    // is no choice: no handler runs, and the text part shows the selected entry again. An entry
-    // chosen as a user does runs its list's handler, the entry already selected too: a result type
-    // chosen again puts the mode's inputs back. Up and Down in a closed list choose, as in most
-    // desktop programs; a turn of the mouse wheel over it does not.
-    void listsChooseOnlyWhatTheUserChooses() {
-        QVERIFY(activate());
-        const FinCalc& c = calc();
         QLineEdit* sbal = field(field::SBAL);
         const QString preset = sbal->text();
         type(sbal, "1234"); // an input any result-type set-up puts back
@@ -320,14 +329,7 @@ class FrmFinCalcTest : public QObject, FakeWindow {
         QApplication::sendEvent(compound, &wheel);
         QCOMPARE(c.cmCompound.selected, chosen);
         verifyShowsState();
-    }
 
-    // Alt with a letter never types, in a field or a list: an access key opens its menu, another
-    // letter does nothing; F10 opens the first menu. The shortcuts reach their menu entries from
-    // a field, which never sees the keys, and the buttons theirs. (What Open and Save do with the
-    // dialogs' answers: open_files_test.)
-    void keysReachTheMenusAndNeverType() {
-        QVERIFY(activate());
         const std::pair<QKeyCombination, const char*> keys[] = {
             {Qt::AltModifier | Qt::Key_H, "mnHelp"},
             {Qt::AltModifier | Qt::Key_Q, nullptr},
@@ -370,7 +372,7 @@ class FrmFinCalcTest : public QObject, FakeWindow {
     // session (at first the locale's paper, Letter under en_US as these tests run, unless a
     // printer names one); a page range chosen holds for that printout only. The print preview
     // counts the same pages, and its Print paints them, on the paper chosen last, pixel for pixel
-    // as File > Print does.
+    // as File > Print does. A long printout shows its progress and can be cancelled.
     void printGoesThroughThePrintDialogAndThePreview() {
         for (const char* tool : {"pdftotext", "pdftoppm"})
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
@@ -423,28 +425,16 @@ class FrmFinCalcTest : public QObject, FakeWindow {
         QCOMPARE(sheetPictures(path("from-preview.pdf")), sheetPictures(printed));
         QVERIFY(messenger.shown.empty());
 
-        // Qt's own preview, too narrow for its toolbar (a screen at scale 2), shows its Print.
-        QPrinter printer;
-        QPrintPreviewDialog real(&printer);
-        QAction* print = putPrintFirst(real);
-        real.resize(360, 400);
-        real.show();
-        auto* bar = real.findChild<QToolBar*>();
-        QVERIFY(print && QTest::qWaitForWindowExposed(&real) &&
-                bar->width() < bar->sizeHint().width());
-        QVERIFY(bar->widgetForAction(print)->isVisible());
-    }
-
-    // A printout of more than twenty pages runs behind a progress dialog whose Cancel abandons
-    // it; a shorter one prints at once. The progress dialog is kept from showing (its minimum
-    // duration never passes), however slow the machine: only the printout may cancel itself.
-    void longPrintoutShowsProgressAndCanBeCancelled() {
+        // A printout of more than twenty pages runs behind a progress dialog whose Cancel
+        // abandons it; a shorter one prints at once. The progress dialog is kept from showing (its
+        // minimum duration never passes), however slow the machine: only the printout may cancel
+        // itself.
         const PrintedPages pages =
             PrintedPages::layout(testing::reportInputs(1000, 1000, 1, 0), testing::kUsd);
         const PrintedPages twenty =
             PrintedPages::layout(testing::reportInputs(999, 1000, 1, 0), testing::kUsd);
         QVERIFY(pages.pageCount() == 21 && twenty.pageCount() == 20);
-        const auto print = [&](const PrintedPages& what, const char* name) {
+        const auto printOut = [&](const PrintedPages& what, const char* name) {
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(path(name));
@@ -457,25 +447,27 @@ class FrmFinCalcTest : public QObject, FakeWindow {
                 progress->cancel();
             }
         });
-        QVERIFY(!print(pages, "cancelled.pdf") && progressSeen == 1);
+        QVERIFY(!printOut(pages, "cancelled.pdf") && progressSeen == 1);
         QVERIFY(window->findChild<QProgressDialog*>() == nullptr); // gone with it
-        QVERIFY(print(pages, "whole.pdf"));
+        QVERIFY(printOut(pages, "whole.pdf"));
 
         bool printing = true, turnedWhilePrinting = false;
         QTimer::singleShot(0, [&] { turnedWhilePrinting = printing; });
-        QVERIFY(print(twenty, "twenty.pdf"));
+        QVERIFY(printOut(twenty, "twenty.pdf"));
         printing = false;
         QCoreApplication::processEvents();
         QVERIFY(!turnedWhilePrinting);
-    }
 
-    // The report view refuses to copy more than it may (report_view_test); the window says why.
-    void refusedCopySaysWhy() {
-        emit named<ReportView>("rtDetails")->copyRefused(2'000'000'000);
-        const auto& shown = messenger.shown;
-        QVERIFY(shown.size() == 1 && shown[0].first == "Copy");
-        QVERIFY2(shown[0].second.find("100,000,000 bytes") != std::string::npos,
-                 shown[0].second.c_str());
+        // Qt's own preview, too narrow for its toolbar (a screen at scale 2), shows its Print.
+        QPrinter printer;
+        QPrintPreviewDialog real(&printer);
+        QAction* print = putPrintFirst(real);
+        real.resize(360, 400);
+        real.show();
+        auto* bar = real.findChild<QToolBar*>();
+        QVERIFY(print && QTest::qWaitForWindowExposed(&real) &&
+                bar->width() < bar->sizeHint().width());
+        QVERIFY(bar->widgetForAction(print)->isVisible());
     }
 
     // The About box's System Info starts the first system-information tool found on the PATH,

@@ -17,9 +17,7 @@
 #include <QFileDialog>
 #include <QMimeData>
 #include <QPrintDialog>
-#include <QPrinter>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QThread>
 #include <QUrl>
 #include <cstdio>
@@ -37,10 +35,9 @@ QByteArray fileBytes(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-// Acts on the real file dialog as a user would once it shows: the next file type chosen with the
-// keyboard, the name typed, then Enter.
-// Types a name into the file dialog that opens next, `down` file types below the first.
-void driveFileDialog(const QString& name, int down = 1) {
+// Chooses a menu entry of the window and acts on the real file dialog it opens as a user would:
+// `down` file types below the first chosen with the keyboard, the name typed, then Enter.
+void inRealDialog(const QWidget& window, const char* entry, const QString& name, int down = 1) {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [=] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -65,6 +62,7 @@ void driveFileDialog(const QString& name, int down = 1) {
         QTimer::singleShot(2000, dialog, [dialog] { dialog->reject(); });
     });
     poll->start(10);
+    window.findChild<QAction*>(QLatin1String(entry))->trigger();
 }
 
 // Clicks Cancel in each progress window as it shows: the click is queued, so it lands before the
@@ -148,10 +146,11 @@ class OpenFilesTest : public QObject, FakeWindow {
     }
     void cleanup() { QVERIFY(close()); }
 
-    // The file a command line names: its first argument that is no option, made absolute as
-    // the dialog's answer is. What main runs with it after start-up opens it; a name that is not
-    // valid UTF-8 (Latin-1 "café") opens as `open` opens it: the bytes stand.
-    void commandLineOpensItsFile() {
+    // A file opened without File > Open's dialog. The file a command line names: its first
+    // argument that is no option, made absolute as the dialog's answer is. What main runs with it
+    // after start-up opens it; a name that is not valid UTF-8 (Latin-1 "café") opens as `open`
+    // opens it: the bytes stand. A file dropped on the window, below.
+    void commandLineAndDroppedFilesOpen() {
         const std::string here = QDir::currentPath().toStdString();
         const std::pair<std::vector<std::string>, std::string> arguments[] = {
             {{"selvane"}, ""},
@@ -172,22 +171,20 @@ class OpenFilesTest : public QObject, FakeWindow {
         QCOMPARE(std::rename(file.toStdString().c_str(), name.c_str()), 0);
         window->openCommandLineFile({"selvane", name});
         verifyOpened(name);
-    }
 
-    // The first local file of those dropped on the window, or on a field (which takes dropped
-    // text, but not the file's name), opens. Drags of no local file are refused.
-    void droppedFileOpens() {
-        const QString file = writeScenario("dropped.scenario"); // any name, as File > Open takes
+        // The first local file of those dropped on the window, or on a field (which takes
+        // dropped text, but not the file's name), opens. Drags of no local file are refused.
+        const QString dropped = writeScenario("dropped.scenario"); // any name, as File > Open takes
         QMimeData data, text, web;
         web.setUrls({QUrl(QStringLiteral("https://example.com/plan.fin"))});
-        data.setUrls({web.urls().first(), QUrl::fromLocalFile(file),
+        data.setUrls({web.urls().first(), QUrl::fromLocalFile(dropped),
                       QUrl::fromLocalFile(writeScenario("second.fin"))});
-        data.setText(file); // file managers offer the path as text too
+        data.setText(dropped); // file managers offer the path as text too
         sendDrop(window.get(), data, true);
-        verifyOpened(file);
+        verifyOpened(dropped);
         QVERIFY(open());
         sendDrop(field(field::APR), data, true);
-        verifyOpened(file);
+        verifyOpened(dropped);
         QVERIFY(!field(field::APR)->text().contains(QLatin1String("dropped")));
         text.setText(QStringLiteral("hello"));
         for (const QMimeData* refused : {&text, &web})
@@ -197,7 +194,7 @@ class OpenFilesTest : public QObject, FakeWindow {
     // Files opened and saved through the dialogs (Open offering the scenario files first) are
     // listed, newest first, and the list (with the folder the Open dialog last chose in, and
     // nothing else) lasts to the next run and is seen by another window when its menu opens.
-    void recentFilesLastToTheNextWindow() {
+    void recentFilesLastToTheNextWindowAndGoWithTheirFiles() {
         QVERIFY(!action("mnRecent")->isEnabled()); // nothing to list yet
         const QString a = writeScenario("a.fin"), b = path("b.fin");
         openThroughTheDialog(a);
@@ -223,98 +220,37 @@ class OpenFilesTest : public QObject, FakeWindow {
         second.Form_Load();
         openThroughTheDialog(b);
         QCOMPARE(shownRecent(second), (QStringList{b, a}));
-    }
 
-    // An entry whose file is gone is taken off the list, with a message; Clear Menu empties the
-    // list, and the scenario open stays.
-    void vanishedRecentFileIsRemovedWithAMessageAndClearEmptiesTheList() {
-        const QString gone = writeScenario("gone.fin");
-        for (const QString& f : {writeScenario("a.fin"), gone, writeScenario("c.fin")})
+        // An entry whose file is gone is taken off the list, with a message; Clear Menu empties
+        // the list, and the scenario open stays.
+        const QString gone = writeScenario("gone.fin"), c = writeScenario("c.fin");
+        for (const QString& f : {gone, c})
             openThroughTheDialog(f);
         QVERIFY(QFile::remove(gone));
         action("mnRecent2")->trigger();
         const auto& shown = messenger.shown;
         QVERIFY(shown.size() == 1 && shown[0].first == "Recent Files" &&
                 QString::fromStdString(shown[0].second).contains(gone));
-        QCOMPARE(shownRecent(), QStringList({path("c.fin"), path("a.fin")}));
+        QCOMPARE(shownRecent(), (QStringList{c, b, a}));
         action("mnClearRecent")->trigger();
         QVERIFY(shownRecent().isEmpty() && recentFiles().isEmpty() &&
                 !action("mnRecent")->isEnabled());
-        QCOMPARE(calc().ScenarioFileName, path("c.fin").toStdString());
+        QCOMPARE(calc().ScenarioFileName, c.toStdString());
     }
 
-    // The real Qt file dialog: the file type the user chose there decides what an export writes,
-    // and its extension is added to a name typed without one. An export cancelled in its progress
-    // window, a workbook or a CSV file, leaves the old file and no other, and is not told.
-    void exportThroughTheRealDialog() {
-        watchdog.stop(); // this dialog is meant to open
-        const auto systemDialogs = makeSystemDialogs();
-        frmFinCalc real({systemDialogs.get(), nullptr, &messenger});
-        real.Form_Load();
-        real.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&real));
-        driveFileDialog(path("years")); // the yearly summary, typed without .csv
-        real.findChild<QAction*>("mnExport")->trigger();
-        QVERIFY(messenger.shown.empty());
-        std::string want;
-        writeYearlyCsv(real.calc().yearlySummary(), false, [&want](std::string_view piece) {
-            want += piece;
-            return true;
-        });
-        QCOMPARE(fileBytes(path("years.csv")), QByteArray::fromStdString(want));
-        // The Excel Workbook type writes a workbook (a zip file), whatever the name's ending.
-        driveFileDialog(path("book"), 2);
-        real.findChild<QAction*>("mnExport")->trigger();
-        QVERIFY(messenger.shown.empty() && fileBytes(path("book.xlsx")).startsWith("PK\x03\x04"));
-
-        CancelProgress cancel;
-        qApp->installEventFilter(&cancel);
-        real.host().setProgressDelay(0);
-        // Another plan, whose files would differ, long enough to be cancelled between its rows.
-        auto* payments = real.findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(field::PERS));
-        payments->selectAll();
-        QTest::keyClicks(payments, QStringLiteral("3000\r"));
-        QCOMPARE(real.calc().report.rowCount(), 3000);
-        const QStringList before = QDir(files.path()).entryList(QDir::Files);
-        for (const auto& [typed, down, written] :
-             {std::tuple{"book", 2, "book.xlsx"}, std::tuple{"years", 1, "years.csv"}}) {
-            const QByteArray old = fileBytes(path(written));
-            driveFileDialog(path(typed), down);
-            real.findChild<QAction*>("mnExport")->trigger();
-            QCOMPARE(fileBytes(path(written)), old);
-        }
-        qApp->removeEventFilter(&cancel);
-        QVERIFY(cancel.shown == 2 && cancel.modal == 2 &&
-                real.findChild<QLabel*>("notice")->isHidden());
-        QCOMPARE(QDir(files.path()).entryList(QDir::Files), before);
-        // The bar shows the work's progress, none before the work tells any, until Cancel.
-        int shownAt = -1;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, [&] {
-            auto* dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
-            if (dialog != nullptr && (shownAt = dialog->value()) == 500)
-                dialog->findChild<QPushButton*>()->click();
-        });
-        poll.start(10);
-        const WriteOutcome told = real.host().runLongWrite("", "", [](const WorkProgress& step) {
-            step(0, 0);
-            QThread::msleep(120); // the bar's updates see a whole of nothing meanwhile
-            while (step(5, 10))
-                QThread::msleep(5);
-            return WriteOutcome{"", false, kWriteCancelled};
-        });
-        QVERIFY(shownAt == 500 && told.reason == kWriteCancelled);
-    }
-
-    // Started from a folder it cannot write, with no folder remembered, the real Save As dialog
-    // offers the documents folder and the typed name is saved there; so does the real print
-    // dialog's Print to File. A save that then fails is
-    // said in the window, with no dialog, and the old file stays byte for byte.
-    void saveAsStartsInDocumentsAndAFailedSaveIsSaid() {
-        watchdog.stop();
+    // The real Qt dialogs. Started from a folder it cannot write, with no folder remembered, the
+    // real Save As dialog offers the documents folder and the typed name is saved there; so does
+    // the real print dialog's Print to File. A save that then fails is said in the window, with no
+    // dialog, and the old file stays byte for byte.
+    //
+    // The file type the user chose in the real file dialog decides what an export writes, and its
+    // extension is added to a name typed without one. An export cancelled in its progress window,
+    // a workbook or a CSV file, leaves the old file and no other, and is not told.
+    void realDialogsChooseWhereAndWhatIsWritten() {
+        watchdog.stop(); // these dialogs are meant to open
         settings().remove(QStringLiteral("LastFolder"));
         const QString home = path("home"), documents = path("home/Documents");
-        const QString locked = path("locked"), before = QDir::currentPath();
+        const QString locked = path("locked"), workingFolder = QDir::currentPath();
         const QByteArray oldHome = qgetenv("HOME");
         QVERIFY(QDir().mkpath(documents) && QDir().mkpath(locked));
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
@@ -324,8 +260,8 @@ class OpenFilesTest : public QObject, FakeWindow {
         frmFinCalc real({systemDialogs.get(), nullptr, &messenger});
         real.Form_Load();
         real.show();
-        driveFileDialog(QStringLiteral("loan.fin"), 0);
-        real.findChild<QAction*>("mnSaveAs")->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(&real));
+        inRealDialog(real, "mnSaveAs", QStringLiteral("loan.fin"), 0);
         const QString saved = documents + QStringLiteral("/loan.fin");
         const QByteArray bytes = fileBytes(saved);
         QVERIFY(bytes.startsWith("\"PersonalLoan\""));
@@ -345,10 +281,9 @@ class OpenFilesTest : public QObject, FakeWindow {
 
         QFile::setPermissions(documents, QFile::ReadOwner | QFile::ExeOwner);
         real.calc().fields[field::APR].text = "9";
-        driveFileDialog(QStringLiteral("loan.fin"), 0); // where it saved last
-        real.findChild<QAction*>("mnSaveAs")->trigger();
+        inRealDialog(real, "mnSaveAs", QStringLiteral("loan.fin"), 0); // where it saved last
         QFile::setPermissions(documents, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QDir::setCurrent(before);
+        QDir::setCurrent(workingFolder);
         qputenv("HOME", oldHome);
         QVERIFY(messenger.shown.empty());
         QCOMPARE(fileBytes(saved), bytes);
@@ -356,6 +291,53 @@ class OpenFilesTest : public QObject, FakeWindow {
         QCOMPARE(notice->text(), QStringLiteral("Could not save %1: Permission denied").arg(saved));
         QTest::keyClick(real.findChild<QLineEdit*>("txtSL_0"), Qt::Key_5);
         QVERIFY(notice->isHidden()); // gone with the next action
+
+        // The yearly summary, typed without .csv.
+        inRealDialog(real, "mnExport", path("years"));
+        QVERIFY(messenger.shown.empty());
+        std::string want;
+        writeYearlyCsv(real.calc().yearlySummary(), false, [&want](std::string_view piece) {
+            want += piece;
+            return true;
+        });
+        QCOMPARE(fileBytes(path("years.csv")), QByteArray::fromStdString(want));
+        // The Excel Workbook type writes a workbook (a zip file), whatever the name's ending.
+        inRealDialog(real, "mnExport", path("book"), 2);
+        QVERIFY(messenger.shown.empty() && fileBytes(path("book.xlsx")).startsWith("PK\x03\x04"));
+
+        CancelProgress cancel;
+        qApp->installEventFilter(&cancel);
+        real.host().setProgressDelay(0);
+        // Another plan, whose files would differ, long enough to be cancelled between its rows.
+        type(real.findChild<QLineEdit*>(QStringLiteral("txtSL_%1").arg(field::PERS)), "3000", true);
+        QCOMPARE(real.calc().report.rowCount(), 3000);
+        const QStringList before = QDir(files.path()).entryList(QDir::Files);
+        for (const auto& [typed, down, written] :
+             {std::tuple{"book", 2, "book.xlsx"}, std::tuple{"years", 1, "years.csv"}}) {
+            const QByteArray old = fileBytes(path(written));
+            inRealDialog(real, "mnExport", path(typed), down);
+            QCOMPARE(fileBytes(path(written)), old);
+        }
+        qApp->removeEventFilter(&cancel);
+        QVERIFY(cancel.shown == 2 && cancel.modal == 2 && notice->isHidden());
+        QCOMPARE(QDir(files.path()).entryList(QDir::Files), before);
+        // The bar shows the work's progress, none before the work tells any, until Cancel.
+        int shownAt = -1;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+            if (dialog != nullptr && (shownAt = dialog->value()) == 500)
+                dialog->findChild<QPushButton*>()->click();
+        });
+        poll.start(10);
+        const WriteOutcome told = real.host().runLongWrite("", "", [](const WorkProgress& step) {
+            step(0, 0);
+            QThread::msleep(120); // the bar's updates see a whole of nothing meanwhile
+            while (step(5, 10))
+                QThread::msleep(5);
+            return WriteOutcome{"", false, kWriteCancelled};
+        });
+        QVERIFY(shownAt == 500 && told.reason == kWriteCancelled);
     }
 };
 

@@ -46,9 +46,10 @@ class ViewsLoadingTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Beside the library, as installed, the chart and the printer load it on first use. Run from a
+    // folder without it (ctest copies the program there), View > Chart and File > Print say the
+    // part is missing, and the window goes on.
     void chartAndPrintLoadOnFirstUse() {
-        if (qEnvironmentVariableIsSet("SELVANE_VIEWS_MISSING"))
-            QSKIP("run without the library");
         QTemporaryDir files;
         qputenv("XDG_CONFIG_HOME", files.path().toLocal8Bit());
         ScriptedDialogs dialogs;
@@ -56,6 +57,23 @@ class ViewsLoadingTest : public QObject {
         window.Form_Load();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (qEnvironmentVariableIsSet("SELVANE_VIEWS_MISSING")) {
+            QStringList told;
+            QTimer closer;
+            connect(&closer, &QTimer::timeout, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    told << box->text();
+                    box->close();
+                }
+            });
+            closer.start(10);
+            window.findChild<QAction*>(QStringLiteral("mnChart"))->trigger();
+            window.findChild<QAction*>(QStringLiteral("mnPrint"))->trigger();
+            QCOMPARE(told.size(), 2);
+            QVERIFY(told[0].contains(QLatin1String("libselvane-views.so")));
+            QVERIFY(!window.host().chartWindow() && window.isVisible());
+            return;
+        }
         // (Qt Svg itself may be in: Qt's menu bar has the image format plugins loaded, SVG's
         // among them, in every window that has one, a bare Qt window's too.)
         for (const char* library : {"libQt6Charts", "libQt6PrintSupport", "libQt6OpenGL",
@@ -74,31 +92,6 @@ class ViewsLoadingTest : public QObject {
         chart->findChild<QPushButton*>(QStringLiteral("cmdSaveImage"))->click();
         QFile svg(dialogs.answer);
         QVERIFY(svg.open(QIODevice::ReadOnly) && svg.readAll().contains("<svg"));
-    }
-
-    // Run from a folder without the library (ctest copies the program there): View > Chart and
-    // File > Print say the part is missing, and the window goes on.
-    void aMissingLibrarySaysSo() {
-        if (!qEnvironmentVariableIsSet("SELVANE_VIEWS_MISSING"))
-            QSKIP("run beside the library");
-        ScriptedDialogs dialogs;
-        frmFinCalc window({&dialogs, nullptr, nullptr});
-        window.Form_Load();
-        window.show();
-        QStringList told;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                told << box->text();
-                box->close();
-            }
-        });
-        closer.start(10);
-        window.findChild<QAction*>(QStringLiteral("mnChart"))->trigger();
-        window.findChild<QAction*>(QStringLiteral("mnPrint"))->trigger();
-        QCOMPARE(told.size(), 2);
-        QVERIFY(told[0].contains(QLatin1String("libselvane-views.so")));
-        QVERIFY(!window.host().chartWindow() && window.isVisible());
     }
 };
 

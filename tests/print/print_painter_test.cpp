@@ -5,12 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <csignal>
@@ -60,25 +57,21 @@ QStringList sortedWords(const std::string& text) {
 
 TEST(FitScale, OnlyWhatDoesNotFitShrinks) {
     const QSizeF printable(500, 700);
-    struct Case {
-        std::vector<double> widths;
-        double lineHeight;
-        double expected;
-    };
-    for (const Case& c : {
-             Case{{500, 100}, 350, 1.0},               // exactly fills both ways: natural size
-             Case{{100, 100, 100}, 350, 700.0 / 1050}, // too tall
-             Case{{1000, 10}, 10, 0.5},                // too wide
-             Case{{1000, 10, 10, 10}, 350, 0.5},       // both: the stronger shrink
-             Case{{}, 10, 1.0},
+    for (const auto& [widths, lineHeight, expected] : {
+             std::tuple{std::vector<double>{500, 100}, 350.0, 1.0}, // fills both ways: natural size
+             {{100, 100, 100}, 350, 700.0 / 1050},                  // too tall
+             {{1000, 10}, 10, 0.5},                                 // too wide
+             {{1000, 10, 10, 10}, 350, 0.5},                        // both: the stronger shrink
+             {{}, 10, 1.0},
          })
-        EXPECT_DOUBLE_EQ(fitScale(c.widths, c.lineHeight, printable), c.expected);
+        EXPECT_DOUBLE_EQ(fitScale(widths, lineHeight, printable), expected);
 }
 
 // Letter, Legal and A4 with margins from none to 40 mm, ordinary and very long amounts, in
 // dollars and in yen (whose sign a Japanese fallback font draws nearly two cells wide): each page
 // of the report lands on one sheet, whole, within the margins, and every character keeps to its
-// one cell, so a word is never wider than its characters' cells (measured on the sheet itself).
+// one cell, so a word is never wider than its characters' cells (measured on the sheet itself);
+// only a page that would not fit is scaled down.
 TEST(PaintPages, EveryPageFitsOneSheetWithinTheMargins) {
     ensureApp();
     if (!testing::havePdfToText())
@@ -90,11 +83,7 @@ TEST(PaintPages, EveryPageFitsOneSheetWithinTheMargins) {
     lease.PMT = 2.5e23; // rows of amounts 24 digits long
     lease.SBAL = 9.8e24;
     const CurrencyFormat yen(QLocale(QLocale::Japanese, QLocale::Japan));
-    const struct {
-        const char* name;
-        ReportInputs in;
-        const CurrencyFormat& currency;
-    } reports[] = {
+    const std::tuple<const char*, ReportInputs, const CurrencyFormat&> reports[] = {
         {"ordinary", income(120), kUsd},
         {"wrapped summary", wrapped, kUsd},
         {"amounts near 1e15", income(120, 1e11), kUsd},
@@ -127,16 +116,8 @@ TEST(PaintPages, EveryPageFitsOneSheetWithinTheMargins) {
                     const auto blank = [](const QString& l) { return l.trimmed().isEmpty(); };
                     const auto first = std::find_if_not(lines.begin(), lines.end(), blank);
                     const auto last = std::find_if_not(lines.rbegin(), lines.rend(), blank);
-                    const auto top =
-                        std::min_element(s.words.begin(), s.words.end(),
-                                         [](const testing::Word& a, const testing::Word& b) {
-                                             return a.yMin < b.yMin;
-                                         });
-                    const auto bottom =
-                        std::max_element(s.words.begin(), s.words.end(),
-                                         [](const testing::Word& a, const testing::Word& b) {
-                                             return a.yMin < b.yMin;
-                                         });
+                    const auto [top, bottom] =
+                        std::ranges::minmax_element(s.words, {}, &testing::Word::yMin);
                     const double firstLine = static_cast<double>(first - lines.begin());
                     const double lastLine = static_cast<double>(lines.rend() - last - 1);
                     if (lastLine > firstLine) {
@@ -159,83 +140,61 @@ TEST(PaintPages, EveryPageFitsOneSheetWithinTheMargins) {
             }
         }
     }
-}
-
-// The distance between the two heading lines of page 1, against that of two rows of page 2,
-// which fits every sheet here: the same when page 1 fits at its natural size, smaller when it
-// had to shrink.
-TEST(PaintPages, OnlyAPageThatDoesNotFitIsScaled) {
-    ensureApp();
-    if (!testing::havePdfToText())
-        GTEST_FAIL() << "pdftotext (poppler-utils) is missing: scripts/install-deps installs it";
-    struct Case {
-        Paper paper;
-        bool pageOneScaled;
-    };
+    // The distance between the two heading lines of page 1, against that of two rows of page 2,
+    // which fits every sheet here: the same when page 1 fits at its natural size, smaller when it
+    // had to shrink.
     const PrintedPages pages = PrintedPages::layout(income(120), kUsd);
-    QTemporaryDir dir;
-    for (const Case& c : {Case{{PaperSize::A4, 10}, false}, Case{{PaperSize::Legal, 12.7}, false},
-                          Case{{PaperSize::Letter, 6.35}, true}}) {
+    for (const auto& [paper, pageOneScaled] : {std::pair{Paper{PaperSize::A4, 10}, false},
+                                               {Paper{PaperSize::Legal, 12.7}, false},
+                                               {Paper{PaperSize::Letter, 6.35}, true}}) {
         const QString pdf = dir.filePath("scaled.pdf");
-        ASSERT_TRUE(writePdf(pages, pdf.toStdString(), pageLayout(c.paper)));
+        ASSERT_TRUE(writePdf(pages, pdf.toStdString(), pageLayout(paper)));
         const std::vector<testing::Sheet> sheets = testing::readSheets(pdf);
         ASSERT_EQ(sheets.size(), 3u);
         const testing::Word *pmnt = find(sheets[0], "Pmnt"), *no = find(sheets[0], "No.");
         const testing::Word *r51 = find(sheets[1], "51"), *r52 = find(sheets[1], "52");
         ASSERT_TRUE(pmnt && no && r51 && r52);
         const double pitch1 = no->yMin - pmnt->yMin, pitch2 = r52->yMin - r51->yMin;
-        if (c.pageOneScaled)
-            EXPECT_LT(pitch1, pitch2 * 0.999);
+        const std::string what = "paper " + std::to_string(static_cast<int>(paper.size));
+        if (pageOneScaled)
+            EXPECT_LT(pitch1, pitch2 * 0.999) << what;
         else
-            EXPECT_NEAR(pitch1, pitch2, 0.01);
+            EXPECT_NEAR(pitch1, pitch2, 0.01) << what;
     }
 }
 
-TEST(PaintPages, ProgressSeesEveryPageOfTheRangeAndCanStop) {
-    ensureApp();
-    const auto pages = PrintedPages::layout(income(120), kUsd);
-    ASSERT_EQ(pages.pageCount(), 3);
-    QTemporaryDir dir;
-
-    std::vector<std::int64_t> seen;
-    QPdfWriter all(dir.filePath("all.pdf"));
-    EXPECT_TRUE(paintPages(pages, all, [&](std::int64_t done, std::int64_t total) {
-        EXPECT_EQ(total, 3);
-        seen.push_back(done);
-        return true;
-    }));
-    EXPECT_EQ(seen, (std::vector<std::int64_t>{1, 2, 3}));
-
-    seen.clear();
-    QPdfWriter stopped(dir.filePath("stopped.pdf"));
-    EXPECT_FALSE(paintPages(pages, stopped, [&](std::int64_t done, std::int64_t) {
-        seen.push_back(done);
-        return false; // the user cancels after the first page
-    }));
-    EXPECT_EQ(seen, (std::vector<std::int64_t>{1}));
-
-    seen.clear();
-    QPdfWriter tail(dir.filePath("tail.pdf"));
-    EXPECT_TRUE(paintPages(
-        pages, tail,
-        [&](std::int64_t done, std::int64_t total) {
-            EXPECT_EQ(total, 2);
-            seen.push_back(done);
-            return true;
-        },
-        PageRange{2, 9}));
-    EXPECT_EQ(seen, (std::vector<std::int64_t>{1, 2}));
-
-    QPdfWriter none(dir.filePath("none.pdf"));
-    EXPECT_FALSE(paintPages(pages, none, {}, PageRange{4, 5})); // no page of the report
-}
-
-TEST(WritePdf, PageRangeGivesThoseSheetsOnly) {
+// Progress is told of each page painted, of the range's page count, until the user cancels; a
+// range holding no page of the report paints nothing, and a PDF written of a range holds its
+// sheets only.
+TEST(PaintPages, ProgressAndSheetsAreThoseOfTheRange) {
     ensureApp();
     if (!testing::havePdfToText())
         GTEST_FAIL() << "pdftotext (poppler-utils) is missing: scripts/install-deps installs it";
-    const auto pages = PrintedPages::layout(income(120), kUsd);
+    const auto pages = PrintedPages::layout(income(120), kUsd); // three pages
     QTemporaryDir dir;
+    const struct {
+        const char* name;
+        bool goOn; // false: the user cancels after the first page
+        PageRange range;
+        std::int64_t total;
+        std::vector<std::int64_t> seen;
+    } cases[] = {{"all.pdf", true, {}, 3, {1, 2, 3}},
+                 {"stopped.pdf", false, {}, 3, {1}},
+                 {"tail.pdf", true, {2, 9}, 2, {1, 2}}};
+    for (const auto& c : cases) {
+        std::vector<std::int64_t> seen;
+        QPdfWriter writer(dir.filePath(c.name));
+        const auto progress = [&](std::int64_t done, std::int64_t total) {
+            EXPECT_EQ(total, c.total) << c.name;
+            seen.push_back(done);
+            return c.goOn;
+        };
+        EXPECT_EQ(paintPages(pages, writer, progress, c.range), c.goOn) << c.name;
+        EXPECT_EQ(seen, c.seen) << c.name;
+    }
+    QPdfWriter none(dir.filePath("none.pdf"));
+    EXPECT_FALSE(paintPages(pages, none, {}, PageRange{4, 5})); // no page of the report
+
     const QString pdf = dir.filePath("two.pdf");
     ASSERT_TRUE(writePdf(pages, pdf.toStdString(), pageLayout({}), {}, PageRange{2, 2}));
     const auto sheets = testing::readSheets(pdf);
@@ -285,35 +244,25 @@ TEST(WritePdf, CancelledFailedOrEmptyPrintoutsLeaveThePreviousFile) {
     EXPECT_TRUE(readWholeFile(fresh, 1 << 30).value_or("").starts_with("%PDF-"));
 }
 
-TEST(Paper, DefaultFollowsThePrinterThenTheTerritory) {
+// The paper the print dialog offers first follows the printer, then the territory; a layout has
+// equal margins all round, those the paper names, 10 mm by default. (The sheet itself, upright:
+// the command line's PrintPdf.PaperChoosesTheSheet measures it in the PDFs.)
+TEST(Paper, DefaultAndLayout) {
     ensureApp();
-    struct Case {
-        QLocale::Territory territory;
-        std::optional<QPageSize> printer;
-        QPageSize::PageSizeId expected;
-    };
-    for (const Case& c : {Case{QLocale::UnitedStates, std::nullopt, QPageSize::Letter},
-                          Case{QLocale::Canada, std::nullopt, QPageSize::Letter},
-                          Case{QLocale::Germany, std::nullopt, QPageSize::A4},
-                          Case{QLocale::UnitedKingdom, std::nullopt, QPageSize::A4},
-                          Case{QLocale::AnyTerritory, std::nullopt, QPageSize::A4},
-                          Case{QLocale::UnitedStates, QPageSize(QPageSize::A4), QPageSize::A4},
-                          Case{QLocale::France, QPageSize(QPageSize::Legal), QPageSize::Legal},
-                          Case{QLocale::Canada, QPageSize(), QPageSize::Letter}})
-        EXPECT_EQ(defaultPaper(c.territory, c.printer).id(), c.expected)
-            << QLocale::territoryToString(c.territory).toStdString();
-}
-
-TEST(Paper, LayoutIsTheSheetWithEqualMargins) {
-    ensureApp();
-    const QPageLayout letter = pageLayout({PaperSize::Letter, 6.35});
-    EXPECT_EQ(letter.pageSize().id(), QPageSize::Letter);
-    EXPECT_EQ(letter.orientation(), QPageLayout::Portrait);
-    EXPECT_EQ(letter.margins(QPageLayout::Millimeter), QMarginsF(6.35, 6.35, 6.35, 6.35));
-    EXPECT_EQ(pageLayout({PaperSize::Legal, 0}).pageSize().id(), QPageSize::Legal);
-    const QPageLayout byDefault = pageLayout({});
-    EXPECT_EQ(byDefault.pageSize().id(), QPageSize::A4);
-    EXPECT_EQ(byDefault.margins(QPageLayout::Millimeter), QMarginsF(10, 10, 10, 10));
+    for (const auto& [territory, printer, expected] :
+         {std::tuple{QLocale::UnitedStates, std::optional<QPageSize>(), QPageSize::Letter},
+          {QLocale::Canada, std::nullopt, QPageSize::Letter},
+          {QLocale::Germany, std::nullopt, QPageSize::A4},
+          {QLocale::UnitedKingdom, std::nullopt, QPageSize::A4},
+          {QLocale::AnyTerritory, std::nullopt, QPageSize::A4},
+          {QLocale::UnitedStates, QPageSize(QPageSize::A4), QPageSize::A4},
+          {QLocale::France, QPageSize(QPageSize::Legal), QPageSize::Legal},
+          {QLocale::Canada, QPageSize(), QPageSize::Letter}})
+        EXPECT_EQ(defaultPaper(territory, printer).id(), expected)
+            << QLocale::territoryToString(territory).toStdString();
+    EXPECT_EQ(pageLayout({PaperSize::Letter, 6.35}).margins(QPageLayout::Millimeter),
+              QMarginsF(6.35, 6.35, 6.35, 6.35));
+    EXPECT_EQ(pageLayout({}).margins(QPageLayout::Millimeter), QMarginsF(10, 10, 10, 10));
 }
 
 } // namespace
