@@ -98,6 +98,15 @@ def verify(label, setup, locale, symbol):
             longest = [max(len(header[i]), *(len(r[i]) + (4 if i > 0 else 0) for r in
                        (table if rows is pay else yearly)[1:])) for i in range(5)]
             check(all(w >= l for w, l in zip(widths, longest)), f"{label}: widths {widths} < {longest}")
+            # The payments' balance, principal and interest columns are no wider than their
+            # caption or their widest figure as a negative amount in dollars (with its sign, its
+            # brackets and a comma every three digits), and a margin of two.
+            if rows is pay and symbol == "$":
+                def shown(text):
+                    return len(text) + 3 + (len(text.split(".")[0]) - 1) // 3
+                widest = [max(len(header[i]), *(shown(r[i]) for r in table[1:])) + 2 for i in (2, 3, 4)]
+                check(all(int(widths[i]) <= b for i, b in zip((2, 3, 4), widest)),
+                      f"{label}: widths {widths} > {widest}")
 
         # Payments: numbers in the currency format, each rounding to the CSV's text.
         n = len(table) - 1
