@@ -77,15 +77,6 @@ std::optional<std::string> mayNotWrite(const std::string& path, const struct sta
     return std::strerror(errno);
 }
 
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
 // What a save is aimed at: the regular file a path names (through symbolic links), or a new
 // file. Anything else (a folder, a device, a pipe, a socket, a link that leads nowhere or in a
 // circle) is not written.
@@ -244,6 +235,15 @@ std::optional<std::string> writeTemporary(const Target& target, const ProducePie
 }
 
 } // namespace
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
 
 std::optional<std::string> readWholeFile(const std::string& path, std::uintmax_t maxBytes) {
     if (!usablePath(path))

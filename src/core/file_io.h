@@ -38,6 +38,9 @@ std::string firstDialogFolder(const std::string& working, const std::vector<std:
 // The folder of the running program's executable, links resolved; empty when it cannot be had.
 std::string runningProgramFolder();
 
+// The folder a path names its file in: "." for a bare name, "/" for a file at the root.
+std::string folderOf(const std::string& path);
+
 // The path made absolute against the working directory and cleaned ("a/./b/../c" -> "/cwd/a/c",
 // no doubled or trailing separators), byte for byte: a name that is not valid UTF-8 keeps its
 // bytes. Empty when the working directory cannot be had.

@@ -122,6 +122,8 @@ TEST(AbsolutePath, DotsAndDoubleSlashesGoAndRelativePathsStartHere) {
     for (const auto& c : cases)
         EXPECT_EQ(absolutePath(c.path), c.absolute) << c.path;
     EXPECT_EQ(absolutePath("x/./y"), fs::current_path().string() + "/x/y");
+    for (const auto& [path, folder] : {std::pair{"/x", "/"}, {"x", "."}, {"/a/b", "/a"}})
+        EXPECT_EQ(folderOf(path), folder) << path;
 }
 
 // A file dialog starts where the user may write and expects files, on real folders: one no one
