@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "calculator/fincalc.h"
+#include "support/case_table.h"
 
 namespace selvane {
 namespace {
@@ -51,23 +52,17 @@ TEST(EngineUnset, MissingPeriodFactorsKeepRateAndPaymentCostNeverComputedShowsEm
 // is read as 7.5; in a locale of decimal points, and without the locale's keys, nothing changes.
 TEST(LocaleKeys, ADecimalCommaIsTheFieldsPoint) {
     NullHost host;
-    const struct {
-        QLocale locale;
-        bool keys;
-        int typed;
-        const char* kept;
-    } cases[] = {{QLocale(QLocale::German, QLocale::Germany), true, '.', "7.5"},
-                 {QLocale(QLocale::French, QLocale::France), true, '.', "7.5"},
-                 {QLocale(QLocale::German, QLocale::Germany), false, ',', "7,5"},
-                 {QLocale(QLocale::English, QLocale::UnitedStates), true, ',', "7,5"}};
-    for (const auto& c : cases) {
-        FinCalc calc{host, CurrencyFormat(c.locale)};
-        calc.keysFollowLocale = c.keys;
+    // The cases are in tests/data/locale_keys_cases.csv: a locale, whether the keys follow it,
+    // what the comma key types and what is kept of a pasted "7,5".
+    for (const testing::CaseRow& c : testing::readCases("locale_keys_cases.csv")) {
+        const QLocale locale(QString::fromStdString(c.text("locale")));
+        FinCalc calc{host, CurrencyFormat(locale)};
+        calc.keysFollowLocale = c.text("keys") == "yes";
         int key = ',';
         calc.txtSL_KeyPress(field::APR, key);
-        EXPECT_EQ(key, c.typed) << c.locale.name().toStdString();
+        EXPECT_EQ(key, c.text("typed").at(0)) << c.line;
         calc.fieldEdited(field::APR, "7,5");
-        EXPECT_EQ(calc.fields[field::APR].text, c.kept) << c.locale.name().toStdString();
+        EXPECT_EQ(calc.fields[field::APR].text, c.text("kept")) << c.line;
     }
 }
 

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "calculator/fincalc.h"
+#include "calculator/mode_menu.h"
 #include "core/printed_pages.h"
+#include "support/case_table.h"
 #include "support/recording_host.h"
 
 namespace selvane {
@@ -42,16 +44,10 @@ TEST_F(MoneyViews, PreviewShowsThePagesPrintPrints) {
 }
 
 TEST_F(MoneyViews, DialogsSuggestANameBesideTheScenario) {
-    const struct {
-        const char *scenario, *csv, *png;
-    } cases[] = {
-        {"", "", ""},
-        {"/home/a/loan.fin", "/home/a/loan.csv", "/home/a/loan.png"},
-        {"/home/a.b/loan", "/home/a.b/loan.csv", "/home/a.b/loan.png"},
-        {"plan.v2.txt", "plan.v2.csv", "plan.v2.png"},
-    };
-    for (const auto& c : cases) {
-        calc.ScenarioFileName = c.scenario;
+    // The cases are in tests/data/suggested_names_cases.csv: a scenario file's name and the
+    // names suggested for the report and the chart.
+    for (const testing::CaseRow& c : testing::readCases("suggested_names_cases.csv")) {
+        calc.ScenarioFileName = c.text("scenario");
         host.requests.clear();
         calc.mnExport_Click();
         calc.mnSaveChart_Click();
@@ -59,9 +55,9 @@ TEST_F(MoneyViews, DialogsSuggestANameBesideTheScenario) {
         EXPECT_EQ(host.requests[0].title, "Export Report");
         EXPECT_EQ(host.requests[0].filter, "Payment Table (*.csv)|*.csv|Yearly Summary "
                                            "(*.csv)|*.csv|Excel Workbook (*.xlsx)|*.xlsx");
-        EXPECT_EQ(host.requests[0].fileName, c.csv) << c.scenario;
+        EXPECT_EQ(host.requests[0].fileName, c.text("csv")) << c.line;
         EXPECT_EQ(host.requests[1].title, "Save Chart");
-        EXPECT_EQ(host.requests[1].fileName, c.png) << c.scenario;
+        EXPECT_EQ(host.requests[1].fileName, c.text("png")) << c.line;
     }
     EXPECT_TRUE(host.messages.empty()); // cancelled dialogs say nothing
 }
@@ -113,40 +109,28 @@ TEST_F(MoneyViews, PaymentsPerYearFollowThePaymentPeriodList) {
 }
 
 TEST_F(MoneyViews, ChartSourceCarriesExtrasOnlyWhereTheyApplyAndAreNotZero) {
-    const struct {
-        const char* name;
-        void (FinCalc::*mode)();
-        const char *extra, *lump;
-        bool overlay;
-    } cases[] = {
-        {"loan, no extras", &FinCalc::mnPersonalLoan_Click, "0", "0", false},
-        {"loan, extra each payment", &FinCalc::mnPersonalLoan_Click, "50", "0", true},
-        {"mortgage, one-time amount", &FinCalc::mnMortgage_Click, "0", "1000", true},
-        {"lease", &FinCalc::mnLease_Click, "50", "1000", false},
-        {"income", &FinCalc::mnIncome_Click, "50", "0", false},
-        {"investment", &FinCalc::mnInvestment_Click, "50", "0", false},
-    };
-    for (const auto& c : cases) {
-        (calc.*c.mode)();
+    // The cases are in tests/data/chart_source_extras_cases.csv: a mode, its number of payments
+    // where the mode's own is not kept, the extras and whether the chart draws a line with them.
+    for (const testing::CaseRow& c : testing::readCases("chart_source_extras_cases.csv")) {
+        SCOPED_TRACE(c.line);
+        runModeSwitch(calc, modeOfCliName(c.text("mode")).value());
+        if (!c.empty("pers"))
+            calc.fields[field::PERS].text = c.text("pers");
         calc.Calculate();
-        ASSERT_TRUE(calc.setExtras(c.extra, "1", c.lump, "3")) << c.name;
+        ASSERT_TRUE(calc.setExtras(c.text("extra"), "1", c.text("lump"), c.text("at")));
+        const bool overlay = c.text("overlay") == "yes";
         const ChartSource source = calc.chartSource();
-        EXPECT_EQ(source.extras.has_value(), c.overlay) << c.name;
+        ASSERT_EQ(source.extras.has_value(), overlay);
         const ChartData data = source.data(200);
-        EXPECT_EQ(data.balanceWithExtras.empty(), !c.overlay) << c.name;
-        if (c.overlay) {
-            EXPECT_EQ(*source.extras, calc.extras) << c.name;
+        ASSERT_EQ(data.balanceWithExtras.empty(), !overlay);
+        if (overlay) {
+            EXPECT_EQ(*source.extras, calc.extras);
             // The walk is the What If window's: it ends where its schedule ends.
             const auto figures = calc.whatIf();
-            ASSERT_TRUE(figures) << c.name;
+            ASSERT_TRUE(figures);
             EXPECT_EQ(data.balanceWithExtras.back().payment, figures->payments);
         }
     }
-    calc.mnPersonalLoan_Click(); // a plan of one payment has its line with extras too
-    calc.fields[field::PERS].text = "1";
-    calc.Calculate();
-    ASSERT_TRUE(calc.setExtras("0", "1", "100", "1"));
-    EXPECT_FALSE(calc.chartSource().data(200).balanceWithExtras.empty());
 }
 
 // A rate change is drawn as the What If window's schedule with it: a kept payment that
@@ -155,27 +139,21 @@ TEST_F(MoneyViews, ChartSourceCarriesExtrasOnlyWhereTheyApplyAndAreNotZero) {
 TEST_F(MoneyViews, ChartSourceDrawsTheRateChangesScheduleToItsEnd) {
     calc.mnMortgage_Click();
     calc.Calculate();
-    const struct {
-        const char *apr, *extra;
-        bool keepEndDate;
-        const char* caption;
-    } cases[] = {{"6", "0", false, kBalanceWithChangeCaption},
-                 {"9", "0", true, kBalanceWithChangeCaption},
-                 {"2", "50", false, kBalanceWithBothCaption},
-                 {"80", "0", false, nullptr}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.apr);
-        ASSERT_TRUE(calc.setExtras(c.extra, "1", "0", "1"));
-        ASSERT_TRUE(calc.setRateChange(c.apr, "13", c.keepEndDate));
+    // The cases are in tests/data/chart_source_change_cases.csv: a rate change from payment 13,
+    // the extra each payment, and the caption of the dashed line (blank: no line).
+    for (const testing::CaseRow& c : testing::readCases("chart_source_change_cases.csv")) {
+        SCOPED_TRACE(c.line);
+        ASSERT_TRUE(calc.setExtras(c.text("extra"), "1", "0", "1"));
+        ASSERT_TRUE(calc.setRateChange(c.text("apr"), "13", c.text("keep_end_date") == "yes"));
         const auto figures = calc.rateChangeFigures();
         ASSERT_TRUE(figures);
         const ChartData data = calc.chartSource().data(300);
-        if (c.caption == nullptr) {
+        if (c.empty("caption")) {
             EXPECT_FALSE(figures->message.empty());
             EXPECT_TRUE(data.balanceWithExtras.empty());
             continue;
         }
-        EXPECT_STREQ(data.dashedCaption, c.caption);
+        EXPECT_STREQ(data.dashedCaption, c.text("caption").c_str());
         ASSERT_FALSE(data.balanceWithExtras.empty());
         EXPECT_EQ(data.balanceWithExtras.back().payment, figures->payments);
         EXPECT_EQ(data.dashedRows, std::max(data.rows, figures->payments));

@@ -15,6 +15,7 @@
 #include "calculator/fincalc.h"
 #include "calculator/mode_menu.h"
 #include "core/number_text.h"
+#include "support/case_table.h"
 #include "support/generated_loans.h"
 #include "support/recording_host.h"
 #include "support/report_inputs.h"
@@ -302,20 +303,12 @@ TEST_F(WhatIf, TextsOfTheWindowComeFromTheState) {
 TEST_F(WhatIf, RefusedExtrasKeepTheOnesBeforeAndSayWhy) {
     ASSERT_TRUE(c.setExtras(" 100 ", "12", "2500.50", "36"));
     const Extras good = c.extras;
-    struct Case {
-        const char *extra, *from, *lump, *at, *says;
-    };
-    const Case cases[] = {
-        {"abc", "1", "0", "1", "extra amount"},
-        {"100abc", "1", "0", "1", "extra amount"},
-        {"", "1", "0", "1", "extra amount"},
-        {"inf", "1", "0", "1", "extra amount"},
-        {"100", "1.5", "0", "1", "start at a whole"},
-        {"100", "1", "5", "x", "one-time amount goes"},
-    };
-    for (const Case& k : cases) {
-        EXPECT_FALSE(c.setExtras(k.extra, k.from, k.lump, k.at)) << k.extra << " " << k.from;
-        EXPECT_NE(c.extrasMessage.find(k.says), std::string::npos) << c.extrasMessage;
+    // The cases are in tests/data/refused_extras_cases.csv: texts typed in the window, and a
+    // piece of the sentence that says why they are refused.
+    for (const testing::CaseRow& k : testing::readCases("refused_extras_cases.csv")) {
+        EXPECT_FALSE(c.setExtras(k.text("extra"), k.text("from"), k.text("lump"), k.text("at")))
+            << k.line;
+        EXPECT_NE(c.extrasMessage.find(k.text("says")), std::string::npos) << c.extrasMessage;
         EXPECT_EQ(c.extras, good);
         EXPECT_EQ(c.whatIfTexts().figures[0], "\u2013"); // no figures (a dash) for the text before
     }
@@ -372,38 +365,22 @@ TEST_F(WhatIf, RateChangeTextsOfTheWindow) {
     c.Calculate();
     RateChangeTexts t = c.rateChangeTexts();
     EXPECT_TRUE(t.apr == "4" && t.from == "1" && !t.on && t.figures[0] == "\u2013");
-    const struct {
-        struct {
-            const char *apr, *from;
-            bool keepEndDate;
-        } change;
-        std::array<std::string, 7> figures;
-    } cases[] = {
-        {{"6.5", "61", false},
-         {"$789.03", "465", "$772.38", "$366,882.45", "$216,882.45", "+$130,173.35",
-          "+165 payments (13 years 9 months)"}},
-        {{"6.5", "61", true},
-         {"$966.95", "300", "$966.95", "$279,410.28", "$129,410.28", "+$42,701.18", "0 payments"}},
-        {{"3.97", "1", false},
-         {"$789.03", "299", "$337.57", "$235,468.60", "$85,468.60", "($1,240.49)",
-          "-1 payment (-1 month)"}},
-        {{"4.00001", "1", false},
-         {"$789.03", "301", "$0.42", "$236,709.51", "$86,709.51", "+$0.42",
-          "+1 payment (1 month)"}},
-        // Less than half a cent more: no sign before a figure of no cents.
-        {{"4.00005", "300", false},
-         {"$789.03", "300", "$789.03", "$236,709.09", "$86,709.09", "$0.00", "0 payments"}},
-    };
-    for (const auto& k : cases) {
-        ASSERT_TRUE(c.setRateChange(k.change.apr, k.change.from, k.change.keepEndDate));
+    // The cases are in tests/data/rate_change_text_cases.csv: the change, the window's figures in
+    // their order and the heading of the rate shocks.
+    const std::array<const char*, 7> columns{"payment",        "payments",       "last_payment",
+                                             "total_paid",     "total_interest", "extra_interest",
+                                             "payments_change"};
+    for (const testing::CaseRow& k : testing::readCases("rate_change_text_cases.csv")) {
+        const bool keepEndDate = k.text("keep_end_date") == "yes";
+        ASSERT_TRUE(c.setRateChange(k.text("apr"), k.text("from"), keepEndDate)) << k.line;
         t = c.rateChangeTexts();
-        EXPECT_EQ(t.figures, k.figures) << k.change.apr;
-        EXPECT_TRUE(t.on && t.refused.empty() && t.message.empty());
-        EXPECT_EQ(t.keepEndDate, k.change.keepEndDate);
+        for (size_t i = 0; i < t.figures.size(); ++i)
+            EXPECT_EQ(t.figures[i], k.text(columns.at(i))) << k.line;
+        EXPECT_TRUE(t.on && t.refused.empty() && t.message.empty()) << k.line;
+        EXPECT_EQ(t.keepEndDate, keepEndDate) << k.line;
+        EXPECT_EQ(t.shockFrom, k.text("shock_from")) << k.line;
     }
-    EXPECT_EQ(t.shockFrom, "From payment 300 on, the end date kept:");
     ASSERT_TRUE(c.setRateChange("6.5", "61", false));
-    EXPECT_EQ(c.rateChangeTexts().shockFrom, "From payment 61 on, the end date kept:");
     const std::array<std::string, 3> shock1{"+1 point (5.000 %)", "$858.08", "$103,280.92"};
     EXPECT_EQ(c.rateChangeTexts().shock[0], shock1);
     EXPECT_EQ(c.rateChangeTexts().shock[2][0], "+3 points (7.000 %)");

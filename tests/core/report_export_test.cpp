@@ -13,6 +13,7 @@
 #include "core/chart_data.h"
 #include "core/report_export.h"
 #include "core/yearly_summary.h"
+#include "support/case_table.h"
 #include "support/report_inputs.h"
 
 namespace selvane {
@@ -192,23 +193,21 @@ TEST(YearlySummary, EmptyReportHasNoYears) {
     EXPECT_EQ(csv, "Year,Payments,Principal Paid,Interest Paid,Balance\r\n");
 }
 
-TEST(PaymentsPerYear, TwelveMonthsOfPayments) {
-    const struct {
-        double perMonth;
-        std::int64_t want;
-    } cases[] = {{365.25 / 168, 26}, {2, 24}, {1, 12}, {52.0 / 12, 52},   {365.0 / 12, 365},
-                 {1.0 / 12, 1},      {0, 1},  {-3, 1}, {std::nan(""), 1}, {1e300, kMaxPasses}};
-    for (const auto& c : cases)
-        EXPECT_EQ(paymentsPerYear(c.perMonth), c.want) << c.perMonth;
-}
-
-// A run as long as the plan when one bar is all there is, rounded up. A long plan's runs as the
-// chart draws them: tests/data/chart_data_cases.csv.
-TEST(ChartData, ManyYearsGoInRunsOfRoundLength) {
-    const std::int64_t cases[][3] = {{30, 60, 1}, {60, 60, 1}, {61, 60, 2},          {121, 60, 5},
-                                     {3, 1, 5},   {3, 0, 5},   {833'334, 60, 20'000}};
-    for (const auto& [years, bars, perBar] : cases)
-        EXPECT_EQ(yearsPerBar(years, static_cast<int>(bars)), perBar) << years << " in " << bars;
+// The cases are in tests/data/count_cases.csv: the passes a number of payments takes, the
+// payments a year a payment period gives, and the years a chart bar takes.
+TEST(Counts, TableOfCases) {
+    for (const testing::CaseRow& c : testing::readCases("count_cases.csv")) {
+        const std::string f = c.text("function");
+        const double x = c.number("input");
+        if (f != "passCount" && f != "paymentsPerYear" && f != "yearsPerBar")
+            ADD_FAILURE() << "no function " << f;
+        const std::int64_t got =
+            f == "passCount" ? passCount(x)
+            : f == "paymentsPerYear"
+                ? paymentsPerYear(x)
+                : yearsPerBar(static_cast<std::int64_t>(x), static_cast<int>(c.number("bars")));
+        EXPECT_EQ(got, static_cast<std::int64_t>(c.number("expected"))) << c.line;
+    }
 }
 
 } // namespace
