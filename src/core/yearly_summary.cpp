@@ -15,7 +15,7 @@ std::int64_t paymentsPerYear(double paymentsPerMonth) {
     if (!(n >= 1.0))
         return 1;
     // A year of more payments than the longest report has rows is one partial year.
-    return n > static_cast<double>(kMaxPasses) ? kMaxPasses : static_cast<std::int64_t>(n);
+    return static_cast<std::int64_t>(std::min(n, static_cast<double>(kMaxPasses)));
 }
 
 YearlySummary::YearlySummary(const DetailsReport& report, std::int64_t perYear)
