@@ -243,10 +243,17 @@ for name, setup in PLANS.items():
                 check(all(cell[1] == "n" and float(cell[0]) == float(text) for cell, text in numbers),
                       f"{name}: {styled} row {w}: LibreOffice read {g}")
 
-# More payments than a sheet has rows: nothing is written, and the line says why.
+# As many payments as a sheet has rows below its header and above its Total: the Total is on
+# the sheet's last row. One more: nothing is written, and the line says why.
+with tempfile.TemporaryDirectory() as folder:
+    out = run("clear 0\ntype 0 0.001\nclear 5\ntype 5 1048574\ncalculate\nexport w.xlsx\n",
+              "en_US.UTF-8", folder)
+    sheet = zipfile.ZipFile(os.path.join(folder, "w.xlsx")).open("xl/worksheets/sheet1.xml")
+    check(out.returncode == 0 and out.stderr == "" and b'<dimension ref="A1:E1048576"/>'
+          in sheet.read(400), f"the most payments a sheet holds: {out.stderr}")
 with tempfile.TemporaryDirectory() as folder:
     open(os.path.join(folder, "w.xlsx"), "w").write("before")
-    out = run("clear 0\ntype 0 0.001\nclear 5\ntype 5 1100000\ncalculate\nexport w.xlsx\n",
+    out = run("clear 0\ntype 0 0.001\nclear 5\ntype 5 1048575\ncalculate\nexport w.xlsx\n",
               "en_US.UTF-8", folder)
     check(out.returncode == 0 and "could not write w.xlsx: a workbook's sheet holds at most"
           in out.stderr, f"too many payments: {out.stderr}")
