@@ -123,6 +123,7 @@ TEST(CommentsText, ShippedTopicsShowAsStored) {
         }
     }
     EXPECT_GE(topics, 2 * 21);
+    EXPECT_TRUE(fieldTopic(-1).empty() && fieldTopic(kFieldCount).empty()); // no such field
 }
 
 // A topic file is read up to 16 MiB; a larger file is no help text and shows nothing.
