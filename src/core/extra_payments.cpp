@@ -79,7 +79,7 @@ DD levelPayment(DD balance, double rate, std::int64_t count, double end) {
         return ((balance - DD(end)) / DD(static_cast<double>(count))).value();
     DD growth(1.0);
     DD x = DD(1.0) + DD(rate);
-    for (std::int64_t e = count; e > 0; e /= 2, x = x * x)
+    for (std::int64_t e = count; e != 0; e /= 2, x = x * x)
         if (e % 2 == 1)
             growth = growth * x;
     // The interest on the balance, and the sinking-fund share of what is to be paid off.

@@ -83,6 +83,11 @@ printf 'export %s\n' "$work/$name" | "$cli" 2>err.txt || fail "the 255-byte expo
 [ -s "$work/$name" ] || fail "a name of 255 bytes was not written: $(cat err.txt)"
 [ -s err.txt ] && fail "a good write said: $(cat err.txt)"
 
+# A script named on the command line is read with no standard input too: its descriptor is 0.
+printf 'dump\n' >closed.txt
+"$cli" closed.txt <&- >closed.out 2>err.txt || fail "a script read with stdin closed exited $?"
+[ -s closed.out ] && [ ! -s err.txt ] || fail "a script read with stdin closed: $(cat err.txt)"
+
 # 3. A symbolic link stays a link to the file it names, which is replaced; a file keeps its
 #    permissions, and a new one gets the usual ones under the umask.
 printf 'old\n' >real.fin && chmod 640 real.fin && ln -s real.fin soft.fin
