@@ -87,30 +87,30 @@ void checkPair(double amount, std::int64_t number, const std::optional<Decimal>&
 
 // The extras in use, shown in the four inputs, are taken again as the very same extras.
 void checkShownExtrasReadBack(FinCalc& calc) {
-    const Extras before = calc.extras;
-    const std::array<std::string, 4> shown = calc.extrasTexts();
+    const Extras before = calc.plan.extras;
+    const std::array<std::string, 4> shown = calc.plan.extrasTexts();
     FUZZ_CHECK(calc.setExtras(shown[0], shown[1], shown[2], shown[3]));
-    FUZZ_CHECK(sameExtras(calc.extras, before));
+    FUZZ_CHECK(sameExtras(calc.plan.extras, before));
 }
 
 void setInputs(FinCalc& calc, const std::array<std::string, 4>& texts) {
-    const Extras before = calc.extras;
+    const Extras before = calc.plan.extras;
     const bool taken = calc.setExtras(texts[0], texts[1], texts[2], texts[3]);
-    FUZZ_CHECK(taken == calc.extrasMessage.empty());
+    FUZZ_CHECK(taken == calc.plan.extrasMessage.empty());
     std::array<std::optional<Decimal>, 4> d;
     for (size_t i = 0; i < 4; ++i)
         d[i] = decimalText(texts[i]);
     if (!taken) {
-        FUZZ_CHECK(sameExtras(calc.extras, before));
-        FUZZ_CHECK(fuzz::validUtf8(calc.extrasMessage));
+        FUZZ_CHECK(sameExtras(calc.plan.extras, before));
+        FUZZ_CHECK(fuzz::validUtf8(calc.plan.extrasMessage));
         // Texts in range are refused only where the reader may refuse a number below the
         // normal doubles.
         const bool inRange = amountOk(d[0]) && numberOk(d[1]) && amountOk(d[2]) && numberOk(d[3]);
         FUZZ_CHECK(!inRange || tiny(d[0]) || tiny(d[2]));
         return;
     }
-    checkPair(calc.extras.extra, calc.extras.from, d[0], d[1]);
-    checkPair(calc.extras.lump, calc.extras.at, d[2], d[3]);
+    checkPair(calc.plan.extras.extra, calc.plan.extras.from, d[0], d[1]);
+    checkPair(calc.plan.extras.lump, calc.plan.extras.at, d[2], d[3]);
     checkShownExtrasReadBack(calc);
 }
 
@@ -127,11 +127,11 @@ void runExtrasLine(ScriptSession& session, bool extra, std::string_view rest) {
         words.push_back(rest.substr(start, end - start));
         pos = end;
     }
-    const Extras before = calc.extras;
+    const Extras before = calc.plan.extras;
     const auto problem = runCommand(session, extra ? "extra" : "lump", rest);
     if (problem) {
         FUZZ_CHECK(!problem->empty() && fuzz::validUtf8(*problem));
-        FUZZ_CHECK(sameExtras(calc.extras, before));
+        FUZZ_CHECK(sameExtras(calc.plan.extras, before));
         if (words.size() == 2) {
             const auto a = decimalText(words[0]), n = decimalText(words[1]);
             FUZZ_CHECK(!(amountOk(a) && numberOk(n)) || tiny(a));
@@ -141,48 +141,50 @@ void runExtrasLine(ScriptSession& session, bool extra, std::string_view rest) {
     FUZZ_CHECK(words.size() == 2);
     const auto a = decimalText(words[0]), n = decimalText(words[1]);
     if (extra) {
-        checkPair(calc.extras.extra, calc.extras.from, a, n);
-        FUZZ_CHECK(sameBits(calc.extras.lump, before.lump) && calc.extras.at == before.at);
+        checkPair(calc.plan.extras.extra, calc.plan.extras.from, a, n);
+        FUZZ_CHECK(sameBits(calc.plan.extras.lump, before.lump) &&
+                   calc.plan.extras.at == before.at);
     } else {
-        checkPair(calc.extras.lump, calc.extras.at, a, n);
-        FUZZ_CHECK(sameBits(calc.extras.extra, before.extra) && calc.extras.from == before.from);
+        checkPair(calc.plan.extras.lump, calc.plan.extras.at, a, n);
+        FUZZ_CHECK(sameBits(calc.plan.extras.extra, before.extra) &&
+                   calc.plan.extras.from == before.from);
     }
 }
 
 // The window's texts: a sentence where there are no figures, else finite figures.
 void checkWindow(const FinCalc& calc) {
-    const WhatIfTexts t = calc.whatIfTexts();
+    const WhatIfTexts t = calc.plan.whatIfTexts();
     const std::string noFigure = "\u2013";
     FUZZ_CHECK(fuzz::validUtf8(t.unavailable) && fuzz::validUtf8(t.refused) &&
                fuzz::validUtf8(t.note));
     for (const std::string& f : t.figures)
         FUZZ_CHECK(!f.empty() && fuzz::validUtf8(f));
     // Where extras apply, a refused text is told instead of figures.
-    FUZZ_CHECK(calc.extrasUnavailable() || t.refused == calc.extrasMessage);
+    FUZZ_CHECK(calc.plan.extrasUnavailable() || t.refused == calc.plan.extrasMessage);
     if (!t.refused.empty()) {
         for (const std::string& f : t.figures)
             FUZZ_CHECK(f == noFigure);
         return;
     }
 
-    const std::optional<WhatIfFigures> w = calc.whatIf();
+    const std::optional<WhatIfFigures> w = calc.plan.whatIf();
     if (!w) {
         FUZZ_CHECK(!t.unavailable.empty());
         for (const std::string& f : t.figures)
             FUZZ_CHECK(f == noFigure);
         return;
     }
-    FUZZ_CHECK(t.unavailable.empty() && !calc.extrasUnavailable());
+    FUZZ_CHECK(t.unavailable.empty() && !calc.plan.extrasUnavailable());
     for (const std::string& f : t.figures)
         FUZZ_CHECK(f != noFigure);
-    FUZZ_CHECK(sameExtras(w->extras, calc.extras));
+    FUZZ_CHECK(sameExtras(w->extras, calc.plan.extras));
     for (const double f :
          {w->lastPayment, w->totalPaid, w->totalInterest, w->interestSaved, w->yearsSaved})
         FUZZ_CHECK(std::isfinite(f));
     // Paying more never takes more payments; paying nothing more saves nothing.
-    FUZZ_CHECK(calc.plan && w->payments >= 1 && w->payments <= calc.plan->payments);
+    FUZZ_CHECK(calc.plan.solved && w->payments >= 1 && w->payments <= calc.plan.solved->payments);
     FUZZ_CHECK(w->paymentsSaved >= 0);
-    if (calc.extras.extra == 0 && calc.extras.lump == 0)
+    if (calc.plan.extras.extra == 0 && calc.plan.extras.lump == 0)
         FUZZ_CHECK(w->paymentsSaved == 0 && w->interestSaved == 0);
 }
 

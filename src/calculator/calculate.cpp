@@ -59,10 +59,8 @@ void FinCalc::calculateResults() {
     const std::optional<Mode> m = mode();
     const bool lease = m == Mode::Lease;
     // Every calculation makes its own plan; one that solves nothing leaves none.
-    planChanged();
-    plan.reset();
-    noPlan = tr("The last calculation solved nothing: choose what to solve for and calculate.");
-    ++planRevision;
+    plan.calculationStarted(
+        tr("The last calculation solved nothing: choose what to solve for and calculate."));
 
     // 1. Read phase. A number beyond the range of a double is not read: the value stays.
     for (int i = 0; i <= field::TAX; ++i) {

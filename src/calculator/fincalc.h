@@ -26,6 +26,7 @@
 #include "core/report_export.h"
 #include "core/user_text.h"
 #include "core/yearly_summary.h"
+#include "plan/plan_over_time.h"
 
 namespace selvane {
 
@@ -86,89 +87,12 @@ inline constexpr StoredEntry kStoredEntries[] = {
 // The stored value that belongs to a field; nullptr for PER, which the engine never reads.
 Stored* storedFor(StoredValues& s, int fieldIndex);
 
-// The What If window's extra payments against the plan: the schedule with them, and what they
-// save against the plan's own schedule (without extras).
-struct WhatIfFigures {
-    Extras extras;
-    std::int64_t payments = 0;
-    double lastPayment = 0, totalPaid = 0, totalInterest = 0;
-    double interestSaved = 0;
-    std::int64_t paymentsSaved = 0;
-    double yearsSaved = 0;
-    std::string note; // extras that come after the last payment and so are not used
-};
-
-// The What If window's rate change: the new APR, the first payment charged at it, and how the
-// lender answers, keeping the payment (the number of payments follows) or the end date (the
-// payment is worked out again at the change).
-struct RateChangeInput {
-    double apr = 0;
-    std::int64_t from = 1;
-    bool keepEndDate = false;
-    bool operator==(const RateChangeInput&) const = default;
-};
-
-// The schedule with the rate change and the extras, against the schedule with the extras alone.
-// Where the kept payment does not pay the balance down at the new rate, only `message` is set:
-// why, and the payment that would still end the plan on time.
-struct RateChangeFigures {
-    RateChangeInput input;
-    double payment = 0; // from the change on
-    std::int64_t payments = 0;
-    double lastPayment = 0, totalPaid = 0, totalInterest = 0;
-    double extraInterest = 0;        // interest beyond the schedule without the change
-    std::int64_t paymentsChange = 0; // payments beyond it
-    double yearsChange = 0;          // paymentsChange / (12 x payments per month)
-    std::string message;
-};
-
-// A rate shock: the plan's APR so many points higher from the change (from the first payment
-// without one, or where it comes after the plan's last payment), the end date kept, with the
-// extras.
-struct ShockFigures {
-    double points = 0, payment = 0, totalInterest = 0;
-};
-
-// A plan's headline figures, for Keep for Comparison: the payment as the payment field shows it,
-// and the plan's schedule without extras (for an investment, the deposits and the interest they
-// earn), with the What If window's rate change where one is set. The totals are unknown where the
-// plan has no schedule; payments and years too where the change's schedule never ends.
-struct PlanFigures {
-    std::string mode; // CalculatorMode
-    double payment = 0, payments = 0, years = 0;
-    std::optional<double> totalPaid, totalInterest;
-};
-
-// The texts the What If window shows, made here so the window and selvane-cli agree.
-struct WhatIfTexts {
-    std::string unavailable;            // why extras cannot be used now; empty when they can
-    std::string refused;                // why the last extras typed were refused; empty when taken
-    std::string note;                   // extras that are not used
-    std::array<std::string, 7> figures; // payments needed, last payment, total paid, total
-                                        // interest, interest saved, payments saved, years saved
-};
-// The rate change group and the shock line. The inputs are the change in use, or the plan's APR
-// from payment 1 while there is none; `on` stays set while a text typed for the change is refused.
-struct RateChangeTexts {
-    std::string apr, from;
-    bool on = false, keepEndDate = false;
-    std::string unavailable, refused, message;
-    std::array<std::string, 7> figures; // payment from the change, payments needed, last payment,
-                                        // total paid, total interest, interest and term change
-    std::string shockFrom;              // where the shocks start
-    std::array<std::array<std::string, 3>, 3> shock; // a row a shock: APR, payment, interest
-};
-struct RateTexts {
-    std::string apr, realApr, message, note;
-    bool usable = false; // Use This Rate can be clicked
-};
-// Compare: one row a figure (payment, number of payments, total paid, total interest, end of the
-// plan), columns kept, now and now less kept.
-using CompareTexts = std::array<std::array<std::string, 3>, 5>;
-
 class FinCalc {
   public:
     explicit FinCalc(Host& host, CurrencyFormat currency = CurrencyFormat());
+    // The plan object asks this one for the window's facts: it stays where it was made.
+    FinCalc(const FinCalc&) = delete;
+    FinCalc& operator=(const FinCalc&) = delete;
 
     // ----- state shown by the front ends
     std::array<ParameterField, kFieldCount> fields;
@@ -179,23 +103,14 @@ class FinCalc {
     StoredValues stored;
     std::string ScenarioFileName;
     std::string HelpTopic;
-    std::string comments;               // txtComments
-    DetailsReport report;               // rtDetails
-    std::uint64_t reportRevision = 0;   // bumped whenever the report is replaced
-    bool detailsChecked = false;        // View > Details
-    bool chartOpen = false;             // View > Chart's window is shown
-    bool whatIfOpen = false;            // Tools > What If's window is shown
-    Extras extras;                      // the What If window's extra payments
-    std::string extrasMessage;          // why the last extras typed were refused; empty when taken
-    std::optional<FoundRate> foundRate; // Find the Rate's answer, until the plan changes
-    std::string rateNote;               // after Use This Rate: what the rounded APR field gives
-    std::optional<RateChangeInput> rateChange;  // the What If window's rate change, if any
-    std::string rateChangeMessage;              // why the last rate change typed was refused
-    std::optional<Plan> plan;                   // the loan the last calculation solved
-    double planCompoundMonths = 1, planApr = 0; // and the compound period and APR it was solved at
-    std::string noPlan;                         // why there is none, while plan is empty
-    std::uint64_t planRevision = 0;             // bumped by every calculation
-    std::optional<PlanFigures> kept;            // Keep for Comparison, until cleared
+    std::string comments;             // txtComments
+    DetailsReport report;             // rtDetails
+    std::uint64_t reportRevision = 0; // bumped whenever the report is replaced
+    bool detailsChecked = false;      // View > Details
+    bool chartOpen = false;           // View > Chart's window is shown
+    bool whatIfOpen = false;          // Tools > What If's window is shown
+    // The plan the last calculation solved, and what the What If window does with it over time.
+    PlanOverTime plan;
     // The last write to a file (Save, Save As, a printout to a file, an export, a chart) and how
     // it ended; writeCount counts them, so a driver can tell that a command wrote.
     std::optional<WriteOutcome> lastWrite;
@@ -277,49 +192,36 @@ class FinCalc {
     ChartSource chartSource() const;
     CsvStyle csvStyle() const; // the style Export Report writes CSV files in
 
-    // ----- what if (what_if.cpp): extra payments, the rate behind a payment, a kept plan to
-    // compare with. None of them changes a field, the report or a file, except Use This Rate,
-    // which types the found APR into its field and calculates.
+    // ----- what if (what_if.cpp): extra payments, a rate change, the timeline of events, the
+    // rate behind a payment, a kept plan to compare with. The handlers change the plan object's
+    // inputs; its figures and texts are read from it. None of them changes a field, the report or
+    // a file, except Use This Rate, which types the found APR into its field and calculates.
     void mnWhatIf_Click();
     void whatIfClosed(); // the user closed the What If window; a refused text goes with it
     // The extras as typed: amounts of at least 0, whole payment numbers from 1. Anything else
-    // keeps the extras as they were and says why in extrasMessage; returns whether they were taken.
+    // keeps the extras as they were and says why; returns whether they were taken.
     bool setExtras(const std::string& extra, const std::string& from, const std::string& lump,
-                   const std::string& at);
-    // The extras in use as the four inputs show them: amounts in plain decimals that read back
-    // as the same numbers, whole payment numbers.
-    std::array<std::string, 4> extrasTexts() const;
-    // Why extra payments do not apply to the current mode; nullopt where they do.
-    std::optional<std::string> extrasUnavailable() const;
-    // Why the plan has no schedule for extras to shorten: a failed calculation, or a plan that does
-    // not pay down to its end amount; nullopt where it has one.
-    std::optional<std::string> noSchedule() const;
-    // The schedule with the extras against the plan's; nullopt wherever one of the two above says
-    // why not.
-    std::optional<WhatIfFigures> whatIf() const;
-    // Why whatIf() has no figures where extras apply: noSchedule(), or payments beyond the range
-    // of numbers.
-    std::string noFigures() const;
-    // A rate change as typed: an APR above -100 and a whole payment number from 1. Anything else
-    // keeps the change as it was and says why in rateChangeMessage; returns whether it was taken.
-    bool setRateChange(const std::string& apr, const std::string& from, bool keepEndDate);
-    void clearRateChange();
-    // Why a rate change has no figures for the plan as it stands, or nullopt: as for the extras.
-    std::optional<std::string> rateChangeUnavailable() const;
-    std::optional<RateChangeFigures> rateChangeFigures() const; // nullopt without a change
-    std::optional<std::array<ShockFigures, 3>> shock() const;   // +1, +2 and +3 points
-    RateChangeTexts rateChangeTexts() const;
+                   const std::string& at) {
+        return plan.setExtras(extra, from, lump, at);
+    }
+    // A rate change as typed: an APR above -100 and a whole payment number from 1.
+    bool setRateChange(const std::string& apr, const std::string& from, bool keepEndDate) {
+        return plan.setRateChange(apr, from, keepEndDate);
+    }
+    void clearRateChange() { plan.clearRateChange(); }
+    // The timeline: an event added (its words as typed), edited in place or removed (i from 0),
+    // all cleared, and the overpayment choice.
+    bool addEvent(const std::vector<std::string>& words) { return plan.addEvent(words); }
+    bool editEvent(std::size_t i, const std::vector<std::string>& words) {
+        return plan.replaceEvent(i, words);
+    }
+    bool removeEvent(std::size_t i) { return plan.removeEvent(i); }
+    void clearEvents();
+    void chooseOverpay(bool lower);
     void mnFindRate_Click(); // opens the What If window, which shows the answer
-    void mnUseRate_Click();  // nothing to do unless rateUsable()
-    bool rateUsable() const; // a rate was found for the plan as it stands
+    void mnUseRate_Click();  // nothing to do unless the plan's rateUsable()
     void mnKeep_Click();
-    void mnClearKept_Click();
-    PlanFigures planFigures() const; // the plan as it stands now
-    PaymentQuestion paymentQuestion() const;
-    double typedPayment() const;
-    WhatIfTexts whatIfTexts() const;
-    RateTexts rateTexts() const;
-    CompareTexts compareTexts() const;
+    void mnClearKept_Click() { plan.kept.reset(); }
 
     // ----- scenario files (scenario.cpp)
     void mnOpen_Click();
@@ -350,7 +252,6 @@ class FinCalc {
     // A sentence of the state in the user's language (see Host::translate); Qt's lupdate finds
     // each text given here under "selvane::FinCalc".
     std::string tr(const char* text) const { return m_host.translate(text); }
-    std::string yearsAndMonths(double months) const; // "2 years 3 months", "-1 year"
     void calculateLoan(Mode mode, LoanResult result);
     void calculateInvestment(InvestmentResult result);
     void writeInvestmentResults();
@@ -361,43 +262,14 @@ class FinCalc {
     // Kept as lastWrite when it was aimed at a file; a failure is told in the notice, as `failed`
     // ("Could not save %1: %2") with the path and the reason. Its ok.
     bool noteWrite(WriteOutcome outcome, const char* failed);
-    void planChanged();                         // forgets the found rate and its note
-    void keepPlan(std::optional<Plan> solved);  // the plan a branch solved; none when it failed
-    const ScheduleTotals* planSchedule() const; // the plan's schedule without extras
-    // The rate change as the schedule walks it, where it has figures for the plan as it stands.
-    std::optional<RateChange> changeInUse() const;
-    std::optional<RateChangeFigures> workOutChange() const;
-    std::optional<std::array<ShockFigures, 3>> workOutShock() const;
-    std::int64_t shockFrom() const; // the first payment of the shocks
+    void planChanged() { plan.forgetFoundRate(); } // a rate found before is for other inputs
+    void keepPlan(std::optional<Plan> solved);     // the plan a branch solved; none when it failed
+    PaymentQuestion paymentQuestion() const;       // the inputs a rate is found for
+    double typedPayment() const;
+    PlanContext planContext();
 
     Host& m_host;
     CurrencyFormat m_currency;
-    // The plan's schedule without extras, worked out once a calculation, when first asked for.
-    mutable std::optional<ScheduleTotals> m_planSchedule;
-    mutable std::uint64_t m_planScheduleRevision = 0;
-    mutable std::optional<ScheduleTotals> m_extrasSchedule; // the extras', likewise
-    mutable std::pair<std::uint64_t, Extras> m_extrasScheduleKey;
-    // The rate change's figures, the shocks and the plan with the change, likewise: the window
-    // asks after every handler, and a long plan takes a while to walk.
-    struct ChangeKey {
-        std::uint64_t plan = 0;
-        Extras extras;
-        std::optional<RateChangeInput> change;
-        bool operator==(const ChangeKey&) const = default;
-    };
-    ChangeKey changeKey() const { return {planRevision, extras, rateChange}; }
-    mutable std::optional<std::pair<ChangeKey, std::optional<RateChangeFigures>>> m_changeFigures;
-    mutable std::optional<std::pair<ChangeKey, std::optional<std::array<ShockFigures, 3>>>> m_shock;
-    mutable std::optional<std::pair<ChangeKey, ScheduleTotals>> m_changedPlan; // without extras
-    // What the found rate was found for: the mode, the question and the payment typed.
-    struct RateAsked {
-        std::string mode;
-        PaymentQuestion question;
-        double payment = 0;
-        bool operator==(const RateAsked&) const = default;
-    };
-    RateAsked rateAskedNow() const;
-    std::optional<RateAsked> m_rateAsked;
 };
 
 } // namespace selvane

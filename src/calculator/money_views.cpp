@@ -17,16 +17,24 @@ std::int64_t FinCalc::paymentsPerYear() const {
 
 ChartSource FinCalc::chartSource() const {
     ChartSource source{&report, mode() == Mode::Investment, paymentsPerYear(), m_currency};
+    // The schedule with the timeline's events is drawn over the plan's where there are any.
+    if (const std::optional<ScheduleEvents> events = plan.timelineInUse()) {
+        source.timeline = events;
+        source.plan = *plan.solved;
+        return source;
+    }
     // The balance with extras is drawn only where extras apply and there is something extra to
     // pay: with none, the chart is the plan's alone.
-    if (!extrasUnavailable() && !noSchedule() && (extras.extra != 0 || extras.lump != 0)) {
+    const Extras& extras = plan.extras;
+    if (!plan.extrasUnavailable() && !plan.noSchedule() &&
+        (extras.extra != 0 || extras.lump != 0)) {
         source.extras = extras;
-        source.plan = *plan;
+        source.plan = *plan.solved;
     }
     // A rate change is drawn the same way, in one schedule with the extras.
-    if (const std::optional<RateChange> change = changeInUse()) {
+    if (const std::optional<RateChange> change = plan.changeInUse()) {
         source.change = change;
-        source.plan = *plan;
+        source.plan = *plan.solved;
     }
     return source;
 }

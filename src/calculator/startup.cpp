@@ -5,7 +5,9 @@
 namespace selvane {
 
 FinCalc::FinCalc(Host& host, CurrencyFormat currency)
-    : m_host(host), m_currency(std::move(currency)) {}
+    : plan(
+          planContext(), [this](const char* text) { return tr(text); }, currency),
+      m_host(host), m_currency(std::move(currency)) {}
 
 void FinCalc::Form_Load() {
     detailsChecked = false;

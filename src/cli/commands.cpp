@@ -105,6 +105,7 @@ enum class Form {
     Path,             // any text, also none: a dialog answered with it
     AmountAndPayment, // two words
     RateChange,       // APR FROM payment|term, or off
+    Words,            // one or more words
     CsvStyle,         // locale or plain
 };
 
@@ -179,6 +180,14 @@ std::optional<Args> read(Form form, std::optional<std::string_view> rest) {
             a.words.size() == 3 && (a.words[2] == "payment" || a.words[2] == "term");
         return off || change ? std::optional(a) : std::nullopt;
     }
+    case Form::Words:
+        for (size_t i = a.text.find_first_not_of(' '); i < a.text.size();
+             i = a.text.find_first_not_of(' ', i)) {
+            const size_t end = std::min(a.text.find(' ', i), a.text.size());
+            a.words.emplace_back(a.text.substr(i, end - i));
+            i = end;
+        }
+        return a.words.empty() ? std::nullopt : std::optional(a);
     case Form::CsvStyle:
         return a.text == "locale" || a.text == "plain" ? std::optional(a) : std::nullopt;
     case Form::HelpTarget: // the handler knows the targets
@@ -214,6 +223,10 @@ std::string refusal(Form form, std::string_view word, std::string_view text) {
                    "or off";
     case Form::CsvStyle:
         return w + " needs locale or plain";
+    case Form::Words:
+        return w == "events" ? "events needs clear"
+                             : "event needs rate, extra, lump, holiday, overpay or remove and "
+                               "their arguments";
     case Form::Path:
         break;
     }
@@ -267,7 +280,7 @@ bool help(ScriptSession& s, const Args& a) {
 
 // The What If window's extras: one pair of its inputs, the other pair as it is.
 template <bool lump> bool extras(ScriptSession& s, const Args& a) {
-    const std::array<std::string, 4> now = s.calc.extrasTexts();
+    const std::array<std::string, 4> now = s.calc.plan.extrasTexts();
     return lump ? s.calc.setExtras(now[0], now[1], a.pair.first, a.pair.second)
                 : s.calc.setExtras(a.pair.first, a.pair.second, now[2], now[3]);
 }
@@ -282,6 +295,33 @@ bool rateChange(ScriptSession& s, const Args& a) {
     return s.calc.setRateChange(a.words[0], a.words[1], a.words[2] == "term");
 }
 
+// The timeline: an event added, one removed (numbered from 1 in the list's order), or the
+// overpayment choice. From here on the dumps show the timeline.
+bool event(ScriptSession& s, const Args& a) {
+    s.timelineMembers = true;
+    s.calc.plan.timelineMessage.clear(); // a sentence left from an earlier line is not this one's
+    const std::vector<std::string>& w = a.words;
+    if (w[0] == "overpay") {
+        if (w.size() != 2 || (w[1] != "shorter" && w[1] != "lower"))
+            return false;
+        s.calc.chooseOverpay(w[1] == "lower");
+        return true;
+    }
+    if (w[0] == "remove") {
+        const auto n = w.size() == 2 ? integerArgument(w[1]) : std::nullopt;
+        return n && *n >= 1 && s.calc.removeEvent(static_cast<std::size_t>(*n - 1));
+    }
+    return s.calc.addEvent(w);
+}
+
+bool events(ScriptSession& s, const Args& a) {
+    s.timelineMembers = true;
+    if (a.words.size() != 1 || a.words[0] != "clear")
+        return false;
+    s.calc.clearEvents();
+    return true;
+}
+
 struct Command {
     std::string_view word;
     Form form;
@@ -291,7 +331,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"dump", Form::Nothing,
      [](ScriptSession& s, const Args&) {
-         writeStateJson(s.out, s.calc, s.rateChangeMembers);
+         writeStateJson(s.out, s.calc, s.rateChangeMembers, s.timelineMembers);
          return true;
      }},
     {"calculate", Form::Nothing, click<&FinCalc::btnCalculate_Click>},
@@ -324,6 +364,8 @@ constexpr Command kCommands[] = {
     {"extra", Form::AmountAndPayment, extras<false>},
     {"lump", Form::AmountAndPayment, extras<true>},
     {"ratechange", Form::RateChange, rateChange},
+    {"event", Form::Words, event},
+    {"events", Form::Words, events},
     {"csv", Form::CsvStyle,
      [](ScriptSession& s, const Args& a) {
          s.calc.csvFollowsLocale = a.text == "locale";
@@ -349,6 +391,9 @@ std::optional<std::string> runCommand(ScriptSession& session, std::string_view w
         const std::optional<Args> args = read(c.form, rest);
         if (args && c.run(session, *args))
             return std::nullopt;
+        // An event the timeline refused: its own sentence says why.
+        if (args && word == "event" && !session.calc.plan.timelineMessage.empty())
+            return "event: " + session.calc.plan.timelineMessage;
         return refusal(c.form, word, rest.value_or(std::string_view()));
     }
     return "unknown command '" + std::string(word) + "'";

@@ -47,6 +47,7 @@ struct ScriptSession {
     ScriptHost& host;
     std::ostream& out;              // where `dump` writes
     bool rateChangeMembers = false; // `ratechange` was used: dumps show its figures
+    bool timelineMembers = false;   // `event` or `events` was used: dumps show the timeline
 };
 
 // Splits "word rest": the rest is everything after the single blank that follows the word.

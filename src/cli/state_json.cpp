@@ -100,7 +100,7 @@ std::string colour(std::uint32_t rgb) {
 
 // The What If window's figures: the extras against the plan (null where extras do not apply),
 // the found rate (null before any search) and the kept plan (null while nothing is kept).
-void writeWhatIfJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers) {
+void writeWhatIfJson(std::ostream& out, const PlanOverTime& c, bool rateChangeMembers) {
     const char* separator = "{";
     auto member = [&](const char* name, const std::optional<double>& v) {
         out << separator << '"' << name << "\":";
@@ -114,7 +114,7 @@ void writeWhatIfJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers
         separator = ",";
     };
     out << ",\"plan\":";
-    if (const auto& p = c.plan) {
+    if (const auto& p = c.solved) {
         member("amountFinanced", p->amountFinanced);
         member("periodRate", p->periodRate);
         member("payment", p->payment);
@@ -221,9 +221,102 @@ void writeWhatIfJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers
     }
 }
 
+// The timeline: its events as typed, the overpayment choice, and the figures of the schedule with
+// them or the sentence that says why there are none.
+void writeTimelineJson(std::ostream& out, const PlanOverTime& c) {
+    out << ",\"timeline\":{\"events\":[";
+    const char* comma = "";
+    for (const TimelineEvent& e : c.timeline.events()) {
+        out << comma << "{\"kind\":";
+        comma = ",";
+        auto number = [&](const char* name, double v) {
+            out << ",\"" << name << "\":";
+            jsonNumber(out, v);
+        };
+        auto word = [&](const char* name, const char* v) {
+            out << ",\"" << name << "\":\"" << v << '"';
+        };
+        switch (e.kind) {
+        case TimelineEvent::Kind::Rate:
+            out << "\"rate\"";
+            number("apr", e.amount);
+            number("from", static_cast<double>(e.from));
+            word("keep", e.keepEndDate ? "term" : "payment");
+            break;
+        case TimelineEvent::Kind::Extra:
+            out << "\"extra\"";
+            number("amount", e.amount);
+            number("from", static_cast<double>(e.from));
+            out << ",\"until\":";
+            jsonNumber(out, e.until != 0 ? std::optional<double>(static_cast<double>(e.until))
+                                         : std::nullopt);
+            number("every", static_cast<double>(e.every));
+            break;
+        case TimelineEvent::Kind::Lump:
+            out << "\"lump\"";
+            number("amount", e.amount);
+            number("at", static_cast<double>(e.from));
+            break;
+        case TimelineEvent::Kind::Holiday:
+            out << "\"holiday\"";
+            number("from", static_cast<double>(e.from));
+            number("count", static_cast<double>(e.count));
+            word("pay", e.skip ? "skip" : "interest");
+            word("keep", e.keepEndDate ? "term" : "payment");
+            break;
+        }
+        out << '}';
+    }
+    out << "],\"overpay\":\"" << (c.timeline.lower ? "lower" : "shorter") << '"';
+    auto money = [&](const char* name, double v) {
+        out << ",\"" << name << "\":";
+        jsonNumber(out, std::isfinite(v) ? std::optional<double>(v) : std::nullopt);
+    };
+    const auto f = c.timelineFigures();
+    if (!f || !f->message.empty()) {
+        if (f && f->neverEnds)
+            out << ",\"payments\":null";
+        out << ",\"message\":";
+        jsonString(out, f ? f->message : c.timelineUnavailable().value_or(""));
+        out << '}';
+        return;
+    }
+    money("payments", static_cast<double>(f->payments));
+    money("lastPayment", f->lastPayment);
+    money("totalPaid", f->totalPaid);
+    money("totalInterest", f->totalInterest);
+    money("interestChange", f->interestChange);
+    money("paymentsChange", static_cast<double>(f->paymentsChange));
+    out << ",\"stretches\":[";
+    comma = "";
+    for (const TimelineStretch& st : f->stretches) {
+        out << comma << "{\"from\":" << st.from;
+        comma = ",";
+        money("apr", st.apr);
+        money("payment", st.payment);
+        out << '}';
+    }
+    out << "],\"shock\":";
+    if (!f->shock) {
+        out << "null}";
+        return;
+    }
+    comma = "[";
+    for (const TimelineShock& sh : *f->shock) {
+        out << comma << "{\"points\":";
+        comma = ",";
+        jsonNumber(out, sh.points);
+        money("payment", sh.payment);
+        money("totalInterest", sh.totalInterest);
+        out << '}';
+    }
+    out << "]}";
+}
+
 } // namespace
 
-void writeStateJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers) {
+void writeStateJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers,
+                    bool timelineMembers) {
     out << "{\"caption\":";
     jsonString(out, c.caption);
     out << ",\"mode\":";
@@ -291,7 +384,9 @@ void writeStateJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers)
         firstYear = false;
     });
     out << ']';
-    writeWhatIfJson(out, c, rateChangeMembers);
+    writeWhatIfJson(out, c.plan, rateChangeMembers);
+    if (timelineMembers)
+        writeTimelineJson(out, c.plan);
     // The last write to a file and how it ended; null before any.
     out << ",\"lastWrite\":";
     if (const auto& w = c.lastWrite) {

@@ -8,7 +8,9 @@
 namespace selvane {
 
 // whatIf.rateChange and whatIf.shock are written only when rateChangeMembers is set (once a script
-// has used `ratechange`), so that the dumps of scripts from before them read as they did.
-void writeStateJson(std::ostream& out, const FinCalc& calc, bool rateChangeMembers = false);
+// has used `ratechange`), and timeline only when timelineMembers is (once it has used `event` or
+// `events`), so that the dumps of scripts from before them read as they did.
+void writeStateJson(std::ostream& out, const FinCalc& calc, bool rateChangeMembers = false,
+                    bool timelineMembers = false);
 
 } // namespace selvane

@@ -199,20 +199,32 @@ ChartData chartData(const DetailsReport& report, bool investment, std::int64_t p
     return d;
 }
 
-std::vector<ChartPoint> extrasBalancePoints(const Plan& plan, const Extras& x, std::int64_t rows,
-                                            int columns, const RateChange* change) {
+std::vector<ChartPoint> balancePoints(const Plan& plan, const ScheduleEvents& events,
+                                      std::int64_t rows, int columns) {
     MinMaxDecimator balance(rows, columns);
-    walkSchedule(plan, x, change, [&](std::int64_t k, double balanceAfter) {
+    walkSchedule(plan, events, [&](std::int64_t k, double balanceAfter) {
         if (k <= rows)
             balance.add(k, balanceAfter);
     });
     return balance.points();
 }
 
+std::vector<ChartPoint> extrasBalancePoints(const Plan& plan, const Extras& x, std::int64_t rows,
+                                            int columns, const RateChange* change) {
+    return balancePoints(plan, eventsOf(x, change), rows, columns);
+}
+
 ChartData ChartSource::data(int columns) const {
     if (report == nullptr)
         return {};
     ChartData d = chartData(*report, investment, paymentsPerYear, columns);
+    if (timeline && !investment && d.rows > 0) {
+        // The source has a timeline only where its schedule ends.
+        d.dashedRows = std::max(d.rows, schedule(plan, *timeline).payments);
+        d.balanceWithExtras = balancePoints(plan, *timeline, d.dashedRows, std::max(columns, 1));
+        d.dashedCaption = kBalanceWithTimelineCaption;
+        return d;
+    }
     if ((extras || change) && !investment && d.rows > 0) {
         const Extras x = extras.value_or(Extras{});
         const RateChange* c = change ? &*change : nullptr;

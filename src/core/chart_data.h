@@ -76,6 +76,8 @@ ChartData chartData(const DetailsReport& report, bool investment, std::int64_t p
 // `rows` are left out.
 std::vector<ChartPoint> extrasBalancePoints(const Plan& plan, const Extras& x, std::int64_t rows,
                                             int columns, const RateChange* change = nullptr);
+std::vector<ChartPoint> balancePoints(const Plan& plan, const ScheduleEvents& events,
+                                      std::int64_t rows, int columns);
 
 // Round tick values (1, 2 or 5 times a power of ten apart) covering [low, high], at most about
 // `count` of them; the first is at or below low and the last at or above high.
@@ -97,6 +99,8 @@ struct ChartSource {
     // with neither, the chart shows the plan alone.
     std::optional<Extras> extras = std::nullopt;
     std::optional<RateChange> change = std::nullopt;
+    // Or a timeline of events, drawn instead of both.
+    std::optional<ScheduleEvents> timeline = std::nullopt;
     Plan plan = {};
     ChartData data(int columns) const;
 };
@@ -117,5 +121,7 @@ inline constexpr const char* kBalanceWithChangeCaption =
     UI_TEXT("selvane::FinCalc", "Balance with the rate change");
 inline constexpr const char* kBalanceWithBothCaption =
     UI_TEXT("selvane::FinCalc", "Balance with extras and the rate change");
+inline constexpr const char* kBalanceWithTimelineCaption =
+    UI_TEXT("selvane::FinCalc", "Balance with the timeline");
 
 } // namespace selvane

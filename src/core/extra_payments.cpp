@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "core/details_text.h"
 #include "core/user_text.h"
@@ -54,21 +55,63 @@ std::optional<std::string> scheduleProblem(const Plan& p) {
     return std::nullopt;
 }
 
-DD paymentsBefore(const Plan& p, const Extras& x, std::int64_t last, std::int64_t changeFrom,
-                  DD changed) {
-    const std::int64_t n = last - 1;
-    if (n < 1)
-        return DD();
-    const std::int64_t before = std::min(n, changeFrom - 1);
-    DD sum = DD(p.payment) * static_cast<double>(before);
-    if (before < n)
-        sum += changed * static_cast<double>(n - before);
-    if (x.from <= n)
-        sum += DD(x.extra) * static_cast<double>(n - x.from + 1);
-    if (x.at <= n)
-        sum += DD(x.lump);
-    return sum;
+ScheduleEvents eventsOf(const Extras& x, const RateChange* change) {
+    ScheduleEvents ev;
+    ev.extras.push_back({x.extra, x.from, kMaxPasses, 1});
+    ev.lumps.push_back({x.lump, x.at});
+    if (change != nullptr)
+        ev.rates.push_back({change->from, change->periodRate, change->keepEndDate, 0});
+    return ev;
 }
+
+namespace schedule_detail {
+
+Points pointsOf(const ScheduleEvents& ev) {
+    Points p;
+    using Kind = Point::Kind;
+    for (std::size_t i = 0; i < ev.rates.size(); ++i)
+        p.before.push_back({ev.rates[i].from, Kind::Rate, i});
+    std::int64_t cycle = 1;
+    for (std::size_t i = 0; i < ev.extras.size(); ++i) {
+        const ScheduleEvents::Extra& e = ev.extras[i];
+        if (e.amount == 0 || e.from > e.until)
+            continue;
+        if (e.every > 1) {
+            p.periodic.push_back(i);
+            if (e.until < kMaxPasses) // its end changes the schedule once
+                p.before.push_back({e.until + 1, Kind::ExtraOff, i});
+            else if (cycle != 0) // it repeats to the end
+                cycle = std::lcm(cycle, e.every) > kMaxPasses ? 0 : std::lcm(cycle, e.every);
+            continue;
+        }
+        p.before.push_back({e.from, Kind::ExtraOn, i});
+        if (e.until < kMaxPasses)
+            p.before.push_back({e.until + 1, Kind::ExtraOff, i});
+    }
+    for (std::size_t i = 0; i < ev.lumps.size(); ++i)
+        if (ev.lumps[i].amount != 0)
+            p.before.push_back({ev.lumps[i].at, Kind::Lump, i});
+    for (std::size_t i = 0; i < ev.holidays.size(); ++i) {
+        p.before.push_back({ev.holidays[i].from, Kind::HolidayOn, i});
+        p.after.push_back({ev.holidays[i].from + ev.holidays[i].count - 1, Kind::HolidayOff, i});
+    }
+    auto order = [](const Point& a, const Point& b) {
+        return a.k != b.k ? a.k < b.k : a.kind < b.kind;
+    };
+    std::stable_sort(p.before.begin(), p.before.end(), order);
+    std::stable_sort(p.after.begin(), p.after.end(), order);
+    for (const Point& q : p.before)
+        p.steadyFrom = std::max(p.steadyFrom, q.k);
+    for (const Point& q : p.after)
+        p.steadyFrom = std::max(p.steadyFrom, q.k + 1);
+    // A periodic extra that runs to the end is steady only from its first payment.
+    for (const std::size_t i : p.periodic)
+        p.steadyFrom = std::max(p.steadyFrom, ev.extras[i].from);
+    p.cycle = cycle;
+    return p;
+}
+
+} // namespace schedule_detail
 
 DD levelPayment(DD balance, double rate, std::int64_t count, double end) {
     // Worked out in double-double, the growth factor by squaring, and rounded to a double, as

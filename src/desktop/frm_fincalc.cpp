@@ -459,11 +459,11 @@ void frmFinCalc::showState() {
         m_shownReport = m_calc.reportRevision;
         m_reportShown = true;
     }
-    const bool rateFound = m_calc.rateUsable();
+    const bool rateFound = m_calc.plan.rateUsable();
     if (m_mnUseRate->isEnabled() != rateFound)
         m_mnUseRate->setEnabled(rateFound);
-    if (m_mnClearKept->isEnabled() != m_calc.kept.has_value())
-        m_mnClearKept->setEnabled(m_calc.kept.has_value());
+    if (m_mnClearKept->isEnabled() != m_calc.plan.kept.has_value())
+        m_mnClearKept->setEnabled(m_calc.plan.kept.has_value());
     showWindowSize();
     showNotice();
     if (QWidget* chart = m_host.chartWindow())

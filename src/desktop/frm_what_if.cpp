@@ -156,7 +156,7 @@ QGroupBox* frmWhatIf::buildExtras() {
     auto* box = new QGroupBox(tr("Extra payments"), this);
     box->setObjectName(QStringLiteral("fraExtras"));
 
-    const std::array<std::string, 4> texts = m_calc.extrasTexts();
+    const std::array<std::string, 4> texts = m_calc.plan.extrasTexts();
     const struct {
         const char *name, *caption;
     } inputs[] = {
@@ -210,7 +210,7 @@ QGroupBox* frmWhatIf::buildExtras() {
 QGroupBox* frmWhatIf::buildRateChange() {
     auto* box = new QGroupBox(tr("Rate change"), this);
     box->setObjectName(QStringLiteral("fraRateChange"));
-    const RateChangeTexts texts = m_calc.rateChangeTexts();
+    const RateChangeTexts texts = m_calc.plan.rateChangeTexts();
 
     m_chkRateChange = new QCheckBox(tr("C&hange the rate"), box);
     m_chkRateChange->setObjectName(QStringLiteral("chkRateChange"));
@@ -417,8 +417,8 @@ void frmWhatIf::growToGroups() {
 }
 
 void frmWhatIf::showExtras() {
-    const WhatIfTexts t = m_calc.whatIfTexts();
-    const bool unavailable = m_calc.extrasUnavailable().has_value();
+    const WhatIfTexts t = m_calc.plan.whatIfTexts();
+    const bool unavailable = m_calc.plan.extrasUnavailable().has_value();
     // A refused text says why, while the extras can be typed; the figures stay those of the
     // last extras taken.
     setText(m_extrasMessage, qs(t.refused));
@@ -435,7 +435,7 @@ void frmWhatIf::showExtras() {
 }
 
 void frmWhatIf::showRateChange() {
-    const RateChangeTexts t = m_calc.rateChangeTexts();
+    const RateChangeTexts t = m_calc.plan.rateChangeTexts();
     const bool unavailable = !t.unavailable.empty();
     // The check follows the state (a script or another window may change it); the texts are the
     // user's own while typed.
@@ -466,7 +466,7 @@ void frmWhatIf::showRateChange() {
 }
 
 void frmWhatIf::showRate() {
-    const RateTexts t = m_calc.rateTexts();
+    const RateTexts t = m_calc.plan.rateTexts();
     setFigure(m_apr, m_aprCaption->text(), qs(t.apr));
     setFigure(m_realApr, m_realAprCaption->text(), qs(t.realApr));
     setText(m_rateMessage, qs(t.message.empty() ? t.note : t.message));
@@ -475,8 +475,8 @@ void frmWhatIf::showRate() {
 }
 
 void frmWhatIf::showCompare() {
-    const CompareTexts t = m_calc.compareTexts();
-    m_cmdClearKept->setEnabled(m_calc.kept.has_value());
+    const CompareTexts t = m_calc.plan.compareTexts();
+    m_cmdClearKept->setEnabled(m_calc.plan.kept.has_value());
     for (int row = 0; row < CompareRowCount; ++row)
         for (int column = 0; column < CompareColumnCount; ++column)
             setItem(m_compare, row, column,

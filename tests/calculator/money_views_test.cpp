@@ -124,9 +124,9 @@ TEST_F(MoneyViews, ChartSourceCarriesExtrasOnlyWhereTheyApplyAndAreNotZero) {
         const ChartData data = source.data(200);
         ASSERT_EQ(data.balanceWithExtras.empty(), !overlay);
         if (overlay) {
-            EXPECT_EQ(*source.extras, calc.extras);
+            EXPECT_EQ(*source.extras, calc.plan.extras);
             // The walk is the What If window's: it ends where its schedule ends.
-            const auto figures = calc.whatIf();
+            const auto figures = calc.plan.whatIf();
             ASSERT_TRUE(figures);
             EXPECT_EQ(data.balanceWithExtras.back().payment, figures->payments);
         }
@@ -145,7 +145,7 @@ TEST_F(MoneyViews, ChartSourceDrawsTheRateChangesScheduleToItsEnd) {
         SCOPED_TRACE(c.line);
         ASSERT_TRUE(calc.setExtras(c.text("extra"), "1", "0", "1"));
         ASSERT_TRUE(calc.setRateChange(c.text("apr"), "13", c.text("keep_end_date") == "yes"));
-        const auto figures = calc.rateChangeFigures();
+        const auto figures = calc.plan.rateChangeFigures();
         ASSERT_TRUE(figures);
         const ChartData data = calc.chartSource().data(300);
         if (c.empty("caption")) {

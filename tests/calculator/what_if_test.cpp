@@ -77,16 +77,16 @@ TEST_F(WhatIf, FoundRatesGiveThePaymentBackWhenCalculated) {
             const double typed = cents ? std::round(exact * 100) / 100 : exact;
             // Yearly compounding with fewer payments than months, and rates so high that a long
             // plan's growth overflows, have no payment to find a rate for.
-            if (!c.plan || !std::isfinite(exact) || typed == 0) {
+            if (!c.plan.solved || !std::isfinite(exact) || typed == 0) {
                 ++skipped;
                 continue;
             }
             c.fields[field::PMT].text = roundTripText(typed);
             c.mnFindRate_Click();
-            ASSERT_TRUE(c.foundRate && c.foundRate->apr)
-                << "plan " << i << ": " << c.foundRate->message;
-            const double apr = *c.foundRate->apr;
-            const std::optional<double> realApr = c.foundRate->realApr;
+            ASSERT_TRUE(c.plan.foundRate && c.plan.foundRate->apr)
+                << "plan " << i << ": " << c.plan.foundRate->message;
+            const double apr = *c.plan.foundRate->apr;
+            const std::optional<double> realApr = c.plan.foundRate->realApr;
             c.mnUseRate_Click();
             ++checked;
             // The calculation took every digit from the field (which then shows "0.000").
@@ -127,18 +127,18 @@ TEST_F(WhatIf, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
         const bool paysDown = l.fbal < financed &&
                               model::Quad(pmt) > model::Quad(financed) * model::Quad(rate) &&
                               std::isfinite(pers) && n >= 1;
-        const auto plain = c.whatIf();
-        if (!c.plan) { // the calculation failed: no figures, and no earlier plan's
+        const auto plain = c.plan.whatIf();
+        if (!c.plan.solved) { // the calculation failed: no figures, and no earlier plan's
             ++failed;
             EXPECT_FALSE(plain) << trace;
-            EXPECT_NE(c.noSchedule().value_or("").find("failed"), std::string::npos) << trace;
+            EXPECT_NE(c.plan.noSchedule().value_or("").find("failed"), std::string::npos) << trace;
             continue;
         }
         ASSERT_EQ(plain.has_value(), paysDown) << trace;
         if (!paysDown) {
             ++refused;
-            EXPECT_TRUE(c.noSchedule()) << trace;
-            EXPECT_FALSE(c.planFigures().totalPaid) << trace;
+            EXPECT_TRUE(c.plan.noSchedule()) << trace;
+            EXPECT_FALSE(c.plan.planFigures().totalPaid) << trace;
             continue;
         }
         ++scheduled;
@@ -147,7 +147,7 @@ TEST_F(WhatIf, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
         // Nothing extra, nothing saved; and Compare shows the same schedule.
         EXPECT_EQ(plain->interestSaved, 0) << trace;
         EXPECT_EQ(plain->paymentsSaved, 0) << trace;
-        const PlanFigures now = c.planFigures();
+        const PlanFigures now = c.plan.planFigures();
         EXPECT_EQ(plain->payments, base.payments) << trace;
         EXPECT_EQ(now.payments, base.payments) << trace;
         EXPECT_TRUE(model::close(plain->lastPayment, base.lastPayment)) << trace;
@@ -159,7 +159,7 @@ TEST_F(WhatIf, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
 
         ASSERT_TRUE(c.setExtras(roundTripText(l.extra), std::to_string(l.from),
                                 roundTripText(l.lump), std::to_string(l.at)));
-        const auto w = c.whatIf();
+        const auto w = c.plan.whatIf();
         ASSERT_TRUE(w) << trace;
         const model::Totals x =
             model::walk(financed, rate, pmt, l.fbal, n, l.extra, l.from, l.lump, l.at);
@@ -182,26 +182,26 @@ TEST_F(WhatIf, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
         const double extra = withExtras ? l.extra : 0, lump = withExtras ? l.lump : 0;
         ASSERT_TRUE(c.setExtras(roundTripText(extra), std::to_string(l.from), roundTripText(lump),
                                 std::to_string(l.at)));
-        const Plan& p = *c.plan;
+        const Plan& p = *c.plan.solved;
         const std::int64_t places[] = {1, p.payments / 2 + 1, p.payments, p.payments + 1};
         const std::int64_t from = places[i % 7 == 6 ? 3 : i % 3]; // the last: after the plan
         const bool keepEndDate = i % 4 < 2;
         const bool unchanged = i % 10 == 9; // the plan's own APR
         const double apr =
-            unchanged ? c.planApr
+            unchanged ? c.plan.apr
                       : std::round(std::uniform_real_distribution<>(-2, 30)(gen) * 1000) / 1000;
         const std::string rateTrace =
             trace + " at " + std::to_string(apr) + " from " + std::to_string(from) +
             (keepEndDate ? " keeping the end date" : " keeping the payment");
         ASSERT_TRUE(c.setRateChange(roundTripText(apr), std::to_string(from), keepEndDate));
-        const auto f = c.rateChangeFigures();
+        const auto f = c.plan.rateChangeFigures();
         ASSERT_TRUE(f) << rateTrace;
-        const double C = c.planCompoundMonths, P = p.paymentsPerMonth;
+        const double C = c.plan.compoundMonths, P = p.paymentsPerMonth;
         const model::Change change{perPayment(apr, C, P), from, keepEndDate};
         // Where the balance can grow a trillion-fold over the plan (centuries of payments at a
         // high rate), a payment's last bit moves the last payment by more than a cent: no
         // payment in doubles has exact figures there, and such plans are left out.
-        const double fastest = std::max(p.periodRate, perPayment(c.planApr + 3, C, P));
+        const double fastest = std::max(p.periodRate, perPayment(c.plan.apr + 3, C, P));
         if (static_cast<double>(p.payments) * std::log1p(std::max(fastest, change.rate)) >
             std::log(1e12)) {
             ++steep;
@@ -255,10 +255,10 @@ TEST_F(WhatIf, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
 
         // The shocks: the plan's APR one to three points higher from the change, the end date
         // kept.
-        const auto shock = c.shock();
+        const auto shock = c.plan.shock();
         ASSERT_TRUE(shock) << rateTrace;
         for (int k = 1; k <= 3; ++k) {
-            const model::Change up{perPayment(c.planApr + k, C, P), from <= p.payments ? from : 1,
+            const model::Change up{perPayment(c.plan.apr + k, C, P), from <= p.payments ? from : 1,
                                    true};
             const model::Totals s = walk(&up);
             const ShockFigures& got = (*shock)[static_cast<size_t>(k - 1)];
@@ -280,46 +280,49 @@ TEST_F(WhatIf, FiguresAreThoseOfAnExactScheduleOnGeneratedLoans) {
 
 TEST_F(WhatIf, TextsOfTheWindowComeFromTheState) {
     ASSERT_TRUE(c.setExtras("200", "1", "5000", "24"));
-    EXPECT_EQ(c.whatIfTexts().figures[6], "8 years 4 months"); // 100 monthly payments saved
+    EXPECT_EQ(c.plan.whatIfTexts().figures[6], "8 years 4 months"); // 100 monthly payments saved
     ASSERT_TRUE(c.setExtras("0", "1", "1000", "400"));
-    EXPECT_NE(c.whatIfTexts().note.find("at payment 400 comes after the last payment (300)"),
+    EXPECT_NE(c.plan.whatIfTexts().note.find("at payment 400 comes after the last payment (300)"),
               std::string::npos);
 
     c.mnKeep_Click();
     c.fields[field::PERS].text = "180";
     c.Calculate();
-    const CompareTexts compare = c.compareTexts();
+    const CompareTexts compare = c.plan.compareTexts();
     using Row = std::array<std::string, 3>;
     EXPECT_EQ(compare[1], (Row{"300", "180", "-120"}));
     EXPECT_EQ(compare[4], (Row{"25 years", "15 years", "-10 years"}));
-    EXPECT_EQ(compare[3][2], c.currency()(*c.planFigures().totalInterest - *c.kept->totalInterest));
+    EXPECT_EQ(compare[3][2],
+              c.currency()(*c.plan.planFigures().totalInterest - *c.plan.kept->totalInterest));
     // A failed calculation has no plan: its count is the field's, whole or not.
     c.chooseCompound(3); // yearly: 10.5 payments are too few
     c.fields[field::PERS].text = "10.5";
     c.Calculate();
-    EXPECT_EQ(c.compareTexts()[1], (Row{"300", "10.5", "-289.5"}));
+    EXPECT_EQ(c.plan.compareTexts()[1], (Row{"300", "10.5", "-289.5"}));
 }
 
 TEST_F(WhatIf, RefusedExtrasKeepTheOnesBeforeAndSayWhy) {
     ASSERT_TRUE(c.setExtras(" 100 ", "12", "2500.50", "36"));
-    const Extras good = c.extras;
+    const Extras good = c.plan.extras;
     // The cases are in tests/data/refused_extras_cases.csv: texts typed in the window, and a
     // piece of the sentence that says why they are refused.
     for (const testing::CaseRow& k : testing::readCases("refused_extras_cases.csv")) {
         EXPECT_FALSE(c.setExtras(k.text("extra"), k.text("from"), k.text("lump"), k.text("at")))
             << k.line;
-        EXPECT_NE(c.extrasMessage.find(k.text("says")), std::string::npos) << c.extrasMessage;
-        EXPECT_EQ(c.extras, good);
-        EXPECT_EQ(c.whatIfTexts().figures[0], "\u2013"); // no figures (a dash) for the text before
+        EXPECT_NE(c.plan.extrasMessage.find(k.text("says")), std::string::npos)
+            << c.plan.extrasMessage;
+        EXPECT_EQ(c.plan.extras, good);
+        EXPECT_EQ(c.plan.whatIfTexts().figures[0],
+                  "\u2013"); // no figures (a dash) for the text before
     }
     // A refusal goes with the window: opened again, it shows the extras in use.
     c.mnWhatIf_Click();
     EXPECT_FALSE(c.setRateChange("x", "1", true));
     c.whatIfClosed();
-    EXPECT_TRUE(c.extrasMessage.empty() && c.rateChangeMessage.empty() && !c.whatIfOpen);
+    EXPECT_TRUE(c.plan.extrasMessage.empty() && c.plan.rateChangeMessage.empty() && !c.whatIfOpen);
     EXPECT_TRUE(c.setExtras("0", "1", "0", "1"));
-    EXPECT_TRUE(c.extrasMessage.empty());
-    EXPECT_NE(c.whatIfTexts().figures[0], "\u2013");
+    EXPECT_TRUE(c.plan.extrasMessage.empty());
+    EXPECT_NE(c.plan.whatIfTexts().figures[0], "\u2013");
 }
 
 // Why the other modes take none. That Compare keeps the plan of every mode, with its figures, is
@@ -333,8 +336,9 @@ TEST_F(WhatIf, OnlyLoansAndMortgagesTakeExtras) {
         {&FinCalc::mnInvestment_Click, "raise the deposit"}};
     for (const auto& [click, says] : modes) {
         (c.*click)();
-        EXPECT_EQ(c.whatIf().has_value(), says == nullptr) << c.CalculatorMode;
-        EXPECT_NE(c.extrasUnavailable().value_or("-").find(says ? says : "-"), std::string::npos)
+        EXPECT_EQ(c.plan.whatIf().has_value(), says == nullptr) << c.CalculatorMode;
+        EXPECT_NE(c.plan.extrasUnavailable().value_or("-").find(says ? says : "-"),
+                  std::string::npos)
             << c.CalculatorMode;
     }
 }
@@ -347,14 +351,14 @@ TEST_F(WhatIf, RateTextsOfTheWindow) {
     c.fields[field::PMT].text = "0";
     c.mnFindRate_Click();
     EXPECT_EQ(host.count("showWhatIf"), 1);
-    ASSERT_TRUE(c.foundRate && !c.foundRate->apr && !c.foundRate->message.empty());
-    EXPECT_EQ(c.rateTexts().message, c.foundRate->message);
-    EXPECT_EQ(c.rateTexts().apr, "\u2013");
+    ASSERT_TRUE(c.plan.foundRate && !c.plan.foundRate->apr && !c.plan.foundRate->message.empty());
+    EXPECT_EQ(c.plan.rateTexts().message, c.plan.foundRate->message);
+    EXPECT_EQ(c.plan.rateTexts().apr, "\u2013");
     c.fields[field::PMT].text = "1500";
     c.mnFindRate_Click();
-    ASSERT_TRUE(c.foundRate && c.foundRate->apr) << c.foundRate->message;
-    EXPECT_EQ(c.rateTexts().apr, formatFixed(*c.foundRate->apr, 6) + " %");
-    EXPECT_TRUE(c.rateTexts().message.empty());
+    ASSERT_TRUE(c.plan.foundRate && c.plan.foundRate->apr) << c.plan.foundRate->message;
+    EXPECT_EQ(c.plan.rateTexts().apr, formatFixed(*c.plan.foundRate->apr, 6) + " %");
+    EXPECT_TRUE(c.plan.rateTexts().message.empty());
 }
 
 // The texts the window shows, for a 25-year mortgage at 4 % whose rate changes from payment 61
@@ -363,7 +367,7 @@ TEST_F(WhatIf, RateTextsOfTheWindow) {
 TEST_F(WhatIf, RateChangeTextsOfTheWindow) {
     c.fields[field::APR].text = "4";
     c.Calculate();
-    RateChangeTexts t = c.rateChangeTexts();
+    RateChangeTexts t = c.plan.rateChangeTexts();
     EXPECT_TRUE(t.apr == "4" && t.from == "1" && !t.on && t.figures[0] == "\u2013");
     // The cases are in tests/data/rate_change_text_cases.csv: the change, the window's figures in
     // their order and the heading of the rate shocks.
@@ -373,7 +377,7 @@ TEST_F(WhatIf, RateChangeTextsOfTheWindow) {
     for (const testing::CaseRow& k : testing::readCases("rate_change_text_cases.csv")) {
         const bool keepEndDate = k.text("keep_end_date") == "yes";
         ASSERT_TRUE(c.setRateChange(k.text("apr"), k.text("from"), keepEndDate)) << k.line;
-        t = c.rateChangeTexts();
+        t = c.plan.rateChangeTexts();
         for (size_t i = 0; i < t.figures.size(); ++i)
             EXPECT_EQ(t.figures[i], k.text(columns.at(i))) << k.line;
         EXPECT_TRUE(t.on && t.refused.empty() && t.message.empty()) << k.line;
@@ -382,23 +386,23 @@ TEST_F(WhatIf, RateChangeTextsOfTheWindow) {
     }
     ASSERT_TRUE(c.setRateChange("6.5", "61", false));
     const std::array<std::string, 3> shock1{"+1 point (5.000 %)", "$858.08", "$103,280.92"};
-    EXPECT_EQ(c.rateChangeTexts().shock[0], shock1);
-    EXPECT_EQ(c.rateChangeTexts().shock[2][0], "+3 points (7.000 %)");
+    EXPECT_EQ(c.plan.rateChangeTexts().shock[0], shock1);
+    EXPECT_EQ(c.plan.rateChangeTexts().shock[2][0], "+3 points (7.000 %)");
 
     // A refused text, a payment that does not pay the interest at the new rate, a lease.
     EXPECT_FALSE(c.setRateChange("6.5", "0", false));
-    t = c.rateChangeTexts();
+    t = c.plan.rateChangeTexts();
     EXPECT_TRUE(t.on && !t.refused.empty() && t.figures[0] == "\u2013" &&
                 t.shock[0][1] == "\u2013");
     ASSERT_TRUE(c.setRateChange("30", "61", false));
-    t = c.rateChangeTexts();
+    t = c.plan.rateChangeTexts();
     EXPECT_TRUE(!t.message.empty() && t.figures[0] == "\u2013" && t.shock[0][1] != "\u2013");
     // Kept so, the plan has no number of payments, length or totals to compare.
     c.mnKeep_Click();
     for (const size_t row : {1, 2, 4})
-        EXPECT_EQ(c.compareTexts()[row][0], "\u2013") << row;
+        EXPECT_EQ(c.plan.compareTexts()[row][0], "\u2013") << row;
     c.mnLease_Click();
-    t = c.rateChangeTexts();
+    t = c.plan.rateChangeTexts();
     EXPECT_TRUE(!t.unavailable.empty() && t.shockFrom.empty() && t.figures[0] == "\u2013");
 }
 

@@ -46,7 +46,7 @@ TEST(ExtraPayments, HalfACentEndsTheScheduleAndHugeAmountsStayExact) {
         {{1e306, 0.01, 2.3e304, 1e300, 60}, 0, 0},
     };
     for (const auto& [plan, payments, last] : cases) {
-        const ScheduleTotals s = schedule(plan, {});
+        const ScheduleTotals s = schedule(plan, Extras{});
         const model::Totals m = model::walk(plan.amountFinanced, plan.periodRate, plan.payment,
                                             plan.endAmount, plan.payments);
         if (payments > 0) {

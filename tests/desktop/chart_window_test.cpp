@@ -68,9 +68,9 @@ class ChartWindowTest : public QObject, FakeWindow {
     // Every text of What If is the state's, and what can be used now can be, there and in the
     // main window's menu.
     void verifyShowsState(frmWhatIf* w) {
-        const WhatIfTexts t = calc().whatIfTexts();
-        const RateTexts rate = calc().rateTexts();
-        const bool off = calc().extrasUnavailable().has_value();
+        const WhatIfTexts t = calc().plan.whatIfTexts();
+        const RateTexts rate = calc().plan.rateTexts();
+        const bool off = calc().plan.extrasUnavailable().has_value();
         std::vector<std::string> want(t.figures.begin(), t.figures.end());
         want.insert(want.end(), {t.refused, t.unavailable + t.note, rate.apr, rate.realApr,
                                  rate.message.empty() ? rate.note : rate.message});
@@ -80,11 +80,12 @@ class ChartWindowTest : public QObject, FakeWindow {
         for (int row = 0; row < frmWhatIf::CompareRowCount; ++row)
             for (int column = 0; column < frmWhatIf::CompareColumnCount; ++column)
                 QCOMPARE(table->item(row, column)->text(),
-                         QString::fromStdString(calc().compareTexts()[row][column]));
-        QVERIFY(childOf<QPushButton>(w, "cmdClearKept")->isEnabled() == calc().kept.has_value() &&
-                action("mnClearKept")->isEnabled() == calc().kept.has_value());
+                         QString::fromStdString(calc().plan.compareTexts()[row][column]));
+        QVERIFY(childOf<QPushButton>(w, "cmdClearKept")->isEnabled() ==
+                    calc().plan.kept.has_value() &&
+                action("mnClearKept")->isEnabled() == calc().plan.kept.has_value());
         // The rate change group and the shock lines, a label a text.
-        const RateChangeTexts c = calc().rateChangeTexts();
+        const RateChangeTexts c = calc().plan.rateChangeTexts();
         want.insert(want.end(), c.figures.begin(), c.figures.end());
         want.insert(want.end(),
                     {c.refused.empty() ? c.message : c.refused, c.unavailable, c.shockFrom});
@@ -296,11 +297,11 @@ class ChartWindowTest : public QObject, FakeWindow {
         enter(field::APR, QStringLiteral("8"));
         verifyShowsState(w);
         action("mnLease")->trigger();
-        QVERIFY(calc().extrasUnavailable() && lines(chart).size() == 3);
+        QVERIFY(calc().plan.extrasUnavailable() && lines(chart).size() == 3);
         verifyShowsState(w);
         action("mnMortgage")->trigger();
         type(childOf<QLineEdit>(w, "txtExtra"), QStringLiteral("abc"));
-        QVERIFY(!calc().extrasMessage.empty());
+        QVERIFY(!calc().plan.extrasMessage.empty());
         verifyShowsState(w);
         QVERIFY(w->close());
         QTRY_VERIFY(w.isNull()); // deleted once events are handled
@@ -312,17 +313,17 @@ class ChartWindowTest : public QObject, FakeWindow {
         // compared with the next calculation's, and cleared.
         action("mnFindRate")->trigger();
         childOf<QPushButton>(w, "cmdUseRate")->click(); // a button only a found rate enables
-        QVERIFY(!calc().rateNote.empty() && !calc().rateTexts().usable);
+        QVERIFY(!calc().plan.rateNote.empty() && !calc().plan.rateTexts().usable);
         verifyShowsState(w);
         childOf<QPushButton>(w, "cmdFindRate")->click();
-        QVERIFY(calc().rateTexts().usable);
+        QVERIFY(calc().plan.rateTexts().usable);
         verifyShowsState(w);
         childOf<QPushButton>(w, "cmdKeep")->click();
         enter(field::APR, QStringLiteral("4.25"));
-        QVERIFY(calc().kept);
+        QVERIFY(calc().plan.kept);
         verifyShowsState(w);
         childOf<QPushButton>(w, "cmdClearKept")->click();
-        QVERIFY(!calc().kept);
+        QVERIFY(!calc().plan.kept);
         verifyShowsState(w);
 
         // A rate change: turned on, typed, the lender's answer chosen; a text refused shows no
@@ -331,14 +332,14 @@ class ChartWindowTest : public QObject, FakeWindow {
         type(childOf<QLineEdit>(w, "txtNewApr"), QStringLiteral("6"));
         type(childOf<QLineEdit>(w, "txtChangeFrom"), QStringLiteral("13"));
         childOf<QRadioButton>(w, "optKeepEndDate")->click();
-        QVERIFY(calc().rateChange == (RateChangeInput{6, 13, true}));
+        QVERIFY(calc().plan.rateChange == (RateChangeInput{6, 13, true}));
         QCOMPARE(line(chart, 3)->name(), QLatin1String(kBalanceWithBothCaption));
         verifyShowsState(w);
         type(childOf<QLineEdit>(w, "txtChangeFrom"), QStringLiteral("0"));
-        QVERIFY(!calc().rateChangeMessage.empty() && calc().rateChange->from == 13);
+        QVERIFY(!calc().plan.rateChangeMessage.empty() && calc().plan.rateChange->from == 13);
         verifyShowsState(w);
         childOf<QCheckBox>(w, "chkRateChange")->click();
-        QVERIFY(!calc().rateChange && calc().rateChangeMessage.empty());
+        QVERIFY(!calc().plan.rateChange && calc().plan.rateChangeMessage.empty());
         verifyShowsState(w);
     }
 

@@ -31,6 +31,16 @@ struct Change {
     bool keepEndDate = false;
 };
 
+// The level payment that takes `balance` to `end` in m payments at r, to the nearest double (as
+// a payment is).
+inline double levelPayment(Quad balance, Quad r, std::int64_t m, double end) {
+    Quad g = 1, x = 1 + r; // (1 + r)^m, by squaring
+    for (std::int64_t e = m; e > 0; e /= 2, x *= x)
+        if (e % 2 == 1)
+            g *= x;
+    return static_cast<double>(r == 0 ? (balance - end) / m : (balance * g - end) * r / (g - 1));
+}
+
 inline Totals walk(double financed, double rate, double payment, double end, std::int64_t n,
                    double extra = 0, std::int64_t from = 1, double lump = 0, std::int64_t at = 1,
                    const Change* change = nullptr) {
@@ -42,19 +52,8 @@ inline Totals walk(double financed, double rate, double payment, double end, std
         if (change && k == change->from && k <= n) {
             r = change->rate;
             if (change->keepEndDate) {
-                const std::int64_t m = n - k + 1;
-                Quad g = 1, x = 1 + r; // (1 + r)^m, by squaring
-                for (std::int64_t e = m; e > 0; e /= 2, x *= x)
-                    if (e % 2 == 1)
-                        g *= x;
-                // To the nearest double, as a payment is.
-                pay = static_cast<double>(r == 0 ? (balance - end) / m
-                                                 : (balance * g - end) * r / (g - 1));
+                pay = levelPayment(balance, r, n - k + 1, end);
             } else {
-                if (!(pay > balance * r)) {
-                    t.endless = true;
-                    return t;
-                }
                 last = 10'000'000;
             }
             t.changedPayment = pay;
@@ -74,6 +73,14 @@ inline Totals walk(double financed, double rate, double payment, double end, std
         }
         const bool ends = k == last || paid;
         const Quad made = ends ? balance - static_cast<Quad>(end) : due;
+        // Once nothing changes any more, a kept payment that leaves the balance where it was or
+        // higher never pays it off: each payment after leaves it higher still.
+        const Quad before = balance - interest;
+        if (!ends && last != n && k >= std::max({change->from, from, at}) &&
+            !(balance - made < before)) {
+            t.endless = true;
+            return t;
+        }
         balance -= made;
         t.totalPaid += made;
         t.payments = k;
