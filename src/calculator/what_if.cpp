@@ -18,9 +18,6 @@ PlanContext FinCalc::planContext() {
         const double pmt = val(stored.PMT).v;
         return mode() == Mode::Lease ? pmt * taxFactor(val(stored.TAX)).v : pmt;
     };
-    c.payments = [this] { return val(stored.PERS).v; };
-    // Before a period is chosen the calculation reads payments as monthly.
-    c.paymentsPerMonth = [this] { return PaymentsPerMonth.value_or(1.0); };
     c.rateAsked = [this] {
         return std::make_tuple(CalculatorMode, paymentQuestion(), typedPayment());
     };
@@ -111,6 +108,9 @@ void FinCalc::mnUseRate_Click() {
 }
 
 void FinCalc::mnKeep_Click() {
+    // After a calculation that solved nothing there is no plan to keep, and the kept one stays.
+    if (!plan.solved)
+        return;
     plan.kept = plan.planFigures();
 }
 

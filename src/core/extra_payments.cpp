@@ -41,7 +41,9 @@ std::optional<std::string> scheduleProblem(const Plan& p) {
         return UI_TEXT(
             "selvane::FinCalc",
             "The rate per payment is -100 % or less, so the plan has no payment schedule.");
-    if (!(DD(p.endAmount) < DD(p.amountFinanced)))
+    // In cents: an end amount typed as the amount financed is the same amount, though the one
+    // worked out from a price and a down payment can differ from it in the last bits.
+    if (!(std::round(p.endAmount * 100) < std::round(p.amountFinanced * 100)))
         return UI_TEXT(
             "selvane::FinCalc",
             "The end amount is at or above the amount financed: the payments do not pay the "

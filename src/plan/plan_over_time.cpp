@@ -174,8 +174,13 @@ bool PlanOverTime::rateUsable() const {
 PlanFigures PlanOverTime::planFigures() const {
     PlanFigures f;
     f.mode = m_context.modeName();
+    if (!solved) {
+        // Nothing was solved: the stored figures are those of an earlier calculation, or none.
+        f.payment = f.payments = f.years = kFailed;
+        return f;
+    }
     f.payment = m_context.payment();
-    f.payments = solved ? static_cast<double>(solved->payments) : m_context.payments();
+    f.payments = static_cast<double>(solved->payments);
     // With a rate change the plan is that of the change: the payment it starts with, and its
     // schedule with the change. One that never ends has no number of payments.
     std::optional<ScheduleTotals> changed;
@@ -198,8 +203,7 @@ PlanFigures PlanOverTime::planFigures() const {
             f.totalInterest = m_context.mode() == Mode::Investment ? -interest : interest;
         }
     }
-    f.years =
-        f.payments / (12 * (solved ? solved->paymentsPerMonth : m_context.paymentsPerMonth()));
+    f.years = f.payments / (12 * solved->paymentsPerMonth);
     return f;
 }
 
@@ -274,7 +278,7 @@ CompareTexts PlanOverTime::compareTexts() const {
     CompareTexts t;
     for (size_t i = 0; i < t.size(); ++i) {
         auto text = [&](const std::optional<double>& v) {
-            if (!v)
+            if (!v || std::isnan(*v))
                 return kNoFigure;
             // The plan's length reads as years and months, from its years.
             return rows[i].text ? rows[i].text(*this, *v) : yearsAndMonths(*v * 12);

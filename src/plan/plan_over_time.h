@@ -120,8 +120,6 @@ struct PlanContext {
     std::function<std::optional<Mode>()> mode;
     std::function<std::string()> modeName; // any text a scenario gave
     std::function<double()> payment;       // as the payment field shows it
-    std::function<double()> payments;      // the stored number of payments
-    std::function<double()> paymentsPerMonth;
     // What a rate would be found for now: the mode, the question and the payment typed.
     std::function<std::tuple<std::string, PaymentQuestion, double>()> rateAsked;
 };

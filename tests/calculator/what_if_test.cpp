@@ -294,11 +294,14 @@ TEST_F(WhatIf, TextsOfTheWindowComeFromTheState) {
     EXPECT_EQ(compare[4], (Row{"25 years", "15 years", "-10 years"}));
     EXPECT_EQ(compare[3][2],
               c.currency()(*c.plan.planFigures().totalInterest - *c.plan.kept->totalInterest));
-    // A failed calculation has no plan: its count is the field's, whole or not.
+    // A failed calculation has no plan: none of its figures are shown, none are kept.
     c.chooseCompound(3); // yearly: 10.5 payments are too few
     c.fields[field::PERS].text = "10.5";
     c.Calculate();
-    EXPECT_EQ(c.plan.compareTexts()[1], (Row{"300", "10.5", "-289.5"}));
+    c.mnKeep_Click();
+    for (const Row& row : c.plan.compareTexts())
+        EXPECT_EQ(row[1] + row[2], "\u2013\u2013");
+    EXPECT_EQ(c.plan.compareTexts()[1][0], "300");
 }
 
 TEST_F(WhatIf, RefusedExtrasKeepTheOnesBeforeAndSayWhy) {
