@@ -123,8 +123,8 @@ chart-screenshots: build
 		LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=offscreen \
 		./selvane-screenshot --chart $$plan $(CURDIR)/docs/chart-$$plan.png || exit 1; done
 
-# The What If window and the chart with the balance that extra payments give, for the
-# documentation.
+# The What If window over a plan with a timeline of events, and the chart with the balance that
+# timeline gives, for the documentation.
 .PHONY: whatif-screenshots
 whatif-screenshots: build
 	@mkdir -p docs
@@ -141,7 +141,7 @@ language-screenshots: build
 		LC_ALL=$$locale.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
 			./selvane-whatif-shot $$shots) || exit 1; \
 		cp $$shots/what-if.png $(CURDIR)/docs/what-if-$$lang.png; \
-		cp $$shots/chart-rate-change-payment.png $(CURDIR)/docs/chart-$$lang.png; \
+		cp $$shots/chart-what-if.png $(CURDIR)/docs/chart-$$lang.png; \
 		rm -rf $$shots; done
 
 # libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each

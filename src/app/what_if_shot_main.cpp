@@ -1,17 +1,16 @@
-// Writes pictures for the documentation into FOLDER: the What If window over a 30-year mortgage,
-// with extra payments, a found rate and a kept plan, and the chart window with the balance the
-// extras give drawn over the plan's (what-if.png, chart-what-if.png); then a 25-year mortgage whose
-// rate goes from 4 % to 6.5 % after 5 years, the lender keeping the payment and keeping the end
-// date (rate-change-payment.png, chart-rate-change-payment.png, rate-change-term.png,
-// chart-rate-change.png).
+// Writes pictures for the documentation into FOLDER: the What If window over a 30-year mortgage
+// fixed at 3.9 % for five years and variable after (5.5 % from payment 61, the end date kept),
+// with three months' payment holiday while a child is born and a bonus of 5,000 paid in every
+// year, a found rate and a kept plan (what-if.png), and the chart window with the balance of that
+// timeline drawn dashed over the plan's (chart-what-if.png); then the same timeline with
+// overpayments lowering the payment (what-if-lower.png).
 // Usage: selvane-whatif-shot FOLDER (run from the folder that holds the help topics).
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 #include <cstdio>
 
@@ -40,6 +39,26 @@ template <typename Button = QPushButton> void click(QWidget& window, const char*
     window.findChild<Button*>(QLatin1String(button))->click();
 }
 
+void choose(QWidget& window, const char* box, int index) {
+    auto* list = window.findChild<QComboBox*>(QLatin1String(box));
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+// An event typed into the timeline's editor and added, as the user does it.
+void addEvent(QWidget& whatIf, int kind, std::initializer_list<const char*> numbers, int pay = 0,
+              int keep = 0) {
+    choose(whatIf, "cboEventKind", kind);
+    int i = 1;
+    for (const char* n : numbers)
+        type(whatIf, QStringLiteral("txtEvent%1").arg(i++), n);
+    for (; i <= 4; ++i)
+        type(whatIf, QStringLiteral("txtEvent%1").arg(i), "");
+    choose(whatIf, "cboEventPay", pay);
+    choose(whatIf, "cboEventKeep", keep);
+    click(whatIf, "cmdAddEvent");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -58,24 +77,23 @@ int main(int argc, char* argv[]) {
 
     using namespace selvane::field;
     const auto field = [](int i) { return QStringLiteral("txtSL_%1").arg(i); };
-    // A 30-year mortgage at 6.5 %, kept; then the same at 6 %, the rate its payment is found at.
+    // A 30-year mortgage at 3.9 %, kept; its rate found from its payment.
     trigger(window, "mnMortgage");
-    type(window, field(APR), "6.5");
+    type(window, field(APR), "3.9");
     type(window, field(PERS), "360");
     click(window, "btnCalculate");
     trigger(window, "mnKeep");
-    type(window, field(APR), "6");
-    click(window, "btnCalculate");
     trigger(window, "mnFindRate");
     selvane::frmWhatIf* whatIf = window.host().whatIfWindow();
     if (whatIf == nullptr) {
         std::fprintf(stderr, "the What If window did not open\n");
         return 1;
     }
-    // 200 more every payment, and 5,000 once with the 24th.
-    type(*whatIf, QStringLiteral("txtExtra"), "200");
-    type(*whatIf, QStringLiteral("txtLump"), "5000");
-    type(*whatIf, QStringLiteral("txtAt"), "24");
+    // 5.5 % from payment 61, the end date kept; payments 30 to 32 not made, the interest added,
+    // the end date kept; 5,000 more with payment 12 and every 12th after it.
+    addEvent(*whatIf, 0, {"5.5", "61"}, 0, 1);
+    addEvent(*whatIf, 3, {"30", "3"}, 0, 1);
+    addEvent(*whatIf, 1, {"5000", "12", "", "12"});
     trigger(window, "mnChart");
     auto* chart = qobject_cast<selvane::frmChart*>(window.host().chartWindow());
 
@@ -86,32 +104,13 @@ int main(int argc, char* argv[]) {
             status = 1;
         }
     };
-    // The rate change: a 25-year mortgage at 4 %, no extras, 6.5 % from payment 61.
-    const auto rateChange = [&] {
-        type(*whatIf, QStringLiteral("txtExtra"), "0");
-        type(*whatIf, QStringLiteral("txtLump"), "0");
-        trigger(window, "mnClearKept");
-        type(window, field(APR), "4");
-        type(window, field(PERS), "300");
-        click(window, "btnCalculate");
-        trigger(window, "mnKeep");
-        click<QCheckBox>(*whatIf, "chkRateChange");
-        type(*whatIf, QStringLiteral("txtNewApr"), "6.5");
-        type(*whatIf, QStringLiteral("txtChangeFrom"), "61");
-    };
     QTimer::singleShot(500, &window, [&] {
         shoot(whatIf, "what-if.png");
         shoot(chart, "chart-what-if.png");
-        rateChange();
+        choose(*whatIf, "cboOverpay", 1);
         QTimer::singleShot(500, &window, [&] {
-            shoot(whatIf, "rate-change-payment.png");
-            shoot(chart, "chart-rate-change-payment.png");
-            click<QRadioButton>(*whatIf, "optKeepEndDate");
-            QTimer::singleShot(500, &window, [&] {
-                shoot(whatIf, "rate-change-term.png");
-                shoot(chart, "chart-rate-change.png");
-                window.close();
-            });
+            shoot(whatIf, "what-if-lower.png");
+            window.close();
         });
     });
     QApplication::exec();

@@ -78,15 +78,18 @@ struct ScheduleEvents {
         double periodRate = 0;
         bool keepEndDate = false;
         double apr = 0; // the label its stretch carries
+        bool operator==(const Rate&) const = default;
     };
     // `amount` more with payments from, from + every, ... up to `until`.
     struct Extra {
         double amount = 0;
         std::int64_t from = 1, until = kMaxPasses, every = 1;
+        bool operator==(const Extra&) const = default;
     };
     struct Lump {
         double amount = 0;
         std::int64_t at = 1;
+        bool operator==(const Lump&) const = default;
     };
     // Payments from .. from + count - 1 are not made (skip: their interest is added to the
     // balance) or pay the interest only, extras and one-time amounts included. Afterwards the
@@ -96,6 +99,7 @@ struct ScheduleEvents {
         std::int64_t from = 1, count = 1;
         bool skip = true;
         bool keepEndDate = false;
+        bool operator==(const Holiday&) const = default;
     };
     std::vector<Rate> rates; // at most one a payment
     std::vector<Extra> extras;
@@ -106,6 +110,7 @@ struct ScheduleEvents {
     // plan).
     bool lower = false;
     double planApr = 0; // the label of the plan's own stretch
+    bool operator==(const ScheduleEvents&) const = default;
 };
 
 // From payment `from` on, interest at `apr` and the scheduled payment `payment`.

@@ -151,11 +151,12 @@ void frmChart::showState() {
     if (m_notice->text() != notice)
         m_notice->setText(notice);
     m_notice->setVisible(!notice.isEmpty());
-    // The extras and the rate change drawn over the balance change without a new report, as
-    // they are typed.
+    // The extras, the rate change and the timeline drawn over the balance change without a new
+    // report, as they are typed.
     const ChartSource source = m_calc.chartSource();
     const bool newReport = !m_drawn || m_calc.reportRevision != m_shownRevision;
-    if (!newReport && source.extras == m_source.extras && source.change == m_source.change)
+    if (!newReport && source.extras == m_source.extras && source.change == m_source.change &&
+        source.timeline == m_source.timeline)
         return;
     m_shownRevision = m_calc.reportRevision;
     m_source = source;

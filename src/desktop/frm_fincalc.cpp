@@ -135,22 +135,24 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
     });
     m_host.setWhatIfMaker([this] {
         auto* whatIf = new frmWhatIf(m_calc);
-        connect(whatIf, &frmWhatIf::extrasEdited, this,
-                [this](const QString& extra, const QString& from, const QString& lump,
-                       const QString& at) {
-                    run([&] {
-                        m_calc.setExtras(extra.toStdString(), from.toStdString(),
-                                         lump.toStdString(), at.toStdString());
-                    });
+        auto words = [](const QStringList& list) {
+            std::vector<std::string> w;
+            for (const QString& word : list)
+                w.push_back(word.toStdString());
+            return w;
+        };
+        connect(whatIf, &frmWhatIf::eventAdded, this, [this, words](const QStringList& list) {
+            run([&] { m_calc.addEvent(words(list)); });
+        });
+        connect(whatIf, &frmWhatIf::eventEdited, this,
+                [this, words](int index, const QStringList& list) {
+                    run([&] { m_calc.editEvent(static_cast<std::size_t>(index), words(list)); });
                 });
-        connect(whatIf, &frmWhatIf::rateChangeEdited, this,
-                [this](const QString& apr, const QString& from, bool keepEndDate) {
-                    run([&] {
-                        m_calc.setRateChange(apr.toStdString(), from.toStdString(), keepEndDate);
-                    });
-                });
-        connect(whatIf, &frmWhatIf::rateChangeCleared, this,
-                [this] { run([&] { m_calc.clearRateChange(); }); });
+        connect(whatIf, &frmWhatIf::eventRemoved, this, [this](int index) {
+            run([&] { m_calc.removeEvent(static_cast<std::size_t>(index)); });
+        });
+        connect(whatIf, &frmWhatIf::overpayChosen, this,
+                [this](bool lower) { run([&] { m_calc.chooseOverpay(lower); }); });
         connect(whatIf, &frmWhatIf::findRateClicked, this,
                 [this] { run([&] { m_calc.mnFindRate_Click(); }); });
         connect(whatIf, &frmWhatIf::useRateClicked, this,

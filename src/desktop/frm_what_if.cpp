@@ -2,9 +2,8 @@
 
 #include <algorithm>
 
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,10 +11,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -109,13 +109,12 @@ frmWhatIf::frmWhatIf(const FinCalc& calc) : m_calc(calc) {
     setAttribute(Qt::WA_DeleteOnClose); // closing unloads the window, as the chart's
     setWindowTitle(tr("What If"));
 
-    // The two questions about the plan's payments side by side, the rate shock under the rate
-    // change it follows, and the comparison across the bottom.
+    // The timeline across the top, the rate behind the payment beside the rate shocks, and the
+    // comparison across the bottom.
     auto* groups = new QWidget;
     groups->setObjectName(QStringLiteral("whatIfGroups"));
     auto* layout = m_groups = new QGridLayout(groups);
-    layout->addWidget(buildExtras(), 0, 0);
-    layout->addWidget(buildRateChange(), 0, 1);
+    layout->addWidget(buildTimeline(), 0, 0, 1, 2);
     layout->addWidget(buildRate(), 1, 0);
     layout->addWidget(buildShock(), 1, 1);
     layout->addWidget(buildCompare(), 2, 0, 1, 2);
@@ -152,136 +151,163 @@ QSize frmWhatIf::naturalSize() const {
     return {least.width(), std::max(least.height(), m_groups->totalHeightForWidth(least.width()))};
 }
 
-QGroupBox* frmWhatIf::buildExtras() {
-    auto* box = new QGroupBox(tr("Extra payments"), this);
-    box->setObjectName(QStringLiteral("fraExtras"));
+// The captions of an editor's numbers for each kind of event, in the order of TimelineEvent's
+// kinds; an empty caption hides its input.
+const char* const kNumberCaptions[4][4] = {
+    {QT_TRANSLATE_NOOP("selvane::frmWhatIf", "&New APR (%)"),
+     QT_TRANSLATE_NOOP("selvane::frmWhatIf", "&From payment"), "", ""},
+    {QT_TRANSLATE_NOOP("selvane::frmWhatIf", "&Amount"),
+     QT_TRANSLATE_NOOP("selvane::frmWhatIf", "&From payment"),
+     QT_TRANSLATE_NOOP("selvane::frmWhatIf", "&Until payment"),
+     QT_TRANSLATE_NOOP("selvane::frmWhatIf", "E&very (payments)")},
+    {QT_TRANSLATE_NOOP("selvane::frmWhatIf", "&Amount"),
+     QT_TRANSLATE_NOOP("selvane::frmWhatIf", "A&t payment"), "", ""},
+    {QT_TRANSLATE_NOOP("selvane::frmWhatIf", "&From payment"),
+     QT_TRANSLATE_NOOP("selvane::frmWhatIf", "&Payments"), "", ""},
+};
 
-    const std::array<std::string, 4> texts = m_calc.plan.extrasTexts();
-    const struct {
-        const char *name, *caption;
-    } inputs[] = {
-        {"txtExtra", QT_TR_NOOP("&Extra each payment")},
-        {"txtFrom", QT_TR_NOOP("&From payment")},
-        {"txtLump", QT_TR_NOOP("&One-time amount")},
-        {"txtAt", QT_TR_NOOP("&At payment")},
-    };
-    auto* typed = new QFormLayout;
-    for (size_t i = 0; i < m_inputs.size(); ++i) {
-        auto* edit = new QLineEdit(qs(texts[i]), box);
-        edit->setObjectName(QLatin1String(inputs[i].name));
-        edit->setAlignment(Qt::AlignRight);
-        // Every edit the user makes goes to the state, which takes the four texts or says why not.
-        connect(edit, &QLineEdit::textEdited, this, [this] {
-            emit extrasEdited(m_inputs[0]->text(), m_inputs[1]->text(), m_inputs[2]->text(),
-                              m_inputs[3]->text());
-        });
-        m_inputs[i] = edit;
-        auto* caption = new QLabel(tr(inputs[i].caption), box);
-        caption->setBuddy(edit);
-        typed->addRow(caption, edit);
+QGroupBox* frmWhatIf::buildTimeline() {
+    auto* box = new QGroupBox(tr("Timeline"), this);
+    box->setObjectName(QStringLiteral("fraTimeline"));
+
+    m_events = new QListWidget(box);
+    m_events->setObjectName(QStringLiteral("lstEvents"));
+    m_events->setAccessibleName(tr("Events"));
+    m_events->setMinimumHeight(5 * m_events->fontMetrics().height());
+    // An event reads as a sentence: it wraps to the list's width rather than scrolling sideways.
+    m_events->setWordWrap(true);
+    m_events->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Choosing an event shows it in the editor, to be changed in place or removed.
+    connect(m_events, &QListWidget::currentRowChanged, this, [this](int row) {
+        m_cmdChange->setEnabled(row >= 0 && m_cmdAdd->isEnabled());
+        m_cmdRemove->setEnabled(row >= 0 && m_cmdAdd->isEnabled());
+        const auto& events = m_calc.plan.timeline.events();
+        if (row < 0 || row >= static_cast<int>(events.size()))
+            return;
+        const EventInputs in = eventInputs(events[static_cast<size_t>(row)]);
+        m_kind->setCurrentIndex(static_cast<int>(in.kind));
+        for (size_t i = 0; i < m_numbers.size(); ++i)
+            m_numbers[i]->setText(qs(in.numbers[i]));
+        m_pay->setCurrentIndex(in.skip ? 0 : 1);
+        m_keep->setCurrentIndex(in.keepEndDate ? 1 : 0);
+    });
+
+    auto* editor = new QFormLayout;
+    m_kind = new QComboBox(box);
+    m_kind->setObjectName(QStringLiteral("cboEventKind"));
+    m_kind->addItems(
+        {tr("Rate change"), tr("Extra payment"), tr("One-time amount"), tr("Payment holiday")});
+    m_kind->setCurrentIndex(1);
+    m_kind->setAccessibleName(tr("Event"));
+    // (A list is read out by its entry, so the caption stays a caption, without a shortcut.)
+    editor->addRow(new QLabel(tr("Event"), box), m_kind);
+    for (size_t i = 0; i < m_numbers.size(); ++i) {
+        m_numbers[i] = new QLineEdit(box);
+        m_numbers[i]->setObjectName(QStringLiteral("txtEvent%1").arg(i + 1));
+        m_numbers[i]->setAlignment(Qt::AlignRight);
+        m_numberCaptions[i] = new QLabel(box);
+        m_numberCaptions[i]->setBuddy(m_numbers[i]);
+        editor->addRow(m_numberCaptions[i], m_numbers[i]);
     }
+    m_pay = new QComboBox(box);
+    m_pay->setObjectName(QStringLiteral("cboEventPay"));
+    m_pay->addItems({tr("Nothing paid, the interest added"), tr("The interest only")});
+    m_keep = new QComboBox(box);
+    m_keep->setObjectName(QStringLiteral("cboEventKeep"));
+    m_keep->addItems({tr("Then keep the payment"), tr("Then keep the end date")});
+    editor->addRow(m_pay);
+    editor->addRow(m_keep);
+    connect(m_kind, &QComboBox::currentIndexChanged, this, &frmWhatIf::showEditor);
+    showEditor(m_kind->currentIndex());
 
-    const struct {
-        const char *name, *caption;
-    } figures[FigureCount] = {
-        {"lblNeededPayments", QT_TR_NOOP("Payments needed")},
-        {"lblLastPayment", QT_TR_NOOP("Last payment")},
-        {"lblTotalPaid", QT_TR_NOOP("Total paid")},
-        {"lblTotalInterest", QT_TR_NOOP("Total interest")},
-        {"lblInterestSaved", QT_TR_NOOP("Interest saved")},
-        {"lblPaymentsSaved", QT_TR_NOOP("Payments saved")},
-        {"lblYearsSaved", QT_TR_NOOP("Years saved")},
-    };
-    auto* shown = new QGridLayout;
-    shown->setColumnStretch(1, 1);
-    for (int i = 0; i < FigureCount; ++i) {
-        m_figureCaptions[i] = new QLabel(tr(figures[i].caption), box);
-        m_figures[i] = figureLabel(box, figures[i].name);
-        shown->addWidget(m_figureCaptions[i], i, 0);
-        shown->addWidget(m_figures[i], i, 1);
+    m_cmdAdd = new QPushButton(tr("A&dd"), box);
+    m_cmdAdd->setObjectName(QStringLiteral("cmdAddEvent"));
+    m_cmdChange = new QPushButton(tr("C&hange"), box);
+    m_cmdChange->setObjectName(QStringLiteral("cmdChangeEvent"));
+    m_cmdRemove = new QPushButton(tr("Re&move"), box);
+    m_cmdRemove->setObjectName(QStringLiteral("cmdRemoveEvent"));
+    connect(m_cmdAdd, &QPushButton::clicked, this, [this] { emit eventAdded(editedWords()); });
+    connect(m_cmdChange, &QPushButton::clicked, this,
+            [this] { emit eventEdited(m_events->currentRow(), editedWords()); });
+    connect(m_cmdRemove, &QPushButton::clicked, this,
+            [this] { emit eventRemoved(m_events->currentRow()); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_cmdAdd);
+    buttons->addWidget(m_cmdChange);
+    buttons->addWidget(m_cmdRemove);
+    buttons->addStretch(1);
+
+    m_overpay = new QComboBox(box);
+    m_overpay->setObjectName(QStringLiteral("cboOverpay"));
+    m_overpay->addItems(
+        {tr("Overpayments shorten the plan"), tr("Overpayments lower the payment")});
+    m_overpay->setAccessibleName(tr("Overpayments"));
+    connect(m_overpay, &QComboBox::activated, this,
+            [this](int index) { emit overpayChosen(index == 1); });
+
+    auto* typed = new QVBoxLayout;
+    typed->addWidget(m_events, 1);
+    typed->addLayout(editor);
+    typed->addLayout(buttons);
+    typed->addWidget(m_overpay);
+
+    const char* figures[] = {"lblTimelinePayments",       "lblTimelineLastPayment",
+                             "lblTimelineTotalPaid",      "lblTimelineTotalInterest",
+                             "lblTimelineInterestChange", "lblTimelinePaymentsChange"};
+    const char* captions[] = {QT_TR_NOOP("Payments needed"), QT_TR_NOOP("Last payment"),
+                              QT_TR_NOOP("Total paid"),      QT_TR_NOOP("Total interest"),
+                              QT_TR_NOOP("Interest change"), QT_TR_NOOP("Term change")};
+    auto* grid = new QGridLayout;
+    grid->setColumnStretch(1, 1);
+    for (size_t i = 0; i < m_timelineFigures.size(); ++i) {
+        m_timelineCaptions[i] = new QLabel(tr(captions[i]), box);
+        m_timelineFigures[i] = figureLabel(box, figures[i]);
+        grid->addWidget(m_timelineCaptions[i], static_cast<int>(i), 0);
+        grid->addWidget(m_timelineFigures[i], static_cast<int>(i), 1);
     }
+    m_stretches = new QListWidget(box);
+    m_stretches->setObjectName(QStringLiteral("lstStretches"));
+    m_stretches->setAccessibleName(tr("Payment of each stretch"));
+    m_stretches->setSelectionMode(QAbstractItemView::NoSelection);
+    m_stretches->setMinimumHeight(4 * m_stretches->fontMetrics().height());
+    m_stretches->setWordWrap(true);
+    m_stretches->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* stretchesCaption = new QLabel(tr("Payment of each stretch"), box);
+    auto* shown = new QVBoxLayout;
+    shown->addLayout(grid);
+    shown->addWidget(stretchesCaption);
+    shown->addWidget(m_stretches, 1);
 
-    m_extrasMessage = sentenceLabel(box, "lblExtrasMessage", true);
-    m_unavailable = sentenceLabel(box, "lblExtrasUnavailable", false);
-    layOutGroup(box, typed, shown, m_extrasMessage, m_unavailable);
+    m_timelineMessage = sentenceLabel(box, "lblTimelineMessage", true);
+    m_timelineUnavailable = sentenceLabel(box, "lblTimelineUnavailable", false);
+    layOutGroup(box, typed, shown, m_timelineMessage, m_timelineUnavailable);
     return box;
 }
 
-QGroupBox* frmWhatIf::buildRateChange() {
-    auto* box = new QGroupBox(tr("Rate change"), this);
-    box->setObjectName(QStringLiteral("fraRateChange"));
-    const RateChangeTexts texts = m_calc.plan.rateChangeTexts();
-
-    m_chkRateChange = new QCheckBox(tr("C&hange the rate"), box);
-    m_chkRateChange->setObjectName(QStringLiteral("chkRateChange"));
-    m_chkRateChange->setChecked(texts.on);
-    const struct {
-        const char *name, *caption;
-        const std::string& text;
-    } inputs[] = {{"txtNewApr", QT_TR_NOOP("&New APR (%)"), texts.apr},
-                  {"txtChangeFrom", QT_TR_NOOP("From pa&yment"), texts.from}};
-    auto* typed = new QFormLayout;
-    typed->addRow(m_chkRateChange);
-    for (size_t i = 0; i < m_changeInputs.size(); ++i) {
-        auto* edit = new QLineEdit(qs(inputs[i].text), box);
-        edit->setObjectName(QLatin1String(inputs[i].name));
-        edit->setAlignment(Qt::AlignRight);
-        m_changeInputs[i] = edit;
-        auto* caption = new QLabel(tr(inputs[i].caption), box);
-        caption->setBuddy(edit);
-        typed->addRow(caption, edit);
+void frmWhatIf::showEditor(int kind) {
+    const auto row = static_cast<size_t>(std::clamp(kind, 0, 3));
+    for (size_t i = 0; i < m_numbers.size(); ++i) {
+        const char* caption = kNumberCaptions[row][i];
+        m_numberCaptions[i]->setText(*caption != 0 ? tr(caption) : QString());
+        m_numberCaptions[i]->setVisible(*caption != 0);
+        m_numbers[i]->setVisible(*caption != 0);
     }
-    m_optKeepPayment = new QRadioButton(tr("Keep the &payment"), box);
-    m_optKeepPayment->setObjectName(QStringLiteral("optKeepPayment"));
-    m_optKeepEndDate = new QRadioButton(tr("Keep the en&d date"), box);
-    m_optKeepEndDate->setObjectName(QStringLiteral("optKeepEndDate"));
-    (texts.keepEndDate ? m_optKeepEndDate : m_optKeepPayment)->setChecked(true);
-    auto* answers = new QButtonGroup(box);
-    answers->addButton(m_optKeepPayment);
-    answers->addButton(m_optKeepEndDate);
-    typed->addRow(m_optKeepPayment);
-    typed->addRow(m_optKeepEndDate);
+    m_pay->setVisible(row == static_cast<size_t>(TimelineEvent::Kind::Holiday));
+    m_keep->setVisible(row == static_cast<size_t>(TimelineEvent::Kind::Holiday) ||
+                       row == static_cast<size_t>(TimelineEvent::Kind::Rate));
+}
 
-    // Every edit, and every choice of the lender's answer, goes to the state while the change is
-    // on; turning it off removes it.
-    auto edited = [this] {
-        if (m_chkRateChange->isChecked())
-            emit rateChangeEdited(m_changeInputs[0]->text(), m_changeInputs[1]->text(),
-                                  m_optKeepEndDate->isChecked());
-    };
-    for (QLineEdit* edit : m_changeInputs)
-        connect(edit, &QLineEdit::textEdited, this, edited);
-    connect(answers, &QButtonGroup::buttonClicked, this, edited);
-    connect(m_chkRateChange, &QCheckBox::clicked, this, [this, edited](bool on) {
-        if (on)
-            edited();
-        else
-            emit rateChangeCleared();
-    });
-
-    const char* figures[] = {"lblChangePayment",   "lblChangePayments",      "lblChangeLastPayment",
-                             "lblChangeTotalPaid", "lblChangeTotalInterest", "lblChangeInterest",
-                             "lblChangeTerm"};
-    const char* captions[] = {QT_TR_NOOP("Payment from the change"),
-                              QT_TR_NOOP("Payments needed"),
-                              QT_TR_NOOP("Last payment"),
-                              QT_TR_NOOP("Total paid"),
-                              QT_TR_NOOP("Total interest"),
-                              QT_TR_NOOP("Interest change"),
-                              QT_TR_NOOP("Term change")};
-    auto* shown = new QGridLayout;
-    shown->setColumnStretch(1, 1);
-    for (size_t i = 0; i < m_changeFigures.size(); ++i) {
-        m_changeCaptions[i] = new QLabel(tr(captions[i]), box);
-        m_changeFigures[i] = figureLabel(box, figures[i]);
-        shown->addWidget(m_changeCaptions[i], static_cast<int>(i), 0);
-        shown->addWidget(m_changeFigures[i], static_cast<int>(i), 1);
-    }
-
-    m_changeMessage = sentenceLabel(box, "lblChangeMessage", true);
-    m_changeUnavailable = sentenceLabel(box, "lblChangeUnavailable", false);
-    layOutGroup(box, typed, shown, m_changeMessage, m_changeUnavailable);
-    return box;
+QStringList frmWhatIf::editedWords() const {
+    EventInputs in;
+    in.kind = static_cast<TimelineEvent::Kind>(std::clamp(m_kind->currentIndex(), 0, 3));
+    for (size_t i = 0; i < m_numbers.size(); ++i)
+        in.numbers[i] = m_numbers[i]->text().toStdString();
+    in.skip = m_pay->currentIndex() == 0;
+    in.keepEndDate = m_keep->currentIndex() == 1;
+    QStringList words;
+    for (const std::string& w : eventWords(in))
+        words << qs(w);
+    return words;
 }
 
 QGroupBox* frmWhatIf::buildShock() {
@@ -382,8 +408,7 @@ QGroupBox* frmWhatIf::buildCompare() {
 }
 
 void frmWhatIf::showState() {
-    showExtras();
-    showRateChange();
+    showTimeline();
     showRate();
     showCompare();
     growToGroups();
@@ -416,53 +441,60 @@ void frmWhatIf::growToGroups() {
     move(place.topLeft());
 }
 
-void frmWhatIf::showExtras() {
-    const WhatIfTexts t = m_calc.plan.whatIfTexts();
-    const bool unavailable = m_calc.plan.extrasUnavailable().has_value();
-    // A refused text says why, while the extras can be typed; the figures stay those of the
-    // last extras taken.
-    setText(m_extrasMessage, qs(t.refused));
-    m_extrasMessage->setVisible(!t.refused.empty() && !unavailable);
-    setText(m_unavailable, qs(t.unavailable + (t.note.empty() ? "" : t.note)));
-    m_unavailable->setVisible(!m_unavailable->text().isEmpty());
-    for (QLineEdit* edit : m_inputs)
-        edit->setEnabled(!unavailable);
-    for (int i = 0; i < FigureCount; ++i) {
-        m_figureCaptions[i]->setEnabled(!unavailable);
-        m_figures[i]->setEnabled(!unavailable);
-        setFigure(m_figures[i], m_figureCaptions[i]->text(), qs(t.figures[static_cast<size_t>(i)]));
-    }
-}
-
-void frmWhatIf::showRateChange() {
-    const RateChangeTexts t = m_calc.plan.rateChangeTexts();
+void frmWhatIf::showTimeline() {
+    const TimelineGroupTexts t = m_calc.plan.timelineTexts();
     const bool unavailable = !t.unavailable.empty();
-    // The check follows the state (a script or another window may change it); the texts are the
-    // user's own while typed.
-    m_chkRateChange->setChecked(t.on);
-    m_chkRateChange->setEnabled(!unavailable);
-    for (QLineEdit* edit : m_changeInputs)
-        edit->setEnabled(t.on && !unavailable);
-    m_optKeepPayment->setEnabled(t.on && !unavailable);
-    m_optKeepEndDate->setEnabled(t.on && !unavailable);
-    const QString message = qs(t.refused.empty() ? t.message : t.refused);
-    setText(m_changeMessage, message);
-    m_changeMessage->setVisible(!message.isEmpty());
-    setText(m_changeUnavailable, qs(t.unavailable));
-    m_changeUnavailable->setVisible(unavailable);
-    for (size_t i = 0; i < m_changeFigures.size(); ++i) {
-        m_changeCaptions[i]->setEnabled(t.on && !unavailable);
-        m_changeFigures[i]->setEnabled(t.on && !unavailable);
-        setFigure(m_changeFigures[i], m_changeCaptions[i]->text(), qs(t.figures[i]));
+    // The list follows the state; the chosen row stays where it was, as far as the list reaches.
+    const int row = m_events->currentRow();
+    QStringList lines;
+    for (const std::string& line : t.timeline.events)
+        lines << qs(line);
+    QStringList shownLines;
+    for (int i = 0; i < m_events->count(); ++i)
+        shownLines << m_events->item(i)->text();
+    if (shownLines != lines) {
+        const QSignalBlocker quiet(m_events); // the editor keeps what the user typed
+        m_events->clear();
+        m_events->addItems(lines);
+        m_events->setCurrentRow(std::min(row, static_cast<int>(lines.size()) - 1));
+    }
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{m_events, m_kind, m_pay, m_keep, m_cmdAdd, m_overpay})
+        w->setEnabled(!unavailable);
+    for (QLineEdit* edit : m_numbers)
+        edit->setEnabled(!unavailable);
+    m_cmdChange->setEnabled(!unavailable && m_events->currentRow() >= 0);
+    m_cmdRemove->setEnabled(!unavailable && m_events->currentRow() >= 0);
+    m_overpay->setCurrentIndex(m_calc.plan.timeline.lower ? 1 : 0);
+    setText(m_timelineMessage, qs(t.refused));
+    m_timelineMessage->setVisible(!t.refused.empty() && !unavailable);
+    const QString why = qs(unavailable ? t.unavailable : t.timeline.message);
+    setText(m_timelineUnavailable, why);
+    m_timelineUnavailable->setVisible(!why.isEmpty());
+    for (size_t i = 0; i < m_timelineFigures.size(); ++i) {
+        m_timelineCaptions[i]->setEnabled(!unavailable);
+        m_timelineFigures[i]->setEnabled(!unavailable);
+        setFigure(m_timelineFigures[i], m_timelineCaptions[i]->text(), qs(t.timeline.figures[i]));
+    }
+    QStringList stretches;
+    for (const std::string& line : t.timeline.stretches)
+        stretches << qs(line);
+    QStringList shownStretches;
+    for (int i = 0; i < m_stretches->count(); ++i)
+        shownStretches << m_stretches->item(i)->text();
+    if (shownStretches != stretches) {
+        m_stretches->clear();
+        m_stretches->addItems(stretches);
     }
     setText(m_shockFrom, qs(t.shockFrom));
-    for (size_t row = 0; row < t.shock.size(); ++row)
-        for (size_t column = 0; column < t.shock[row].size(); ++column)
-            setFigure(m_shock[row][column],
-                      column == 0 ? QString()
-                                  : qs(t.shock[row][0]) + QLatin1Char(' ') +
-                                        m_shockHeadings[column]->text(),
-                      qs(t.shock[row][column]));
+    const auto& shock = t.timeline.shock;
+    for (size_t r = 0; r < shock.size(); ++r)
+        for (size_t column = 0; column < shock[r].size(); ++column)
+            setFigure(m_shock[r][column],
+                      column == 0
+                          ? QString()
+                          : qs(shock[r][0]) + QLatin1Char(' ') + m_shockHeadings[column]->text(),
+                      qs(shock[r][column]));
 }
 
 void frmWhatIf::showRate() {

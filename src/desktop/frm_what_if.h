@@ -1,10 +1,12 @@
 #pragma once
-// The What If window: extra payments against the plan, the rate behind the payment typed in, and
+// The What If window: the plan's timeline of rate changes, extras, one-time amounts and payment
+// holidays with the schedule they make, the rate shocks, the rate behind the payment typed in, and
 // a kept plan beside the plan now. A window of its own, like the chart, that follows the
 // calculator: it shows the state after every handler the main window runs. It decides nothing;
 // what the user types and clicks goes out as signals the main window turns into handler calls.
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -13,12 +15,12 @@
 
 #include "calculator/fincalc.h"
 
-class QCheckBox;
+class QComboBox;
+class QListWidget;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QGridLayout;
 class QScrollArea;
 class QTableWidget;
@@ -29,7 +31,7 @@ class frmWhatIf : public QWidget {
     Q_OBJECT
 
   public:
-    // The state must outlive the window. The inputs start as the state's extras.
+    // The state must outlive the window.
     explicit frmWhatIf(const FinCalc& calc);
     ~frmWhatIf() override;
 
@@ -41,13 +43,12 @@ class frmWhatIf : public QWidget {
     enum CompareColumn { Kept, Now, Difference, CompareColumnCount };
 
   signals:
-    // The four inputs' texts after any of them was edited.
-    void extrasEdited(const QString& extra, const QString& from, const QString& lump,
-                      const QString& at);
-    // The rate change's texts and the lender's answer, whenever the change is on and one of
-    // them is edited; turning it off.
-    void rateChangeEdited(const QString& apr, const QString& from, bool keepEndDate);
-    void rateChangeCleared();
+    // The timeline: an event added from the editor's words, event i changed to them or removed,
+    // and the overpayment choice.
+    void eventAdded(const QStringList& words);
+    void eventEdited(int index, const QStringList& words);
+    void eventRemoved(int index);
+    void overpayChosen(bool lower);
     void findRateClicked();
     void useRateClicked();
     void keepClicked();
@@ -58,44 +59,33 @@ class frmWhatIf : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QGroupBox* buildExtras();
-    QGroupBox* buildRateChange();
+    QGroupBox* buildTimeline();
     QGroupBox* buildShock();
     QGroupBox* buildRate();
     QGroupBox* buildCompare();
     QSize naturalSize() const;
     void growToGroups();
-    void showExtras();
-    void showRateChange();
+    void showTimeline();
+    void showEditor(int kind); // the inputs the kind of event has, captioned for it
+    QStringList editedWords() const;
     void showRate();
     void showCompare();
 
     const FinCalc& m_calc;
 
-    std::array<QLineEdit*, 4> m_inputs{}; // extra, from, lump, at
-    QLabel* m_extrasMessage = nullptr;
-    QLabel* m_unavailable = nullptr;
-    enum Figure {
-        NeededPayments,
-        LastPayment,
-        FigureTotalPaid,
-        FigureTotalInterest,
-        InterestSaved,
-        PaymentsSaved,
-        YearsSaved,
-        FigureCount
-    };
-    std::array<QLabel*, FigureCount> m_figureCaptions{};
-    std::array<QLabel*, FigureCount> m_figures{};
-
-    QCheckBox* m_chkRateChange = nullptr;
-    std::array<QLineEdit*, 2> m_changeInputs{}; // new APR, from payment
-    QRadioButton* m_optKeepPayment = nullptr;
-    QRadioButton* m_optKeepEndDate = nullptr;
-    QLabel* m_changeMessage = nullptr;
-    QLabel* m_changeUnavailable = nullptr;
-    std::array<QLabel*, 7> m_changeCaptions{};
-    std::array<QLabel*, 7> m_changeFigures{};
+    QListWidget* m_events = nullptr;
+    QComboBox* m_kind = nullptr;
+    std::array<QLabel*, 4> m_numberCaptions{};
+    std::array<QLineEdit*, 4> m_numbers{};
+    QComboBox* m_pay = nullptr;  // a holiday's: nothing or the interest
+    QComboBox* m_keep = nullptr; // a rate change's or a holiday's: the payment or the end date
+    QPushButton *m_cmdAdd = nullptr, *m_cmdChange = nullptr, *m_cmdRemove = nullptr;
+    QComboBox* m_overpay = nullptr;
+    QLabel* m_timelineMessage = nullptr;     // why the last event was refused, in red
+    QLabel* m_timelineUnavailable = nullptr; // why there are no figures
+    std::array<QLabel*, 6> m_timelineCaptions{};
+    std::array<QLabel*, 6> m_timelineFigures{};
+    QListWidget* m_stretches = nullptr;
     QLabel* m_shockFrom = nullptr;
     std::array<std::array<QLabel*, 3>, 3> m_shock{}; // a row a shock: APR, payment, interest
 

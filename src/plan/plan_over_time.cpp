@@ -180,6 +180,19 @@ PlanFigures PlanOverTime::planFigures() const {
         return f;
     }
     f.payment = m_context.payment();
+    // With a timeline the plan is the timeline's: its schedule with every event.
+    if (!timeline.empty() && !timelineUnavailable()) {
+        const TimelineFigures t = *timelineFigures();
+        if (!t.message.empty()) {
+            f.payments = f.years = kFailed;
+            return f;
+        }
+        f.payments = static_cast<double>(t.payments);
+        f.totalPaid = t.totalPaid;
+        f.totalInterest = t.totalInterest;
+        f.years = f.payments / (12 * solved->paymentsPerMonth);
+        return f;
+    }
     f.payments = static_cast<double>(solved->payments);
     // With a rate change the plan is that of the change: the payment it starts with, and its
     // schedule with the change. One that never ends has no number of payments.

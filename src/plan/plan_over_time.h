@@ -72,8 +72,9 @@ struct ShockFigures {
 
 // A plan's headline figures, for Keep for Comparison: the payment as the payment field shows it,
 // and the plan's schedule without extras (for an investment, the deposits and the interest they
-// earn), with the What If window's rate change where one is set. The totals are unknown where the
-// plan has no schedule; payments and years too where the change's schedule never ends.
+// earn): with the What If window's timeline where it has events, else with its rate change where
+// one is set. The totals are unknown where the plan has no schedule; payments and years too where
+// that schedule never ends.
 struct PlanFigures {
     std::string mode; // CalculatorMode
     double payment = 0, payments = 0, years = 0;

@@ -57,7 +57,7 @@ std::variant<TimelineEvent, std::string> readEvent(const std::vector<std::string
             const auto until = paymentNumber(w[3]);
             if (!until)
                 return kPaymentNumber;
-            e.until = *until;
+            e.until = *until == kMaxPasses ? 0 : *until; // the last there is: to the end
         }
         if (n == 5) {
             const auto every = paymentNumber(w[4]);
@@ -133,6 +133,42 @@ std::vector<std::string> eventWords(const TimelineEvent& e) {
     return {};
 }
 
+std::vector<std::string> eventWords(const EventInputs& in) {
+    const auto& n = in.numbers;
+    switch (in.kind) {
+    case TimelineEvent::Kind::Rate:
+        return {"rate", n[0], n[1], in.keepEndDate ? "term" : "payment"};
+    case TimelineEvent::Kind::Extra: {
+        std::vector<std::string> w{"extra", n[0], n[1]};
+        const bool every = n[3].find_first_not_of(' ') != std::string::npos;
+        if (every || n[2].find_first_not_of(' ') != std::string::npos)
+            w.push_back(n[2].find_first_not_of(' ') == std::string::npos
+                            ? std::to_string(kMaxPasses)
+                            : n[2]);
+        if (every)
+            w.push_back(n[3]);
+        return w;
+    }
+    case TimelineEvent::Kind::Lump:
+        return {"lump", n[0], n[1]};
+    case TimelineEvent::Kind::Holiday:
+        return {"holiday", n[0], n[1], in.skip ? "skip" : "interest",
+                in.keepEndDate ? "term" : "payment"};
+    }
+    return {};
+}
+
+EventInputs eventInputs(const TimelineEvent& e) {
+    EventInputs in{e.kind, {}, e.skip, e.keepEndDate};
+    const std::vector<std::string> w = eventWords(e);
+    const std::size_t numbers = e.kind == TimelineEvent::Kind::Extra ? w.size() - 1 : 2;
+    for (std::size_t i = 0; i < numbers; ++i)
+        in.numbers[i] = w[i + 1];
+    if (e.kind == TimelineEvent::Kind::Extra && e.until == 0)
+        in.numbers[2].clear(); // to the end
+    return in;
+}
+
 void Timeline::add(const TimelineEvent& e) {
     if (e.kind == TimelineEvent::Kind::Rate)
         std::erase_if(m_events, [&](const TimelineEvent& o) {
@@ -206,35 +242,32 @@ double paymentAt(const ScheduleTotals& s, std::int64_t k) {
     return payment;
 }
 
-// The timeline with its rates so many points higher from its first rate event on (the plan's
-// APR there), every rate keeping the end date.
+// The timeline with every rate so many points higher from its first rate event on (from the plan's
+// first payment without one), each keeping the end date.
 std::optional<TimelineShock> shocked(const SolvedPlan& p, const Timeline& t, double points) {
     Timeline s;
     s.lower = t.lower;
-    bool first = true;
+    std::optional<TimelineEvent> first;
     for (TimelineEvent e : t.events()) {
         if (e.kind == TimelineEvent::Kind::Rate) {
-            e.amount = (first ? p.apr : e.amount) + points;
+            e.amount += points;
             e.keepEndDate = true;
-            first = false;
+            if (!first)
+                first = e;
         }
         s.add(e);
     }
-    std::int64_t from = 1;
-    for (const TimelineEvent& e : s.events())
-        if (e.kind == TimelineEvent::Kind::Rate) {
-            from = e.from;
-            break;
-        }
-    if (first)
-        s.add(TimelineEvent{TimelineEvent::Kind::Rate, p.apr + points, 1, 0, 1, 1, true, true});
+    if (!first) {
+        first = TimelineEvent{TimelineEvent::Kind::Rate, p.apr + points, 1, 0, 1, 1, true, true};
+        s.add(*first);
+    }
     const auto ev = scheduleEvents(p, s);
     if (!std::holds_alternative<ScheduleEvents>(ev))
         return std::nullopt;
     const ScheduleTotals w = schedule(p.plan, std::get<ScheduleEvents>(ev));
     if (w.endless || !finite(w))
         return std::nullopt;
-    return TimelineShock{points, p.apr + points, paymentAt(w, from), w.totalInterest.value()};
+    return TimelineShock{points, first->amount, paymentAt(w, first->from), w.totalInterest.value()};
 }
 
 } // namespace

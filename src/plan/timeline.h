@@ -40,6 +40,17 @@ std::variant<TimelineEvent, std::string> readEvent(const std::vector<std::string
 // The words of an event, which readEvent reads back as the same event.
 std::vector<std::string> eventWords(const TimelineEvent& e);
 
+// An event as an editor shows it: its kind, up to four numbers as typed (rate: APR, from; extra:
+// amount, from, until, every; lump: amount, at; holiday: from, count) and two choices. The words
+// drop an empty until or every, and the inputs of an event read back as it.
+struct EventInputs {
+    TimelineEvent::Kind kind = TimelineEvent::Kind::Extra;
+    std::array<std::string, 4> numbers;
+    bool skip = true, keepEndDate = false;
+};
+std::vector<std::string> eventWords(const EventInputs& in);
+EventInputs eventInputs(const TimelineEvent& e);
+
 class Timeline {
   public:
     const std::vector<TimelineEvent>& events() const { return m_events; }

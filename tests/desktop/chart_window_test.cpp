@@ -10,11 +10,10 @@
 
 #include <QChart>
 #include <QChartView>
-#include <QCheckBox>
 #include <QImage>
 #include <QLineSeries>
+#include <QListWidget>
 #include <QPainter>
-#include <QRadioButton>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSvgRenderer>
@@ -68,12 +67,13 @@ class ChartWindowTest : public QObject, FakeWindow {
     // Every text of What If is the state's, and what can be used now can be, there and in the
     // main window's menu.
     void verifyShowsState(frmWhatIf* w) {
-        const WhatIfTexts t = calc().plan.whatIfTexts();
+        const TimelineGroupTexts t = calc().plan.timelineTexts();
         const RateTexts rate = calc().plan.rateTexts();
-        const bool off = calc().plan.extrasUnavailable().has_value();
-        std::vector<std::string> want(t.figures.begin(), t.figures.end());
-        want.insert(want.end(), {t.refused, t.unavailable + t.note, rate.apr, rate.realApr,
-                                 rate.message.empty() ? rate.note : rate.message});
+        const bool off = !t.unavailable.empty();
+        std::vector<std::string> want(t.timeline.figures.begin(), t.timeline.figures.end());
+        want.insert(want.end(),
+                    {t.refused, off ? t.unavailable : t.timeline.message, rate.apr, rate.realApr,
+                     rate.message.empty() ? rate.note : rate.message, t.shockFrom});
         QVERIFY(childOf<QPushButton>(w, "cmdUseRate")->isEnabled() == rate.usable &&
                 action("mnUseRate")->isEnabled() == rate.usable);
         auto* table = childOf<QTableWidget>(w, "tblCompare");
@@ -84,33 +84,39 @@ class ChartWindowTest : public QObject, FakeWindow {
         QVERIFY(childOf<QPushButton>(w, "cmdClearKept")->isEnabled() ==
                     calc().plan.kept.has_value() &&
                 action("mnClearKept")->isEnabled() == calc().plan.kept.has_value());
-        // The rate change group and the shock lines, a label a text.
-        const RateChangeTexts c = calc().plan.rateChangeTexts();
-        want.insert(want.end(), c.figures.begin(), c.figures.end());
-        want.insert(want.end(),
-                    {c.refused.empty() ? c.message : c.refused, c.unavailable, c.shockFrom});
-        std::vector<QString> labels = {
-            "lblNeededPayments",  "lblLastPayment",         "lblTotalPaid",
-            "lblTotalInterest",   "lblInterestSaved",       "lblPaymentsSaved",
-            "lblYearsSaved",      "lblExtrasMessage",       "lblExtrasUnavailable",
-            "lblFoundApr",        "lblFoundRealApr",        "lblRateMessage",
-            "lblChangePayment",   "lblChangePayments",      "lblChangeLastPayment",
-            "lblChangeTotalPaid", "lblChangeTotalInterest", "lblChangeInterest",
-            "lblChangeTerm",      "lblChangeMessage",       "lblChangeUnavailable",
-            "lblShockFrom"};
+        std::vector<QString> labels = {"lblTimelinePayments",
+                                       "lblTimelineLastPayment",
+                                       "lblTimelineTotalPaid",
+                                       "lblTimelineTotalInterest",
+                                       "lblTimelineInterestChange",
+                                       "lblTimelinePaymentsChange",
+                                       "lblTimelineMessage",
+                                       "lblTimelineUnavailable",
+                                       "lblFoundApr",
+                                       "lblFoundRealApr",
+                                       "lblRateMessage",
+                                       "lblShockFrom"};
         for (size_t row = 0; row < 3; ++row)
             for (size_t column = 0; column < 3; ++column) {
                 labels.push_back(QStringLiteral("lblShock%1_%2").arg(row + 1).arg(column));
-                want.push_back(c.shock[row][column]);
+                want.push_back(t.timeline.shock[row][column]);
             }
         QCOMPARE(want.size(), labels.size());
         for (size_t i = 0; i < want.size(); ++i) // each text with its label's name
             QCOMPARE(std::pair(labels[i], childOf<QLabel>(w, labels[i])->text()),
                      std::pair(labels[i], QString::fromStdString(want[i])));
-        QCOMPARE(childOf<QLabel>(w, "lblExtrasMessage")->isVisible(), !t.refused.empty() && !off);
-        QCOMPARE(childOf<QLineEdit>(w, "txtAt")->isEnabled(), !off);
-        QVERIFY(childOf<QCheckBox>(w, "chkRateChange")->isChecked() == c.on &&
-                childOf<QLineEdit>(w, "txtNewApr")->isEnabled() == (c.on && c.unavailable.empty()));
+        // The lists, a line an event and a line a stretch.
+        for (const auto& [name, lines] : {std::pair("lstEvents", t.timeline.events),
+                                          std::pair("lstStretches", t.timeline.stretches)}) {
+            auto* list = childOf<QListWidget>(w, QLatin1String(name));
+            QCOMPARE(static_cast<size_t>(list->count()), lines.size());
+            for (int i = 0; i < list->count(); ++i)
+                QCOMPARE(list->item(i)->text(), QString::fromStdString(lines[size_t(i)]));
+        }
+        QCOMPARE(childOf<QLabel>(w, "lblTimelineMessage")->isVisible(), !t.refused.empty() && !off);
+        QCOMPARE(childOf<QLineEdit>(w, "txtEvent1")->isEnabled(), !off);
+        QCOMPARE(childOf<QComboBox>(w, "cboOverpay")->currentIndex(),
+                 calc().plan.timeline.lower ? 1 : 0);
     }
     // The one window shown beside the main window.
     QWidget* beside() const {
@@ -283,30 +289,54 @@ class ChartWindowTest : public QObject, FakeWindow {
         release(); // the drawing comes for a window that is gone
     }
 
-    // What is typed in What If reaches the state, and the chart draws the balance with extras
-    // as they are typed (where that line ends: chart_extras_test); a calculation or another
-    // function chosen in the main window shows there too, and extras that do not apply draw
-    // nothing. Opened again, the refused text went with it. What If's buttons and the menu entries
-    // run their handlers.
+    // Events of every kind are added, changed in place and removed through What If's own widgets,
+    // and reach the state as the events their words name; the chart draws the timeline's balance
+    // dashed. A refused entry says why in red and leaves the list as it was. A calculation or
+    // another function chosen in the main window shows there too, and a timeline that does not
+    // apply draws nothing. Opened again, the refused text went with it. What If's buttons and the
+    // menu entries run their handlers.
     void whatIfFollowsTheStateAndRunsItsHandlers() {
+        using K = TimelineEvent::Kind;
         frmChart* chart = openChart();
         QPointer<frmWhatIf> w = openWhatIf();
-        type(childOf<QLineEdit>(w, "txtExtra"), QStringLiteral("200"));
+        editEvent(w, 1, {"200", "13", "", "12"});
+        editEvent(w, 2, {"5000", "24"});
+        editEvent(w, 3, {"30", "3"}, 1, 1);
+        editEvent(w, 0, {"6.5", "61"}, 0, 1);
+        const std::vector<TimelineEvent> added = {{K::Extra, 200, 13, 0, 12},
+                                                  {K::Lump, 5000, 24},
+                                                  {K::Holiday, 0, 30, 0, 1, 3, false, true},
+                                                  {K::Rate, 6.5, 61, 0, 1, 1, true, true}};
+        QVERIFY(calc().plan.timeline.events() == added);
         QCOMPARE(lines(chart).size(), 4);
-        QCOMPARE(line(chart, 3)->name(), QLatin1String(kBalanceWithExtrasCaption));
+        QCOMPARE(line(chart, 3)->name(), QLatin1String(kBalanceWithTimelineCaption));
+        verifyShowsState(w);
+        // The holiday chosen, shown in the editor, changed in place to pay nothing and keep the
+        // payment; the rate removed; overpayments lowering the payment.
+        childOf<QListWidget>(w, "lstEvents")->setCurrentRow(2);
+        QCOMPARE(childOf<QLineEdit>(w, "txtEvent2")->text(), QStringLiteral("3"));
+        editEvent(w, 3, {"30", "4"}, 0, 0, "cmdChangeEvent");
+        QVERIFY(calc().plan.timeline.events()[2] ==
+                (TimelineEvent{K::Holiday, 0, 30, 0, 1, 4, true, false}));
+        childOf<QListWidget>(w, "lstEvents")->setCurrentRow(3);
+        childOf<QPushButton>(w, "cmdRemoveEvent")->click();
+        QCOMPARE(calc().plan.timeline.events().size(), size_t(3));
+        choose(childOf<QComboBox>(w, "cboOverpay"), 1);
+        QVERIFY(calc().plan.timeline.lower);
+        verifyShowsState(w);
+        editEvent(w, 1, {"abc", "1"});
+        QVERIFY(!calc().plan.timelineMessage.empty() && calc().plan.timeline.events().size() == 3);
+        verifyShowsState(w);
         enter(field::APR, QStringLiteral("8"));
         verifyShowsState(w);
         action("mnLease")->trigger();
-        QVERIFY(calc().plan.extrasUnavailable() && lines(chart).size() == 3);
+        QVERIFY(calc().plan.timelineUnavailable() && lines(chart).size() == 3);
         verifyShowsState(w);
         action("mnMortgage")->trigger();
-        type(childOf<QLineEdit>(w, "txtExtra"), QStringLiteral("abc"));
-        QVERIFY(!calc().plan.extrasMessage.empty());
-        verifyShowsState(w);
         QVERIFY(w->close());
         QTRY_VERIFY(w.isNull()); // deleted once events are handled
         w = openWhatIf();
-        QCOMPARE(childOf<QLineEdit>(w, "txtExtra")->text(), QStringLiteral("200"));
+        QVERIFY(calc().plan.timelineMessage.empty());
         verifyShowsState(w);
 
         // A rate found from the menu and used, then found with the button; a plan kept,
@@ -324,22 +354,6 @@ class ChartWindowTest : public QObject, FakeWindow {
         verifyShowsState(w);
         childOf<QPushButton>(w, "cmdClearKept")->click();
         QVERIFY(!calc().plan.kept);
-        verifyShowsState(w);
-
-        // A rate change: turned on, typed, the lender's answer chosen; a text refused shows no
-        // figures; turned off. The chart draws it with the extras.
-        childOf<QCheckBox>(w, "chkRateChange")->click();
-        type(childOf<QLineEdit>(w, "txtNewApr"), QStringLiteral("6"));
-        type(childOf<QLineEdit>(w, "txtChangeFrom"), QStringLiteral("13"));
-        childOf<QRadioButton>(w, "optKeepEndDate")->click();
-        QVERIFY(calc().plan.rateChange == (RateChangeInput{6, 13, true}));
-        QCOMPARE(line(chart, 3)->name(), QLatin1String(kBalanceWithBothCaption));
-        verifyShowsState(w);
-        type(childOf<QLineEdit>(w, "txtChangeFrom"), QStringLiteral("0"));
-        QVERIFY(!calc().plan.rateChangeMessage.empty() && calc().plan.rateChange->from == 13);
-        verifyShowsState(w);
-        childOf<QCheckBox>(w, "chkRateChange")->click();
-        QVERIFY(!calc().plan.rateChange && calc().plan.rateChangeMessage.empty());
         verifyShowsState(w);
     }
 
@@ -361,10 +375,10 @@ class ChartWindowTest : public QObject, FakeWindow {
             QVERIFY(main.width() + own.width() > room.width() || !main.intersects(own));
         }
         const int wide = whatIf->width();
-        type(childOf<QLineEdit>(whatIf, "txtAt"), QStringLiteral("9999"));
-        type(childOf<QLineEdit>(whatIf, "txtExtra"), QStringLiteral("x"));
+        type(childOf<QLineEdit>(whatIf, "txtEvent1"), QStringLiteral("x"));
+        childOf<QPushButton>(whatIf, "cmdAddEvent")->click();
         QCoreApplication::sendPostedEvents();
-        QVERIFY(childOf<QLabel>(whatIf, "lblExtrasMessage")->isVisible());
+        QVERIFY(childOf<QLabel>(whatIf, "lblTimelineMessage")->isVisible());
         QCOMPARE(whatIf->width(), wide);
         int windows = 0;
         for (QWidget* top : QApplication::topLevelWidgets()) {

@@ -186,22 +186,17 @@ class LanguagesTest : public QObject, FakeWindow {
         for (QWidget* top : QApplication::topLevelWidgets())
             if (top->isVisible())
                 QVERIFY2(room.contains(top->frameGeometry()), qPrintable(top->objectName()));
-        type(childOf<QLineEdit>(w, "txtExtra"), QStringLiteral("100"));
-        type(childOf<QLineEdit>(w, "txtLump"), QStringLiteral("500"));
-        type(childOf<QLineEdit>(w, "txtAt"), QStringLiteral("9999"));
-        checkShown("extras with a note");
-        type(childOf<QLineEdit>(w, "txtExtra"), QStringLiteral("x"));
-        checkShown("extras refused");
-        type(childOf<QLineEdit>(w, "txtExtra"), QStringLiteral("0"));
-        childOf<QCheckBox>(w, "chkRateChange")->click();
-        type(childOf<QLineEdit>(w, "txtNewApr"), QStringLiteral("9"));
-        type(childOf<QLineEdit>(w, "txtChangeFrom"), QStringLiteral("13"));
-        checkShown("rate change");
-        type(childOf<QLineEdit>(w, "txtNewApr"), QStringLiteral("95"));
-        checkShown("rate change never paying off");
-        type(childOf<QLineEdit>(w, "txtChangeFrom"), QStringLiteral("0"));
-        checkShown("rate change refused");
-        childOf<QCheckBox>(w, "chkRateChange")->click();
+        editEvent(w, 1, {"100", "1"});
+        editEvent(w, 3, {"13", "2"}, 1, 1);
+        checkShown("a timeline");
+        editEvent(w, 1, {"x", "1"});
+        checkShown("an event refused");
+        editEvent(w, 0, {"95", "13"});
+        checkShown("a rate never paying off");
+        action("mnLease")->trigger();
+        checkShown("a timeline in a lease");
+        action("mnPersonalLoan")->trigger();
+        named<QPushButton>(QStringLiteral("btnCalculate"))->click();
         childOf<QPushButton>(w, "cmdFindRate")->click();
         childOf<QPushButton>(w, "cmdUseRate")->click();
         childOf<QPushButton>(w, "cmdKeep")->click();

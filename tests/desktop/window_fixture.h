@@ -168,6 +168,23 @@ struct FakeWindow {
         box->view()->setCurrentIndex(box->view()->model()->index(index, 0));
         QTest::keyClick(box->view(), Qt::Key_Return);
     }
+    // An event typed into the timeline's editor as a user types it, then the button clicked.
+    static void editEvent(selvane::frmWhatIf* w, int kind, const QStringList& numbers, int pay = 0,
+                          int keep = 0, const char* button = "cmdAddEvent") {
+        choose(childOf<QComboBox>(w, "cboEventKind"), kind);
+        for (int i = 0; i < 4; ++i) {
+            auto* edit = childOf<QLineEdit>(w, QStringLiteral("txtEvent%1").arg(i + 1));
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+            if (i < numbers.size())
+                QTest::keyClicks(edit, numbers[i]);
+        }
+        if (kind == 3)
+            choose(childOf<QComboBox>(w, "cboEventPay"), pay);
+        if (kind == 0 || kind == 3)
+            choose(childOf<QComboBox>(w, "cboEventKeep"), keep);
+        childOf<QPushButton>(w, QLatin1String(button))->click();
+    }
     // Gives the window the keyboard, as a user's click on it does; false when it never came.
     bool activate() {
         window->activateWindow();

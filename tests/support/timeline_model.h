@@ -111,22 +111,23 @@ inline TimelineRun walkTimeline(const SolvedPlan& sp, const std::vector<Timeline
 inline std::optional<TimelineShock> shock(const SolvedPlan& sp, std::vector<TimelineEvent> events,
                                           bool lower, double points) {
     std::int64_t first = 0;
+    double apr = sp.apr + points; // the first shocked rate
     for (TimelineEvent& e : events)
         if (e.kind == TimelineEvent::Kind::Rate) {
-            e.amount = (first == 0 ? sp.apr : e.amount) + points;
+            e.amount += points;
             e.keepEndDate = true;
+            apr = first == 0 ? e.amount : apr;
             first = first == 0 ? e.from : first;
         }
     if (first == 0)
-        events.push_back(
-            {TimelineEvent::Kind::Rate, sp.apr + points, first = 1, 0, 1, 1, true, true});
+        events.push_back({TimelineEvent::Kind::Rate, apr, first = 1, 0, 1, 1, true, true});
     const TimelineRun run = walkTimeline(sp, events, lower);
     if (run.endless)
         return std::nullopt;
     double pay = 0;
     for (const TimelineStretch& s : run.stretches)
         pay = s.from <= first ? s.payment : pay;
-    return TimelineShock{points, sp.apr + points, pay, static_cast<double>(run.totalInterest)};
+    return TimelineShock{points, apr, pay, static_cast<double>(run.totalInterest)};
 }
 
 } // namespace selvane::model
