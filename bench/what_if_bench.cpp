@@ -2,8 +2,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+
 #include "core/extra_payments.h"
 #include "core/rate_search.h"
+#include "plan/timeline.h"
 
 namespace selvane {
 namespace {
@@ -19,6 +22,40 @@ void BM_ExtraScheduleWithExtras(benchmark::State& state) {
         benchmark::DoNotOptimize(schedule(plan, x));
 }
 BENCHMARK(BM_ExtraScheduleWithExtras)->Arg(360)->Arg(10'000'000)->Unit(benchmark::kMicrosecond);
+
+// The timeline's figures (its schedule, the plan's own, and the three shocks'), as the window
+// asks for them after a change of events: a 30-year monthly mortgage with 20 events of every
+// kind, and a 1,000,000-payment plan with 100.
+void BM_TimelineFigures(benchmark::State& state) {
+    const std::int64_t n = state.range(0), events = state.range(1);
+    SolvedPlan p{{200000, 0.004124, 0, 0, n}, 5.07, 1};
+    p.plan.payment = 200000 * 0.004124 / (1 - std::pow(1 + 0.004124, -static_cast<double>(n)));
+    Timeline t;
+    const std::int64_t gap = n / (events + 1);
+    for (std::int64_t i = 1; i <= events; ++i) {
+        const std::int64_t at = i * gap;
+        switch (i % 4) {
+        case 0:
+            t.add({TimelineEvent::Kind::Rate, 4.0 + static_cast<double>(i % 7) / 2, at, 0, 1, 1,
+                   true, i % 8 == 0});
+            break;
+        case 1:
+            t.add({TimelineEvent::Kind::Extra, 50, at, at + gap / 2, 1 + i % 12});
+            break;
+        case 2:
+            t.add({TimelineEvent::Kind::Lump, 1000, at});
+            break;
+        default:
+            t.add({TimelineEvent::Kind::Holiday, 0, at, 0, 1, 3, i % 2 == 0, true});
+        }
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(timelineFigures(p, t, CurrencyFormat(), asWritten));
+}
+BENCHMARK(BM_TimelineFigures)
+    ->Args({360, 20})
+    ->Args({1'000'000, 100})
+    ->Unit(benchmark::kMillisecond);
 
 using K = PaymentQuestion::Kind;
 
