@@ -57,6 +57,17 @@
     </message>
 </context>
 <context>
+    <name>QPrintPreviewDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Page setup</source>
+        <translation>Seite einrichten</translation>
+    </message>
+</context>
+<context>
     <name>QtHost</name>
     <message>
         <source>Print Preview</source>
@@ -109,64 +120,8 @@
         <translation>Der neue Nominalzins muss eine Zahl größer als -100 sein.</translation>
     </message>
     <message>
-        <source>The new rate starts at a whole payment number from 1 to 10000000.</source>
-        <translation>Der neue Zins muss ab einer ganzzahligen Ratennummer von 1 bis 10000000 gelten.</translation>
-    </message>
-    <message>
-        <source>A rate change is for loans and mortgages, whose lender can reset the rate.</source>
-        <translation>Eine Zinsänderung gibt es nur bei Krediten und Hypotheken, deren Kreditgeber den Zins neu festsetzen kann.</translation>
-    </message>
-    <message>
-        <source>The new APR gives no rate per payment the calculator can use.</source>
-        <translation>Aus dem neuen Nominalzins ergibt sich kein Zinssatz je Rate, mit dem der Rechner arbeiten kann.</translation>
-    </message>
-    <message>
-        <source>At %1 % the payment of %2 no longer covers the interest, so the balance is never paid off.</source>
-        <translation>Bei %1 % deckt die Rate von %2 die Zinsen nicht mehr, sodass der Saldo nie getilgt wird.</translation>
-    </message>
-    <message>
-        <source>At %1 % the payment of %2 pays the balance off only after more than 10000000 payments, more than the calculator schedules.</source>
-        <translation>Bei %1 % tilgt die Rate von %2 den Saldo erst nach mehr als 10000000 Raten, mehr als der Rechner in einen Zahlungsplan aufnimmt.</translation>
-    </message>
-    <message>
         <source>A payment of %1 from payment %2 on would still end the plan on time.</source>
         <translation>Mit einer Rate von %1 ab Rate %2 würde der Plan weiterhin zum vorgesehenen Termin enden.</translation>
-    </message>
-    <message>
-        <source>The payments with this rate add up to more than the calculator can hold.</source>
-        <translation>Mit diesem Zins summieren sich die Raten auf mehr, als der Rechner darstellen kann.</translation>
-    </message>
-    <message>
-        <source>Extra payments are for loans and mortgages: a lease&apos;s payments are set by its contract.</source>
-        <translation>Sondertilgungen gibt es nur bei Krediten und Hypotheken: Leasingraten sind durch den Leasingvertrag festgelegt.</translation>
-    </message>
-    <message>
-        <source>Extra payments are for loans and mortgages: income payments are paid to you.</source>
-        <translation>Sondertilgungen gibt es nur bei Krediten und Hypotheken: Beim Auszahlplan werden die Raten an Sie ausgezahlt.</translation>
-    </message>
-    <message>
-        <source>Extra payments are for loans and mortgages: for an investment, raise the deposit.</source>
-        <translation>Sondertilgungen gibt es nur bei Krediten und Hypotheken: Erhöhen Sie bei einem Sparplan die Einzahlung.</translation>
-    </message>
-    <message>
-        <source>Extra payments are for loans and mortgages.</source>
-        <translation>Sondertilgungen gibt es nur bei Krediten und Hypotheken.</translation>
-    </message>
-    <message>
-        <source>The last calculation failed, so there is no plan to show: change the inputs and calculate again.</source>
-        <translation>Die letzte Berechnung ist fehlgeschlagen, daher gibt es keinen Plan zum Anzeigen: Ändern Sie die Eingaben und berechnen Sie erneut.</translation>
-    </message>
-    <message>
-        <source>The extra from payment %1 comes after the last payment (%2): not used.</source>
-        <translation>Die Sondertilgung ab Rate %1 liegt nach der letzten Rate (%2): nicht berücksichtigt.</translation>
-    </message>
-    <message>
-        <source>The one-time amount at payment %1 comes after the last payment (%2): not used.</source>
-        <translation>Der Einmalbetrag bei Rate %1 liegt nach der letzten Rate (%2): nicht berücksichtigt.</translation>
-    </message>
-    <message>
-        <source>The payments with these extras add up to more than the calculator can hold.</source>
-        <translation>Mit diesen Sondertilgungen summieren sich die Zahlungen auf mehr, als der Rechner darstellen kann.</translation>
     </message>
     <message>
         <source>This scenario&apos;s mode is not one the calculator knows, so it computes no payment to find a rate for.</source>
@@ -195,10 +150,6 @@
     <message>
         <source>%1 months</source>
         <translation>%1 Monate</translation>
-    </message>
-    <message>
-        <source>From payment %1 on, the end date kept:</source>
-        <translation>Ab Rate %1, bei gleichem Enddatum:</translation>
     </message>
     <message>
         <source>+%1 point (%2 %)</source>
@@ -716,6 +667,186 @@
         <source>Exporting the report...</source>
         <translation>Der Bericht wird exportiert...</translation>
     </message>
+    <message>
+        <source>Balance with the timeline</source>
+        <translation>Saldo mit Zeitleiste</translation>
+    </message>
+    <message>
+        <source>A payment number is a whole number from 1 to 10000000.</source>
+        <translation>Eine Ratennummer ist eine ganze Zahl von 1 bis 10000000.</translation>
+    </message>
+    <message>
+        <source>A rate change is: rate APR FROM payment|term.</source>
+        <translation>Zu einer Zinsänderung gehören der neue Nominalzins, die erste Rate und ob danach die Rate oder das Enddatum gleich bleibt.</translation>
+    </message>
+    <message>
+        <source>After a rate change, keep the payment or the term (the end date).</source>
+        <translation>Nach einer Zinsänderung bleibt entweder die Rate oder die Laufzeit (das Enddatum) gleich.</translation>
+    </message>
+    <message>
+        <source>An extra is: extra AMOUNT FROM [UNTIL [EVERY]].</source>
+        <translation>Zu einer Sondertilgung gehören ein Betrag und die erste Rate, wahlweise auch die letzte Rate und ein Intervall.</translation>
+    </message>
+    <message>
+        <source>Extras come every whole number of payments, from 1 to 10000000.</source>
+        <translation>Das Intervall der Sondertilgungen ist eine ganze Zahl von Raten, von 1 bis 10000000.</translation>
+    </message>
+    <message>
+        <source>A one-time amount is: lump AMOUNT AT.</source>
+        <translation>Zu einem Einmalbetrag gehören der Betrag und die Rate, mit der er gezahlt wird.</translation>
+    </message>
+    <message>
+        <source>A payment holiday is: holiday FROM COUNT skip|interest payment|term.</source>
+        <translation>Zu einer Zahlungspause gehören die erste Rate, die Anzahl der Raten, ob nichts oder nur die Zinsen gezahlt werden und ob danach die Rate oder das Enddatum gleich bleibt.</translation>
+    </message>
+    <message>
+        <source>A payment holiday lasts a whole number of payments, from 1 to 10000000.</source>
+        <translation>Eine Zahlungspause dauert eine ganze Zahl von Raten, von 1 bis 10000000.</translation>
+    </message>
+    <message>
+        <source>A payment holiday pays nothing (skip) or the interest (interest), then keeps the payment or the term.</source>
+        <translation>In einer Zahlungspause zahlen Sie nichts oder nur die Zinsen; danach bleibt die Rate oder die Laufzeit gleich.</translation>
+    </message>
+    <message>
+        <source>An event is a rate change, an extra, a one-time amount or a payment holiday.</source>
+        <translation>Ein Ereignis ist eine Zinsänderung, eine Sondertilgung, ein Einmalbetrag oder eine Zahlungspause.</translation>
+    </message>
+    <message>
+        <source>An extra&apos;s last payment comes before its first.</source>
+        <translation>Bei der Sondertilgung liegt die letzte Rate vor der ersten.</translation>
+    </message>
+    <message>
+        <source>An APR of %1 % gives no rate per payment the calculator can use.</source>
+        <translation>Aus einem Nominalzins von %1 % ergibt sich kein Zinssatz je Rate, mit dem der Rechner arbeiten kann.</translation>
+    </message>
+    <message>
+        <source>With these events the balance is paid off only after more than 10000000 payments, more than the calculator schedules.</source>
+        <translation>Mit diesen Ereignissen wird der Saldo erst nach mehr als 10000000 Raten getilgt, mehr als der Rechner in einen Zahlungsplan aufnimmt.</translation>
+    </message>
+    <message>
+        <source>From payment %1 on, the payment of %2 no longer covers the interest, so the balance is never paid off.</source>
+        <translation>Ab Rate %1 deckt die Rate von %2 die Zinsen nicht mehr, sodass der Saldo nie getilgt wird.</translation>
+    </message>
+    <message>
+        <source>The payments with these events add up to more than the calculator can hold.</source>
+        <translation>Mit diesen Ereignissen summieren sich die Zahlungen auf mehr, als der Rechner darstellen kann.</translation>
+    </message>
+    <message>
+        <source>the end date kept</source>
+        <translation>bei gleichem Enddatum</translation>
+    </message>
+    <message>
+        <source>the payment kept</source>
+        <translation>bei gleicher Rate</translation>
+    </message>
+    <message>
+        <source>From payment %1: %2 %, %3</source>
+        <translation>Ab Rate %1: %2 %, %3</translation>
+    </message>
+    <message>
+        <source>%1 more every %2 payments from payment %3</source>
+        <translation>%1 zusätzlich alle %2 Raten ab Rate %3</translation>
+    </message>
+    <message>
+        <source>%1 more every %2 payments from payment %3 to %4</source>
+        <translation>%1 zusätzlich alle %2 Raten von Rate %3 bis %4</translation>
+    </message>
+    <message>
+        <source>%1 more with every payment from payment %2</source>
+        <translation>%1 zusätzlich zu jeder Rate ab Rate %2</translation>
+    </message>
+    <message>
+        <source>%1 more with payments %2 to %3</source>
+        <translation>%1 zusätzlich zu den Raten %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 once, with payment %2</source>
+        <translation>%1 einmalig, mit Rate %2</translation>
+    </message>
+    <message>
+        <source>Payments %1 to %2 not made, the interest added; %3</source>
+        <translation>Raten %1 bis %2 ausgesetzt, Zinsen dem Saldo zugeschlagen; %3</translation>
+    </message>
+    <message>
+        <source>Payments %1 to %2 pay the interest only; %3</source>
+        <translation>Raten %1 bis %2 nur Zinsen gezahlt; %3</translation>
+    </message>
+    <message>
+        <source>Overpayments lower the payment</source>
+        <translation>Sondertilgungen senken die Rate</translation>
+    </message>
+    <message>
+        <source>Overpayments shorten the plan</source>
+        <translation>Sondertilgungen verkürzen die Laufzeit</translation>
+    </message>
+    <message>
+        <source>The last calculation failed, so there is no plan to show: change the inputs and calculate again.</source>
+        <translation>Die letzte Berechnung ist fehlgeschlagen, daher gibt es keinen Plan zum Anzeigen: Ändern Sie die Eingaben und berechnen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Extra payments are for loans and mortgages: a lease&apos;s payments are set by its contract.</source>
+        <translation>Sondertilgungen gibt es nur bei Krediten und Hypotheken: Leasingraten sind durch den Leasingvertrag festgelegt.</translation>
+    </message>
+    <message>
+        <source>Extra payments are for loans and mortgages: income payments are paid to you.</source>
+        <translation>Sondertilgungen gibt es nur bei Krediten und Hypotheken: Beim Auszahlplan werden die Raten an Sie ausgezahlt.</translation>
+    </message>
+    <message>
+        <source>Extra payments are for loans and mortgages: for an investment, raise the deposit.</source>
+        <translation>Sondertilgungen gibt es nur bei Krediten und Hypotheken: Erhöhen Sie bei einem Sparplan die Einzahlung.</translation>
+    </message>
+    <message>
+        <source>Extra payments are for loans and mortgages.</source>
+        <translation>Sondertilgungen gibt es nur bei Krediten und Hypotheken.</translation>
+    </message>
+    <message>
+        <source>The extra from payment %1 comes after the last payment (%2): not used.</source>
+        <translation>Die Sondertilgung ab Rate %1 liegt nach der letzten Rate (%2): nicht berücksichtigt.</translation>
+    </message>
+    <message>
+        <source>The one-time amount at payment %1 comes after the last payment (%2): not used.</source>
+        <translation>Der Einmalbetrag bei Rate %1 liegt nach der letzten Rate (%2): nicht berücksichtigt.</translation>
+    </message>
+    <message>
+        <source>The payments with these extras add up to more than the calculator can hold.</source>
+        <translation>Mit diesen Sondertilgungen summieren sich die Zahlungen auf mehr, als der Rechner darstellen kann.</translation>
+    </message>
+    <message>
+        <source>The new rate starts at a whole payment number from 1 to 10000000.</source>
+        <translation>Der neue Zins muss ab einer ganzzahligen Ratennummer von 1 bis 10000000 gelten.</translation>
+    </message>
+    <message>
+        <source>A rate change is for loans and mortgages, whose lender can reset the rate.</source>
+        <translation>Eine Zinsänderung gibt es nur bei Krediten und Hypotheken, deren Kreditgeber den Zins neu festsetzen kann.</translation>
+    </message>
+    <message>
+        <source>The new APR gives no rate per payment the calculator can use.</source>
+        <translation>Aus dem neuen Nominalzins ergibt sich kein Zinssatz je Rate, mit dem der Rechner arbeiten kann.</translation>
+    </message>
+    <message>
+        <source>At %1 % the payment of %2 no longer covers the interest, so the balance is never paid off.</source>
+        <translation>Bei %1 % deckt die Rate von %2 die Zinsen nicht mehr, sodass der Saldo nie getilgt wird.</translation>
+    </message>
+    <message>
+        <source>At %1 % the payment of %2 pays the balance off only after more than 10000000 payments, more than the calculator schedules.</source>
+        <translation>Bei %1 % tilgt die Rate von %2 den Saldo erst nach mehr als 10000000 Raten, mehr als der Rechner in einen Zahlungsplan aufnimmt.</translation>
+    </message>
+    <message>
+        <source>The payments with this rate add up to more than the calculator can hold.</source>
+        <translation>Mit diesem Zins summieren sich die Raten auf mehr, als der Rechner darstellen kann.</translation>
+    </message>
+    <message>
+        <source>From payment %1 on, the end date kept:</source>
+        <translation>Ab Rate %1, bei gleichem Enddatum:</translation>
+    </message>
+    <message>
+        <source>There is no such event.</source>
+        <translation>Dieses Ereignis gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>A timeline of events is for loans and mortgages: rate changes, extras and payment holidays are a borrower&apos;s.</source>
+        <translation>Eine Zeitleiste mit Ereignissen gibt es nur bei Krediten und Hypotheken: Zinsänderungen, Sondertilgungen und Zahlungspausen sind Sache des Kreditnehmers.</translation>
+    </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>
@@ -941,24 +1072,8 @@
         <translation>Was wäre wenn</translation>
     </message>
     <message>
-        <source>Extra payments</source>
-        <translation>Sondertilgungen</translation>
-    </message>
-    <message>
-        <source>&amp;Extra each payment</source>
-        <translation>&amp;Sondertilgung je Rate</translation>
-    </message>
-    <message>
         <source>&amp;From payment</source>
         <translation>&amp;Ab Rate</translation>
-    </message>
-    <message>
-        <source>&amp;One-time amount</source>
-        <translation>&amp;Einmalbetrag</translation>
-    </message>
-    <message>
-        <source>&amp;At payment</source>
-        <translation>&amp;Bei Rate</translation>
     </message>
     <message>
         <source>Payments needed</source>
@@ -977,44 +1092,12 @@
         <translation>Zinsen insgesamt</translation>
     </message>
     <message>
-        <source>Interest saved</source>
-        <translation>Ersparte Zinsen</translation>
-    </message>
-    <message>
-        <source>Payments saved</source>
-        <translation>Ersparte Raten</translation>
-    </message>
-    <message>
-        <source>Years saved</source>
-        <translation>Ersparte Jahre</translation>
-    </message>
-    <message>
         <source>Rate change</source>
         <translation>Zinsänderung</translation>
     </message>
     <message>
-        <source>C&amp;hange the rate</source>
-        <translation>&amp;Zins ändern</translation>
-    </message>
-    <message>
         <source>&amp;New APR (%)</source>
         <translation>&amp;Neuer Nominalzins (%)</translation>
-    </message>
-    <message>
-        <source>From pa&amp;yment</source>
-        <translation>Ab Ra&amp;te</translation>
-    </message>
-    <message>
-        <source>Keep the &amp;payment</source>
-        <translation>&amp;Rate beibehalten</translation>
-    </message>
-    <message>
-        <source>Keep the en&amp;d date</source>
-        <translation>Enddatum beibe&amp;halten</translation>
-    </message>
-    <message>
-        <source>Payment from the change</source>
-        <translation>Rate ab der Änderung</translation>
     </message>
     <message>
         <source>Interest change</source>
@@ -1083,6 +1166,94 @@
     <message>
         <source>Length of the plan</source>
         <translation>Laufzeit</translation>
+    </message>
+    <message>
+        <source>&amp;Amount</source>
+        <translation>&amp;Betrag</translation>
+    </message>
+    <message>
+        <source>&amp;Until payment</source>
+        <translation>Bi&amp;s Rate</translation>
+    </message>
+    <message>
+        <source>E&amp;very (payments)</source>
+        <translation>Inter&amp;vall (Raten)</translation>
+    </message>
+    <message>
+        <source>A&amp;t payment</source>
+        <translation>Bei Ra&amp;te</translation>
+    </message>
+    <message>
+        <source>&amp;Payments</source>
+        <translation>An&amp;zahl Raten</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Zeitleiste</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Extra payment</source>
+        <translation>Sondertilgung</translation>
+    </message>
+    <message>
+        <source>One-time amount</source>
+        <translation>Einmalbetrag</translation>
+    </message>
+    <message>
+        <source>Payment holiday</source>
+        <translation>Zahlungspause</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Nothing paid, the interest added</source>
+        <translation>Keine Zahlung, Zinsen dem Saldo zugeschlagen</translation>
+    </message>
+    <message>
+        <source>The interest only</source>
+        <translation>Nur die Zinsen</translation>
+    </message>
+    <message>
+        <source>Then keep the payment</source>
+        <translation>Danach Rate beibehalten</translation>
+    </message>
+    <message>
+        <source>Then keep the end date</source>
+        <translation>Danach Enddatum beibehalten</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>Ände&amp;rn</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Overpayments shorten the plan</source>
+        <translation>Sondertilgungen verkürzen die Laufzeit</translation>
+    </message>
+    <message>
+        <source>Overpayments lower the payment</source>
+        <translation>Sondertilgungen senken die Rate</translation>
+    </message>
+    <message>
+        <source>Overpayments</source>
+        <translation>Sondertilgungen</translation>
+    </message>
+    <message>
+        <source>Payment of each stretch</source>
+        <translation>Rate je Abschnitt</translation>
     </message>
 </context>
 </TS>

@@ -57,6 +57,17 @@
     </message>
 </context>
 <context>
+    <name>QPrintPreviewDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Page setup</source>
+        <translation>Mise en page</translation>
+    </message>
+</context>
+<context>
     <name>QtHost</name>
     <message>
         <source>Print Preview</source>
@@ -109,64 +120,8 @@
         <translation>Le nouveau taux nominal doit être un nombre supérieur à -100.</translation>
     </message>
     <message>
-        <source>The new rate starts at a whole payment number from 1 to 10000000.</source>
-        <translation>Le nouveau taux s&apos;applique à partir d&apos;un numéro d&apos;échéance entier compris entre 1 et 10000000.</translation>
-    </message>
-    <message>
-        <source>A rate change is for loans and mortgages, whose lender can reset the rate.</source>
-        <translation>Un changement de taux ne concerne que les prêts et les prêts immobiliers, dont le prêteur peut réviser le taux.</translation>
-    </message>
-    <message>
-        <source>The new APR gives no rate per payment the calculator can use.</source>
-        <translation>Le nouveau taux nominal ne donne aucun taux par échéance utilisable par la calculatrice.</translation>
-    </message>
-    <message>
-        <source>At %1 % the payment of %2 no longer covers the interest, so the balance is never paid off.</source>
-        <translation>À %1 %, l&apos;échéance de %2 ne couvre plus les intérêts : le capital restant dû n&apos;est donc jamais remboursé.</translation>
-    </message>
-    <message>
-        <source>At %1 % the payment of %2 pays the balance off only after more than 10000000 payments, more than the calculator schedules.</source>
-        <translation>À %1 %, l&apos;échéance de %2 ne rembourse le capital restant dû qu&apos;après plus de 10000000 échéances, soit davantage que ce que la calculatrice peut planifier.</translation>
-    </message>
-    <message>
         <source>A payment of %1 from payment %2 on would still end the plan on time.</source>
         <translation>Une échéance de %1 à partir de l&apos;échéance %2 permettrait de terminer le plan à la date prévue.</translation>
-    </message>
-    <message>
-        <source>The payments with this rate add up to more than the calculator can hold.</source>
-        <translation>Avec ce taux, le total des échéances dépasse ce que la calculatrice peut gérer.</translation>
-    </message>
-    <message>
-        <source>Extra payments are for loans and mortgages: a lease&apos;s payments are set by its contract.</source>
-        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers : les loyers d&apos;un leasing sont fixés par le contrat.</translation>
-    </message>
-    <message>
-        <source>Extra payments are for loans and mortgages: income payments are paid to you.</source>
-        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers : les échéances de revenus vous sont versées.</translation>
-    </message>
-    <message>
-        <source>Extra payments are for loans and mortgages: for an investment, raise the deposit.</source>
-        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers : pour une épargne, augmentez plutôt le versement.</translation>
-    </message>
-    <message>
-        <source>Extra payments are for loans and mortgages.</source>
-        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers.</translation>
-    </message>
-    <message>
-        <source>The last calculation failed, so there is no plan to show: change the inputs and calculate again.</source>
-        <translation>Le dernier calcul a échoué, il n&apos;y a donc aucun plan à afficher : modifiez les données saisies et relancez le calcul.</translation>
-    </message>
-    <message>
-        <source>The extra from payment %1 comes after the last payment (%2): not used.</source>
-        <translation>Le supplément à partir de l&apos;échéance %1 intervient après la dernière échéance (%2) : il n&apos;est pas pris en compte.</translation>
-    </message>
-    <message>
-        <source>The one-time amount at payment %1 comes after the last payment (%2): not used.</source>
-        <translation>Le versement unique à l&apos;échéance %1 intervient après la dernière échéance (%2) : il n&apos;est pas pris en compte.</translation>
-    </message>
-    <message>
-        <source>The payments with these extras add up to more than the calculator can hold.</source>
-        <translation>Avec ces remboursements anticipés, le total des échéances dépasse ce que la calculatrice peut gérer.</translation>
     </message>
     <message>
         <source>This scenario&apos;s mode is not one the calculator knows, so it computes no payment to find a rate for.</source>
@@ -195,10 +150,6 @@
     <message>
         <source>%1 months</source>
         <translation>%1 mois</translation>
-    </message>
-    <message>
-        <source>From payment %1 on, the end date kept:</source>
-        <translation>À partir de l&apos;échéance %1, date de fin conservée :</translation>
     </message>
     <message>
         <source>+%1 point (%2 %)</source>
@@ -716,6 +667,186 @@
         <source>Exporting the report...</source>
         <translation>Exportation du rapport...</translation>
     </message>
+    <message>
+        <source>Balance with the timeline</source>
+        <translation>Solde avec la chronologie</translation>
+    </message>
+    <message>
+        <source>A payment number is a whole number from 1 to 10000000.</source>
+        <translation>Un numéro d&apos;échéance est un nombre entier compris entre 1 et 10000000.</translation>
+    </message>
+    <message>
+        <source>A rate change is: rate APR FROM payment|term.</source>
+        <translation>Un changement de taux demande le nouveau taux nominal, la première échéance concernée et s&apos;il faut ensuite garder l&apos;échéance ou la date de fin.</translation>
+    </message>
+    <message>
+        <source>After a rate change, keep the payment or the term (the end date).</source>
+        <translation>Après un changement de taux, gardez l&apos;échéance ou la durée (la date de fin).</translation>
+    </message>
+    <message>
+        <source>An extra is: extra AMOUNT FROM [UNTIL [EVERY]].</source>
+        <translation>Un remboursement anticipé demande un montant et une première échéance, et au besoin une dernière échéance et un intervalle.</translation>
+    </message>
+    <message>
+        <source>Extras come every whole number of payments, from 1 to 10000000.</source>
+        <translation>L&apos;intervalle des remboursements anticipés est un nombre entier d&apos;échéances, compris entre 1 et 10000000.</translation>
+    </message>
+    <message>
+        <source>A one-time amount is: lump AMOUNT AT.</source>
+        <translation>Un versement unique demande un montant et l&apos;échéance avec laquelle il est versé.</translation>
+    </message>
+    <message>
+        <source>A payment holiday is: holiday FROM COUNT skip|interest payment|term.</source>
+        <translation>Un report d&apos;échéances demande la première échéance, le nombre d&apos;échéances, si l&apos;on ne paie rien ou seulement les intérêts, et s&apos;il faut ensuite garder l&apos;échéance ou la date de fin.</translation>
+    </message>
+    <message>
+        <source>A payment holiday lasts a whole number of payments, from 1 to 10000000.</source>
+        <translation>Un report d&apos;échéances dure un nombre entier d&apos;échéances, compris entre 1 et 10000000.</translation>
+    </message>
+    <message>
+        <source>A payment holiday pays nothing (skip) or the interest (interest), then keeps the payment or the term.</source>
+        <translation>Pendant un report d&apos;échéances, on ne paie rien ou seulement les intérêts ; ensuite, l&apos;échéance ou la durée est conservée.</translation>
+    </message>
+    <message>
+        <source>An event is a rate change, an extra, a one-time amount or a payment holiday.</source>
+        <translation>Un événement est un changement de taux, un remboursement anticipé, un versement unique ou un report d&apos;échéances.</translation>
+    </message>
+    <message>
+        <source>An extra&apos;s last payment comes before its first.</source>
+        <translation>La dernière échéance du remboursement anticipé précède la première.</translation>
+    </message>
+    <message>
+        <source>An APR of %1 % gives no rate per payment the calculator can use.</source>
+        <translation>Un taux nominal de %1 % ne donne aucun taux par échéance utilisable par la calculatrice.</translation>
+    </message>
+    <message>
+        <source>With these events the balance is paid off only after more than 10000000 payments, more than the calculator schedules.</source>
+        <translation>Avec ces événements, le capital restant dû n&apos;est remboursé qu&apos;après plus de 10000000 échéances, soit davantage que ce que la calculatrice peut planifier.</translation>
+    </message>
+    <message>
+        <source>From payment %1 on, the payment of %2 no longer covers the interest, so the balance is never paid off.</source>
+        <translation>À partir de l&apos;échéance %1, l&apos;échéance de %2 ne couvre plus les intérêts : le capital restant dû n&apos;est donc jamais remboursé.</translation>
+    </message>
+    <message>
+        <source>The payments with these events add up to more than the calculator can hold.</source>
+        <translation>Avec ces événements, le total des échéances dépasse ce que la calculatrice peut gérer.</translation>
+    </message>
+    <message>
+        <source>the end date kept</source>
+        <translation>date de fin conservée</translation>
+    </message>
+    <message>
+        <source>the payment kept</source>
+        <translation>échéance conservée</translation>
+    </message>
+    <message>
+        <source>From payment %1: %2 %, %3</source>
+        <translation>À partir de l&apos;échéance %1 : %2 %, %3</translation>
+    </message>
+    <message>
+        <source>%1 more every %2 payments from payment %3</source>
+        <translation>%1 de plus toutes les %2 échéances à partir de l&apos;échéance %3</translation>
+    </message>
+    <message>
+        <source>%1 more every %2 payments from payment %3 to %4</source>
+        <translation>%1 de plus toutes les %2 échéances, de l&apos;échéance %3 à %4</translation>
+    </message>
+    <message>
+        <source>%1 more with every payment from payment %2</source>
+        <translation>%1 de plus à chaque échéance à partir de l&apos;échéance %2</translation>
+    </message>
+    <message>
+        <source>%1 more with payments %2 to %3</source>
+        <translation>%1 de plus aux échéances %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1 once, with payment %2</source>
+        <translation>%1 une seule fois, avec l&apos;échéance %2</translation>
+    </message>
+    <message>
+        <source>Payments %1 to %2 not made, the interest added; %3</source>
+        <translation>Échéances %1 à %2 non payées, intérêts ajoutés au capital ; %3</translation>
+    </message>
+    <message>
+        <source>Payments %1 to %2 pay the interest only; %3</source>
+        <translation>Échéances %1 à %2 limitées aux intérêts ; %3</translation>
+    </message>
+    <message>
+        <source>Overpayments lower the payment</source>
+        <translation>Les remboursements anticipés réduisent l&apos;échéance</translation>
+    </message>
+    <message>
+        <source>Overpayments shorten the plan</source>
+        <translation>Les remboursements anticipés réduisent la durée</translation>
+    </message>
+    <message>
+        <source>The last calculation failed, so there is no plan to show: change the inputs and calculate again.</source>
+        <translation>Le dernier calcul a échoué, il n&apos;y a donc aucun plan à afficher : modifiez les données saisies et relancez le calcul.</translation>
+    </message>
+    <message>
+        <source>Extra payments are for loans and mortgages: a lease&apos;s payments are set by its contract.</source>
+        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers : les loyers d&apos;un leasing sont fixés par le contrat.</translation>
+    </message>
+    <message>
+        <source>Extra payments are for loans and mortgages: income payments are paid to you.</source>
+        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers : les échéances de revenus vous sont versées.</translation>
+    </message>
+    <message>
+        <source>Extra payments are for loans and mortgages: for an investment, raise the deposit.</source>
+        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers : pour une épargne, augmentez plutôt le versement.</translation>
+    </message>
+    <message>
+        <source>Extra payments are for loans and mortgages.</source>
+        <translation>Les remboursements anticipés concernent les prêts et les prêts immobiliers.</translation>
+    </message>
+    <message>
+        <source>The extra from payment %1 comes after the last payment (%2): not used.</source>
+        <translation>Le supplément à partir de l&apos;échéance %1 intervient après la dernière échéance (%2) : il n&apos;est pas pris en compte.</translation>
+    </message>
+    <message>
+        <source>The one-time amount at payment %1 comes after the last payment (%2): not used.</source>
+        <translation>Le versement unique à l&apos;échéance %1 intervient après la dernière échéance (%2) : il n&apos;est pas pris en compte.</translation>
+    </message>
+    <message>
+        <source>The payments with these extras add up to more than the calculator can hold.</source>
+        <translation>Avec ces remboursements anticipés, le total des échéances dépasse ce que la calculatrice peut gérer.</translation>
+    </message>
+    <message>
+        <source>The new rate starts at a whole payment number from 1 to 10000000.</source>
+        <translation>Le nouveau taux s&apos;applique à partir d&apos;un numéro d&apos;échéance entier compris entre 1 et 10000000.</translation>
+    </message>
+    <message>
+        <source>A rate change is for loans and mortgages, whose lender can reset the rate.</source>
+        <translation>Un changement de taux ne concerne que les prêts et les prêts immobiliers, dont le prêteur peut réviser le taux.</translation>
+    </message>
+    <message>
+        <source>The new APR gives no rate per payment the calculator can use.</source>
+        <translation>Le nouveau taux nominal ne donne aucun taux par échéance utilisable par la calculatrice.</translation>
+    </message>
+    <message>
+        <source>At %1 % the payment of %2 no longer covers the interest, so the balance is never paid off.</source>
+        <translation>À %1 %, l&apos;échéance de %2 ne couvre plus les intérêts : le capital restant dû n&apos;est donc jamais remboursé.</translation>
+    </message>
+    <message>
+        <source>At %1 % the payment of %2 pays the balance off only after more than 10000000 payments, more than the calculator schedules.</source>
+        <translation>À %1 %, l&apos;échéance de %2 ne rembourse le capital restant dû qu&apos;après plus de 10000000 échéances, soit davantage que ce que la calculatrice peut planifier.</translation>
+    </message>
+    <message>
+        <source>The payments with this rate add up to more than the calculator can hold.</source>
+        <translation>Avec ce taux, le total des échéances dépasse ce que la calculatrice peut gérer.</translation>
+    </message>
+    <message>
+        <source>From payment %1 on, the end date kept:</source>
+        <translation>À partir de l&apos;échéance %1, date de fin conservée :</translation>
+    </message>
+    <message>
+        <source>There is no such event.</source>
+        <translation>Cet événement n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>A timeline of events is for loans and mortgages: rate changes, extras and payment holidays are a borrower&apos;s.</source>
+        <translation>Une chronologie d&apos;événements ne concerne que les prêts et les prêts immobiliers : changements de taux, remboursements anticipés et reports d&apos;échéances sont l&apos;affaire de l&apos;emprunteur.</translation>
+    </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>
@@ -941,24 +1072,8 @@
         <translation>Simulation</translation>
     </message>
     <message>
-        <source>Extra payments</source>
-        <translation>Remboursements anticipés</translation>
-    </message>
-    <message>
-        <source>&amp;Extra each payment</source>
-        <translation>&amp;Supplément par échéance</translation>
-    </message>
-    <message>
         <source>&amp;From payment</source>
         <translation>À &amp;partir de l&apos;échéance</translation>
-    </message>
-    <message>
-        <source>&amp;One-time amount</source>
-        <translation>&amp;Versement unique</translation>
-    </message>
-    <message>
-        <source>&amp;At payment</source>
-        <translation>À l&apos;éc&amp;héance</translation>
     </message>
     <message>
         <source>Payments needed</source>
@@ -977,44 +1092,12 @@
         <translation>Total des intérêts</translation>
     </message>
     <message>
-        <source>Interest saved</source>
-        <translation>Intérêts économisés</translation>
-    </message>
-    <message>
-        <source>Payments saved</source>
-        <translation>Échéances économisées</translation>
-    </message>
-    <message>
-        <source>Years saved</source>
-        <translation>Années gagnées</translation>
-    </message>
-    <message>
         <source>Rate change</source>
         <translation>Changement de taux</translation>
     </message>
     <message>
-        <source>C&amp;hange the rate</source>
-        <translation>&amp;Modifier le taux</translation>
-    </message>
-    <message>
         <source>&amp;New APR (%)</source>
         <translation>&amp;Nouveau taux nominal (%)</translation>
-    </message>
-    <message>
-        <source>From pa&amp;yment</source>
-        <translation>À pa&amp;rtir de l&apos;échéance</translation>
-    </message>
-    <message>
-        <source>Keep the &amp;payment</source>
-        <translation>&amp;Garder l&apos;échéance</translation>
-    </message>
-    <message>
-        <source>Keep the en&amp;d date</source>
-        <translation>Garder la date de &amp;fin</translation>
-    </message>
-    <message>
-        <source>Payment from the change</source>
-        <translation>Échéance après le changement</translation>
     </message>
     <message>
         <source>Interest change</source>
@@ -1083,6 +1166,94 @@
     <message>
         <source>Length of the plan</source>
         <translation>Durée du plan</translation>
+    </message>
+    <message>
+        <source>&amp;Amount</source>
+        <translation>&amp;Montant</translation>
+    </message>
+    <message>
+        <source>&amp;Until payment</source>
+        <translation>&amp;Jusqu&apos;à l&apos;échéance</translation>
+    </message>
+    <message>
+        <source>E&amp;very (payments)</source>
+        <translation>&amp;Intervalle (échéances)</translation>
+    </message>
+    <message>
+        <source>A&amp;t payment</source>
+        <translation>À l&apos;éc&amp;héance</translation>
+    </message>
+    <message>
+        <source>&amp;Payments</source>
+        <translation>Nom&amp;bre d&apos;échéances</translation>
+    </message>
+    <message>
+        <source>Timeline</source>
+        <translation>Chronologie</translation>
+    </message>
+    <message>
+        <source>Events</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <source>Extra payment</source>
+        <translation>Remboursement anticipé</translation>
+    </message>
+    <message>
+        <source>One-time amount</source>
+        <translation>Versement unique</translation>
+    </message>
+    <message>
+        <source>Payment holiday</source>
+        <translation>Report d&apos;échéances</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Nothing paid, the interest added</source>
+        <translation>Aucun paiement, intérêts ajoutés au capital</translation>
+    </message>
+    <message>
+        <source>The interest only</source>
+        <translation>Les intérêts seulement</translation>
+    </message>
+    <message>
+        <source>Then keep the payment</source>
+        <translation>Puis garder l&apos;échéance</translation>
+    </message>
+    <message>
+        <source>Then keep the end date</source>
+        <translation>Puis garder la date de fin</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>C&amp;hange</source>
+        <translation>Mo&amp;difier</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Overpayments shorten the plan</source>
+        <translation>Les remboursements anticipés réduisent la durée</translation>
+    </message>
+    <message>
+        <source>Overpayments lower the payment</source>
+        <translation>Les remboursements anticipés réduisent l&apos;échéance</translation>
+    </message>
+    <message>
+        <source>Overpayments</source>
+        <translation>Remboursements anticipés</translation>
+    </message>
+    <message>
+        <source>Payment of each stretch</source>
+        <translation>Échéance de chaque période</translation>
     </message>
 </context>
 </TS>

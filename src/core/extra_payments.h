@@ -273,7 +273,9 @@ template <class F> ScheduleTotals walkSchedule(const Plan& plan, const ScheduleE
         }
         if (!still)
             grown = balance + interest(balance);
-        DD extrasNow = extraSum + lumps;
+        DD extrasNow = extraSum;
+        if (lumps.hi != 0)
+            extrasNow += lumps;
         if (k == soonest) {
             soonest = kMaxPasses + 1;
             for (std::size_t i = 0; i < nextDue.size(); ++i) {

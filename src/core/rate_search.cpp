@@ -220,6 +220,35 @@ FoundRate findRate(const PaymentQuestion& q, double payment, const Translate& sa
             continue;
         nearer(refine(at, x, y, payment));
     }
+    // Next to 0 % the payment is a sawtooth at the scale of its last digits (a difference of
+    // nearly equal numbers, one of which steps with its last bit), and a bracket can close on the
+    // edge of a tooth, where no rate gives the payment, instead of on a crossing. Where the rate
+    // found misses the payment by more than 1e-9 of it, 2401 rates from minus three to three times
+    // it are tried, and each crossing between two of them bracketed anew: the one nearest 0 that
+    // comes within 1e-9 is taken.
+    if (found && std::fabs(found->payment - payment) > 1e-9 * std::fabs(payment)) {
+        const double base = found->apr, tolerance = 1e-9 * std::fabs(payment);
+        std::optional<Sample> previous;
+        auto take = [&](const Sample& s) {
+            if (std::fabs(s.payment - payment) <= tolerance &&
+                (std::fabs(found->payment - payment) > tolerance ||
+                 std::fabs(s.apr) < std::fabs(found->apr)))
+                found = s;
+        };
+        for (int j = -1200; j <= 1200; ++j) {
+            const double apr = base * (j / 400.0);
+            const auto p = at(apr);
+            if (!p) {
+                previous.reset();
+                continue;
+            }
+            const Sample now{apr, *p};
+            take(now);
+            if (previous && (previous->payment < payment) != (now.payment < payment))
+                take(refine(at, *previous, now, payment));
+            previous = now;
+        }
+    }
     if (found) {
         const Num real = realAprOf(periodRateOf(found->apr, C, P), P);
         return FoundRate{found->apr, real.ok() ? std::optional<double>(real.v) : std::nullopt, {}};

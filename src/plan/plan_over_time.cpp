@@ -26,9 +26,9 @@ void PlanOverTime::calculationStarted(std::string why) {
 void PlanOverTime::solvedPlan(std::optional<Plan> plan, double storedPayments, double perMonth,
                               double compound, double solvedApr) {
     if (!plan) {
-        noPlan = tr(UI_TEXT("selvane::FinCalc",
-                            "The last calculation failed, so there is no plan to show: change the "
-                            "inputs and calculate again."));
+        noPlan = say(UI_TEXT("selvane::FinCalc",
+                             "The last calculation failed, so there is no plan to show: change the "
+                             "inputs and calculate again."));
         return;
     }
     // The plan pays whole payments: a part payment at the end is one more payment.
@@ -71,7 +71,7 @@ bool PlanOverTime::setExtras(const std::string& extra, const std::string& from,
     const auto problem =
         extrasProblem(e.value_or(-1), f.value_or(0), l.value_or(-1), a.value_or(0));
     if (problem) {
-        extrasMessage = tr(problem->c_str());
+        extrasMessage = say(problem->c_str());
         return false;
     }
     extras = Extras{*e, static_cast<std::int64_t>(*f), *l, static_cast<std::int64_t>(*a)};
@@ -89,24 +89,24 @@ std::optional<std::string> PlanOverTime::extrasUnavailable() const {
     if (m == Mode::PersonalLoan || m == Mode::Mortgage)
         return std::nullopt;
     if (m == Mode::Lease)
-        return tr(UI_TEXT("selvane::FinCalc",
-                          "Extra payments are for loans and mortgages: a lease's payments are set "
-                          "by its contract."));
+        return say(UI_TEXT("selvane::FinCalc",
+                           "Extra payments are for loans and mortgages: a lease's payments are set "
+                           "by its contract."));
     if (m == Mode::Income)
-        return tr(UI_TEXT("selvane::FinCalc",
-                          "Extra payments are for loans and mortgages: income payments are paid "
-                          "to you."));
+        return say(UI_TEXT("selvane::FinCalc",
+                           "Extra payments are for loans and mortgages: income payments are paid "
+                           "to you."));
     if (m == Mode::Investment)
-        return tr(UI_TEXT("selvane::FinCalc", "Extra payments are for loans and mortgages: for an "
-                                              "investment, raise the deposit."));
-    return tr(UI_TEXT("selvane::FinCalc", "Extra payments are for loans and mortgages."));
+        return say(UI_TEXT("selvane::FinCalc", "Extra payments are for loans and mortgages: for an "
+                                               "investment, raise the deposit."));
+    return say(UI_TEXT("selvane::FinCalc", "Extra payments are for loans and mortgages."));
 }
 
 std::optional<std::string> PlanOverTime::noSchedule() const {
     if (!solved)
         return noPlan;
     if (const auto problem = scheduleProblem(*solved))
-        return tr(problem->c_str());
+        return say(problem->c_str());
     return std::nullopt;
 }
 
@@ -147,23 +147,23 @@ std::optional<WhatIfFigures> PlanOverTime::whatIf() const {
             return std::nullopt; // a plan whose payments add up beyond the range of numbers
     const std::string last = std::to_string(w.payments);
     if (extras.extra != 0 && extras.from > w.payments)
-        w.note = fillIn(tr(UI_TEXT("selvane::FinCalc",
-                                   "The extra from payment %1 comes after the last payment (%2): "
-                                   "not used.")),
+        w.note = fillIn(say(UI_TEXT("selvane::FinCalc",
+                                    "The extra from payment %1 comes after the last payment (%2): "
+                                    "not used.")),
                         {std::to_string(extras.from), last});
     if (extras.lump != 0 && extras.at > w.payments)
         w.note += std::string(w.note.empty() ? "" : " ") +
-                  fillIn(tr(UI_TEXT("selvane::FinCalc",
-                                    "The one-time amount at payment %1 comes after the last "
-                                    "payment (%2): not used.")),
+                  fillIn(say(UI_TEXT("selvane::FinCalc",
+                                     "The one-time amount at payment %1 comes after the last "
+                                     "payment (%2): not used.")),
                          {std::to_string(extras.at), last});
     return w;
 }
 
 std::string PlanOverTime::noFigures() const {
-    return noSchedule().value_or(
-        tr(UI_TEXT("selvane::FinCalc",
-                   "The payments with these extras add up to more than the calculator can hold.")));
+    return noSchedule().value_or(say(
+        UI_TEXT("selvane::FinCalc",
+                "The payments with these extras add up to more than the calculator can hold.")));
 }
 
 bool PlanOverTime::rateUsable() const {
@@ -310,13 +310,13 @@ bool PlanOverTime::setRateChange(const std::string& aprText, const std::string& 
     const auto a = wholeNumber(aprText), f = wholeNumber(from);
     if (!a || !(*a > -100) || !std::isfinite(*a)) {
         rateChangeMessage =
-            tr(UI_TEXT("selvane::FinCalc", "The new APR must be a number above -100."));
+            say(UI_TEXT("selvane::FinCalc", "The new APR must be a number above -100."));
         return false;
     }
     if (!f || !(*f >= 1) || *f != std::floor(*f) || *f > static_cast<double>(kMaxPasses)) {
-        rateChangeMessage = tr(UI_TEXT("selvane::FinCalc",
-                                       "The new rate starts at a whole payment number from 1 to "
-                                       "10000000."));
+        rateChangeMessage = say(UI_TEXT("selvane::FinCalc",
+                                        "The new rate starts at a whole payment number from 1 to "
+                                        "10000000."));
         return false;
     }
     rateChange = RateChangeInput{*a, static_cast<std::int64_t>(*f), keepEndDate};
@@ -331,9 +331,9 @@ void PlanOverTime::clearRateChange() {
 
 std::optional<std::string> PlanOverTime::rateChangeUnavailable() const {
     if (extrasUnavailable())
-        return tr(UI_TEXT("selvane::FinCalc",
-                          "A rate change is for loans and mortgages, whose lender can reset the "
-                          "rate."));
+        return say(UI_TEXT("selvane::FinCalc",
+                           "A rate change is for loans and mortgages, whose lender can reset the "
+                           "rate."));
     return noSchedule();
 }
 
@@ -376,8 +376,8 @@ std::optional<RateChangeFigures> PlanOverTime::workOutChange() const {
     f.input = *rateChange;
     const std::optional<RateChange> inUse = changeInUse();
     if (!inUse) {
-        f.message = tr(UI_TEXT("selvane::FinCalc",
-                               "The new APR gives no rate per payment the calculator can use."));
+        f.message = say(UI_TEXT("selvane::FinCalc",
+                                "The new APR gives no rate per payment the calculator can use."));
         return f;
     }
     const ScheduleTotals with = schedule(*solved, extras, &*inUse);
@@ -387,26 +387,26 @@ std::optional<RateChangeFigures> PlanOverTime::workOutChange() const {
         const ScheduleTotals t = schedule(*solved, extras, &onTime);
         f.message = fillIn(
             with.neverPaid
-                ? tr(UI_TEXT("selvane::FinCalc", "At %1 % the payment of %2 no longer covers the "
-                                                 "interest, so the balance is never paid off."))
-                : tr(UI_TEXT("selvane::FinCalc",
-                             "At %1 % the payment of %2 pays the balance off only "
-                             "after more than 10000000 payments, more than the "
-                             "calculator schedules.")),
+                ? say(UI_TEXT("selvane::FinCalc", "At %1 % the payment of %2 no longer covers the "
+                                                  "interest, so the balance is never paid off."))
+                : say(UI_TEXT("selvane::FinCalc",
+                              "At %1 % the payment of %2 pays the balance off only "
+                              "after more than 10000000 payments, more than the "
+                              "calculator schedules.")),
             {formatFixed(rateChange->apr, 3), m_currency.amount(solved->payment)});
         if (finite(t))
-            f.message += " " + fillIn(tr(UI_TEXT("selvane::FinCalc",
-                                                 "A payment of %1 from payment %2 on would still "
-                                                 "end the plan on time.")),
+            f.message += " " + fillIn(say(UI_TEXT("selvane::FinCalc",
+                                                  "A payment of %1 from payment %2 on would still "
+                                                  "end the plan on time.")),
                                       {m_currency.amount(t.changedPayment.value()),
                                        std::to_string(rateChange->from)});
         return f;
     }
     const ScheduleTotals base = schedule(*solved, extras);
     if (!finite(with) || !finite(base)) {
-        f.message = tr(UI_TEXT("selvane::FinCalc",
-                               "The payments with this rate add up to more than the calculator "
-                               "can hold."));
+        f.message = say(UI_TEXT("selvane::FinCalc",
+                                "The payments with this rate add up to more than the calculator "
+                                "can hold."));
         return f;
     }
     f.payment = with.changedPayment.value();
@@ -469,7 +469,7 @@ RateChangeTexts PlanOverTime::rateChangeTexts() const {
     t.refused = rateChangeMessage;
     if (!t.refused.empty())
         return t;
-    t.shockFrom = fillIn(tr(UI_TEXT("selvane::FinCalc", "From payment %1 on, the end date kept:")),
+    t.shockFrom = fillIn(say(UI_TEXT("selvane::FinCalc", "From payment %1 on, the end date kept:")),
                          {std::to_string(shockFrom())});
     if (const auto shock = this->shock()) {
         for (size_t i = 0; i < shock->size(); ++i) {
@@ -500,7 +500,7 @@ RateChangeTexts PlanOverTime::rateChangeTexts() const {
 bool PlanOverTime::addEvent(const std::vector<std::string>& words) {
     auto read = readEvent(words);
     if (const auto* why = std::get_if<std::string>(&read)) {
-        timelineMessage = tr(why->c_str());
+        timelineMessage = say(why->c_str());
         return false;
     }
     timeline.add(std::get<TimelineEvent>(read));
@@ -510,12 +510,12 @@ bool PlanOverTime::addEvent(const std::vector<std::string>& words) {
 
 bool PlanOverTime::replaceEvent(std::size_t i, const std::vector<std::string>& words) {
     if (i >= timeline.events().size()) {
-        timelineMessage = tr(UI_TEXT("selvane::FinCalc", "There is no such event."));
+        timelineMessage = say(UI_TEXT("selvane::FinCalc", "There is no such event."));
         return false;
     }
     auto read = readEvent(words);
     if (const auto* why = std::get_if<std::string>(&read)) {
-        timelineMessage = tr(why->c_str());
+        timelineMessage = say(why->c_str());
         return false;
     }
     timeline.replace(i, std::get<TimelineEvent>(read));
@@ -525,7 +525,7 @@ bool PlanOverTime::replaceEvent(std::size_t i, const std::vector<std::string>& w
 
 bool PlanOverTime::removeEvent(std::size_t i) {
     if (!timeline.remove(i)) {
-        timelineMessage = tr(UI_TEXT("selvane::FinCalc", "There is no such event."));
+        timelineMessage = say(UI_TEXT("selvane::FinCalc", "There is no such event."));
         return false;
     }
     timelineMessage.clear();
@@ -534,9 +534,9 @@ bool PlanOverTime::removeEvent(std::size_t i) {
 
 std::optional<std::string> PlanOverTime::timelineUnavailable() const {
     if (extrasUnavailable())
-        return tr(UI_TEXT("selvane::FinCalc",
-                          "A timeline of events is for loans and mortgages: rate changes, extras "
-                          "and payment holidays are a borrower's."));
+        return say(UI_TEXT("selvane::FinCalc",
+                           "A timeline of events is for loans and mortgages: rate changes, extras "
+                           "and payment holidays are a borrower's."));
     return noSchedule();
 }
 
@@ -578,7 +578,7 @@ TimelineGroupTexts PlanOverTime::timelineTexts() const {
             row.fill(kNoFigure);
         return t;
     }
-    t.shockFrom = fillIn(tr(UI_TEXT("selvane::FinCalc", "From payment %1 on, the end date kept:")),
+    t.shockFrom = fillIn(say(UI_TEXT("selvane::FinCalc", "From payment %1 on, the end date kept:")),
                          {std::to_string(selvane::shockFrom(timeline))});
     return t;
 }

@@ -191,7 +191,7 @@ class PlanOverTime {
     std::string yearsAndMonths(double months) const { return yearsAndMonthsText(months, m_say); }
 
   private:
-    std::string tr(const char* text) const { return m_say(text); }
+    std::string say(const char* text) const { return m_say(text); }
     const ScheduleTotals* planSchedule() const; // the plan's schedule without extras
     std::optional<RateChangeFigures> workOutChange() const;
     std::optional<std::array<ShockFigures, 3>> workOutShock() const;

@@ -123,7 +123,8 @@ TEST(FindRate, FindsTheRateNearestZeroWheneverAScanFindsOne) {
             q.SBAL = turns ? -q.SBAL : q.SBAL * uniform(0, 0.2);
             q.FBAL = turns ? std::round(-q.SBAL * uniform(0.5, 4)) : std::round(q.SBAL * 3 + 10000);
         }
-        const auto at = paymentAtApr(q, uniform(-40, 60));
+        // One plan in ten next to 0 %, where the payment moves in steps of its last digits.
+        const auto at = paymentAtApr(q, i % 10 == 0 ? uniform(-1e-6, 1e-6) : uniform(-40, 60));
         if (!at)
             continue;
         const double payment = uniform(0, 1) < 0.7 ? *at : *at * uniform(0.9, 1.1);
