@@ -90,6 +90,21 @@ void setFigure(QLabel* label, const QString& called, const QString& text) {
         label->setAccessibleName(name);
 }
 
+// A list's lines, replaced only where they changed; whether they did.
+bool showLines(QListWidget* list, const std::vector<std::string>& lines) {
+    QStringList now;
+    for (const std::string& line : lines)
+        now << qs(line);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown << list->item(i)->text();
+    if (shown == now)
+        return false;
+    list->clear();
+    list->addItems(now);
+    return true;
+}
+
 void setItem(QTableWidget* table, int row, int column, const QString& text) {
     QTableWidgetItem* item = table->item(row, column);
     if (item == nullptr) {
@@ -444,19 +459,13 @@ void frmWhatIf::growToGroups() {
 void frmWhatIf::showTimeline() {
     const TimelineGroupTexts t = m_calc.plan.timelineTexts();
     const bool unavailable = !t.unavailable.empty();
-    // The list follows the state; the chosen row stays where it was, as far as the list reaches.
+    // The list follows the state; the chosen row stays where it was, as far as the list reaches,
+    // and the editor keeps what the user typed.
     const int row = m_events->currentRow();
-    QStringList lines;
-    for (const std::string& line : t.timeline.events)
-        lines << qs(line);
-    QStringList shownLines;
-    for (int i = 0; i < m_events->count(); ++i)
-        shownLines << m_events->item(i)->text();
-    if (shownLines != lines) {
-        const QSignalBlocker quiet(m_events); // the editor keeps what the user typed
-        m_events->clear();
-        m_events->addItems(lines);
-        m_events->setCurrentRow(std::min(row, static_cast<int>(lines.size()) - 1));
+    {
+        const QSignalBlocker quiet(m_events);
+        if (showLines(m_events, t.timeline.events))
+            m_events->setCurrentRow(std::min(row, m_events->count() - 1));
     }
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_events, m_kind, m_pay, m_keep, m_cmdAdd, m_overpay})
@@ -476,16 +485,7 @@ void frmWhatIf::showTimeline() {
         m_timelineFigures[i]->setEnabled(!unavailable);
         setFigure(m_timelineFigures[i], m_timelineCaptions[i]->text(), qs(t.timeline.figures[i]));
     }
-    QStringList stretches;
-    for (const std::string& line : t.timeline.stretches)
-        stretches << qs(line);
-    QStringList shownStretches;
-    for (int i = 0; i < m_stretches->count(); ++i)
-        shownStretches << m_stretches->item(i)->text();
-    if (shownStretches != stretches) {
-        m_stretches->clear();
-        m_stretches->addItems(stretches);
-    }
+    showLines(m_stretches, t.timeline.stretches);
     setText(m_shockFrom, qs(t.shockFrom));
     const auto& shock = t.timeline.shock;
     for (size_t r = 0; r < shock.size(); ++r)
