@@ -169,6 +169,9 @@ TEST(Timeline, EventsAreReadFromTheirWordsAndWrittenBack) {
     for (const auto& [words, event] : good) {
         EXPECT_EQ(std::get<TimelineEvent>(readEvent(split(words))), event) << words;
         EXPECT_EQ(std::get<TimelineEvent>(readEvent(eventWords(event))), event) << words;
+        // As the window's editor shows it and reads it back.
+        EXPECT_EQ(std::get<TimelineEvent>(readEvent(eventWords(eventInputs(event)))), event)
+            << words;
     }
     for (const char* words :
          {"", "rate 4.5 61", "lump 100 3 4", "extra -5 3", "lump 100 0", "lump 100 1.5",
