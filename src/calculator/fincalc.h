@@ -109,6 +109,7 @@ class FinCalc {
     bool detailsChecked = false;      // View > Details
     bool chartOpen = false;           // View > Chart's window is shown
     bool whatIfOpen = false;          // Tools > What If's window is shown
+    bool scheduleOpen = false;        // Tools > Schedule's window is shown
     // The plan the last calculation solved, and what the What If window does with it over time.
     PlanOverTime plan;
     // The last write to a file (Save, Save As, a printout to a file, an export, a chart) and how
@@ -188,7 +189,14 @@ class FinCalc {
     void mnPrintPreview_Click();
     void mnExport_Click();
     std::int64_t paymentsPerYear() const;
-    YearlySummary yearlySummary() const { return YearlySummary(report, paymentsPerYear()); }
+    // By calendar year where the plan has dates.
+    YearlySummary yearlySummary() const {
+        return YearlySummary(report, paymentsPerYear(), reportDates());
+    }
+    // The dates of the report's rows: the plan's dates for the payment period chosen.
+    std::optional<PaymentDates> reportDates() const {
+        return plan.paymentDates(PaymentsPerMonth.value_or(1.0));
+    }
     ChartSource chartSource() const;
     CsvStyle csvStyle() const; // the style Export Report writes CSV files in
 
@@ -222,6 +230,16 @@ class FinCalc {
     void mnUseRate_Click();  // nothing to do unless the plan's rateUsable()
     void mnKeep_Click();
     void mnClearKept_Click() { plan.kept.reset(); }
+
+    // ----- the calendar (what_if.cpp): Tools > Schedule..., the plan's dates and the lender's day
+    // count. Dates are YYYY-MM-DD; one refused keeps the dates as they were and says why.
+    void mnSchedule_Click();
+    void scheduleClosed(); // a refused date goes with the Schedule window
+    bool setStartDate(const std::string& iso) { return plan.setStart(iso); }
+    bool setFirstPaymentDate(const std::string& iso) { return plan.setFirst(iso); }
+    void chooseBasis(DayCount basis) { plan.setBasis(basis); }
+    void chooseRounding(bool cents) { plan.setRounding(cents); }
+    void datesOff() { plan.datesOff(); }
 
     // ----- scenario files (scenario.cpp)
     void mnOpen_Click();

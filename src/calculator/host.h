@@ -28,7 +28,7 @@ inline constexpr int kScenarioFilterFin = 3;
 enum class FileKind { Scenario, Report, Chart };
 
 // The windows of the program beside the main one, each of its own: the main window stays usable.
-enum class Window { About, Chart, WhatIf };
+enum class Window { About, Chart, WhatIf, Schedule };
 
 struct FileDialogRequest {
     std::string title;  // "Open" or "Save As"

@@ -34,6 +34,16 @@ void FinCalc::whatIfClosed() {
     plan.windowClosed();
 }
 
+void FinCalc::mnSchedule_Click() {
+    scheduleOpen = true; // a second click shows the one window again
+    m_host.showWindow(Window::Schedule);
+}
+
+void FinCalc::scheduleClosed() {
+    scheduleOpen = false;
+    plan.calendarMessage.clear();
+}
+
 void FinCalc::clearEvents() {
     plan.timeline.clear();
     plan.timelineMessage.clear();

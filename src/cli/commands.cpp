@@ -224,6 +224,14 @@ std::string refusal(Form form, std::string_view word, std::string_view text) {
     case Form::CsvStyle:
         return w + " needs locale or plain";
     case Form::Words:
+        if (w == "basis")
+            return "basis needs periodic, 30/360, actual/365, actual/360 or actual/actual";
+        if (w == "rounding")
+            return "rounding needs none or cents";
+        if (w == "dates")
+            return "dates needs off";
+        if (w == "start" || w == "first")
+            return w + " needs a date YYYY-MM-DD";
         return w == "events" ? "events needs clear"
                              : "event needs rate, extra, lump, holiday, overpay or remove and "
                                "their arguments";
@@ -322,6 +330,39 @@ bool events(ScriptSession& s, const Args& a) {
     return true;
 }
 
+// The calendar: the start and first payment dates (YYYY-MM-DD; `first default` is one period
+// after the start), the day count, the rounding, and `dates off`. From here on the dumps show the
+// calendar.
+template <int what> bool calendar(ScriptSession& s, const Args& a) {
+    s.calendarMembers = true;
+    s.calc.plan.calendarMessage.clear();
+    if (a.words.size() != 1)
+        return false;
+    const std::string& w = a.words[0];
+    switch (what) {
+    case 0:
+        return s.calc.setStartDate(w);
+    case 1:
+        return s.calc.setFirstPaymentDate(w == "default" ? std::string() : w);
+    case 2:
+        if (const std::optional<DayCount> basis = readDayCount(w)) {
+            s.calc.chooseBasis(*basis);
+            return true;
+        }
+        return false;
+    case 3:
+        if (w != "none" && w != "cents")
+            return false;
+        s.calc.chooseRounding(w == "cents");
+        return true;
+    default:
+        if (w != "off")
+            return false;
+        s.calc.datesOff();
+        return true;
+    }
+}
+
 struct Command {
     std::string_view word;
     Form form;
@@ -331,7 +372,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"dump", Form::Nothing,
      [](ScriptSession& s, const Args&) {
-         writeStateJson(s.out, s.calc, s.rateChangeMembers, s.timelineMembers);
+         writeStateJson(s.out, s.calc, s.rateChangeMembers, s.timelineMembers, s.calendarMembers);
          return true;
      }},
     {"calculate", Form::Nothing, click<&FinCalc::btnCalculate_Click>},
@@ -366,6 +407,11 @@ constexpr Command kCommands[] = {
     {"ratechange", Form::RateChange, rateChange},
     {"event", Form::Words, event},
     {"events", Form::Words, events},
+    {"start", Form::Words, calendar<0>},
+    {"first", Form::Words, calendar<1>},
+    {"basis", Form::Words, calendar<2>},
+    {"rounding", Form::Words, calendar<3>},
+    {"dates", Form::Words, calendar<4>},
     {"csv", Form::CsvStyle,
      [](ScriptSession& s, const Args& a) {
          s.calc.csvFollowsLocale = a.text == "locale";
@@ -394,6 +440,9 @@ std::optional<std::string> runCommand(ScriptSession& session, std::string_view w
         // An event the timeline refused: its own sentence says why.
         if (args && word == "event" && !session.calc.plan.timelineMessage.empty())
             return "event: " + session.calc.plan.timelineMessage;
+        // A date refused: the calendar's sentence says why.
+        if (args && !session.calc.plan.calendarMessage.empty())
+            return std::string(word) + ": " + session.calc.plan.calendarMessage;
         return refusal(c.form, word, rest.value_or(std::string_view()));
     }
     return "unknown command '" + std::string(word) + "'";

@@ -48,6 +48,8 @@ struct ScriptSession {
     std::ostream& out;              // where `dump` writes
     bool rateChangeMembers = false; // `ratechange` was used: dumps show its figures
     bool timelineMembers = false;   // `event` or `events` was used: dumps show the timeline
+    // `start`, `first`, `basis`, `rounding` or `dates` was used: dumps show the calendar
+    bool calendarMembers = false;
 };
 
 // Splits "word rest": the rest is everything after the single blank that follows the word.

@@ -98,9 +98,20 @@ std::string colour(std::uint32_t rgb) {
     return buf;
 }
 
+// ,"payoff":"YYYY-MM-DD": the date of the plan's payment n, null where it has none.
+void writePayoff(std::ostream& out, const std::optional<CivilDate>& on) {
+    out << ",\"payoff\":";
+    if (on)
+        out << '"' << isoDateText(*on) << '"';
+    else
+        out << "null";
+}
+
 // The What If window's figures: the extras against the plan (null where extras do not apply),
-// the found rate (null before any search) and the kept plan (null while nothing is kept).
-void writeWhatIfJson(std::ostream& out, const PlanOverTime& c, bool rateChangeMembers) {
+// the found rate (null before any search) and the kept plan (null while nothing is kept). With
+// calendarMembers, each schedule's payoff date.
+void writeWhatIfJson(std::ostream& out, const PlanOverTime& c, bool rateChangeMembers,
+                     bool calendarMembers) {
     const char* separator = "{";
     auto member = [&](const char* name, const std::optional<double>& v) {
         out << separator << '"' << name << "\":";
@@ -141,6 +152,8 @@ void writeWhatIfJson(std::ostream& out, const PlanOverTime& c, bool rateChangeMe
         member("interestSaved", w->interestSaved);
         member("paymentsSaved", static_cast<double>(w->paymentsSaved));
         member("yearsSaved", w->yearsSaved);
+        if (calendarMembers)
+            writePayoff(out, c.dateOf(w->payments));
         if (!w->note.empty())
             message("note", w->note);
         if (rateChangeMembers) {
@@ -161,6 +174,8 @@ void writeWhatIfJson(std::ostream& out, const PlanOverTime& c, bool rateChangeMe
                     member("extraInterest", r->extraInterest);
                     member("paymentsChange", static_cast<double>(r->paymentsChange));
                     member("yearsChange", r->yearsChange);
+                    if (calendarMembers)
+                        writePayoff(out, c.dateOf(r->payments));
                 }
                 out << '}';
             } else {
@@ -215,6 +230,8 @@ void writeWhatIfJson(std::ostream& out, const PlanOverTime& c, bool rateChangeMe
         member("totalPaid", k->totalPaid);
         member("totalInterest", k->totalInterest);
         member("years", k->years);
+        if (calendarMembers)
+            writePayoff(out, k->payoff);
         out << '}';
     } else {
         out << "null";
@@ -223,7 +240,7 @@ void writeWhatIfJson(std::ostream& out, const PlanOverTime& c, bool rateChangeMe
 
 // The timeline: its events as typed, the overpayment choice, and the figures of the schedule with
 // them or the sentence that says why there are none.
-void writeTimelineJson(std::ostream& out, const PlanOverTime& c) {
+void writeTimelineJson(std::ostream& out, const PlanOverTime& c, bool calendarMembers) {
     out << ",\"timeline\":{\"events\":[";
     const char* comma = "";
     for (const TimelineEvent& e : c.timeline.events()) {
@@ -287,6 +304,8 @@ void writeTimelineJson(std::ostream& out, const PlanOverTime& c) {
     money("totalInterest", f->totalInterest);
     money("interestChange", f->interestChange);
     money("paymentsChange", static_cast<double>(f->paymentsChange));
+    if (calendarMembers)
+        writePayoff(out, c.dateOf(f->payments));
     out << ",\"stretches\":[";
     comma = "";
     for (const TimelineStretch& st : f->stretches) {
@@ -313,10 +332,70 @@ void writeTimelineJson(std::ostream& out, const PlanOverTime& c) {
     out << "]}";
 }
 
+// The calendar: its inputs, then the dated schedule's figures and calendar years, or the
+// sentence that says why there are none; and `rows`, the first 24 dated rows.
+void writeCalendarJson(std::ostream& out, const PlanOverTime& c) {
+    const CalendarInput& in = c.calendar;
+    auto date = [&](const char* name, const std::optional<CivilDate>& d) {
+        out << '"' << name << "\":";
+        if (d)
+            out << '"' << isoDateText(*d) << '"';
+        else
+            out << "null";
+    };
+    auto number = [&](const char* name, double v) {
+        out << ",\"" << name << "\":";
+        jsonNumber(out, std::isfinite(v) ? std::optional<double>(v) : std::nullopt);
+    };
+    out << ",\"calendar\":{";
+    const std::optional<PaymentDates> dates =
+        c.solved ? c.paymentDates(c.solved->paymentsPerMonth) : c.paymentDates(1.0);
+    date("start", in.start);
+    out << ',';
+    date("first", dates ? std::optional(dates->first()) : in.first);
+    out << ",\"basis\":\"" << dayCountWord(in.basis) << "\",\"rounding\":\""
+        << (in.cents ? "cents" : "none") << '"';
+    const DatedSchedule* s = c.datedSchedule();
+    if (s == nullptr) {
+        out << ",\"message\":";
+        jsonString(out, c.calendarUnavailable().value_or(""));
+        out << "},\"rows\":[]";
+        return;
+    }
+    out << ",\"payoff\":\"" << isoDateText(s->payoff()) << '"';
+    number("payments", static_cast<double>(s->payments()));
+    number("lastPayment", s->lastPayment());
+    number("totalPaid", s->totalPaid());
+    number("totalInterest", s->totalInterest());
+    out << ",\"years\":[";
+    const char* comma = "";
+    for (const CalendarYear& y : s->years()) {
+        out << comma << "{\"year\":" << y.year << ",\"payments\":" << y.payments;
+        comma = ",";
+        number("paid", y.paid);
+        number("principal", y.principal);
+        number("interest", y.interest);
+        number("balance", y.balance);
+        out << '}';
+    }
+    out << "]},\"rows\":[";
+    comma = "";
+    s->forEachRow(1, 24, [&](const DatedRow& r) {
+        out << comma << "{\"n\":" << r.n << ",\"date\":\"" << isoDateText(r.date) << '"';
+        comma = ",";
+        number("payment", r.payment);
+        number("interest", r.interest);
+        number("principal", r.principal);
+        number("balance", r.balance);
+        out << '}';
+    });
+    out << ']';
+}
+
 } // namespace
 
 void writeStateJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers,
-                    bool timelineMembers) {
+                    bool timelineMembers, bool calendarMembers) {
     out << "{\"caption\":";
     jsonString(out, c.caption);
     out << ",\"mode\":";
@@ -384,9 +463,11 @@ void writeStateJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers,
         firstYear = false;
     });
     out << ']';
-    writeWhatIfJson(out, c.plan, rateChangeMembers);
+    writeWhatIfJson(out, c.plan, rateChangeMembers, calendarMembers);
     if (timelineMembers)
-        writeTimelineJson(out, c.plan);
+        writeTimelineJson(out, c.plan, calendarMembers);
+    if (calendarMembers)
+        writeCalendarJson(out, c.plan);
     // The last write to a file and how it ended; null before any.
     out << ",\"lastWrite\":";
     if (const auto& w = c.lastWrite) {

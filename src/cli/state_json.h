@@ -11,6 +11,6 @@ namespace selvane {
 // has used `ratechange`), and timeline only when timelineMembers is (once it has used `event` or
 // `events`), so that the dumps of scripts from before them read as they did.
 void writeStateJson(std::ostream& out, const FinCalc& calc, bool rateChangeMembers = false,
-                    bool timelineMembers = false);
+                    bool timelineMembers = false, bool calendarMembers = false);
 
 } // namespace selvane

@@ -2,6 +2,7 @@
 // The locale's currency format for report amounts, passed in explicitly so that a report is a
 // pure function of its inputs and tests can pin the locale.
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 #include <cmath>
@@ -51,6 +52,22 @@ class CurrencyFormat {
 
     // The locale writes a decimal comma ("1.234,50").
     bool decimalComma() const { return m_locale.decimalPoint() == QStringLiteral(","); }
+
+    // A date in the locale's short format, the year in full: "3/31/2049", "31.03.2049".
+    std::string date(int year, int month, int day) const {
+        return m_locale.toString(QDate(year, month, day), dateFieldFormat()).toStdString();
+    }
+    // A month and its year in the locale's words: "March 2049", "März 2049".
+    std::string monthAndYear(int year, int month) const {
+        return m_locale.toString(QDate(year, month, 1), QStringLiteral("MMMM yyyy")).toStdString();
+    }
+    // The locale's date format for a date field, the year in full.
+    QString dateFieldFormat() const {
+        QString format = m_locale.dateFormat(QLocale::ShortFormat);
+        if (!format.contains(QLatin1String("yyyy")))
+            format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+        return format;
+    }
 
     // A count with the locale's grouping: "1,234".
     std::string count(long long value) const { return m_locale.toString(value).toStdString(); }

@@ -18,20 +18,42 @@ std::int64_t paymentsPerYear(double paymentsPerMonth) {
     return static_cast<std::int64_t>(std::min(n, static_cast<double>(kMaxPasses)));
 }
 
-YearlySummary::YearlySummary(const DetailsReport& report, std::int64_t perYear)
-    : m_report(&report), m_perYear(std::max<std::int64_t>(perYear, 1)) {}
+YearlySummary::YearlySummary(const DetailsReport& report, std::int64_t perYear,
+                             std::optional<PaymentDates> dates)
+    : m_report(&report), m_perYear(std::max<std::int64_t>(perYear, 1)) {
+    // Dates that end before the report does cannot name its years: the years are the plan's.
+    if (dates && dates->date(std::max<std::int64_t>(report.rowCount(), 1))) {
+        m_dates = dates;
+        m_firstYear = dates->date(1)->year;
+    }
+}
 
 std::int64_t YearlySummary::yearCount() const {
-    return (m_report->rowCount() + m_perYear - 1) / m_perYear;
+    const std::int64_t rows = m_report->rowCount();
+    if (m_dates && rows > 0)
+        return m_dates->date(rows)->year - m_firstYear + 1;
+    return (rows + m_perYear - 1) / m_perYear;
+}
+
+std::int64_t YearlySummary::lastOfYear(std::int64_t y) const {
+    if (y <= 0)
+        return 0;
+    const std::int64_t rows = m_report->rowCount();
+    if (!m_dates)
+        return std::min(y * m_perYear, rows);
+    const std::int64_t year = m_firstYear + y - 1;
+    if (year > kLastDate.year)
+        return rows;
+    return std::min(m_dates->paymentsBy({static_cast<int>(year), 12, 31}), rows);
 }
 
 YearRow YearlySummary::year(std::int64_t y) const {
     YearRow out;
     if (y < 1 || y > yearCount())
         return out;
-    out.year = y;
-    const std::int64_t before = (y - 1) * m_perYear; // payments of the years before
-    const std::int64_t last = std::min(y * m_perYear, m_report->rowCount());
+    out.year = m_dates ? m_firstYear + y - 1 : y;
+    const std::int64_t before = lastOfYear(y - 1); // payments of the years before
+    const std::int64_t last = lastOfYear(y);
     out.payments = last - before;
     const DetailsReport::Row end = m_report->rowValues(last);
     Money principalBefore, interestBefore;

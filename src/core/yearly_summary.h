@@ -1,14 +1,17 @@
 #pragma once
 // The details report year by year: what a household budgets in. A year is twelve months of
-// payments; the last year may be partial. Every figure is a difference of two of the report's
-// rows as they are shown, rounded to cents, and computed exactly in decimal, so the years add up
-// to the report's last row to the cent.
+// payments, the last year may be partial; or, where the payments have dates, a calendar year,
+// the first and last partial, so that a tax year's interest reads off one row. Every figure is a
+// difference of two of the report's rows as they are shown, rounded to cents, and computed exactly
+// in decimal, so the years add up to the report's last row to the cent.
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/calendar.h"
 #include "core/currency.h"
 #include "core/details_text.h"
 #include "core/money.h"
@@ -20,7 +23,7 @@ namespace selvane {
 std::int64_t paymentsPerYear(double paymentsPerMonth);
 
 struct YearRow {
-    std::int64_t year = 0; // from 1; 0 on the total row
+    std::int64_t year = 0; // from 1, or the calendar year; 0 on the total row
     std::int64_t payments = 0;
     // Principal paid (an investment: deposits) and interest in the year, and the balance after
     // the year's last payment.
@@ -36,11 +39,14 @@ std::array<std::string, 5> yearRowTexts(const YearRow& y, const CurrencyFormat& 
 // the years someone looks at. The report must outlive the view.
 class YearlySummary {
   public:
-    YearlySummary(const DetailsReport& report, std::int64_t paymentsPerYear);
+    // With dates (where they reach the report's last row) the years are calendar years.
+    YearlySummary(const DetailsReport& report, std::int64_t paymentsPerYear,
+                  std::optional<PaymentDates> dates = std::nullopt);
 
     std::int64_t paymentsPerYear() const { return m_perYear; }
     std::int64_t yearCount() const;
-    YearRow year(std::int64_t y) const; // y = 1 .. yearCount()
+    YearRow year(std::int64_t y) const; // y = 1 .. yearCount(), the first year's row first
+    bool calendarYears() const { return m_dates.has_value(); }
     // The whole plan: every payment, and the sums of the years, which are the last row's
     // cumulative figures.
     YearRow total() const;
@@ -49,21 +55,28 @@ class YearlySummary {
     template <class F> void forEachYear(F&& f) const;
 
   private:
+    std::int64_t lastOfYear(std::int64_t y) const; // the last payment of year y, 0 for y = 0
     const DetailsReport* m_report;
     std::int64_t m_perYear;
+    std::optional<PaymentDates> m_dates;
+    int m_firstYear = 0; // the calendar year of the first payment
 };
 
 template <class F> void YearlySummary::forEachYear(F&& f) const {
     Money principal, interest;
     std::int64_t y = 0;
     const std::int64_t rows = m_report->rowCount();
+    std::int64_t lastBefore = 0; // the last payment of the year before
+    std::int64_t yearEnd = lastOfYear(1);
     m_report->forEachRow(1, rows, [&](std::int64_t k, const DetailsReport::Row& row) {
-        if (k % m_perYear != 0 && k != rows)
+        if (k != yearEnd && k != rows)
             return true;
         ++y;
         YearRow out;
-        out.year = y;
-        out.payments = k - (y - 1) * m_perYear;
+        out.year = m_dates ? m_firstYear + y - 1 : y;
+        out.payments = k - lastBefore;
+        lastBefore = k;
+        yearEnd = lastOfYear(y + 1);
         Money p = Money::ofFigure(row.principal), i = Money::ofFigure(row.interest);
         out.principal = p - principal;
         out.interest = i - interest;

@@ -191,6 +191,7 @@ PlanFigures PlanOverTime::planFigures() const {
         f.totalPaid = t.totalPaid;
         f.totalInterest = t.totalInterest;
         f.years = f.payments / (12 * solved->paymentsPerMonth);
+        f.payoff = dateOf(t.payments);
         return f;
     }
     f.payments = static_cast<double>(solved->payments);
@@ -217,6 +218,7 @@ PlanFigures PlanOverTime::planFigures() const {
         }
     }
     f.years = f.payments / (12 * solved->paymentsPerMonth);
+    f.payoff = dateOf(static_cast<std::int64_t>(f.payments));
     return f;
 }
 
@@ -250,6 +252,7 @@ WhatIfTexts PlanOverTime::whatIfTexts() const {
                  m_currency.amount(w->totalPaid),     m_currency.amount(w->totalInterest),
                  m_currency.amount(w->interestSaved), std::to_string(w->paymentsSaved),
                  yearsAndMonths(w->yearsSaved * 12)};
+    t.payoff = payoffLine(w->payments);
     return t;
 }
 
@@ -492,6 +495,7 @@ RateChangeTexts PlanOverTime::rateChangeTexts() const {
                  m_currency.amount(f->totalInterest),
                  changeText(m_currency, f->extraInterest),
                  paymentsChangeText(f->paymentsChange, solved->paymentsPerMonth, m_say)};
+    t.payoff = payoffLine(f->payments);
     return t;
 }
 
@@ -580,6 +584,8 @@ TimelineGroupTexts PlanOverTime::timelineTexts() const {
     }
     t.shockFrom = fillIn(say(UI_TEXT("selvane::FinCalc", "From payment %1 on, the end date kept:")),
                          {std::to_string(selvane::shockFrom(timeline))});
+    if (f && f->message.empty() && !timeline.empty())
+        t.payoff = payoffLine(f->payments);
     return t;
 }
 

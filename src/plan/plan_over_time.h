@@ -22,6 +22,7 @@
 #include "core/mode_tables.h"
 #include "core/rate_search.h"
 #include "core/user_text.h"
+#include "plan/dated_schedule.h"
 #include "plan/figure_texts.h"
 #include "plan/timeline.h"
 
@@ -78,6 +79,7 @@ struct ShockFigures {
 struct PlanFigures {
     std::string mode; // CalculatorMode
     double payment = 0, payments = 0, years = 0;
+    std::optional<CivilDate> payoff; // where the plan has dates
     std::optional<double> totalPaid, totalInterest;
 };
 
@@ -88,6 +90,7 @@ struct WhatIfTexts {
     std::string note;                   // extras that are not used
     std::array<std::string, 7> figures; // payments needed, last payment, total paid, total
                                         // interest, interest saved, payments saved, years saved
+    std::string payoff; // "Paid off in March 2049, 4 years 2 months sooner": with dates only
 };
 // The rate change group and the shock line. The inputs are the change in use, or the plan's APR
 // from payment 1 while there is none; `on` stays set while a text typed for the change is refused.
@@ -99,6 +102,7 @@ struct RateChangeTexts {
                                         // total paid, total interest, interest and term change
     std::string shockFrom;              // where the shocks start
     std::array<std::array<std::string, 3>, 3> shock; // a row a shock: APR, payment, interest
+    std::string payoff;                              // as WhatIfTexts'
 };
 struct RateTexts {
     std::string apr, realApr, message, note;
@@ -114,6 +118,20 @@ struct TimelineGroupTexts {
     std::string refused;     // why the last event typed was refused
     TimelineTexts timeline;
     std::string shockFrom;
+    std::string payoff; // as WhatIfTexts'
+};
+
+// The Schedule window: the dates and day count in use, and the dated schedule's figures.
+struct CalendarTexts {
+    std::string start, first; // as YYYY-MM-DD; empty where none is set
+    std::string firstInUse;   // the first payment's date, set or by default, in the locale's form
+    std::string unavailable;  // why there is no dated schedule
+    std::string refused;      // why the last date typed was refused
+    std::string payoff;       // "Paid off on 3/31/2049, payment 300"
+    std::array<std::string, 4> figures; // payments, last payment, total paid, total interest
+    std::vector<std::array<std::string, 6>> years; // year, payments, paid, principal, interest,
+                                                   // balance; then the Total row
+    std::string basisNote; // under a day count: the lender's reckoning, not the report's
 };
 
 // What the plan asks of the calculator it belongs to.
@@ -163,6 +181,30 @@ class PlanOverTime {
     bool replaceEvent(std::size_t i, const std::vector<std::string>& words);
     bool removeEvent(std::size_t i);
     void windowClosed(); // a refused text goes with the What If window
+
+    // ----- the calendar
+    CalendarInput calendar;
+    std::string calendarMessage; // why the last date typed was refused
+    // A date as YYYY-MM-DD; an empty first payment is one payment period after the start.
+    // Anything refused keeps the dates as they were and says why in calendarMessage.
+    bool setStart(const std::string& iso);
+    bool setFirst(const std::string& iso);
+    void setBasis(DayCount basis);
+    void setRounding(bool cents);
+    void datesOff();
+    // The payment dates for a payment period (payments per month), where a start is set.
+    std::optional<PaymentDates> paymentDates(double paymentsPerMonth) const;
+    // The dated schedule of the plan, worked out once a plan and calendar; nullptr where there is
+    // none, and calendarUnavailable says why.
+    const DatedSchedule* datedSchedule() const;
+    std::optional<std::string> calendarUnavailable() const;
+    // The date of the plan's payment n, where the plan has dates that reach it.
+    std::optional<CivilDate> dateOf(std::int64_t n) const;
+    CalendarTexts calendarTexts() const;
+    std::array<std::string, 6> datedRowTexts(const DatedRow& r) const;
+    // The payoff of a schedule of `payments` payments, against the plan's own payoff.
+    std::string payoffLine(std::int64_t payments) const;
+    std::array<std::string, 3> comparePayoff() const; // kept, now and the change
 
     // ----- figures and texts
     std::array<std::string, 4> extrasTexts() const;
@@ -219,6 +261,9 @@ class PlanOverTime {
     mutable std::optional<std::pair<ChangeKey, ScheduleTotals>> m_changedPlan; // without extras
     mutable std::optional<std::pair<std::pair<std::uint64_t, Timeline>, TimelineFigures>>
         m_timeline;
+    mutable std::optional<
+        std::pair<std::tuple<std::uint64_t, CalendarInput, double>, std::optional<DatedSchedule>>>
+        m_dated;
     // What the found rate was found for: the mode, the question and the payment typed.
     std::optional<std::tuple<std::string, PaymentQuestion, double>> m_rateAsked;
 };
