@@ -107,7 +107,7 @@ void FinCalc::mnExport_Click() {
                 return write(piece) && (!progress || progress(std::min(done, lines), lines));
             };
             return yearly ? writeYearlyCsv(years, investment, counted, style)
-                          : writePaymentTableCsv(report, counted, style);
+                          : writePaymentTableCsv(report, counted, style, reportDates());
         });
     };
     noteWrite(m_host.runLongWrite(UI_TEXT("selvane::FinCalc", "Export Report"),

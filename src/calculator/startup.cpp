@@ -37,6 +37,8 @@ void FinCalc::Form_Unload() {
     chartOpen = false;
     m_host.closeWindow(Window::WhatIf);
     whatIfOpen = false;
+    m_host.closeWindow(Window::Schedule);
+    scheduleOpen = false;
 }
 
 } // namespace selvane

@@ -118,6 +118,11 @@ PaymentDates::PaymentDates(CivilDate start, std::optional<CivilDate> first, Paym
     } else if (period == PaymentPeriod::SemiMonthly) {
         m_late = m_first.day > 15;
         m_day = m_late ? m_first.day - 15 : m_first.day;
+        // As for monthly payments: a late day on a short month's last day stands for the start's
+        // day where that is later (paid out 14 February: 28 February, then 14 and 29 March).
+        const int startEarly = start.day <= 15 ? start.day : start.day - 15;
+        if (m_late && m_first.day == daysInMonth(m_first.year, m_first.month) && startEarly > m_day)
+            m_day = startEarly;
     }
 }
 

@@ -12,7 +12,8 @@
 // - Biweekly: every 14 days from the first payment.
 // - Semi-monthly: two payments a month, on an early day D (1 to 16) and on D + 15 (or the month's
 //   last day where the month is shorter). The first payment's day is one of the two: a day up to
-//   the 15th is the early day, a later one the late day (D = day - 15).
+//   the 15th is the early day, a later one the late day (D = day - 15); a late day on a short
+//   month's last day stands for the start's day where that is later, as for monthly payments.
 // Without a first payment the first falls one payment period after the start: a month later by
 // the month rule, 14 days later, or half a month later (the start's day + 15 in the same month,
 // clamped, for a start up to the 15th; the start's day - 15 of the next month after that).

@@ -42,14 +42,34 @@ WritePiece styled(const WritePiece& write, CsvStyle style) {
 }
 } // namespace
 
-bool writePaymentTableCsv(const DetailsReport& report, const WritePiece& plainWrite,
-                          CsvStyle style) {
+bool writePaymentTableCsv(const DetailsReport& report, const WritePiece& plainWrite, CsvStyle style,
+                          const std::optional<PaymentDates>& dates) {
     const WritePiece write = styled(plainWrite, style);
-    bool taken = plainWrite(header(kPaymentTableCsvHeader, style));
-    // The report's own row writer with commas for tabs and no indent: the same characters.
+    const bool dated = dates && dates->date(std::max<std::int64_t>(report.rowCount(), 1));
+    bool taken =
+        plainWrite(header(dated ? kDatedPaymentTableCsvHeader : kPaymentTableCsvHeader, style));
+    // The report's own row writer with commas for tabs and no indent: the same characters. Its
+    // pieces are whole rows, each after a line break; a row's date goes after its number.
+    std::int64_t k = 0;
+    std::string withDates;
+    const auto datedPiece = [&](std::string_view piece) -> std::string_view {
+        if (!dated)
+            return piece;
+        withDates.clear();
+        for (std::size_t at = 0; at < piece.size();) {
+            const std::size_t comma = piece.find(',', at);
+            const std::size_t next = std::min(piece.find("\r\n", comma), piece.size());
+            withDates.append(piece.substr(at, comma + 1 - at));
+            withDates.append(isoDateText(*dates->date(++k)));
+            withDates.append(piece.substr(comma, next - comma));
+            at = next;
+        }
+        return withDates;
+    };
     if (taken)
-        report.writeRowsText([&](std::string_view piece) { return taken = write(piece); },
-                             TextBreaks{"\r\n", ",", "", false});
+        report.writeRowsText(
+            [&](std::string_view piece) { return taken = write(datedPiece(piece)); },
+            TextBreaks{"\r\n", ",", "", false});
     return taken && write("\r\n");
 }
 

@@ -4,7 +4,10 @@
 // currency sign, no grouping) so every spreadsheet reads them as numbers. The figures are those of
 // the details report's rows, character for character.
 
+#include <optional>
 #include <string>
+
+#include "core/calendar.h"
 
 #include "core/details_text.h"
 #include "core/file_io.h"
@@ -14,6 +17,8 @@ namespace selvane {
 
 inline constexpr const char* kPaymentTableCsvHeader =
     "Payment No.,Payment,Balance,Principal Paid,Interest Paid";
+inline constexpr const char* kDatedPaymentTableCsvHeader =
+    "Payment No.,Date,Payment,Balance,Principal Paid,Interest Paid";
 
 // The header row of the yearly summary; an investment's money in is deposits, its interest earned.
 std::string yearlyCsvHeader(bool investment);
@@ -32,8 +37,9 @@ inline constexpr CsvStyle kDecimalCommaCsv{';', ','};
 
 // One row per payment. Rows are formatted on other threads in large pieces, as the report's text.
 // Both writers stop as soon as write refuses a piece, and then return false.
-bool writePaymentTableCsv(const DetailsReport& report, const WritePiece& write,
-                          CsvStyle style = {});
+// With dates that reach its last row, a Date column (YYYY-MM-DD) after the payment's number.
+bool writePaymentTableCsv(const DetailsReport& report, const WritePiece& write, CsvStyle style = {},
+                          const std::optional<PaymentDates>& dates = {});
 // One row per year, then a "Total" row.
 bool writeYearlyCsv(const YearlySummary& years, bool investment, const WritePiece& write,
                     CsvStyle style = {});

@@ -78,7 +78,7 @@ std::string cell(char column, std::int64_t row) {
 }
 
 struct Formats {
-    lxw_format *header, *money, *total, *totalMoney;
+    lxw_format *header, *money, *total, *totalMoney, *date;
 };
 
 void writeHeader(lxw_worksheet* sheet, const std::vector<std::string>& captions, const Formats& f) {
@@ -119,10 +119,15 @@ class RowsDone {
     bool m_going = true;
 };
 
+// With dates, a Date column after the payment's number, as in the CSV file: real dates.
 void writePayments(lxw_workbook* book, const DetailsReport& report, const CurrencyFormat& currency,
-                   const Formats& f, RowsDone& done) {
+                   const Formats& f, RowsDone& done, const std::optional<PaymentDates>& dates) {
     lxw_worksheet* sheet = workbook_add_worksheet(book, "Payments");
-    const std::vector<std::string> captions = split(kPaymentTableCsvHeader);
+    std::vector<std::string> captions = split(kPaymentTableCsvHeader);
+    const lxw_col_t o = dates ? 1 : 0; // the figures' columns move one to the right
+    const auto column = [&](char c) { return static_cast<char>(c + o); };
+    if (dates)
+        captions.insert(captions.begin() + 1, "Date");
     const std::int64_t n = report.rowCount();
     const double payment = report.payment();
     // The largest figure of each column, the Total row's among them: a balance may grow before
@@ -137,21 +142,30 @@ void writePayments(lxw_workbook* book, const DetailsReport& report, const Curren
     auto widest = [&](size_t c, double v) {
         return std::max(captions[c].size(), currency(-std::fabs(v)).size());
     };
-    setWidths(sheet, {std::max(captions[0].size(), std::to_string(n).size()),
-                      widest(1, payment * static_cast<double>(n)), widest(2, largest.balance),
-                      widest(3, largest.principal), widest(4, largest.interest)});
+    std::vector<size_t> widths{std::max(captions[0].size(), std::to_string(n).size()),
+                               widest(1 + o, payment * static_cast<double>(n)),
+                               widest(2 + o, largest.balance), widest(3 + o, largest.principal),
+                               widest(4 + o, largest.interest)};
+    if (dates)
+        widths.insert(widths.begin() + 1, std::string_view("9999-12-31").size());
+    setWidths(sheet, widths);
     writeHeader(sheet, captions, f);
     DetailsReport::Row last;
     report.forEachRow(1, n, [&](std::int64_t k, const DetailsReport::Row& row) {
         last = row;
         const auto r = static_cast<lxw_row_t>(k);
         worksheet_write_number(sheet, r, 0, static_cast<double>(k), nullptr);
-        worksheet_write_number(sheet, r, 1, payment, f.money);
+        if (dates) {
+            const CivilDate d = *dates->date(k);
+            lxw_datetime when{d.year, d.month, d.day, 0, 0, 0};
+            worksheet_write_datetime(sheet, r, 1, &when, f.date);
+        }
+        worksheet_write_number(sheet, r, 1 + o, payment, f.money);
         // A balance paid off to a rounding residue is 0, not a negative zero in brackets.
-        worksheet_write_number(sheet, r, 2, std::fabs(row.balance) < 0.005 ? 0.0 : row.balance,
+        worksheet_write_number(sheet, r, 2 + o, std::fabs(row.balance) < 0.005 ? 0.0 : row.balance,
                                f.money);
-        worksheet_write_number(sheet, r, 3, row.principal, f.money);
-        worksheet_write_number(sheet, r, 4, row.interest, f.money);
+        worksheet_write_number(sheet, r, 3 + o, row.principal, f.money);
+        worksheet_write_number(sheet, r, 4 + o, row.interest, f.money);
         return done.next();
     });
     if (!done.going())
@@ -160,13 +174,14 @@ void writePayments(lxw_workbook* book, const DetailsReport& report, const Curren
     // row's. Each formula's result is stored too, for a reader that does not work it out.
     const auto r = static_cast<lxw_row_t>(n + 1);
     worksheet_write_string(sheet, r, 0, "Total", f.total);
-    worksheet_write_formula_num(sheet, r, 1,
-                                ("=SUM(" + cell('B', 2) + ":" + cell('B', n + 1) + ")").c_str(),
-                                f.totalMoney, payment * static_cast<double>(n));
-    worksheet_write_formula_num(sheet, r, 3, ("=" + cell('D', n + 1)).c_str(), f.totalMoney,
-                                last.principal);
-    worksheet_write_formula_num(sheet, r, 4, ("=" + cell('E', n + 1)).c_str(), f.totalMoney,
-                                last.interest);
+    worksheet_write_formula_num(
+        sheet, r, 1 + o,
+        ("=SUM(" + cell(column('B'), 2) + ":" + cell(column('B'), n + 1) + ")").c_str(),
+        f.totalMoney, payment * static_cast<double>(n));
+    worksheet_write_formula_num(sheet, r, 3 + o, ("=" + cell(column('D'), n + 1)).c_str(),
+                                f.totalMoney, last.principal);
+    worksheet_write_formula_num(sheet, r, 4 + o, ("=" + cell(column('E'), n + 1)).c_str(),
+                                f.totalMoney, last.interest);
 }
 
 void writeYears(lxw_workbook* book, const YearlySummary& years, bool investment,
@@ -248,10 +263,12 @@ WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
     f.totalMoney = workbook_add_format(book);
     format_set_bold(f.totalMoney);
     format_set_num_format(f.totalMoney, moneyCode.c_str());
+    f.date = workbook_add_format(book);
+    format_set_num_format(f.date, "yyyy-mm-dd");
     // The rows, then the compression, which takes about as long and tells nothing until it ends.
     const std::int64_t rows = report.rowCount() + years.yearCount();
     RowsDone done(progress, 2 * rows);
-    writePayments(book, report, currency, f, done);
+    writePayments(book, report, currency, f, done, years.dates());
     if (done.going())
         writeYears(book, years, investment, currency, f, done);
     if (!done.going()) {

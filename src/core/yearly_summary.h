@@ -47,6 +47,8 @@ class YearlySummary {
     std::int64_t yearCount() const;
     YearRow year(std::int64_t y) const; // y = 1 .. yearCount(), the first year's row first
     bool calendarYears() const { return m_dates.has_value(); }
+    // The payments' dates where the years are calendar years (they reach the last row).
+    const std::optional<PaymentDates>& dates() const { return m_dates; }
     // The whole plan: every payment, and the sums of the years, which are the last row's
     // cumulative figures.
     YearRow total() const;

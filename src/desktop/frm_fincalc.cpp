@@ -21,6 +21,7 @@
 
 #include "desktop/accessibility.h"
 #include "desktop/field_layout.h"
+#include "desktop/frm_schedule.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/icons.h"
 #include "desktop/open_paths.h"
@@ -163,6 +164,28 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
                 [this] { run([&] { m_calc.mnClearKept_Click(); }); });
         connect(whatIf, &frmWhatIf::closed, this, [this] { run([&] { m_calc.whatIfClosed(); }); });
         return whatIf;
+    });
+    m_host.setScheduleMaker([this] {
+        auto* schedule = new frmSchedule(m_calc);
+        connect(schedule, &frmSchedule::startChosen, this, [this](const QString& iso) {
+            run([&] {
+                if (iso.isEmpty())
+                    m_calc.datesOff();
+                else
+                    m_calc.setStartDate(iso.toStdString());
+            });
+        });
+        connect(schedule, &frmSchedule::firstChosen, this, [this](const QString& iso) {
+            run([&] { m_calc.setFirstPaymentDate(iso.toStdString()); });
+        });
+        connect(schedule, &frmSchedule::basisChosen, this, [this](int basis) {
+            run([&] { m_calc.chooseBasis(static_cast<DayCount>(basis)); });
+        });
+        connect(schedule, &frmSchedule::roundingChosen, this,
+                [this](bool cents) { run([&] { m_calc.chooseRounding(cents); }); });
+        connect(schedule, &frmSchedule::closed, this,
+                [this] { run([&] { m_calc.scheduleClosed(); }); });
+        return schedule;
     });
     // A file dropped on the window opens as File > Open opens it.
     new ScenarioDropFilter(this, [this](const QString& path) { openScenario(path); });
@@ -383,6 +406,7 @@ void frmFinCalc::buildMenus() {
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->setObjectName(QStringLiteral("mnTools"));
     entry(tools, "mnWhatIf", tr("&What If..."), &FinCalc::mnWhatIf_Click);
+    entry(tools, "mnSchedule", tr("&Schedule..."), &FinCalc::mnSchedule_Click);
     entry(tools, "mnFindRate", tr("&Find the Rate"), &FinCalc::mnFindRate_Click);
     m_mnUseRate = entry(tools, "mnUseRate", tr("&Use This Rate"), &FinCalc::mnUseRate_Click);
     entry(tools, "mnKeep", tr("&Keep for Comparison"), &FinCalc::mnKeep_Click);
@@ -472,6 +496,8 @@ void frmFinCalc::showState() {
         views().showChartState(chart);
     if (frmWhatIf* whatIf = m_host.whatIfWindow())
         whatIf->showState();
+    if (frmSchedule* schedule = m_host.scheduleWindow())
+        schedule->showState();
 }
 
 void frmFinCalc::showNotice() {

@@ -288,8 +288,10 @@ QGroupBox* frmWhatIf::buildTimeline() {
     m_stretches->setWordWrap(true);
     m_stretches->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* stretchesCaption = new QLabel(tr("Payment of each stretch"), box);
+    m_timelinePayoff = sentenceLabel(box, "lblTimelinePayoff", false);
     auto* shown = new QVBoxLayout;
     shown->addLayout(grid);
+    shown->addWidget(m_timelinePayoff);
     shown->addWidget(stretchesCaption);
     shown->addWidget(m_stretches, 1);
 
@@ -396,7 +398,8 @@ QGroupBox* frmWhatIf::buildCompare() {
     m_compare->setAccessibleName(box->title());
     m_compare->setHorizontalHeaderLabels({tr("Kept"), tr("Now"), tr("Difference")});
     m_compare->setVerticalHeaderLabels({tr("Payment"), tr("Number of payments"), tr("Total paid"),
-                                        tr("Total interest"), tr("Length of the plan")});
+                                        tr("Total interest"), tr("Length of the plan"),
+                                        tr("Paid off")});
     m_compare->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_compare->setWordWrap(false);
     m_compare->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -485,6 +488,8 @@ void frmWhatIf::showTimeline() {
         m_timelineFigures[i]->setEnabled(!unavailable);
         setFigure(m_timelineFigures[i], m_timelineCaptions[i]->text(), qs(t.timeline.figures[i]));
     }
+    setText(m_timelinePayoff, qs(t.payoff));
+    m_timelinePayoff->setVisible(!t.payoff.empty());
     showLines(m_stretches, t.timeline.stretches);
     setText(m_shockFrom, qs(t.shockFrom));
     const auto& shock = t.timeline.shock;
@@ -509,10 +514,13 @@ void frmWhatIf::showRate() {
 void frmWhatIf::showCompare() {
     const CompareTexts t = m_calc.plan.compareTexts();
     m_cmdClearKept->setEnabled(m_calc.plan.kept.has_value());
-    for (int row = 0; row < CompareRowCount; ++row)
+    for (int row = 0; row < PaidOff; ++row)
         for (int column = 0; column < CompareColumnCount; ++column)
             setItem(m_compare, row, column,
                     qs(t[static_cast<size_t>(row)][static_cast<size_t>(column)]));
+    const std::array<std::string, 3> payoff = m_calc.plan.comparePayoff();
+    for (int column = 0; column < CompareColumnCount; ++column)
+        setItem(m_compare, PaidOff, column, qs(payoff[static_cast<size_t>(column)]));
 }
 
 void frmWhatIf::closeEvent(QCloseEvent* event) {

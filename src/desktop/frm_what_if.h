@@ -39,7 +39,15 @@ class frmWhatIf : public QWidget {
     void showState();
 
     // The compare table's rows and columns.
-    enum CompareRow { Payment, Payments, TotalPaid, TotalInterest, Years, CompareRowCount };
+    enum CompareRow {
+        Payment,
+        Payments,
+        TotalPaid,
+        TotalInterest,
+        Years,
+        PaidOff,
+        CompareRowCount
+    };
     enum CompareColumn { Kept, Now, Difference, CompareColumnCount };
 
   signals:
@@ -86,6 +94,7 @@ class frmWhatIf : public QWidget {
     std::array<QLabel*, 6> m_timelineCaptions{};
     std::array<QLabel*, 6> m_timelineFigures{};
     QListWidget* m_stretches = nullptr;
+    QLabel* m_timelinePayoff = nullptr; // the payoff date, where the plan has dates
     QLabel* m_shockFrom = nullptr;
     std::array<std::array<QLabel*, 3>, 3> m_shock{}; // a row a shock: APR, payment, interest
 

@@ -16,6 +16,7 @@
 
 #include "core/twips.h"
 #include "desktop/frm_about.h"
+#include "desktop/frm_schedule.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/recent_files_menu.h"
 #include "desktop/ui_text.h"
@@ -248,7 +249,17 @@ void fitOnScreen(QWidget* window, const QWidget* beside) {
 }
 
 QPointer<QWidget>& QtHost::loaded(Window window) {
-    return window == Window::About ? m_about : window == Window::Chart ? m_chart : m_whatIf;
+    switch (window) {
+    case Window::About:
+        return m_about;
+    case Window::Chart:
+        return m_chart;
+    case Window::Schedule:
+        return m_schedule;
+    case Window::WhatIf:
+        break;
+    }
+    return m_whatIf;
 }
 
 void QtHost::showWindow(Window window) {
@@ -260,6 +271,8 @@ void QtHost::showWindow(Window window) {
             shown = m_makeChart();
         else if (window == Window::WhatIf && m_makeWhatIf)
             shown = m_makeWhatIf();
+        else if (window == Window::Schedule && m_makeSchedule)
+            shown = m_makeSchedule();
         if (shown && window != Window::About)
             fitOnScreen(shown, m_window);
     }
@@ -289,6 +302,10 @@ WriteOutcome QtHost::saveChart(const std::string& path, const ChartSource& sourc
 
 frmWhatIf* QtHost::whatIfWindow() const {
     return qobject_cast<frmWhatIf*>(m_whatIf.data());
+}
+
+frmSchedule* QtHost::scheduleWindow() const {
+    return qobject_cast<frmSchedule*>(m_schedule.data());
 }
 
 WriteOutcome QtHost::writeWorkbook(const std::string& path, const DetailsReport& report,

@@ -22,6 +22,7 @@ namespace selvane {
 
 class frmAbout;
 class frmWhatIf;
+class frmSchedule;
 
 // A file dialog's settings in Qt's terms.
 struct FileDialogSettings {
@@ -117,6 +118,9 @@ class QtHost : public Host {
     // The What If window likewise: made by the main window, shown, kept single and closed here.
     void setWhatIfMaker(std::function<frmWhatIf*()> make) { m_makeWhatIf = std::move(make); }
     frmWhatIf* whatIfWindow() const; // null while the window is not loaded
+    // The Schedule window likewise.
+    void setScheduleMaker(std::function<frmSchedule*()> make) { m_makeSchedule = std::move(make); }
+    frmSchedule* scheduleWindow() const; // null while the window is not loaded
     // A message box with an OK button, through the messenger the host was given.
     void tell(const std::string& title, const std::string& text);
 
@@ -129,7 +133,8 @@ class QtHost : public Host {
     SysInfoServices m_sysInfo;
     std::function<QWidget*()> m_makeChart;
     std::function<frmWhatIf*()> m_makeWhatIf;
-    QPointer<QWidget> m_about, m_chart, m_whatIf; // null while not loaded
+    std::function<frmSchedule*()> m_makeSchedule;
+    QPointer<QWidget> m_about, m_chart, m_whatIf, m_schedule; // null while not loaded
     QPointer<QWidget>& loaded(Window window);
     std::unique_ptr<PrintSession> m_print; // made with the first printout or preview
     std::vector<std::string> m_helpFolders;
