@@ -142,6 +142,7 @@ language-screenshots: build
 			./selvane-whatif-shot $$shots) || exit 1; \
 		cp $$shots/what-if.png $(CURDIR)/docs/what-if-$$lang.png; \
 		cp $$shots/chart-what-if.png $(CURDIR)/docs/chart-$$lang.png; \
+		cp $$shots/schedule.png $(CURDIR)/docs/schedule-$$lang.png; \
 		rm -rf $$shots; done
 
 # libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each

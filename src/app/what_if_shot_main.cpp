@@ -3,12 +3,15 @@
 // with three months' payment holiday while a child is born and a bonus of 5,000 paid in every
 // year, a found rate and a kept plan (what-if.png), and the chart window with the balance of that
 // timeline drawn dashed over the plan's (chart-what-if.png); then the same timeline with
-// overpayments lowering the payment (what-if-lower.png).
+// overpayments lowering the payment (what-if-lower.png); and the Schedule window with the plan
+// paid out on 31 January 2026, its interest by actual/365 to the cent (schedule.png).
 // Usage: selvane-whatif-shot FOLDER (run from the folder that holds the help topics).
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -17,6 +20,7 @@
 #include "core/fields.h"
 #include "desktop/frm_chart.h"
 #include "desktop/frm_fincalc.h"
+#include "desktop/frm_schedule.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/icons.h"
 #include "desktop/ui_text.h"
@@ -110,7 +114,21 @@ int main(int argc, char* argv[]) {
         choose(*whatIf, "cboOverpay", 1);
         QTimer::singleShot(500, &window, [&] {
             shoot(whatIf, "what-if-lower.png");
-            window.close();
+            trigger(window, "mnSchedule");
+            auto* schedule = window.host().scheduleWindow();
+            if (schedule == nullptr) {
+                status = 1;
+                window.close();
+                return;
+            }
+            schedule->findChild<QCheckBox*>(QStringLiteral("chkDates"))->setChecked(true);
+            schedule->findChild<QDateEdit*>(QStringLiteral("dtStart"))->setDate(QDate(2026, 1, 31));
+            choose(*schedule, "cboBasis", 2);
+            choose(*schedule, "cboRounding", 1);
+            QTimer::singleShot(500, &window, [&, schedule] {
+                shoot(schedule, "schedule.png");
+                window.close();
+            });
         });
     });
     QApplication::exec();

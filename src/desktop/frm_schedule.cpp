@@ -1,9 +1,9 @@
 #include "desktop/frm_schedule.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -194,6 +194,7 @@ frmSchedule::frmSchedule(const FinCalc& calc) : m_calc(calc) {
     m_rows->setModel(m_model);
     m_rows->verticalHeader()->hide();
     m_rows->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_rows->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_rows->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_rows->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_rows->setWordWrap(false);
@@ -204,6 +205,7 @@ frmSchedule::frmSchedule(const FinCalc& calc) : m_calc(calc) {
     m_years->setHorizontalHeaderLabels(
         {tr("Year"), tr("Payments"), tr("Paid"), tr("Principal"), tr("Interest"), tr("Balance")});
     m_years->verticalHeader()->hide();
+    m_years->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     m_years->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_years->setEditTriggers(QAbstractItemView::NoEditTriggers);
 

@@ -10,6 +10,8 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QImage>
 #include <QLineSeries>
 #include <QListWidget>
@@ -24,6 +26,7 @@
 #include <cstdlib>
 
 #include "core/report_export.h"
+#include "desktop/frm_schedule.h"
 #include "desktop/yearly_model.h"
 #include "window_fixture.h"
 
@@ -80,7 +83,9 @@ class ChartWindowTest : public QObject, FakeWindow {
         for (int row = 0; row < frmWhatIf::CompareRowCount; ++row)
             for (int column = 0; column < frmWhatIf::CompareColumnCount; ++column)
                 QCOMPARE(table->item(row, column)->text(),
-                         QString::fromStdString(calc().plan.compareTexts()[row][column]));
+                         QString::fromStdString(row == frmWhatIf::PaidOff
+                                                    ? calc().plan.comparePayoff()[column]
+                                                    : calc().plan.compareTexts()[row][column]));
         QVERIFY(childOf<QPushButton>(w, "cmdClearKept")->isEnabled() ==
                     calc().plan.kept.has_value() &&
                 action("mnClearKept")->isEnabled() == calc().plan.kept.has_value());
@@ -355,6 +360,51 @@ class ChartWindowTest : public QObject, FakeWindow {
         childOf<QPushButton>(w, "cmdClearKept")->click();
         QVERIFY(!calc().plan.kept);
         verifyShowsState(w);
+    }
+
+    // Tools > Schedule: the dates set through the real date fields reach the state, and the
+    // window shows the dated schedule the state holds; a first payment before the start is
+    // refused in red and the field shows the date in use again.
+    void scheduleSetsTheDatesThroughItsFields() {
+        action("mnSchedule")->trigger();
+        QPointer<frmSchedule> w = window->host().scheduleWindow();
+        QVERIFY(w && calc().scheduleOpen && !calc().plan.calendar.start);
+        childOf<QCheckBox>(w, "chkDates")->click();
+        auto* start = childOf<QDateEdit>(w, "dtStart");
+        start->setFocus();
+        start->setSelectedSection(QDateTimeEdit::MonthSection);
+        QTest::keyClicks(start, QDate(2026, 1, 31).toString(start->displayFormat()));
+        QCOMPARE(calc().plan.calendar.start, (CivilDate{2026, 1, 31}));
+        childOf<QCheckBox>(w, "chkFirst")->click();
+        childOf<QDateEdit>(w, "dtFirst")->setDate(QDate(2026, 2, 10));
+        QCOMPARE(calc().plan.calendar.first, (CivilDate{2026, 2, 10}));
+        choose(childOf<QComboBox>(w, "cboBasis"), 4);
+        choose(childOf<QComboBox>(w, "cboRounding"), 1);
+        QVERIFY(calc().plan.calendar.basis == DayCount::ActualActual && calc().plan.calendar.cents);
+        const CalendarTexts t = calc().plan.calendarTexts();
+        QVERIFY(t.unavailable.empty() && !t.payoff.empty());
+        QCOMPARE(childOf<QLabel>(w, "lblPayoff")->text(), QString::fromStdString(t.payoff));
+        QCOMPARE(childOf<QLabel>(w, "lblDatedTotalInterest")->text(),
+                 QString::fromStdString(t.figures[3]));
+        const QAbstractItemModel* rows = childOf<QTableView>(w, "tblDatedRows")->model();
+        const DatedSchedule& s = *calc().plan.datedSchedule();
+        QCOMPARE(rows->rowCount(), static_cast<int>(s.payments()));
+        for (const int n : {1, rows->rowCount() / 2, rows->rowCount()})
+            for (int column = 0; column < 6; ++column)
+                QCOMPARE(rows->index(n - 1, column).data().toString(),
+                         QString::fromStdString(calc().plan.datedRowTexts(s.row(n))[column]));
+        auto* years = childOf<QTableWidget>(w, "tblCalendarYears");
+        QCOMPARE(static_cast<size_t>(years->rowCount()), t.years.size());
+        QCOMPARE(years->item(0, 0)->text(), QStringLiteral("2026"));
+        childOf<QDateEdit>(w, "dtFirst")->setDate(QDate(2026, 1, 1));
+        QVERIFY(!calc().plan.calendarMessage.empty());
+        QCOMPARE(childOf<QLabel>(w, "lblDatesRefused")->text(),
+                 QString::fromStdString(calc().plan.calendarMessage));
+        QCOMPARE(childOf<QDateEdit>(w, "dtFirst")->date(), QDate(2026, 2, 10));
+        childOf<QCheckBox>(w, "chkDates")->click();
+        QVERIFY(!calc().plan.calendar.start && rows->rowCount() == 0);
+        QVERIFY(w->close());
+        QVERIFY(!calc().scheduleOpen);
     }
 
     // The main window, the chart and What If open with every control inside the screen's
