@@ -847,6 +847,42 @@
         <source>A timeline of events is for loans and mortgages: rate changes, extras and payment holidays are a borrower&apos;s.</source>
         <translation>Eine Zeitleiste mit Ereignissen gibt es nur bei Krediten und Hypotheken: Zinsänderungen, Sondertilgungen und Zahlungspausen sind Sache des Kreditnehmers.</translation>
     </message>
+    <message>
+        <source>A date is written YYYY-MM-DD, a real day from the year 1 to 9999.</source>
+        <translation>Ein Datum wird JJJJ-MM-TT geschrieben, ein gültiger Tag von Jahr 1 bis 9999.</translation>
+    </message>
+    <message>
+        <source>The first payment cannot come before the start.</source>
+        <translation>Die erste Rate kann nicht vor der Auszahlung liegen.</translation>
+    </message>
+    <message>
+        <source>Set the date the loan is paid out to see the schedule by date.</source>
+        <translation>Geben Sie das Auszahlungsdatum an, um den Plan nach Datum zu sehen.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s last payment would fall after 31 December 9999.</source>
+        <translation>Die letzte Rate des Plans fiele nach den 31. Dezember 9999.</translation>
+    </message>
+    <message>
+        <source>Paid off in %1, as planned</source>
+        <translation>Abbezahlt im %1, wie geplant</translation>
+    </message>
+    <message>
+        <source>Paid off in %1, %2 sooner</source>
+        <translation>Abbezahlt im %1, %2 früher</translation>
+    </message>
+    <message>
+        <source>Paid off in %1, %2 later</source>
+        <translation>Abbezahlt im %1, %2 später</translation>
+    </message>
+    <message>
+        <source>Under a day count the figures are the lender&apos;s reckoning: they may differ from the details report by cents a row.</source>
+        <translation>Mit einer Zinstagezählung sind die Zahlen die Rechnung des Kreditgebers: Sie können je Zeile um Cents vom Detailbericht abweichen.</translation>
+    </message>
+    <message>
+        <source>Paid off on %1, payment %2</source>
+        <translation>Abbezahlt am %1, Rate %2</translation>
+    </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>
@@ -861,6 +897,10 @@
     <message>
         <source>Years, %1 a bar</source>
         <translation>Jahre, %1 je Balken</translation>
+    </message>
+    <message>
+        <source>Payment date</source>
+        <translation>Zahlungsdatum</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1104,137 @@
         <source>Notice</source>
         <translation>Hinweis</translation>
     </message>
+    <message>
+        <source>&amp;Schedule...</source>
+        <translation>&amp;Zahlungsplan...</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::frmSchedule</name>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Zinsen</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Zahlungsplan</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Termine</translation>
+    </message>
+    <message>
+        <source>&amp;Paid out on</source>
+        <translation>&amp;Ausgezahlt am</translation>
+    </message>
+    <message>
+        <source>Paid out on</source>
+        <translation>Ausgezahlt am</translation>
+    </message>
+    <message>
+        <source>&amp;First payment on</source>
+        <translation>&amp;Erste Rate am</translation>
+    </message>
+    <message>
+        <source>First payment on</source>
+        <translation>Erste Rate am</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s equal periods</source>
+        <translation>Gleiche Perioden des Rechners</translation>
+    </message>
+    <message>
+        <source>30/360</source>
+        <translation>30/360</translation>
+    </message>
+    <message>
+        <source>Actual/365</source>
+        <translation>Act/365</translation>
+    </message>
+    <message>
+        <source>Actual/360</source>
+        <translation>Act/360</translation>
+    </message>
+    <message>
+        <source>Actual/actual</source>
+        <translation>Act/Act</translation>
+    </message>
+    <message>
+        <source>Day count</source>
+        <translation>Zinstagezählung</translation>
+    </message>
+    <message>
+        <source>No rounding</source>
+        <translation>Ohne Rundung</translation>
+    </message>
+    <message>
+        <source>Interest to the cent</source>
+        <translation>Zinsen auf den Cent</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>Rundung</translation>
+    </message>
+    <message>
+        <source>&amp;Day count</source>
+        <translation>&amp;Zinstagezählung</translation>
+    </message>
+    <message>
+        <source>&amp;Rounding</source>
+        <translation>R&amp;undung</translation>
+    </message>
+    <message>
+        <source>Payments</source>
+        <translation>Raten</translation>
+    </message>
+    <message>
+        <source>Last payment</source>
+        <translation>Letzte Rate</translation>
+    </message>
+    <message>
+        <source>Total paid</source>
+        <translation>Insgesamt gezahlt</translation>
+    </message>
+    <message>
+        <source>Total interest</source>
+        <translation>Zinsen insgesamt</translation>
+    </message>
+    <message>
+        <source>Payments by date</source>
+        <translation>Raten nach Datum</translation>
+    </message>
+    <message>
+        <source>Calendar years</source>
+        <translation>Kalenderjahre</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Gezahlt</translation>
+    </message>
 </context>
 <context>
     <name>selvane::frmWhatIf</name>
@@ -1254,6 +1425,10 @@
     <message>
         <source>Payment of each stretch</source>
         <translation>Rate je Abschnitt</translation>
+    </message>
+    <message>
+        <source>Paid off</source>
+        <translation>Abbezahlt</translation>
     </message>
 </context>
 </TS>

@@ -847,6 +847,42 @@
         <source>A timeline of events is for loans and mortgages: rate changes, extras and payment holidays are a borrower&apos;s.</source>
         <translation>Une chronologie d&apos;événements ne concerne que les prêts et les prêts immobiliers : changements de taux, remboursements anticipés et reports d&apos;échéances sont l&apos;affaire de l&apos;emprunteur.</translation>
     </message>
+    <message>
+        <source>A date is written YYYY-MM-DD, a real day from the year 1 to 9999.</source>
+        <translation>Une date s&apos;écrit AAAA-MM-JJ, un jour réel de l&apos;an 1 à 9999.</translation>
+    </message>
+    <message>
+        <source>The first payment cannot come before the start.</source>
+        <translation>La première échéance ne peut pas précéder le versement du prêt.</translation>
+    </message>
+    <message>
+        <source>Set the date the loan is paid out to see the schedule by date.</source>
+        <translation>Indiquez la date de versement du prêt pour voir l&apos;échéancier par date.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s last payment would fall after 31 December 9999.</source>
+        <translation>La dernière échéance du plan tomberait après le 31 décembre 9999.</translation>
+    </message>
+    <message>
+        <source>Paid off in %1, as planned</source>
+        <translation>Remboursé en %1, comme prévu</translation>
+    </message>
+    <message>
+        <source>Paid off in %1, %2 sooner</source>
+        <translation>Remboursé en %1, %2 plus tôt</translation>
+    </message>
+    <message>
+        <source>Paid off in %1, %2 later</source>
+        <translation>Remboursé en %1, %2 plus tard</translation>
+    </message>
+    <message>
+        <source>Under a day count the figures are the lender&apos;s reckoning: they may differ from the details report by cents a row.</source>
+        <translation>Avec un décompte des jours, les chiffres sont ceux du prêteur : ils peuvent différer du rapport détaillé de quelques centimes par ligne.</translation>
+    </message>
+    <message>
+        <source>Paid off on %1, payment %2</source>
+        <translation>Remboursé le %1, échéance %2</translation>
+    </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>
@@ -861,6 +897,10 @@
     <message>
         <source>Years, %1 a bar</source>
         <translation>Années, %1 par barre</translation>
+    </message>
+    <message>
+        <source>Payment date</source>
+        <translation>Date d&apos;échéance</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1104,137 @@
         <source>Notice</source>
         <translation>Avis</translation>
     </message>
+    <message>
+        <source>&amp;Schedule...</source>
+        <translation>É&amp;chéancier...</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::frmSchedule</name>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Échéance</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Intérêts</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Échéancier</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Dates</translation>
+    </message>
+    <message>
+        <source>&amp;Paid out on</source>
+        <translation>&amp;Versé le</translation>
+    </message>
+    <message>
+        <source>Paid out on</source>
+        <translation>Versé le</translation>
+    </message>
+    <message>
+        <source>&amp;First payment on</source>
+        <translation>&amp;Première échéance le</translation>
+    </message>
+    <message>
+        <source>First payment on</source>
+        <translation>Première échéance le</translation>
+    </message>
+    <message>
+        <source>The calculator&apos;s equal periods</source>
+        <translation>Périodes égales du calculateur</translation>
+    </message>
+    <message>
+        <source>30/360</source>
+        <translation>30/360</translation>
+    </message>
+    <message>
+        <source>Actual/365</source>
+        <translation>Exact/365</translation>
+    </message>
+    <message>
+        <source>Actual/360</source>
+        <translation>Exact/360</translation>
+    </message>
+    <message>
+        <source>Actual/actual</source>
+        <translation>Exact/exact</translation>
+    </message>
+    <message>
+        <source>Day count</source>
+        <translation>Décompte des jours</translation>
+    </message>
+    <message>
+        <source>No rounding</source>
+        <translation>Sans arrondi</translation>
+    </message>
+    <message>
+        <source>Interest to the cent</source>
+        <translation>Intérêts au centime</translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation>Arrondi</translation>
+    </message>
+    <message>
+        <source>&amp;Day count</source>
+        <translation>&amp;Décompte des jours</translation>
+    </message>
+    <message>
+        <source>&amp;Rounding</source>
+        <translation>A&amp;rrondi</translation>
+    </message>
+    <message>
+        <source>Payments</source>
+        <translation>Échéances</translation>
+    </message>
+    <message>
+        <source>Last payment</source>
+        <translation>Dernière échéance</translation>
+    </message>
+    <message>
+        <source>Total paid</source>
+        <translation>Total payé</translation>
+    </message>
+    <message>
+        <source>Total interest</source>
+        <translation>Total des intérêts</translation>
+    </message>
+    <message>
+        <source>Payments by date</source>
+        <translation>Échéances par date</translation>
+    </message>
+    <message>
+        <source>Calendar years</source>
+        <translation>Années civiles</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Payé</translation>
+    </message>
 </context>
 <context>
     <name>selvane::frmWhatIf</name>
@@ -1254,6 +1425,10 @@
     <message>
         <source>Payment of each stretch</source>
         <translation>Échéance de chaque période</translation>
+    </message>
+    <message>
+        <source>Paid off</source>
+        <translation>Remboursé</translation>
     </message>
 </context>
 </TS>

@@ -4,7 +4,8 @@
 // year, a found rate and a kept plan (what-if.png), and the chart window with the balance of that
 // timeline drawn dashed over the plan's (chart-what-if.png); then the same timeline with
 // overpayments lowering the payment (what-if-lower.png); and the Schedule window with the plan
-// paid out on 31 January 2026, its interest by actual/365 to the cent (schedule.png).
+// paid out on 31 January 2026, its interest by actual/365 to the cent (schedule.png), and the
+// chart by calendar year (chart-dated.png).
 // Usage: selvane-whatif-shot FOLDER (run from the folder that holds the help topics).
 
 #include <QAction>
@@ -127,6 +128,7 @@ int main(int argc, char* argv[]) {
             choose(*schedule, "cboRounding", 1);
             QTimer::singleShot(500, &window, [&, schedule] {
                 shoot(schedule, "schedule.png");
+                shoot(chart, "chart-dated.png");
                 window.close();
             });
         });

@@ -17,6 +17,7 @@ std::int64_t FinCalc::paymentsPerYear() const {
 
 ChartSource FinCalc::chartSource() const {
     ChartSource source{&report, mode() == Mode::Investment, paymentsPerYear(), m_currency};
+    source.dates = reportDates();
     // The schedule with the timeline's events is drawn over the plan's where there are any.
     if (const std::optional<ScheduleEvents> events = plan.timelineInUse()) {
         source.timeline = events;

@@ -136,6 +136,11 @@ MoneyCharts::MoneyCharts() : m_lines(new QChart), m_bars(new QChart) {
     m_xAxis->setTickType(QValueAxis::TicksDynamic);
     m_xAxis->setTickAnchor(0);
     m_lines->addAxis(m_xAxis, Qt::AlignBottom);
+    m_dateAxis = categoryAxis();
+    m_dateAxis->setObjectName(QStringLiteral("dateAxis"));
+    m_dateAxis->setTitleText(tr("Payment date"));
+    m_dateAxis->setVisible(false);
+    m_lines->addAxis(m_dateAxis, Qt::AlignBottom);
     m_yAxis = categoryAxis();
     m_lines->addAxis(m_yAxis, Qt::AlignLeft);
     const QColor colours[] = {kBalanceColour, kPrincipalColour, kInterestColour, kExtrasColour};
@@ -217,6 +222,17 @@ void MoneyCharts::show(ChartData data, const CurrencyFormat& currency, int colum
     } else {
         m_xAxis->setRange(0, lastPayment);
         m_xAxis->setTickInterval(interval);
+    }
+    const bool dated = !m_data.dateTicks.empty();
+    if (dated) {
+        QList<std::pair<QString, double>> ticks;
+        for (const auto& [payment, label] : m_data.dateTicks)
+            ticks.append({QString::fromStdString(label), payment});
+        setTicks(m_dateAxis, ticks, 0, lastPayment);
+    }
+    if (m_dateAxis->isVisible() != dated) {
+        m_dateAxis->setVisible(dated);
+        m_xAxis->setVisible(!dated);
     }
 
     const std::vector<ChartPoint>* series[] = {&m_data.balance, &m_data.principal, &m_data.interest,

@@ -46,6 +46,9 @@ class MoneyCharts : public QObject {
     QChart* m_bars;
     ChartData m_data;
     QValueAxis* m_xAxis;
+    // Where the payments have dates, the payment axis in years instead: over the same range,
+    // shown in its place.
+    QCategoryAxis* m_dateAxis;
     QCategoryAxis* m_yAxis;
     std::array<QLineSeries*, 4> m_lineSeries{}; // balance, principal, interest, with extras
     bool m_extrasShown = false;

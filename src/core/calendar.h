@@ -58,6 +58,7 @@ class PaymentDates {
     CivilDate start() const { return m_start; }
     CivilDate first() const { return m_first; }
     PaymentPeriod period() const { return m_period; }
+    bool operator==(const PaymentDates&) const = default;
     // The date of payment k (k = 0: the start), or nullopt past 31 December 9999.
     std::optional<CivilDate> date(std::int64_t k) const;
     // How many payments fall on or before d (0 before the first).

@@ -139,25 +139,49 @@ constexpr std::int64_t kRowsForTwoThreads = 1 << 16;
 
 } // namespace
 
+namespace {
+
+// The payment axis's years: at the first payment of every year whose number is a multiple of
+// the step, the step as small as leaves a label room (about 48 pixels) in `columns`.
+std::vector<std::pair<double, std::string>> dateTicks(const YearlySummary& years, int columns) {
+    const std::int64_t count = years.yearCount();
+    const std::int64_t room = std::max<std::int64_t>(columns / 48, 1);
+    std::int64_t step = 1;
+    for (int i = 0; count / step > room; ++i)
+        step = (i % 3 == 1) ? step / 2 * 5 : step * 2; // 1, 2, 5, 10, 20, 50 ...
+    std::vector<std::pair<double, std::string>> ticks;
+    for (std::int64_t y = 1; y <= count; ++y)
+        if (years.label(y) % step == 0)
+            ticks.emplace_back(static_cast<double>(years.lastPaymentOf(y - 1) + 1),
+                               std::to_string(years.label(y)));
+    return ticks;
+}
+
+} // namespace
+
 ChartData chartData(const DetailsReport& report, bool investment, std::int64_t perYear, int columns,
-                    int maxBars) {
+                    int maxBars, const std::optional<PaymentDates>& dates) {
     ChartData d;
     d.investment = investment;
     d.rows = report.rowCount();
     d.paymentsPerYear = std::max<std::int64_t>(perYear, 1);
-    const std::int64_t years = (d.rows + d.paymentsPerYear - 1) / d.paymentsPerYear;
+    // The years of the yearly summary: of the plan, or calendar years where the rows have dates.
+    const YearlySummary summary(report, d.paymentsPerYear, dates);
+    const std::int64_t years = summary.yearCount();
     d.yearsPerBar = yearsPerBar(years, maxBars);
-    const std::int64_t perBar = d.yearsPerBar * d.paymentsPerYear; // no overflow: rows <= 1e7
+    if (summary.calendarYears())
+        d.dateTicks = dateTicks(summary, columns);
 
     // The bars need only the rows that end a run of years: each is a short replay from the
     // report's nearest checkpoint.
     double principalBefore = 0, interestBefore = 0;
-    for (std::int64_t bar = 0; bar * perBar < d.rows; ++bar) {
-        const DetailsReport::Row row = report.rowValues(std::min((bar + 1) * perBar, d.rows));
+    for (std::int64_t bar = 0; bar * d.yearsPerBar < years; ++bar) {
+        const std::int64_t lastYear = std::min((bar + 1) * d.yearsPerBar, years);
+        const DetailsReport::Row row = report.rowValues(summary.lastPaymentOf(lastYear));
         const double p = shown(row.principal), i = shown(row.interest);
         ChartBar b;
-        b.firstYear = bar * d.yearsPerBar + 1;
-        b.lastYear = std::min((bar + 1) * d.yearsPerBar, years);
+        b.firstYear = summary.label(bar * d.yearsPerBar + 1);
+        b.lastYear = summary.label(lastYear);
         b.principal = p - principalBefore;
         b.interest = i - interestBefore;
         d.bars.push_back(b);
@@ -217,7 +241,7 @@ std::vector<ChartPoint> extrasBalancePoints(const Plan& plan, const Extras& x, s
 ChartData ChartSource::data(int columns) const {
     if (report == nullptr)
         return {};
-    ChartData d = chartData(*report, investment, paymentsPerYear, columns);
+    ChartData d = chartData(*report, investment, paymentsPerYear, columns, kMaxChartBars, dates);
     if (timeline && !investment && d.rows > 0) {
         // The source has a timeline only where its schedule ends.
         d.dashedRows = std::max(d.rows, schedule(plan, *timeline).payments);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calendar.h"
 #include "core/currency.h"
 #include "core/details_text.h"
 #include "core/extra_payments.h"
@@ -62,13 +63,18 @@ struct ChartData {
     std::vector<ChartPoint> balanceWithExtras;
     std::int64_t dashedRows = 0;
     const char* dashedCaption = "";
+    // Where the payments have dates: the bars are calendar years (firstYear and lastYear name
+    // them), and the payment axis is labelled with years at their first payments, every 1, 2, 5,
+    // 10 ... years as the plot has room for. Empty without dates.
+    std::vector<std::pair<double, std::string>> dateTicks;
 };
 
 inline constexpr int kMaxChartBars = 60;
 
 // The chart of a report for a plot `columns` pixels wide, in one walk over its rows.
 ChartData chartData(const DetailsReport& report, bool investment, std::int64_t paymentsPerYear,
-                    int columns, int maxBars = kMaxChartBars);
+                    int columns, int maxBars = kMaxChartBars,
+                    const std::optional<PaymentDates>& dates = std::nullopt);
 
 // The balance after each payment of the schedule with extras (and a rate change, if any), cut
 // down to the pixel columns of a plan of `rows` payments, so that it lies over the plan's balance
@@ -102,6 +108,7 @@ struct ChartSource {
     // Or a timeline of events, drawn instead of both.
     std::optional<ScheduleEvents> timeline = std::nullopt;
     Plan plan = {};
+    std::optional<PaymentDates> dates = std::nullopt; // the report's rows'
     ChartData data(int columns) const;
 };
 

@@ -35,7 +35,7 @@ std::int64_t YearlySummary::yearCount() const {
     return (rows + m_perYear - 1) / m_perYear;
 }
 
-std::int64_t YearlySummary::lastOfYear(std::int64_t y) const {
+std::int64_t YearlySummary::lastPaymentOf(std::int64_t y) const {
     if (y <= 0)
         return 0;
     const std::int64_t rows = m_report->rowCount();
@@ -51,9 +51,9 @@ YearRow YearlySummary::year(std::int64_t y) const {
     YearRow out;
     if (y < 1 || y > yearCount())
         return out;
-    out.year = m_dates ? m_firstYear + y - 1 : y;
-    const std::int64_t before = lastOfYear(y - 1); // payments of the years before
-    const std::int64_t last = lastOfYear(y);
+    out.year = label(y);
+    const std::int64_t before = lastPaymentOf(y - 1); // payments of the years before
+    const std::int64_t last = lastPaymentOf(y);
     out.payments = last - before;
     const DetailsReport::Row end = m_report->rowValues(last);
     Money principalBefore, interestBefore;

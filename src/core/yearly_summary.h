@@ -49,6 +49,9 @@ class YearlySummary {
     bool calendarYears() const { return m_dates.has_value(); }
     // The payments' dates where the years are calendar years (they reach the last row).
     const std::optional<PaymentDates>& dates() const { return m_dates; }
+    // Year y's label (its calendar year, or y) and its last payment (0 for y = 0).
+    std::int64_t label(std::int64_t y) const { return m_dates ? m_firstYear + y - 1 : y; }
+    std::int64_t lastPaymentOf(std::int64_t y) const;
     // The whole plan: every payment, and the sums of the years, which are the last row's
     // cumulative figures.
     YearRow total() const;
@@ -57,7 +60,6 @@ class YearlySummary {
     template <class F> void forEachYear(F&& f) const;
 
   private:
-    std::int64_t lastOfYear(std::int64_t y) const; // the last payment of year y, 0 for y = 0
     const DetailsReport* m_report;
     std::int64_t m_perYear;
     std::optional<PaymentDates> m_dates;
@@ -69,16 +71,16 @@ template <class F> void YearlySummary::forEachYear(F&& f) const {
     std::int64_t y = 0;
     const std::int64_t rows = m_report->rowCount();
     std::int64_t lastBefore = 0; // the last payment of the year before
-    std::int64_t yearEnd = lastOfYear(1);
+    std::int64_t yearEnd = lastPaymentOf(1);
     m_report->forEachRow(1, rows, [&](std::int64_t k, const DetailsReport::Row& row) {
         if (k != yearEnd && k != rows)
             return true;
         ++y;
         YearRow out;
-        out.year = m_dates ? m_firstYear + y - 1 : y;
+        out.year = label(y);
         out.payments = k - lastBefore;
         lastBefore = k;
-        yearEnd = lastOfYear(y + 1);
+        yearEnd = lastPaymentOf(y + 1);
         Money p = Money::ofFigure(row.principal), i = Money::ofFigure(row.interest);
         out.principal = p - principal;
         out.interest = i - interest;

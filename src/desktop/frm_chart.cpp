@@ -154,7 +154,9 @@ void frmChart::showState() {
     // The extras, the rate change and the timeline drawn over the balance change without a new
     // report, as they are typed.
     const ChartSource source = m_calc.chartSource();
-    const bool newReport = !m_drawn || m_calc.reportRevision != m_shownRevision;
+    // Dates set or changed name the years anew.
+    const bool newReport = !m_drawn || m_calc.reportRevision != m_shownRevision ||
+                           source.dates != m_source.dates;
     if (!newReport && source.extras == m_source.extras && source.change == m_source.change &&
         source.timeline == m_source.timeline)
         return;
@@ -162,7 +164,7 @@ void frmChart::showState() {
     m_source = source;
     if (newReport) {
         m_model->setReport(m_source.report, m_source.paymentsPerYear, m_source.investment,
-                           m_calc.currency());
+                           m_calc.currency(), m_source.dates);
         showPointText(0, false);
     }
     redraw();

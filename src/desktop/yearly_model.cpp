@@ -13,11 +13,12 @@ namespace selvane {
 YearlyModel::YearlyModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void YearlyModel::setReport(const DetailsReport* report, std::int64_t paymentsPerYear,
-                            bool investment, const CurrencyFormat& currency) {
+                            bool investment, const CurrencyFormat& currency,
+                            const std::optional<PaymentDates>& dates) {
     beginResetModel();
     m_summary.reset();
     if (report != nullptr && !report->empty())
-        m_summary.emplace(*report, std::max<std::int64_t>(paymentsPerYear, 1));
+        m_summary.emplace(*report, std::max<std::int64_t>(paymentsPerYear, 1), dates);
     m_investment = investment;
     m_currency = currency;
     m_cache.clear();

@@ -25,8 +25,10 @@ class YearlyModel : public QAbstractTableModel {
 
     // Shows the years of report (which must outlive the model, or be replaced first); null shows
     // nothing. Always resets the model: the report behind the same address may have changed.
+    // With dates, by calendar year.
     void setReport(const DetailsReport* report, std::int64_t paymentsPerYear, bool investment,
-                   const CurrencyFormat& currency);
+                   const CurrencyFormat& currency,
+                   const std::optional<PaymentDates>& dates = std::nullopt);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
