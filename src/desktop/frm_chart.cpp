@@ -155,8 +155,8 @@ void frmChart::showState() {
     // report, as they are typed.
     const ChartSource source = m_calc.chartSource();
     // Dates set or changed name the years anew.
-    const bool newReport = !m_drawn || m_calc.reportRevision != m_shownRevision ||
-                           source.dates != m_source.dates;
+    const bool newReport =
+        !m_drawn || m_calc.reportRevision != m_shownRevision || source.dates != m_source.dates;
     if (!newReport && source.extras == m_source.extras && source.change == m_source.change &&
         source.timeline == m_source.timeline)
         return;
