@@ -9,8 +9,11 @@
 #include <random>
 #include <sstream>
 
+#include "core/chart_data.h"
+#include "core/report_export.h"
 #include "plan/dated_schedule.h"
 #include "support/calendar_model.h"
+#include "support/report_inputs.h"
 
 namespace selvane {
 namespace {
@@ -393,6 +396,64 @@ TEST(DatedSchedule, NothingPastTheLastDate) {
         EXPECT_FALSE(readIsoDate(bad)) << bad;
     for (const char* good : {"2024-02-29", "0001-01-01", "9999-12-31", "2100-02-28"})
         EXPECT_EQ(text(*readIsoDate(good)), good);
+}
+
+// The details report by calendar year: its yearly summary, its chart's bars and date axis, and
+// its CSV file's Date column, against the model's dates. The years' payments are the rows dated
+// in them, and their figures the differences of the report's cumulative rows at the years' ends.
+TEST(DatedSchedule, ReportGoesByCalendarYear) {
+    for (const PaymentPeriod period : kPeriods) {
+        const CivilDate start{2024, 2, 29};
+        const PaymentDates dates(start, std::nullopt, period);
+        DetailsReport report;
+        ASSERT_TRUE(DetailsReport::build(testing::reportInputs(61, 10000, 180, 0.003),
+                                         testing::kUsd, report));
+        const auto want = *model::paymentDates(start, std::nullopt, period, report.rowCount());
+        const YearlySummary years(report, 12, dates);
+        const ChartData chart = chartData(report, false, 12, 4800, 1000, dates);
+        ASSERT_TRUE(years.calendarYears());
+        ASSERT_EQ(chart.bars.size(), static_cast<size_t>(years.yearCount()));
+        I row = 0, ticks = 0;
+        Money principal, interest;
+        for (I y = 1; y <= years.yearCount(); ++y) {
+            const YearRow got = years.year(y);
+            const int year = want[1].year + static_cast<int>(y) - 1;
+            I count = 0;
+            while (row + 1 < static_cast<I>(want.size()) && want[row + 1].year == year)
+                ++row, ++count;
+            const DetailsReport::Row end = report.rowValues(row);
+            EXPECT_EQ(got.year, year);
+            EXPECT_EQ(got.payments, count) << year;
+            EXPECT_EQ((got.principal + principal).text(), Money::ofFigure(end.principal).text());
+            EXPECT_EQ((got.interest + interest).text(), Money::ofFigure(end.interest).text());
+            principal = principal + got.principal;
+            interest = interest + got.interest;
+            const ChartBar& bar = chart.bars[static_cast<size_t>(y - 1)];
+            EXPECT_TRUE(bar.firstYear == year && bar.lastYear == year);
+            EXPECT_NEAR(bar.interest, got.interest.value(), 1e-9);
+            // A tick (every year: the plot has room) at the year's first payment.
+            ASSERT_LT(ticks, static_cast<I>(chart.dateTicks.size()));
+            EXPECT_EQ(chart.dateTicks[static_cast<size_t>(ticks)].second, std::to_string(year));
+            EXPECT_EQ(chart.dateTicks[static_cast<size_t>(ticks++)].first,
+                      static_cast<double>(row - count + 1));
+        }
+        EXPECT_EQ(row, report.rowCount());
+        // The CSV file: the lines without dates, each with its row's date after its number.
+        std::string plain, dated;
+        writePaymentTableCsv(report, [&](std::string_view p) { return plain += p, true; });
+        writePaymentTableCsv(
+            report, [&](std::string_view p) { return dated += p, true; }, {}, dates);
+        EXPECT_EQ(std::count(plain.begin(), plain.end(), '\n'),
+                  std::count(dated.begin(), dated.end(), '\n'));
+        std::istringstream a(plain), b(dated);
+        std::string lineA, lineB;
+        std::getline(a, lineA), std::getline(b, lineB);
+        EXPECT_EQ(lineB.substr(0, 17), "Payment No.,Date,");
+        for (I k = 1; std::getline(a, lineA) && std::getline(b, lineB); ++k) {
+            const std::size_t comma = lineA.find(',');
+            EXPECT_EQ(lineB, lineA.substr(0, comma + 1) + text(want[k]) + lineA.substr(comma));
+        }
+    }
 }
 
 } // namespace
