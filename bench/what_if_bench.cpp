@@ -6,6 +6,7 @@
 
 #include "core/extra_payments.h"
 #include "core/rate_search.h"
+#include "plan/dated_schedule.h"
 #include "plan/timeline.h"
 
 namespace selvane {
@@ -94,6 +95,42 @@ void BM_FindRateNone(benchmark::State& state) {
         benchmark::DoNotOptimize(findRate(q, 1));
 }
 BENCHMARK(BM_FindRateNone)->Unit(benchmark::kMicrosecond);
+
+// The dated schedule under each basis (periodic, 30/360, actual/365, actual/360, actual/actual),
+// without rounding and to the cent: worked out (every row walked, its calendar years summed), as
+// after every change of the plan or its dates (second argument 0); and every row given again, as
+// the Schedule window's table and an export read them (1). Dates end in 9999, so the longest
+// dated schedule is biweekly from 1 January of the year 1: 260,000 payments. The APR charges a
+// little more than the plan's rate, so that every basis runs to the last payment; the counter is
+// the time per million rows.
+void BM_DatedSchedule(benchmark::State& state) {
+    const auto basis = static_cast<DayCount>(state.range(0) % 5);
+    const bool cents = state.range(0) >= 5, rows = state.range(1) != 0;
+    const std::int64_t n = 260'000;
+    const double r = 0.0002;
+    Plan plan{100'000'000, r, 0, 0, n, 365.25 / 168};
+    plan.payment = plan.amountFinanced * r / (1 - std::pow(1 + r, -static_cast<double>(n)));
+    const DatedPlan p{plan,  PaymentDates({1, 1, 1}, std::nullopt, PaymentPeriod::Biweekly),
+                      basis, cents,
+                      0.6,   std::round(plan.payment * 100) / 100};
+    const std::optional<DatedSchedule> s = DatedSchedule::of(p);
+    for (auto _ : state) {
+        if (rows) {
+            double sum = 0;
+            s->forEachRow(1, s->payments(), [&](const DatedRow& row) { sum += row.interest; });
+            benchmark::DoNotOptimize(sum);
+        } else {
+            benchmark::DoNotOptimize(DatedSchedule::of(p));
+        }
+    }
+    state.counters["rows"] = static_cast<double>(s->payments());
+    state.counters["secondsPerMillionRows"] = benchmark::Counter(
+        static_cast<double>(s->payments()) / 1e6,
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_DatedSchedule)
+    ->ArgsProduct({{0, 1, 2, 3, 4, 7, 9}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace selvane

@@ -109,7 +109,8 @@ CivilDate PaymentDates::defaultFirst(CivilDate start, PaymentPeriod period) {
 }
 
 PaymentDates::PaymentDates(CivilDate start, std::optional<CivilDate> first, PaymentPeriod period)
-    : m_start(start), m_first(first ? *first : defaultFirst(start, period)), m_period(period) {
+    : m_start(start), m_first(first ? *first : defaultFirst(start, period)), m_period(period),
+      m_firstDay(dayNumber(m_first)) {
     if (period == PaymentPeriod::Monthly) {
         m_day = m_first.day;
         // A first payment on the last day of a short month stands for a later day of the start.
@@ -132,7 +133,7 @@ std::optional<CivilDate> PaymentDates::date(std::int64_t k) const {
     CivilDate d;
     switch (m_period) {
     case PaymentPeriod::Biweekly: {
-        const std::int64_t day = dayNumber(m_first) + 14 * (k - 1);
+        const std::int64_t day = m_firstDay + 14 * (k - 1);
         if (day > dayNumber(kLastDate))
             return std::nullopt;
         return dateOfDay(day);
@@ -158,7 +159,7 @@ std::int64_t PaymentDates::paymentsBy(CivilDate d) const {
         return 0;
     switch (m_period) {
     case PaymentPeriod::Biweekly:
-        return (dayNumber(d) - dayNumber(m_first)) / 14 + 1;
+        return (dayNumber(d) - m_firstDay) / 14 + 1;
     case PaymentPeriod::SemiMonthly: {
         // Slots of whole months before d's, then those of d's month on or before it.
         const std::int64_t months =
@@ -206,7 +207,12 @@ const char* dayCountWord(DayCount basis) {
 }
 
 YearFraction yearFraction(DayCount basis, CivilDate from, CivilDate to) {
-    const std::int64_t days = dayNumber(to) - dayNumber(from);
+    return yearFraction(basis, from, to, dayNumber(from), dayNumber(to));
+}
+
+YearFraction yearFraction(DayCount basis, CivilDate from, CivilDate to, std::int64_t fromDay,
+                          std::int64_t toDay) {
+    const std::int64_t days = toDay - fromDay;
     switch (basis) {
     case DayCount::Thirty360: {
         int d1 = from.day, d2 = to.day;
@@ -224,9 +230,9 @@ YearFraction yearFraction(DayCount basis, CivilDate from, CivilDate to) {
         // The days of each year the period touches, over that year's length.
         std::int64_t leap = 0, common = 0;
         for (int y = from.year; y <= to.year; ++y) {
-            const std::int64_t a = std::max(dayNumber(from), dayNumber({y, 1, 1}));
+            const std::int64_t a = y == from.year ? fromDay : dayNumber({y, 1, 1});
             const std::int64_t b =
-                y == to.year ? dayNumber(to) : dayNumber({y, 12, 31}) + 1; // to 1 January next
+                y == to.year ? toDay : dayNumber({y, 12, 31}) + 1; // to 1 January next
             (isLeapYear(y) ? leap : common) += std::max<std::int64_t>(b - a, 0);
         }
         return {leap * 365 + common * 366, 365 * 366};

@@ -68,6 +68,7 @@ class PaymentDates {
     CivilDate m_start, m_first;
     PaymentPeriod m_period;
     int m_day = 1; // monthly: the payment day; semi-monthly: the early day
+    std::int64_t m_firstDay = 0; // the first payment's day number
     // semi-monthly: the first payment is the month's second (late) one
     bool m_late = false;
 };
@@ -89,5 +90,8 @@ struct YearFraction {
     }
 };
 YearFraction yearFraction(DayCount basis, CivilDate from, CivilDate to); // not Periodic
+// The same, given the dates' day numbers too (a schedule has them at hand).
+YearFraction yearFraction(DayCount basis, CivilDate from, CivilDate to, std::int64_t fromDay,
+                          std::int64_t toDay);
 
 } // namespace selvane

@@ -86,14 +86,24 @@ class DatedSchedule {
         DD payment, interest;
         bool last = false;
     };
-    DatedRow step(std::int64_t n, DD& balance, CivilDate before, CivilDate on,
-                  Exact* exact = nullptr) const;
+    // The dates come with their day numbers.
+    struct Day {
+        CivilDate date;
+        std::int64_t number = 0;
+    };
+    DatedRow step(std::int64_t n, DD& balance, Day before, Day on, Exact* exact = nullptr) const;
+    Day day(std::int64_t n) const {
+        const CivilDate d = *m_in.dates.date(n);
+        return {d, dayNumber(d)};
+    }
 
     DatedPlan m_in;
     std::int64_t m_payments = 0;
     CivilDate m_payoff;
     double m_lastPayment = 0;
     DD m_totalPaid, m_totalInterest;
+    DD m_perYear; // 1 / (100 x the day count's days of a year)
+    DD m_payment; // each row's, but the last: the plan's, or as its field shows it
     std::vector<CalendarYear> m_years;
     // The balance before every kCheckpoint-th row, so any row is a short walk away.
     static constexpr std::int64_t kCheckpoint = 1024;
@@ -107,9 +117,9 @@ template <class F> void DatedSchedule::forEachRow(std::int64_t from, std::int64_
         return;
     const std::int64_t c = (from - 1) / kCheckpoint;
     DD balance = m_checkpoints[static_cast<std::size_t>(c)];
-    CivilDate before = *m_in.dates.date(c * kCheckpoint);
+    Day before = day(c * kCheckpoint);
     for (std::int64_t n = c * kCheckpoint + 1; n <= to; ++n) {
-        const CivilDate on = *m_in.dates.date(n);
+        const Day on = day(n);
         const DatedRow r = step(n, balance, before, on);
         before = on;
         if (n >= from) {
