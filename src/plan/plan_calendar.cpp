@@ -9,42 +9,32 @@
 namespace selvane {
 
 bool PlanOverTime::setStart(const std::string& iso) {
-    const std::optional<CivilDate> d = readIsoDate(iso);
-    if (!d) {
-        calendarMessage = say(UI_TEXT("selvane::FinCalc",
-                                      "A date is written YYYY-MM-DD, a real day from the year 1 "
-                                      "to 9999."));
-        return false;
-    }
-    if (calendar.first && *calendar.first < *d) {
-        calendarMessage =
-            say(UI_TEXT("selvane::FinCalc", "The first payment cannot come before the start."));
-        return false;
-    }
-    calendar.start = d;
-    calendarMessage.clear();
-    return true;
+    return setDate(iso, true);
 }
 
 bool PlanOverTime::setFirst(const std::string& iso) {
-    if (iso.empty()) {
-        calendar.first.reset();
-        calendarMessage.clear();
-        return true;
+    return setDate(iso, false);
+}
+
+bool PlanOverTime::setDate(const std::string& iso, bool start) {
+    std::optional<CivilDate> d;
+    if (start || !iso.empty()) { // an empty first payment is one period after the start
+        d = readIsoDate(iso);
+        if (!d) {
+            calendarMessage = say(UI_TEXT("selvane::FinCalc",
+                                          "A date is written YYYY-MM-DD, a real day from the year "
+                                          "1 to 9999."));
+            return false;
+        }
     }
-    const std::optional<CivilDate> d = readIsoDate(iso);
-    if (!d) {
-        calendarMessage = say(UI_TEXT("selvane::FinCalc",
-                                      "A date is written YYYY-MM-DD, a real day from the year 1 "
-                                      "to 9999."));
-        return false;
-    }
-    if (calendar.start && *d < *calendar.start) {
+    const std::optional<CivilDate> from = start ? d : calendar.start;
+    const std::optional<CivilDate> first = start ? calendar.first : d;
+    if (from && first && *first < *from) {
         calendarMessage =
             say(UI_TEXT("selvane::FinCalc", "The first payment cannot come before the start."));
         return false;
     }
-    calendar.first = d;
+    (start ? calendar.start : calendar.first) = d;
     calendarMessage.clear();
     return true;
 }

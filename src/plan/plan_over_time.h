@@ -234,7 +234,8 @@ class PlanOverTime {
 
   private:
     std::string say(const char* text) const { return m_say(text); }
-    const ScheduleTotals* planSchedule() const; // the plan's schedule without extras
+    const ScheduleTotals* planSchedule() const;       // the plan's schedule without extras
+    bool setDate(const std::string& iso, bool start); // setStart or setFirst
     std::optional<RateChangeFigures> workOutChange() const;
     std::optional<std::array<ShockFigures, 3>> workOutShock() const;
     std::int64_t shockFrom() const; // the first payment of the shocks
