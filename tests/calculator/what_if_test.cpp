@@ -304,6 +304,30 @@ TEST_F(WhatIf, TextsOfTheWindowComeFromTheState) {
     EXPECT_EQ(c.plan.compareTexts()[1][0], "300");
 }
 
+// With dates, each schedule's payoff beside its figures, worked out by hand: the first payment a
+// month after 31 January 2026, 28 February; payment 300 in January 2051, payment 200 in
+// September 2042 (8 years 4 months sooner), payment 180 in January 2041.
+TEST_F(WhatIf, PayoffDatesBesideTheFigures) {
+    ASSERT_TRUE(c.setExtras("200", "1", "5000", "24"));
+    EXPECT_EQ(c.plan.whatIfTexts().payoff, "");
+    ASSERT_TRUE(c.setStartDate("2026-01-31"));
+    EXPECT_EQ(c.plan.whatIfTexts().payoff, "Paid off in September 2042, 8 years 4 months sooner");
+    const CalendarTexts t = c.plan.calendarTexts();
+    EXPECT_EQ(t.payoff, "Paid off on 1/31/2051, payment 300");
+    EXPECT_EQ(t.firstInUse, "2/28/2026");
+    EXPECT_EQ(t.years.front()[0] + " " + t.years.front()[1], "2026 11");
+    EXPECT_EQ(t.years.back()[0] + " " + t.years.back()[1], "Total 300");
+    c.mnKeep_Click();
+    c.fields[field::PERS].text = "180";
+    c.Calculate();
+    using Row = std::array<std::string, 3>;
+    EXPECT_EQ(c.plan.comparePayoff(), (Row{"January 2051", "January 2041", "-10 years"}));
+    ASSERT_TRUE(c.setExtras("0", "1", "0", "1"));
+    EXPECT_EQ(c.plan.whatIfTexts().payoff, "Paid off in January 2041, as planned");
+    ASSERT_TRUE(c.setRateChange("6", "1", false)); // the payment kept: a longer plan
+    EXPECT_NE(c.plan.rateChangeTexts().payoff.find("later"), std::string::npos);
+}
+
 TEST_F(WhatIf, RefusedExtrasKeepTheOnesBeforeAndSayWhy) {
     ASSERT_TRUE(c.setExtras(" 100 ", "12", "2500.50", "36"));
     const Extras good = c.plan.extras;

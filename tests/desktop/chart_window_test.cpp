@@ -119,6 +119,7 @@ class ChartWindowTest : public QObject, FakeWindow {
                 QCOMPARE(list->item(i)->text(), QString::fromStdString(lines[size_t(i)]));
         }
         QCOMPARE(childOf<QLabel>(w, "lblTimelineMessage")->isVisible(), !t.refused.empty() && !off);
+        QCOMPARE(childOf<QLabel>(w, "lblTimelinePayoff")->text(), QString::fromStdString(t.payoff));
         QCOMPARE(childOf<QLineEdit>(w, "txtEvent1")->isEnabled(), !off);
         QCOMPARE(childOf<QComboBox>(w, "cboOverpay")->currentIndex(),
                  calc().plan.timeline.lower ? 1 : 0);

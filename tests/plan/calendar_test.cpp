@@ -383,10 +383,10 @@ TEST(DatedSchedule, NothingPastTheLastDate) {
         in = monthly(1300, 0, 100, 13, start, std::nullopt, basis, false);
         EXPECT_FALSE(DatedSchedule::of(planOf(in)));
     }
-    // Biweekly 15 and 29 December 9999, then none; semi-monthly 16 December, then none.
-    const PaymentDates two({9999, 12, 1}, std::nullopt, PaymentPeriod::Biweekly),
+    // Biweekly 17 and 31 December 9999, then none; semi-monthly 16 December, then none.
+    const PaymentDates two({9999, 12, 3}, std::nullopt, PaymentPeriod::Biweekly),
         one({9999, 12, 1}, std::nullopt, PaymentPeriod::SemiMonthly);
-    EXPECT_EQ(text(*two.date(2)), "9999-12-29");
+    EXPECT_EQ(text(*two.date(2)), "9999-12-31");
     EXPECT_FALSE(two.date(3));
     EXPECT_EQ(text(*one.date(1)), "9999-12-16");
     EXPECT_FALSE(one.date(2));
