@@ -185,8 +185,10 @@ TEST(DatedSchedule, HandWorkedDates) {
         {{2024, 1, 15}, none, S, 1, "2024-01-30 2024-02-15 2024-02-29"},
         {{2023, 2, 14}, none, S, 1, "2023-02-28 2023-03-14 2023-03-29"},
         {{2023, 2, 15}, none, S, 2, "2023-03-15"},
-        // A first payment on 28 February chosen after a start on the 10th: early day 13.
+        // A first payment on 28 February chosen after a start on the 10th, or on the 16th (whose
+        // half a month later is the 1st): early day 13.
         {{2023, 2, 10}, CivilDate{2023, 2, 28}, S, 2, "2023-03-13"},
+        {{2023, 1, 16}, CivilDate{2023, 2, 28}, S, 2, "2023-03-13"},
         // First on the 31st (late, early day 16), and on the 15th (early).
         {{2024, 1, 1}, CivilDate{2024, 1, 31}, S, 2, "2024-02-16 2024-02-29 2024-03-16 2024-03-31"},
         {{2024, 1, 1}, CivilDate{2024, 1, 15}, S, 2, "2024-01-30 2024-02-15 2024-02-29"},
@@ -382,6 +384,11 @@ TEST(DatedSchedule, NothingPastTheLastDate) {
         EXPECT_EQ(text(s->payoff()), "9999-12-31");
         in = monthly(1300, 0, 100, 13, start, std::nullopt, basis, false);
         EXPECT_FALSE(DatedSchedule::of(planOf(in)));
+        // One payment: the whole of it on the first payment's date.
+        in = monthly(100, 0, 100, 1, {2026, 1, 31}, std::nullopt, basis, false);
+        s = DatedSchedule::of(planOf(in));
+        ASSERT_TRUE(s && s->payments() == 1);
+        EXPECT_EQ(text(s->payoff()), "2026-02-28");
     }
     // Biweekly 17 and 31 December 9999, then none; semi-monthly 16 December, then none.
     const PaymentDates two({9999, 12, 3}, std::nullopt, PaymentPeriod::Biweekly),
@@ -390,9 +397,9 @@ TEST(DatedSchedule, NothingPastTheLastDate) {
     EXPECT_FALSE(two.date(3));
     EXPECT_EQ(text(*one.date(1)), "9999-12-16");
     EXPECT_FALSE(one.date(2));
-    for (const char* bad :
-         {"2026-02-30", "2023-02-29", "2026-2-1", "10000-01-01", "0000-01-01", "2026-01-01x", "",
-          "2026-13-01", "2026-00-10", " 2026-01-01", "2026/01/01", "+026-01-01"})
+    for (const char* bad : {"2026-02-30", "2023-02-29", "2026-2-1", "10000-01-01", "0000-01-01",
+                            "2026-01-01x", "", "2026-13-01", "2026-00-10", " 2026-01-01",
+                            "2026/01/01", "+026-01-01", "2026-01-0:", "202/-01-01", "2026-12-32"})
         EXPECT_FALSE(readIsoDate(bad)) << bad;
     for (const char* good : {"2024-02-29", "0001-01-01", "9999-12-31", "2100-02-28"})
         EXPECT_EQ(text(*readIsoDate(good)), good);
