@@ -203,9 +203,11 @@ void writeYears(lxw_workbook* book, const YearlySummary& years, bool investment,
                       widest(2, total.principal), widest(3, total.interest),
                       std::max(captions[4].size(), currency(-balance).size())});
     writeHeader(sheet, captions, f);
-    // The figures of the yearly CSV file, each the double nearest to it.
+    // The figures of the yearly CSV file, each the double nearest to it; a row a year under the
+    // header, whether the years count from 1 or are calendar years.
+    lxw_row_t r = 0;
     years.forEachYear([&](const YearRow& y) {
-        const auto r = static_cast<lxw_row_t>(y.year);
+        ++r;
         worksheet_write_number(sheet, r, 0, static_cast<double>(y.year), nullptr);
         worksheet_write_number(sheet, r, 1, static_cast<double>(y.payments), nullptr);
         worksheet_write_number(sheet, r, 2, y.principal.value(), f.money);
@@ -215,7 +217,7 @@ void writeYears(lxw_workbook* book, const YearlySummary& years, bool investment,
     });
     if (count == 0 || !done.going())
         return;
-    const auto r = static_cast<lxw_row_t>(count + 1);
+    r = static_cast<lxw_row_t>(count + 1);
     auto sum = [&](char column) {
         return "=SUM(" + cell(column, 2) + ":" + cell(column, count + 1) + ")";
     };

@@ -23,6 +23,7 @@ import sys
 import tempfile
 import zipfile
 import xml.etree.ElementTree as ET
+from datetime import date, timedelta
 from decimal import Decimal
 
 NS = {"m": "http://schemas.openxmlformats.org/spreadsheetml/2006/main"}
@@ -242,6 +243,32 @@ for name, setup in PLANS.items():
                 numbers = [(cell, text) for cell, text in zip(g, w) if text != "Total"]
                 check(all(cell[1] == "n" and float(cell[0]) == float(text) for cell, text in numbers),
                       f"{name}: {styled} row {w}: LibreOffice read {g}")
+
+# With dates: the payments' sheet has the CSV's Date column as real dates (days since 30 December
+# 1899, shown as yyyy-mm-dd), its figures and totals a column on; the years are calendar years.
+with tempfile.TemporaryDirectory() as folder:
+    out = run(PLANS["mortgage"] + "start 2026-01-31\nexport t.csv\nexport-yearly y.csv\n"
+              "export w.xlsx\n", "en_US.UTF-8", folder)
+    check(out.returncode == 0 and out.stderr == "", f"dated: {out.stderr}")
+    names, ((pay_root, pay), (year_root, years)) = workbook(os.path.join(folder, "w.xlsx"))
+    table = list(csv.reader(open(os.path.join(folder, "t.csv"), newline="")))
+    yearly = list(csv.reader(open(os.path.join(folder, "y.csv"), newline="")))
+    check([pay[1][c][0] for c in "ABCDEF"] == table[0] and table[0][1] == "Date",
+          f"dated: header {pay[1]}")
+    epoch = date(1899, 12, 30)
+    n = len(table) - 1
+    for k in range(1, n + 1):
+        cells = pay[k + 1]
+        check(cells["B"][3] == "yyyy-mm-dd" and
+              str(epoch + timedelta(days=int(float(cells["B"][0])))) == table[k][1],
+              f"dated: payment {k} date {cells['B']} for {table[k][1]}")
+        check(all(abs(cents(cells[c][0]) - Decimal(table[k][i])) <= Decimal("0.01")
+                  for i, c in enumerate("CDEF", start=2)), f"dated: payment {k} figures")
+    total = pay[n + 2]
+    check(total["C"][2] == f"SUM(C2:C{n + 1})" and total["F"][2] == f"F{n + 1}",
+          f"dated: total formulas {total}")
+    check([years[y + 1]["A"][0] for y in range(1, len(yearly) - 1)] ==
+          [row[0] for row in yearly[1:-1]] and yearly[1][0] == "2026", "dated: calendar years")
 
 # As many payments as a sheet has rows below its header and above its Total: the Total is on
 # the sheet's last row. One more: nothing is written, and the line says why.
