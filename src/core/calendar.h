@@ -67,7 +67,7 @@ class PaymentDates {
   private:
     CivilDate m_start, m_first;
     PaymentPeriod m_period;
-    int m_day = 1; // monthly: the payment day; semi-monthly: the early day
+    int m_day = 1;               // monthly: the payment day; semi-monthly: the early day
     std::int64_t m_firstDay = 0; // the first payment's day number
     // semi-monthly: the first payment is the month's second (late) one
     bool m_late = false;

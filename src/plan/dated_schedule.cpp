@@ -42,8 +42,7 @@ CalendarYear closed(CalendarYear year, DD paid, DD interest) {
 
 } // namespace
 
-DatedRow DatedSchedule::step(std::int64_t n, DD& balance, Day before, Day on,
-                             Exact* exact) const {
+DatedRow DatedSchedule::step(std::int64_t n, DD& balance, Day before, Day on, Exact* exact) const {
     const DatedPlan& p = m_in;
     DD interest;
     DD payment = m_payment;
