@@ -26,6 +26,7 @@
 #include "core/report_export.h"
 #include "core/user_text.h"
 #include "core/yearly_summary.h"
+#include "plan/offers.h"
 #include "plan/plan_over_time.h"
 
 namespace selvane {
@@ -110,8 +111,12 @@ class FinCalc {
     bool chartOpen = false;           // View > Chart's window is shown
     bool whatIfOpen = false;          // Tools > What If's window is shown
     bool scheduleOpen = false;        // Tools > Schedule's window is shown
+    bool compareOffersOpen = false;   // Tools > Compare Offers' window is shown
     // The plan the last calculation solved, and what the What If window does with it over time.
     PlanOverTime plan;
+    // The offers of Compare Offers and the file they were last opened from or saved to.
+    OfferBook offers;
+    std::string OffersFileName;
     // The last write to a file (Save, Save As, a printout to a file, an export, a chart) and how
     // it ended; writeCount counts them, so a driver can tell that a command wrote.
     std::optional<WriteOutcome> lastWrite;
@@ -241,6 +246,45 @@ class FinCalc {
     void chooseRounding(bool cents) { plan.setRounding(cents); }
     void datesOff() { plan.datesOff(); }
 
+    // ----- compare offers (offers.cpp): offers side by side, and switching the plan to one. The
+    // handlers change the offer book; none changes a field, the report or the plan.
+    void mnCompareOffers_Click();
+    void compareOffersClosed(); // a refused text goes with the window
+    // An offer as selvane-cli's words (readOffer): added, or replacing the one of its name.
+    bool putOffer(const std::vector<std::string>& words);
+    // The calculator's plan as it stands as an offer named `name`: the amount financed, the
+    // APR, the number of payments, both periods and the end amount, without fees.
+    bool offerFromPlan(const std::string& name);
+    // A new offer with a name of its own, the current plan's figures where there is one.
+    bool addOffer();
+    bool editOffer(std::size_t i, OfferColumn c, const std::string& text) {
+        return offers.edit(i, c, text);
+    }
+    bool duplicateOffer(std::size_t i) { return offers.duplicate(i); }
+    bool removeOffer(std::size_t i) { return offers.remove(i); }
+    bool removeOffer(const std::string& name) { return offers.remove(name); }
+    void clearOffers() { offers.clear(); }
+    bool setSwitch(const std::string& offer, const std::string& at, const std::string& erc,
+                   const std::string& costs) {
+        return offers.setSwitch(offer, at, erc, costs);
+    }
+    void switchOff() { offers.switchOff(); }
+    // The plan a switch starts from: the last calculation's, where it solved one.
+    std::optional<SwitchPlan> switchPlan() const;
+    OffersTexts offersTexts() const { return offers.texts(); }
+    SwitchTexts switchTexts() const { return offers.switchTexts(switchPlan()); }
+    // Offers files: File dialogs of their own (".offers"), the same recent files as scenarios.
+    void mnOpenOffers_Click();
+    void openOffers(const std::string& path); // also from Recent Files and the command line
+    void mnSaveOffers_Click();
+    void mnSaveOffersAs_Click();
+    // The offers table printed, and exported as CSV or a workbook (the dialog's type decides).
+    void mnPrintOffers_Click();
+    void mnExportOffers_Click();
+    // The offers table as the printout lays it out, and as CSV.
+    std::vector<std::string> offersPrintLines() const;
+    std::string offersCsv() const;
+
     // ----- scenario files (scenario.cpp)
     void mnOpen_Click();
     // The steps of Open after the dialog, for the path chosen: also run for a path given on the
@@ -277,6 +321,7 @@ class FinCalc {
     void switchMode(Mode mode);
     void setupResult(Mode mode);
     bool writeScenario(const std::string& path); // false when the file was not written
+    bool writeOffers(const std::string& path);   // likewise
     // Kept as lastWrite when it was aimed at a file; a failure is told in the notice, as `failed`
     // ("Could not save %1: %2") with the path and the reason. Its ok.
     bool noteWrite(WriteOutcome outcome, const char* failed);

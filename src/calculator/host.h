@@ -17,6 +17,7 @@ class DetailsReport;
 class PrintedPages;
 class YearlySummary;
 struct ChartSource;
+struct TableSheet;
 
 inline constexpr const char* kScenarioFilter =
     UI_TEXT("selvane::FinCalc",
@@ -25,10 +26,10 @@ inline constexpr const char* kScenarioFilter =
 inline constexpr int kScenarioFilterFin = 3;
 
 // What a file dialog is for: each kind starts in the folder last chosen for it.
-enum class FileKind { Scenario, Report, Chart };
+enum class FileKind { Scenario, Report, Chart, Offers };
 
 // The windows of the program beside the main one, each of its own: the main window stays usable.
-enum class Window { About, Chart, WhatIf, Schedule };
+enum class Window { About, Chart, WhatIf, Schedule, CompareOffers };
 
 struct FileDialogRequest {
     std::string title;  // "Open" or "Save As"
@@ -87,6 +88,11 @@ class Host {
     virtual WriteOutcome writeWorkbook(const std::string& path, const DetailsReport&,
                                        const YearlySummary&, bool /*investment*/,
                                        const CurrencyFormat&, const WorkProgress& = {}) {
+        return {path, false, "workbooks are not written here"};
+    }
+    // A table of its own (Compare Offers') as a workbook, likewise written where the writer is.
+    virtual WriteOutcome writeTableWorkbook(const std::string& path, const TableSheet&,
+                                            const CurrencyFormat&) {
         return {path, false, "workbooks are not written here"};
     }
     // Runs a write that may take long (an export of many rows). The window shows its progress

@@ -62,6 +62,11 @@ void FinCalc::mnOpen_Click() {
 }
 
 void FinCalc::openScenario(const std::string& path) {
+    // Recent Files, the command line and a drop bring offers files this way too.
+    if (fileEnding(path) == "offers") {
+        openOffers(path);
+        return;
+    }
     const auto bytes = readWholeFile(path, kMaxScenarioBytes);
     if (!bytes)
         return;

@@ -7,7 +7,8 @@ namespace selvane {
 FinCalc::FinCalc(Host& host, CurrencyFormat currency)
     : plan(
           planContext(), [this](const char* text) { return tr(text); }, currency),
-      m_host(host), m_currency(std::move(currency)) {}
+      offers([this](const char* text) { return tr(text); }, currency), m_host(host),
+      m_currency(std::move(currency)) {}
 
 void FinCalc::Form_Load() {
     detailsChecked = false;
@@ -39,6 +40,8 @@ void FinCalc::Form_Unload() {
     whatIfOpen = false;
     m_host.closeWindow(Window::Schedule);
     scheduleOpen = false;
+    m_host.closeWindow(Window::CompareOffers);
+    compareOffersOpen = false;
 }
 
 } // namespace selvane

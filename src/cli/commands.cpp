@@ -40,6 +40,11 @@ WriteOutcome ScriptHost::writeWorkbook(const std::string& path, const DetailsRep
     return selvane::writeWorkbook(path, report, years, investment, currency, progress);
 }
 
+WriteOutcome ScriptHost::writeTableWorkbook(const std::string& path, const TableSheet& table,
+                                            const CurrencyFormat& currency) {
+    return selvane::writeTableWorkbook(path, table, currency);
+}
+
 std::pair<std::string_view, std::optional<std::string_view>> splitWord(std::string_view s) {
     const size_t blank = s.find(' ');
     if (blank == std::string_view::npos)
@@ -230,6 +235,13 @@ std::string refusal(Form form, std::string_view word, std::string_view text) {
             return "rounding needs none or cents";
         if (w == "dates")
             return "dates needs off";
+        if (w == "offer")
+            return "offer needs NAME amount=A apr=R payments=N [period=..] [compound=..] "
+                   "[balloon=B] [upfront=F] [added=G] [fee=M], NAME current or remove NAME";
+        if (w == "offers")
+            return "offers needs clear";
+        if (w == "switch")
+            return "switch needs NAME at=K [erc=PERCENT] [costs=C], or off";
         if (w == "start" || w == "first")
             return w + " needs a date YYYY-MM-DD";
         return w == "events" ? "events needs clear"
@@ -363,6 +375,48 @@ template <int what> bool calendar(ScriptSession& s, const Args& a) {
     }
 }
 
+// Compare Offers: an offer put (its words as an offers file has them), made from the plan, or
+// removed; all cleared; the switch set or off. From here on the dumps show the offers.
+bool offer(ScriptSession& s, const Args& a) {
+    s.offerMembers = true;
+    s.calc.offers.message.clear();
+    const std::vector<std::string>& w = a.words;
+    if (w.size() == 2 && w[0] == "remove")
+        return s.calc.removeOffer(w[1]);
+    if (w.size() == 2 && w[1] == "current")
+        return s.calc.offerFromPlan(w[0]);
+    return s.calc.putOffer(w);
+}
+
+bool offersCommand(ScriptSession& s, const Args& a) {
+    s.offerMembers = true;
+    if (a.words.size() != 1 || a.words[0] != "clear")
+        return false;
+    s.calc.clearOffers();
+    return true;
+}
+
+bool switchCommand(ScriptSession& s, const Args& a) {
+    s.offerMembers = true;
+    s.calc.offers.switchMessage.clear();
+    const std::vector<std::string>& w = a.words;
+    if (w.size() == 1 && w[0] == "off") {
+        s.calc.switchOff();
+        return true;
+    }
+    std::optional<std::string> at;
+    std::string erc = "0", costs = "0";
+    for (std::size_t i = 1; i < w.size(); ++i) {
+        const auto eq = w[i].find('=');
+        const std::string key = w[i].substr(0, eq);
+        const std::string value = eq == std::string::npos ? std::string() : w[i].substr(eq + 1);
+        if (eq == std::string::npos || (key != "at" && key != "erc" && key != "costs"))
+            return false;
+        (key == "at" ? at.emplace() : key == "erc" ? erc : costs) = value;
+    }
+    return at && s.calc.setSwitch(w[0], *at, erc, costs);
+}
+
 struct Command {
     std::string_view word;
     Form form;
@@ -372,7 +426,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"dump", Form::Nothing,
      [](ScriptSession& s, const Args&) {
-         writeStateJson(s.out, s.calc, s.rateChangeMembers, s.timelineMembers, s.calendarMembers);
+         writeStateJson(s.out, s.calc, s.rateChangeMembers, s.timelineMembers, s.calendarMembers,
+                        s.offerMembers);
          return true;
      }},
     {"calculate", Form::Nothing, click<&FinCalc::btnCalculate_Click>},
@@ -412,6 +467,13 @@ constexpr Command kCommands[] = {
     {"basis", Form::Words, calendar<2>},
     {"rounding", Form::Words, calendar<3>},
     {"dates", Form::Words, calendar<4>},
+    {"offer", Form::Words, offer},
+    {"offers", Form::Words, offersCommand},
+    {"switch", Form::Words, switchCommand},
+    {"saveoffers", Form::Path, answered<&FinCalc::mnSaveOffersAs_Click>},
+    {"openoffers", Form::Path, answered<&FinCalc::mnOpenOffers_Click>},
+    {"exportoffers", Form::FileName, answered<&FinCalc::mnExportOffers_Click>},
+    {"printoffers", Form::Path, answered<&FinCalc::mnPrintOffers_Click>},
     {"csv", Form::CsvStyle,
      [](ScriptSession& s, const Args& a) {
          s.calc.csvFollowsLocale = a.text == "locale";
@@ -440,6 +502,11 @@ std::optional<std::string> runCommand(ScriptSession& session, std::string_view w
         // An event the timeline refused: its own sentence says why.
         if (args && word == "event" && !session.calc.plan.timelineMessage.empty())
             return "event: " + session.calc.plan.timelineMessage;
+        // An offer or a switch refused: its sentence says why.
+        if (args && word == "offer" && !session.calc.offers.message.empty())
+            return "offer: " + session.calc.offers.message;
+        if (args && word == "switch" && !session.calc.offers.switchMessage.empty())
+            return "switch: " + session.calc.offers.switchMessage;
         // A date refused: the calendar's sentence says why.
         if (args && !session.calc.plan.calendarMessage.empty())
             return std::string(word) + ": " + session.calc.plan.calendarMessage;

@@ -35,6 +35,8 @@ class ScriptHost : public Host {
                                const YearlySummary& years, bool investment,
                                const CurrencyFormat& currency,
                                const WorkProgress& progress) override;
+    WriteOutcome writeTableWorkbook(const std::string& path, const TableSheet& table,
+                                    const CurrencyFormat& currency) override;
     static constexpr QSize kChartImageSize{1000, 600};
 
   private:
@@ -50,6 +52,7 @@ struct ScriptSession {
     bool timelineMembers = false;   // `event` or `events` was used: dumps show the timeline
     // `start`, `first`, `basis`, `rounding` or `dates` was used: dumps show the calendar
     bool calendarMembers = false;
+    bool offerMembers = false; // `offer`, `offers` or `switch` was used: dumps show the offers
 };
 
 // Splits "word rest": the rest is everything after the single blank that follows the word.

@@ -392,10 +392,90 @@ void writeCalendarJson(std::ostream& out, const PlanOverTime& c) {
     out << ']';
 }
 
+// Compare Offers: each offer's figures (a message in place of those it cannot have), for each
+// ordered pair the payment after which the first costs less for good, and the switch.
+void writeOffersJson(std::ostream& out, const FinCalc& c) {
+    const OfferBook& book = c.offers;
+    const auto& rows = book.rows();
+    auto number = [&](const char* name, double v) {
+        out << ",\"" << name << "\":";
+        jsonNumber(out, std::isfinite(v) ? std::optional<double>(v) : std::nullopt);
+    };
+    out << ",\"offers\":[";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        out << (i ? "," : "") << "{\"name\":";
+        jsonString(out, book.offers()[i].name);
+        if (const auto& f = rows[i].figures) {
+            number("payment", f->payment);
+            number("payments", static_cast<double>(f->payments));
+            number("totalInterest", f->totalInterest);
+            number("fees", f->fees);
+            number("costOfCredit", f->costOfCredit);
+            number("totalPayable", f->totalPayable);
+            if (f->aprc && f->apr) {
+                number("aprc", *f->aprc);
+                number("apr", *f->apr);
+            } else {
+                out << ",\"message\":";
+                jsonString(out, f->rateMessage);
+            }
+        } else {
+            out << ",\"message\":";
+            jsonString(out, rows[i].why);
+        }
+        out << ",\"cheapest\":" << (rows[i].cheapest ? "true" : "false") << '}';
+    }
+    out << "],\"evenAfter\":[";
+    const char* comma = "";
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t j = 0; j < rows.size(); ++j) {
+            if (i == j)
+                continue;
+            out << comma << "{\"first\":";
+            comma = ",";
+            jsonString(out, book.offers()[i].name);
+            out << ",\"second\":";
+            jsonString(out, book.offers()[j].name);
+            out << ",\"after\":";
+            if (const auto k = book.evenAfter(i, j))
+                out << *k;
+            else
+                out << "null";
+            out << '}';
+        }
+    out << "],\"switch\":";
+    if (!book.switching) {
+        out << "null";
+        return;
+    }
+    std::string why;
+    const auto s = book.switchFigures(c.switchPlan(), why);
+    if (!s) {
+        out << "{\"message\":";
+        jsonString(out, why);
+        out << '}';
+        return;
+    }
+    out << "{\"payment\":";
+    jsonNumber(out, s->payment);
+    number("savingPerPayment", s->savingPerPayment);
+    out << ",\"breakEven\":";
+    if (s->breakEven)
+        out << *s->breakEven;
+    else
+        out << "null";
+    number("netSaving", s->netSaving);
+    if (!s->breakEven) {
+        out << ",\"message\":";
+        jsonString(out, book.switchTexts(c.switchPlan()).never);
+    }
+    out << '}';
+}
+
 } // namespace
 
 void writeStateJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers,
-                    bool timelineMembers, bool calendarMembers) {
+                    bool timelineMembers, bool calendarMembers, bool offerMembers) {
     out << "{\"caption\":";
     jsonString(out, c.caption);
     out << ",\"mode\":";
@@ -468,6 +548,8 @@ void writeStateJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers,
         writeTimelineJson(out, c.plan, calendarMembers);
     if (calendarMembers)
         writeCalendarJson(out, c.plan);
+    if (offerMembers)
+        writeOffersJson(out, c);
     // The last write to a file and how it ended; null before any.
     out << ",\"lastWrite\":";
     if (const auto& w = c.lastWrite) {

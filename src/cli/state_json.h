@@ -11,6 +11,7 @@ namespace selvane {
 // has used `ratechange`), and timeline only when timelineMembers is (once it has used `event` or
 // `events`), so that the dumps of scripts from before them read as they did.
 void writeStateJson(std::ostream& out, const FinCalc& calc, bool rateChangeMembers = false,
-                    bool timelineMembers = false, bool calendarMembers = false);
+                    bool timelineMembers = false, bool calendarMembers = false,
+                    bool offerMembers = false);
 
 } // namespace selvane

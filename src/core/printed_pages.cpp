@@ -1,5 +1,7 @@
 #include "core/printed_pages.h"
 
+#include <algorithm>
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -40,7 +42,17 @@ PrintedPages PrintedPages::layout(const ReportInputs& in, const CurrencyFormat& 
     return p;
 }
 
+PrintedPages PrintedPages::ofLines(std::vector<PrintLine> lines) {
+    PrintedPages p;
+    p.m_ok = true;
+    p.m_lines = std::move(lines);
+    return p;
+}
+
 std::int64_t PrintedPages::pageCount() const {
+    if (m_lines)
+        return std::max<std::int64_t>(
+            1, (static_cast<std::int64_t>(m_lines->size()) + kRowsPerPage - 1) / kRowsPerPage);
     // A new page follows every 50th row, also the last one.
     return m_ok ? 1 + m_report.rowCount() / kRowsPerPage : 1;
 }
@@ -90,6 +102,13 @@ std::vector<PrintLine> PrintedPages::page(std::int64_t index) const {
     std::vector<PrintLine> lines(kTopLines);
     if (!m_ok || index < 0 || index >= pageCount())
         return lines;
+    if (m_lines) {
+        const auto from = static_cast<std::size_t>(index * kRowsPerPage);
+        const auto to = std::min(m_lines->size(), from + kRowsPerPage);
+        lines.insert(lines.end(), m_lines->begin() + static_cast<std::ptrdiff_t>(from),
+                     m_lines->begin() + static_cast<std::ptrdiff_t>(to));
+        return lines;
+    }
     request(index, [&lines](std::initializer_list<ItemRef> items) { placeOnto(lines, items); });
     return lines;
 }

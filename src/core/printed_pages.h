@@ -5,6 +5,7 @@
 // never holds it all in memory.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,9 @@ class PrintedPages {
     // Lays out the report; when its totals cannot be computed the document ends after the
     // empty lines that open it.
     static PrintedPages layout(const ReportInputs& in, const CurrencyFormat& cur);
+    // A document of lines already placed (a table of its own), kRowsPerPage lines a page after
+    // the same opening lines.
+    static PrintedPages ofLines(std::vector<PrintLine> lines);
 
     std::int64_t pageCount() const;
     // Whether the report's totals could be computed: a printout that is not complete is still
@@ -52,6 +56,7 @@ class PrintedPages {
 
     bool m_ok = false;
     DetailsReport m_report;
+    std::optional<std::vector<PrintLine>> m_lines; // ofLines' document
 };
 
 } // namespace selvane

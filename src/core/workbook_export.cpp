@@ -238,6 +238,27 @@ std::string currencyNumberFormat(const CurrencyFormat& currency) {
     return section(currency(1234.5)) + ";" + section(currency(-1234.5));
 }
 
+namespace {
+// The workbook the library made whole in its file, put at path the safe way.
+WriteOutcome putInPlace(const TemporaryFile& made, const std::string& path) {
+    std::FILE* in = std::fopen(made.path().c_str(), "rb");
+    if (in == nullptr)
+        return {path, false, std::strerror(errno)};
+    std::vector<char> buffer(BUFSIZ); // the writer gathers the pieces into blocks of its own
+    const WriteOutcome outcome = replaceFileWith(path, [&](const WritePiece& write) {
+        for (;;) {
+            const size_t n = std::fread(buffer.data(), 1, buffer.size(), in);
+            if (n == 0)
+                return std::ferror(in) == 0;
+            if (!write(std::string_view(buffer.data(), n)))
+                return false;
+        }
+    });
+    std::fclose(in);
+    return outcome;
+}
+} // namespace
+
 WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
                            const YearlySummary& years, bool investment,
                            const CurrencyFormat& currency, const WorkProgress& progress) {
@@ -290,21 +311,52 @@ WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
     if (!done.end())
         return {path, false, kWriteCancelled};
 
-    std::FILE* in = std::fopen(made.path().c_str(), "rb");
-    if (in == nullptr)
-        return {path, false, std::strerror(errno)};
-    std::vector<char> buffer(BUFSIZ); // the writer gathers the pieces into blocks of its own
-    const WriteOutcome outcome = replaceFileWith(path, [&](const WritePiece& write) {
-        for (;;) {
-            const size_t n = std::fread(buffer.data(), 1, buffer.size(), in);
-            if (n == 0)
-                return std::ferror(in) == 0;
-            if (!write(std::string_view(buffer.data(), n)))
-                return false;
+    return putInPlace(made, path);
+}
+
+WriteOutcome writeTableWorkbook(const std::string& path, const TableSheet& table,
+                                const CurrencyFormat& currency) {
+    const TemporaryFile made;
+    if (made.path().empty())
+        return {path, false, std::strerror(made.error())};
+    lxw_workbook* book = workbook_new(made.path().c_str());
+    if (book == nullptr)
+        return {path, false, std::strerror(errno != 0 ? errno : ENOMEM)};
+    lxw_format* header = workbook_add_format(book);
+    format_set_bold(header);
+    lxw_format* money = workbook_add_format(book);
+    format_set_num_format(money, currencyNumberFormat(currency).c_str());
+    lxw_format* percent = workbook_add_format(book);
+    format_set_num_format(percent, "0.00\" %\"");
+    lxw_worksheet* sheet = workbook_add_worksheet(book, table.name.c_str());
+    std::vector<size_t> widths(table.headers.size());
+    for (size_t c = 0; c < table.headers.size(); ++c) {
+        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), table.headers[c].c_str(),
+                               header);
+        widths[c] = table.headers[c].size();
+    }
+    for (size_t r = 0; r < table.rows.size(); ++r)
+        for (size_t c = 0; c < table.rows[r].size(); ++c) {
+            const SheetCell& cell = table.rows[r][c];
+            const auto row = static_cast<lxw_row_t>(r + 1);
+            const auto col = static_cast<lxw_col_t>(c);
+            if (cell.kind == SheetCell::Kind::Text)
+                worksheet_write_string(sheet, row, col, cell.text.c_str(), nullptr);
+            else
+                worksheet_write_number(sheet, row, col, cell.number,
+                                       cell.kind == SheetCell::Kind::Money     ? money
+                                       : cell.kind == SheetCell::Kind::Percent ? percent
+                                                                               : nullptr);
+            if (c < widths.size())
+                widths[c] = std::max(widths[c], cell.kind == SheetCell::Kind::Text
+                                                    ? cell.text.size()
+                                                    : currency(cell.number).size());
         }
-    });
-    std::fclose(in);
-    return outcome;
+    setWidths(sheet, widths);
+    worksheet_freeze_panes(sheet, 1, 0);
+    if (const lxw_error error = workbook_close(book); error != LXW_NO_ERROR)
+        return {path, false, lxw_strerror(error)};
+    return putInPlace(made, path);
 }
 
 } // namespace selvane

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/currency.h"
 #include "core/details_text.h"
@@ -32,5 +33,21 @@ std::string currencyNumberFormat(const CurrencyFormat& currency);
 WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
                            const YearlySummary& years, bool investment,
                            const CurrencyFormat& currency, const WorkProgress& progress = {});
+
+// A table of its own as a one-sheet workbook: a header row, then rows of texts, money, percents
+// (4.07 for 4.07 %) and counts, the numbers real numbers.
+struct SheetCell {
+    enum class Kind { Text, Money, Percent, Count };
+    Kind kind = Kind::Text;
+    std::string text;  // Text
+    double number = 0; // the others
+};
+struct TableSheet {
+    std::string name;
+    std::vector<std::string> headers;
+    std::vector<std::vector<SheetCell>> rows;
+};
+WriteOutcome writeTableWorkbook(const std::string& path, const TableSheet& table,
+                                const CurrencyFormat& currency);
 
 } // namespace selvane

@@ -115,5 +115,21 @@ printf '%stype 0 1\nenter 0\nprint %s\nsaveas %s\n' "$long" "$disk/report.txt" \
 cmp -s "$disk/report.txt" "$keep/report.txt" && fail "the printout was not replaced with room"
 [ -s "$disk/target.fin" ] || fail "the scenario was not written with room"
 
+# 7. An offers file replaced on a full disk keeps its offers, and reads back as it was; a new
+#    workbook of the offers is not written at all.
+rm -f "$disk/report.txt" "$disk/target.fin"
+printf 'offer A amount=1000 apr=5 payments=12\nsaveoffers %s\n' "$disk/a.offers" | run "offers"
+cp "$disk/a.offers" "$keep/a.offers"
+fill 0
+printf 'offer B amount=2000 apr=6 payments=24 upfront=50\nsaveoffers %s\nexportoffers %s\n' \
+    "$disk/a.offers" "$disk/a.xlsx" | run "offers on a full disk" 2>"$keep/err"
+grep -q "could not write $disk/a.offers: No space left on device" "$keep/err" ||
+    fail "the failed offers save was not told: $(cat "$keep/err")"
+cmp -s "$disk/a.offers" "$keep/a.offers" || fail "the offers file changed on a full disk"
+only a.offers fill
+back=$(printf 'openoffers %s\noffer C amount=1 apr=1 payments=1\ndump\n' "$disk/a.offers" | run "open")
+[[ "$back" == *'"offers":[{"name":"A",'*'{"name":"C",'* && "$back" != *'"name":"B"'* ]] ||
+    fail "the offers read back are not the old file's"
+
 if [ "$failures" -ne 0 ]; then exit 1; fi
 echo "full disk: every failed write left the old files and the state as they were"

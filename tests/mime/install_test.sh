@@ -38,13 +38,17 @@ png=$share/icons/hicolor/48x48/mimetypes/$icon.png
 file -b "$png" | grep -q '^PNG image data, 48 x 48,' || fail "$png is not a 48x48 PNG"
 
 entry=$share/applications/selvane.desktop
-grep -qx "MimeType=$type;" "$entry" || fail "the desktop entry does not claim $type"
+grep -qx "MimeType=$type;application/x-selvane-offers;" "$entry" ||
+    fail "the desktop entry does not claim $type and offers files"
 grep -qE '^Exec=selvane .*%[fF]' "$entry" || fail "the desktop entry's Exec takes no file"
 metainfo=$share/metainfo/selvane.metainfo.xml
 for provided in $(sed -n 's|.*<mediatype>\(.*\)</mediatype>.*|\1|p' "$metainfo" || true); do
     grep -qx "$provided" "$share/mime/types" || fail "the metainfo provides unknown $provided"
 done
-grep -q "<mediatype>$type</mediatype>" "$metainfo" || fail "the metainfo does not provide $type"
+for provides in $type application/x-selvane-offers; do
+    grep -q "<mediatype>$provides</mediatype>" "$metainfo" ||
+        fail "the metainfo does not provide $provides"
+done
 
 [ "$failures" -eq 0 ] || exit 1
 echo "The install holds the scenario type, its icons, and an entry and metainfo that claim it"

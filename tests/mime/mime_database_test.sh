@@ -60,6 +60,18 @@ for mode in PersonalLoan Mortgage Lease Income Investment; do
 done
 [ "$("$probe" name "$tmp/nowhere/plan.fin")" = "$type" ] || fail "the name plan.fin is not $type"
 
+# An offers file Compare Offers saves, by its name and by its first line alone.
+offers=application/x-selvane-offers
+grep -qE "^[0-9]+:$offers:\*\.offers$" "$mime/globs2" || fail "globs2 has no *.offers"
+(cd "$tmp/saved" && printf 'offer A amount=1000 apr=5 payments=12\nsaveoffers a.offers\n' |
+    "$cli" >/dev/null)
+[ "$("$probe" default "$tmp/saved/a.offers")" = "$offers" ] || fail "a.offers is not $offers"
+cp "$tmp/saved/a.offers" "$tmp/bare/offers-without-ending"
+[ "$("$probe" content "$tmp/bare/offers-without-ending")" = "$offers" ] ||
+    fail "offers without .offers are not taken for $offers"
+[ "$(gio_type "$tmp/bare/offers-without-ending")" = "$offers" ] ||
+    fail "gio does not take offers without .offers for $offers"
+
 # Texts that merely resemble a scenario's first line are not scenarios.
 printf 'Mortgage payments for the house\r\nrent\r\n' >"$tmp/bare/notes"
 printf '"Income","Rent"\r\n"1200","800"\r\n' >"$tmp/bare/budget"
@@ -72,4 +84,4 @@ for other in notes budget indented; do
 done
 
 [ "$failures" -eq 0 ] || exit 1
-echo "The scenario type builds and names saved scenarios of all five modes by name and content"
+echo "The scenario and offers types build and name saved files by name and content"

@@ -52,7 +52,10 @@ class RecordingHost : public NullHost {
         return true;
     }
     static const char* name(Window w) {
-        return w == Window::About ? "About" : w == Window::Chart ? "Chart" : "WhatIf";
+        return w == Window::About           ? "About"
+               : w == Window::Chart         ? "Chart"
+               : w == Window::CompareOffers ? "CompareOffers"
+                                            : "WhatIf";
     }
     void showWindow(Window w) override { calls.push_back(std::string("show") + name(w)); }
     void closeWindow(Window w) override { calls.push_back(std::string("close") + name(w)); }
