@@ -123,26 +123,30 @@ chart-screenshots: build
 		LC_ALL=en_US.UTF-8 QT_QPA_PLATFORM=offscreen \
 		./selvane-screenshot --chart $$plan $(CURDIR)/docs/chart-$$plan.png || exit 1; done
 
-# The What If window over a plan with a timeline of events, and the chart with the balance that
-# timeline gives, for the documentation.
+# The What If window over a plan with a timeline of events, the chart with the balance that
+# timeline gives, the Schedule window and Compare Offers, for the documentation. (A screen wide
+# enough for every column of Compare Offers, in German and French too; the other windows are
+# smaller than 1280x1024.)
 .PHONY: whatif-screenshots
 whatif-screenshots: build
 	@mkdir -p docs
-	cd $(BUILD)/bin && LC_ALL=en_US.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
-		./selvane-whatif-shot $(CURDIR)/docs
+	cd $(BUILD)/bin && XDG_CONFIG_HOME=$$(mktemp -d) LC_ALL=en_US.UTF-8 \
+		xvfb-run -a -s "-screen 0 1680x1050x24" ./selvane-whatif-shot $(CURDIR)/docs
 
-# The window in German and French: docs/screenshot-LL.png, what-if-LL.png and chart-LL.png.
+# The window in German and French: docs/screenshot-LL.png, what-if-LL.png, chart-LL.png,
+# schedule-LL.png and offers-LL.png.
 .PHONY: language-screenshots
 language-screenshots: build
 	@mkdir -p docs
 	for locale in de_DE fr_FR; do lang=$${locale%_*}; shots=$$(mktemp -d); \
 		(cd $(BUILD)/bin && LC_ALL=$$locale.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
 			./selvane-screenshot $(CURDIR)/docs/screenshot-$$lang.png && \
-		LC_ALL=$$locale.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" \
-			./selvane-whatif-shot $$shots) || exit 1; \
+		XDG_CONFIG_HOME=$$shots LC_ALL=$$locale.UTF-8 \
+			xvfb-run -a -s "-screen 0 1680x1050x24" ./selvane-whatif-shot $$shots) || exit 1; \
 		cp $$shots/what-if.png $(CURDIR)/docs/what-if-$$lang.png; \
 		cp $$shots/chart-what-if.png $(CURDIR)/docs/chart-$$lang.png; \
 		cp $$shots/schedule.png $(CURDIR)/docs/schedule-$$lang.png; \
+		cp $$shots/offers.png $(CURDIR)/docs/offers-$$lang.png; \
 		rm -rf $$shots; done
 
 # libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each

@@ -883,6 +883,254 @@
         <source>Paid off on %1, payment %2</source>
         <translation>Abbezahlt am %1, Rate %2</translation>
     </message>
+    <message>
+        <source>Offers Files (*.offers)|*.offers|All Files (*.*)|*.*</source>
+        <translation>Angebotsdateien (*.offers)|*.offers|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Open Offers</source>
+        <translation>Angebote öffnen</translation>
+    </message>
+    <message>
+        <source>Save Offers As</source>
+        <translation>Angebote speichern unter</translation>
+    </message>
+    <message>
+        <source>Export Offers</source>
+        <translation>Angebote exportieren</translation>
+    </message>
+    <message>
+        <source>Offers Table (*.csv)|*.csv|Excel Workbook (*.xlsx)|*.xlsx</source>
+        <translation>Angebotstabelle (*.csv)|*.csv|Excel-Arbeitsmappe (*.xlsx)|*.xlsx</translation>
+    </message>
+    <message>
+        <source>Could not export the offers to %1: %2</source>
+        <translation>Die Angebote konnten nicht nach %1 exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>There is an offer named %1 already.</source>
+        <translation>Es gibt bereits ein Angebot namens %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a name: one word, without blanks.</source>
+        <translation>%1 ist kein Name: ein Wort ohne Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>%1 is not a period of the list.</source>
+        <translation>%1 ist keine Periode der Liste.</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number of payments.</source>
+        <translation>%1 ist keine ganze Zahl von Raten.</translation>
+    </message>
+    <message>
+        <source>%1 is not a number.</source>
+        <translation>%1 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>There is no offer named %1.</source>
+        <translation>Es gibt kein Angebot namens %1.</translation>
+    </message>
+    <message>
+        <source>%1 has no figures.</source>
+        <translation>%1 hat keine Zahlen.</translation>
+    </message>
+    <message>
+        <source>%1 never costs less than %2 for good.</source>
+        <translation>%1 wird nie dauerhaft günstiger als %2.</translation>
+    </message>
+    <message>
+        <source>%1 costs less than %2 from the start.</source>
+        <translation>%1 ist von Anfang an günstiger als %2.</translation>
+    </message>
+    <message>
+        <source>%1 costs less than %2 for good after its payment %3.</source>
+        <translation>%1 ist nach seiner Rate %3 dauerhaft günstiger als %2.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>APR %</source>
+        <translation>Nominalzins %</translation>
+    </message>
+    <message>
+        <source>Payments</source>
+        <translation>Raten</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>Compound</source>
+        <translation>Zinsperiode</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Schlussrate</translation>
+    </message>
+    <message>
+        <source>Up-front fees</source>
+        <translation>Gebühren vorab</translation>
+    </message>
+    <message>
+        <source>Added fees</source>
+        <translation>Mitfinanzierte Gebühren</translation>
+    </message>
+    <message>
+        <source>Fee a payment</source>
+        <translation>Gebühr je Rate</translation>
+    </message>
+    <message>
+        <source>Total interest</source>
+        <translation>Zinsen insgesamt</translation>
+    </message>
+    <message>
+        <source>Fees</source>
+        <translation>Gebühren</translation>
+    </message>
+    <message>
+        <source>Cost of credit</source>
+        <translation>Kreditkosten</translation>
+    </message>
+    <message>
+        <source>Total payable</source>
+        <translation>Gesamtbetrag</translation>
+    </message>
+    <message>
+        <source>APRC</source>
+        <translation>Effektiver Jahreszins</translation>
+    </message>
+    <message>
+        <source>APR (US)</source>
+        <translation>APR (USA)</translation>
+    </message>
+    <message>
+        <source>Against cheapest</source>
+        <translation>Mehr als günstigstes</translation>
+    </message>
+    <message>
+        <source>cheapest</source>
+        <translation>am günstigsten</translation>
+    </message>
+    <message>
+        <source>Bold: the lowest cost of credit (interest and every fee). Underlined: the lowest APRC.</source>
+        <translation>Fett: die geringsten Kreditkosten (Zinsen und alle Gebühren). Unterstrichen: der niedrigste effektive Jahreszins.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the offers file: %2</source>
+        <translation>Zeile %1 der Angebotsdatei: %2</translation>
+    </message>
+    <message>
+        <source>this is not an offers file.</source>
+        <translation>Dies ist keine Angebotsdatei.</translation>
+    </message>
+    <message>
+        <source>%1 is not offer or switch.</source>
+        <translation>%1 ist weder offer noch switch.</translation>
+    </message>
+    <message>
+        <source>Switching moves a loan&apos;s balance to an offer: this plan is not a loan.</source>
+        <translation>Ein Wechsel überträgt den Saldo eines Kredits auf ein Angebot: Dieser Plan ist kein Kredit.</translation>
+    </message>
+    <message>
+        <source>A switch comes after a payment from 0 to %1, before the plan&apos;s last.</source>
+        <translation>Ein Wechsel folgt auf eine Rate von 0 bis %1, vor der letzten des Plans.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s schedule does not end.</source>
+        <translation>Der Zahlungsplan endet nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not an offer&apos;s name.</source>
+        <translation>%1 ist kein Name eines Angebots.</translation>
+    </message>
+    <message>
+        <source>%1 is not a payment number from 0.</source>
+        <translation>%1 ist keine Ratennummer ab 0.</translation>
+    </message>
+    <message>
+        <source>%1 is not a charge in percent of at least 0.</source>
+        <translation>%1 ist keine Gebühr in Prozent von mindestens 0.</translation>
+    </message>
+    <message>
+        <source>%1 is not an amount of at least 0.</source>
+        <translation>%1 ist kein Betrag von mindestens 0.</translation>
+    </message>
+    <message>
+        <source>Calculate a loan first: a switch starts from the calculator&apos;s plan.</source>
+        <translation>Berechnen Sie zuerst einen Kredit: Ein Wechsel geht vom Plan des Rechners aus.</translation>
+    </message>
+    <message>
+        <source>Balance moved</source>
+        <translation>Übertragener Saldo</translation>
+    </message>
+    <message>
+        <source>Costs at the switch</source>
+        <translation>Kosten beim Wechsel</translation>
+    </message>
+    <message>
+        <source>New payment</source>
+        <translation>Neue Rate</translation>
+    </message>
+    <message>
+        <source>Saving a payment</source>
+        <translation>Ersparnis je Rate</translation>
+    </message>
+    <message>
+        <source>Pays for itself</source>
+        <translation>Lohnt sich</translation>
+    </message>
+    <message>
+        <source>Net saving by the plan&apos;s end</source>
+        <translation>Ersparnis bis zum Planende</translation>
+    </message>
+    <message>
+        <source>after payment %1 (%2)</source>
+        <translation>nach Rate %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The switch never pays: the savings never exceed its costs.</source>
+        <translation>Der Wechsel lohnt sich nie: Die Ersparnis übersteigt nie seine Kosten.</translation>
+    </message>
+    <message>
+        <source>An offer&apos;s name is one word, without blanks.</source>
+        <translation>Der Name eines Angebots ist ein Wort ohne Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>The amount must be above 0.</source>
+        <translation>Der Betrag muss über 0 liegen.</translation>
+    </message>
+    <message>
+        <source>The APR must be above -100.</source>
+        <translation>Der Nominalzins muss über -100 liegen.</translation>
+    </message>
+    <message>
+        <source>The number of payments must be a whole number from 1 to %1.</source>
+        <translation>Die Anzahl der Raten muss eine ganze Zahl von 1 bis %1 sein.</translation>
+    </message>
+    <message>
+        <source>The balloon and the fees must be amounts of at least 0.</source>
+        <translation>Schlussrate und Gebühren müssen Beträge von mindestens 0 sein.</translation>
+    </message>
+    <message>
+        <source>The calculator cannot work out a payment for this offer.</source>
+        <translation>Der Rechner kann für dieses Angebot keine Rate berechnen.</translation>
+    </message>
+    <message>
+        <source>The fees paid up front take the whole amount: no rate can be worked out.</source>
+        <translation>Die vorab gezahlten Gebühren verbrauchen den ganzen Betrag: Es lässt sich kein Zinssatz berechnen.</translation>
+    </message>
+    <message>
+        <source>No single rate gives these payments for the amount received.</source>
+        <translation>Kein einzelner Zinssatz ergibt diese Raten für den erhaltenen Betrag.</translation>
+    </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>
@@ -1107,6 +1355,121 @@
     <message>
         <source>&amp;Schedule...</source>
         <translation>&amp;Zahlungsplan...</translation>
+    </message>
+    <message>
+        <source>C&amp;ompare Offers...</source>
+        <translation>Angebote &amp;vergleichen...</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::frmOffers</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Öffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Cost over time</source>
+        <translation>Kosten im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Offers</source>
+        <translation>Angebote</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>A new offer, with the figures of the plan where there is one</source>
+        <translation>Ein neues Angebot, mit den Zahlen des Plans, wo es einen gibt</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate</source>
+        <translation>D&amp;uplizieren</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Cheaper for good</source>
+        <translation>Dauerhaft günstiger</translation>
+    </message>
+    <message>
+        <source>&amp;Offer</source>
+        <translation>&amp;Angebot</translation>
+    </message>
+    <message>
+        <source>A&amp;gainst</source>
+        <translation>&amp;Gegen</translation>
+    </message>
+    <message>
+        <source>Switch the plan to an offer</source>
+        <translation>Den Plan zu einem Angebot wechseln</translation>
+    </message>
+    <message>
+        <source>&amp;To offer</source>
+        <translation>&amp;Zu Angebot</translation>
+    </message>
+    <message>
+        <source>After &amp;payment</source>
+        <translation>Nach &amp;Rate</translation>
+    </message>
+    <message>
+        <source>Early-repayment &amp;charge (%)</source>
+        <translation>&amp;Vorfälligkeitsentschädigung (%)</translation>
+    </message>
+    <message>
+        <source>&amp;Switching costs</source>
+        <translation>&amp;Wechselkosten</translation>
+    </message>
+    <message>
+        <source>App&amp;ly</source>
+        <translation>Über&amp;nehmen</translation>
+    </message>
+    <message>
+        <source>Tur&amp;n Off</source>
+        <translation>Aus&amp;schalten</translation>
+    </message>
+    <message>
+        <source>Compare Offers</source>
+        <translation>Angebote vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare Offers - %1</source>
+        <translation>Angebote vergleichen - %1</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>Paid so far</source>
+        <translation>Bisher gezahlt</translation>
     </message>
 </context>
 <context>

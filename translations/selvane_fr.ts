@@ -883,6 +883,254 @@
         <source>Paid off on %1, payment %2</source>
         <translation>Remboursé le %1, échéance %2</translation>
     </message>
+    <message>
+        <source>Offers Files (*.offers)|*.offers|All Files (*.*)|*.*</source>
+        <translation>Fichiers d&apos;offres (*.offers)|*.offers|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Open Offers</source>
+        <translation>Ouvrir des offres</translation>
+    </message>
+    <message>
+        <source>Save Offers As</source>
+        <translation>Enregistrer les offres sous</translation>
+    </message>
+    <message>
+        <source>Export Offers</source>
+        <translation>Exporter les offres</translation>
+    </message>
+    <message>
+        <source>Offers Table (*.csv)|*.csv|Excel Workbook (*.xlsx)|*.xlsx</source>
+        <translation>Tableau des offres (*.csv)|*.csv|Classeur Excel (*.xlsx)|*.xlsx</translation>
+    </message>
+    <message>
+        <source>Could not export the offers to %1: %2</source>
+        <translation>Impossible d&apos;exporter les offres vers %1 : %2</translation>
+    </message>
+    <message>
+        <source>There is an offer named %1 already.</source>
+        <translation>Il existe déjà une offre nommée %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a name: one word, without blanks.</source>
+        <translation>%1 n&apos;est pas un nom : un mot, sans espaces.</translation>
+    </message>
+    <message>
+        <source>%1 is not a period of the list.</source>
+        <translation>%1 n&apos;est pas une période de la liste.</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number of payments.</source>
+        <translation>%1 n&apos;est pas un nombre entier d&apos;échéances.</translation>
+    </message>
+    <message>
+        <source>%1 is not a number.</source>
+        <translation>%1 n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>There is no offer named %1.</source>
+        <translation>Il n&apos;y a pas d&apos;offre nommée %1.</translation>
+    </message>
+    <message>
+        <source>%1 has no figures.</source>
+        <translation>%1 n&apos;a pas de chiffres.</translation>
+    </message>
+    <message>
+        <source>%1 never costs less than %2 for good.</source>
+        <translation>%1 ne coûte jamais moins que %2 pour de bon.</translation>
+    </message>
+    <message>
+        <source>%1 costs less than %2 from the start.</source>
+        <translation>%1 coûte moins que %2 dès le départ.</translation>
+    </message>
+    <message>
+        <source>%1 costs less than %2 for good after its payment %3.</source>
+        <translation>%1 coûte moins que %2 pour de bon après son échéance %3.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>APR %</source>
+        <translation>Taux nominal %</translation>
+    </message>
+    <message>
+        <source>Payments</source>
+        <translation>Échéances</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Périodicité</translation>
+    </message>
+    <message>
+        <source>Compound</source>
+        <translation>Capitalisation</translation>
+    </message>
+    <message>
+        <source>Balloon</source>
+        <translation>Paiement final</translation>
+    </message>
+    <message>
+        <source>Up-front fees</source>
+        <translation>Frais d&apos;avance</translation>
+    </message>
+    <message>
+        <source>Added fees</source>
+        <translation>Frais financés</translation>
+    </message>
+    <message>
+        <source>Fee a payment</source>
+        <translation>Frais par échéance</translation>
+    </message>
+    <message>
+        <source>Total interest</source>
+        <translation>Total des intérêts</translation>
+    </message>
+    <message>
+        <source>Fees</source>
+        <translation>Frais</translation>
+    </message>
+    <message>
+        <source>Cost of credit</source>
+        <translation>Coût du crédit</translation>
+    </message>
+    <message>
+        <source>Total payable</source>
+        <translation>Montant total dû</translation>
+    </message>
+    <message>
+        <source>APRC</source>
+        <translation>TAEG</translation>
+    </message>
+    <message>
+        <source>APR (US)</source>
+        <translation>APR (É.-U.)</translation>
+    </message>
+    <message>
+        <source>Against cheapest</source>
+        <translation>En plus du moins cher</translation>
+    </message>
+    <message>
+        <source>cheapest</source>
+        <translation>le moins cher</translation>
+    </message>
+    <message>
+        <source>Bold: the lowest cost of credit (interest and every fee). Underlined: the lowest APRC.</source>
+        <translation>En gras : le coût du crédit le plus bas (intérêts et tous les frais). Souligné : le TAEG le plus bas.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the offers file: %2</source>
+        <translation>Ligne %1 du fichier d&apos;offres : %2</translation>
+    </message>
+    <message>
+        <source>this is not an offers file.</source>
+        <translation>ce n&apos;est pas un fichier d&apos;offres.</translation>
+    </message>
+    <message>
+        <source>%1 is not offer or switch.</source>
+        <translation>%1 n&apos;est ni offer ni switch.</translation>
+    </message>
+    <message>
+        <source>Switching moves a loan&apos;s balance to an offer: this plan is not a loan.</source>
+        <translation>Un changement transfère le solde d&apos;un prêt vers une offre : ce plan n&apos;est pas un prêt.</translation>
+    </message>
+    <message>
+        <source>A switch comes after a payment from 0 to %1, before the plan&apos;s last.</source>
+        <translation>Un changement vient après une échéance de 0 à %1, avant la dernière du plan.</translation>
+    </message>
+    <message>
+        <source>The plan&apos;s schedule does not end.</source>
+        <translation>L&apos;échéancier du plan ne se termine pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not an offer&apos;s name.</source>
+        <translation>%1 n&apos;est pas le nom d&apos;une offre.</translation>
+    </message>
+    <message>
+        <source>%1 is not a payment number from 0.</source>
+        <translation>%1 n&apos;est pas un numéro d&apos;échéance à partir de 0.</translation>
+    </message>
+    <message>
+        <source>%1 is not a charge in percent of at least 0.</source>
+        <translation>%1 n&apos;est pas une indemnité en pourcentage d&apos;au moins 0.</translation>
+    </message>
+    <message>
+        <source>%1 is not an amount of at least 0.</source>
+        <translation>%1 n&apos;est pas un montant d&apos;au moins 0.</translation>
+    </message>
+    <message>
+        <source>Calculate a loan first: a switch starts from the calculator&apos;s plan.</source>
+        <translation>Calculez d&apos;abord un prêt : un changement part du plan du calculateur.</translation>
+    </message>
+    <message>
+        <source>Balance moved</source>
+        <translation>Solde transféré</translation>
+    </message>
+    <message>
+        <source>Costs at the switch</source>
+        <translation>Frais du changement</translation>
+    </message>
+    <message>
+        <source>New payment</source>
+        <translation>Nouvelle échéance</translation>
+    </message>
+    <message>
+        <source>Saving a payment</source>
+        <translation>Économie par échéance</translation>
+    </message>
+    <message>
+        <source>Pays for itself</source>
+        <translation>Rentabilisé</translation>
+    </message>
+    <message>
+        <source>Net saving by the plan&apos;s end</source>
+        <translation>Économie nette à la fin du plan</translation>
+    </message>
+    <message>
+        <source>after payment %1 (%2)</source>
+        <translation>après l&apos;échéance %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The switch never pays: the savings never exceed its costs.</source>
+        <translation>Le changement n&apos;est jamais rentable : les économies ne dépassent jamais ses frais.</translation>
+    </message>
+    <message>
+        <source>An offer&apos;s name is one word, without blanks.</source>
+        <translation>Le nom d&apos;une offre est un mot, sans espaces.</translation>
+    </message>
+    <message>
+        <source>The amount must be above 0.</source>
+        <translation>Le montant doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>The APR must be above -100.</source>
+        <translation>Le taux nominal doit être supérieur à -100.</translation>
+    </message>
+    <message>
+        <source>The number of payments must be a whole number from 1 to %1.</source>
+        <translation>Le nombre d&apos;échéances doit être un nombre entier de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>The balloon and the fees must be amounts of at least 0.</source>
+        <translation>Le paiement final et les frais doivent être des montants d&apos;au moins 0.</translation>
+    </message>
+    <message>
+        <source>The calculator cannot work out a payment for this offer.</source>
+        <translation>Le calculateur ne peut pas calculer d&apos;échéance pour cette offre.</translation>
+    </message>
+    <message>
+        <source>The fees paid up front take the whole amount: no rate can be worked out.</source>
+        <translation>Les frais payés d&apos;avance absorbent tout le montant : aucun taux ne peut être calculé.</translation>
+    </message>
+    <message>
+        <source>No single rate gives these payments for the amount received.</source>
+        <translation>Aucun taux unique ne donne ces échéances pour le montant reçu.</translation>
+    </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>
@@ -1107,6 +1355,121 @@
     <message>
         <source>&amp;Schedule...</source>
         <translation>É&amp;chéancier...</translation>
+    </message>
+    <message>
+        <source>C&amp;ompare Offers...</source>
+        <translation>C&amp;omparer des offres...</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::frmOffers</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Cost over time</source>
+        <translation>Coût dans le temps</translation>
+    </message>
+    <message>
+        <source>Offers</source>
+        <translation>Offres</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>A new offer, with the figures of the plan where there is one</source>
+        <translation>Une nouvelle offre, avec les chiffres du plan s&apos;il y en a un</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate</source>
+        <translation>&amp;Dupliquer</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Cheaper for good</source>
+        <translation>Moins cher pour de bon</translation>
+    </message>
+    <message>
+        <source>&amp;Offer</source>
+        <translation>&amp;Offre</translation>
+    </message>
+    <message>
+        <source>A&amp;gainst</source>
+        <translation>&amp;Contre</translation>
+    </message>
+    <message>
+        <source>Switch the plan to an offer</source>
+        <translation>Transférer le plan vers une offre</translation>
+    </message>
+    <message>
+        <source>&amp;To offer</source>
+        <translation>&amp;Vers l&apos;offre</translation>
+    </message>
+    <message>
+        <source>After &amp;payment</source>
+        <translation>Après l&apos;&amp;échéance</translation>
+    </message>
+    <message>
+        <source>Early-repayment &amp;charge (%)</source>
+        <translation>&amp;Indemnité de remboursement anticipé (%)</translation>
+    </message>
+    <message>
+        <source>&amp;Switching costs</source>
+        <translation>Frais de c&amp;hangement</translation>
+    </message>
+    <message>
+        <source>App&amp;ly</source>
+        <translation>A&amp;ppliquer</translation>
+    </message>
+    <message>
+        <source>Tur&amp;n Off</source>
+        <translation>Désac&amp;tiver</translation>
+    </message>
+    <message>
+        <source>Compare Offers</source>
+        <translation>Comparer des offres</translation>
+    </message>
+    <message>
+        <source>Compare Offers - %1</source>
+        <translation>Comparer des offres - %1</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Années</translation>
+    </message>
+    <message>
+        <source>Paid so far</source>
+        <translation>Payé à ce jour</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,8 @@
 // timeline drawn dashed over the plan's (chart-what-if.png); then the same timeline with
 // overpayments lowering the payment (what-if-lower.png); and the Schedule window with the plan
 // paid out on 31 January 2026, its interest by actual/365 to the cent (schedule.png), and the
-// chart by calendar year (chart-dated.png).
+// chart by calendar year (chart-dated.png); and Compare Offers with four offers for that loan, each
+// with fees of its own kind, and the plan moved to one of them after two years (offers.png).
 // Usage: selvane-whatif-shot FOLDER (run from the folder that holds the help topics).
 
 #include <QAction>
@@ -15,12 +16,16 @@
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTimer>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "core/fields.h"
 #include "desktop/frm_chart.h"
 #include "desktop/frm_fincalc.h"
+#include "desktop/frm_offers.h"
 #include "desktop/frm_schedule.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/icons.h"
@@ -62,6 +67,43 @@ void addEvent(QWidget& whatIf, int kind, std::initializer_list<const char*> numb
     choose(whatIf, "cboEventPay", pay);
     choose(whatIf, "cboEventKeep", keep);
     click(whatIf, "cmdAddEvent");
+}
+
+// Offers added with the Add button and their cells set as the table's editors set them.
+void addOffers(selvane::frmOffers& offers) {
+    using C = selvane::OfferColumn;
+    const std::vector<std::vector<std::pair<C, const char*>>> rows = {{{C::Name, "Harbour"},
+                                                                       {C::Amount, "250000"},
+                                                                       {C::Apr, "4.25"},
+                                                                       {C::Payments, "360"},
+                                                                       {C::Upfront, "2500"}},
+                                                                      {{C::Name, "Summit"},
+                                                                       {C::Amount, "250000"},
+                                                                       {C::Apr, "3.59"},
+                                                                       {C::Payments, "780"},
+                                                                       {C::Period, "biweekly"},
+                                                                       {C::Added, "3000"},
+                                                                       {C::Fee, "10"}},
+                                                                      {{C::Name, "Mutual"},
+                                                                       {C::Amount, "250000"},
+                                                                       {C::Apr, "3.95"},
+                                                                       {C::Payments, "240"},
+                                                                       {C::Compound, "daily"}},
+                                                                      {{C::Name, "Bridge"},
+                                                                       {C::Amount, "250000"},
+                                                                       {C::Apr, "3.49"},
+                                                                       {C::Payments, "300"},
+                                                                       {C::Balloon, "40000"},
+                                                                       {C::Upfront, "995"},
+                                                                       {C::Fee, "5"}}};
+    auto* table = offers.findChild<QTableView*>(QStringLiteral("tblOffers"));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        click(offers, "cmdAddOffer");
+        for (const auto& [column, text] : rows[r])
+            table->model()->setData(
+                table->model()->index(static_cast<int>(r), static_cast<int>(column)),
+                QString::fromLatin1(text));
+    }
 }
 
 } // namespace
@@ -129,7 +171,26 @@ int main(int argc, char* argv[]) {
             QTimer::singleShot(500, &window, [&, schedule] {
                 shoot(schedule, "schedule.png");
                 shoot(chart, "chart-dated.png");
-                window.close();
+                schedule->close();
+                trigger(window, "mnCompareOffers");
+                selvane::frmOffers* offers = window.host().offersWindow();
+                if (offers == nullptr) {
+                    status = 1;
+                    window.close();
+                    return;
+                }
+                addOffers(*offers);
+                choose(*offers, "cboEvenAfterA", 1);
+                choose(*offers, "cboEvenAfterB", 0);
+                choose(*offers, "cboSwitchOffer", 1);
+                type(*offers, QStringLiteral("txtSwitchAt"), "24");
+                type(*offers, QStringLiteral("txtSwitchErc"), "1");
+                type(*offers, QStringLiteral("txtSwitchCosts"), "1200");
+                click(*offers, "cmdApplySwitch");
+                QTimer::singleShot(500, &window, [&, offers] {
+                    shoot(offers, "offers.png");
+                    window.close();
+                });
             });
         });
     });

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chart/chart_axes.h"
 #include "core/file_io.h"
 
 namespace selvane {
@@ -36,35 +37,6 @@ const QColor kInterestColour(0xD5, 0x5E, 0x00);
 // The balance with extra payments: bluish green of the same palette, dashed, so it reads apart
 // from the plan's balance where the two lines run together.
 const QColor kExtrasColour(0x00, 0x9E, 0x73);
-
-// An axis's labels at their values, put on the axis only when they differ from its labels: a
-// relabelled axis lays the whole chart out again, which costs more than the new figures.
-void setTicks(QCategoryAxis* axis, const QList<std::pair<QString, double>>& ticks, double low,
-              double high) {
-    const QStringList labels = axis->categoriesLabels();
-    bool same = labels.size() == ticks.size() && axis->min() == low && axis->max() == high;
-    for (qsizetype i = 0; same && i < ticks.size(); ++i)
-        same = labels[i] == ticks[i].first && axis->endValue(labels[i]) == ticks[i].second;
-    if (same)
-        return;
-    for (const QString& label : labels)
-        axis->remove(label);
-    for (const auto& [label, value] : ticks)
-        axis->append(label, value);
-    axis->setRange(low, high);
-}
-
-// A money axis whose ticks are round amounts written in the locale's currency.
-void setMoneyTicks(QCategoryAxis* axis, double low, double high, const CurrencyFormat& currency) {
-    const std::vector<double> ticks = niceTicks(std::min(low, 0.0), std::max(high, 0.0), 6, 1);
-    QList<std::pair<QString, double>> labelled;
-    for (double t : ticks)
-        labelled.append({QString::fromStdString(currency.whole(t)), t});
-    if (!ticks.empty())
-        setTicks(axis, labelled, ticks.front(), ticks.back());
-    else
-        setTicks(axis, labelled, axis->min(), axis->max());
-}
 
 // The bars' axis: bar i stands at i. A label would be cut to "..." where bars are narrower
 // than it, so only every first, second, fifth, tenth ... bar is labelled, as many as fit in a
@@ -92,12 +64,6 @@ void setYearTicks(QCategoryAxis* axis, const QStringList& labels, int columns) {
     if (labels.isEmpty())
         labelled.append({QStringLiteral(" "), 0});
     setTicks(axis, labelled, -0.5, static_cast<double>(bars) - 0.5);
-}
-
-QCategoryAxis* categoryAxis() {
-    auto* axis = new QCategoryAxis;
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    return axis;
 }
 
 QList<QPointF> pointsOf(const std::vector<ChartPoint>& points) {

@@ -21,6 +21,7 @@
 
 #include "desktop/accessibility.h"
 #include "desktop/field_layout.h"
+#include "desktop/frm_offers.h"
 #include "desktop/frm_schedule.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/icons.h"
@@ -187,12 +188,47 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
                 [this] { run([&] { m_calc.scheduleClosed(); }); });
         return schedule;
     });
+    m_host.setOffersMaker([this] { return makeOffersWindow(); });
     // A file dropped on the window opens as File > Open opens it.
     new ScenarioDropFilter(this, [this](const QString& path) { openScenario(path); });
     showState();
 }
 
 frmFinCalc::~frmFinCalc() = default;
+
+frmOffers* frmFinCalc::makeOffersWindow() {
+    auto* offers = new frmOffers(m_calc);
+    const auto at = [](int row) { return static_cast<std::size_t>(row); };
+    const auto text = [](const QString& t) { return t.toStdString(); };
+    connect(offers, &frmOffers::addClicked, this, [this] { run([&] { m_calc.addOffer(); }); });
+    connect(
+        offers, &frmOffers::offerEdited, this,
+        [this, at, text](int row, int column, const QString& typed) {
+            run([&] { m_calc.editOffer(at(row), static_cast<OfferColumn>(column), text(typed)); });
+        });
+    connect(offers, &frmOffers::duplicateClicked, this,
+            [this, at](int row) { run([&] { m_calc.duplicateOffer(at(row)); }); });
+    connect(offers, &frmOffers::removeClicked, this,
+            [this, at](int row) { run([&] { m_calc.removeOffer(at(row)); }); });
+    connect(offers, &frmOffers::switchApplied, this,
+            [this, text](const QString& offer, const QString& after, const QString& erc,
+                         const QString& costs) {
+                run([&] { m_calc.setSwitch(text(offer), text(after), text(erc), text(costs)); });
+            });
+    connect(offers, &frmOffers::switchOffClicked, this,
+            [this] { run([&] { m_calc.switchOff(); }); });
+    const std::pair<void (frmOffers::*)(), void (FinCalc::*)()> files[] = {
+        {&frmOffers::openClicked, &FinCalc::mnOpenOffers_Click},
+        {&frmOffers::saveClicked, &FinCalc::mnSaveOffers_Click},
+        {&frmOffers::saveAsClicked, &FinCalc::mnSaveOffersAs_Click},
+        {&frmOffers::printClicked, &FinCalc::mnPrintOffers_Click},
+        {&frmOffers::exportClicked, &FinCalc::mnExportOffers_Click}};
+    for (const auto& [clicked, handler] : files)
+        connect(offers, clicked, this, [this, handler] { run([&] { (m_calc.*handler)(); }); });
+    connect(offers, &frmOffers::closed, this,
+            [this] { run([&] { m_calc.compareOffersClosed(); }); });
+    return offers;
+}
 
 QLabel* frmFinCalc::makeLabel(QWidget* parent, const char* name, const QRect& rect,
                               const QString& caption, std::string_view tooltip) {
@@ -407,6 +443,7 @@ void frmFinCalc::buildMenus() {
     tools->setObjectName(QStringLiteral("mnTools"));
     entry(tools, "mnWhatIf", tr("&What If..."), &FinCalc::mnWhatIf_Click);
     entry(tools, "mnSchedule", tr("&Schedule..."), &FinCalc::mnSchedule_Click);
+    entry(tools, "mnCompareOffers", tr("C&ompare Offers..."), &FinCalc::mnCompareOffers_Click);
     entry(tools, "mnFindRate", tr("&Find the Rate"), &FinCalc::mnFindRate_Click);
     m_mnUseRate = entry(tools, "mnUseRate", tr("&Use This Rate"), &FinCalc::mnUseRate_Click);
     entry(tools, "mnKeep", tr("&Keep for Comparison"), &FinCalc::mnKeep_Click);
@@ -498,6 +535,8 @@ void frmFinCalc::showState() {
         whatIf->showState();
     if (frmSchedule* schedule = m_host.scheduleWindow())
         schedule->showState();
+    if (frmOffers* offers = m_host.offersWindow())
+        offers->showState();
 }
 
 void frmFinCalc::showNotice() {

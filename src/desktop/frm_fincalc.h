@@ -27,6 +27,7 @@ namespace selvane {
 int captionWidth(const QLabel* label, int tableWidth);
 
 class ReportView;
+class frmOffers;
 
 class frmFinCalc : public QMainWindow {
     Q_OBJECT
@@ -69,6 +70,7 @@ class frmFinCalc : public QMainWindow {
     void buildFields(QWidget* client);
     void focusFirstField(); // the first field in reading order that can be typed into
     void buildMenus();
+    frmOffers* makeOffersWindow(); // Compare Offers, its buttons wired to the state's handlers
     QLabel* makeLabel(QWidget* parent, const char* name, const QRect& rect, const QString& caption,
                       std::string_view tooltip);
     QComboBox* makeList(QWidget* parent, const char* name, const QRect& rect);

@@ -16,6 +16,7 @@
 
 #include "core/twips.h"
 #include "desktop/frm_about.h"
+#include "desktop/frm_offers.h"
 #include "desktop/frm_schedule.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/recent_files_menu.h"
@@ -158,6 +159,7 @@ QtHost::~QtHost() {
     delete m_about.data();
     delete m_chart.data();
     delete m_whatIf.data();
+    delete m_offers.data();
 }
 
 // The dialog's settings, starting in the folder last chosen for its kind of file when the
@@ -256,6 +258,8 @@ QPointer<QWidget>& QtHost::loaded(Window window) {
         return m_chart;
     case Window::Schedule:
         return m_schedule;
+    case Window::CompareOffers:
+        return m_offers;
     case Window::WhatIf:
         break;
     }
@@ -273,6 +277,8 @@ void QtHost::showWindow(Window window) {
             shown = m_makeWhatIf();
         else if (window == Window::Schedule && m_makeSchedule)
             shown = m_makeSchedule();
+        else if (window == Window::CompareOffers && m_makeOffers)
+            shown = m_makeOffers();
         if (shown && window != Window::About)
             fitOnScreen(shown, m_window);
     }
@@ -308,10 +314,19 @@ frmSchedule* QtHost::scheduleWindow() const {
     return qobject_cast<frmSchedule*>(m_schedule.data());
 }
 
+frmOffers* QtHost::offersWindow() const {
+    return qobject_cast<frmOffers*>(m_offers.data());
+}
+
 WriteOutcome QtHost::writeWorkbook(const std::string& path, const DetailsReport& report,
                                    const YearlySummary& years, bool investment,
                                    const CurrencyFormat& currency, const WorkProgress& progress) {
     return views().writeWorkbook(path, report, years, investment, currency, progress);
+}
+
+WriteOutcome QtHost::writeTableWorkbook(const std::string& path, const TableSheet& table,
+                                        const CurrencyFormat& currency) {
+    return views().writeTableWorkbook(path, table, currency);
 }
 
 WriteOutcome QtHost::runLongWrite(const char* title, const char* text, const LongWrite& write) {

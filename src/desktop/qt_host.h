@@ -23,6 +23,7 @@ namespace selvane {
 class frmAbout;
 class frmWhatIf;
 class frmSchedule;
+class frmOffers;
 
 // A file dialog's settings in Qt's terms.
 struct FileDialogSettings {
@@ -102,6 +103,8 @@ class QtHost : public Host {
                                const YearlySummary& years, bool investment,
                                const CurrencyFormat& currency,
                                const WorkProgress& progress) override;
+    WriteOutcome writeTableWorkbook(const std::string& path, const TableSheet& table,
+                                    const CurrencyFormat& currency) override;
     WriteOutcome runLongWrite(const char* title, const char* text, const LongWrite& write) override;
     // How long a write runs before its progress shows; a test sets 0 to see it at once.
     void setProgressDelay(int ms) { m_progressDelayMs = ms; }
@@ -121,6 +124,9 @@ class QtHost : public Host {
     // The Schedule window likewise.
     void setScheduleMaker(std::function<frmSchedule*()> make) { m_makeSchedule = std::move(make); }
     frmSchedule* scheduleWindow() const; // null while the window is not loaded
+    // The Compare Offers window likewise.
+    void setOffersMaker(std::function<frmOffers*()> make) { m_makeOffers = std::move(make); }
+    frmOffers* offersWindow() const; // null while the window is not loaded
     // A message box with an OK button, through the messenger the host was given.
     void tell(const std::string& title, const std::string& text);
 
@@ -134,7 +140,8 @@ class QtHost : public Host {
     std::function<QWidget*()> m_makeChart;
     std::function<frmWhatIf*()> m_makeWhatIf;
     std::function<frmSchedule*()> m_makeSchedule;
-    QPointer<QWidget> m_about, m_chart, m_whatIf, m_schedule; // null while not loaded
+    std::function<frmOffers*()> m_makeOffers;
+    QPointer<QWidget> m_about, m_chart, m_whatIf, m_schedule, m_offers; // null while not loaded
     QPointer<QWidget>& loaded(Window window);
     std::unique_ptr<PrintSession> m_print; // made with the first printout or preview
     std::vector<std::string> m_helpFolders;

@@ -99,6 +99,8 @@ QString folderKey(FileKind kind) {
         return QStringLiteral("LastFolder/Report");
     case FileKind::Chart:
         return QStringLiteral("LastFolder/Chart");
+    case FileKind::Offers:
+        return QStringLiteral("LastFolder/Offers");
     case FileKind::Scenario:
         break;
     }

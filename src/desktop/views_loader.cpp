@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QStringList>
@@ -21,12 +22,24 @@ class MissingViews : public Views, public PrintSession {
     }
     void showChartState(QWidget*) override {}
     QSize chartAreaSize(QWidget*) override { return {}; }
+    // Compare Offers works on without its chart: the chart's place says why it is empty.
+    QWidget* makeCostChart(QWidget* parent) override {
+        auto* missing = new QLabel(message(), parent);
+        missing->setWordWrap(true);
+        missing->setAlignment(Qt::AlignCenter);
+        return missing;
+    }
+    void showCostChart(QWidget*, const CostChartData&, const CurrencyFormat&) override {}
     // (The state tells the user of a file it could not write.)
     WriteOutcome writeChartImage(const ChartSource&, const std::string& path, QSize) override {
         return {path, false, m_why.toStdString()};
     }
     WriteOutcome writeWorkbook(const std::string& path, const DetailsReport&, const YearlySummary&,
                                bool, const CurrencyFormat&, const WorkProgress&) override {
+        return {path, false, m_why.toStdString()};
+    }
+    WriteOutcome writeTableWorkbook(const std::string& path, const TableSheet&,
+                                    const CurrencyFormat&) override {
         return {path, false, m_why.toStdString()};
     }
     std::unique_ptr<PrintSession> printSession() override {
@@ -44,12 +57,13 @@ class MissingViews : public Views, public PrintSession {
 
   private:
     QString m_why;
+    QString message() const {
+        return QCoreApplication::translate("Views", "The chart and printing part of Selvane "
+                                                    "is not installed:\n%1")
+            .arg(m_why);
+    }
     bool tell() const {
-        QMessageBox::warning(nullptr, QStringLiteral("Selvane"),
-                             QCoreApplication::translate("Views",
-                                                         "The chart and printing part of Selvane "
-                                                         "is not installed:\n%1")
-                                 .arg(m_why));
+        QMessageBox::warning(nullptr, QStringLiteral("Selvane"), message());
         return false;
     }
 };

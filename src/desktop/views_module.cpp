@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "chart/cost_chart.h"
 #include "chart/money_chart.h"
 #include "core/help_topics.h"
 #include "core/printed_pages.h"
@@ -148,6 +149,12 @@ class ViewsLibrary : public Views {
         const auto* window = qobject_cast<frmChart*>(chart);
         return window ? window->chartArea()->size() : QSize();
     }
+    QWidget* makeCostChart(QWidget* parent) override { return new CostChart(parent); }
+    void showCostChart(QWidget* chart, const CostChartData& data,
+                       const CurrencyFormat& currency) override {
+        if (auto* costs = qobject_cast<CostChart*>(chart))
+            costs->draw(data, currency);
+    }
     WriteOutcome writeChartImage(const ChartSource& source, const std::string& path,
                                  QSize size) override {
         return selvane::writeChartImage(source, path, size);
@@ -157,6 +164,10 @@ class ViewsLibrary : public Views {
                                const CurrencyFormat& currency,
                                const WorkProgress& progress) override {
         return selvane::writeWorkbook(path, report, years, investment, currency, progress);
+    }
+    WriteOutcome writeTableWorkbook(const std::string& path, const TableSheet& table,
+                                    const CurrencyFormat& currency) override {
+        return selvane::writeTableWorkbook(path, table, currency);
     }
     std::unique_ptr<PrintSession> printSession() override { return std::make_unique<Session>(); }
     bool choosePrinter(QWidget* parent, QPrinter& printer, std::int64_t pageCount) override {
