@@ -22,6 +22,7 @@
 
 #include "desktop/readable_colours.h"
 #include "desktop/recent_files_menu.h"
+#include "desktop/sentences.h"
 #include "desktop/views.h"
 
 namespace selvane {
@@ -45,25 +46,6 @@ bool sameCells(const OffersTexts& a, const OffersTexts& b) {
     return a.inputs == b.inputs && a.figures == b.figures && a.cheapest == b.cheapest &&
            a.lowestAprc == b.lowestAprc && a.notes == b.notes && a.periods == b.periods &&
            a.compounds == b.compounds;
-}
-
-void setText(QLabel* label, const std::string& text) {
-    if (label->text() != qs(text))
-        label->setText(qs(text));
-    label->setVisible(!text.empty());
-}
-
-QLabel* sentence(QWidget* parent, const char* name, bool warning) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    label->hide();
-    if (warning) {
-        QPalette red = label->palette();
-        red.setColor(QPalette::WindowText, warningColour(red.color(QPalette::Window)));
-        label->setPalette(red);
-    }
-    return label;
 }
 
 // A heading on two lines, broken at the blank that leaves the shorter longest line, so that a

@@ -18,6 +18,7 @@
 
 #include "desktop/readable_colours.h"
 #include "desktop/recent_files_menu.h"
+#include "desktop/sentences.h"
 
 namespace selvane {
 
@@ -29,24 +30,6 @@ QString qs(const std::string& s) {
 
 QDate qdate(const std::string& iso) {
     return QDate::fromString(qs(iso), Qt::ISODate);
-}
-
-void setText(QLabel* label, const std::string& text) {
-    if (label->text() != qs(text))
-        label->setText(qs(text));
-    label->setVisible(!text.empty());
-}
-
-QLabel* sentence(QWidget* parent, const char* name, bool warning) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
-    if (warning) {
-        QPalette red = label->palette();
-        red.setColor(QPalette::WindowText, warningColour(red.color(QPalette::Window)));
-        label->setPalette(red);
-    }
-    return label;
 }
 
 const char* const kRowHeadings[6] = {QT_TRANSLATE_NOOP("selvane::frmSchedule", "No."),
