@@ -117,5 +117,57 @@ TEST_F(OffersFile, PrintsTheTable) {
         EXPECT_NE(t.find(shown), std::string::npos) << shown;
 }
 
+// A switch as typed: a whole payment number from 0 (a switch before the first payment moves the
+// whole amount financed), a charge and costs of at least 0, a decimal comma read as the window
+// types it; anything else keeps the switch as it was and says why.
+TEST_F(OffersFile, TakesASwitchAsTyped) {
+    ASSERT_TRUE(calc.putOffer({"Low", "amount=1", "apr=4", "payments=48"}));
+    const struct {
+        const char *offer, *at, *erc, *costs;
+        bool taken;
+    } cases[] = {{"Low", "0", "0", "0", true},     {"Low", "3", "2,5", "10", true},
+                 {"Low", "-1", "0", "0", false},   {"Low", "1.5", "0", "0", false},
+                 {"Low", "3", "-0.1", "0", false}, {"Low", "3", "1", "x", false},
+                 {"Lo w", "3", "1", "0", false},   {"", "3", "1", "0", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.at);
+        const auto before = calc.offers.switching;
+        EXPECT_EQ(calc.setSwitch(c.offer, c.at, c.erc, c.costs), c.taken);
+        EXPECT_EQ(calc.offers.switchMessage.empty(), c.taken);
+        if (!c.taken)
+            EXPECT_EQ(calc.offers.switching, before);
+    }
+    EXPECT_EQ(calc.offers.switching, (SwitchInput{"Low", 3, 2.5, 10}));
+    ASSERT_TRUE(calc.setSwitch("Low", "0", "0", "0"));
+    std::string why;
+    const auto s = calc.offers.switchFigures(calc.switchPlan(), why);
+    ASSERT_TRUE(s) << why;
+    EXPECT_EQ(s->balance, calc.plan.solved->amountFinanced);
+}
+
+// An edit in place: refused, the offer stays and the window says why until an edit is taken.
+TEST_F(OffersFile, EditsInPlace) {
+    ASSERT_TRUE(calc.putOffer({"A", "amount=1000", "apr=5", "payments=12"}));
+    ASSERT_TRUE(calc.putOffer({"B", "amount=1000", "apr=5", "payments=12"}));
+    const struct {
+        OfferColumn column;
+        const char* text;
+        bool taken;
+    } edits[] = {{OfferColumn::Amount, "abc", false}, {OfferColumn::Amount, "2000,5", true},
+                 {OfferColumn::Name, "B", false},     {OfferColumn::Period, "Biweekly", true},
+                 {OfferColumn::Payments, "0", false}, {OfferColumn::Compound, "6months", true}};
+    for (const auto& e : edits) {
+        SCOPED_TRACE(e.text);
+        EXPECT_EQ(calc.editOffer(0, e.column, e.text), e.taken);
+        EXPECT_EQ(calc.offersTexts().refused.empty(), e.taken);
+    }
+    const Offer& a = calc.offers.offers()[0];
+    EXPECT_EQ(a.name, "A");
+    EXPECT_EQ(a.amount, 2000.5);
+    EXPECT_EQ(a.period, PaymentPeriod::Biweekly);
+    EXPECT_EQ(a.compound, CompoundPeriod::SixMonths);
+    EXPECT_EQ(a.payments, 12);
+}
+
 } // namespace
 } // namespace selvane

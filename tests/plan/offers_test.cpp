@@ -230,6 +230,15 @@ void expectSwitch(const Plan& plan, const Offer& to, const SwitchInput& in) {
 }
 
 // Plans as a calculation solves them, the level payment to the end amount at the period rate.
+// An offer paid off dearer than another at that time, which the other's later payments overtake:
+// cheaper for good from the other's payment 197 on (time 197 x 365 units), which falls just
+// after its own grid's 214th point (71,904): after its payment 215.
+TEST(OfferEvenAfter, CountsOnItsOwnGridOnceOvertaken) {
+    const CostSteps early{336, 1, 0, 19650, 0}, later{365, 300, 0, 100, 0};
+    EXPECT_EQ(evenAfter(early, later), 215);
+    EXPECT_EQ(evenAfter(later, early), std::nullopt);
+}
+
 TEST(OfferSwitch, IsTheModelsOnRandomPlansAndOffers) {
     Random rnd{std::mt19937_64(20260703)};
     for (int i = 0; i < 100; ++i) {
