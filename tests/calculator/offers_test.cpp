@@ -115,6 +115,10 @@ TEST_F(OffersFile, PrintsTheTable) {
     for (const char* shown : {"Low", "cheapest", "Lowest APRC: Low", "Fee never costs less than",
                               "Switching to Low after payment 12", "Balance moved"})
         EXPECT_NE(t.find(shown), std::string::npos) << shown;
+    // Every figure of every offer is somewhere in its blocks.
+    for (const auto& figures : calc.offersTexts().figures)
+        for (const std::string& figure : figures)
+            EXPECT_NE(t.find(figure), std::string::npos) << figure;
 }
 
 // A switch as typed: a whole payment number from 0 (a switch before the first payment moves the
