@@ -147,6 +147,11 @@ TEST_F(OffersFile, TakesASwitchAsTyped) {
     const auto s = calc.offers.switchFigures(calc.switchPlan(), why);
     ASSERT_TRUE(s) << why;
     EXPECT_EQ(s->balance, calc.plan.solved->amountFinanced);
+    // After the plan's last payment there is nothing left to move.
+    const auto last = calc.plan.solved->payments;
+    ASSERT_TRUE(calc.setSwitch("Low", std::to_string(last), "0", "0"));
+    EXPECT_FALSE(calc.offers.switchFigures(calc.switchPlan(), why));
+    EXPECT_NE(why.find("from 0 to " + std::to_string(last - 1)), std::string::npos) << why;
 }
 
 // An edit in place: refused, the offer stays and the window says why until an edit is taken.
