@@ -50,7 +50,10 @@ TEST_F(OffersFile, OpensWhereScenariosOpen) {
     EXPECT_EQ(calc.ScenarioFileName, "");
     for (std::size_t i = 0; i < fields.size(); ++i)
         EXPECT_EQ(calc.fields[i].text, fields[i].text);
-    // The window closes with the main window.
+    // The window closes by itself or with the main window.
+    calc.compareOffersClosed();
+    EXPECT_FALSE(calc.compareOffersOpen);
+    calc.mnCompareOffers_Click();
     calc.Form_Unload();
     EXPECT_FALSE(calc.compareOffersOpen);
     EXPECT_EQ(host.count("closeCompareOffers"), 1);
