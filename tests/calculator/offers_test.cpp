@@ -141,8 +141,9 @@ TEST_F(OffersFile, TakesASwitchAsTyped) {
         const auto before = calc.offers.switching;
         EXPECT_EQ(calc.setSwitch(c.offer, c.at, c.erc, c.costs), c.taken);
         EXPECT_EQ(calc.offers.switchMessage.empty(), c.taken);
-        if (!c.taken)
+        if (!c.taken) {
             EXPECT_EQ(calc.offers.switching, before);
+        }
     }
     EXPECT_EQ(calc.offers.switching, (SwitchInput{"Low", 3, 2.5, 10}));
     ASSERT_TRUE(calc.setSwitch("Low", "0", "0", "0"));
