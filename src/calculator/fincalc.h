@@ -28,6 +28,7 @@
 #include "core/yearly_summary.h"
 #include "plan/offers.h"
 #include "plan/plan_over_time.h"
+#include "plan/statement.h"
 
 namespace selvane {
 
@@ -112,11 +113,14 @@ class FinCalc {
     bool whatIfOpen = false;          // Tools > What If's window is shown
     bool scheduleOpen = false;        // Tools > Schedule's window is shown
     bool compareOffersOpen = false;   // Tools > Compare Offers' window is shown
+    bool statementOpen = false;       // Tools > Check a Lender's Statement's window is shown
     // The plan the last calculation solved, and what the What If window does with it over time.
     PlanOverTime plan;
     // The offers of Compare Offers and the file they were last opened from or saved to.
     OfferBook offers;
     std::string OffersFileName;
+    // The lender's statement of Check a Lender's Statement, and its comparison with the plan.
+    StatementCheck statement;
     // The last write to a file (Save, Save As, a printout to a file, an export, a chart) and how
     // it ended; writeCount counts them, so a driver can tell that a command wrote.
     std::optional<WriteOutcome> lastWrite;
@@ -245,6 +249,21 @@ class FinCalc {
     void chooseBasis(DayCount basis) { plan.setBasis(basis); }
     void chooseRounding(bool cents) { plan.setRounding(cents); }
     void datesOff() { plan.datesOff(); }
+
+    // ----- a lender's statement (statement.cpp): read from a file or pasted, its conventions
+    // found against the plan's APR, and where it departs from them. The handlers change the
+    // statement; none changes a field, the report or the plan.
+    void mnCheckStatement_Click();
+    void statementClosed(); // a refusal goes with the window
+    void mnOpenStatement_Click();
+    bool openStatement(const std::string& path); // a refused file keeps the statement in use
+    bool pasteStatement(const std::string& text);
+    void statementOff() { statement.off(); }
+    // The comparison saved as CSV or a workbook (the dialog's type decides).
+    void mnSaveComparison_Click();
+    // What the plan gives the comparison: nullopt without a solved plan.
+    std::optional<StatementPlan> statementPlan() const;
+    StatementTexts statementTexts(bool rows = true) const; // rows: the table's too
 
     // ----- compare offers (offers.cpp): offers side by side, and switching the plan to one. The
     // handlers change the offer book; none changes a field, the report or the plan.

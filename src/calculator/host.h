@@ -26,10 +26,10 @@ inline constexpr const char* kScenarioFilter =
 inline constexpr int kScenarioFilterFin = 3;
 
 // What a file dialog is for: each kind starts in the folder last chosen for it.
-enum class FileKind { Scenario, Report, Chart, Offers };
+enum class FileKind { Scenario, Report, Chart, Offers, Statement };
 
 // The windows of the program beside the main one, each of its own: the main window stays usable.
-enum class Window { About, Chart, WhatIf, Schedule, CompareOffers };
+enum class Window { About, Chart, WhatIf, Schedule, CompareOffers, Statement };
 
 struct FileDialogRequest {
     std::string title;  // "Open" or "Save As"

@@ -7,7 +7,8 @@ namespace selvane {
 FinCalc::FinCalc(Host& host, CurrencyFormat currency)
     : plan(
           planContext(), [this](const char* text) { return tr(text); }, currency),
-      offers([this](const char* text) { return tr(text); }, currency), m_host(host),
+      offers([this](const char* text) { return tr(text); }, currency),
+      statement([this](const char* text) { return tr(text); }, currency), m_host(host),
       m_currency(std::move(currency)) {}
 
 void FinCalc::Form_Load() {
@@ -42,6 +43,8 @@ void FinCalc::Form_Unload() {
     scheduleOpen = false;
     m_host.closeWindow(Window::CompareOffers);
     compareOffersOpen = false;
+    m_host.closeWindow(Window::Statement);
+    statementOpen = false;
 }
 
 } // namespace selvane

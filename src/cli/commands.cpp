@@ -417,6 +417,17 @@ bool switchCommand(ScriptSession& s, const Args& a) {
     return at && s.calc.setSwitch(w[0], *at, erc, costs);
 }
 
+// Check a Lender's Statement: a statement file read (through the Open dialog, which the line's
+// path answers), or none. A refused file is no error of the script: the dump says why.
+bool statementCommand(ScriptSession& s, const Args& a) {
+    s.statementMembers = true;
+    if (a.text == "off") {
+        s.calc.statementOff();
+        return true;
+    }
+    return answered<&FinCalc::mnOpenStatement_Click>(s, a);
+}
+
 struct Command {
     std::string_view word;
     Form form;
@@ -427,7 +438,7 @@ constexpr Command kCommands[] = {
     {"dump", Form::Nothing,
      [](ScriptSession& s, const Args&) {
          writeStateJson(s.out, s.calc, s.rateChangeMembers, s.timelineMembers, s.calendarMembers,
-                        s.offerMembers);
+                        s.offerMembers, s.statementMembers);
          return true;
      }},
     {"calculate", Form::Nothing, click<&FinCalc::btnCalculate_Click>},
@@ -474,6 +485,8 @@ constexpr Command kCommands[] = {
     {"openoffers", Form::Path, answered<&FinCalc::mnOpenOffers_Click>},
     {"exportoffers", Form::FileName, answered<&FinCalc::mnExportOffers_Click>},
     {"printoffers", Form::Path, answered<&FinCalc::mnPrintOffers_Click>},
+    {"statement", Form::Path, statementCommand},
+    {"savecomparison", Form::FileName, answered<&FinCalc::mnSaveComparison_Click>},
     {"csv", Form::CsvStyle,
      [](ScriptSession& s, const Args& a) {
          s.calc.csvFollowsLocale = a.text == "locale";

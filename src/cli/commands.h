@@ -52,7 +52,8 @@ struct ScriptSession {
     bool timelineMembers = false;   // `event` or `events` was used: dumps show the timeline
     // `start`, `first`, `basis`, `rounding` or `dates` was used: dumps show the calendar
     bool calendarMembers = false;
-    bool offerMembers = false; // `offer`, `offers` or `switch` was used: dumps show the offers
+    bool offerMembers = false;     // `offer`, `offers` or `switch` was used: dumps show the offers
+    bool statementMembers = false; // `statement` was used: dumps show the comparison
 };
 
 // Splits "word rest": the rest is everything after the single blank that follows the word.

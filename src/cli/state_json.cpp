@@ -472,10 +472,58 @@ void writeOffersJson(std::ostream& out, const FinCalc& c) {
     out << '}';
 }
 
+// Check a Lender's Statement: the conventions found and where the statement departs from them;
+// a message where a statement was refused or there is no plan to check it against.
+void writeStatementJson(std::ostream& out, const FinCalc& c) {
+    out << ",\"statement\":";
+    const StatementCheck& check = c.statement;
+    const auto message = [&](const std::string& why) {
+        out << "{\"message\":";
+        jsonString(out, why);
+        out << '}';
+    };
+    if (!check.message.empty())
+        return message(check.message);
+    if (!check.statement) {
+        out << "null";
+        return;
+    }
+    const StatementTexts texts = c.statementTexts(false);
+    const StatementMatch* m = check.match(c.statementPlan());
+    if (m == nullptr)
+        return message(texts.sentence);
+    const auto optional = [&](const char* name, const std::optional<double>& v) {
+        out << ",\"" << name << "\":";
+        jsonNumber(out, v);
+    };
+    out << "{\"rows\":" << check.statement->rows.size() << ",\"basis\":\""
+        << dayCountWord(m->convention.basis) << "\",\"rounding\":\""
+        << roundingWord(m->convention.rounding) << "\",\"apr\":";
+    jsonNumber(out, m->apr);
+    out << ",\"aprFound\":" << (m->aprFound ? "true" : "false") << ",\"matched\":" << m->matched
+        << ",\"firstDifference\":";
+    if (const auto& d = m->firstDifference) {
+        out << "{\"row\":" << d->row << ",\"date\":\"" << isoDateText(d->date) << "\",\"column\":\""
+            << statementColumnWord(d->column) << "\",\"lender\":";
+        jsonNumber(out, d->lender);
+        out << ",\"ours\":";
+        jsonNumber(out, d->ours);
+        out << '}';
+    } else {
+        out << "null";
+    }
+    optional("balanceDifference", m->balanceDifference);
+    optional("extraInterest", m->extraInterest);
+    out << ",\"sentence\":";
+    jsonString(out, texts.sentence);
+    out << '}';
+}
+
 } // namespace
 
 void writeStateJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers,
-                    bool timelineMembers, bool calendarMembers, bool offerMembers) {
+                    bool timelineMembers, bool calendarMembers, bool offerMembers,
+                    bool statementMembers) {
     out << "{\"caption\":";
     jsonString(out, c.caption);
     out << ",\"mode\":";
@@ -550,6 +598,8 @@ void writeStateJson(std::ostream& out, const FinCalc& c, bool rateChangeMembers,
         writeCalendarJson(out, c.plan);
     if (offerMembers)
         writeOffersJson(out, c);
+    if (statementMembers)
+        writeStatementJson(out, c);
     // The last write to a file and how it ended; null before any.
     out << ",\"lastWrite\":";
     if (const auto& w = c.lastWrite) {

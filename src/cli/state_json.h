@@ -12,6 +12,6 @@ namespace selvane {
 // `events`), so that the dumps of scripts from before them read as they did.
 void writeStateJson(std::ostream& out, const FinCalc& calc, bool rateChangeMembers = false,
                     bool timelineMembers = false, bool calendarMembers = false,
-                    bool offerMembers = false);
+                    bool offerMembers = false, bool statementMembers = false);
 
 } // namespace selvane

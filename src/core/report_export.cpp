@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/number_text.h"
+#include "core/table_sheet.h"
 #include "core/user_text.h"
 
 namespace selvane {
@@ -91,6 +93,37 @@ bool writeYearlyCsv(const YearlySummary& years, bool investment, const WritePiec
     if (taken && years.yearCount() > 0)
         taken = writeYearRow(write, "Total", years.total());
     return taken;
+}
+
+std::string tableSheetCsv(const TableSheet& s, CsvStyle style) {
+    // A text with the field separator, a quote or a line break in it is quoted.
+    const auto field = [&](const std::string& text) {
+        if (text.find_first_of(std::string(1, style.field) + "\"\r\n") == std::string::npos)
+            return text;
+        std::string q = "\"";
+        for (char c : text)
+            q += c == '"' ? std::string("\"\"") : std::string(1, c);
+        return q + "\"";
+    };
+    const auto number = [&](const SheetCell& c) {
+        std::string t =
+            c.kind == SheetCell::Kind::Money ? formatFixed(c.number, 2) : roundTripText(c.number);
+        std::replace(t.begin(), t.end(), '.', style.decimal);
+        return t;
+    };
+    std::string out;
+    for (std::size_t c = 0; c < s.headers.size(); ++c)
+        out += (c ? std::string(1, style.field) : std::string()) + field(s.headers[c]);
+    out += "\r\n";
+    for (const auto& row : s.rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c)
+                out += style.field;
+            out += row[c].kind == SheetCell::Kind::Text ? field(row[c].text) : number(row[c]);
+        }
+        out += "\r\n";
+    }
+    return out;
 }
 
 } // namespace selvane

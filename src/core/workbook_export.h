@@ -12,6 +12,7 @@
 #include "core/currency.h"
 #include "core/details_text.h"
 #include "core/file_io.h"
+#include "core/table_sheet.h"
 #include "core/yearly_summary.h"
 
 namespace selvane {
@@ -34,19 +35,7 @@ WriteOutcome writeWorkbook(const std::string& path, const DetailsReport& report,
                            const YearlySummary& years, bool investment,
                            const CurrencyFormat& currency, const WorkProgress& progress = {});
 
-// A table of its own as a one-sheet workbook: a header row, then rows of texts, money, percents
-// (4.07 for 4.07 %) and counts, the numbers real numbers.
-struct SheetCell {
-    enum class Kind { Text, Money, Percent, Count };
-    Kind kind = Kind::Text;
-    std::string text;  // Text
-    double number = 0; // the others
-};
-struct TableSheet {
-    std::string name;
-    std::vector<std::string> headers;
-    std::vector<std::vector<SheetCell>> rows;
-};
+// A table of its own (core/table_sheet.h) as a one-sheet workbook.
 WriteOutcome writeTableWorkbook(const std::string& path, const TableSheet& table,
                                 const CurrencyFormat& currency);
 

@@ -23,6 +23,7 @@
 #include "desktop/field_layout.h"
 #include "desktop/frm_offers.h"
 #include "desktop/frm_schedule.h"
+#include "desktop/frm_statement.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/icons.h"
 #include "desktop/open_paths.h"
@@ -189,6 +190,7 @@ frmFinCalc::frmFinCalc(const DesktopServices& services) : m_host(this, services)
         return schedule;
     });
     m_host.setOffersMaker([this] { return makeOffersWindow(); });
+    m_host.setStatementMaker([this] { return makeStatementWindow(); });
     // A file dropped on the window opens as File > Open opens it.
     new ScenarioDropFilter(this, [this](const QString& path) { openScenario(path); });
     showState();
@@ -228,6 +230,22 @@ frmOffers* frmFinCalc::makeOffersWindow() {
     connect(offers, &frmOffers::closed, this,
             [this] { run([&] { m_calc.compareOffersClosed(); }); });
     return offers;
+}
+
+frmStatement* frmFinCalc::makeStatementWindow() {
+    auto* window = new frmStatement(m_calc);
+    connect(window, &frmStatement::openClicked, this,
+            [this] { run([&] { m_calc.mnOpenStatement_Click(); }); });
+    connect(window, &frmStatement::pasted, this, [this](const QString& text) {
+        run([&] { m_calc.pasteStatement(text.toStdString()); });
+    });
+    connect(window, &frmStatement::clearClicked, this,
+            [this] { run([&] { m_calc.statementOff(); }); });
+    connect(window, &frmStatement::saveClicked, this,
+            [this] { run([&] { m_calc.mnSaveComparison_Click(); }); });
+    connect(window, &frmStatement::closed, this,
+            [this] { run([&] { m_calc.statementClosed(); }); });
+    return window;
 }
 
 QLabel* frmFinCalc::makeLabel(QWidget* parent, const char* name, const QRect& rect,
@@ -444,6 +462,8 @@ void frmFinCalc::buildMenus() {
     entry(tools, "mnWhatIf", tr("&What If..."), &FinCalc::mnWhatIf_Click);
     entry(tools, "mnSchedule", tr("&Schedule..."), &FinCalc::mnSchedule_Click);
     entry(tools, "mnCompareOffers", tr("C&ompare Offers..."), &FinCalc::mnCompareOffers_Click);
+    entry(tools, "mnCheckStatement", tr("Check a &Lender's Statement..."),
+          &FinCalc::mnCheckStatement_Click);
     entry(tools, "mnFindRate", tr("&Find the Rate"), &FinCalc::mnFindRate_Click);
     m_mnUseRate = entry(tools, "mnUseRate", tr("&Use This Rate"), &FinCalc::mnUseRate_Click);
     entry(tools, "mnKeep", tr("&Keep for Comparison"), &FinCalc::mnKeep_Click);
@@ -537,6 +557,8 @@ void frmFinCalc::showState() {
         schedule->showState();
     if (frmOffers* offers = m_host.offersWindow())
         offers->showState();
+    if (frmStatement* statement = m_host.statementWindow())
+        statement->showState();
 }
 
 void frmFinCalc::showNotice() {

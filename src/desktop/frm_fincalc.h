@@ -28,6 +28,7 @@ int captionWidth(const QLabel* label, int tableWidth);
 
 class ReportView;
 class frmOffers;
+class frmStatement;
 
 class frmFinCalc : public QMainWindow {
     Q_OBJECT
@@ -71,6 +72,7 @@ class frmFinCalc : public QMainWindow {
     void focusFirstField(); // the first field in reading order that can be typed into
     void buildMenus();
     frmOffers* makeOffersWindow(); // Compare Offers, its buttons wired to the state's handlers
+    frmStatement* makeStatementWindow(); // Check a Lender's Statement, likewise
     QLabel* makeLabel(QWidget* parent, const char* name, const QRect& rect, const QString& caption,
                       std::string_view tooltip);
     QComboBox* makeList(QWidget* parent, const char* name, const QRect& rect);

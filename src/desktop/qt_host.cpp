@@ -18,6 +18,7 @@
 #include "desktop/frm_about.h"
 #include "desktop/frm_offers.h"
 #include "desktop/frm_schedule.h"
+#include "desktop/frm_statement.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/recent_files_menu.h"
 #include "desktop/ui_text.h"
@@ -160,6 +161,7 @@ QtHost::~QtHost() {
     delete m_chart.data();
     delete m_whatIf.data();
     delete m_offers.data();
+    delete m_statement.data();
 }
 
 // The dialog's settings, starting in the folder last chosen for its kind of file when the
@@ -260,6 +262,8 @@ QPointer<QWidget>& QtHost::loaded(Window window) {
         return m_schedule;
     case Window::CompareOffers:
         return m_offers;
+    case Window::Statement:
+        return m_statement;
     case Window::WhatIf:
         break;
     }
@@ -279,6 +283,8 @@ void QtHost::showWindow(Window window) {
             shown = m_makeSchedule();
         else if (window == Window::CompareOffers && m_makeOffers)
             shown = m_makeOffers();
+        else if (window == Window::Statement && m_makeStatement)
+            shown = m_makeStatement();
         if (shown && window != Window::About)
             fitOnScreen(shown, m_window);
     }
@@ -316,6 +322,10 @@ frmSchedule* QtHost::scheduleWindow() const {
 
 frmOffers* QtHost::offersWindow() const {
     return qobject_cast<frmOffers*>(m_offers.data());
+}
+
+frmStatement* QtHost::statementWindow() const {
+    return qobject_cast<frmStatement*>(m_statement.data());
 }
 
 WriteOutcome QtHost::writeWorkbook(const std::string& path, const DetailsReport& report,

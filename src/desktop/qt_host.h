@@ -24,6 +24,7 @@ class frmAbout;
 class frmWhatIf;
 class frmSchedule;
 class frmOffers;
+class frmStatement;
 
 // A file dialog's settings in Qt's terms.
 struct FileDialogSettings {
@@ -127,6 +128,11 @@ class QtHost : public Host {
     // The Compare Offers window likewise.
     void setOffersMaker(std::function<frmOffers*()> make) { m_makeOffers = std::move(make); }
     frmOffers* offersWindow() const; // null while the window is not loaded
+    // The Check a Lender's Statement window likewise.
+    void setStatementMaker(std::function<frmStatement*()> make) {
+        m_makeStatement = std::move(make);
+    }
+    frmStatement* statementWindow() const; // null while the window is not loaded
     // A message box with an OK button, through the messenger the host was given.
     void tell(const std::string& title, const std::string& text);
 
@@ -141,7 +147,9 @@ class QtHost : public Host {
     std::function<frmWhatIf*()> m_makeWhatIf;
     std::function<frmSchedule*()> m_makeSchedule;
     std::function<frmOffers*()> m_makeOffers;
-    QPointer<QWidget> m_about, m_chart, m_whatIf, m_schedule, m_offers; // null while not loaded
+    std::function<frmStatement*()> m_makeStatement;
+    // null while not loaded
+    QPointer<QWidget> m_about, m_chart, m_whatIf, m_schedule, m_offers, m_statement;
     QPointer<QWidget>& loaded(Window window);
     std::unique_ptr<PrintSession> m_print; // made with the first printout or preview
     std::vector<std::string> m_helpFolders;

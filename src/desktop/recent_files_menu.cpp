@@ -101,6 +101,8 @@ QString folderKey(FileKind kind) {
         return QStringLiteral("LastFolder/Chart");
     case FileKind::Offers:
         return QStringLiteral("LastFolder/Offers");
+    case FileKind::Statement:
+        return QStringLiteral("LastFolder/Statement");
     case FileKind::Scenario:
         break;
     }

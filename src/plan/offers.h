@@ -21,7 +21,7 @@
 #include "core/printed_pages.h"
 #include "core/report_export.h"
 #include "core/user_text.h"
-#include "core/workbook_export.h"
+#include "core/table_sheet.h"
 
 namespace selvane {
 

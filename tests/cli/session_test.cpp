@@ -41,6 +41,12 @@ TEST_P(Session, DumpsAndFilesMatch) {
     for (const QString& f : help.entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(help.filePath(f), work.filePath(f)));
 
+    // Files the script reads: NAME.in.<file>, as <file> in its folder.
+    const QDir cases(QFileInfo(base).path());
+    const QString input = QFileInfo(base).fileName() + ".in.";
+    for (const QString& f : cases.entryList({input + "*"}, QDir::Files))
+        ASSERT_TRUE(QFile::copy(cases.filePath(f), work.filePath(f.mid(input.size()))));
+
     const CliRun cli = runCli(work.path(), {base + ".script"}, {});
     ASSERT_TRUE(cli.finished) << "selvane-cli did not finish";
 
@@ -77,7 +83,8 @@ TEST_P(Session, DumpsAndFilesMatch) {
     const QString prefix = QFileInfo(base).fileName() + ".";
     for (const QString& f : folder.entryList({prefix + "*"}, QDir::Files)) {
         const QString produced = f.mid(prefix.size());
-        if (produced == "script" || produced == "expected.jsonl" || produced == "error")
+        if (produced == "script" || produced == "expected.jsonl" || produced == "error" ||
+            produced.startsWith("in."))
             continue;
         QFile want(folder.filePath(f)), have(work.filePath(produced));
         ASSERT_TRUE(want.open(QIODevice::ReadOnly));
