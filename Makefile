@@ -124,7 +124,8 @@ chart-screenshots: build
 		./selvane-screenshot --chart $$plan $(CURDIR)/docs/chart-$$plan.png || exit 1; done
 
 # The What If window over a plan with a timeline of events, the chart with the balance that
-# timeline gives, the Schedule window and Compare Offers, for the documentation. (A screen wide
+# timeline gives, the Schedule window, Compare Offers and Check a Lender's Statement, for the
+# documentation. (A screen wide
 # enough for every column of Compare Offers, in German and French too; the other windows are
 # smaller than 1280x1024.)
 .PHONY: whatif-screenshots
@@ -134,7 +135,7 @@ whatif-screenshots: build
 		xvfb-run -a -s "-screen 0 1680x1050x24" ./selvane-whatif-shot $(CURDIR)/docs
 
 # The window in German and French: docs/screenshot-LL.png, what-if-LL.png, chart-LL.png,
-# schedule-LL.png and offers-LL.png.
+# schedule-LL.png, offers-LL.png and statement-LL.png.
 .PHONY: language-screenshots
 language-screenshots: build
 	@mkdir -p docs
@@ -147,6 +148,7 @@ language-screenshots: build
 		cp $$shots/chart-what-if.png $(CURDIR)/docs/chart-$$lang.png; \
 		cp $$shots/schedule.png $(CURDIR)/docs/schedule-$$lang.png; \
 		cp $$shots/offers.png $(CURDIR)/docs/offers-$$lang.png; \
+		cp $$shots/statement.png $(CURDIR)/docs/statement-$$lang.png; \
 		rm -rf $$shots; done
 
 # libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer), FUZZ_SECONDS each

@@ -3,7 +3,7 @@
 # every file of fuzz/corpus/TARGET/. Included by tests/hostile/hostile_tests.cmake.
 set(SELVANE_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})
 foreach(target field_text scenario_reader help_topic cli_script paper_text what_if_text
-               recent_files)
+               recent_files statement_reader)
   add_executable(selvane_replay_${target} ${SELVANE_FUZZ_DIR}/${target}_fuzz.cpp
                  ${SELVANE_FUZZ_DIR}/replay_main.cpp)
   target_link_libraries(selvane_replay_${target} PRIVATE selvane_cli)

@@ -1131,6 +1131,210 @@
         <source>No single rate gives these payments for the amount received.</source>
         <translation>Kein einzelner Zinssatz ergibt diese Raten für den erhaltenen Betrag.</translation>
     </message>
+    <message>
+        <source>Statements (*.csv *.txt *.tsv)|*.csv;*.txt;*.tsv|All Files (*.*)|*.*</source>
+        <translation>Tilgungspläne (*.csv *.txt *.tsv)|*.csv;*.txt;*.tsv|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Open a Lender&apos;s Statement</source>
+        <translation>Tilgungsplan des Kreditgebers öffnen</translation>
+    </message>
+    <message>
+        <source>Save the Comparison</source>
+        <translation>Vergleich speichern</translation>
+    </message>
+    <message>
+        <source>Comparison (*.csv)|*.csv|Excel Workbook (*.xlsx)|*.xlsx</source>
+        <translation>Vergleich (*.csv)|*.csv|Excel-Arbeitsmappe (*.xlsx)|*.xlsx</translation>
+    </message>
+    <message>
+        <source>Could not save the comparison to %1: %2</source>
+        <translation>Der Vergleich konnte nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>the plan&apos;s equal periods</source>
+        <translation>gleich lange Perioden des Plans</translation>
+    </message>
+    <message>
+        <source>interest not rounded</source>
+        <translation>Zinsen ungerundet</translation>
+    </message>
+    <message>
+        <source>each row&apos;s interest rounded half up to the cent</source>
+        <translation>Zinsen jeder Zeile kaufmännisch auf den Cent gerundet</translation>
+    </message>
+    <message>
+        <source>each row&apos;s interest rounded half to even to the cent</source>
+        <translation>Zinsen jeder Zeile auf den Cent gerundet, die Hälfte zur geraden Ziffer</translation>
+    </message>
+    <message>
+        <source>each row&apos;s interest rounded down to the cent</source>
+        <translation>Zinsen jeder Zeile auf den Cent abgerundet</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Lender&apos;s %1</source>
+        <translation>%1 (Bank)</translation>
+    </message>
+    <message>
+        <source>Our %1</source>
+        <translation>%1 (berechnet)</translation>
+    </message>
+    <message>
+        <source>Open a lender&apos;s statement, or paste one, to compare it with the plan.</source>
+        <translation>Öffnen Sie den Tilgungsplan des Kreditgebers oder fügen Sie ihn ein, um ihn mit dem Plan zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>Your lender charges %1 %, not %3 %: %2.</source>
+        <translation>Ihr Kreditgeber berechnet %1 %, nicht %3 %: %2.</translation>
+    </message>
+    <message>
+        <source>Every row matches: %1, at %2 %.</source>
+        <translation>Jede Zeile stimmt: %1, zu %2 %.</translation>
+    </message>
+    <message>
+        <source>The closest reckoning: %1, at %2 %.</source>
+        <translation>Die nächste Rechnung: %1, zu %2 %.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows match.</source>
+        <translation>%1 von %2 Zeilen stimmen.</translation>
+    </message>
+    <message>
+        <source>The first difference: payment %1 (%2), %3: the lender&apos;s %4, ours %5.</source>
+        <translation>Die erste Abweichung: Zahlung %1 (%2), %3: bei der Bank %4, berechnet %5.</translation>
+    </message>
+    <message>
+        <source>No figure differs.</source>
+        <translation>Kein Betrag weicht ab.</translation>
+    </message>
+    <message>
+        <source>The lender&apos;s final balance is %1 more than ours.</source>
+        <translation>Der Saldo der Bank ist am Ende %1 höher als berechnet.</translation>
+    </message>
+    <message>
+        <source>The lender&apos;s final balance is %1 less than ours.</source>
+        <translation>Der Saldo der Bank ist am Ende %1 niedriger als berechnet.</translation>
+    </message>
+    <message>
+        <source>The final balances agree.</source>
+        <translation>Die Salden am Ende stimmen überein.</translation>
+    </message>
+    <message>
+        <source>The statement does not tell its final balance.</source>
+        <translation>Der Tilgungsplan nennt keinen Saldo am Ende.</translation>
+    </message>
+    <message>
+        <source>The lender charged %1 more interest than our reckoning.</source>
+        <translation>Die Bank hat %1 mehr Zinsen berechnet als wir.</translation>
+    </message>
+    <message>
+        <source>The lender charged %1 less interest than our reckoning.</source>
+        <translation>Die Bank hat %1 weniger Zinsen berechnet als wir.</translation>
+    </message>
+    <message>
+        <source>The interest agrees with our reckoning.</source>
+        <translation>Die Zinsen stimmen mit unserer Rechnung überein.</translation>
+    </message>
+    <message>
+        <source>The statement does not tell all its interest.</source>
+        <translation>Der Tilgungsplan nennt nicht alle Zinsen.</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Zinsen</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>this is not text</source>
+        <translation>das ist kein Text</translation>
+    </message>
+    <message>
+        <source>more than 64 columns</source>
+        <translation>mehr als 64 Spalten</translation>
+    </message>
+    <message>
+        <source>the text is empty</source>
+        <translation>der Text ist leer</translation>
+    </message>
+    <message>
+        <source>the header names neither an Interest nor a Balance column</source>
+        <translation>die Kopfzeile nennt weder eine Spalte Zinsen noch eine Spalte Saldo</translation>
+    </message>
+    <message>
+        <source>no header naming a Date column and an Interest or Balance column</source>
+        <translation>keine Kopfzeile mit einer Spalte Datum und einer Spalte Zinsen oder Saldo</translation>
+    </message>
+    <message>
+        <source>a quote is not closed</source>
+        <translation>ein Anführungszeichen wird nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>%1 fields where the header has %2</source>
+        <translation>%1 Felder, wo die Kopfzeile %2 hat</translation>
+    </message>
+    <message>
+        <source>more than 100,000 payments</source>
+        <translation>mehr als 100.000 Zahlungen</translation>
+    </message>
+    <message>
+        <source>no date in the %1 column</source>
+        <translation>kein Datum in der Spalte %1</translation>
+    </message>
+    <message>
+        <source>the date is not after the one above it</source>
+        <translation>das Datum liegt nicht nach dem darüber</translation>
+    </message>
+    <message>
+        <source>no amount in the %1 column</source>
+        <translation>kein Betrag in der Spalte %1</translation>
+    </message>
+    <message>
+        <source>the amount in the %1 column is too large</source>
+        <translation>der Betrag in der Spalte %1 ist zu groß</translation>
+    </message>
+    <message>
+        <source>no payments below the header</source>
+        <translation>keine Zahlungen unter der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>Calculate the plan first: the statement is checked against its APR.</source>
+        <translation>Berechnen Sie zuerst den Plan: Der Tilgungsplan wird an seinem Zinssatz geprüft.</translation>
+    </message>
+    <message>
+        <source>interest</source>
+        <translation>Zinsen</translation>
+    </message>
+    <message>
+        <source>principal</source>
+        <translation>Tilgung</translation>
+    </message>
+    <message>
+        <source>balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>payment</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>the text is larger than 8 MB</source>
+        <translation>der Text ist größer als 8 MB</translation>
+    </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>
@@ -1171,6 +1375,13 @@
     <message>
         <source>Select &amp;All</source>
         <translation>&amp;Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::StatementModel</name>
+    <message>
+        <source>%1, differs</source>
+        <translation>%1, weicht ab</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1570,10 @@
     <message>
         <source>C&amp;ompare Offers...</source>
         <translation>Angebote &amp;vergleichen...</translation>
+    </message>
+    <message>
+        <source>Check a &amp;Lender&apos;s Statement...</source>
+        <translation>Tilgungsplan des &amp;Kreditgebers prüfen...</translation>
     </message>
 </context>
 <context>
@@ -1597,6 +1812,41 @@
     <message>
         <source>Paid</source>
         <translation>Gezahlt</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::frmStatement</name>
+    <message>
+        <source>Check a Lender&apos;s Statement</source>
+        <translation>Tilgungsplan des Kreditgebers prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Comparison...</source>
+        <translation>Vergleich &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>The lender&apos;s rows beside ours</source>
+        <translation>Die Zeilen der Bank neben den berechneten</translation>
+    </message>
+    <message>
+        <source>Check a Lender&apos;s Statement - %1</source>
+        <translation>Tilgungsplan des Kreditgebers prüfen - %1</translation>
     </message>
 </context>
 <context>

@@ -1131,6 +1131,210 @@
         <source>No single rate gives these payments for the amount received.</source>
         <translation>Aucun taux unique ne donne ces échéances pour le montant reçu.</translation>
     </message>
+    <message>
+        <source>Statements (*.csv *.txt *.tsv)|*.csv;*.txt;*.tsv|All Files (*.*)|*.*</source>
+        <translation>Échéanciers (*.csv *.txt *.tsv)|*.csv;*.txt;*.tsv|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>Open a Lender&apos;s Statement</source>
+        <translation>Ouvrir l&apos;échéancier du prêteur</translation>
+    </message>
+    <message>
+        <source>Save the Comparison</source>
+        <translation>Enregistrer la comparaison</translation>
+    </message>
+    <message>
+        <source>Comparison (*.csv)|*.csv|Excel Workbook (*.xlsx)|*.xlsx</source>
+        <translation>Comparaison (*.csv)|*.csv|Classeur Excel (*.xlsx)|*.xlsx</translation>
+    </message>
+    <message>
+        <source>Could not save the comparison to %1: %2</source>
+        <translation>Impossible d&apos;enregistrer la comparaison dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>the plan&apos;s equal periods</source>
+        <translation>périodes égales du plan</translation>
+    </message>
+    <message>
+        <source>interest not rounded</source>
+        <translation>intérêts non arrondis</translation>
+    </message>
+    <message>
+        <source>each row&apos;s interest rounded half up to the cent</source>
+        <translation>intérêts de chaque ligne arrondis au centime, la moitié vers le haut</translation>
+    </message>
+    <message>
+        <source>each row&apos;s interest rounded half to even to the cent</source>
+        <translation>intérêts de chaque ligne arrondis au centime, la moitié au chiffre pair</translation>
+    </message>
+    <message>
+        <source>each row&apos;s interest rounded down to the cent</source>
+        <translation>intérêts de chaque ligne tronqués au centime</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Lender&apos;s %1</source>
+        <translation>%1 (prêteur)</translation>
+    </message>
+    <message>
+        <source>Our %1</source>
+        <translation>%1 (calculé)</translation>
+    </message>
+    <message>
+        <source>Open a lender&apos;s statement, or paste one, to compare it with the plan.</source>
+        <translation>Ouvrez l&apos;échéancier du prêteur, ou collez-le, pour le comparer au plan.</translation>
+    </message>
+    <message>
+        <source>Your lender charges %1 %, not %3 %: %2.</source>
+        <translation>Votre prêteur applique %1 %, et non %3 % : %2.</translation>
+    </message>
+    <message>
+        <source>Every row matches: %1, at %2 %.</source>
+        <translation>Chaque ligne concorde : %1, à %2 %.</translation>
+    </message>
+    <message>
+        <source>The closest reckoning: %1, at %2 %.</source>
+        <translation>Le calcul le plus proche : %1, à %2 %.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 rows match.</source>
+        <translation>%1 lignes sur %2 concordent.</translation>
+    </message>
+    <message>
+        <source>The first difference: payment %1 (%2), %3: the lender&apos;s %4, ours %5.</source>
+        <translation>Le premier écart : échéance %1 (%2), %3 : %4 chez le prêteur, %5 calculé.</translation>
+    </message>
+    <message>
+        <source>No figure differs.</source>
+        <translation>Aucun montant ne diffère.</translation>
+    </message>
+    <message>
+        <source>The lender&apos;s final balance is %1 more than ours.</source>
+        <translation>Le solde final du prêteur dépasse le nôtre de %1.</translation>
+    </message>
+    <message>
+        <source>The lender&apos;s final balance is %1 less than ours.</source>
+        <translation>Le solde final du prêteur est inférieur au nôtre de %1.</translation>
+    </message>
+    <message>
+        <source>The final balances agree.</source>
+        <translation>Les soldes finaux concordent.</translation>
+    </message>
+    <message>
+        <source>The statement does not tell its final balance.</source>
+        <translation>L&apos;échéancier n&apos;indique pas le capital restant dû final.</translation>
+    </message>
+    <message>
+        <source>The lender charged %1 more interest than our reckoning.</source>
+        <translation>Le prêteur a compté %1 d’intérêts de plus que notre calcul.</translation>
+    </message>
+    <message>
+        <source>The lender charged %1 less interest than our reckoning.</source>
+        <translation>Le prêteur a compté %1 d’intérêts de moins que notre calcul.</translation>
+    </message>
+    <message>
+        <source>The interest agrees with our reckoning.</source>
+        <translation>Les intérêts concordent avec notre calcul.</translation>
+    </message>
+    <message>
+        <source>The statement does not tell all its interest.</source>
+        <translation>L&apos;échéancier n&apos;indique pas tous ses intérêts.</translation>
+    </message>
+    <message>
+        <source>Interest</source>
+        <translation>Intérêts</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>Capital</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>this is not text</source>
+        <translation>ce n&apos;est pas du texte</translation>
+    </message>
+    <message>
+        <source>more than 64 columns</source>
+        <translation>plus de 64 colonnes</translation>
+    </message>
+    <message>
+        <source>the text is empty</source>
+        <translation>le texte est vide</translation>
+    </message>
+    <message>
+        <source>the header names neither an Interest nor a Balance column</source>
+        <translation>l’en-tête ne nomme ni colonne Intérêts ni colonne Solde</translation>
+    </message>
+    <message>
+        <source>no header naming a Date column and an Interest or Balance column</source>
+        <translation>aucun en-tête nommant une colonne Date et une colonne Intérêts ou Solde</translation>
+    </message>
+    <message>
+        <source>a quote is not closed</source>
+        <translation>un guillemet n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>%1 fields where the header has %2</source>
+        <translation>%1 champs là où l’en-tête en a %2</translation>
+    </message>
+    <message>
+        <source>more than 100,000 payments</source>
+        <translation>plus de 100 000 échéances</translation>
+    </message>
+    <message>
+        <source>no date in the %1 column</source>
+        <translation>pas de date dans la colonne %1</translation>
+    </message>
+    <message>
+        <source>the date is not after the one above it</source>
+        <translation>la date n&apos;est pas postérieure à celle du dessus</translation>
+    </message>
+    <message>
+        <source>no amount in the %1 column</source>
+        <translation>pas de montant dans la colonne %1</translation>
+    </message>
+    <message>
+        <source>the amount in the %1 column is too large</source>
+        <translation>le montant de la colonne %1 est trop grand</translation>
+    </message>
+    <message>
+        <source>no payments below the header</source>
+        <translation>aucune échéance sous l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Calculate the plan first: the statement is checked against its APR.</source>
+        <translation>Calculez d&apos;abord le plan : l&apos;échéancier est vérifié à son taux.</translation>
+    </message>
+    <message>
+        <source>interest</source>
+        <translation>intérêts</translation>
+    </message>
+    <message>
+        <source>principal</source>
+        <translation>capital</translation>
+    </message>
+    <message>
+        <source>balance</source>
+        <translation>solde</translation>
+    </message>
+    <message>
+        <source>payment</source>
+        <translation>échéance</translation>
+    </message>
+    <message>
+        <source>the text is larger than 8 MB</source>
+        <translation>le texte dépasse 8 Mo</translation>
+    </message>
 </context>
 <context>
     <name>selvane::MoneyCharts</name>
@@ -1171,6 +1375,13 @@
     <message>
         <source>Select &amp;All</source>
         <translation>&amp;Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::StatementModel</name>
+    <message>
+        <source>%1, differs</source>
+        <translation>%1, diffère</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1570,10 @@
     <message>
         <source>C&amp;ompare Offers...</source>
         <translation>C&amp;omparer des offres...</translation>
+    </message>
+    <message>
+        <source>Check a &amp;Lender&apos;s Statement...</source>
+        <translation>Vérifier l&apos;échéancier du &amp;prêteur...</translation>
     </message>
 </context>
 <context>
@@ -1597,6 +1812,41 @@
     <message>
         <source>Paid</source>
         <translation>Payé</translation>
+    </message>
+</context>
+<context>
+    <name>selvane::frmStatement</name>
+    <message>
+        <source>Check a Lender&apos;s Statement</source>
+        <translation>Vérifier l&apos;échéancier du prêteur</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;ller</translation>
+    </message>
+    <message>
+        <source>&amp;Save Comparison...</source>
+        <translation>&amp;Enregistrer la comparaison...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>Effa&amp;cer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>The lender&apos;s rows beside ours</source>
+        <translation>Les lignes du prêteur à côté des nôtres</translation>
+    </message>
+    <message>
+        <source>Check a Lender&apos;s Statement - %1</source>
+        <translation>Vérifier l&apos;échéancier du prêteur - %1</translation>
     </message>
 </context>
 <context>

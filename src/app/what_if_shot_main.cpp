@@ -6,12 +6,14 @@
 // overpayments lowering the payment (what-if-lower.png); and the Schedule window with the plan
 // paid out on 31 January 2026, its interest by actual/365 to the cent (schedule.png), and the
 // chart by calendar year (chart-dated.png); and Compare Offers with four offers for that loan, each
-// with fees of its own kind, and the plan moved to one of them after two years (offers.png).
+// with fees of its own kind, and the plan moved to one of them after two years (offers.png); and
+// a lender's statement pasted into Check a Lender's Statement (statement.png).
 // Usage: selvane-whatif-shot FOLDER (run from the folder that holds the help topics).
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -27,6 +29,7 @@
 #include "desktop/frm_fincalc.h"
 #include "desktop/frm_offers.h"
 #include "desktop/frm_schedule.h"
+#include "desktop/frm_statement.h"
 #include "desktop/frm_what_if.h"
 #include "desktop/icons.h"
 #include "desktop/ui_text.h"
@@ -107,6 +110,24 @@ void addOffers(selvane::frmOffers& offers) {
 }
 
 } // namespace
+
+// Generated apart from the program: 250,000 paid out on 31 January 2026 at 3.95 % by
+// actual/365, each row's interest rounded half up to the cent, 1,186.27 at every month's end.
+const char* const kStatement = R"(Date,Payment,Interest,Principal,Balance
+2026-01-31,,,,"250,000.00"
+2026-02-28,"1,186.27","757.53","428.74","249,571.26"
+2026-03-31,"1,186.27","837.26","349.01","249,222.25"
+2026-04-30,"1,186.27","809.12","377.15","248,845.10"
+2026-05-31,"1,186.27","834.82","351.45","248,493.65"
+2026-06-30,"1,186.27","806.76","379.52","248,114.13"
+2026-07-31,"1,186.27","832.37","353.90","247,760.23"
+2026-08-31,"1,186.27","831.18","355.09","247,405.14"
+2026-09-30,"1,186.27","803.22","383.05","247,022.09"
+2026-10-31,"1,186.27","828.71","357.56","246,664.53"
+2026-11-30,"1,186.27","800.81","385.46","246,279.07"
+2026-12-31,"1,186.27","826.22","360.05","245,919.02"
+2027-01-31,"1,186.27","825.01","361.26","245,557.76"
+)";
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -189,7 +210,23 @@ int main(int argc, char* argv[]) {
                 click(*offers, "cmdApplySwitch");
                 QTimer::singleShot(500, &window, [&, offers] {
                     shoot(offers, "offers.png");
-                    window.close();
+                    offers->close();
+                    // A lender's first year, pasted: its rate is 3.95 %, not the plan's, and the
+                    // interest of its fifth payment a cent high.
+                    trigger(window, "mnCheckStatement");
+                    selvane::frmStatement* statement = window.host().statementWindow();
+                    if (statement == nullptr) {
+                        std::fprintf(stderr, "the statement window did not open\n");
+                        status = 1;
+                        window.close();
+                        return;
+                    }
+                    QGuiApplication::clipboard()->setText(QString::fromLatin1(kStatement));
+                    click(*statement, "cmdPasteStatement");
+                    QTimer::singleShot(500, &window, [&, statement] {
+                        shoot(statement, "statement.png");
+                        window.close();
+                    });
                 });
             });
         });

@@ -1,6 +1,8 @@
 // Tools > Check a Lender's Statement: the lender's payment table read from a file or pasted, and
 // the comparison with the plan saved.
 
+#include <filesystem>
+
 #include "calculator/fincalc.h"
 #include "core/file_io.h"
 #include "core/workbook_export.h"
@@ -32,8 +34,14 @@ void FinCalc::mnOpenStatement_Click() {
 }
 
 bool FinCalc::openStatement(const std::string& path) {
-    // One byte past the largest statement read tells a larger file from one at the limit.
-    const auto bytes = readWholeFile(path, kMaxStatementBytes + 1);
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) > kMaxStatementBytes && !error) {
+        statement.message = fillIn(tr(UI_TEXT("selvane::FinCalc", "Could not open %1: %2")),
+                                   {path, tr(UI_TEXT("selvane::FinCalc", "the text is larger "
+                                                                         "than 8 MB"))});
+        return false;
+    }
+    const auto bytes = readWholeFile(path, kMaxStatementBytes);
     if (!bytes) {
         statement.message = fillIn(tr(UI_TEXT("selvane::FinCalc", "Could not open %1.")), {path});
         return false;
@@ -58,11 +66,10 @@ std::optional<StatementPlan> FinCalc::statementPlan() const {
 }
 
 StatementTexts FinCalc::statementTexts(bool rows) const {
-    const std::string noPlan =
-        plan.noPlan.empty()
-            ? tr(UI_TEXT("selvane::FinCalc",
-                         "Calculate the plan first: the statement is checked against its APR."))
-            : plan.noPlan;
+    const char* calculateFirst =
+        UI_TEXT("selvane::FinCalc", "Calculate the plan first: the statement is checked against "
+                                    "its APR.");
+    const std::string noPlan = plan.noPlan.empty() ? tr(calculateFirst) : plan.noPlan;
     return statement.texts(statementPlan(), noPlan, rows);
 }
 

@@ -507,7 +507,7 @@ void writeStatementJson(std::ostream& out, const FinCalc& c) {
             << statementColumnWord(d->column) << "\",\"lender\":";
         jsonNumber(out, d->lender);
         out << ",\"ours\":";
-        jsonNumber(out, d->ours);
+        jsonNumber(out, std::isfinite(d->ours) ? std::optional<double>(d->ours) : std::nullopt);
         out << '}';
     } else {
         out << "null";

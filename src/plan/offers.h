@@ -20,8 +20,8 @@
 #include "core/extra_payments.h"
 #include "core/printed_pages.h"
 #include "core/report_export.h"
-#include "core/user_text.h"
 #include "core/table_sheet.h"
+#include "core/user_text.h"
 
 namespace selvane {
 

@@ -55,8 +55,9 @@ struct Statement {
     bool has(StatementColumn c) const { return columns[static_cast<std::size_t>(c)]; }
 };
 
-// What a statement may be: at most 16 MiB of text, 100,000 payments and 64 columns.
-inline constexpr std::size_t kMaxStatementBytes = 16u << 20;
+// What a statement may be: at most 8 MiB of text (a hundred thousand rows and more), 100,000
+// payments and 64 columns.
+inline constexpr std::size_t kMaxStatementBytes = 8u << 20;
 inline constexpr std::size_t kMaxStatementRows = 100000;
 inline constexpr std::size_t kMaxStatementColumns = 64;
 
@@ -144,10 +145,10 @@ std::vector<OurRow> reckonStatement(const Statement& s, const StatementPlan& p,
 bool statementDiffers(const Statement& s, std::size_t i, const OurRow& ours, StatementColumn c);
 // The convention (and rate) that matches the most rows, and where the statement departs from it.
 StatementMatch matchStatement(const Statement& s, const StatementPlan& p);
-// The rate that makes the first rows' interest come out as the lender's under a day count: the
-// shortest decimal that does for as many of the first twelve rows as one can; nullopt where the
-// rows give no interest to go by.
-std::optional<double> impliedApr(const Statement& s, const StatementPlan& p, DayCount basis);
+// The rates that make the first rows' interest come out as the lender's under a day count, from
+// the lender's own balances: for each run of the first twelve rows that one rate fits, the
+// shortest decimal that does (none where the rows give no interest to go by).
+std::vector<double> impliedAprs(const Statement& s, const StatementPlan& p, DayCount basis);
 
 // The texts Tools > Check a Lender's Statement shows, made here so the window and selvane-cli
 // agree.

@@ -8,6 +8,23 @@
 
 namespace selvane {
 
+namespace {
+// A column's name inside a sentence.
+const char* columnInSentence(StatementColumn c) {
+    switch (c) {
+    case StatementColumn::Interest:
+        return UI_TEXT("selvane::FinCalc", "interest");
+    case StatementColumn::Principal:
+        return UI_TEXT("selvane::FinCalc", "principal");
+    case StatementColumn::Balance:
+        return UI_TEXT("selvane::FinCalc", "balance");
+    case StatementColumn::Payment:
+        break;
+    }
+    return UI_TEXT("selvane::FinCalc", "payment");
+}
+} // namespace
+
 bool StatementCheck::read(std::string_view bytes, std::string from) {
     std::string why;
     auto s = readStatement(bytes, why, m_say);
@@ -103,7 +120,7 @@ StatementTexts StatementCheck::texts(const std::optional<StatementPlan>& plan,
                 say(UI_TEXT("selvane::FinCalc", "The first difference: payment %1 (%2), %3: the "
                                                 "lender's %4, ours %5.")),
                 {std::to_string(d->row), m_currency.date(d->date.year, d->date.month, d->date.day),
-                 say(statementColumnCaption(d->column)), money(d->lender), money(d->ours)});
+                 say(columnInSentence(d->column)), money(d->lender), money(d->ours)});
         else
             t.summary[1] = say(UI_TEXT("selvane::FinCalc", "No figure differs."));
         const auto more = [&](const std::optional<double>& v, const char* above, const char* below,

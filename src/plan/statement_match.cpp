@@ -212,9 +212,10 @@ bool statementDiffers(const Statement& s, std::size_t i, const OurRow& ours, Sta
     const std::optional<double> lender = s.rows[i][c];
     if (!lender)
         return false;
-    // Within half a cent: a lender's rounding of our unrounded figure, to a figure's last bits.
-    const double allowed = 0.005 + 1e-9 * std::max(1.0, std::fabs(*lender));
-    return !(std::fabs(*lender - ours[c]) <= allowed);
+    // Within half a cent: a lender's rounding of our unrounded figure, give or take the last
+    // bits of the two doubles (a cent apart is always told apart below 10^13).
+    const double ulp = std::nextafter(std::fabs(*lender), HUGE_VAL) - std::fabs(*lender);
+    return !(std::fabs(*lender - ours[c]) <= 0.005 + 2 * ulp);
 }
 
 namespace {
@@ -247,17 +248,19 @@ double shortestDecimal(long double lo, long double hi) {
     return static_cast<double>(mid);
 }
 
+constexpr double kMaxImpliedApr = 1000;
+
 } // namespace
 
-std::optional<double> impliedApr(const Statement& s, const StatementPlan& p, DayCount basis) {
+std::vector<double> impliedAprs(const Statement& s, const StatementPlan& p, DayCount basis) {
+    std::vector<double> found;
     if (basis == DayCount::Periodic)
-        return std::nullopt;
+        return found;
     const LenderFigures lender = lenderFigures(s, p);
     long double lo = -std::numeric_limits<long double>::infinity();
     long double hi = std::numeric_limits<long double>::infinity();
     std::optional<double> before = s.amount ? s.amount : std::optional<double>(p.amount);
     CivilDate from = statementStart(s, p);
-    int used = 0;
     constexpr std::size_t kFirstRows = 12;
     for (std::size_t k = 0; k < std::min(kFirstRows, s.rows.size()); ++k) {
         const auto interest = lender.interest[k];
@@ -270,17 +273,23 @@ std::optional<double> impliedApr(const Statement& s, const StatementPlan& p, Day
         const long double per = static_cast<long double>(*before) * f / 100;
         const long double l = std::max(lo, (*interest - 0.005L) / per);
         const long double h = std::min(hi, (*interest + 0.01L) / per);
-        if (l > h)
+        if (l > h || h <= 0)
             break;
         lo = l;
         hi = h;
-        ++used;
+        // Each run of first rows narrows the rates that fit; a row the lender got wrong can
+        // still fit a narrower run by a rate no simpler than the truth, so every run's shortest
+        // rate is a candidate, and the one that matches the most rows wins.
+        // A rate beyond 1,000 % is no lender's: the rows say something else went wrong.
+        const double apr = shortestDecimal(std::max(lo, 0.0L), hi);
+        if (apr > kMaxImpliedApr)
+            break;
+        if (found.empty() || found.back() != apr)
+            found.push_back(apr);
         before = lender.balance[k];
         from = on;
     }
-    if (used == 0 || !std::isfinite(lo) || !std::isfinite(hi) || hi <= 0)
-        return std::nullopt;
-    return shortestDecimal(std::max(lo, 0.0L), hi);
+    return found;
 }
 
 StatementMatch matchStatement(const Statement& s, const StatementPlan& p) {
@@ -302,10 +311,9 @@ StatementMatch matchStatement(const Statement& s, const StatementPlan& p) {
     // Where no convention matches the first row at the plan's rate, the lender's rate may be
     // another: the one each day count finds in the first rows, kept only where it matches more.
     if (!rowMatches(s, 0, best.ours.front())) {
-        for (const StatementConvention& c : statementConventions()) {
-            if (const auto apr = impliedApr(s, p, c.basis))
-                tryRate(c, *apr, true);
-        }
+        for (const StatementConvention& c : statementConventions())
+            for (const double apr : impliedAprs(s, p, c.basis))
+                tryRate(c, apr, true);
     }
 
     const LenderFigures lender = lenderFigures(s, p);
@@ -329,7 +337,11 @@ StatementMatch matchStatement(const Statement& s, const StatementPlan& p) {
         ourInterest += o.interest;
     }
     // Both to the cent: what a borrower was charged beyond our reckoning, in money.
-    const auto cents = [](long double v) { return static_cast<double>(std::round(v * 100) / 100); };
+    // A reckoning that ran beyond any number (a plan's rate of millions of percent) has none.
+    const auto cents = [](long double v) -> std::optional<double> {
+        const auto d = static_cast<double>(std::round(v * 100) / 100);
+        return std::isfinite(d) ? std::optional<double>(d) : std::nullopt;
+    };
     if (allInterest)
         best.extraInterest = cents(lenderInterest - ourInterest);
     if (const auto last = lender.balance.back())

@@ -145,6 +145,14 @@ char separatorOf(std::string_view line) {
 
 enum class Split { Ok, TooMany, OpenQuote };
 
+// A field is kept to its first bytes: no date or amount is longer, and a text of megabytes in
+// one cell must not be copied whole.
+constexpr std::size_t kMaxField = 64;
+void keep(std::string& field, char c) {
+    if (field.size() <= kMaxField)
+        field += c;
+}
+
 // The fields of a line; a quoted field may hold separators and doubled quotes. Without a
 // separator, fields are parted by tabs or runs of two or more blanks. Stops past
 // kMaxStatementColumns fields.
@@ -163,7 +171,7 @@ Split fieldsOf(std::string_view line, char sep, std::vector<std::string>& out) {
             while (i < line.size() && line[i] != '\t' &&
                    !(line[i] == ' ' && i + 1 < line.size() && line[i + 1] == ' '))
                 ++i;
-            out.emplace_back(trimmed(line.substr(from, i - from)));
+            out.emplace_back(trimmed(line.substr(from, std::min(i - from, kMaxField + 1))));
         }
     }
     while (true) {
@@ -180,12 +188,12 @@ Split fieldsOf(std::string_view line, char sep, std::vector<std::string>& out) {
                     break;
                 if (line[i] == '"')
                     ++i; // a doubled quote
-                field += line[i];
+                keep(field, line[i]);
             }
             ++i; // the closing quote
         }
         while (i < line.size() && line[i] != sep)
-            field += line[i++];
+            keep(field, line[i++]);
         out.emplace_back(trimmed(field));
         if (i == line.size())
             return Split::Ok;
@@ -235,6 +243,10 @@ Kind kindOf(std::string_view cell) {
         return Kind::Date;
     if (any({"interest rate", "rate of interest", "taux", "apr", "percent"}) ||
         anyStart({"zinssatz", "sollzinssatz", "effektivzins"}) || t.find('%') != std::string::npos)
+        return Kind::Other;
+    // "Payment No.", "Nr.", "N°", "#": the payment's number, not an amount.
+    if (any({"no", "nr", "number", "num", "nummer", "numero", "n"}) ||
+        t.find('#') != std::string::npos)
         return Kind::Other;
     if (any({"opening", "beginning", "starting", "initial", "previous", "debut", "anfang"}) ||
         anyStart({"anfangs", "vortrag"}))
@@ -446,13 +458,6 @@ Amount amountOf(std::string_view cell, char mark, double& out) {
     return Amount::Ok;
 }
 
-// A line of the table as read, its cells not yet understood.
-struct RawRow {
-    std::int64_t line = 0;
-    std::string date;
-    std::array<std::string, kStatementColumns> cells;
-};
-
 Kind kindOfColumn(StatementColumn c) {
     switch (c) {
     case StatementColumn::Interest:
@@ -467,20 +472,27 @@ Kind kindOfColumn(StatementColumn c) {
     return Kind::Payment;
 }
 
-// One period before the first payment: the gap between the first two payments (in months where
-// both fall on the same day, or both on a month's last day), a month for a single payment.
+// One period before the first payment: the gap between the first two payments, in months where
+// both fall on one payment day (the 30th falls on 28 February, the 31st on every month's last),
+// else in days; a month for a single payment.
 CivilDate periodBefore(const std::vector<StatementRow>& rows) {
     const CivilDate d1 = rows[0].date;
+    const auto monthEnd = [](CivilDate d) { return d.day == daysInMonth(d.year, d.month); };
     if (rows.size() >= 2) {
         const CivilDate d2 = rows[1].date;
-        const bool ends =
-            d1.day == daysInMonth(d1.year, d1.month) && d2.day == daysInMonth(d2.year, d2.month);
         const std::int64_t months = (d2.year - d1.year) * 12 + (d2.month - d1.month);
-        if (months >= 1 && months <= 12 && (d1.day == d2.day || ends) &&
-            CivilDate{1, 12, 31} < d1) {
-            CivilDate s = addMonths(d1, -months);
-            if (ends)
-                s.day = daysInMonth(s.year, s.month);
+        int day = 0; // the payment day, where the two share one
+        if (d1.day == d2.day)
+            day = d1.day;
+        else if (monthEnd(d1) && monthEnd(d2))
+            day = 31;
+        else if (monthEnd(d2) && d2.day < d1.day)
+            day = d1.day;
+        else if (monthEnd(d1) && d1.day < d2.day)
+            day = d2.day;
+        if (months >= 1 && months <= 12 && day > 0 && CivilDate{1, 12, 31} < d1) {
+            CivilDate s = addMonths({d1.year, d1.month, 1}, -months);
+            s.day = std::min(day, daysInMonth(s.year, s.month));
             return s;
         }
         const std::int64_t before = 2 * dayNumber(d1) - dayNumber(d2);
@@ -493,6 +505,7 @@ CivilDate periodBefore(const std::vector<StatementRow>& rows) {
 
 std::optional<Statement> readStatement(std::string_view bytes, std::string& why,
                                        const Translate& say) {
+    why.clear();
     const auto refuse = [&](std::int64_t line, const char* text,
                             std::initializer_list<std::string_view> more = {}) {
         const std::string filled = fillIn(say(text), more);
@@ -503,7 +516,7 @@ std::optional<Statement> readStatement(std::string_view bytes, std::string& why,
     const auto caption = [&](StatementColumn c) { return say(statementColumnCaption(c)); };
     const std::string dateCaption = say(UI_TEXT("selvane::FinCalc", "Date"));
     if (bytes.size() > kMaxStatementBytes)
-        return refuse(1, UI_TEXT("selvane::FinCalc", "the text is larger than 16 MB"));
+        return refuse(1, UI_TEXT("selvane::FinCalc", "the text is larger than 8 MB"));
     const std::string text = decoded(bytes);
 
     // The lines, broken at CR LF, LF or CR.
@@ -576,59 +589,111 @@ std::optional<Statement> readStatement(std::string_view bytes, std::string& why,
     }
     const std::size_t headerCells = cells.size();
 
-    // The rows, as text; the decimal mark is the one the figures show.
-    std::vector<RawRow> raw;
+    // The rows, read twice: once for the decimal mark the figures show, then for the figures.
+    // Only the figures are kept, so a table of many rows costs little more than its rows.
+    const std::size_t bodyAt = at;
+    const std::int64_t bodyLine = lineNo;
     std::size_t points = 0, commas = 0;
-    while (nextLine()) {
-        if (binary(line))
-            return refuse(lineNo, UI_TEXT("selvane::FinCalc", "this is not text"));
-        if (trimmed(line).empty())
-            continue;
-        const Split split = fieldsOf(line, sep, cells);
-        if (split == Split::TooMany)
-            return refuse(lineNo, UI_TEXT("selvane::FinCalc", "more than 64 columns"));
-        if (split == Split::OpenQuote)
-            return refuse(lineNo, UI_TEXT("selvane::FinCalc", "a quote is not closed"));
-        while (cells.size() > headerCells && cells.back().empty())
-            cells.pop_back();
-        if (cells.size() > headerCells)
-            return refuse(lineNo, UI_TEXT("selvane::FinCalc", "%1 fields where the header has %2"),
-                          {std::to_string(cells.size()), std::to_string(headerCells)});
-        const auto cell = [&](int i) {
-            return i >= 0 && static_cast<std::size_t>(i) < cells.size() ? cells[i] : std::string();
-        };
-        RawRow r;
-        r.line = lineNo;
-        r.date = cell(column[0]);
-        bool any = !r.date.empty();
-        for (std::size_t c = 0; c < kStatementColumns; ++c) {
-            r.cells[c] = cell(
-                column[static_cast<std::size_t>(kindOfColumn(static_cast<StatementColumn>(c)))]);
-            any = any || !r.cells[c].empty();
-            if (const char m = decimalMarkShown(bareNumber(r.cells[c])))
-                (m == '.' ? points : commas) += 1;
+    const auto figureCell = [&](StatementColumn c) -> std::string_view {
+        const int i = column[static_cast<std::size_t>(kindOfColumn(c))];
+        return i >= 0 && static_cast<std::size_t>(i) < cells.size() ? cells[i] : std::string_view();
+    };
+    // The next row's fields, or false at the end; rows of no date and no figure, and totals, are
+    // passed over. `why` is set where a line is refused.
+    const auto nextRow = [&]() -> bool {
+        while (nextLine()) {
+            if (binary(line)) {
+                refuse(lineNo, UI_TEXT("selvane::FinCalc", "this is not text"));
+                return false;
+            }
+            if (trimmed(line).empty())
+                continue;
+            const Split split = fieldsOf(line, sep, cells);
+            if (split != Split::Ok) {
+                refuse(lineNo, split == Split::TooMany
+                                   ? UI_TEXT("selvane::FinCalc", "more than 64 columns")
+                                   : UI_TEXT("selvane::FinCalc", "a quote is not closed"));
+                return false;
+            }
+            while (cells.size() > headerCells && cells.back().empty())
+                cells.pop_back();
+            if (cells.size() > headerCells) {
+                refuse(lineNo, UI_TEXT("selvane::FinCalc", "%1 fields where the header has %2"),
+                       {std::to_string(cells.size()), std::to_string(headerCells)});
+                return false;
+            }
+            const std::string_view date = column[0] < static_cast<int>(cells.size())
+                                              ? std::string_view(cells[column[0]])
+                                              : std::string_view();
+            bool any = !date.empty();
+            for (std::size_t c = 0; c < kStatementColumns; ++c)
+                any = any || !figureCell(static_cast<StatementColumn>(c)).empty();
+            if (any && !totalsWord(date))
+                return true; // else a row of other columns only, or the table's total
         }
-        if (!any || totalsWord(r.date))
-            continue; // a row of other columns only, or the table's total
-        if (raw.size() == kMaxStatementRows + 1)
+        return false;
+    };
+    std::size_t count = 0;
+    while (nextRow()) {
+        // One more than the most payments: the first row may be the payout.
+        if (++count > kMaxStatementRows + 1)
             return refuse(lineNo, UI_TEXT("selvane::FinCalc", "more than 100,000 payments"));
-        raw.push_back(std::move(r));
+        for (std::size_t c = 0; c < kStatementColumns; ++c)
+            if (const char m =
+                    decimalMarkShown(bareNumber(figureCell(static_cast<StatementColumn>(c)))))
+                (m == '.' ? points : commas) += 1;
     }
+    if (!why.empty())
+        return std::nullopt;
     const char mark = commas > points ? ',' : '.';
+
+    at = bodyAt;
+    lineNo = bodyLine;
+    std::vector<StatementRow> rows;
+    std::vector<DateParts> parts;
+    rows.reserve(count);
+    parts.reserve(count);
+    bool slashes = false;
+    while (nextRow()) {
+        StatementRow row;
+        row.line = lineNo;
+        const auto d = datePartsOf(column[0] < static_cast<int>(cells.size())
+                                       ? std::string_view(cells[column[0]])
+                                       : std::string_view());
+        if (!d)
+            return refuse(lineNo, UI_TEXT("selvane::FinCalc", "no date in the %1 column"),
+                          {dateCaption});
+        bool any = false;
+        for (std::size_t c = 0; c < kStatementColumns; ++c) {
+            double v = 0;
+            switch (amountOf(figureCell(static_cast<StatementColumn>(c)), mark, v)) {
+            case Amount::Ok:
+                row.figures[c] = v;
+                any = true;
+                break;
+            case Amount::None:
+                break;
+            case Amount::NotAmount:
+                return refuse(lineNo, UI_TEXT("selvane::FinCalc", "no amount in the %1 column"),
+                              {caption(static_cast<StatementColumn>(c))});
+            case Amount::TooLarge:
+                return refuse(lineNo,
+                              UI_TEXT("selvane::FinCalc", "the amount in the %1 column is too "
+                                                          "large"),
+                              {caption(static_cast<StatementColumn>(c))});
+            }
+        }
+        if (!any)
+            continue; // a date without a figure is no payment (a note, a change of rate)
+        slashes = slashes || d->form == DateParts::Slashes;
+        rows.push_back(row);
+        parts.push_back(*d);
+    }
+    if (!why.empty())
+        return std::nullopt;
 
     // The dates: a slashed date is read day first or month first, whichever makes every date
     // one and the run the more regular (day first on a tie).
-    std::vector<DateParts> parts;
-    parts.reserve(raw.size());
-    bool slashes = false;
-    for (const RawRow& r : raw) {
-        const auto d = datePartsOf(r.date);
-        if (!d)
-            return refuse(r.line, UI_TEXT("selvane::FinCalc", "no date in the %1 column"),
-                          {dateCaption});
-        slashes = slashes || d->form == DateParts::Slashes;
-        parts.push_back(*d);
-    }
     bool monthFirst = false;
     if (slashes) {
         std::array<std::vector<CivilDate>, 2> readings;
@@ -638,7 +703,7 @@ std::optional<Statement> readStatement(std::string_view bytes, std::string& why,
                 if (const auto d = dateOf(parts[i], order == 1))
                     readings[order].push_back(*d);
                 else
-                    badLine[order] = raw[i].line;
+                    badLine[order] = rows[i].line;
             }
         if (badLine[0] != 0 && badLine[1] != 0)
             return refuse(std::max(badLine[0], badLine[1]),
@@ -648,38 +713,15 @@ std::optional<Statement> readStatement(std::string_view bytes, std::string& why,
     }
 
     Statement s;
-    std::vector<StatementRow> rows;
-    rows.reserve(raw.size());
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        StatementRow row;
-        row.line = raw[i].line;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
         const auto d = dateOf(parts[i], monthFirst);
         if (!d)
-            return refuse(row.line, UI_TEXT("selvane::FinCalc", "no date in the %1 column"),
+            return refuse(rows[i].line, UI_TEXT("selvane::FinCalc", "no date in the %1 column"),
                           {dateCaption});
-        row.date = *d;
-        if (!rows.empty() && !(rows.back().date < row.date))
-            return refuse(row.line,
+        rows[i].date = *d;
+        if (i > 0 && !(rows[i - 1].date < rows[i].date))
+            return refuse(rows[i].line,
                           UI_TEXT("selvane::FinCalc", "the date is not after the one above it"));
-        for (std::size_t c = 0; c < kStatementColumns; ++c) {
-            double v = 0;
-            switch (amountOf(raw[i].cells[c], mark, v)) {
-            case Amount::Ok:
-                row.figures[c] = v;
-                break;
-            case Amount::None:
-                break;
-            case Amount::NotAmount:
-                return refuse(row.line, UI_TEXT("selvane::FinCalc", "no amount in the %1 column"),
-                              {caption(static_cast<StatementColumn>(c))});
-            case Amount::TooLarge:
-                return refuse(row.line,
-                              UI_TEXT("selvane::FinCalc", "the amount in the %1 column is too "
-                                                          "large"),
-                              {caption(static_cast<StatementColumn>(c))});
-            }
-        }
-        rows.push_back(row);
     }
     for (std::size_t c = 0; c < kStatementColumns; ++c)
         s.columns[c] =
@@ -700,6 +742,9 @@ std::optional<Statement> readStatement(std::string_view bytes, std::string& why,
     }
     if (rows.empty())
         return refuse(header, UI_TEXT("selvane::FinCalc", "no payments below the header"));
+    if (rows.size() > kMaxStatementRows)
+        return refuse(rows[kMaxStatementRows].line,
+                      UI_TEXT("selvane::FinCalc", "more than 100,000 payments"));
     s.rows = std::move(rows);
     if (!s.startGiven) {
         s.start = periodBefore(s.rows);
