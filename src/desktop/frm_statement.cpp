@@ -9,9 +9,12 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "desktop/readable_colours.h"
 #include "desktop/recent_files_menu.h"
@@ -140,7 +143,8 @@ frmStatement::frmStatement(const FinCalc& calc) : m_calc(calc) {
     all->addWidget(m_notice);
 
     const QSize remembered = rememberedSize(QStringLiteral("Statement"));
-    resize(remembered.isValid() ? remembered : QSize(1000, 620));
+    m_sizeRemembered = remembered.isValid();
+    resize(m_sizeRemembered ? remembered : QSize(1000, 620));
     showState();
 }
 
@@ -162,6 +166,7 @@ void frmStatement::showState() {
     if (again) {
         m_model->show(t);
         m_shown = key;
+        widenForColumns();
     }
     setText(m_refused, t.refused);
     setText(m_sentence, t.sentence);
@@ -170,6 +175,29 @@ void frmStatement::showState() {
     setText(m_notice, m_calc.notice);
     m_clear->setEnabled(check.statement.has_value());
     m_save->setEnabled(check.statement.has_value());
+}
+
+void frmStatement::widenForColumns() {
+    if (m_sizeRemembered)
+        return;
+    m_table->resizeColumnsToContents();
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = m_table->horizontalHeader()->length() + 2 * m_table->frameWidth() +
+                       m_table->verticalScrollBar()->sizeHint().width() + margins.left() +
+                       margins.right();
+    if (wanted <= width())
+        return;
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        resize(wanted, height());
+        return;
+    }
+    // Wider, but still on the screen: moved left where it would reach past its edge.
+    const QRect room = screen->availableGeometry();
+    resize(std::min(wanted, room.width()), height());
+    const int over = frameGeometry().right() - room.right();
+    if (over > 0)
+        move(std::max(room.left(), x() - over), y());
 }
 
 void frmStatement::closeEvent(QCloseEvent* event) {

@@ -59,6 +59,7 @@ class frmStatement : public QWidget {
 
   private:
     void paste();
+    void widenForColumns(); // until the user sizes the window
 
     const FinCalc& m_calc;
     StatementModel* m_model = nullptr;
@@ -68,6 +69,7 @@ class frmStatement : public QWidget {
     QPushButton *m_clear = nullptr, *m_save = nullptr;
     // What the table shows: the statement and plan it was made for.
     std::optional<std::pair<std::uint64_t, std::optional<StatementPlan>>> m_shown;
+    bool m_sizeRemembered = false;
 };
 
 } // namespace selvane

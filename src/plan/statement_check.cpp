@@ -1,6 +1,7 @@
 // The statement in use and what Tools > Check a Lender's Statement shows of it: the conventions
 // in a sentence, what departs from our reckoning, and the two tables side by side.
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/number_text.h"
@@ -101,11 +102,18 @@ StatementTexts StatementCheck::texts(const std::optional<StatementPlan>& plan,
     const std::string count = std::to_string(statement->rows.size());
     if (m != nullptr) {
         const std::string conventions = conventionText(m->convention);
-        const std::string apr = plainDecimalText(m->apr);
+        // Rates with every digit they need, in the locale's decimal mark.
+        const auto rate = [&](double v) {
+            std::string text = plainDecimalText(v);
+            if (m_currency.decimalComma())
+                std::replace(text.begin(), text.end(), '.', ',');
+            return text;
+        };
+        const std::string apr = rate(m->apr);
         if (m->aprFound)
             t.sentence =
                 fillIn(say(UI_TEXT("selvane::FinCalc", "Your lender charges %1 %, not %3 %: %2.")),
-                       {apr, conventions, plainDecimalText(plan->apr)});
+                       {apr, conventions, rate(plan->apr)});
         else if (m->matched == static_cast<std::int64_t>(statement->rows.size()))
             t.sentence = fillIn(say(UI_TEXT("selvane::FinCalc", "Every row matches: %1, at %2 %.")),
                                 {conventions, apr});
