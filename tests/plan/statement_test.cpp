@@ -48,8 +48,8 @@ const Style kStyles[] = {
      "Tilgungsplan Darlehen 4711", "Summe"},
     {"German, Windows-1252", "Fälligkeit|Monatsrate|Zinsen|Tilgung|Restschuld", ";", Style::German,
      Style::Dots, "€", Style::Cp1252 | Style::Crlf},
-    {"German, UTF-16", "Datum|Rate|Zinsen|Tilgung|Restschuld", "\t", Style::German, Style::Dots, "",
-     Style::Utf16},
+    {"German, UTF-16", "Datum|Rate|Zinsen|Tilgung|Restschuld", "\t", Style::German, Style::Dots,
+     "€", Style::Utf16},
     {"French", "Date d'échéance|Échéance|Intérêts|Capital amorti|Capital restant dû", ";",
      Style::Spaced, Style::DayFirst, "€"},
     {"from a PDF", "Date|Payment|Interest|Principal|Balance", "   ", Style::Commas, Style::Iso, "",
@@ -380,6 +380,21 @@ TEST(StatementRead, RefusedWithTheLine) {
         EXPECT_EQ(why.substr(0, at.size()), at) << why;
         EXPECT_NE(why.find(reason), std::string::npos) << why;
     }
+}
+
+// A mark followed by exactly three digits tells nothing on its own: with no figure that shows
+// its decimals, "1,050" and "10,000" are thousands, however many there are.
+TEST(StatementRead, GroupedWholeAmountsAreThousands) {
+    const std::string text = "Date,Payment,Interest,Balance\n2026-01-31,,,\"10,000\"\n"
+                             "2026-02-28,\"1,050\",50,\"9,000\"\n"
+                             "2026-03-31,\"1,045\",45,\"8,000\"\n";
+    std::string why;
+    const auto s = readStatement(text, why);
+    ASSERT_TRUE(s) << why;
+    EXPECT_EQ(s->amount, 10000.0);
+    ASSERT_EQ(s->rows.size(), 2u);
+    EXPECT_EQ(s->rows[0][StatementColumn::Payment], 1050.0);
+    EXPECT_EQ(s->rows[1][StatementColumn::Balance], 8000.0);
 }
 
 } // namespace
